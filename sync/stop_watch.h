@@ -1,0 +1,34 @@
+// CStopWatch: a millisecond stopwatch for time-server response times.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+
+namespace horavia {
+
+class CStopWatch {
+  public:
+    // A millisecond counter that wraps at 2^32, like the system's millisecond count.
+    using Counter = std::function<std::uint32_t()>;
+
+    CStopWatch();  // reads the steady clock
+    explicit CStopWatch(Counter counter);
+
+    // Milliseconds since creation or the last Reset. The difference is taken modulo 2^32, so a
+    // measurement that spans the counter's wrap still comes out right.
+    std::int32_t Elapsed() const;
+    std::int32_t MinimumResolution() const { return minimumResolution_; }
+    std::int32_t MaximumResolution() const { return maximumResolution_; }
+    void Reset();
+
+    // The steady clock in whole milliseconds, truncated to 32 bits.
+    static std::uint32_t SteadyMilliseconds();
+
+  private:
+    Counter counter_;
+    std::uint32_t startCount_ = 0;
+    std::int32_t minimumResolution_ = 1;
+    std::int32_t maximumResolution_ = 1;
+};
+
+}  // namespace horavia

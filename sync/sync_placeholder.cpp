@@ -1,1 +1,0 @@
-// Replaced as synchronisation grows.

@@ -1,0 +1,107 @@
+#include "sync/sync_time.h"
+
+#include <cmath>
+#include <limits>
+
+namespace horavia {
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+double RoundHalfEven(double x) {
+    const double nearest = std::round(x);  // halves away from zero
+    if (std::fabs(x - std::trunc(x)) == 0.5) return 2.0 * std::round(x / 2.0);
+    return nearest;
+}
+
+// Marks a synchronisation as running for as long as it is in scope.
+class RunningFlag {
+  public:
+    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+}  // namespace
+
+bool DifferenceMinutes(DayCount nowLocal, DayCount serverLocal, std::int32_t& minutes) {
+    const double difference = RoundHalfEven(std::fabs(nowLocal - serverLocal) * 1440.0);
+    if (!std::isfinite(difference)) return false;
+    constexpr double kMax = std::numeric_limits<std::int32_t>::max();
+    minutes = difference >= kMax ? std::numeric_limits<std::int32_t>::max()
+                                 : static_cast<std::int32_t>(difference);
+    return true;
+}
+
+std::string SyncQuestionText(std::int32_t differenceMinutes) {
+    std::string text;
+    const std::int32_t remainder = differenceMinutes % 60;
+    if (differenceMinutes >= 6 && (remainder <= 5 || remainder >= 55)) {
+        // Close to whole hours: more likely a wrong time zone than a drifting clock.
+        const auto hours = static_cast<std::int64_t>(std::llround(differenceMinutes / 60.0));
+        text += "Local time is " + std::to_string(hours) + " hour(s) off.";
+        text += kCrLf;
+        text += "Check wether your local timezone is set up correctly!";
+        text += kCrLf;
+        text += kCrLf;
+    }
+    text += "The difference between local and atomic time";
+    text += kCrLf;
+    text += "is " + std::to_string(differenceMinutes) + " minutes. Should the local";
+    text += kCrLf;
+    text += "time be updated ?";
+    return text;
+}
+
+TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter,
+                                   MessageBoxPort& messages, ClockSource& clock,
+                                   LocalZoneSource& localZone)
+    : query_(query), setter_(setter), messages_(messages), clock_(clock), localZone_(localZone) {}
+
+bool TimeSynchroniser::QueryLocalServerTime(const std::string& sServer, DayCount& serverLocal) {
+    DayCount dAtomDate = 0;
+    std::int32_t lRespons = 0;
+    if (!query_.GetAtomTime(sServer, dAtomDate, lRespons)) return false;
+    // The bias is read after the wait, so a zone change during it is taken into account.
+    serverLocal = dAtomDate - localZone_.Query().bias / 1440.0;
+    return true;
+}
+
+SyncOutcome TimeSynchroniser::SyncTime(const std::string& sServer) {
+    // The wait and the question box keep the event loop running; a tick or a menu command
+    // arriving meanwhile must not start a second query or a second question.
+    if (running_) return SyncOutcome::Skipped;
+    RunningFlag running(running_);
+
+    DayCount serverLocal = 0;
+    if (!QueryLocalServerTime(sServer, serverLocal)) return SyncOutcome::QueryFailed;
+
+    std::int32_t minutes = 0;
+    if (!DifferenceMinutes(clock_.NowLocal(), serverLocal, minutes)) {
+        return SyncOutcome::QueryFailed;
+    }
+    if (minutes <= 1) {
+        return SetClockTime(serverLocal) ? SyncOutcome::ClockSet : SyncOutcome::SetRefused;
+    }
+
+    const MsgAnswer answer =
+        messages_.Show(SyncQuestionText(minutes), kAppTitle, MsgButtons::YesNo, MsgIcon::Question);
+    if (answer != MsgAnswer::Yes) return SyncOutcome::Declined;
+
+    // The user may have taken a while to answer: ask the server again.
+    if (!QueryLocalServerTime(sServer, serverLocal)) return SyncOutcome::SecondQueryFailed;
+    return SetClockTime(serverLocal) ? SyncOutcome::ClockSet : SyncOutcome::SetRefused;
+}
+
+bool TimeSynchroniser::SetClockTime(const DayCount& d) {
+    if (setter_.SetLocalDateTime(d)) return true;
+    messages_.Show(kSetClockFailedText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+}
+
+}  // namespace horavia

@@ -1,0 +1,60 @@
+// Bringing the computer's clock in line with a time server: query, decide, ask, set.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/day_count.h"
+#include "model/services.h"
+#include "platform/system_clock_setter.h"
+#include "sync/time_query_port.h"
+
+namespace horavia {
+
+enum class SyncOutcome {
+    Skipped,            // another synchronisation was still running
+    QueryFailed,        // the server did not answer: nothing shown, nothing changed
+    ClockSet,           // the clock was set
+    SetRefused,         // the system refused; the user was told
+    Declined,           // the user answered No
+    SecondQueryFailed,  // the user answered Yes but the second query failed
+};
+
+// |now - server| in whole minutes, rounded to the nearest (halves to even), clamped to the
+// 32-bit range. False when either value is not finite.
+bool DifferenceMinutes(DayCount nowLocal, DayCount serverLocal, std::int32_t& minutes);
+
+// The question asked when the clock is more than a minute off, lines joined with "\r\n".
+std::string SyncQuestionText(std::int32_t differenceMinutes);
+
+inline constexpr const char* kSetClockFailedText =
+    "Failed setting new date/time. In Windows NT/XP, you need Administrator "
+    "privileges for this!";
+
+class TimeSynchroniser {
+  public:
+    TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter, MessageBoxPort& messages,
+                     ClockSource& clock, LocalZoneSource& localZone);
+
+    // One synchronisation with the server. A call made while another one is still running
+    // (waiting for the server or for the user's answer) does nothing and returns Skipped.
+    SyncOutcome SyncTime(const std::string& sServer);
+
+    // Sets the computer's clock to a local date-time; on refusal tells the user and returns false.
+    bool SetClockTime(const DayCount& d);
+
+    bool IsRunning() const { return running_; }
+
+  private:
+    // The server's answer turned into local time with the current bias.
+    bool QueryLocalServerTime(const std::string& sServer, DayCount& serverLocal);
+
+    TimeQueryPort& query_;
+    SystemClockSetter& setter_;
+    MessageBoxPort& messages_;
+    ClockSource& clock_;
+    LocalZoneSource& localZone_;
+    bool running_ = false;
+};
+
+}  // namespace horavia

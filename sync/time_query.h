@@ -1,0 +1,47 @@
+// The Time Protocol query over one TCP connection, waiting with the event loop running.
+#pragma once
+
+#include <QObject>
+#include <QTcpSocket>
+#include <cstdint>
+#include <string>
+
+#include "model/day_count.h"
+#include "sync/time_query_port.h"
+
+namespace horavia {
+
+inline constexpr quint16 kTimeProtocolPort = 37;
+inline constexpr std::int32_t kTimeQueryWaitMs = 2000;
+
+class TimeQuery : public QObject, public TimeQueryPort {
+    Q_OBJECT
+
+  public:
+    // The port is a parameter only so that tests can use a server of their own.
+    explicit TimeQuery(quint16 port = kTimeProtocolPort, QObject* parent = nullptr);
+
+    // Connects to sServer, waits up to 2000 ms for the first chunk of data and decodes it.
+    // The event loop keeps running during the wait. A call made while a query is waiting
+    // returns false at once and leaves the running query alone.
+    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
+                     std::int32_t& lRespons) override;
+
+    bool IsWaiting() const { return waiting_; }
+    // The first chunk the last query received (empty when nothing arrived).
+    const std::string& Reply() const { return sReply; }
+    const QTcpSocket& Socket() const { return WS; }
+
+  private:
+    void WS_DataArrival(qint64 bytesTotal);
+    // Refused, unreachable, unresolved, or closed by the server: no data can come any more.
+    void WS_Ended();
+
+    QTcpSocket WS;
+    std::string sReply;
+    quint16 port_;
+    bool waiting_ = false;
+    bool connectionEnded_ = false;
+};
+
+}  // namespace horavia
