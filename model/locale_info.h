@@ -7,10 +7,10 @@
 namespace horavia {
 
 struct LocaleInfo {
-    std::array<std::string, 7> dayNames;        // Sunday first
-    std::array<std::string, 7> dayAbbrevs;      // Sunday first
-    std::array<std::string, 12> monthNames;     // January first
-    std::array<std::string, 12> monthAbbrevs;   // January first
+    std::array<std::string, 7> dayNames;       // Sunday first
+    std::array<std::string, 7> dayAbbrevs;     // Sunday first
+    std::array<std::string, 12> monthNames;    // January first
+    std::array<std::string, 12> monthAbbrevs;  // January first
     std::string amMarker = "AM";
     std::string pmMarker = "PM";
     std::string timeSeparator = ":";

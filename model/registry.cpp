@@ -105,8 +105,12 @@ bool MemoryRegistry::SetValue(RegRoot root, const std::string& path, const std::
     return true;
 }
 
-void MemoryRegistry::SetReadOnly(RegRoot root, bool readOnly) { readOnly_[root] = readOnly; }
+void MemoryRegistry::SetReadOnly(RegRoot root, bool readOnly) {
+    readOnly_[root] = readOnly;
+}
 
-void MemoryRegistry::CreateKey(RegRoot root, const std::string& path) { Make(root, path); }
+void MemoryRegistry::CreateKey(RegRoot root, const std::string& path) {
+    Make(root, path);
+}
 
 }  // namespace horavia

@@ -17,7 +17,7 @@ enum class RegRoot : std::uint32_t {
 // What a registry store must offer. Values are raw bytes; key paths use backslashes and are
 // matched case-insensitively, as the registry does.
 class RegistryBackend {
-public:
+  public:
     virtual ~RegistryBackend() = default;
     // The value's bytes; empty optional when the key or the value does not exist.
     virtual std::optional<std::string> QueryValue(RegRoot root, const std::string& path,
@@ -50,11 +50,10 @@ bool RegWriteString(RegistryBackend& reg, RegRoot root, const std::string& path,
 // An in-memory registry: sub-keys enumerate in case-insensitive name order. Roots listed in
 // read-only refuse writes (as HKEY_LOCAL_MACHINE does for a user without rights).
 class MemoryRegistry : public RegistryBackend {
-public:
+  public:
     std::optional<std::string> QueryValue(RegRoot root, const std::string& path,
                                           const std::string& name) override;
-    std::optional<std::vector<std::string>> SubKeys(RegRoot root,
-                                                    const std::string& path) override;
+    std::optional<std::vector<std::string>> SubKeys(RegRoot root, const std::string& path) override;
     bool SetValue(RegRoot root, const std::string& path, const std::string& name,
                   const std::string& bytes) override;
 
@@ -62,11 +61,11 @@ public:
     // Creates a key (and its parents) without values.
     void CreateKey(RegRoot root, const std::string& path);
 
-private:
+  private:
     struct Key {
         std::string name;
         std::map<std::string, std::string> values;  // keyed by lower-case name
-        std::map<std::string, Key> children;         // keyed by lower-case name
+        std::map<std::string, Key> children;        // keyed by lower-case name
     };
     Key* Find(RegRoot root, const std::string& path);
     Key& Make(RegRoot root, const std::string& path);

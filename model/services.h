@@ -17,7 +17,7 @@ enum class MsgAnswer { Ok, Yes, No };
 
 // A modal message box: text, title, buttons and icon in, the answer out.
 class MessageBoxPort {
-public:
+  public:
     virtual ~MessageBoxPort() = default;
     virtual MsgAnswer Show(const std::string& text, const std::string& title, MsgButtons buttons,
                            MsgIcon icon) = 0;
@@ -30,36 +30,36 @@ struct LocalZoneState {
 };
 
 class LocalZoneSource {
-public:
+  public:
     virtual ~LocalZoneSource() = default;
     virtual LocalZoneState Query() = 0;
 };
 
 // "Now" on the computer's clock, as a local day count.
 class ClockSource {
-public:
+  public:
     virtual ~ClockSource() = default;
     virtual DayCount NowLocal() = 0;
 };
 
 // Fakes for tests and for runs without a desktop.
 class FixedClock : public ClockSource {
-public:
+  public:
     explicit FixedClock(DayCount now = 0) : now_(now) {}
     DayCount NowLocal() override { return now_; }
     void Set(DayCount now) { now_ = now; }
 
-private:
+  private:
     DayCount now_;
 };
 
 class FixedLocalZone : public LocalZoneSource {
-public:
+  public:
     explicit FixedLocalZone(LocalZoneState state = {}) : state_(state) {}
     LocalZoneState Query() override { return state_; }
     void Set(LocalZoneState state) { state_ = state; }
 
-private:
+  private:
     LocalZoneState state_;
 };
 

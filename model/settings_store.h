@@ -12,7 +12,7 @@ inline constexpr const char* kSettingsApp = "Horavia 2.0";
 inline constexpr const char* kSettingsSection = "Settings";
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // The stored text exactly as saved; empty optional when the key is absent.
     virtual std::optional<std::string> Read(const std::string& app, const std::string& section,
@@ -36,7 +36,7 @@ public:
 };
 
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     using SettingsStore::Get;
     using SettingsStore::Save;
     std::optional<std::string> Read(const std::string& app, const std::string& section,
@@ -54,7 +54,7 @@ public:
     }
     std::size_t Size() const { return values_.size(); }
 
-private:
+  private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;
 };
 

@@ -1,0 +1,121 @@
+#include "model/clock_list.h"
+
+#include "model/preferences.h"
+#include "model/text_helpers.h"
+
+namespace horavia {
+
+namespace {
+
+std::string ClockKeyName(std::size_t n, const char* suffix) {
+    return "S" + std::to_string(n) + suffix;
+}
+
+// The number of consecutive clocks whose label key is stored, from clock 0.
+int CountStoredClocks(SettingsStore& store) {
+    int n = 0;
+    while (n < kMaxClocks && store.Read(kSettingsApp, kSettingsSection,
+                                        ClockKeyName(static_cast<std::size_t>(n), "Dis"))) {
+        ++n;
+    }
+    return n;
+}
+
+// "SZoneNum" as a count: empty when it is not a number in 0..kMaxClocks.
+std::optional<int> ParseClockCount(const std::string& text) {
+    auto number = ParseNumber(text);
+    if (!number) return std::nullopt;
+    auto whole = RoundToInt32(*number);
+    if (!whole || *whole < 0 || *whole > kMaxClocks) return std::nullopt;
+    return *whole;
+}
+
+}  // namespace
+
+void MemoryClockRows::FillList(const ClockList& clocks, const ZoneCatalogue&) {
+    keys_ = SlotOrderKeys(clocks);
+}
+
+std::vector<std::string> SlotOrderKeys(const ClockList& clocks) {
+    std::vector<std::string> keys;
+    for (std::size_t n = 0; n < clocks.size(); ++n) {
+        if (!clocks[n].Label.empty()) keys.push_back(ClockKey(static_cast<int>(n)));
+    }
+    return keys;
+}
+
+std::string ZoneDisplayText(const ZoneCatalogue& catalogue, int zone) {
+    if (!catalogue.IsValidIndex(zone)) return {};
+    const ZoneInfo& z = catalogue.zones[static_cast<std::size_t>(zone)];
+    return z.Prefix + z.Name;
+}
+
+int DecodeZoneRef(const ZoneCatalogue& catalogue, const std::string& text) {
+    if (auto number = ParseNumber(text)) {
+        auto index = RoundToInt32(*number);
+        return index && catalogue.IsValidIndex(*index) ? *index : kZoneUnknown;
+    }
+    for (int i = kFirstRegistryZone; i < catalogue.registryZoneCount + kFirstRegistryZone; ++i) {
+        if (catalogue.zones[static_cast<std::size_t>(i)].StdName == text) return i;
+    }
+    return kZoneUnknown;
+}
+
+std::string EncodeZoneRef(const ZoneCatalogue& catalogue, int index) {
+    if (index > kZoneUnknown && catalogue.IsValidIndex(index)) {
+        return catalogue.zones[static_cast<std::size_t>(index)].StdName;
+    }
+    return std::to_string(index > kZoneUnknown ? kZoneUnknown : index);
+}
+
+void WriteDefaultClocks(SettingsStore& store) {
+    store.Save("SZoneNum", "2");
+    store.Save("S0Dis", "Zulu");
+    store.Save("S0Zon", "0");
+    store.Save("S0Ena", "True");
+    store.Save("S1Dis", "Swatch");
+    store.Save("S1Zon", "8");
+    store.Save("S1Ena", "True");
+}
+
+void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCatalogue& catalogue,
+                   const std::vector<std::string>& rowKeys) {
+    store.Save("SZoneNum", std::to_string(rowKeys.size()));
+    for (std::size_t i = 0; i < rowKeys.size(); ++i) {
+        const int slot = ClockKeyIndex(rowKeys[i]);
+        if (slot < 0 || static_cast<std::size_t>(slot) >= clocks.size()) continue;
+        const ClockEntry& c = clocks[static_cast<std::size_t>(slot)];
+        store.Save(ClockKeyName(i, "Dis"), c.Label);
+        store.Save(ClockKeyName(i, "Fmt"), c.Format);
+        store.Save(ClockKeyName(i, "Zon"), EncodeZoneRef(catalogue, c.Zone));
+        store.Save(ClockKeyName(i, "Ena"), BoolText(c.Enabled));
+    }
+}
+
+void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers,
+                   ClockRows& rows) {
+    SettingsStore& store = readers.Store();
+    const std::string countText = store.Get("SZoneNum", "0");
+    std::optional<int> count = ParseClockCount(countText);
+    if (!count) count = CountStoredClocks(store);  // damaged: trust the stored clocks
+    if (*count == 0) {
+        WriteDefaultClocks(store);
+        count = ParseClockCount(store.Get("SZoneNum", "0")).value_or(0);
+    }
+    clocks.assign(static_cast<std::size_t>(*count), ClockEntry{});
+    for (std::size_t n = 0; n < clocks.size(); ++n) {
+        ClockEntry& c = clocks[n];
+        c.Label = store.Get(ClockKeyName(n, "Dis"), "");
+        if (c.Label.empty()) continue;
+        c.Format = store.Get(ClockKeyName(n, "Fmt"), "");
+        c.Zone = DecodeZoneRef(catalogue, store.Get(ClockKeyName(n, "Zon"), "0"));
+        c.Enabled = readers.Bool(ClockKeyName(n, "Ena"), "False");
+    }
+    rows.FillList(clocks, catalogue);
+    if (readers.Lng("SVersion", "1") < 2) {
+        SaveClockList(store, clocks, catalogue, rows.RowKeys());
+        store.Save("SVersion", "2");
+    }
+}
+
+}  // namespace horavia

@@ -1,0 +1,78 @@
+// The program-wide preferences, read and written through one declarative table.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/day_count.h"
+#include "model/setting_readers.h"
+
+namespace horavia {
+
+inline constexpr const char* kDefaultServer = "time.nist.gov";
+inline constexpr const char* kFormat24 = "hh:nn:ss";
+inline constexpr const char* kFormatAmPm = "hh:nn:ss AM/PM";
+
+struct Preferences {
+    bool AlwaysOnTop = false;
+    bool ShowWnd = true;
+    bool StartUp = false;
+    bool SingleClick = false;
+    std::int32_t SortBy = 0;  // 0..3
+    bool AMPM = false;
+    std::string FontName = "MS Sans Serif";
+    std::int32_t FontSize = 10;
+    bool STStartUp = false;
+    bool STInt = false;
+    std::int32_t STIntNum = 1;
+    std::int32_t STIntType = 2;  // 0 seconds .. 4 weeks
+    std::string STServer = kDefaultServer;
+    DayCount STLast = 0;
+    std::string DefaultFormat = kFormat24;
+};
+
+enum class PrefType { Bool, Int16, Int32, Text, Date };
+
+struct PreferenceField {
+    const char* key;
+    PrefType type;
+    const char* defaultText;  // nullptr: chosen at load time (DefaultFormat follows AMPM)
+    bool Preferences::*boolField = nullptr;
+    std::int32_t Preferences::*intField = nullptr;
+    std::string Preferences::*textField = nullptr;
+    DayCount Preferences::*dateField = nullptr;
+    bool saved = true;  // STLast is written only after a synchronisation
+};
+
+// The preferences in the order they are read (and, less STLast, written).
+const std::vector<PreferenceField>& PreferenceTable();
+
+// Where loading hands the values to the windows; the windows implement it.
+class PreferencesView {
+  public:
+    virtual ~PreferencesView() = default;
+    // After FontSize: window, tray and font controls; shows or hides the main window.
+    virtual void ApplyWindowPreferences(const Preferences&) {}
+    // After STLast: the time-synchronisation controls.
+    virtual void ApplySyncPreferences(const Preferences&) {}
+    // Last: the default-format field.
+    virtual void ApplyDefaultFormat(const Preferences&) {}
+};
+
+// Reads every preference in table order, pushing to the view at the three points. Values
+// that would make no sense are mended: a sort order outside 0..3 reads as 0, and the sync
+// interval is raised to at least 1 (30 with the unit seconds) and at most 255.
+void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesView& view);
+
+// Writes every preference but STLast in table order.
+void SavePreferences(const Preferences& prefs, SettingsStore& store);
+
+// The interval as the setup dialog stores it: 1..255, at least 30 with the unit seconds.
+std::int32_t NormaliseInterval(std::int32_t number, std::int32_t unit);
+
+inline std::string BoolText(bool value) {
+    return value ? "True" : "False";
+}
+
+}  // namespace horavia

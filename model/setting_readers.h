@@ -1,0 +1,62 @@
+// Typed readers over the settings store, with their diagnostic message.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/services.h"
+#include "model/settings_store.h"
+
+namespace horavia {
+
+// A number written with a point, or with the locale's decimal separator; the locale's
+// group separator may stand between digits of the whole part. Blanks around are ignored.
+std::optional<double> ParseNumber(const std::string& text, char localeDecimal = '.',
+                                  char localeGroup = ',');
+
+// Halves go to the even neighbour; empty when outside the signed 32-bit range.
+std::optional<std::int32_t> RoundToInt32(double value);
+
+// Shortest text that reads back to the same double, always with a point.
+std::string FormatDayCount(double value);
+
+// Readers: the stored text (or the default) converted; when that fails a message box shows
+// "GetSettingBool(app, section, key, default) = raw" and the result is empty.
+class SettingReaders {
+  public:
+    SettingReaders(SettingsStore& store, MessageBoxPort& messages, char localeDecimal = '.',
+                   char localeGroup = ',')
+        : store_(store), messages_(messages), decimal_(localeDecimal), group_(localeGroup) {}
+
+    std::optional<bool> GetSettingBool(const std::string& app, const std::string& section,
+                                       const std::string& key, const std::string& defaultText);
+    std::optional<std::int32_t> GetSettingLng(const std::string& app, const std::string& section,
+                                              const std::string& key,
+                                              const std::string& defaultText);
+    std::optional<double> GetSettingDbl(const std::string& app, const std::string& section,
+                                        const std::string& key, const std::string& defaultText);
+
+    // The program's own application and section.
+    bool Bool(const std::string& key, const std::string& defaultText) {
+        return GetSettingBool(kSettingsApp, kSettingsSection, key, defaultText).value_or(false);
+    }
+    std::int32_t Lng(const std::string& key, const std::string& defaultText) {
+        return GetSettingLng(kSettingsApp, kSettingsSection, key, defaultText).value_or(0);
+    }
+    double Dbl(const std::string& key, const std::string& defaultText) {
+        return GetSettingDbl(kSettingsApp, kSettingsSection, key, defaultText).value_or(0.0);
+    }
+
+    SettingsStore& Store() { return store_; }
+
+  private:
+    void Report(const char* reader, const std::string& app, const std::string& section,
+                const std::string& key, const std::string& defaultText, const std::string& raw);
+    SettingsStore& store_;
+    MessageBoxPort& messages_;
+    char decimal_;
+    char group_;
+};
+
+}  // namespace horavia

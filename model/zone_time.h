@@ -1,0 +1,33 @@
+// Zone time: daylight-saving transitions and the conversion local -> UTC -> zone time.
+#pragma once
+
+#include <cstdint>
+
+#include "model/day_count.h"
+#include "model/zone_catalogue.h"
+
+namespace horavia {
+
+// Day `week` (1..4, 5 = last) of weekday `dayOfWeek` (0 = Sunday) in `month` of `year`, 00:00.
+DayCount TransitionDate(int year, int month, int dayOfWeek, int week);
+
+// The transition moment of a rule in a given year, in the zone's own clock reading.
+DayCount TransitionMoment(int year, const TransitionRule& rule);
+
+// Whether the zone is on daylight time at the instant `utc`. Each transition moment is
+// compared with the zone's own clock reading of that instant: the daylight start with the
+// standard-time reading, the standard start with the daylight-time reading. Rules are
+// evaluated for the year of that reading, so every year uses its own transition dates.
+bool IsDaylightTime(const ZoneInfo& zone, DayCount utc);
+
+// The offset (minutes, UTC = zone time + offset) in force in the zone at `utc`.
+std::int32_t ZoneOffsetAt(const ZoneInfo& zone, DayCount utc);
+
+inline DayCount UtcFromLocal(DayCount local, std::int32_t localBias) {
+    return local + localBias / 1440.0;
+}
+inline DayCount ZoneTimeFromUtc(const ZoneInfo& zone, DayCount utc) {
+    return utc - ZoneOffsetAt(zone, utc) / 1440.0;
+}
+
+}  // namespace horavia

@@ -1,0 +1,139 @@
+#include "model/clock_list.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_messages.h"
+#include "model/zone_catalogue_loader.h"
+#include "tzi_builder.h"
+
+namespace horavia {
+namespace {
+
+using testing::RecordingMessages;
+
+class Clocks : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        MemoryRegistry reg;
+        for (int i = 0; i < 50; ++i) {
+            testing::AddZone(reg, "Zone " + std::to_string(100 + i) + " Standard Time",
+                             "(UTC) Z" + std::to_string(i), testing::MakeTzi(0));
+        }
+        ASSERT_TRUE(LoadZoneCatalogue(cat, reg, 2026, messages));
+    }
+    void Load() { LoadClockList(clocks, cat, readers, rows); }
+    std::string Get(const std::string& key) { return store.Get(key, "<absent>"); }
+
+    ZoneCatalogue cat;
+    MemorySettingsStore store;
+    RecordingMessages messages;
+    SettingReaders readers{store, messages};
+    MemoryClockRows rows;
+    ClockList clocks;
+};
+
+TEST_F(Clocks, FirstStartWritesTheDefaultsAndMigrates) {
+    Load();
+    EXPECT_EQ(Get("SZoneNum"), "2");
+    EXPECT_EQ(Get("S0Dis"), "Zulu");
+    EXPECT_EQ(Get("S0Zon"), "0");
+    EXPECT_EQ(Get("S0Ena"), "True");
+    EXPECT_EQ(Get("S0Fmt"), "");
+    EXPECT_EQ(Get("S1Dis"), "Swatch");
+    EXPECT_EQ(Get("S1Zon"), "8");
+    EXPECT_EQ(Get("S1Fmt"), "");
+    EXPECT_EQ(Get("SVersion"), "2");
+    EXPECT_EQ(store.Size(), 10u);
+    ASSERT_EQ(clocks.size(), 2u);
+    EXPECT_EQ(clocks[1].Zone, kZoneSwatch);
+    EXPECT_EQ(rows.RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
+}
+
+TEST_F(Clocks, VersionOneNumericZonesAreRewrittenByName) {
+    store.Save("SZoneNum", "4");
+    store.Save("S3Dis", "Somewhere");
+    store.Save("S3Zon", "57");
+    store.Save("S3Ena", "True");
+    Load();
+    ASSERT_EQ(clocks.size(), 4u);
+    EXPECT_EQ(clocks[3].Zone, 57);
+    EXPECT_TRUE(clocks[1].Label.empty());
+    // Empty slots have no row, so the migration renumbers the one clock to slot 0.
+    EXPECT_EQ(Get("SZoneNum"), "1");
+    EXPECT_EQ(Get("S0Zon"), cat.zones[57].StdName);
+    EXPECT_EQ(Get("SVersion"), "2");
+}
+
+TEST_F(Clocks, ZoneReferences) {
+    EXPECT_EQ(DecodeZoneRef(cat, "8"), kZoneSwatch);
+    EXPECT_EQ(DecodeZoneRef(cat, cat.zones[20].StdName), 20);
+    EXPECT_EQ(DecodeZoneRef(cat, "zone 110 standard time"), kZoneUnknown);  // case matters
+    EXPECT_EQ(DecodeZoneRef(cat, "Gone Standard Time"), kZoneUnknown);
+    EXPECT_EQ(DecodeZoneRef(cat, "60"), kZoneUnknown);  // past the catalogue
+    EXPECT_EQ(DecodeZoneRef(cat, "-3"), kZoneUnknown);
+    EXPECT_EQ(DecodeZoneRef(cat, "1e99"), kZoneUnknown);
+    EXPECT_EQ(EncodeZoneRef(cat, 20), cat.zones[20].StdName);
+    EXPECT_EQ(EncodeZoneRef(cat, 9), "9");
+    EXPECT_EQ(EncodeZoneRef(cat, 0), "0");
+}
+
+TEST_F(Clocks, EmptySlotsAndMissingKeys) {
+    store.Save("SVersion", "2");
+    store.Save("SZoneNum", "3");
+    store.Save("S0Dis", "A");
+    store.Save("S0Ena", "banana");
+    store.Save("S2Dis", "C");
+    store.Save("S2Zon", "Zone 110 Standard Time");
+    store.Save("S2Ena", "True");
+    Load();
+    ASSERT_EQ(clocks.size(), 3u);
+    EXPECT_EQ(clocks[0].Zone, 0);     // no "Zon": UTC
+    EXPECT_FALSE(clocks[0].Enabled);  // bad "Ena": reported, false
+    EXPECT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(clocks[1].Label.empty());
+    EXPECT_EQ(clocks[2].Zone, 20);
+    EXPECT_EQ(rows.RowKeys(), (std::vector<std::string>{"K0000", "K0002"}));
+    EXPECT_EQ(Get("SZoneNum"), "3");  // current layout: nothing rewritten
+}
+
+TEST_F(Clocks, DamagedCountNeverLetsTheDefaultsOverwriteStoredClocks) {
+    for (const char* damaged : {"-1", "abc", "99999999999", "1e9", ""}) {
+        MemorySettingsStore s;
+        SettingReaders r{s, messages};
+        s.Save("SVersion", "2");
+        s.Save("SZoneNum", damaged);
+        s.Save("S0Dis", "Home");
+        s.Save("S0Zon", "Zone 101 Standard Time");
+        s.Save("S1Dis", "Away");
+        ClockList list;
+        LoadClockList(list, cat, r, rows);
+        ASSERT_EQ(list.size(), 2u) << damaged;
+        EXPECT_EQ(s.Get("S0Dis", ""), "Home");
+        EXPECT_EQ(list[0].Zone, 11);
+    }
+    MemorySettingsStore s;  // damaged and nothing stored: the defaults
+    SettingReaders r{s, messages};
+    s.Save("SZoneNum", "garbage");
+    ClockList list;
+    LoadClockList(list, cat, r, rows);
+    EXPECT_EQ(list.size(), 2u);
+    EXPECT_EQ(list[0].Label, "Zulu");
+}
+
+TEST_F(Clocks, SaveFollowsRowOrderAndLeavesOldKeys) {
+    Load();
+    clocks.push_back({"Third", "hh", 20, false});
+    SaveClockList(store, clocks, cat, {"K0002", "K0000"});
+    EXPECT_EQ(Get("SZoneNum"), "2");
+    EXPECT_EQ(Get("S0Dis"), "Third");
+    EXPECT_EQ(Get("S0Fmt"), "hh");
+    EXPECT_EQ(Get("S0Zon"), cat.zones[20].StdName);
+    EXPECT_EQ(Get("S0Ena"), "False");
+    EXPECT_EQ(Get("S1Dis"), "Zulu");
+    EXPECT_EQ(Get("S1Zon"), "0");
+    Load();
+    EXPECT_EQ(clocks.size(), 2u);  // the stale clock 2 keys are not read
+}
+
+}  // namespace
+}  // namespace horavia

@@ -1,0 +1,64 @@
+#include "model/day_count.h"
+
+#include <gtest/gtest.h>
+
+namespace horavia {
+namespace {
+
+TEST(DayCount, KnownDaysOfTheCalendar) {
+    EXPECT_EQ(DaysFromCivil(1899, 12, 30), 0);
+    EXPECT_EQ(DaysFromCivil(1900, 1, 1), 2);
+    EXPECT_EQ(DaysFromCivil(1970, 1, 1), 25569);
+    EXPECT_EQ(DaysFromCivil(1999, 7, 18), 36359);
+    EXPECT_EQ(DaysFromCivil(2003, 12, 26), 37981);
+    EXPECT_EQ(DaysFromCivil(2162, 1, 4), 95699);
+    EXPECT_EQ(DaysFromCivil(2323, 1, 1), 154499);
+    // Month 13 rolls into January of the next year; day 0 is the last day of the month before.
+    EXPECT_EQ(DaysFromCivil(2026, 13, 1), DaysFromCivil(2027, 1, 1));
+    EXPECT_EQ(DaysFromCivil(2026, 3, 0), DaysFromCivil(2026, 2, 28));
+    EXPECT_EQ(WeekdayOfDays(DaysFromCivil(2026, 12, 8)), 2);  // a Tuesday
+    EXPECT_EQ(WeekdayOfDays(-1), 5);                          // 1899-12-29, a Friday
+}
+
+TEST(DayCount, CivilRoundTripOverCenturies) {
+    for (std::int64_t d = -700000; d < 3000000; d += 997) {
+        const CivilDate c = CivilFromDays(d);
+        ASSERT_EQ(DaysFromCivil(c.year, c.month, c.day), d);
+    }
+}
+
+TEST(DayCount, TimeOfDayNeverLosesASecondToRounding) {
+    // Every second of a day comes back as itself, not one second early.
+    for (int s = 0; s < 86400; ++s) {
+        const DayCount v = FromCivil(2026, 12, 8, s / 3600, s / 60 % 60, s % 60);
+        const auto t = ToCivil(v);
+        ASSERT_TRUE(t);
+        ASSERT_EQ(t->hour * 3600 + t->minute * 60 + t->second, s) << s;
+        ASSERT_EQ(t->millisecond, 0);
+    }
+    const auto t = ToCivil(46000.0 + (14 * 3600 + 30 * 60 + 5) / 86400.0);
+    EXPECT_EQ(t->second, 5);
+}
+
+TEST(DayCount, NegativeCountsKeepTheDateAndTimeConvention) {
+    const auto t = ToCivil(-1.25);  // 1899-12-29 06:00
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->day, 29);
+    EXPECT_EQ(t->hour, 6);
+    EXPECT_DOUBLE_EQ(FromCivil(1899, 12, 29, 6), -1.25);
+}
+
+TEST(DayCount, UnrepresentableValuesGiveNothing) {
+    EXPECT_FALSE(ToCivil(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(ToCivil(std::numeric_limits<double>::infinity()));
+    EXPECT_FALSE(ToCivil(1e300));
+}
+
+TEST(DayCount, UnixMilliseconds) {
+    EXPECT_DOUBLE_EQ(DayCountFromUnixMs(0), 25569.0);
+    EXPECT_DOUBLE_EQ(DayCountFromUnixMs(-43'200'000), 25568.5);
+    EXPECT_EQ(UnixMsFromDayCount(DayCountFromUnixMs(1'765'000'123'456)), 1'765'000'123'456);
+}
+
+}  // namespace
+}  // namespace horavia

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "fake_messages.h"
+#include "model/preferences.h"
+#include "model/setting_readers.h"
+
+namespace horavia {
+namespace {
+
+using testing::RecordingMessages;
+
+class Settings : public ::testing::Test {
+  protected:
+    MemorySettingsStore store;
+    RecordingMessages messages;
+    SettingReaders readers{store, messages};
+    PreferencesView view;
+};
+
+TEST_F(Settings, BoolReaderAcceptsWordsInAnyCaseAndNumbers) {
+    for (auto [text, want] : std::vector<std::pair<std::string, bool>>{{"True", true},
+                                                                       {"FALSE", false},
+                                                                       {"tRuE", true},
+                                                                       {"0", false},
+                                                                       {"-1", true},
+                                                                       {"2.5", true},
+                                                                       {" True ", true}}) {
+        store.Save("K", text);
+        EXPECT_EQ(readers.GetSettingBool(kSettingsApp, kSettingsSection, "K", "False"), want)
+            << text;
+    }
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Settings, FailedConversionShowsTheExactMessageAndReadsAsEmpty) {
+    store.Save("AlwaysOnTop", "Maybe");
+    EXPECT_FALSE(readers.GetSettingBool("Horavia 2.0", "Settings", "AlwaysOnTop", "False"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "GetSettingBool(Horavia 2.0, Settings, AlwaysOnTop, False) = Maybe");
+    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);
+    store.Save("FontSize", "big");
+    EXPECT_EQ(readers.Lng("FontSize", "10"), 0);
+    EXPECT_EQ(messages.shown[1].text, "GetSettingLng(Horavia 2.0, Settings, FontSize, 10) = big");
+    store.Save("STLast", "");
+    EXPECT_EQ(readers.Dbl("STLast", "0"), 0.0);
+    EXPECT_EQ(messages.shown[2].text, "GetSettingDbl(Horavia 2.0, Settings, STLast, 0) = ");
+}
+
+TEST_F(Settings, WholeNumbersRoundHalvesToEvenWithinThirtyTwoBits) {
+    const std::vector<std::pair<std::string, int>> cases{
+        {"10.5", 10}, {"11.5", 12}, {"-2.5", -2}, {"2147483647", 2147483647}, {"1e3", 1000}};
+    for (const auto& [text, want] : cases) {
+        store.Save("N", text);
+        EXPECT_EQ(readers.Lng("N", "0"), want) << text;
+    }
+    store.Save("N", "2147483648");
+    EXPECT_EQ(readers.Lng("N", "0"), 0);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+TEST_F(Settings, DayCountsReadBackExactlyWithPointOrLocaleComma) {
+    const double when = 46364.604166666664;  // a date with a time of day
+    store.Save("STLast", FormatDayCount(when));
+    EXPECT_EQ(store.Get("STLast", ""), "46364.604166666664");
+    EXPECT_EQ(readers.Dbl("STLast", "0"), when);
+    SettingReaders german(store, messages, ',', '.');
+    EXPECT_EQ(german.Dbl("STLast", "0"), when);  // a point still reads as a decimal point
+    store.Save("STLast", "46364,5");
+    EXPECT_EQ(german.Dbl("STLast", "0"), 46364.5);
+}
+
+TEST_F(Settings, EmptyStoreGivesTheDefaults) {
+    Preferences p;
+    p.ShowWnd = false;
+    p.FontName = "x";
+    LoadPreferences(p, readers, view);
+    EXPECT_FALSE(p.AlwaysOnTop);
+    EXPECT_TRUE(p.ShowWnd);
+    EXPECT_EQ(p.SortBy, 0);
+    EXPECT_EQ(p.FontName, "MS Sans Serif");
+    EXPECT_EQ(p.FontSize, 10);
+    EXPECT_EQ(p.STIntNum, 1);
+    EXPECT_EQ(p.STIntType, 2);
+    EXPECT_EQ(p.STServer, "time.nist.gov");
+    EXPECT_EQ(p.STLast, 0.0);
+    EXPECT_EQ(p.DefaultFormat, "hh:nn:ss");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(store.Size(), 0u);  // loading writes nothing
+}
+
+TEST_F(Settings, DefaultFormatFollowsAmPmAndBadValuesAreMended) {
+    store.Save("AMPM", "True");
+    store.Save("SortBy", "9");
+    store.Save("FontSize", "11.5");
+    store.Save("STIntNum", "0");
+    store.Save("STIntType", "0");
+    Preferences p;
+    LoadPreferences(p, readers, view);
+    EXPECT_EQ(p.DefaultFormat, "hh:nn:ss AM/PM");
+    EXPECT_EQ(p.SortBy, 0);
+    EXPECT_EQ(p.FontSize, 12);
+    EXPECT_EQ(p.STIntNum, 30);  // seconds: never below 30
+    store.Save("STIntType", "1");
+    store.Save("STIntNum", "-5");
+    LoadPreferences(p, readers, view);
+    EXPECT_EQ(p.STIntNum, 1);
+    store.Save("STIntNum", "70000");
+    LoadPreferences(p, readers, view);
+    EXPECT_EQ(p.STIntNum, 255);
+}
+
+TEST_F(Settings, LoadingPushesToTheViewAtItsThreePoints) {
+    struct Spy : PreferencesView {
+        std::vector<std::string> calls;
+        void ApplyWindowPreferences(const Preferences& p) override {
+            calls.push_back("window " + p.FontName + " " + (p.STServer.empty() ? "-" : "?"));
+        }
+        void ApplySyncPreferences(const Preferences& p) override {
+            calls.push_back("sync " + p.STServer);
+        }
+        void ApplyDefaultFormat(const Preferences& p) override {
+            calls.push_back("format " + p.DefaultFormat);
+        }
+    } spy;
+    store.Save("FontName", "Arial");
+    store.Save("STServer", "time.example");
+    Preferences p;
+    p.STServer.clear();
+    LoadPreferences(p, readers, spy);
+    // The window push comes before the server is read.
+    EXPECT_EQ(spy.calls,
+              (std::vector<std::string>{"window Arial -", "sync time.example", "format hh:nn:ss"}));
+}
+
+TEST_F(Settings, SaveWritesEveryPreferenceButSTLastAndRoundTrips) {
+    Preferences p;
+    p.AlwaysOnTop = true;
+    p.FontName = " Odd, \"name\"; #=\\ é ";
+    p.STLast = 123.5;
+    SavePreferences(p, store);
+    EXPECT_EQ(store.Size(), 14u);
+    EXPECT_FALSE(store.Has("STLast"));
+    EXPECT_EQ(store.Get("AlwaysOnTop", ""), "True");
+    Preferences q;
+    LoadPreferences(q, readers, view);
+    EXPECT_TRUE(q.AlwaysOnTop);
+    EXPECT_EQ(q.FontName, p.FontName);
+}
+
+}  // namespace
+}  // namespace horavia

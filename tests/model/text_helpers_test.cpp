@@ -1,0 +1,50 @@
+#include "model/text_helpers.h"
+
+#include <gtest/gtest.h>
+
+namespace horavia {
+namespace {
+
+TEST(TextHelpers, StripAtNulCutsAndTrims) {
+    EXPECT_EQ(StripAtNul(std::string("  abc \0def", 10)), "abc");
+    EXPECT_EQ(StripAtNul("  plain  "), "plain");
+    EXPECT_EQ(StripAtNul(std::string("\0x", 2)), "");
+}
+
+TEST(TextHelpers, AddBackslashOnlyWhenMissing) {
+    EXPECT_EQ(AddBackslash("C:\\Prog"), "C:\\Prog\\");
+    EXPECT_EQ(AddBackslash("C:\\"), "C:\\");
+    EXPECT_EQ(AddBackslash(""), "\\");
+}
+
+TEST(TextHelpers, ReplaceAllStoresBackAndNeverRescansInsertions) {
+    std::string text = "aaa";
+    EXPECT_EQ(ReplaceAll(text, "a", "aa"), "aaaaaa");
+    EXPECT_EQ(text, "aaaaaa");
+    std::string dots = "1.234.5";
+    ReplaceAll(dots, ".", ",");
+    EXPECT_EQ(dots, "1,234,5");
+    std::string same = "abc";
+    EXPECT_EQ(ReplaceAll(same, "", "x"), "abc");
+}
+
+TEST(TextHelpers, MinMaxClamp) {
+    EXPECT_EQ(MinOf(3, 5), 3);
+    EXPECT_EQ(MaxOf(3, 5), 5);
+    EXPECT_EQ(ClampValue(7, 0, 4), 4);
+    EXPECT_EQ(ClampValue(-2, 0, 4), 0);
+    EXPECT_EQ(ClampValue(2, 0, 4), 2);
+}
+
+TEST(TextHelpers, ClockKeysRoundTrip) {
+    EXPECT_EQ(ClockKey(3), "K0003");
+    EXPECT_EQ(ClockKey(10000), "K10000");
+    EXPECT_EQ(ClockKeyIndex("K0003"), 3);
+    EXPECT_EQ(ClockKeyIndex("K12345"), 12345);
+    EXPECT_EQ(ClockKeyIndex("K"), -1);
+    EXPECT_EQ(ClockKeyIndex("Kx1"), -1);
+    EXPECT_EQ(ClockKeyIndex("K99999999999"), -1);
+}
+
+}  // namespace
+}  // namespace horavia
