@@ -26,6 +26,11 @@ class ClockRows {
     // Rebuilds every row from the clock list: one per non-empty slot, in slot order.
     virtual void FillList(const ClockList& clocks, const ZoneCatalogue& catalogue) = 0;
     virtual std::vector<std::string> RowKeys() const = 0;
+    // A new row at the end (not selected), and a row's texts rewritten from its clock.
+    virtual void AppendRow(const std::string& key, const ClockEntry& clock,
+                           const std::string& zoneText) = 0;
+    virtual void UpdateRow(const std::string& key, const ClockEntry& clock,
+                           const std::string& zoneText) = 0;
 };
 
 // Rows kept in memory, for runs without the setup dialog and for tests.
@@ -33,6 +38,10 @@ class MemoryClockRows : public ClockRows {
   public:
     void FillList(const ClockList& clocks, const ZoneCatalogue& catalogue) override;
     std::vector<std::string> RowKeys() const override { return keys_; }
+    void AppendRow(const std::string& key, const ClockEntry&, const std::string&) override {
+        keys_.push_back(key);
+    }
+    void UpdateRow(const std::string&, const ClockEntry&, const std::string&) override {}
     std::vector<std::string>& Keys() { return keys_; }
 
   private:

@@ -1,0 +1,21 @@
+// The only way a zone becomes display text.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/day_count.h"
+#include "model/locale_info.h"
+#include "model/zone_catalogue.h"
+
+namespace horavia {
+
+inline constexpr const char* kInvalidFormat = "Invalid Format!!";
+
+// The time of catalogue zone `zone` for the computer's local time t (UTC = t + bias), written
+// with `format`; the pseudo-zones give their own scales. "Invalid Format!!" when the text
+// cannot be written.
+std::string FormatZoneTime(const ZoneCatalogue& catalogue, int zone, DayCount t, std::int32_t bias,
+                           const std::string& format, const LocaleInfo& locale);
+
+}  // namespace horavia

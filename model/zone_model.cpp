@@ -1,0 +1,93 @@
+#include "model/zone_model.h"
+
+#include <cmath>
+
+#include "model/format_zone_time.h"
+#include "model/text_helpers.h"
+
+namespace horavia {
+
+AppState::AppState(Services s, LocaleInfo l)
+    : services(s),
+      locale(std::move(l)),
+      readers(s.settings, s.messages,
+              locale.decimalSeparator.empty() ? '.' : locale.decimalSeparator[0],
+              locale.groupSeparator.empty() ? ',' : locale.groupSeparator[0]) {}
+
+void AppState::RefreshLocalZone() {
+    const LocalZoneState state = services.localZone.Query();
+    LocalBias = state.bias;
+    LocalIsDst = state.isDst;
+}
+
+void AppState::LoadSettings(PreferencesView& view) {
+    LoadPreferences(prefs, readers, view);
+}
+
+void AppState::SaveSettings() {
+    SavePreferences(prefs, services.settings);
+}
+
+bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
+    const DayCount now = services.clock.NowLocal();
+    const int year = ToCivil(now).value_or(CivilTime{}).year;
+    if (!LoadZoneCatalogue(catalogue, services.registry, year, services.messages)) return false;
+    RefreshLocalZone();
+    if (sortList) {
+        sortList();
+    } else {
+        SortZoneOrder(catalogue, prefs.SortBy);
+    }
+    LoadClockList(clocks, catalogue, readers, *rows);
+    return true;
+}
+
+std::string AppState::ZoneTimeText(int clockIndex, bool full, DayCount t) const {
+    if (clockIndex < 0 || static_cast<std::size_t>(clockIndex) >= clocks.size()) return {};
+    const ClockEntry& clock = clocks[static_cast<std::size_t>(clockIndex)];
+    std::string format = clock.Format.empty() ? prefs.DefaultFormat : clock.Format;
+    if (!full) format = kShortFormat;
+    return FormatZoneTime(catalogue, clock.Zone, t, LocalBias, format, locale);
+}
+
+std::vector<int> AppState::EnabledClocksInOrder() const {
+    std::vector<int> result;
+    for (const std::string& key : rows->RowKeys()) {
+        const int index = ClockKeyIndex(key);
+        if (index < 0 || static_cast<std::size_t>(index) >= clocks.size()) continue;
+        if (clocks[static_cast<std::size_t>(index)].Enabled) result.push_back(index);
+    }
+    return result;
+}
+
+std::string AppState::TipText() {
+    std::string text;
+    std::string accepted;
+    for (int index : EnabledClocksInOrder()) {
+        if (!text.empty()) text += " - ";
+        text += clocks[static_cast<std::size_t>(index)].Label + ": " +
+                ZoneTimeText(index, false, services.clock.NowLocal());
+        if (TextLength(text) < kTipBudget) {
+            accepted = text;
+        } else {
+            accepted += " - ...";
+            break;
+        }
+    }
+    return accepted.empty() ? kAppTitle : accepted;
+}
+
+void AppState::SaveClockList() {
+    horavia::SaveClockList(services.settings, clocks, catalogue, rows->RowKeys());
+}
+
+std::size_t TextLength(const std::string& utf8) {
+    std::size_t n = 0;
+    for (const char ch : utf8) {
+        const auto c = static_cast<unsigned char>(ch);
+        if ((c & 0xC0) != 0x80) ++n;
+    }
+    return n;
+}
+
+}  // namespace horavia

@@ -1,0 +1,83 @@
+// The program-wide state of the zone model: catalogue, clocks, preferences and the
+// computer's zone, with the services they are read from. One object is built at start-up and
+// passed by reference; tests build as many as they like.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "model/clock_list.h"
+#include "model/day_count.h"
+#include "model/locale_info.h"
+#include "model/preferences.h"
+#include "model/registry.h"
+#include "model/services.h"
+#include "model/setting_readers.h"
+#include "model/settings_store.h"
+#include "model/zone_catalogue.h"
+#include "model/zone_catalogue_loader.h"
+#include "model/zone_time.h"
+
+namespace horavia {
+
+inline constexpr const char* kShortFormat = "hh:nn";
+inline constexpr std::size_t kTipBudget = 122;  // the tray tip field, less a safety margin
+
+struct Services {
+    SettingsStore& settings;
+    RegistryBackend& registry;
+    MessageBoxPort& messages;
+    LocalZoneSource& localZone;
+    ClockSource& clock;
+};
+
+class AppState {
+  public:
+    AppState(Services services, LocaleInfo locale);
+
+    Services services;
+    LocaleInfo locale;
+    SettingReaders readers;
+
+    ZoneCatalogue catalogue;
+    ClockList clocks;
+    Preferences prefs;
+    std::int32_t LocalBias = 0;
+    bool LocalIsDst = false;
+
+    // The display order of the clocks; the setup dialog replaces the in-memory rows.
+    ClockRows* rows = &memoryRows_;
+    // The slot the clock editor works on: -1 while a new clock is made.
+    int EditSlot = -1;
+
+    // Re-reads the computer's own zone state.
+    void RefreshLocalZone();
+
+    void LoadSettings(PreferencesView& view);
+    void SaveSettings();
+
+    // Builds the catalogue (transition moments of the current local year), sorts the zone
+    // order with `sortList` (by default the model's own sort by SortBy), then loads the
+    // clocks into `rows`. False when there is no zone at all: the caller ends the program.
+    bool LoadCatalogue(const std::function<void()>& sortList = {});
+
+    // The text of one clock at local time t: its full format (or the default) or "hh:nn".
+    std::string ZoneTimeText(int clockIndex, bool full, DayCount t) const;
+
+    // The enabled clocks in display order, as clock indices.
+    std::vector<int> EnabledClocksInOrder() const;
+
+    // The tray tip: "Label: hh:nn" joined with " - ", kept under the budget, or "Horavia".
+    std::string TipText();
+
+    void SaveClockList();
+
+  private:
+    MemoryClockRows memoryRows_;
+};
+
+// The length in characters (code points) of a UTF-8 text.
+std::size_t TextLength(const std::string& utf8);
+
+}  // namespace horavia
