@@ -1,0 +1,64 @@
+#include "ui/editor/map_picture.h"
+
+#include <QFile>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+#include <utility>
+
+// The resource initialiser must be called from outside any namespace.
+static void InitMapResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace horavia {
+
+QImage LoadWorldMapPicture() {
+    InitMapResources();
+    QFile file(QStringLiteral(":/worldmap.bmp"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QImage picture = QImage::fromData(file.readAll(), "BMP");
+    // Recolouring works on the colour table, so only an indexed picture will do.
+    if (picture.format() != QImage::Format_Indexed8) return {};
+    return picture;
+}
+
+MapPicture::MapPicture(QWidget* parent) : QFrame(parent) {
+    setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    setLineWidth(2);
+}
+
+void MapPicture::SetPicture(QImage picture) {
+    picture_ = std::move(picture);
+    update();
+}
+
+void MapPicture::SetColourTable(const QVector<QRgb>& table) {
+    if (picture_.isNull()) return;
+    picture_.setColorTable(table);
+    update();
+}
+
+QSize MapPicture::sizeHint() const {
+    const int border = 2 * frameWidth();
+    return picture_.size() + QSize(border, border);
+}
+
+void MapPicture::paintEvent(QPaintEvent* event) {
+    QFrame::paintEvent(event);
+    if (picture_.isNull()) return;
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    // One device pixel per picture pixel would shrink the map on high-resolution screens;
+    // the picture is drawn at its size in logical pixels, unscaled otherwise.
+    painter.drawImage(contentsRect().topLeft(), picture_);
+}
+
+void MapPicture::mousePressEvent(QMouseEvent* event) {
+    // A pointer between pixels lies in the pixel to its left and above, never the next one.
+    const QPointF at = event->position() - QPointF(contentsRect().topLeft());
+    const QPoint inner(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+    emit MouseDown(event->button(), event->modifiers(), inner.x(), inner.y());
+}
+
+}  // namespace horavia
