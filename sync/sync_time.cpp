@@ -9,12 +9,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-double RoundHalfEven(double x) {
-    const double nearest = std::round(x);  // halves away from zero
-    if (std::fabs(x - std::trunc(x)) == 0.5) return 2.0 * std::round(x / 2.0);
-    return nearest;
-}
-
 // Marks a synchronisation as running for as long as it is in scope.
 class RunningFlag {
   public:
@@ -30,11 +24,21 @@ class RunningFlag {
 }  // namespace
 
 bool DifferenceMinutes(DayCount nowLocal, DayCount serverLocal, std::int32_t& minutes) {
-    const double difference = RoundHalfEven(std::fabs(nowLocal - serverLocal) * 1440.0);
-    if (!std::isfinite(difference)) return false;
-    constexpr double kMax = std::numeric_limits<std::int32_t>::max();
-    minutes = difference >= kMax ? std::numeric_limits<std::int32_t>::max()
-                                 : static_cast<std::int32_t>(difference);
+    // Counted in whole milliseconds first, so that a difference of exactly 2.5 minutes is
+    // exactly halfway and rounds to the even 2, whatever the floating-point error.
+    const double ms = std::fabs(nowLocal - serverLocal) * static_cast<double>(kMsPerDay);
+    if (!std::isfinite(ms)) return false;
+    constexpr std::int64_t kMsPerMinute = 60'000;
+    constexpr std::int64_t kMaxMinutes = std::numeric_limits<std::int32_t>::max();
+    if (ms >= static_cast<double>(kMaxMinutes * kMsPerMinute)) {
+        minutes = std::numeric_limits<std::int32_t>::max();
+        return true;
+    }
+    const std::int64_t whole = std::llround(ms);
+    std::int64_t result = whole / kMsPerMinute;
+    const std::int64_t rest = whole % kMsPerMinute;
+    if (rest * 2 > kMsPerMinute || (rest * 2 == kMsPerMinute && result % 2 == 1)) ++result;
+    minutes = static_cast<std::int32_t>(result);
     return true;
 }
 

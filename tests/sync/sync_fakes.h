@@ -1,0 +1,69 @@
+// In-memory stand-ins for the time query, the clock setter and the message box.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/services.h"
+#include "platform/system_clock_setter.h"
+#include "sync/time_query_port.h"
+
+namespace horavia::test {
+
+// Answers from a queue: a day count (UTC) or nullopt for a failed query.
+class FakeTimeQuery : public TimeQueryPort {
+  public:
+    std::deque<std::optional<DayCount>> answers;
+    std::vector<std::string> servers;
+    std::function<void()> duringWait;  // runs inside the "wait", like a tick would
+
+    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
+                     std::int32_t& lRespons) override {
+        servers.push_back(sServer);
+        if (duringWait) duringWait();
+        lRespons = 42;
+        if (answers.empty()) return false;
+        const auto answer = answers.front();
+        answers.pop_front();
+        if (!answer) return false;
+        dAtomDate = *answer;
+        return true;
+    }
+};
+
+class FakeClockSetter : public SystemClockSetter {
+  public:
+    bool accept = true;
+    std::vector<DayCount> calls;
+    bool SetLocalDateTime(DayCount local) override {
+        calls.push_back(local);
+        return accept;
+    }
+};
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    MsgButtons buttons;
+    MsgIcon icon;
+};
+
+class FakeMessageBox : public MessageBoxPort {
+  public:
+    MsgAnswer answer = MsgAnswer::Yes;
+    std::vector<ShownMessage> shown;
+    std::function<void()> whileOpen;  // runs while the box is "open"
+
+    MsgAnswer Show(const std::string& text, const std::string& title, MsgButtons buttons,
+                   MsgIcon icon) override {
+        shown.push_back({text, title, buttons, icon});
+        if (whileOpen) whileOpen();
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
+    }
+};
+
+}  // namespace horavia::test

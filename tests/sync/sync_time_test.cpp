@@ -1,0 +1,181 @@
+#include "sync/sync_time.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "sync_fakes.h"
+
+namespace horavia {
+namespace {
+
+using test::FakeClockSetter;
+using test::FakeMessageBox;
+using test::FakeTimeQuery;
+
+constexpr DayCount kNow = 46000.5;   // 2025-12-09 12:00 local
+constexpr std::int32_t kBias = -60;  // UTC = local - 1 h
+constexpr double kSecond = 1.0 / 86400.0;
+
+// The server's UTC answer that puts it `seconds` ahead of the computer's local clock.
+DayCount AnswerAhead(double seconds, DayCount nowLocal = kNow) {
+    return nowLocal + kBias / 1440.0 + seconds * kSecond;
+}
+
+struct Fixture {
+    FakeTimeQuery query;
+    FakeClockSetter setter;
+    FakeMessageBox box;
+    FixedClock clock{kNow};
+    FixedLocalZone zone{LocalZoneState{kBias, false}};
+    TimeSynchroniser sync{query, setter, box, clock, zone};
+};
+
+const std::string kBody = "The difference between local and atomic time\r\nis ";
+
+TEST(SyncTime, FailedQueryShowsNothingAndChangesNothing) {
+    Fixture f;
+    f.query.answers = {std::nullopt};
+    EXPECT_EQ(f.sync.SyncTime("time.example"), SyncOutcome::QueryFailed);
+    EXPECT_EQ(f.query.servers, std::vector<std::string>{"time.example"});
+    EXPECT_TRUE(f.box.shown.empty());
+    EXPECT_TRUE(f.setter.calls.empty());
+}
+
+TEST(SyncTime, SmallDifferenceSetsTheClockWithoutAsking) {
+    for (double seconds : {0.0, 40.0, -40.0, 89.0}) {
+        Fixture f;
+        f.query.answers = {AnswerAhead(seconds)};
+        EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::ClockSet) << seconds;
+        EXPECT_TRUE(f.box.shown.empty()) << seconds;
+        ASSERT_EQ(f.setter.calls.size(), 1u);
+        // The server's time in local time, without any correction.
+        EXPECT_NEAR(f.setter.calls[0], kNow + seconds * kSecond, 1e-9) << seconds;
+    }
+}
+
+// Differences in seconds and the expected question: minutes, and the hour warning (0: none).
+struct QuestionCase {
+    double seconds;
+    int minutes;
+    int warningHours;
+};
+
+TEST(SyncTime, QuestionTextAndHourWarningFollowTheThresholds) {
+    const QuestionCase cases[] = {
+        {100, 2, 0},          {-100, 2, 0},     {150, 2, 0},      {210, 4, 0},
+        {5 * 60, 5, 0},       {6 * 60, 6, 0},   {54 * 60, 54, 0}, {55 * 60, 55, 1},
+        {-59 * 60, 59, 1},    {65 * 60, 65, 1}, {66 * 60, 66, 0}, {175 * 60, 175, 3},
+        {-725 * 60, 725, 12}, {90, 2, 0},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        f.query.answers = {AnswerAhead(c.seconds)};
+        f.box.answer = MsgAnswer::No;
+        EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::Declined) << c.seconds;
+        ASSERT_EQ(f.box.shown.size(), 1u) << c.seconds;
+        std::string expected;
+        if (c.warningHours != 0) {
+            expected = "Local time is " + std::to_string(c.warningHours) +
+                       " hour(s) off.\r\nCheck wether your local timezone is set up "
+                       "correctly!\r\n\r\n";
+        }
+        expected +=
+            kBody + std::to_string(c.minutes) + " minutes. Should the local\r\ntime be updated ?";
+        EXPECT_EQ(f.box.shown[0].text, expected) << c.seconds;
+        EXPECT_EQ(f.box.shown[0].title, "Horavia");
+        EXPECT_EQ(f.box.shown[0].buttons, MsgButtons::YesNo);
+        EXPECT_EQ(f.box.shown[0].icon, MsgIcon::Question);
+        EXPECT_TRUE(f.setter.calls.empty()) << "No leaves the clock alone";
+        EXPECT_EQ(f.query.servers.size(), 1u) << "No asks the server only once";
+    }
+}
+
+TEST(SyncTime, OneHourOffGivesSixLines) {
+    EXPECT_EQ(SyncQuestionText(60),
+              "Local time is 1 hour(s) off.\r\n"
+              "Check wether your local timezone is set up correctly!\r\n"
+              "\r\n"
+              "The difference between local and atomic time\r\n"
+              "is 60 minutes. Should the local\r\n"
+              "time be updated ?");
+}
+
+TEST(SyncTime, YesQueriesAgainAndSetsTheSecondAnswer) {
+    Fixture f;
+    // A zone set an hour wrong: the answer is set in the computer's (wrong) zone.
+    const DayCount second = AnswerAhead(3600 + 7);
+    f.query.answers = {AnswerAhead(3600), second};
+    f.box.answer = MsgAnswer::Yes;
+    EXPECT_EQ(f.sync.SyncTime("srv"), SyncOutcome::ClockSet);
+    EXPECT_EQ(f.query.servers, (std::vector<std::string>{"srv", "srv"}));
+    ASSERT_EQ(f.setter.calls.size(), 1u);
+    EXPECT_NEAR(f.setter.calls[0], second - kBias / 1440.0, 1e-9);
+    EXPECT_EQ(f.box.shown.size(), 1u);
+}
+
+TEST(SyncTime, FailedSecondQueryShowsNothingMore) {
+    Fixture f;
+    f.query.answers = {AnswerAhead(600), std::nullopt};
+    EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::SecondQueryFailed);
+    EXPECT_EQ(f.box.shown.size(), 1u);
+    EXPECT_TRUE(f.setter.calls.empty());
+}
+
+TEST(SyncTime, RefusalToSetTheClockIsReported) {
+    for (double seconds : {10.0, 600.0}) {  // without and after the question
+        Fixture f;
+        f.setter.accept = false;
+        f.query.answers = {AnswerAhead(seconds), AnswerAhead(seconds)};
+        EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::SetRefused);
+        ASSERT_FALSE(f.box.shown.empty());
+        const test::ShownMessage& last = f.box.shown.back();
+        EXPECT_EQ(last.text,
+                  "Failed setting new date/time. In Windows NT/XP, you need Administrator "
+                  "privileges for this!");
+        EXPECT_EQ(last.title, "Horavia");
+        EXPECT_EQ(last.buttons, MsgButtons::Ok);
+        EXPECT_EQ(last.icon, MsgIcon::Exclamation);
+    }
+}
+
+TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {
+    Fixture f;
+    f.query.answers = {AnswerAhead(600), AnswerAhead(600)};
+    std::vector<SyncOutcome> nested;
+    // A tick during the server's wait, then another while the question is open.
+    f.query.duringWait = [&] { nested.push_back(f.sync.SyncTime("s")); };
+    f.box.whileOpen = [&] { nested.push_back(f.sync.SyncTime("s")); };
+    EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::ClockSet);
+    EXPECT_EQ(nested, std::vector<SyncOutcome>(3, SyncOutcome::Skipped));
+    EXPECT_EQ(f.query.servers.size(), 2u);
+    EXPECT_EQ(f.box.shown.size(), 1u);
+    EXPECT_EQ(f.setter.calls.size(), 1u);
+
+    // Once finished, the next one runs again, also after a failure.
+    f.query.duringWait = nullptr;
+    f.query.answers = {std::nullopt};
+    EXPECT_FALSE(f.sync.IsRunning());
+    EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::QueryFailed);
+    f.query.answers = {AnswerAhead(1)};
+    EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::ClockSet);
+}
+
+TEST(SyncTime, DifferenceRoundsHalfwayToEven) {
+    std::int32_t minutes = -1;
+    const struct {
+        double seconds;
+        std::int32_t minutes;
+    } cases[] = {{29.999, 0}, {30, 0}, {30.001, 1}, {89.999, 1}, {90, 2}, {150, 2}, {210, 4}};
+    for (const auto& c : cases) {
+        ASSERT_TRUE(DifferenceMinutes(kNow, kNow - c.seconds * kSecond, minutes));
+        EXPECT_EQ(minutes, c.minutes) << c.seconds;
+    }
+    // A computer clock far away from the answer neither overflows nor fails.
+    ASSERT_TRUE(DifferenceMinutes(2.0e6, 2.0, minutes));
+    EXPECT_EQ(minutes, 2147483647);
+    EXPECT_FALSE(DifferenceMinutes(kNow, std::numeric_limits<double>::quiet_NaN(), minutes));
+}
+
+}  // namespace
+}  // namespace horavia

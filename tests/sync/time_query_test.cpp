@@ -1,0 +1,171 @@
+#include "sync/time_query.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTcpServer>
+#include <QTimer>
+#include <functional>
+
+#include "fake_time_server.h"
+#include "sync/time_reply.h"
+
+namespace horavia {
+namespace {
+
+using test::FakeTimeServer;
+using Mode = FakeTimeServer::Mode;
+
+// "Within 2000 ms and a little": generous for a loaded machine, far below a second wait.
+constexpr qint64 kLimitMs = 3000;
+
+struct QueryRun {
+    bool answered = false;
+    DayCount dAtomDate = -1;
+    std::int32_t lRespons = -1;
+    qint64 wallMs = 0;
+};
+
+QueryRun TimedQuery(TimeQuery& query, const std::string& host) {
+    QueryRun run;
+    QElapsedTimer wall;
+    wall.start();
+    run.answered = query.GetAtomTime(host, run.dAtomDate, run.lRespons);
+    run.wallMs = wall.elapsed();
+    return run;
+}
+
+// Lets the server side see what the client did.
+void SettleEvents(const std::function<bool()>& done) {
+    QElapsedTimer wall;
+    wall.start();
+    while (!done() && wall.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+TEST(TimeQuery, AnswersWithTheDecodedServerTime) {
+    FakeTimeServer server(Mode::Normal);
+    server.SetSeconds(3187296000u);  // 2001-01-01 00:00:00
+    ASSERT_TRUE(server.Listen());
+    TimeQuery query(server.Port());
+    const QueryRun run = TimedQuery(query, "127.0.0.1");
+    EXPECT_TRUE(run.answered);
+    EXPECT_EQ(run.dAtomDate, 36892.0);
+    EXPECT_GE(run.lRespons, 0);
+    EXPECT_LT(run.lRespons, 2000);
+    EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState);
+
+    // The same connection object serves the next query, by host name this time.
+    server.SetSeconds(0);
+    const QueryRun again = TimedQuery(query, "localhost");
+    EXPECT_TRUE(again.answered);
+    EXPECT_EQ(again.dAtomDate, 2.0);
+    EXPECT_EQ(server.Accepted(), 2);
+}
+
+TEST(TimeQuery, LongerFirstChunkIsDecodedFromItsFirstFourBytes) {
+    FakeTimeServer server(Mode::EightBytes);
+    server.SetSeconds(3187296000u);
+    ASSERT_TRUE(server.Listen());
+    TimeQuery query(server.Port());
+    const QueryRun run = TimedQuery(query, "127.0.0.1");
+    EXPECT_TRUE(run.answered);
+    EXPECT_EQ(run.dAtomDate, 36892.0);
+    EXPECT_EQ(query.Reply().size(), 8u);
+}
+
+TEST(TimeQuery, ShortFirstChunkFailsAtOnce) {
+    for (Mode mode : {Mode::ThreeBytes, Mode::TwoThenTwo}) {
+        FakeTimeServer server(mode);
+        server.SetPauseMs(300);
+        ASSERT_TRUE(server.Listen());
+        TimeQuery query(server.Port());
+        const QueryRun run = TimedQuery(query, "127.0.0.1");
+        EXPECT_FALSE(run.answered);
+        EXPECT_EQ(run.dAtomDate, -1) << "left alone on failure";
+        EXPECT_EQ(query.Reply().size(), mode == Mode::ThreeBytes ? 3u : 2u);
+        EXPECT_LT(run.lRespons, 2000) << "the first chunk ends the wait";
+        EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState);
+        // The client closed; the late two bytes find nobody.
+        SettleEvents([&] { return server.ClosedByClient() == 1; });
+        EXPECT_EQ(server.ClosedByClient(), 1);
+    }
+}
+
+TEST(TimeQuery, SilentServerTimesOutAfterTwoSeconds) {
+    FakeTimeServer server(Mode::Silent);
+    ASSERT_TRUE(server.Listen());
+    TimeQuery query(server.Port());
+    const QueryRun run = TimedQuery(query, "127.0.0.1");
+    EXPECT_FALSE(run.answered);
+    EXPECT_GE(run.lRespons, 2000);
+    EXPECT_LT(run.wallMs, kLimitMs);
+    EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState);
+    SettleEvents([&] { return server.ClosedByClient() == 1; });
+    EXPECT_EQ(server.ClosedByClient(), 1) << "the connection is closed after a time-out";
+}
+
+TEST(TimeQuery, ConnectionFailuresEndTheWaitEarly) {
+    // A port that nobody listens on: bind a free one and let it go again.
+    quint16 closedPort = 0;
+    {
+        QTcpServer probe;
+        ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
+        closedPort = probe.serverPort();
+    }
+    FakeTimeServer reset(Mode::Reset);
+    ASSERT_TRUE(reset.Listen());
+
+    const struct {
+        const char* what;
+        quint16 port;
+        std::string host;
+    } cases[] = {
+        {"refused", closedPort, "127.0.0.1"},
+        {"reset", reset.Port(), "127.0.0.1"},
+        {"unresolvable", closedPort, "no-such-host.invalid"},
+        {"empty name", closedPort, ""},
+    };
+    for (const auto& c : cases) {
+        TimeQuery query(c.port);
+        const QueryRun run = TimedQuery(query, c.host);
+        EXPECT_FALSE(run.answered) << c.what;
+        EXPECT_LT(run.wallMs, kLimitMs) << c.what;
+        EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState) << c.what;
+    }
+    // The reset server was really reached. (When the reset beats Qt's check of the new
+    // connection, as it does on loopback, Qt 6.4 reconnects silently until the wait ends.)
+    EXPECT_GE(reset.Accepted(), 1);
+}
+
+TEST(TimeQuery, EventLoopRunsDuringTheWaitButNoSecondQueryStarts) {
+    FakeTimeServer server(Mode::Delayed);
+    server.SetPauseMs(400);
+    server.SetSeconds(3187296000u);
+    ASSERT_TRUE(server.Listen());
+    TimeQuery query(server.Port());
+
+    bool nestedRan = false;
+    QueryRun nested;
+    QTimer::singleShot(100, [&] {
+        nestedRan = true;
+        EXPECT_TRUE(query.IsWaiting());
+        nested = TimedQuery(query, "127.0.0.1");
+    });
+    const QueryRun run = TimedQuery(query, "127.0.0.1");
+
+    ASSERT_TRUE(nestedRan) << "a timer fired during the wait";
+    EXPECT_FALSE(nested.answered);
+    EXPECT_EQ(nested.lRespons, -1) << "refused at once, nothing touched";
+    EXPECT_LT(nested.wallMs, 50);
+    EXPECT_TRUE(run.answered) << "the waiting query was not disturbed";
+    EXPECT_EQ(run.dAtomDate, 36892.0);
+    EXPECT_GE(run.lRespons, 350);
+    EXPECT_EQ(server.Accepted(), 1);
+    EXPECT_FALSE(query.IsWaiting());
+}
+
+}  // namespace
+}  // namespace horavia
