@@ -161,17 +161,8 @@ TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {
     EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::ClockSet);
 }
 
-TEST(SyncTime, DifferenceRoundsHalfwayToEven) {
+TEST(SyncTime, FarOffClockNeitherOverflowsNorFails) {
     std::int32_t minutes = -1;
-    const struct {
-        double seconds;
-        std::int32_t minutes;
-    } cases[] = {{29.999, 0}, {30, 0}, {30.001, 1}, {89.999, 1}, {90, 2}, {150, 2}, {210, 4}};
-    for (const auto& c : cases) {
-        ASSERT_TRUE(DifferenceMinutes(kNow, kNow - c.seconds * kSecond, minutes));
-        EXPECT_EQ(minutes, c.minutes) << c.seconds;
-    }
-    // A computer clock far away from the answer neither overflows nor fails.
     ASSERT_TRUE(DifferenceMinutes(2.0e6, 2.0, minutes));
     EXPECT_EQ(minutes, 2147483647);
     EXPECT_FALSE(DifferenceMinutes(kNow, std::numeric_limits<double>::quiet_NaN(), minutes));

@@ -105,11 +105,4 @@ start_service faketime -f "+$skew" || exit 1
 check_difference "server ${skew} s ahead" "$skew" || exit 1
 stop_xinetd
 
-# After the service is gone the same port refuses: the probe reports it.
-if "$probe" 127.0.0.1 "$port" >"$work/probe.out" 2>&1; then
-    echo "a stopped service still answered" >&2
-    exit 1
-fi
-grep -qx "Connection failed!" "$work/probe.out" || { cat "$work/probe.out" >&2; exit 1; }
-echo "stopped service: Connection failed! ok"
 exit 0
