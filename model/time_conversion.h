@@ -1,0 +1,31 @@
+// Converting a typed time from one zone into another, as the converter shows it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "model/day_count.h"
+#include "model/locale_info.h"
+#include "model/zone_catalogue.h"
+
+namespace horavia {
+
+inline constexpr const char* kConvertFormat = "hh:nn";
+
+// The bias (UTC = reading + bias) of a zone's clock reading `local`, with the zone's
+// daylight-saving state at that very moment. A reading that occurs twice (when the clocks go
+// back) is taken as the earlier, daylight one; a reading skipped when the clocks go forward is
+// taken as standard time.
+std::int32_t BiasAtReading(const ZoneInfo& zone, DayCount local);
+
+// The moment the source text stands for: what ParseDateTimeText reads, with a time alone on
+// today's date; text that cannot be read counts as 00:00 of today.
+DayCount SourceMoment(const std::string& text, const LocaleInfo& locale, DayCount nowLocal);
+
+// The reading `local` of registry zone `from`, written as zone `to` shows that moment with
+// "hh:nn". Pseudo-zone targets give their own scales. A source that is not a registry zone
+// counts as UTC; an unknown target gives "Invalid Format!!".
+std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to, DayCount local,
+                            const LocaleInfo& locale);
+
+}  // namespace horavia
