@@ -1,0 +1,125 @@
+#include "platform/linux/tz_registry.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTimeZone>
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "platform/linux/tzi_record.h"
+#include "platform/linux/zone_table.h"
+#include "platform/linux/zone_year.h"
+
+// Resources of a static library must be registered by name, outside any namespace.
+static void InitZoneTableResource() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace horavia {
+namespace {
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// The key path in one canonical spelling, for case-insensitive comparison.
+std::string NormalisedPath(const std::string& path) {
+    std::string joined;
+    for (const auto& part : SplitKeyPath(path)) {
+        if (!joined.empty()) joined += '\\';
+        joined += Lower(part);
+    }
+    return joined;
+}
+
+std::string WithNul(std::string text) {
+    text.push_back('\0');
+    return text;
+}
+
+bool IsUniversalTime(const std::string& ianaId) {
+    return ianaId.rfind("Etc/", 0) == 0;
+}
+
+}  // namespace
+
+TzRegistry::TzRegistry(std::string_view tableText, int year, const QString& autostartFolder)
+    : autostart_(autostartFolder) {
+    AddZones(tableText, year);
+    machine_.SetReadOnly(RegRoot::LocalMachine, true);
+}
+
+void TzRegistry::AddZones(std::string_view tableText, int year) {
+    const ZoneTable table = ParseZoneTable(tableText);
+    skippedLines_ = table.skippedLines;
+    std::set<std::string> seen;
+    for (const ZoneTableRow& row : table.rows) {
+        const QTimeZone zone(QByteArray::fromStdString(row.ianaId));
+        if (!zone.isValid() || !seen.insert(Lower(row.key)).second) {
+            ++skippedLines_;
+            continue;
+        }
+        const ZoneYear zy = ComputeZoneYear(zone, year);
+        if (zy.daylightPeriods > 1) severalPeriods_.push_back(row.key);
+
+        const std::string path = std::string(kTimeZonesKeyPath) + '\\' + row.key;
+        const std::string display =
+            DisplayPrefix(zy.tzi.bias, IsUniversalTime(row.ianaId)) + row.display;
+        const std::string mapId = std::to_string(row.mapId1) + ',' + std::to_string(row.mapId2);
+        const RegRoot hklm = RegRoot::LocalMachine;
+        machine_.SetValue(hklm, path, "Display", WithNul(display));
+        machine_.SetValue(hklm, path, "Std", WithNul(row.stdName));
+        machine_.SetValue(hklm, path, "Dlt", WithNul(row.dltName));
+        machine_.SetValue(hklm, path, "MapID", WithNul(mapId));
+        machine_.SetValue(hklm, path, "TZI", PackTzi(zy.tzi));
+    }
+}
+
+bool TzRegistry::IsRunValue(const std::string& path, const std::string& name) const {
+    return Lower(name) == Lower(kRunValueName) &&
+           NormalisedPath(path) == NormalisedPath(kRunKeyPath);
+}
+
+std::optional<std::string> TzRegistry::QueryValue(RegRoot root, const std::string& path,
+                                                  const std::string& name) {
+    if (root == RegRoot::LocalMachine) return machine_.QueryValue(root, path, name);
+    if (root == RegRoot::CurrentUser && IsRunValue(path, name)) {
+        const auto text = autostart_.ReadRunText();
+        if (!text) return std::nullopt;
+        return WithNul(*text);
+    }
+    return user_.QueryValue(root, path, name);
+}
+
+std::optional<std::vector<std::string>> TzRegistry::SubKeys(RegRoot root, const std::string& path) {
+    if (root == RegRoot::LocalMachine) return machine_.SubKeys(root, path);
+    return user_.SubKeys(root, path);
+}
+
+bool TzRegistry::SetValue(RegRoot root, const std::string& path, const std::string& name,
+                          const std::string& bytes) {
+    if (root == RegRoot::LocalMachine) return false;  // as for a user without admin rights
+    if (root == RegRoot::CurrentUser && IsRunValue(path, name)) {
+        // A string value: its text ends at the first NUL.
+        return autostart_.WriteRunText(bytes.substr(0, bytes.find('\0')));
+    }
+    return user_.SetValue(root, path, name, bytes);
+}
+
+QByteArray ZoneTableResourceText() {
+    InitZoneTableResource();
+    QFile table(QStringLiteral(":/windows_zones.tsv"));
+    return table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
+}
+
+std::unique_ptr<TzRegistry> MakeSystemTzRegistry() {
+    const QByteArray text = ZoneTableResourceText();
+    return std::make_unique<TzRegistry>(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
+        QDate::currentDate().year(), UserAutostartFolder());
+}
+
+}  // namespace horavia

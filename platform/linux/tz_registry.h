@@ -1,0 +1,60 @@
+// A registry backend for Linux: the time-zone database built from the system tz database and
+// the compiled-in table of Windows zones, the log-on Run value kept as an XDG autostart entry,
+// and every other per-user key kept in memory.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/registry.h"
+#include "model/zone_catalogue_loader.h"  // kRunKeyPath
+#include "platform/linux/autostart_entry.h"
+
+namespace horavia {
+
+inline constexpr char kTimeZonesKeyPath[] =
+    "Software\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
+inline constexpr char kRunValueName[] = "Horavia";
+
+class TzRegistry : public RegistryBackend {
+  public:
+    // tableText: the zone table (see zone_table.h); year: the calendar year whose rules the
+    // "TZI" records describe; autostartFolder: where the log-on entry lives.
+    TzRegistry(std::string_view tableText, int year, const QString& autostartFolder);
+
+    std::optional<std::string> QueryValue(RegRoot root, const std::string& path,
+                                          const std::string& name) override;
+    std::optional<std::vector<std::string>> SubKeys(RegRoot root, const std::string& path) override;
+    bool SetValue(RegRoot root, const std::string& path, const std::string& name,
+                  const std::string& bytes) override;
+
+    // Zones with more than one daylight period in the year; each holds its longest one.
+    const std::vector<std::string>& ZonesWithSeveralDaylightPeriods() const {
+        return severalPeriods_;
+    }
+    // Table lines left out: malformed, a repeated key, or an IANA zone the system lacks.
+    int SkippedTableLines() const { return skippedLines_; }
+
+  private:
+    void AddZones(std::string_view tableText, int year);
+    bool IsRunValue(const std::string& path, const std::string& name) const;
+
+    MemoryRegistry machine_;
+    MemoryRegistry user_;
+    AutostartEntry autostart_;
+    std::vector<std::string> severalPeriods_;
+    int skippedLines_ = 0;
+};
+
+// The zone table compiled into the program (empty when the resource is missing).
+QByteArray ZoneTableResourceText();
+
+// The registry of this computer: the table compiled into the program, this year's rules and
+// the user's autostart folder.
+std::unique_ptr<TzRegistry> MakeSystemTzRegistry();
+
+}  // namespace horavia

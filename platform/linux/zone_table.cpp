@@ -1,0 +1,73 @@
+#include "platform/linux/zone_table.h"
+
+#include <charconv>
+#include <optional>
+
+namespace horavia {
+namespace {
+
+std::vector<std::string_view> SplitTabs(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t tab = line.find('\t', start);
+        fields.push_back(line.substr(start, tab == std::string_view::npos ? tab : tab - start));
+        if (tab == std::string_view::npos) return fields;
+        start = tab + 1;
+    }
+}
+
+std::optional<std::int32_t> ParseInt(std::string_view text) {
+    std::int32_t value = 0;
+    const auto* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
+    return value;
+}
+
+// A registry key name holds no backslash and no control character.
+bool IsKeyName(std::string_view name) {
+    if (name.empty() || name.size() >= 256) return false;
+    for (char c : name) {
+        if (c == '\\' || static_cast<unsigned char>(c) < 0x20) return false;
+    }
+    return true;
+}
+
+std::optional<ZoneTableRow> ParseRow(std::string_view line) {
+    const auto f = SplitTabs(line);
+    if (f.size() != 7 || !IsKeyName(f[0]) || f[1].empty() || f[4].empty()) return std::nullopt;
+    const auto map1 = ParseInt(f[5]);
+    const auto map2 = ParseInt(f[6]);
+    if (!map1 || !map2) return std::nullopt;
+    return ZoneTableRow{std::string(f[0]),
+                        std::string(f[1]),
+                        std::string(f[2]),
+                        std::string(f[3]),
+                        std::string(f[4]),
+                        *map1,
+                        *map2};
+}
+
+}  // namespace
+
+ZoneTable ParseZoneTable(std::string_view text) {
+    ZoneTable table;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.empty() || line.front() == '#') continue;
+        if (auto row = ParseRow(line)) {
+            table.rows.push_back(std::move(*row));
+        } else {
+            ++table.skippedLines;
+        }
+    }
+    return table;
+}
+
+}  // namespace horavia

@@ -1,0 +1,158 @@
+// The log-on Run value kept as an XDG autostart entry, and the desktop-entry text rules.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/linux/desktop_entry.h"
+#include "platform/linux/tz_registry.h"
+
+namespace horavia {
+namespace {
+
+constexpr RegRoot kHkcu = RegRoot::CurrentUser;
+constexpr RegRoot kHklm = RegRoot::LocalMachine;
+
+std::string FileText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return file.readAll().toStdString();
+}
+
+class RunKey : public ::testing::Test {
+  protected:
+    QTemporaryDir home_;
+    QString folder_ = QDir(home_.path()).filePath("config/autostart");
+    TzRegistry reg_{"", 2026, folder_};
+    QString file_ = QDir(folder_).filePath("horavia.desktop");
+
+    std::optional<std::string> Read() {
+        std::string text = "<unread>";
+        if (!RegReadString(reg_, kHkcu, kRunKeyPath, kRunValueName, text)) return std::nullopt;
+        return text;
+    }
+    bool Write(const std::string& text) {
+        return RegWriteString(reg_, kHkcu, kRunKeyPath, kRunValueName, text);
+    }
+};
+
+TEST_F(RunKey, EnableDisableAndReadBack) {
+    EXPECT_EQ(Read(), std::nullopt);  // no entry yet: no value
+
+    ASSERT_TRUE(Write("\"/opt/Horavia Apps/horavia\""));
+    std::string content = FileText(file_);
+    EXPECT_NE(content.find("[Desktop Entry]\n"), std::string::npos);
+    EXPECT_NE(content.find("\nType=Application\n"), std::string::npos);
+    EXPECT_NE(content.find("\nExec=\"/opt/Horavia Apps/horavia\"\n"), std::string::npos);
+    EXPECT_NE(content.find("\nHidden=false\n"), std::string::npos);
+    EXPECT_EQ(Read(), "\"/opt/Horavia Apps/horavia\"");
+    // The raw value carries the terminating NUL of a string value.
+    EXPECT_EQ(reg_.QueryValue(kHkcu, kRunKeyPath, kRunValueName),
+              std::string("\"/opt/Horavia Apps/horavia\"\0", 28));
+
+    // The empty text keeps the entry, disabled, with its program.
+    ASSERT_TRUE(Write(""));
+    ASSERT_TRUE(QFile::exists(file_));
+    content = FileText(file_);
+    EXPECT_NE(content.find("\nHidden=true\n"), std::string::npos);
+    EXPECT_NE(content.find("\nExec=\"/opt/Horavia Apps/horavia\"\n"), std::string::npos);
+    EXPECT_EQ(Read(), "");
+
+    // Enabled again with a path that needs no quoting; key path and name in any case.
+    ASSERT_TRUE(RegWriteString(reg_, kHkcu, "software\\MICROSOFT\\windows\\CurrentVersion\\run\\",
+                               "HORAVIA", "/usr/bin/horavia"));
+    content = FileText(file_);
+    EXPECT_NE(content.find("\nExec=/usr/bin/horavia\n"), std::string::npos);
+    EXPECT_NE(content.find("\nHidden=false\n"), std::string::npos);
+    EXPECT_EQ(Read(), "/usr/bin/horavia");
+}
+
+TEST_F(RunKey, DisablingWithoutAnEntryCreatesADisabledOne) {
+    ASSERT_TRUE(Write(""));
+    EXPECT_NE(FileText(file_).find("\nHidden=true\n"), std::string::npos);
+    EXPECT_EQ(Read(), "");
+    // Quotes around nothing name no program: disabled as well.
+    ASSERT_TRUE(Write("\"\""));
+    EXPECT_EQ(Read(), "");
+}
+
+TEST_F(RunKey, ProgramPathsWithReservedCharactersRoundTrip) {
+    for (const std::string path :
+         {"/home/a b/100%/$HOME/it's \"q\"/back\\slash/horavia", "/tmp/tab\there", " lead"}) {
+        SCOPED_TRACE(path);
+        ASSERT_TRUE(Write('"' + path + '"'));
+        EXPECT_EQ(Read(), '"' + path + '"');
+        const auto keys = ParseDesktopEntryGroup(FileText(file_));
+        ASSERT_TRUE(keys.count("Exec"));
+        EXPECT_EQ(FirstExecArgument(UnescapeDesktopString(keys.at("Exec"))), path);
+    }
+}
+
+TEST_F(RunKey, AnEntryEditedByOtherToolsReadsAsItsQuotedProgram) {
+    ASSERT_TRUE(Write("\"/usr/bin/horavia\""));
+    QFile file(file_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(
+        "# edited\n[Desktop Entry]\nName=Horavia\nExec = /opt/other/horavia --tray\n"
+        "X-Horavia-RunText=\"/usr/bin/horavia\"\n[Desktop Action x]\nHidden=true\n");
+    file.close();
+    EXPECT_EQ(Read(), "\"/opt/other/horavia\"");
+
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Desktop Entry]\nExec=/usr/bin/horavia\nX-GNOME-Autostart-enabled=false\n");
+    file.close();
+    EXPECT_EQ(Read(), "");  // disabled the GNOME way
+}
+
+TEST_F(RunKey, AFailedWriteReportsFailure) {
+    // A plain file where the autostart folder should be.
+    ASSERT_TRUE(QDir().mkpath(QDir(home_.path()).filePath("config")));
+    QFile blocker(folder_);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    EXPECT_FALSE(Write("\"/usr/bin/horavia\""));
+    EXPECT_EQ(Read(), std::nullopt);
+}
+
+TEST_F(RunKey, OtherUserValuesLiveInMemoryAndMachineWritesFail) {
+    // The clearing writes of the other Run keys: accepted for the user, refused for the machine.
+    EXPECT_TRUE(Write("\"/usr/bin/horavia\""));
+    EXPECT_TRUE(RegWriteString(reg_, kHkcu, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run",
+                               kRunValueName, ""));
+    EXPECT_FALSE(RegWriteString(reg_, kHklm, kRunKeyPath, kRunValueName, ""));
+    EXPECT_FALSE(RegWriteString(reg_, kHklm, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run",
+                                kRunValueName, ""));
+    EXPECT_TRUE(RegWriteString(reg_, kHkcu, kRunKeyPath, "Other", "x"));
+
+    std::string text;
+    EXPECT_TRUE(RegReadString(reg_, kHkcu, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run",
+                              kRunValueName, text));
+    EXPECT_EQ(text, "");
+    EXPECT_TRUE(RegReadString(reg_, kHkcu, kRunKeyPath, "other", text));
+    EXPECT_EQ(text, "x");
+    EXPECT_FALSE(RegReadString(reg_, kHklm, kRunKeyPath, kRunValueName, text));
+    EXPECT_EQ(Read(), "\"/usr/bin/horavia\"");  // untouched by the other writes
+}
+
+TEST(DesktopEntry, StringEscapesRoundTrip) {
+    const std::string text = " a\\b\nc\td\re ";
+    EXPECT_EQ(EscapeDesktopString(text), "\\sa\\\\b\\nc\\td\\re ");
+    EXPECT_EQ(UnescapeDesktopString(EscapeDesktopString(text)), text);
+    EXPECT_EQ(UnescapeDesktopString("a\\qb\\"), "a\\qb\\");  // unknown escapes kept
+}
+
+TEST(DesktopEntry, ExecArgumentsAreQuotedOnlyWhenNeeded) {
+    EXPECT_EQ(QuoteExecArgument("/usr/bin/horavia"), "/usr/bin/horavia");
+    EXPECT_EQ(QuoteExecArgument("/a b/c"), "\"/a b/c\"");
+    EXPECT_EQ(QuoteExecArgument("/a$b"), "\"/a\\$b\"");
+    EXPECT_EQ(QuoteExecArgument("/100%"), "/100%%");
+    EXPECT_EQ(FirstExecArgument("  \"/a b/c\" --x"), "/a b/c");
+    EXPECT_EQ(FirstExecArgument("/usr/bin/horavia %U"), "/usr/bin/horavia");
+    EXPECT_EQ(FirstExecArgument("/100%%"), "/100%");
+    EXPECT_EQ(FirstExecArgument("\"/unbalanced"), std::nullopt);
+    EXPECT_EQ(FirstExecArgument("   "), std::nullopt);
+}
+
+}  // namespace
+}  // namespace horavia
