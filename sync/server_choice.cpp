@@ -1,0 +1,97 @@
+#include "sync/server_choice.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "sync/server_test_text.h"
+
+namespace horavia {
+
+namespace {
+
+constexpr const char* kLineBreak = "\r\n";
+
+std::int64_t MeasuredDifference(DayCount dAtomDate, ClockSource& clock,
+                                LocalZoneSource& localZone) {
+    return ServerDifferenceSeconds(dAtomDate, clock.NowLocal(), localZone.Query().bias);
+}
+
+}  // namespace
+
+ServerResult MeasureServer(const std::string& host, TimeQueryPort& query, ClockSource& clock,
+                           LocalZoneSource& localZone) {
+    ServerResult result;
+    result.Server = host;
+    DayCount dAtomDate = 0;
+    std::int32_t lRespons = 0;
+    if (query.GetAtomTime(host, dAtomDate, lRespons)) {
+        const std::int64_t diff = std::clamp<std::int64_t>(
+            MeasuredDifference(dAtomDate, clock, localZone),
+            std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
+        result.Diff = static_cast<std::int32_t>(diff);
+        // An answer always counts as one, however slow the query says it was.
+        result.Respons = std::clamp<std::int32_t>(lRespons, 0, kNoAnswerRespons - 1);
+    }
+    return result;
+}
+
+std::optional<std::int64_t> MeanDifference(const std::vector<ServerResult>& results) {
+    std::int64_t sum = 0;
+    std::int64_t count = 0;
+    for (const ServerResult& r : results) {
+        if (!r.Answered()) continue;
+        sum += r.Diff;
+        ++count;
+    }
+    if (count == 0) return std::nullopt;
+    // Floor division, then the remainder decides; a half goes to the even neighbour.
+    std::int64_t quotient = sum / count;
+    std::int64_t remainder = sum % count;
+    if (remainder < 0) {
+        remainder += count;
+        --quotient;
+    }
+    if (2 * remainder > count || (2 * remainder == count && quotient % 2 != 0)) ++quotient;
+    return quotient;
+}
+
+std::int64_t ServerScore(const ServerResult& result, std::int64_t mean) {
+    const std::int64_t distance = result.Diff - mean;
+    return (distance < 0 ? -distance : distance) + result.Respons;
+}
+
+std::optional<std::size_t> ChooseServer(const std::vector<ServerResult>& results) {
+    const auto mean = MeanDifference(results);
+    if (!mean) return std::nullopt;
+    std::optional<std::size_t> candidate;
+    std::int64_t best = 0;
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        if (!results[i].Answered()) continue;
+        const std::int64_t score = ServerScore(results[i], *mean);
+        if (!candidate || score < best) {
+            candidate = i;
+            best = score;
+        }
+    }
+    return candidate;
+}
+
+std::string ProposalText(const ServerResult& result) {
+    return std::string("Do you want to use this server :") + kLineBreak + kLineBreak +
+           ServerTestText(result.Server, result.Respons, result.Diff, kLineBreak);
+}
+
+void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
+                         LocalZoneSource& localZone, MessageBoxPort& messages) {
+    DayCount dAtomDate = 0;
+    std::int32_t lRespons = 0;
+    if (!query.GetAtomTime(server, dAtomDate, lRespons)) {
+        messages.Show(kConnectionFailedText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    const std::int64_t diff = MeasuredDifference(dAtomDate, clock, localZone);
+    messages.Show(ServerTestText(server, lRespons, diff, kLineBreak), kAppTitle, MsgButtons::Ok,
+                  MsgIcon::Information);
+}
+
+}  // namespace horavia

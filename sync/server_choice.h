@@ -1,0 +1,53 @@
+// Testing time servers and choosing the best one: the measurements, the scores and the texts
+// the Test and Auto buttons show. Standard C++ only.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/services.h"
+#include "sync/time_query_port.h"
+
+namespace horavia {
+
+// The response time that marks a server as silent; every smaller value marks an answer.
+inline constexpr std::int32_t kNoAnswerRespons = 5000;
+
+inline constexpr const char* kNoActiveServersText =
+    "No active servers found...\r\nCheck your internet connection!";
+
+// One server's measurement. Held in 32 bits, so a clock hours off still fits.
+struct ServerResult {
+    std::string Server;
+    std::int32_t Diff = 0;                    // server minus this computer, whole seconds
+    std::int32_t Respons = kNoAnswerRespons;  // ms
+
+    bool Answered() const { return Respons < kNoAnswerRespons; }
+};
+
+// Queries `host` once. On an answer: Diff from the computer's clock in UTC (read when the
+// answer is in, limited to the 32-bit range) and the response time; otherwise 0 and 5000.
+ServerResult MeasureServer(const std::string& host, TimeQueryPort& query, ClockSource& clock,
+                           LocalZoneSource& localZone);
+
+// The mean Diff of the servers that answered, rounded half to even; empty when none did.
+std::optional<std::int64_t> MeanDifference(const std::vector<ServerResult>& results);
+
+// |Diff - mean| seconds plus Respons milliseconds, as plain numbers.
+std::int64_t ServerScore(const ServerResult& result, std::int64_t mean);
+
+// The answering server with the lowest score, the lower index on equal scores; empty when no
+// server answered.
+std::optional<std::size_t> ChooseServer(const std::vector<ServerResult>& results);
+
+// The question that proposes a server, lines joined by CR LF.
+std::string ProposalText(const ServerResult& result);
+
+// The Test button: queries `server` once and reports its name, response time and difference
+// (information icon), or "Connection failed!" (exclamation icon).
+void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
+                         LocalZoneSource& localZone, MessageBoxPort& messages);
+
+}  // namespace horavia
