@@ -116,7 +116,7 @@ bool TakeDateSeparator(Scanner& in, const LocaleInfo& locale) {
     return in.Take(locale.dateSeparator) || in.Take("/") || in.Take("-") || in.Take(".");
 }
 
-std::optional<Date> TakeDate(Scanner& in, const LocaleInfo& locale, int thisYear) {
+std::optional<Date> TakeNumericDate(Scanner& in, const LocaleInfo& locale, int thisYear) {
     const std::size_t start = in.Position();
     auto fail = [&in, start]() -> std::optional<Date> {
         in.Rewind(start);
@@ -156,6 +156,98 @@ std::optional<Date> TakeDate(Scanner& in, const LocaleInfo& locale, int thisYear
     }
     if (!IsValidDate(date)) return fail();
     return date;
+}
+
+// Blanks and punctuation between the parts of a date written with a month name.
+void SkipNameSeparators(Scanner& in) {
+    while (in.SkipBlanks() || in.Take(".") || in.Take(",") || in.Take("-") || in.Take("/")) {
+    }
+}
+
+// The month (1..12) whose full or abbreviated name, in the locale or in English, starts here;
+// the longest name wins, and it must not run on into more letters.
+std::optional<int> TakeMonthName(Scanner& in, const std::string& text, const LocaleInfo& locale) {
+    static const LocaleInfo english = EnglishUnitedStates();
+    const std::size_t start = in.Position();
+    std::size_t bestEnd = start;
+    int bestMonth = 0;
+    for (const LocaleInfo* names : {&locale, &english}) {
+        for (int m = 0; m < 12; ++m) {
+            const auto index = static_cast<std::size_t>(m);
+            for (const std::string* name :
+                 {&names->monthNames[index], &names->monthAbbrevs[index]}) {
+                in.Rewind(start);
+                if (!in.Take(*name)) continue;
+                const std::size_t end = in.Position();
+                const bool runsOn =
+                    end < text.size() && std::isalpha(static_cast<unsigned char>(text[end]));
+                if (!runsOn && end > bestEnd) {
+                    bestEnd = end;
+                    bestMonth = m + 1;
+                }
+            }
+        }
+    }
+    in.Rewind(bestEnd);
+    if (bestMonth == 0) return std::nullopt;
+    return bestMonth;
+}
+
+// An optional year after a named date; a number followed by a time separator is the hour.
+std::optional<Number> TakeTrailingYear(Scanner& in, const std::string& text,
+                                       const LocaleInfo& locale) {
+    const std::size_t start = in.Position();
+    SkipNameSeparators(in);
+    const auto year = in.TakeNumber(4);
+    const std::size_t end = in.Position();
+    const bool isHour = end < text.size() &&
+                        (text[end] == ':' ||
+                         text.compare(end, locale.timeSeparator.size(), locale.timeSeparator) == 0);
+    if (!year || year->digits == 3 || isHour) {
+        in.Rewind(start);
+        return std::nullopt;
+    }
+    return year;
+}
+
+// "15 Jan 2026", "15. Januar", "Jan 15, 2026": a month name with a day and perhaps a year.
+std::optional<Date> TakeNamedDate(Scanner& in, const std::string& text, const LocaleInfo& locale,
+                                  int thisYear) {
+    const std::size_t start = in.Position();
+    Date date{thisYear, 0, 0};
+    if (const auto day = in.TakeNumber(2)) {
+        SkipNameSeparators(in);
+        const auto month = TakeMonthName(in, text, locale);
+        if (!month) {
+            in.Rewind(start);
+            return std::nullopt;
+        }
+        date.day = day->value;
+        date.month = *month;
+    } else if (const auto month = TakeMonthName(in, text, locale)) {
+        SkipNameSeparators(in);
+        const auto dayAfter = in.TakeNumber(2);
+        if (!dayAfter) {
+            in.Rewind(start);
+            return std::nullopt;
+        }
+        date.month = *month;
+        date.day = dayAfter->value;
+    } else {
+        return std::nullopt;
+    }
+    if (const auto year = TakeTrailingYear(in, text, locale)) date.year = FullYear(*year);
+    if (!IsValidDate(date)) {
+        in.Rewind(start);
+        return std::nullopt;
+    }
+    return date;
+}
+
+std::optional<Date> TakeDate(Scanner& in, const std::string& text, const LocaleInfo& locale,
+                             int thisYear) {
+    if (auto date = TakeNumericDate(in, locale, thisYear)) return date;
+    return TakeNamedDate(in, text, locale, thisYear);
 }
 
 // Seconds since midnight.
@@ -225,7 +317,7 @@ std::optional<DayCount> ParseDateTimeText(const std::string& text, const LocaleI
 
     Scanner in(trimmed);
     // A date, optionally followed by a time.
-    if (const auto date = TakeDate(in, locale, thisYear)) {
+    if (const auto date = TakeDate(in, trimmed, locale, thisYear)) {
         if (in.AtEnd()) return at(*date, 0);
         if (TakeDateTimeSeparator(in)) {
             in.SkipBlanks();
@@ -240,7 +332,7 @@ std::optional<DayCount> ParseDateTimeText(const std::string& text, const LocaleI
     if (!time) return std::nullopt;
     if (in.AtEnd()) return static_cast<DayCount>(todayDays) + *time / 86400.0;
     if (!in.SkipBlanks()) return std::nullopt;
-    const auto date = TakeDate(in, locale, thisYear);
+    const auto date = TakeDate(in, trimmed, locale, thisYear);
     if (!date || !in.AtEnd()) return std::nullopt;
     return at(*date, *time);
 }

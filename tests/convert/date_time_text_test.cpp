@@ -87,6 +87,26 @@ TEST(DateTimeText, LocaleShortDateOrder) {
     EXPECT_EQ(Seconds("14:30 7/1/2026", us), At(2026, 7, 1, 14, 30));
 }
 
+TEST(DateTimeText, MonthNamesInTheLocaleOrInEnglish) {
+    EXPECT_EQ(Seconds("15 Jan 2026 14:30"), At(2026, 1, 15, 14, 30));
+    EXPECT_EQ(Seconds("Jan 15, 2026 2:30 PM"), At(2026, 1, 15, 14, 30));
+    EXPECT_EQ(Seconds("january 15 2026"), At(2026, 1, 15));
+    EXPECT_EQ(Seconds("15-Sep-26"), At(2026, 9, 15));
+    EXPECT_EQ(Seconds("15 Sept. 2026"), -1);  // not a name of September
+    // Without a year, this year; the number after the month is then the hour.
+    EXPECT_EQ(Seconds("15 Jan 14:30"), At(2026, 1, 15, 14, 30));
+    EXPECT_EQ(Seconds("May 3"), At(2026, 5, 3));
+    LocaleInfo german = German();
+    german.monthNames[2] = "M\xC3\xA4rz";
+    german.monthAbbrevs[2] = "M\xC3\xA4r";
+    EXPECT_EQ(Seconds("1. M\xC3\xA4rz 2026 08:00", german), At(2026, 3, 1, 8, 0));
+    EXPECT_EQ(Seconds("1. m\xC3\xA4r 2026", german), At(2026, 3, 1));
+    EXPECT_EQ(Seconds("1. March 2026", german), At(2026, 3, 1));
+    for (const char* text :
+         {"31 Feb 2026", "15 Janx 2026", "Jan", "Jan 2026 10:00", "15 Jan 2026 25:00"})
+        EXPECT_EQ(Seconds(text), -1) << text;
+}
+
 TEST(DateTimeText, TwoDigitYearsUseTheCenturyWindow) {
     EXPECT_EQ(Seconds("7/1/29 10:00"), At(2029, 7, 1, 10, 0));
     EXPECT_EQ(Seconds("7/1/30 10:00"), At(1930, 7, 1, 10, 0));

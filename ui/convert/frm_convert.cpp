@@ -1,5 +1,6 @@
 #include "ui/convert/frm_convert.h"
 
+#include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -44,11 +45,11 @@ frmConvert::frmConvert(AppState& app, MessageBoxPort& messages, QWidget* parent)
 
     txtTo->setReadOnly(true);  // the result: output only
     for (QComboBox* combo : {cmbFrom, cmbTo}) {
-        combo->setMinimumContentsLength(36);
+        combo->setMinimumContentsLength(44);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
     const int timeWidth =
-        txtFrom->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00"));
+        txtFrom->fontMetrics().horizontalAdvance(QStringLiteral("00 Mmm 0000 00:00 AM"));
     txtFrom->setMinimumWidth(timeWidth + 12);
     txtTo->setMinimumWidth(timeWidth + 12);
     Label1->setAlignment(Qt::AlignCenter);
@@ -92,6 +93,10 @@ void frmConvert::Form_Load() {
         }
         cmbFrom->setCurrentIndex(-1);
         cmbTo->setCurrentIndex(-1);
+    }
+    // The long zone names are read in full in the open list.
+    for (QComboBox* combo : {cmbFrom, cmbTo}) {
+        combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + 24);
     }
     cmbFrom->setCurrentIndex(cmbFrom->count() > 0 ? 0 : -1);
     cmbTo->setCurrentIndex(cmbTo->count() > 0 ? 0 : -1);

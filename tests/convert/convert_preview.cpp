@@ -1,0 +1,46 @@
+// Shows the converter with this computer's zone database, for looking at it (screenshots):
+//   convert_preview [SOURCE-NAME-PART [TARGET-NAME-PART [TEXT]]]
+// Runs until the window is closed by the program (Ctrl+C); the close box only hides it.
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <cstdio>
+
+#include "model/zone_model.h"
+#include "platform/linux/tz_registry.h"
+#include "platform/qt_locale.h"
+#include "platform/stderr_messages.h"
+#include "platform/system_time.h"
+#include "ui/convert/frm_convert.h"
+
+namespace {
+
+void SelectByName(QComboBox* combo, const QString& part) {
+    const int row = combo->findText(part, Qt::MatchContains);
+    if (row >= 0) combo->setCurrentIndex(row);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    using namespace horavia;
+    MemorySettingsStore settings;
+    auto registry = MakeSystemTzRegistry();
+    StderrMessages messages;
+    SystemLocalZone localZone;
+    SystemClock clock;
+    AppState app(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
+    if (!app.LoadCatalogue()) return 1;
+
+    frmConvert window(app, messages);
+    window.show();
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1) SelectByName(window.cmbFrom, args[1]);
+    if (args.size() > 2) SelectByName(window.cmbTo, args[2]);
+    if (args.size() > 3) window.txtFrom->setText(args[3]);
+    std::printf("%d source zones, %d target zones; result %s\n", window.cmbFrom->count(),
+                window.cmbTo->count(), window.txtTo->text().toStdString().c_str());
+    std::fflush(stdout);
+    return QApplication::exec();
+}
