@@ -102,9 +102,8 @@ void frmEdit::PlaceControls() {
 }
 
 void frmEdit::Form_Load() {
-    QImage picture = givenPicture_.isNull() ? LoadWorldMapPicture() : givenPicture_;
-    if (picture.isNull()) qWarning("Horavia: the world map picture could not be read");
-    picZones->SetPicture(std::move(picture));
+    picZones->SetPicture(givenPicture_.isNull() ? LoadWorldMapPicture() : givenPicture_);
+    if (picZones->Picture().isNull()) qWarning("Horavia: the world map picture could not be read");
     givenPicture_ = QImage();
 }
 

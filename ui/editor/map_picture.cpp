@@ -17,10 +17,8 @@ QImage LoadWorldMapPicture() {
     InitMapResources();
     QFile file(QStringLiteral(":/worldmap.bmp"));
     if (!file.open(QIODevice::ReadOnly)) return {};
-    QImage picture = QImage::fromData(file.readAll(), "BMP");
-    // Recolouring works on the colour table, so only an indexed picture will do.
-    if (picture.format() != QImage::Format_Indexed8) return {};
-    return picture;
+    const QImage picture = QImage::fromData(file.readAll(), "BMP");
+    return picture.format() == QImage::Format_Indexed8 ? picture : QImage();
 }
 
 MapPicture::MapPicture(QWidget* parent) : QFrame(parent) {
@@ -29,6 +27,8 @@ MapPicture::MapPicture(QWidget* parent) : QFrame(parent) {
 }
 
 void MapPicture::SetPicture(QImage picture) {
+    // Recolouring works on the colour table, so only an indexed picture will do.
+    if (picture.format() != QImage::Format_Indexed8) picture = QImage();
     picture_ = std::move(picture);
     update();
 }

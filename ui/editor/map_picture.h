@@ -17,6 +17,7 @@ class MapPicture : public QFrame {
   public:
     explicit MapPicture(QWidget* parent = nullptr);
 
+    // A picture that is not 8-bit indexed is not shown.
     void SetPicture(QImage picture);
     const QImage& Picture() const { return picture_; }
     // Replaces the picture's whole colour table and redraws; the pixels are not touched.

@@ -1,0 +1,80 @@
+// A small zone catalogue, a clock list and recorded setup-list rows around one clock editor.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "model/text_helpers.h"
+#include "model/zone_model.h"
+#include "tests/model/fake_messages.h"
+#include "tests/model/tzi_builder.h"
+#include "ui/editor/frm_edit.h"
+
+namespace horavia::testing {
+
+// The setup list as "key|label|X|zone" texts, and every append and update in order.
+class RecordingRows : public MemoryClockRows {
+  public:
+    static std::string Text(const std::string& key, const ClockEntry& c, const std::string& z) {
+        return key + "|" + c.Label + "|" + (c.Enabled ? "X" : "") + "|" + z;
+    }
+    void AppendRow(const std::string& key, const ClockEntry& c, const std::string& z) override {
+        MemoryClockRows::AppendRow(key, c, z);
+        calls.push_back("append " + Text(key, c, z));
+    }
+    void UpdateRow(const std::string& key, const ClockEntry& c, const std::string& z) override {
+        calls.push_back("update " + Text(key, c, z));
+    }
+    std::vector<std::string> calls;
+};
+
+// Registry zones by catalogue index: Alpha map ids 7,19; Beta 3,20; Delta 3,21; Gamma none.
+inline constexpr int kAlpha = 10, kBeta = 11, kDelta = 12, kGamma = 13;
+
+class EditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        AddZone(registry, "Alpha Zone", "(UTC+13:00) Zulu Islands", MakeTzi(-780), "7,19");
+        AddZone(registry, "Beta Zone", "(UTC-12:00) dateline west", MakeTzi(720), "3,20");
+        AddZone(registry, "Delta Zone", "(UTC+01:00) Middle Europe", MakeTzi(-60), "3,21");
+        AddZone(registry, "Gamma Zone", "(UTC) Greenwich", MakeTzi(0), "");
+        state.rows = &rows;
+        editor = std::make_unique<frmEdit>(state, nullptr, MapPictureForTest());
+        PreferencesView view;
+        state.LoadSettings(view);
+        ASSERT_TRUE(state.LoadCatalogue([this] { editor->SortList(); }));
+        // Slots: 0 " Tokyo " (disabled, own format), 1 empty, 2 "Berlin".
+        state.clocks = {{" Tokyo ", "hh:nn", kAlpha, false}, {}, {"Berlin", "", kDelta, true}};
+        rows.FillList(state.clocks, state.catalogue);
+    }
+
+    int SelectedZone() const {
+        return editor->cmbZone->currentIndex() < 0 ? -1 : editor->cmbZone->currentData().toInt();
+    }
+    QRgb AreaColour(int area) const { return editor->picZones->Picture().colorTable().value(area); }
+
+    // 6 x 4 pixels of area numbers; 99 and 0 belong to no zone.
+    static QImage MapPictureForTest() {
+        static const uint areas[4][6] = {{7, 7, 19, 19, 3, 3},
+                                         {20, 20, 21, 21, 99, 99},
+                                         {0, 0, 0, 0, 0, 0},
+                                         {21, 3, 7, 19, 20, 99}};
+        QImage picture(6, 4, QImage::Format_Indexed8);
+        picture.setColorCount(256);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 6; ++x) picture.setPixel(x, y, areas[y][x]);
+        return picture;
+    }
+
+    MemoryRegistry registry;
+    MemorySettingsStore store;
+    RecordingMessages messages;
+    FixedLocalZone localZone{{-60, false}};
+    FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0)};
+    AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
+    RecordingRows rows;
+    std::unique_ptr<frmEdit> editor;
+};
+
+}  // namespace horavia::testing
