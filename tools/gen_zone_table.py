@@ -7,7 +7,8 @@ mapZone group; its display text sits in the XML comment just above the group, e.
 One table row per Windows zone (territory "001"), tab-separated:
     key name, display name without its "(UTC...) " prefix, standard name, daylight name,
     IANA id, map id 1, map id 2
-The map ids are -1 here; the world-map generator fills those two columns later.
+The map ids are -1 here; tools/worldmap/gen.js fills those two columns afterwards, so run
+it after this script.
 
 IANA ids that the system tz database holds only as links (old names such as Asia/Calcutta) are
 replaced by the link's target, so the table keeps working where the old names are not installed.
