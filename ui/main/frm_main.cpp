@@ -1,0 +1,254 @@
+#include "ui/main/frm_main.h"
+
+#include <QCloseEvent>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <cmath>
+
+#include "sync/sync_scheduler.h"
+#include "ui/main/tick_schedule.h"
+#include "ui/main/twips.h"
+
+namespace horavia {
+
+namespace {
+
+QString Utf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+int WholeTwips(double pixels, double twipsPerPixel) {
+    return static_cast<int>(std::lround(TwipsFromPixels(pixels, twipsPerPixel)));
+}
+
+DesktopArea VirtualDesktopTwips(double twipsPerPixel) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect r = screen != nullptr ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+    const auto t = [twipsPerPixel](int px) {
+        return static_cast<float>(TwipsFromPixels(px, twipsPerPixel));
+    };
+    return {t(r.left()), t(r.top()), t(r.width()), t(r.height())};
+}
+
+}  // namespace
+
+frmMain::frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clockSetter,
+                 quint16 timePort)
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      state_(state),
+      host_(host),
+      WS(timePort),
+      synchroniser_(WS, clockSetter, state.services.messages, state.services.clock,
+                    state.services.localZone) {
+    setWindowTitle(QString::fromUtf8(kAppTitle));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    Timer.setSingleShot(true);
+    Timer.setTimerType(Qt::PreciseTimer);
+    connect(&Timer, &QTimer::timeout, this, [this] {
+        Timer_Timer();
+        ArmTimer();
+    });
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::Form_Load() {
+    SettingReaders& readers = state_.readers;
+    WindowGeometry g;
+    g.left = static_cast<float>(readers.Lng("WndLeft", "100"));
+    g.width = static_cast<float>(readers.Lng("WndWidth", "100"));
+    g.top = static_cast<float>(readers.Lng("WndTop", "100"));
+    g.height = static_cast<float>(readers.Lng("WndHeight", "100"));
+    const double tpp = TwipsPerPixel(this);
+    g = KeepOnDesktop(g, VirtualDesktopTwips(tpp));
+    move(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp));
+    SetFixedOuterSize(*this, QSize(PixelsFromTwips(g.width, tpp), PixelsFromTwips(g.height, tpp)));
+    Form_Paint();
+    setVisible(state_.prefs.ShowWnd);
+    SetAlwaysOnTop(state_.prefs.AlwaysOnTop);
+    ArmTimer();
+}
+
+ClockPaintLayout frmMain::ComputeLayout() const {
+    const double tpp = TwipsPerPixel(this);
+    const QFontMetricsF metrics(font());
+    const int lineHeight = static_cast<int>(std::lround(TwipsFromPixels(metrics.height(), tpp)));
+    const auto widthOf = [&](const std::string& text) {
+        return WholeTwips(metrics.horizontalAdvance(Utf8(text)), tpp);
+    };
+    // Labels are gathered first and the time read once for all rows, as the rows are drawn.
+    const std::vector<int> clocks = state_.EnabledClocksInOrder();
+    std::vector<ClockRowText> rows;
+    rows.reserve(clocks.size());
+    for (int index : clocks) {
+        rows.push_back({state_.clocks[static_cast<std::size_t>(index)].Label, {}});
+    }
+    const DayCount now = state_.services.clock.NowLocal();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        rows[i].time = state_.ZoneTimeText(clocks[i], true, now);
+    }
+    return LayOutClockRows(rows, lineHeight, widthOf);
+}
+
+void frmMain::ApplyLayoutSize() {
+    const double tpp = TwipsPerPixel(this);
+    // The width rule is for the whole window, the height rule for the drawing area.
+    const int frameWidth = std::max(0, frameGeometry().width() - geometry().width());
+    const int width = std::max(1, PixelsFromTwips(layout_.outerWidth, tpp) - frameWidth);
+    const int height = std::max(1, PixelsFromTwips(layout_.clientHeight, tpp));
+    if (minimumSize() != QSize(width, height) || maximumSize() != QSize(width, height)) {
+        setFixedSize(width, height);
+    }
+}
+
+void frmMain::Form_Paint() {
+    layout_ = ComputeLayout();
+    laidOut_ = true;
+    ApplyLayoutSize();
+    update();
+}
+
+void frmMain::paintEvent(QPaintEvent*) {
+    if (!laidOut_) Form_Paint();
+    const double tpp = TwipsPerPixel(this);
+    QPainter painter(this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const PlacedText& t : layout_.texts) {
+        const QPointF topLeft(t.x / tpp, t.y / tpp);
+        painter.drawText(QRectF(topLeft, QSizeF(width() * 2.0, layout_.lineHeight / tpp + 2)),
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(t.text));
+    }
+    if (!painted_) {
+        painted_ = true;
+        LogFirstPaint();
+    }
+}
+
+void frmMain::Form_MouseUp(Qt::MouseButton button, const QPoint& globalPos) {
+    if (button == Qt::RightButton) host_.PopupMenuAt(globalPos, true);
+}
+
+void frmMain::Form_DblClick() {
+    host_.mnuPopupSetup_Click();
+}
+
+void frmMain::Form_KeyUp(int key) {
+    if (key == Qt::Key_Escape) host_.ShowMainWindow(false);
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent* event) {
+    Form_MouseUp(event->button(), event->globalPosition().toPoint());
+}
+
+void frmMain::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Form_DblClick();
+}
+
+void frmMain::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) Form_KeyUp(event->key());
+}
+
+void frmMain::WriteGeometry() {
+    const double tpp = TwipsPerPixel(this);
+    const QRect outer = frameGeometry();
+    SettingsStore& store = state_.services.settings;
+    store.Save("WndLeft", std::to_string(WholeTwips(outer.x(), tpp)));
+    store.Save("WndWidth", std::to_string(WholeTwips(outer.width(), tpp)));
+    store.Save("WndTop", std::to_string(WholeTwips(outer.y(), tpp)));
+    store.Save("WndHeight", std::to_string(WholeTwips(outer.height(), tpp)));
+}
+
+void frmMain::Form_QueryUnload(bool fromCloseBox) {
+    WriteGeometry();
+    if (fromCloseBox) host_.ShowMainWindow(false);
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload(!closingForShutDown_);
+    Timer.stop();
+    if (synchroniser_.IsRunning()) {
+        // A synchronisation is waiting inside this window: it goes once the wait is over.
+        setAttribute(Qt::WA_DeleteOnClose, false);
+        deleteWhenSyncEnds_ = true;
+    }
+    event->accept();
+}
+
+void frmMain::CloseForShutDown() {
+    closingForShutDown_ = true;
+    close();
+}
+
+void frmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (deleteWhenSyncEnds_) {
+        // Shown again before a waiting synchronisation ended: the window stays.
+        deleteWhenSyncEnds_ = false;
+        setAttribute(Qt::WA_DeleteOnClose, true);
+        ArmTimer();
+    }
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) Form_Paint();
+}
+
+void frmMain::ApplyFont(const std::string& name, std::int32_t points) {
+    QFont f(Utf8(name));
+    if (points > 0) f.setPointSize(points);
+    f.setBold(false);
+    f.setItalic(false);
+    setFont(f);
+}
+
+void frmMain::SetAlwaysOnTop(bool onTop) {
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
+    const bool wasVisible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window
+    if (wasVisible) show();
+}
+
+void frmMain::ArmTimer() {
+    Timer.start(MsToNextTick(state_.services.clock.NowLocal()));
+}
+
+bool frmMain::Timer_Timer() {
+    const int second = SecondOfMinute(state_.services.clock.NowLocal());
+    if (second == LastTickSecond_) return false;
+    LastTickSecond_ = second;
+    LogTick();
+    state_.RefreshLocalZone();
+    Form_Paint();
+    host_.TraySetTip(state_.TipText());
+    UpdateTime();
+    return true;
+}
+
+void frmMain::UpdateTime() {
+    // A tick that comes while a synchronisation waits for its server never starts another.
+    if (synchroniser_.IsRunning()) return;
+    Preferences& p = state_.prefs;
+    horavia::UpdateTime(
+        p.STInt, p.STIntNum, p.STIntType, p.STLast, [this] { SyncTime(); }, state_.services.clock,
+        state_.services.settings);
+}
+
+bool frmMain::GetAtomTime(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons) {
+    return WS.GetAtomTime(sServer, dAtomDate, lRespons);
+}
+
+SyncOutcome frmMain::SyncTime() {
+    const SyncOutcome outcome = synchroniser_.SyncTime(state_.prefs.STServer);
+    if (deleteWhenSyncEnds_ && !synchroniser_.IsRunning()) deleteLater();
+    return outcome;
+}
+
+}  // namespace horavia

@@ -1,0 +1,84 @@
+// The main window: one row per enabled clock, label then time, resized to fit on every
+// paint; it carries the once-a-second tick and the time-server connection.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <string>
+
+#include "model/zone_model.h"
+#include "platform/system_clock_setter.h"
+#include "sync/sync_time.h"
+#include "sync/time_query.h"
+#include "ui/main/main_window_host.h"
+#include "ui/main/main_window_layout.h"
+
+namespace horavia {
+
+class frmMain : public QWidget {
+    Q_OBJECT
+
+  public:
+    // timePort: the Time Protocol port; only tests use another.
+    frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clockSetter,
+            quint16 timePort = kTimeProtocolPort);
+    ~frmMain() override;
+
+    // Restores the geometry (kept on the desktop), shows or hides the window by ShowWnd and
+    // applies always-on-top.
+    void Form_Load();
+    // Lays the clocks out at this moment, resizes the window to fit and repaints it.
+    void Form_Paint();
+    void Form_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void Form_DblClick();
+    void Form_KeyUp(int key);
+    // Writes the geometry; a close from the window's close box also hides the window.
+    void Form_QueryUnload(bool fromCloseBox);
+
+    // The tick: its work runs once per change of the wall-clock second. True when it ran.
+    bool Timer_Timer();
+    // Starts an automatic synchronisation when one is due, then records STLast.
+    void UpdateTime();
+    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons);
+    // One synchronisation with the configured server; STLast is left alone.
+    SyncOutcome SyncTime();
+
+    void SetAlwaysOnTop(bool onTop);
+    void ApplyFont(const std::string& name, std::int32_t points);
+    // The program closing the window at shut-down: geometry written, ShowWnd kept.
+    void CloseForShutDown();
+
+    const ClockPaintLayout& PaintLayout() const { return layout_; }
+    int LastTickSecond() const { return LastTickSecond_; }
+    bool IsSynchronising() const { return synchroniser_.IsRunning(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void ArmTimer();
+    ClockPaintLayout ComputeLayout() const;
+    void ApplyLayoutSize();
+    void WriteGeometry();
+
+    AppState& state_;
+    MainWindowHost& host_;
+    TimeQuery WS;  // the connection every time query uses
+    TimeSynchroniser synchroniser_;
+    QTimer Timer;
+    int LastTickSecond_ = 0;
+    ClockPaintLayout layout_;
+    bool laidOut_ = false;
+    bool painted_ = false;
+    bool closingForShutDown_ = false;
+    bool deleteWhenSyncEnds_ = false;
+};
+
+}  // namespace horavia

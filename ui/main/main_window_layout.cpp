@@ -1,0 +1,39 @@
+#include "ui/main/main_window_layout.h"
+
+namespace horavia {
+
+ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
+                                 const std::function<int(const std::string&)>& widthOf) {
+    ClockPaintLayout layout;
+    layout.lineHeight = lineHeight;
+    // Labels first: the time column starts after the widest label.
+    for (const ClockRowText& row : rows) {
+        layout.texts.push_back({row.label, kClockMargin, layout.rows * lineHeight + kClockMargin});
+        const int width = widthOf(row.label);
+        if (width > layout.labelWidth) layout.labelWidth = width;
+        ++layout.rows;
+    }
+    int row = 0;
+    const int timeX = layout.labelWidth + kClockMargin + lineHeight;
+    for (const ClockRowText& r : rows) {
+        layout.texts.push_back({r.time, timeX, row * lineHeight + kClockMargin});
+        const int width = widthOf(r.time);
+        if (width > layout.timeWidth) layout.timeWidth = width;
+        ++row;
+    }
+    layout.outerWidth = layout.labelWidth + kOuterWidthAllowance + lineHeight + layout.timeWidth;
+    layout.clientHeight = layout.rows * lineHeight + 2 * kClockMargin;
+    return layout;
+}
+
+WindowGeometry KeepOnDesktop(WindowGeometry g, const DesktopArea& desktop) {
+    const float right = desktop.left + desktop.width;
+    const float bottom = desktop.top + desktop.height;
+    if (g.left < desktop.left) g.left = desktop.left;
+    if (g.left + g.width / 3 > right) g.left = right - g.width;
+    if (g.top < desktop.top) g.top = desktop.top;
+    if (g.top + g.height / 3 > bottom) g.top = bottom - g.height;
+    return g;
+}
+
+}  // namespace horavia

@@ -1,0 +1,62 @@
+// The main window's arithmetic, in twips: where the clock rows go, how big the window gets,
+// and where a restored window may open.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace horavia {
+
+inline constexpr int kClockMargin = 60;           // above the first row, left of the labels
+inline constexpr int kOuterWidthAllowance = 240;  // both margins and the window frame
+inline constexpr const char* kLineHeightText = "GMT 00:00";
+inline constexpr float kDefaultGeometry = 100;  // each geometry key when absent
+
+struct ClockRowText {
+    std::string label;
+    std::string time;
+};
+
+struct PlacedText {
+    std::string text;
+    int x = 0;
+    int y = 0;
+};
+
+struct ClockPaintLayout {
+    int lineHeight = 0;
+    int labelWidth = 0;
+    int timeWidth = 0;
+    int rows = 0;
+    std::vector<PlacedText> texts;  // labels first, then times
+    int outerWidth = 0;             // the whole window, frame included
+    int clientHeight = 0;           // the drawing area: 60 above the first row, 60 below the last
+};
+
+// Lays out the rows of the enabled clocks. widthOf gives a text's width in whole twips.
+ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
+                                 const std::function<int(const std::string&)>& widthOf);
+
+// Outer window geometry in twips, single precision as stored.
+struct WindowGeometry {
+    float left = kDefaultGeometry;
+    float top = kDefaultGeometry;
+    float width = kDefaultGeometry;
+    float height = kDefaultGeometry;
+};
+
+// The desktop the window must stay on: the union of all screens, in twips.
+struct DesktopArea {
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+// Keeps a restored window on the desktop: a negative edge goes to the desktop's edge, and a
+// window of which less than a third would show is moved flush with the far edge (a window
+// larger than the desktop may then start off its near edge; nothing more is corrected).
+WindowGeometry KeepOnDesktop(WindowGeometry g, const DesktopArea& desktop);
+
+}  // namespace horavia

@@ -1,0 +1,141 @@
+#include "ui/setup/frm_setup.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <cstdlib>
+#include <utility>
+
+#include "ui/main/help_page.h"
+#include "ui/main/twips.h"
+
+namespace horavia {
+
+namespace {
+
+QSize SetupOuterSize(const QWidget* dialog) {
+    const double tpp = TwipsPerPixel(dialog);
+    return {PixelsFromTwips(kSetupWidthTwips, tpp), PixelsFromTwips(kSetupHeightTwips, tpp)};
+}
+
+QPushButton* MakeButton(const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setAutoDefault(false);  // Enter in the list must not run a command
+    return button;
+}
+
+}  // namespace
+
+void frmSetup::EndProgramAtOnce() {
+    std::exit(EXIT_FAILURE);
+}
+
+frmSetup::frmSetup(AppState& state, FatalExit fatalExit)
+    : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint),
+      state_(state),
+      fatalExit_(std::move(fatalExit)) {
+    setWindowTitle(QString::fromUtf8(kSetupCaption));
+    setModal(false);
+    CreateFrame();
+    Form_Load();
+}
+
+void frmSetup::CreateFrame() {
+    TabStrip = new QTabWidget(this);
+    const char* captions[] = {"Timezones", "Settings", "TimeSync", "Default Format"};
+    for (std::size_t i = 0; i < picTab.size(); ++i) {
+        picTab[i] = new QWidget(TabStrip);
+        TabStrip->addTab(picTab[i], QString::fromUtf8(captions[i]));
+    }
+    CreateClockListPanel(picTab[0]);
+
+    cmdClose = MakeButton("&Close", this);
+    cmdHelp = MakeButton("&Help", this);
+    connect(cmdClose, &QPushButton::clicked, this, &frmSetup::cmdClose_Click);
+    connect(cmdHelp, &QPushButton::clicked, this, &frmSetup::cmdHelp_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    buttons->addWidget(cmdHelp);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(TabStrip, 1);
+    layout->addLayout(buttons);
+}
+
+void frmSetup::Form_Load() {
+    SetFixedOuterSize(*this, SetupOuterSize(this));
+    if (!state_.StartupLoadFlag) {
+        state_.services.messages.Show(kSevereError, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
+        if (fatalExit_) fatalExit_();
+        return;
+    }
+    SetLVStyle();
+}
+
+void frmSetup::showEvent(QShowEvent* event) {
+    // The window manager's frame is known once the dialog has been shown.
+    SetFixedOuterSize(*this, SetupOuterSize(this));
+    QDialog::showEvent(event);
+    if (!columnsSized_) {
+        columnsSized_ = true;
+        SetColumnWidths();
+    }
+}
+
+void frmSetup::reject() {
+    cmdClose_Click();
+}
+
+void frmSetup::cmdClose_Click() {
+    // The settings panels save their preferences here as well, once they exist.
+    state_.SaveClockList();
+    hide();
+}
+
+void frmSetup::cmdHelp_Click() {
+    OpenHelp();
+}
+
+void frmSetup::Form_QueryUnload(bool& cancel, bool fromCloseBox) {
+    if (!fromCloseBox) return;
+    cmdClose_Click();
+    cancel = true;
+}
+
+void frmSetup::closeEvent(QCloseEvent* event) {
+    bool cancel = false;
+    Form_QueryUnload(cancel, !closingForShutDown_);
+    // Not QDialog's own handling, which would run Close a second time through reject().
+    if (cancel) {
+        event->ignore();
+    } else {
+        event->accept();
+    }
+}
+
+void frmSetup::CloseForShutDown() {
+    closingForShutDown_ = true;
+    close();
+}
+
+void frmSetup::SetShowWindowCheck(bool) {
+    // The Settings panel's "Show window" check box.
+}
+
+void frmSetup::ApplyWindowPreferences(const Preferences&) {
+    // The Settings panel: always on top, start-up, single click, sort order, 12/24 hours, font.
+}
+
+void frmSetup::ApplySyncPreferences(const Preferences&) {
+    // The TimeSync panel: server, at start-up, interval.
+}
+
+void frmSetup::ApplyDefaultFormat(const Preferences&) {
+    // The Default Format panel.
+}
+
+}  // namespace horavia

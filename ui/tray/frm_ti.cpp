@@ -1,0 +1,235 @@
+#include "ui/tray/frm_ti.h"
+
+#include "ui/editor/frm_edit.h"
+#include "ui/main/help_page.h"
+#include "ui/main/program_icon.h"
+#include "ui/setup/frm_setup.h"
+#include "ui/tray/tray_message.h"
+
+namespace horavia {
+
+namespace {
+
+void BringToFront(QWidget* window) {
+    if (window->isMinimized()) {
+        window->showNormal();
+    } else {
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+frmTI::frmTI(AppState& state, SystemClockSetter& clockSetter, TrayFormOptions options)
+    : state_(state), clockSetter_(clockSetter), options_(std::move(options)) {
+    CreateMenu();
+    connect(&tray_, &TrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        Form_MouseMove(TrayMessageOf(reason));
+    });
+}
+
+frmTI::~frmTI() {
+    if (setup_) {
+        // Nothing may reach the rows of a dialog that is gone.
+        rowsAfterSetup_.Keys() = setup_->RowKeys();
+        state_.rows = &rowsAfterSetup_;
+    }
+    delete main_.data();
+}
+
+void frmTI::CreateMenu() {
+    mnuPopupSetup = mnuPopup.addAction(QStringLiteral("&Setup"));
+    mnuPopupConvert = mnuPopup.addAction(QStringLiteral("&Convert"));
+    mnuPopupShow = mnuPopup.addAction(QString::fromUtf8(kMenuShowCaption));
+    mnuPopupSync = mnuPopup.addAction(QStringLiteral("Sync Now!"));
+    mnuS0 = mnuPopup.addSeparator();
+    mnuPopupHelp = mnuPopup.addAction(QStringLiteral("&Help"));
+    mnuS1 = mnuPopup.addSeparator();
+    mnuPopupExit = mnuPopup.addAction(QStringLiteral("E&xit"));
+    connect(mnuPopupSetup, &QAction::triggered, this, [this] { mnuPopupSetup_Click(); });
+    connect(mnuPopupConvert, &QAction::triggered, this, [this] { mnuPopupConvert_Click(); });
+    connect(mnuPopupShow, &QAction::triggered, this, [this] { mnuPopupShow_Click(); });
+    connect(mnuPopupSync, &QAction::triggered, this, [this] { mnuPopupSync_Click(); });
+    connect(mnuPopupHelp, &QAction::triggered, this, [this] { mnuPopupHelp_Click(); });
+    connect(mnuPopupExit, &QAction::triggered, this, [this] { mnuPopupExit_Click(); });
+}
+
+bool frmTI::Form_Load() {
+    state_.StartupLoadFlag = true;
+    setup_ = std::make_unique<frmSetup>(
+        state_, options_.fatalExit ? options_.fatalExit : &frmSetup::EndProgramAtOnce);
+    state_.StartupLoadFlag = false;
+    state_.rows = setup_.get();
+
+    editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
+
+    state_.LoadSettings(*this);  // creates the main window
+    if (!state_.LoadCatalogue([this] { editor_->SortList(); })) return false;
+
+    EnsureMainWindow()->Form_Paint();  // now with the clocks
+    tray_.TrayAdd(kAppTitle, ProgramIcon());
+    tray_.TrayHook();
+    if (!NotificationAreaAvailable() && !state_.prefs.ShowWnd) {
+        // Without a notification area the main window is the only way in.
+        ShowMainWindow(true);
+    }
+
+    if (state_.prefs.STStartUp) EnsureMainWindow()->SyncTime();
+    return true;
+}
+
+void frmTI::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    state_.SaveSettings();
+    if (converter_) converter_->close();
+    // The server test runs modally inside the setup dialog and ends with it.
+    if (setup_) setup_->CloseForShutDown();
+    if (editor_) editor_->close();
+    if (main_) main_->CloseForShutDown();  // writes the window's geometry
+    tray_.TrayRemove();
+    emit programEnded();
+}
+
+bool frmTI::NotificationAreaAvailable() const {
+    return options_.notificationAreaAvailable ? options_.notificationAreaAvailable()
+                                              : TrayIcon::IsNotificationAreaAvailable();
+}
+
+frmMain* frmTI::EnsureMainWindow() {
+    if (!main_) {
+        main_ = new frmMain(state_, *this, clockSetter_, options_.timePort);
+        main_->ApplyFont(state_.prefs.FontName, state_.prefs.FontSize);
+        main_->Form_Load();
+    }
+    return main_.data();
+}
+
+void frmTI::Form_MouseMove(int message) {
+    switch (DecodeTrayMessage(message, state_.prefs.SingleClick)) {
+        case TrayCommand::ForceForeground:
+            ForceForeground();
+            break;
+        case TrayCommand::ShowHide:
+            mnuPopupShow_Click();
+            break;
+        case TrayCommand::PopupMenu:
+            PopupMenuAt(QCursor::pos(), false);
+            break;
+        case TrayCommand::None:
+            break;
+    }
+}
+
+QWidget* frmTI::ForegroundCandidate() const {
+    for (QWidget* window :
+         {static_cast<QWidget*>(editor_.get()), static_cast<QWidget*>(setup_.get()),
+          converter_.get(), static_cast<QWidget*>(main_.data())}) {
+        if (window != nullptr && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+bool frmTI::ForceForeground() {
+    QWidget* window = ForegroundCandidate();
+    if (window == nullptr) return false;
+    BringToFront(window);
+    return window->isActiveWindow();
+}
+
+void frmTI::BringForward() {
+    if (ForegroundCandidate() != nullptr) {
+        ForceForeground();
+    } else {
+        ShowMainWindow(true);
+        if (main_) BringToFront(main_.data());
+    }
+}
+
+void frmTI::mnuPopupSetup_Click() {
+    if (setup_->isVisible()) {
+        ForceForeground();
+        return;
+    }
+    // The dialog puts the window back into the top band when it closes.
+    if (main_) main_->SetAlwaysOnTop(false);
+    setup_->show();
+    setup_->raise();
+    setup_->activateWindow();
+}
+
+void frmTI::mnuPopupConvert_Click() {
+    if (!converter_ && options_.createConverter) converter_.reset(options_.createConverter());
+    if (converter_) BringToFront(converter_.get());
+}
+
+void frmTI::mnuPopupShow_Click() {
+    ShowMainWindow(!state_.prefs.ShowWnd);
+}
+
+void frmTI::mnuPopupSync_Click() {
+    EnsureMainWindow()->SyncTime();
+}
+
+void frmTI::mnuPopupHelp_Click() {
+    if (options_.openHelp) {
+        options_.openHelp();
+    } else {
+        OpenHelp();
+    }
+}
+
+void frmTI::mnuPopupExit_Click() {
+    Form_Unload();
+}
+
+void frmTI::PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) {
+    mnuPopup.setDefaultAction(setupAsDefault ? mnuPopupSetup : nullptr);
+    mnuPopup.popup(globalPos);
+}
+
+void frmTI::ShowMainWindow(bool show) {
+    horavia::ShowMainWindow(state_, *this, show);
+}
+
+void frmTI::TraySetTip(const std::string& tip) {
+    tray_.TraySetTip(tip);
+}
+
+void frmTI::SetShowWindowCheck(bool checked) {
+    if (setup_) setup_->SetShowWindowCheck(checked);
+}
+
+void frmTI::SetShowMenuCaption(const QString& caption) {
+    mnuPopupShow->setText(caption);
+}
+
+bool frmTI::IsEditorVisible() const {
+    return editor_ && editor_->isVisible();
+}
+
+void frmTI::SetMainWindowVisible(bool visible) {
+    if (visible) {
+        EnsureMainWindow()->show();
+    } else if (main_) {
+        main_->hide();
+    }
+}
+
+void frmTI::ApplyWindowPreferences(const Preferences& prefs) {
+    setup_->ApplyWindowPreferences(prefs);
+    EnsureMainWindow()->ApplyFont(prefs.FontName, prefs.FontSize);
+    ShowMainWindow(prefs.ShowWnd);
+}
+
+void frmTI::ApplySyncPreferences(const Preferences& prefs) {
+    setup_->ApplySyncPreferences(prefs);
+}
+
+void frmTI::ApplyDefaultFormat(const Preferences& prefs) {
+    setup_->ApplyDefaultFormat(prefs);
+}
+
+}  // namespace horavia

@@ -1,0 +1,121 @@
+// The tray form: never shown. Creating it starts the program (setup dialog, clock editor,
+// settings, catalogue, main window, tray icon, start-up synchronisation) and closing it ends
+// the program. It owns the popup menu shared by the tray icon and the main window.
+#pragma once
+
+#include <QAction>
+#include <QImage>
+#include <QMenu>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "model/zone_model.h"
+#include "platform/system_clock_setter.h"
+#include "sync/time_query.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/main_window_host.h"
+#include "ui/main/window_visibility.h"
+#include "ui/tray/mdl_tray_icon.h"
+
+namespace horavia {
+
+class frmSetup;
+class frmEdit;
+
+struct TrayFormOptions {
+    quint16 timePort = kTimeProtocolPort;  // tests use a server of their own
+    QImage mapPicture;                     // the clock editor's map; empty: the compiled-in one
+    std::function<void()> openHelp;        // empty: the help page in the user's browser
+    std::function<bool()> notificationAreaAvailable;  // empty: ask the desktop
+    std::function<void()> fatalExit;                  // empty: end the process at once
+    // Creates the converter window on first use of "&Convert"; empty: the item does nothing.
+    std::function<QWidget*()> createConverter;
+};
+
+class frmTI : public QObject,
+              public MainWindowHost,
+              public VisibilityTargets,
+              public PreferencesView {
+    Q_OBJECT
+
+  public:
+    frmTI(AppState& state, SystemClockSetter& clockSetter, TrayFormOptions options = {});
+    ~frmTI() override;
+
+    // The start-up sequence. False when the program must end (no zone database).
+    bool Form_Load();
+    // The shut-down sequence; runs once, however many ways the program is asked to end.
+    void Form_Unload();
+    bool IsUnloaded() const { return unloaded_; }
+
+    // A tray icon action, as its message number.
+    void Form_MouseMove(int message);
+    // Brings forward the first visible of: clock editor, setup dialog, converter, main window.
+    bool ForceForeground();
+    QWidget* ForegroundCandidate() const;
+    // Another start of the program asked for this one: show what there is to show.
+    void BringForward();
+
+    void mnuPopupSetup_Click() override;
+    void mnuPopupConvert_Click();
+    void mnuPopupShow_Click();
+    void mnuPopupSync_Click();
+    void mnuPopupHelp_Click();
+    void mnuPopupExit_Click();
+
+    // MainWindowHost
+    void PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) override;
+    void ShowMainWindow(bool show) override;
+    void TraySetTip(const std::string& tip) override;
+
+    // VisibilityTargets
+    void SetShowWindowCheck(bool checked) override;
+    void SetShowMenuCaption(const QString& caption) override;
+    bool IsEditorVisible() const override;
+    void SetMainWindowVisible(bool visible) override;
+
+    // PreferencesView: the settings reach the windows.
+    void ApplyWindowPreferences(const Preferences& prefs) override;
+    void ApplySyncPreferences(const Preferences& prefs) override;
+    void ApplyDefaultFormat(const Preferences& prefs) override;
+
+    frmMain* MainWindow() const { return main_.data(); }
+    frmSetup* SetupDialog() const { return setup_.get(); }
+    frmEdit* Editor() const { return editor_.get(); }
+    QWidget* Converter() const { return converter_.get(); }
+    TrayIcon& Tray() { return tray_; }
+
+    QMenu mnuPopup;
+    QAction* mnuPopupSetup;
+    QAction* mnuPopupConvert;
+    QAction* mnuPopupShow;
+    QAction* mnuPopupSync;
+    QAction* mnuS0;
+    QAction* mnuPopupHelp;
+    QAction* mnuS1;
+    QAction* mnuPopupExit;
+
+  signals:
+    // The shut-down has run: nothing is left, the program ends.
+    void programEnded();
+
+  private:
+    void CreateMenu();
+    frmMain* EnsureMainWindow();
+    bool NotificationAreaAvailable() const;
+
+    AppState& state_;
+    SystemClockSetter& clockSetter_;
+    TrayFormOptions options_;
+    std::unique_ptr<frmSetup> setup_;
+    std::unique_ptr<frmEdit> editor_;
+    std::unique_ptr<QWidget> converter_;
+    QPointer<frmMain> main_;
+    TrayIcon tray_;
+    MemoryClockRows rowsAfterSetup_;  // the display order once the setup dialog is gone
+    bool unloaded_ = false;
+};
+
+}  // namespace horavia

@@ -1,0 +1,47 @@
+// The program's one notification-area icon: added at start-up, its tip changed every second,
+// removed at shut-down.
+#pragma once
+
+#include <QIcon>
+#include <QObject>
+#include <QSystemTrayIcon>
+#include <memory>
+#include <string>
+
+namespace horavia {
+
+// The tip field holds at most this many characters.
+inline constexpr std::size_t kTrayTipMaxChars = 127;
+
+// The tip as the icon carries it: cut to 127 characters (whole UTF-8 characters).
+QString TrayTipField(const std::string& tip);
+
+class TrayIcon : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit TrayIcon(QObject* parent = nullptr);
+    ~TrayIcon() override;
+
+    // Shows the icon with its tip. Where no notification area exists yet the icon appears
+    // when one does (the platform re-registers it, as it does when the area is re-created).
+    void TrayAdd(const std::string& tip, const QIcon& icon);
+    void TraySetTip(const std::string& tip);
+    void TrayRemove();
+    // Routes the icon's clicks to `activated`. Adding the icon again when the notification
+    // area is re-created is done by the platform's own tray support.
+    void TrayHook();
+
+    bool IsAdded() const;
+    QString Tip() const;
+    static bool IsNotificationAreaAvailable();
+
+  signals:
+    void activated(QSystemTrayIcon::ActivationReason reason);
+
+  private:
+    std::unique_ptr<QSystemTrayIcon> icon_;
+    bool hooked_ = false;
+};
+
+}  // namespace horavia

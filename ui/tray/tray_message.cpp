@@ -1,0 +1,33 @@
+#include "ui/tray/tray_message.h"
+
+namespace horavia {
+
+int TrayMessageOf(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+        case QSystemTrayIcon::Trigger:
+            return kTrayLeftButtonUp;
+        case QSystemTrayIcon::DoubleClick:
+            return kTrayLeftDoubleClick;
+        case QSystemTrayIcon::Context:
+            return kTrayRightButtonUp;
+        case QSystemTrayIcon::MiddleClick:
+        case QSystemTrayIcon::Unknown:
+            break;
+    }
+    return 0;
+}
+
+TrayCommand DecodeTrayMessage(int message, bool singleClick) {
+    switch (message) {
+        case kTrayLeftButtonUp:
+            return singleClick ? TrayCommand::ShowHide : TrayCommand::ForceForeground;
+        case kTrayLeftDoubleClick:
+            return singleClick ? TrayCommand::None : TrayCommand::ShowHide;
+        case kTrayRightButtonUp:
+            return TrayCommand::PopupMenu;
+        default:
+            return TrayCommand::None;
+    }
+}
+
+}  // namespace horavia
