@@ -1,0 +1,120 @@
+// The arithmetic of the windows: row layout, restored geometry, tick timing, tray decoding.
+#include <gtest/gtest.h>
+
+#include "ui/main/main_window_layout.h"
+#include "ui/main/tick_schedule.h"
+#include "ui/main/twips.h"
+#include "ui/tray/mdl_tray_icon.h"
+#include "ui/tray/tray_message.h"
+
+namespace horavia {
+namespace {
+
+// 10 twips per character, so widths are easy to follow.
+int TenPerChar(const std::string& text) {
+    return static_cast<int>(text.size()) * 10;
+}
+
+TEST(ClockLayout, RowsColumnsAndWindowSize) {
+    const ClockPaintLayout layout = LayOutClockRows(
+        {{"Zulu", "12:00:00"}, {"Swatch", "@500"}, {"NY", "07:00:00 AM"}}, 200, TenPerChar);
+    ASSERT_EQ(layout.texts.size(), 6u);
+    EXPECT_EQ(layout.rows, 3);
+    EXPECT_EQ(layout.labelWidth, 60);
+    EXPECT_EQ(layout.timeWidth, 110);
+    // Labels at x 60, one row pitch apart from y 60.
+    EXPECT_EQ(layout.texts[0].x, 60);
+    EXPECT_EQ(layout.texts[0].y, 60);
+    EXPECT_EQ(layout.texts[2].y, 460);
+    // Times after the widest label and a gap of one line height.
+    EXPECT_EQ(layout.texts[3].text, "12:00:00");
+    EXPECT_EQ(layout.texts[3].x, 60 + 60 + 200);
+    EXPECT_EQ(layout.texts[5].y, 460);
+    EXPECT_EQ(layout.outerWidth, 60 + 240 + 200 + 110);
+    EXPECT_EQ(layout.clientHeight, 3 * 200 + 120);
+}
+
+TEST(ClockLayout, NoClockLeavesTheMarginsOnly) {
+    const ClockPaintLayout layout = LayOutClockRows({}, 195, TenPerChar);
+    EXPECT_TRUE(layout.texts.empty());
+    EXPECT_EQ(layout.outerWidth, 195 + 240);
+    EXPECT_EQ(layout.clientHeight, 120);
+}
+
+TEST(RestoredGeometry, KeptOnTheDesktop) {
+    const DesktopArea desktop{0, 0, 19200, 12000};  // 1280 x 800 pixels at 96 dpi
+    auto at = [&](float left, float top, float width = 3000, float height = 900) {
+        return KeepOnDesktop({left, top, width, height}, desktop);
+    };
+    EXPECT_EQ(at(-500, 300).left, 0);
+    EXPECT_EQ(at(300, -20).top, 0);
+    EXPECT_EQ(at(1500, 2000).left, 1500) << "on screen: unchanged";
+    // A third still on screen is enough; less moves the window flush with the far edge.
+    EXPECT_EQ(at(19200 - 1000, 0).left, 19200 - 1000);
+    EXPECT_EQ(at(19200 - 600, 0).left, 19200 - 3000);
+    EXPECT_EQ(at(0, 12000 - 100).top, 12000 - 900);
+    // Wider than the desktop: the far-edge rule leaves it starting off the near edge.
+    EXPECT_EQ(at(10000, 0, 30000).left, 19200 - 30000);
+    // Absent keys read 100 twips each: on screen as they are.
+    const WindowGeometry fresh = KeepOnDesktop(WindowGeometry{}, desktop);
+    EXPECT_EQ(fresh.left, 100);
+    EXPECT_EQ(fresh.top, 100);
+}
+
+TEST(RestoredGeometry, DesktopOfSeveralScreens) {
+    // A second screen left of the primary one starts at a negative position.
+    const DesktopArea desktop{-19200, 0, 38400, 12000};
+    EXPECT_EQ(KeepOnDesktop({-5000, 0, 3000, 900}, desktop).left, -5000);
+    EXPECT_EQ(KeepOnDesktop({-25000, 0, 3000, 900}, desktop).left, -19200);
+    EXPECT_EQ(KeepOnDesktop({18800, 0, 3000, 900}, desktop).left, 19200 - 3000);
+}
+
+TEST(Twips, FifteenPerPixelAtNinetySixDpi) {
+    EXPECT_DOUBLE_EQ(TwipsPerPixelAt(96), 15.0);
+    EXPECT_DOUBLE_EQ(TwipsPerPixelAt(144), 10.0);
+    EXPECT_EQ(PixelsFromTwips(5250, 15.0), 350);
+    EXPECT_EQ(PixelsFromTwips(100, 15.0), 7);
+    EXPECT_DOUBLE_EQ(TwipsFromPixels(7, 15.0), 105.0);
+}
+
+TEST(TickSchedule, WakesJustAfterTheNextSecond) {
+    EXPECT_EQ(MsToNextTick(FromCivil(2026, 7, 1, 12, 0, 0, 0)), 1000 + kTickDelayMs);
+    EXPECT_EQ(MsToNextTick(FromCivil(2026, 7, 1, 12, 0, 0, 250)), 750 + kTickDelayMs);
+    // Woken a little early, the tick sleeps only to the boundary it missed.
+    EXPECT_EQ(MsToNextTick(FromCivil(2026, 7, 1, 12, 0, 0, 999)), 1 + kTickDelayMs);
+    EXPECT_EQ(SecondOfMinute(FromCivil(2026, 7, 1, 23, 59, 59, 999)), 59);
+    EXPECT_EQ(SecondOfMinute(FromCivil(2026, 7, 1, 12, 0, 7, 0)), 7);
+}
+
+TEST(TrayMessages, ActivationsDecodedWithAndWithoutSingleClick) {
+    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::Trigger), 0x202);
+    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::DoubleClick), 0x203);
+    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::Context), 0x205);
+    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::MiddleClick), 0);
+
+    EXPECT_EQ(DecodeTrayMessage(0x202, false), TrayCommand::ForceForeground);
+    EXPECT_EQ(DecodeTrayMessage(0x203, false), TrayCommand::ShowHide);
+    EXPECT_EQ(DecodeTrayMessage(0x205, false), TrayCommand::PopupMenu);
+    EXPECT_EQ(DecodeTrayMessage(0x202, true), TrayCommand::ShowHide);
+    EXPECT_EQ(DecodeTrayMessage(0x203, true), TrayCommand::None);
+    EXPECT_EQ(DecodeTrayMessage(0x205, true), TrayCommand::PopupMenu);
+    EXPECT_EQ(DecodeTrayMessage(0x200, false), TrayCommand::None);
+    EXPECT_EQ(DecodeTrayMessage(0, true), TrayCommand::None);
+}
+
+TEST(TrayTip, FieldHoldsAtMost127Characters) {
+    EXPECT_EQ(TrayTipField("Horavia"), QStringLiteral("Horavia"));
+    EXPECT_EQ(TrayTipField(std::string(127, 'a')).size(), 127);
+    EXPECT_EQ(TrayTipField(std::string(200, 'a')).size(), 127);
+    // Characters, not bytes: 130 two-byte characters keep 127 characters.
+    std::string umlauts;
+    for (int i = 0; i < 130; ++i) umlauts += "\xC3\xBC";
+    EXPECT_EQ(TrayTipField(umlauts), QString(127, QChar(0xFC)));
+    // A character outside the basic plane is never cut in half.
+    std::string clocks(126, 'a');
+    clocks += "\xF0\x9F\x95\x90";  // one clock face, two UTF-16 units
+    EXPECT_EQ(TrayTipField(clocks).size(), 128);
+}
+
+}  // namespace
+}  // namespace horavia

@@ -1,0 +1,227 @@
+// The main window: rows and size, restored geometry, mouse and keys, closing, and the tick.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
+#include <cmath>
+
+#include "fake_time_server.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/twips.h"
+#include "ui_test_support.h"
+
+namespace horavia {
+namespace {
+
+using testing::FakeHost;
+using testing::kNow;
+
+class MainWindow : public ::testing::Test, public testing::TestServices {
+  protected:
+    void TearDown() override { delete window.data(); }
+
+    frmMain& Open(quint16 timePort = testing::ClosedPort()) {
+        PreferencesView noControls;
+        state.LoadSettings(noControls);
+        EXPECT_TRUE(state.LoadCatalogue());
+        window = new frmMain(state, host, clockSetter, timePort);
+        window->Form_Load();
+        return *window;
+    }
+    double Tpp() const { return TwipsPerPixel(window.data()); }
+    int Px(int twips) const { return static_cast<int>(std::lround(twips / Tpp())); }
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const auto& t : window->PaintLayout().texts) texts.push_back(t.text);
+        return texts;
+    }
+
+    FakeHost host;
+    QPointer<frmMain> window;
+};
+
+TEST_F(MainWindow, RowsOnlyForEnabledClocksWithoutGaps) {
+    StoreClocks({"Zulu|0|True", "Off|0|False", "Tokyo|Tokyo Standard Time|True"});
+    frmMain& w = Open();
+    const ClockPaintLayout& layout = w.PaintLayout();
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"Zulu", "Tokyo", "11:30:15", "20:30:15"}));
+    ASSERT_EQ(layout.rows, 2);
+    EXPECT_GT(layout.lineHeight, 0);
+    EXPECT_EQ(layout.texts[1].y, 60 + layout.lineHeight) << "no gap for the disabled clock";
+    EXPECT_EQ(layout.texts[3].y, 60 + layout.lineHeight);
+    EXPECT_EQ(layout.texts[2].x, layout.labelWidth + 60 + layout.lineHeight);
+    EXPECT_EQ(w.width(), Px(layout.labelWidth + 240 + layout.lineHeight + layout.timeWidth));
+    EXPECT_EQ(w.height(), Px(2 * layout.lineHeight + 120));
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("Horavia"));
+    EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "fixed border";
+    EXPECT_TRUE(w.windowFlags().testFlag(Qt::Tool)) << "kept out of the taskbar";
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+TEST_F(MainWindow, NoEnabledClockLeavesAnEmptyWindow) {
+    StoreClocks({"Off|0|False"});
+    frmMain& w = Open();
+    const int lineHeight = w.PaintLayout().lineHeight;
+    EXPECT_TRUE(w.PaintLayout().texts.empty());
+    EXPECT_EQ(w.width(), Px(lineHeight + 240));
+    EXPECT_EQ(w.height(), Px(120));
+}
+
+TEST_F(MainWindow, FontChangesPitchAndSizeAtTheNextPaint) {
+    frmMain& w = Open();
+    const int before = w.PaintLayout().lineHeight;
+    const int heightBefore = w.height();
+    w.ApplyFont("DejaVu Sans", 24);
+    EXPECT_GT(w.PaintLayout().lineHeight, before);
+    EXPECT_GT(w.height(), heightBefore);
+}
+
+TEST_F(MainWindow, RestoredGeometryStaysOnTheDesktop) {
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    const double tpp = TwipsPerPixel(nullptr);
+    const int desktopWidth = static_cast<int>(desktop.width() * tpp);
+    store.Save("WndLeft", "-500");
+    store.Save("WndTop", "1500");
+    store.Save("WndWidth", "3000");
+    frmMain& w = Open();
+    EXPECT_EQ(w.frameGeometry().x(), 0);
+    EXPECT_EQ(w.frameGeometry().y(), Px(1500));
+    delete window.data();
+
+    // Only a fifth of the width would show: flush with the right edge instead.
+    store.Save("WndLeft", std::to_string(desktopWidth - 600));
+    window = new frmMain(state, host, clockSetter, testing::ClosedPort());
+    window->Form_Load();
+    EXPECT_EQ(window->frameGeometry().x(), Px(desktopWidth - 3000));
+}
+
+TEST_F(MainWindow, MouseAndKeys) {
+    frmMain& w = Open();
+    QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &escape);
+    QKeyEvent other(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &other);
+    EXPECT_EQ(host.shows, std::vector<bool>{false});
+
+    const QPointF local(5, 5);
+    const QPointF global(105, 205);
+    QMouseEvent right(QEvent::MouseButtonRelease, local, global, Qt::RightButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &right);
+    QMouseEvent left(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &left);
+    ASSERT_EQ(host.popups.size(), 1u);
+    EXPECT_EQ(host.popups[0].first, QPoint(105, 205));
+    EXPECT_TRUE(host.popups[0].second) << "Setup is the default item from the window";
+
+    QMouseEvent twice(QEvent::MouseButtonDblClick, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(&w, &twice);
+    EXPECT_EQ(host.setupCommands, 1);
+}
+
+TEST_F(MainWindow, CloseBoxWritesGeometryHidesAndDestroys) {
+    store.Save("WndLeft", "1500");
+    store.Save("WndTop", "3000");
+    frmMain& w = Open();
+    w.show();
+    store.log.clear();
+    w.close();
+    EXPECT_EQ(store.Writes(),
+              (std::vector<std::string>{"WndLeft", "WndWidth", "WndTop", "WndHeight"}));
+    EXPECT_EQ(store.Value("WndLeft"), "1500");
+    EXPECT_EQ(store.Value("WndTop"), "3000");
+    EXPECT_EQ(host.shows, std::vector<bool>{false});
+    testing::ProcessPending();
+    EXPECT_TRUE(window.isNull()) << "created anew when shown again";
+}
+
+TEST_F(MainWindow, ClosingAtShutDownKeepsShowWnd) {
+    frmMain& w = Open();
+    store.log.clear();
+    w.CloseForShutDown();
+    EXPECT_EQ(store.Writes(),
+              (std::vector<std::string>{"WndLeft", "WndWidth", "WndTop", "WndHeight"}));
+    EXPECT_TRUE(host.shows.empty());
+}
+
+TEST_F(MainWindow, TickWorksOncePerSecond) {
+    frmMain& w = Open();
+    localZone.Set({-120, true});
+    EXPECT_TRUE(w.Timer_Timer());
+    EXPECT_EQ(w.LastTickSecond(), 15);
+    EXPECT_EQ(state.LocalBias, -120) << "the computer's zone is read again";
+    ASSERT_EQ(host.tips.size(), 1u);
+    EXPECT_EQ(host.tips[0], "Zulu: 10:30 - Swatch: @479");
+    EXPECT_FALSE(w.Timer_Timer()) << "same second";
+    clock.Set(kNow + 0.9 / 86400);
+    EXPECT_FALSE(w.Timer_Timer());
+    clock.Set(kNow + 1.0 / 86400);
+    EXPECT_TRUE(w.Timer_Timer());
+    EXPECT_EQ(host.tips.size(), 2u);
+    EXPECT_EQ(Texts()[2], "10:30:16") << "repainted with the new second";
+}
+
+TEST_F(MainWindow, TipOfLongClocks) {
+    StoreClocks({std::string(43, 'a') + "|0|True", std::string(43, 'b') + "|0|True",
+                 std::string(43, 'c') + "|0|True"});  // 50 characters each with ": hh:nn"
+    frmMain& w = Open();
+    w.Timer_Timer();
+    EXPECT_EQ(host.tips.back(),
+              std::string(43, 'a') + ": 11:30 - " + std::string(43, 'b') + ": 11:30 - ...");
+
+    state.clocks[0].Label = std::string(115, 'x');  // 122 characters with ": hh:nn"
+    clock.Set(kNow + 1.0 / 86400);
+    w.Timer_Timer();
+    EXPECT_EQ(host.tips.back(), " - ...");
+
+    for (auto& c : state.clocks) c.Enabled = false;
+    clock.Set(kNow + 2.0 / 86400);
+    w.Timer_Timer();
+    EXPECT_EQ(host.tips.back(), "Horavia");
+}
+
+TEST_F(MainWindow, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow());
+    store.Save("STInt", "True");
+    store.Save("STIntType", "2");
+    store.Save("STIntNum", "3");
+    frmMain& w = Open(server.Port());
+    store.log.clear();
+    ASSERT_TRUE(w.Timer_Timer());
+    EXPECT_EQ(server.Accepted(), 1);
+    EXPECT_EQ(clockSetter.calls.size(), 1u) << "the clock was right to the minute: set at once";
+    EXPECT_EQ(state.prefs.STLast, kNow);
+    EXPECT_NE(store.IndexOf("W STLast"), -1);
+
+    // Within the interval: no query. "Sync Now!" queries but leaves STLast alone.
+    clock.Set(kNow + 1.0 / 86400);
+    store.log.clear();
+    w.Timer_Timer();
+    EXPECT_EQ(server.Accepted(), 1);
+    EXPECT_EQ(w.SyncTime(), SyncOutcome::ClockSet);
+    EXPECT_EQ(server.Accepted(), 2);
+    EXPECT_EQ(state.prefs.STLast, kNow);
+    EXPECT_EQ(store.IndexOf("W STLast"), -1);
+}
+
+TEST_F(MainWindow, FailingServerIsRetriedOnlyAfterAFullInterval) {
+    store.Save("STInt", "True");
+    store.Save("STIntType", "0");
+    store.Save("STIntNum", "30");
+    frmMain& w = Open(testing::ClosedPort());
+    EXPECT_TRUE(w.Timer_Timer());
+    EXPECT_EQ(state.prefs.STLast, kNow) << "recorded although the query failed";
+    EXPECT_TRUE(messages.shown.empty()) << "a failed query is silent";
+    EXPECT_TRUE(clockSetter.calls.empty());
+}
+
+}  // namespace
+}  // namespace horavia

@@ -1,0 +1,260 @@
+// The tray form: start-up and shut-down in order, the menu, the icon's clicks.
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+#include <QPointer>
+
+#include "fake_time_server.h"
+#include "ui/editor/frm_edit.h"
+#include "ui/setup/frm_setup.h"
+#include "ui/tray/frm_ti.h"
+#include "ui/tray/tray_message.h"
+#include "ui_test_support.h"
+
+namespace horavia {
+namespace {
+
+// Notes in a log when a window is hidden.
+class HideRecorder : public QObject {
+  public:
+    HideRecorder(QWidget* window, std::vector<std::string>& log, std::string note)
+        : log_(log), note_(std::move(note)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) log_.push_back(note_);
+        return false;
+    }
+
+  private:
+    std::vector<std::string>& log_;
+    std::string note_;
+};
+
+class TrayForm : public ::testing::Test, public testing::TestServices {
+  protected:
+    frmTI& Start(quint16 timePort = testing::ClosedPort()) {
+        TrayFormOptions options;
+        options.timePort = timePort;
+        options.mapPicture = testing::TinyMap();
+        options.openHelp = [this] { ++helpOpened; };
+        options.notificationAreaAvailable = [this] { return trayAvailable; };
+        options.fatalExit = [] { ADD_FAILURE() << "the program would end"; };
+        tray = std::make_unique<frmTI>(state, clockSetter, options);
+        QObject::connect(tray.get(), &frmTI::programEnded, [this] { ++ended; });
+        loaded = tray->Form_Load();
+        return *tray;
+    }
+    QStringList Captions() const {
+        QStringList captions;
+        for (const QAction* a : tray->mnuPopup.actions()) {
+            captions << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        return captions;
+    }
+    frmMain* Main() const { return tray->MainWindow(); }
+    bool MainVisible() const { return Main() != nullptr && Main()->isVisible(); }
+
+    std::unique_ptr<frmTI> tray;
+    bool loaded = false;
+    bool trayAvailable = true;
+    int helpOpened = 0;
+    int ended = 0;
+};
+
+TEST_F(TrayForm, StartUpRunsInOrder) {
+    frmTI& ti = Start();
+    ASSERT_TRUE(loaded);
+    const auto at = [&](const char* entry) { return store.IndexOf(entry); };
+    // Settings, with the main window created (its geometry read) after the font settings;
+    // then the catalogue and the clocks.
+    EXPECT_LT(at("R AlwaysOnTop"), at("R FontSize"));
+    EXPECT_LT(at("R FontSize"), at("R WndLeft"));
+    EXPECT_LT(at("R WndHeight"), at("R STStartUp"));
+    EXPECT_LT(at("R DefaultFormat"), at("R SZoneNum"));
+    EXPECT_NE(at("W S0Dis"), -1) << "a first start writes the two default clocks";
+    EXPECT_EQ(state.rows, static_cast<ClockRows*>(ti.SetupDialog()));
+    EXPECT_EQ(ti.SetupDialog()->RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
+    ASSERT_NE(ti.Editor(), nullptr);
+    EXPECT_GT(ti.Editor()->cmbZone->count(), 0) << "the editor's zone list is sorted and filled";
+    EXPECT_FALSE(ti.Editor()->isVisible());
+    EXPECT_FALSE(ti.SetupDialog()->isVisible());
+    EXPECT_FALSE(state.StartupLoadFlag);
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(Main()->PaintLayout().rows, 2) << "painted with the clocks";
+    EXPECT_TRUE(ti.Tray().IsAdded());
+    EXPECT_EQ(ti.Tray().Tip(), QStringLiteral("Horavia"));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TrayForm, StartUpSynchronisationLeavesSTLast) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow());
+    store.Save("STStartUp", "True");
+    store.Save("STLast", "46000.5");
+    store.log.clear();
+    Start(server.Port());
+    EXPECT_EQ(server.Accepted(), 1);
+    EXPECT_EQ(clockSetter.calls.size(), 1u);
+    EXPECT_EQ(store.IndexOf("W STLast"), -1);
+    EXPECT_EQ(state.prefs.STLast, 46000.5);
+}
+
+TEST_F(TrayForm, NoZoneDatabaseEndsTheStart) {
+    registry = MemoryRegistry();
+    Start();
+    EXPECT_FALSE(loaded);
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().text, "No timezone information found !");
+}
+
+TEST_F(TrayForm, MenuItemsAndShowHideCaptions) {
+    frmTI& ti = Start();
+    EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "&Hide", "Sync Now!", "-", "&Help",
+                                       "-", "E&xit"}));
+    ti.mnuPopupShow->trigger();
+    EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
+    EXPECT_FALSE(MainVisible());
+    EXPECT_EQ(store.Value("ShowWnd"), "False");
+    ti.mnuPopupShow->trigger();
+    EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("&Hide"));
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(store.Value("ShowWnd"), "True");
+
+    // Escape on the window, then the menu.
+    QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(Main(), &escape);
+    EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
+    EXPECT_FALSE(MainVisible());
+
+    ti.mnuPopupHelp->trigger();
+    EXPECT_EQ(helpOpened, 1);
+}
+
+TEST_F(TrayForm, StartsHiddenAndShowsOnlyWhenAsked) {
+    store.Save("ShowWnd", "False");
+    frmTI& ti = Start();
+    EXPECT_NE(Main(), nullptr) << "the window exists, hidden: its tick keeps the tip current";
+    EXPECT_FALSE(MainVisible());
+    EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
+}
+
+TEST_F(TrayForm, WithoutANotificationAreaTheWindowIsTheWayIn) {
+    store.Save("ShowWnd", "False");
+    trayAvailable = false;
+    Start();
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(store.Value("ShowWnd"), "True");
+}
+
+TEST_F(TrayForm, CloseBoxDestroysTheWindowAndShowCreatesItAgain) {
+    store.Save("WndLeft", "1500");
+    frmTI& ti = Start();
+    Main()->close();
+    testing::ProcessPending();
+    EXPECT_EQ(Main(), nullptr);
+    EXPECT_EQ(store.Value("ShowWnd"), "False");
+    EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
+    EXPECT_EQ(store.Value("WndLeft"), "1500");
+
+    ti.mnuPopupShow_Click();
+    ASSERT_NE(Main(), nullptr);
+    EXPECT_TRUE(Main()->isVisible());
+    EXPECT_EQ(Main()->frameGeometry().x(), 100) << "geometry restored";
+    EXPECT_EQ(Main()->PaintLayout().rows, 2);
+}
+
+TEST_F(TrayForm, ShowAndHideWaitWhileTheEditorIsOpen) {
+    frmTI& ti = Start();
+    ti.Editor()->show();
+    ti.mnuPopupShow_Click();
+    EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
+    EXPECT_EQ(store.Value("ShowWnd"), "False");
+    EXPECT_TRUE(MainVisible()) << "the window follows the choice next time";
+    ti.Editor()->hide();
+}
+
+TEST_F(TrayForm, IconClicksWithoutSingleClick) {
+    frmTI& ti = Start();
+    ti.Form_MouseMove(kTrayLeftDoubleClick);
+    EXPECT_FALSE(MainVisible()) << "double click shows or hides";
+    ti.Form_MouseMove(kTrayLeftButtonUp);
+    EXPECT_FALSE(MainVisible()) << "a single click with nothing open does nothing";
+    EXPECT_EQ(ti.ForegroundCandidate(), nullptr);
+    ti.Form_MouseMove(kTrayLeftDoubleClick);
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(ti.ForegroundCandidate(), Main());
+
+    ti.mnuPopupSetup_Click();
+    EXPECT_TRUE(ti.SetupDialog()->isVisible());
+    EXPECT_EQ(ti.ForegroundCandidate(), ti.SetupDialog()) << "the dialog before the window";
+    ti.Form_MouseMove(kTrayLeftButtonUp);
+    EXPECT_TRUE(MainVisible());
+
+    ti.Form_MouseMove(kTrayRightButtonUp);
+    EXPECT_TRUE(ti.mnuPopup.isVisible());
+    EXPECT_EQ(ti.mnuPopup.defaultAction(), nullptr) << "no default item from the icon";
+    ti.mnuPopup.hide();
+}
+
+TEST_F(TrayForm, IconClicksWithSingleClick) {
+    store.Save("SingleClick", "True");
+    frmTI& ti = Start();
+    ti.Form_MouseMove(kTrayLeftButtonUp);
+    EXPECT_FALSE(MainVisible());
+    ti.Form_MouseMove(kTrayLeftDoubleClick);
+    EXPECT_FALSE(MainVisible()) << "the double click does nothing more";
+    ti.Form_MouseMove(kTrayLeftButtonUp);
+    EXPECT_TRUE(MainVisible());
+}
+
+TEST_F(TrayForm, MenuFromTheWindowMarksSetup) {
+    frmTI& ti = Start();
+    ti.PopupMenuAt(QPoint(10, 10), true);
+    EXPECT_EQ(ti.mnuPopup.defaultAction(), ti.mnuPopupSetup);
+    ti.mnuPopup.hide();
+}
+
+TEST_F(TrayForm, SetupTakesTheWindowOutOfTheTopBandOnce) {
+    store.Save("AlwaysOnTop", "True");
+    frmTI& ti = Start();
+    EXPECT_TRUE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ti.mnuPopupSetup_Click();
+    EXPECT_TRUE(ti.SetupDialog()->isVisible());
+    EXPECT_FALSE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    ti.mnuPopupSetup_Click();  // already open: brought forward, no second dialog
+    EXPECT_TRUE(ti.SetupDialog()->isVisible());
+}
+
+TEST_F(TrayForm, ShutDownWritesSettingsThenGeometryAndEnds) {
+    store.Save("WndLeft", "1500");
+    frmTI& ti = Start();
+    ti.mnuPopupSetup_Click();
+    QPointer<frmMain> main = Main();
+    HideRecorder setupHidden(ti.SetupDialog(), store.log, "setup closed");
+    store.log.clear();
+    ti.mnuPopupExit->trigger();
+    const std::vector<std::string> expected{
+        "AlwaysOnTop", "ShowWnd",       "StartUp",   "SingleClick", "SortBy",   "AMPM",
+        "FontName",    "FontSize",      "STStartUp", "STInt",       "STIntNum", "STIntType",
+        "STServer",    "DefaultFormat", "WndLeft",   "WndWidth",    "WndTop",   "WndHeight"};
+    EXPECT_EQ(store.Writes(), expected) << "no clock list, no STLast";
+    EXPECT_LT(store.IndexOf("W DefaultFormat"), store.IndexOf("setup closed"));
+    EXPECT_LT(store.IndexOf("setup closed"), store.IndexOf("W WndLeft"));
+    EXPECT_EQ(store.Value("ShowWnd"), "True") << "ShowWnd keeps its value";
+    EXPECT_EQ(store.Value("WndLeft"), "1500");
+    EXPECT_FALSE(ti.Tray().IsAdded());
+    EXPECT_EQ(ended, 1);
+    testing::ProcessPending();
+    EXPECT_TRUE(main.isNull());
+
+    // Asked again (a signal after Exit): nothing more happens.
+    store.log.clear();
+    ti.Form_Unload();
+    EXPECT_TRUE(store.log.empty());
+    EXPECT_EQ(ended, 1);
+}
+
+}  // namespace
+}  // namespace horavia
