@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QTemporaryDir>
 
+#include "model/zone_catalogue_loader.h"
 #include "platform/linux/tz_registry.h"
 
 namespace {
@@ -44,6 +45,30 @@ void BM_BuildEnumerateReadAll(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(BuildAndReadAll(temp.path()));
 }
 BENCHMARK(BM_BuildEnumerateReadAll)->Unit(benchmark::kMillisecond);
+
+// What start-up does: build the database, then the catalogue from it (every zone read and
+// its transition moments computed, the zone order sorted).
+void BM_BuildAndLoadCatalogue(benchmark::State& state) {
+    QTemporaryDir temp;
+    struct NoMessages : horavia::MessageBoxPort {
+        horavia::MsgAnswer Show(const std::string&, const std::string&, horavia::MsgButtons,
+                                horavia::MsgIcon) override {
+            return horavia::MsgAnswer::Ok;
+        }
+    } messages;
+    const int year = QDate::currentDate().year();
+    for (auto _ : state) {
+        const QByteArray table = horavia::ZoneTableResourceText();
+        horavia::TzRegistry reg(
+            std::string_view(table.constData(), static_cast<std::size_t>(table.size())), year,
+            temp.path());
+        horavia::ZoneCatalogue catalogue;
+        horavia::LoadZoneCatalogue(catalogue, reg, year, messages);
+        horavia::SortZoneOrder(catalogue, 0);
+        benchmark::DoNotOptimize(catalogue.zones.data());
+    }
+}
+BENCHMARK(BM_BuildAndLoadCatalogue)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
