@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The program end to end on a virtual display with a private session bus and a notification
-# area of our own: fresh settings show the window and the tip, Escape hides the window and
-# stores it, a second start brings it back, SIGTERM saves the settings.
+# area of our own: fresh settings show the window and the tip, the icon survives a restart of
+# the notification area, Escape hides the window and stores it, a second start brings it
+# back, SIGTERM saves the settings.
 # Usage: program_e2e_test.sh HORAVIA SNI_WATCHER. Exits 77 (skipped) without Xvfb or D-Bus.
 set -u
 HORAVIA=$1
@@ -58,6 +59,13 @@ tooltip() {
 tip_has_clocks() { tooltip | grep -q 'Zulu: ' && tooltip | grep -q 'Swatch: @'; }
 wait_for 10 tip_has_clocks || { tooltip; fail "the tip does not show the clocks"; }
 echo "tip: $(tooltip | grep -o 'Zulu: [^"]*' | head -n1)"
+
+# The notification area restarts: the icon is registered with it again.
+kill "$WATCHER_PID"
+wait "$WATCHER_PID" 2>/dev/null
+"$WATCHER" >"$WORK/watcher2.out" 2>&1 &
+WATCHER_PID=$!
+wait_for 10 grep -q '^item ' "$WORK/watcher2.out" || fail "the icon did not come back"
 
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null
 xdotool key Escape

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTest>
 
 #include "ui/editor/frm_edit.h"
@@ -66,6 +67,8 @@ TEST_F(SetupDialog, FrameTabsAndColumns) {
     EXPECT_EQ(setup->cmdHelp->text(), QStringLiteral("&Help"));
 
     setup->show();
+    EXPECT_LE(setup->TabStrip->tabBar()->sizeHint().width(), setup->TabStrip->width())
+        << "the four tabs fit side by side";
     const double w0 = setup->LVSZones->columnWidth(0);
     const double w2 = setup->LVSZones->columnWidth(2);
     EXPECT_NEAR(w2 / w0, 3678.0 / 1764.0, 0.05);

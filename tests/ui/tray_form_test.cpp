@@ -1,8 +1,8 @@
 // The tray form: start-up and shut-down in order, the menu, the icon's clicks.
 #include <gtest/gtest.h>
 
-#include <QKeyEvent>
 #include <QPointer>
+#include <QTest>
 
 #include "fake_time_server.h"
 #include "ui/editor/frm_edit.h"
@@ -123,8 +123,7 @@ TEST_F(TrayForm, MenuItemsAndShowHideCaptions) {
     EXPECT_EQ(store.Value("ShowWnd"), "True");
 
     // Escape on the window, then the menu.
-    QKeyEvent escape(QEvent::KeyRelease, Qt::Key_Escape, Qt::NoModifier);
-    QCoreApplication::sendEvent(Main(), &escape);
+    QTest::keyClick(Main(), Qt::Key_Escape);
     EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
     EXPECT_FALSE(MainVisible());
 

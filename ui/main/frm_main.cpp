@@ -151,8 +151,19 @@ void frmMain::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) Form_DblClick();
 }
 
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) escapePressedHere_ = true;
+    QWidget::keyPressEvent(event);
+}
+
 void frmMain::keyReleaseEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) Form_KeyUp(event->key());
+    if (event->isAutoRepeat()) return;
+    if (event->key() == Qt::Key_Escape) {
+        // An Escape that closed the popup menu was pressed there: its release is not ours.
+        if (!escapePressedHere_) return;
+        escapePressedHere_ = false;
+    }
+    Form_KeyUp(event->key());
 }
 
 void frmMain::WriteGeometry() {

@@ -57,6 +57,7 @@ class frmMain : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -79,6 +80,7 @@ class frmMain : public QWidget {
     bool painted_ = false;
     bool closingForShutDown_ = false;
     bool deleteWhenSyncEnds_ = false;
+    bool escapePressedHere_ = false;
 };
 
 }  // namespace horavia

@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QTabBar>
 #include <QVBoxLayout>
 #include <cstdlib>
 #include <utility>
 
 #include "ui/main/help_page.h"
 #include "ui/main/twips.h"
+#include "ui/setup/compact_tab_style.h"
 
 namespace horavia {
 
@@ -43,6 +45,9 @@ frmSetup::frmSetup(AppState& state, FatalExit fatalExit)
 
 void frmSetup::CreateFrame() {
     TabStrip = new QTabWidget(this);
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(TabStrip);
+    TabStrip->tabBar()->setStyle(tabStyle);
     const char* captions[] = {"Timezones", "Settings", "TimeSync", "Default Format"};
     for (std::size_t i = 0; i < picTab.size(); ++i) {
         picTab[i] = new QWidget(TabStrip);
