@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Measures the running program on a virtual display with ten clocks: time from start to the
+# first painted window, resident memory, CPU over 30 s idle, and how late after each second
+# boundary the tick runs (median and 99th percentile).
+# Usage: bench/measure_program.sh BUILD_DIR [IDLE_SECONDS]
+# Needs Xvfb and dbus-run-session; the notification area is tests/ui's sni_watcher.
+set -euo pipefail
+BUILD=$(cd "${1:?build directory}" && pwd)
+IDLE=${2:-30}
+HORAVIA="$BUILD/app/horavia"
+WATCHER="$BUILD/tests/ui/sni_watcher"
+
+if [ "${3:-}" != "--inside" ]; then
+  WORK=$(mktemp -d)
+  trap 'kill "$XVFB" 2>/dev/null; rm -rf "$WORK"' EXIT
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+  XVFB=$!
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n1 "$WORK/display")"
+  dbus-run-session -- bash "$0" "$BUILD" "$IDLE" --inside "$WORK" 2>/dev/null
+  exit $?
+fi
+
+WORK=$4
+mkdir -m 700 "$WORK/runtime"
+export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config"
+mkdir -p "$XDG_CONFIG_HOME/Horavia"
+{
+  echo "[Settings]"
+  echo 'SVersion="2"'
+  echo 'SZoneNum="10"'
+  n=0
+  for clock in "Zulu|0" "Julian|2" "Stardate|4" "People|5" "Mars|6" "Unix|7" "Swatch|8" \
+               "Berlin|W. Europe Standard Time" "New York|Eastern Standard Time" \
+               "Tokyo|Tokyo Standard Time"; do
+    echo "S${n}Dis=\"${clock%%|*}\""
+    echo "S${n}Zon=\"${clock#*|}\""
+    echo "S${n}Ena=\"True\""
+    n=$((n + 1))
+  done
+} >"$XDG_CONFIG_HOME/Horavia/Horavia 2.0.ini"
+
+if [ -x "$WATCHER" ]; then
+  "$WATCHER" >"$WORK/watcher.out" &
+  for _ in $(seq 50); do grep -q ready "$WORK/watcher.out" 2>/dev/null && break; sleep 0.1; done
+fi
+
+export HORAVIA_TICK_LOG="$WORK/ticks.log"
+START_MS=$(date +%s%3N)
+"$HORAVIA" &
+PID=$!
+trap 'kill "$PID" 2>/dev/null' EXIT
+for _ in $(seq 100); do grep -q first-paint "$HORAVIA_TICK_LOG" 2>/dev/null && break; sleep 0.1; done
+PAINT_MS=$(sed -n 's/^first-paint //p' "$HORAVIA_TICK_LOG" | head -n1)
+
+sleep 3  # settle
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$PID/stat"; }
+TICKS_PER_S=$(getconf CLK_TCK)
+: >"$HORAVIA_TICK_LOG"
+CPU0=$(cpu_ticks)
+sleep "$IDLE"
+CPU1=$(cpu_ticks)
+RSS_KB=$(awk '/^VmRSS/ { print $2 }' "/proc/$PID/status")
+kill -TERM "$PID"
+wait "$PID" || true
+
+echo "start to first painted window: $((PAINT_MS - START_MS)) ms"
+echo "resident memory: $((RSS_KB / 1024)) MiB ($RSS_KB kB)"
+awk -v t="$((CPU1 - CPU0))" -v hz="$TICKS_PER_S" -v s="$IDLE" \
+  'BEGIN { printf "CPU over %d s idle: %.2f s (%.3f %%)\n", s, t / hz, 100 * t / hz / s }'
+sed -n 's/^tick //p' "$HORAVIA_TICK_LOG" | sort -n | awk '
+  { v[NR] = $1 }
+  END {
+    if (NR == 0) { print "no ticks logged"; exit }
+    p99 = int(0.99 * NR + 0.999); if (p99 < 1) p99 = 1
+    printf "tick lateness after the second boundary over %d ticks: median %d ms, p99 %d ms, max %d ms\n",
+      NR, v[int((NR + 1) / 2)], v[p99], v[NR]
+  }'
