@@ -144,15 +144,6 @@ TEST_F(MainWindow, CloseBoxWritesGeometryHidesAndDestroys) {
     EXPECT_TRUE(window.isNull()) << "created anew when shown again";
 }
 
-TEST_F(MainWindow, ClosingAtShutDownKeepsShowWnd) {
-    frmMain& w = Open();
-    store.log.clear();
-    w.CloseForShutDown();
-    EXPECT_EQ(store.Writes(),
-              (std::vector<std::string>{"WndLeft", "WndWidth", "WndTop", "WndHeight"}));
-    EXPECT_TRUE(host.shows.empty());
-}
-
 TEST_F(MainWindow, TickWorksOncePerSecond) {
     frmMain& w = Open();
     localZone.Set({-120, true});

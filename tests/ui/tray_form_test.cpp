@@ -129,6 +129,10 @@ TEST_F(TrayForm, MenuItemsAndShowHideCaptions) {
 
     ti.mnuPopupHelp->trigger();
     EXPECT_EQ(helpOpened, 1);
+
+    ti.PopupMenuAt(QPoint(10, 10), true);  // from the main window
+    EXPECT_EQ(ti.mnuPopup.defaultAction(), ti.mnuPopupSetup);
+    ti.mnuPopup.hide();
 }
 
 TEST_F(TrayForm, StartsHiddenAndShowsOnlyWhenAsked) {
@@ -206,13 +210,6 @@ TEST_F(TrayForm, IconClicksWithSingleClick) {
     EXPECT_FALSE(MainVisible()) << "the double click does nothing more";
     ti.Form_MouseMove(kTrayLeftButtonUp);
     EXPECT_TRUE(MainVisible());
-}
-
-TEST_F(TrayForm, MenuFromTheWindowMarksSetup) {
-    frmTI& ti = Start();
-    ti.PopupMenuAt(QPoint(10, 10), true);
-    EXPECT_EQ(ti.mnuPopup.defaultAction(), ti.mnuPopupSetup);
-    ti.mnuPopup.hide();
 }
 
 TEST_F(TrayForm, SetupTakesTheWindowOutOfTheTopBandOnce) {

@@ -78,7 +78,8 @@ void frmMain::Form_Load() {
 ClockPaintLayout frmMain::ComputeLayout() const {
     const double tpp = TwipsPerPixel(this);
     const QFontMetricsF metrics(font());
-    const int lineHeight = static_cast<int>(std::lround(TwipsFromPixels(metrics.height(), tpp)));
+    const int lineHeight = static_cast<int>(std::lround(TwipsFromPixels(
+        metrics.size(Qt::TextSingleLine, QString::fromLatin1(kLineHeightText)).height(), tpp)));
     const auto widthOf = [&](const std::string& text) {
         return WholeTwips(metrics.horizontalAdvance(Utf8(text)), tpp);
     };
@@ -109,13 +110,14 @@ void frmMain::ApplyLayoutSize() {
 
 void frmMain::Form_Paint() {
     layout_ = ComputeLayout();
-    laidOut_ = true;
     ApplyLayoutSize();
     update();
 }
 
 void frmMain::paintEvent(QPaintEvent*) {
-    if (!laidOut_) Form_Paint();
+    // Whenever the system asks, the rows are laid out afresh, as the tick does.
+    layout_ = ComputeLayout();
+    ApplyLayoutSize();
     const double tpp = TwipsPerPixel(this);
     QPainter painter(this);
     painter.setFont(font());

@@ -76,7 +76,6 @@ class frmMain : public QWidget {
     QTimer Timer;
     int LastTickSecond_ = 0;
     ClockPaintLayout layout_;
-    bool laidOut_ = false;
     bool painted_ = false;
     bool closingForShutDown_ = false;
     bool deleteWhenSyncEnds_ = false;

@@ -1,0 +1,61 @@
+// The log-on entry and the help page.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ui/main/help_page.h"
+#include "ui/main/window_visibility.h"
+#include "ui_test_support.h"
+
+namespace horavia {
+namespace {
+
+std::optional<std::string> RunValue(RegistryBackend& reg, RegRoot root, const char* path) {
+    std::string text;
+    if (!RegReadString(reg, root, path, "Horavia", text)) return std::nullopt;
+    return text;
+}
+
+TEST(RegisterStartUp, EmptiesEveryCopyThenWritesTheUsersEntry) {
+    testing::TestServices s;
+    s.registry.SetReadOnly(RegRoot::LocalMachine, true);  // a user without administrator rights
+    s.state.prefs.StartUp = false;
+    RegisterStartUp(s.state, "\"/opt/horavia/horavia\"");
+    EXPECT_EQ(RunValue(s.registry, RegRoot::CurrentUser, kRunKeyPath), "")
+        << "emptied, not deleted";
+    EXPECT_EQ(RunValue(s.registry, RegRoot::CurrentUser, kRunKeyPathNt), "");
+    EXPECT_EQ(RunValue(s.registry, RegRoot::LocalMachine, kRunKeyPath), std::nullopt);
+
+    s.state.prefs.StartUp = true;
+    RegisterStartUp(s.state, "\"/opt/horavia/horavia\"");
+    EXPECT_EQ(RunValue(s.registry, RegRoot::CurrentUser, kRunKeyPath), "\"/opt/horavia/horavia\"");
+    EXPECT_EQ(RunValue(s.registry, RegRoot::CurrentUser, kRunKeyPathNt), "");
+
+    const std::string path = QuotedProgramPath();
+    EXPECT_EQ(path, "\"" + QCoreApplication::applicationFilePath().toStdString() + "\"");
+}
+
+TEST(HelpPage, WrittenOutOfTheProgramAndKeptCurrent) {
+    QTemporaryDir folder;
+    const QString path = WriteHelpPage(folder.path());
+    ASSERT_FALSE(path.isEmpty());
+    QFile page(path);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QByteArray text = page.readAll();
+    page.close();
+    EXPECT_TRUE(text.contains("id=\"contents\"")) << "the page opens at its contents";
+    EXPECT_TRUE(text.contains("Format letters"));
+
+    // A page left by another version is replaced.
+    ASSERT_TRUE(page.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    page.write("old");
+    page.close();
+    EXPECT_EQ(WriteHelpPage(folder.path()), path);
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    EXPECT_EQ(page.readAll(), text);
+}
+
+}  // namespace
+}  // namespace horavia
