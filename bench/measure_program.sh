@@ -24,6 +24,7 @@ fi
 WORK=$4
 mkdir -m 700 "$WORK/runtime"
 export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config"
+export QT_QPA_PLATFORM=xcb  # the real display, whatever the test run set
 mkdir -p "$XDG_CONFIG_HOME/Horavia"
 {
   echo "[Settings]"

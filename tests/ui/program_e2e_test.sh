@@ -35,6 +35,7 @@ wait_for() {
 
 mkdir -m 700 "$WORK/runtime"
 export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config" XDG_CACHE_HOME="$WORK/cache"
+export QT_QPA_PLATFORM=xcb  # the real display, whatever the test run set
 INI="$XDG_CONFIG_HOME/Horavia/Horavia 2.0.ini"
 
 "$WATCHER" >"$WORK/watcher.out" 2>&1 &
