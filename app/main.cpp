@@ -1,1 +1,55 @@
-int main() { return 0; }
+// Horavia: a world clock for the desktop.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include "app/command_line.h"
+#include "app/headless_run.h"
+#include "app/program_start.h"
+#include "sync/test_server_command.h"
+
+using namespace horavia;
+
+namespace {
+
+int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    if (parsed.command == Command::TestServer) return RunTestServerCommand(parsed.host, 37, out);
+    HeadlessRun run;
+    if (!run.Load()) return 1;
+    if (parsed.command == Command::Print) {
+        PrintClocks(run.State(), out);
+    } else {
+        PrintTip(run.State(), out);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const ParsedCommand parsed = ParseCommandLine(arguments);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (parsed.command) {
+        case Command::Help:
+            out << UsageText();
+            return 0;
+        case Command::Version:
+            out << "Horavia " << HORAVIA_VERSION << '\n';
+            return 0;
+        case Command::Error:
+            err << "horavia: " << parsed.error << "\n\n" << UsageText();
+            return 2;
+        case Command::Print:
+        case Command::Tip:
+        case Command::TestServer:
+            return RunHeadless(argc, argv, parsed);
+        case Command::StartProgram:
+            break;
+    }
+    return StartProgram(argc, argv);
+}

@@ -1,0 +1,72 @@
+#include "app/command_line.h"
+
+#include "model/zone_model.h"
+
+namespace horavia {
+
+ParsedCommand ParseCommandLine(const QStringList& arguments) {
+    ParsedCommand parsed;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        Command next = Command::Error;
+        if (arg == QLatin1String("--print")) {
+            next = Command::Print;
+        } else if (arg == QLatin1String("--tip")) {
+            next = Command::Tip;
+        } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            next = Command::Help;
+        } else if (arg == QLatin1String("--version") || arg == QLatin1String("-v")) {
+            next = Command::Version;
+        } else if (arg == QLatin1String("--test-server")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("-"))) {
+                return {Command::Error, {}, QStringLiteral("--test-server needs a host name")};
+            }
+            parsed.host = arguments[++i];
+            next = Command::TestServer;
+        } else {
+            return {Command::Error, {}, QStringLiteral("unknown option: ") + arg};
+        }
+        // Help and version win over everything; otherwise one command at a time.
+        if (next == Command::Help || parsed.command == Command::Help) {
+            parsed.command = Command::Help;
+        } else if (next == Command::Version || parsed.command == Command::Version) {
+            parsed.command = Command::Version;
+        } else if (parsed.command != Command::StartProgram && parsed.command != next) {
+            return {Command::Error,
+                    {},
+                    QStringLiteral("choose one of --print, --tip and --test-server")};
+        } else {
+            parsed.command = next;
+        }
+    }
+    return parsed;
+}
+
+QString UsageText() {
+    return QStringLiteral(
+        "Usage: horavia [option]\n"
+        "A world clock: a small window with your clocks, an icon in the notification area.\n"
+        "\n"
+        "Without an option the program starts (or brings the running one forward).\n"
+        "\n"
+        "Options:\n"
+        "  --print              print each enabled clock: label, a tab, its time; then exit\n"
+        "  --tip                print the notification-area tip line; then exit\n"
+        "  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37); then exit\n"
+        "  -h, --help           show this help\n"
+        "  -v, --version        show the version\n");
+}
+
+void PrintClocks(AppState& state, QTextStream& out) {
+    for (int index : state.EnabledClocksInOrder()) {
+        const ClockEntry& clock = state.clocks[static_cast<std::size_t>(index)];
+        const std::string text = state.ZoneTimeText(index, true, state.services.clock.NowLocal());
+        out << QString::fromStdString(clock.Label) << '\t' << QString::fromStdString(text) << '\n';
+    }
+}
+
+void PrintTip(AppState& state, QTextStream& out) {
+    out << QString::fromStdString(state.TipText()) << '\n';
+}
+
+}  // namespace horavia

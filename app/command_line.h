@@ -1,0 +1,29 @@
+// The options for scripts and status bars: --print, --tip, --test-server, --help, --version.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+namespace horavia {
+
+class AppState;
+
+enum class Command { StartProgram, Print, Tip, TestServer, Help, Version, Error };
+
+struct ParsedCommand {
+    Command command = Command::StartProgram;
+    QString host;   // --test-server
+    QString error;  // Command::Error
+};
+
+ParsedCommand ParseCommandLine(const QStringList& arguments);
+
+QString UsageText();
+
+// One line per enabled clock in stored order: label, a TAB, the text in the full format.
+void PrintClocks(AppState& state, QTextStream& out);
+// The tray tip line, built as the tick builds it.
+void PrintTip(AppState& state, QTextStream& out);
+
+}  // namespace horavia

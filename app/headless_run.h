@@ -1,0 +1,28 @@
+// Loading the settings and the catalogue exactly as the program does at start-up, for the
+// options that run without a display.
+#pragma once
+
+#include <memory>
+
+#include "model/zone_model.h"
+
+namespace horavia {
+
+class HeadlessServices;
+
+// Owns the real services (settings file, zone database, computer's clock and zone, locale)
+// and a state loaded from them; messages go to standard error.
+class HeadlessRun {
+  public:
+    HeadlessRun();
+    ~HeadlessRun();
+    // False when there is no zone database (the message has been written).
+    bool Load();
+    AppState& State() { return *state_; }
+
+  private:
+    std::unique_ptr<HeadlessServices> services_;
+    std::unique_ptr<AppState> state_;
+};
+
+}  // namespace horavia

@@ -1,0 +1,52 @@
+#include "app/program_start.h"
+
+#include <QApplication>
+#include <QSessionManager>
+
+#include "app/single_instance.h"
+#include "platform/linux/system_clock_setter.h"
+#include "platform/linux/termination_signals.h"
+#include "platform/linux/tz_registry.h"
+#include "platform/qt_locale.h"
+#include "platform/qt_settings_store.h"
+#include "platform/system_time.h"
+#include "ui/main/program_icon.h"
+#include "ui/main/qt_message_box.h"
+#include "ui/tray/frm_ti.h"
+
+namespace horavia {
+
+int StartProgram(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
+    QApplication::setWindowIcon(ProgramIcon());
+
+    QtSettingsStore settings;
+    SingleInstance instance(InstanceNameFor(QtSettingsStore::DefaultFolder()));
+    if (instance.HandOverToRunning()) return 0;
+    instance.Listen();
+
+    QtMessageBoxes messages;
+    std::unique_ptr<TzRegistry> registry = MakeSystemTzRegistry();
+    SystemLocalZone localZone;
+    SystemClock clock;
+    AppState state(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
+    LinuxSystemClockSetter clockSetter(localZone);
+
+    frmTI tray(state, clockSetter);
+    if (!tray.Form_Load()) return 1;
+
+    // However the program is asked to end, the same shut-down runs once and nothing is lost.
+    QObject::connect(&tray, &frmTI::programEnded, &app, &QCoreApplication::quit);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &tray,
+                     [&tray] { tray.Form_Unload(); });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &tray,
+                     [&tray](QSessionManager&) { tray.Form_Unload(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &tray, [&tray] { tray.Form_Unload(); });
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &tray,
+                     [&tray] { tray.BringForward(); });
+    return app.exec();
+}
+
+}  // namespace horavia

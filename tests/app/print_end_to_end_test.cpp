@@ -1,0 +1,123 @@
+// Runs the built program with --print and --tip on a temporary settings folder.
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+namespace {
+
+struct ProgramRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    env.insert("TZ", "America/New_York");
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(HORAVIA_EXE), args);
+    p.waitForFinished(20000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+QString IniPath(const QTemporaryDir& config) {
+    return config.path() + "/Horavia/Horavia 2.0.ini";
+}
+
+TEST(PrintEndToEnd, FirstStartPrintsTheDefaultClocksAndWritesThem) {
+    QTemporaryDir config;
+    const ProgramRun run = RunHoravia(config, {"--print"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(QRegularExpression("^Zulu\\t\\d\\d:\\d\\d:\\d\\d$").match(lines[0]).hasMatch());
+    EXPECT_TRUE(QRegularExpression("^Swatch\\t@\\d\\d\\d$").match(lines[1]).hasMatch());
+    // The Zulu clock shows UTC (the computer's zone is New York).
+    const QTime shown = QTime::fromString(lines[0].mid(5), "hh:mm:ss");
+    const int off = QDateTime::currentDateTimeUtc().time().secsTo(shown);
+    EXPECT_TRUE(std::abs(off) <= 2 || std::abs(off) >= 86398) << off;
+    QFile ini(IniPath(config));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(ini.readAll());
+    EXPECT_TRUE(text.contains("SVersion=\"2\""));
+    EXPECT_TRUE(text.contains("S1Zon=\"8\""));
+}
+
+TEST(PrintEndToEnd, StoredClocksInOrderWithTheirFormatsAndTheTip) {
+    QTemporaryDir config;
+    QDir().mkpath(config.path() + "/Horavia");
+    QFile ini(IniPath(config));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(
+        "[Settings]\n"
+        "SVersion=2\n"
+        "SZoneNum=4\n"
+        "S0Dis=Tokyo, Japan\n"
+        "S0Zon=Tokyo Standard Time\n"
+        "S0Fmt=\"yyyy-mm-dd hh:nn\"\n"
+        "S0Ena=True\n"
+        "S1Dis=Off\n"
+        "S1Zon=0\n"
+        "S1Ena=False\n"
+        "S2Dis=Unix\n"
+        "S2Zon=7\n"
+        "S2Ena=true\n"
+        "S3Dis=Gone\n"
+        "S3Zon=Atlantis Standard Time\n"
+        "S3Ena=1\n");
+    ini.close();
+    const ProgramRun run = RunHoravia(config, {"--print"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << run.out.toStdString();
+    const QString tokyo = QDateTime::currentDateTimeUtc().addSecs(9 * 3600).toString("yyyy-MM-dd");
+    EXPECT_TRUE(lines[0].startsWith("Tokyo, Japan\t" + tokyo + " ")) << lines[0].toStdString();
+    const qint64 unix = lines[1].section('\t', 1).toLongLong();
+    EXPECT_NEAR(static_cast<double>(unix), static_cast<double>(QDateTime::currentSecsSinceEpoch()),
+                3.0);
+    EXPECT_TRUE(lines[2].startsWith("Gone\t"));  // an unknown zone still shows a time
+
+    const ProgramRun tip = RunHoravia(config, {"--tip"});
+    ASSERT_EQ(tip.exitCode, 0);
+    EXPECT_TRUE(QRegularExpression("^Tokyo, Japan: \\d\\d:\\d\\d - Unix: \\d+ - Gone: "
+                                   "\\d\\d:\\d\\d\\n$")
+                    .match(tip.out)
+                    .hasMatch())
+        << tip.out.toStdString();
+}
+
+TEST(PrintEndToEnd, BadSettingsAreReportedOnStandardErrorAndNoClockGivesTheProgramName) {
+    QTemporaryDir config;
+    QDir().mkpath(config.path() + "/Horavia");
+    QFile ini(IniPath(config));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write("[Settings]\nSVersion=2\nSZoneNum=1\nS0Dis=A\nS0Ena=perhaps\nFontSize=huge\n");
+    ini.close();
+    const ProgramRun tip = RunHoravia(config, {"--tip"});
+    EXPECT_EQ(tip.exitCode, 0);
+    EXPECT_EQ(tip.out, "Horavia\n");
+    EXPECT_TRUE(tip.err.contains("GetSettingBool(Horavia 2.0, Settings, S0Ena, False) = perhaps"));
+    EXPECT_TRUE(tip.err.contains("GetSettingLng(Horavia 2.0, Settings, FontSize, 10) = huge"));
+}
+
+TEST(PrintEndToEnd, HelpVersionAndUnknownOptions) {
+    QTemporaryDir config;
+    EXPECT_TRUE(RunHoravia(config, {"--help"}).out.contains("--print"));
+    EXPECT_TRUE(RunHoravia(config, {"--version"}).out.startsWith("Horavia "));
+    const ProgramRun bad = RunHoravia(config, {"--nonsense"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_TRUE(bad.err.contains("unknown option"));
+}
+
+}  // namespace
