@@ -9,7 +9,9 @@
 
 namespace horavia {
 
-TimeQuery::TimeQuery(quint16 port, QObject* parent) : QObject(parent), WS(this), port_(port) {
+TimeQuery::TimeQuery(quint16 port, QObject* parent)
+    : QObject(parent), WS(this), connector_(WS, this), port_(port) {
+    connect(&connector_, &TcpConnector::Failed, this, [this] { WS_Ended(); });
     connect(&WS, &QTcpSocket::readyRead, this, [this] { WS_DataArrival(WS.bytesAvailable()); });
     connect(&WS, &QTcpSocket::errorOccurred, this, [this] { WS_Ended(); });
     connect(&WS, &QTcpSocket::disconnected, this, [this] { WS_Ended(); });
@@ -38,10 +40,11 @@ bool TimeQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
 
     sReply.clear();
     CStopWatch stopWatch;
+    connector_.Abort();
     WS.abort();
     connectionEnded_ = false;
     waiting_ = true;
-    WS.connectToHost(QString::fromStdString(sServer), port_);
+    connector_.Start(QString::fromStdString(sServer), port_);
 
     // The wait sleeps in the event loop until something happens; the precise timer makes
     // sure something does when the 2000 ms are up.
@@ -67,6 +70,7 @@ bool TimeQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
     deadline.stop();
     lRespons = stopWatch.Elapsed();
     waiting_ = false;
+    connector_.Abort();
     WS.abort();
 
     const auto decoded = DecodeTimeReply(sReply);

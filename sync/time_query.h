@@ -7,6 +7,7 @@
 #include <string>
 
 #include "model/day_count.h"
+#include "platform/tcp_connector.h"
 #include "sync/time_query_port.h"
 
 namespace horavia {
@@ -31,6 +32,8 @@ class TimeQuery : public QObject, public TimeQueryPort {
     // The first chunk the last query received (empty when nothing arrived).
     const std::string& Reply() const { return sReply; }
     const QTcpSocket& Socket() const { return WS; }
+    // Connection attempts made by the last query (one per resolved address at most).
+    int ConnectAttempts() const { return connector_.Attempts(); }
 
   private:
     void WS_DataArrival(qint64 bytesTotal);
@@ -38,6 +41,8 @@ class TimeQuery : public QObject, public TimeQueryPort {
     void WS_Ended();
 
     QTcpSocket WS;
+    // Connects WS: QTcpSocket's own connect would try again, silently, after a reset.
+    TcpConnector connector_;
     std::string sReply;
     quint16 port_;
     bool waiting_ = false;

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QHostInfo>
 #include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <functional>
 
@@ -117,27 +120,66 @@ TEST(TimeQuery, ConnectionFailuresEndTheWaitEarly) {
     }
     FakeTimeServer reset(Mode::Reset);
     ASSERT_TRUE(reset.Listen());
+    const int localhostAddresses =
+        static_cast<int>(QHostInfo::fromName("localhost").addresses().size());
+    ASSERT_GE(localhostAddresses, 1);
 
     const struct {
         const char* what;
         quint16 port;
         std::string host;
+        int attempts;     // one per resolved address, never a second round
+        bool endsAtOnce;  // no name service involved, so nothing can be slow
     } cases[] = {
-        {"refused", closedPort, "127.0.0.1"},
-        {"reset", reset.Port(), "127.0.0.1"},
-        {"unresolvable", closedPort, "no-such-host.invalid"},
-        {"empty name", closedPort, ""},
+        {"refused", closedPort, "127.0.0.1", 1, true},
+        {"refused by name", closedPort, "localhost", localhostAddresses, true},
+        {"reset", reset.Port(), "127.0.0.1", 1, true},
+        {"unresolvable", closedPort, "no-such-host.invalid", 0, false},
+        {"empty name", closedPort, "", 0, true},
     };
     for (const auto& c : cases) {
         TimeQuery query(c.port);
         const QueryRun run = TimedQuery(query, c.host);
         EXPECT_FALSE(run.answered) << c.what;
+        EXPECT_EQ(run.dAtomDate, -1) << c.what;
         EXPECT_LT(run.wallMs, kLimitMs) << c.what;
+        if (c.endsAtOnce) {
+            EXPECT_LT(run.lRespons, kTimeQueryWaitMs) << c.what;
+        }
+        EXPECT_EQ(query.ConnectAttempts(), c.attempts) << c.what;
         EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState) << c.what;
     }
-    // The reset server was really reached. (When the reset beats Qt's check of the new
-    // connection, as it does on loopback, Qt 6.4 reconnects silently until the wait ends.)
-    EXPECT_GE(reset.Accepted(), 1);
+    // A reset right after the accept ends the query like a refusal; it must not start a
+    // new connection to the server again and again until the wait is over.
+    SettleEvents([&] { return reset.Accepted() >= 1; });
+    EXPECT_EQ(reset.Accepted(), 1);
+}
+
+int OpenDescriptors() {
+    return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size());
+}
+
+TEST(TimeQuery, UnansweredConnectIsDroppedAfterTheWait) {
+    // A listener whose queue is full and never served drops new handshakes: the connect
+    // neither succeeds nor fails within the wait.
+    QTcpServer full;
+    full.setListenBacklogSize(0);
+    ASSERT_TRUE(full.listen(QHostAddress::LocalHost, 0));
+    full.pauseAccepting();
+    QTcpSocket filler;
+    filler.connectToHost(QHostAddress::LocalHost, full.serverPort());
+    ASSERT_TRUE(filler.waitForConnected(1000));
+
+    const int descriptorsBefore = OpenDescriptors();
+    TimeQuery query(full.serverPort());
+    const QueryRun run = TimedQuery(query, "127.0.0.1");
+    EXPECT_FALSE(run.answered);
+    EXPECT_GE(run.lRespons, kTimeQueryWaitMs);
+    EXPECT_LT(run.wallMs, kLimitMs);
+    EXPECT_EQ(query.ConnectAttempts(), 1);
+    EXPECT_FALSE(query.IsWaiting());
+    EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState);
+    EXPECT_EQ(OpenDescriptors(), descriptorsBefore) << "the pending connection is closed";
 }
 
 TEST(TimeQuery, EventLoopRunsDuringTheWaitButNoSecondQueryStarts) {
