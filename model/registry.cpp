@@ -3,17 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "model/text_helpers.h"
+
 namespace horavia {
-namespace {
-
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
-}  // namespace
-
 std::vector<std::string> SplitKeyPath(const std::string& path) {
     std::vector<std::string> parts;
     std::string part;
@@ -63,7 +55,7 @@ MemoryRegistry::Key* MemoryRegistry::Find(RegRoot root, const std::string& path)
     if (it == roots_.end()) return nullptr;
     Key* key = &it->second;
     for (const auto& part : SplitKeyPath(path)) {
-        auto child = key->children.find(Lower(part));
+        auto child = key->children.find(ToLowerAscii(part));
         if (child == key->children.end()) return nullptr;
         key = &child->second;
     }
@@ -73,7 +65,7 @@ MemoryRegistry::Key* MemoryRegistry::Find(RegRoot root, const std::string& path)
 MemoryRegistry::Key& MemoryRegistry::Make(RegRoot root, const std::string& path) {
     Key* key = &roots_[root];
     for (const auto& part : SplitKeyPath(path)) {
-        Key& child = key->children[Lower(part)];
+        Key& child = key->children[ToLowerAscii(part)];
         if (child.name.empty()) child.name = part;
         key = &child;
     }
@@ -84,7 +76,7 @@ std::optional<std::string> MemoryRegistry::QueryValue(RegRoot root, const std::s
                                                       const std::string& name) {
     Key* key = Find(root, path);
     if (!key) return std::nullopt;
-    auto it = key->values.find(Lower(name));
+    auto it = key->values.find(ToLowerAscii(name));
     if (it == key->values.end()) return std::nullopt;
     return it->second;
 }
@@ -101,7 +93,7 @@ std::optional<std::vector<std::string>> MemoryRegistry::SubKeys(RegRoot root,
 bool MemoryRegistry::SetValue(RegRoot root, const std::string& path, const std::string& name,
                               const std::string& bytes) {
     if (readOnly_[root]) return false;
-    Make(root, path).values[Lower(name)] = bytes;
+    Make(root, path).values[ToLowerAscii(name)] = bytes;
     return true;
 }
 

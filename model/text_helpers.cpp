@@ -56,6 +56,11 @@ int ClockKeyIndex(const std::string& key) {
     return static_cast<int>(value);
 }
 
+std::string ToLowerAscii(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
 int CompareIgnoreCase(const std::string& a, const std::string& b) {
     const std::size_t n = a.size() < b.size() ? a.size() : b.size();
     for (std::size_t i = 0; i < n; ++i) {

@@ -36,6 +36,9 @@ std::string ClockKey(int index);
 // The whole number formed by all characters after the first; -1 when they are not digits.
 int ClockKeyIndex(const std::string& key);
 
+// ASCII letters in lower case; other bytes unchanged.
+std::string ToLowerAscii(std::string text);
+
 // Case-insensitive ASCII comparison, used for registry key order and True/False.
 bool EqualsIgnoreCase(const std::string& a, const std::string& b);
 int CompareIgnoreCase(const std::string& a, const std::string& b);

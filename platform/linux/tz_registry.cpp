@@ -7,6 +7,7 @@
 #include <cctype>
 #include <set>
 
+#include "model/text_helpers.h"
 #include "platform/linux/tzi_record.h"
 #include "platform/linux/zone_table.h"
 #include "platform/linux/zone_year.h"
@@ -19,18 +20,12 @@ static void InitZoneTableResource() {
 namespace horavia {
 namespace {
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 // The key path in one canonical spelling, for case-insensitive comparison.
 std::string NormalisedPath(const std::string& path) {
     std::string joined;
     for (const auto& part : SplitKeyPath(path)) {
         if (!joined.empty()) joined += '\\';
-        joined += Lower(part);
+        joined += ToLowerAscii(part);
     }
     return joined;
 }
@@ -58,7 +53,7 @@ void TzRegistry::AddZones(std::string_view tableText, int year) {
     std::set<std::string> seen;
     for (const ZoneTableRow& row : table.rows) {
         const QTimeZone zone(QByteArray::fromStdString(row.ianaId));
-        if (!zone.isValid() || !seen.insert(Lower(row.key)).second) {
+        if (!zone.isValid() || !seen.insert(ToLowerAscii(row.key)).second) {
             ++skippedLines_;
             continue;
         }
@@ -79,7 +74,7 @@ void TzRegistry::AddZones(std::string_view tableText, int year) {
 }
 
 bool TzRegistry::IsRunValue(const std::string& path, const std::string& name) const {
-    return Lower(name) == Lower(kRunValueName) &&
+    return ToLowerAscii(name) == ToLowerAscii(kRunValueName) &&
            NormalisedPath(path) == NormalisedPath(kRunKeyPath);
 }
 

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "tests/editor/editor_fixture.h"
-#include "ui/editor/twips.h"
 
 namespace horavia::testing {
 namespace {
@@ -137,14 +136,16 @@ TEST_F(ClockEditor, CancelEscapeAndTheCloseBoxDiscardEveryChange) {
 }
 
 TEST_F(ClockEditor, FieldsSitAtTheirPlacesAndTheLabelSelectsOnFocus) {
-    const int dx = editor->logicalDpiX();
-    const int dy = editor->logicalDpiY();
-    EXPECT_EQ(editor->txtLabel->pos(), QPoint(TwipsToPixels(960, dx), TwipsToPixels(240, dy)));
-    EXPECT_EQ(editor->picZones->geometry(), TwipsRect(120, 1440, 5400, 2820, dx, dy));
-    EXPECT_EQ(editor->cmdCancel->pos(), QPoint(TwipsToPixels(4560, dx), TwipsToPixels(4440, dy)));
+    // 1440 twips to the inch, at the screen's logical resolution.
+    const auto x = [&](int twips) { return (twips * editor->logicalDpiX() + 720) / 1440; };
+    const auto y = [&](int twips) { return (twips * editor->logicalDpiY() + 720) / 1440; };
+    EXPECT_EQ(editor->txtLabel->pos(), QPoint(x(960), y(240)));
+    EXPECT_EQ(editor->picZones->geometry(), QRect(x(120), y(1440), x(5400), y(2820)));
+    EXPECT_EQ(editor->cmdCancel->pos(), QPoint(x(4560), y(4440)));
     EXPECT_LE(editor->cmbZone->geometry().bottom(), editor->picZones->y());
     EXPECT_TRUE(editor->rect().contains(editor->cmdCancel->geometry()));
-    if (dx == 96 && dy == 96) {  // the map's inner area is exactly the 356 x 184 picture
+    if (editor->logicalDpiX() == 96 &&
+        editor->logicalDpiY() == 96) {  // the map's inner area is exactly the 356 x 184 picture
         EXPECT_EQ(editor->picZones->contentsRect().size(), QSize(356, 184));
     }
 

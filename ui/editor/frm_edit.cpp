@@ -7,7 +7,7 @@
 
 #include "model/text_helpers.h"
 #include "ui/editor/map_colours.h"
-#include "ui/editor/twips.h"
+#include "ui/main/twips.h"
 
 namespace horavia {
 
@@ -70,10 +70,15 @@ void frmEdit::CreateControls() {
 }
 
 void frmEdit::PlaceControls() {
-    const int dpiX = logicalDpiX();
-    const int dpiY = logicalDpiY();
+    const double perPixelX = TwipsPerPixelAt(logicalDpiX());
+    const double perPixelY = TwipsPerPixelAt(logicalDpiY());
+    auto px = [&](int twips) { return PixelsFromTwips(twips, perPixelX); };
+    auto py = [&](int twips) { return PixelsFromTwips(twips, perPixelY); };
+    auto rect = [&](int left, int top, int width, int height) {
+        return QRect(px(left), py(top), px(width), py(height));
+    };
     auto place = [&](QWidget* w, int left, int top, int width, int height) {
-        QRect r = TwipsRect(left, top, width, height, dpiX, dpiY);
+        QRect r = rect(left, top, width, height);
         // Text needs the style's own height at least; the top stays where it is.
         r.setHeight(std::max(r.height(), w->sizeHint().height()));
         w->setGeometry(r);
@@ -82,21 +87,20 @@ void frmEdit::PlaceControls() {
     place(chkActive, 2520, 240, 1215, kFieldHeight);
     place(txtFormat, 960, 600, 1095, kFieldHeight);
     place(cmbZone, 120, 960, 5415, kFieldHeight);
-    picZones->setGeometry(TwipsRect(120, 1440, 5400, 2820, dpiX, dpiY));
+    picZones->setGeometry(rect(120, 1440, 5400, 2820));
     place(cmdOK, 3480, 4440, kButtonWidth, kButtonHeight);
     place(cmdCancel, 4560, 4440, kButtonWidth, kButtonHeight);
 
     // Captions sit at the left of their fields, the hint at the right, centred on the field.
     auto caption = [&](QLabel* label, QWidget* field, int left, int width) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setGeometry(TwipsToPixels(left, dpiX), field->y(), TwipsToPixels(width, dpiX),
-                           field->height());
+        label->setGeometry(px(left), field->y(), px(width), field->height());
     };
     caption(lblLabel, txtLabel, 120, 795);
     caption(lblFormat, txtFormat, 120, 795);
     caption(lblFormatHint, txtFormat, 2160, 3375);
 
-    const QSize client(TwipsToPixels(kClientWidth, dpiX), TwipsToPixels(kClientHeight, dpiY));
+    const QSize client(px(kClientWidth), py(kClientHeight));
     setFixedSize(client.expandedTo(
         QSize(cmdCancel->geometry().right() + 1, cmdCancel->geometry().bottom() + 1)));
 }
