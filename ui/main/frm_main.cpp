@@ -186,8 +186,9 @@ void frmMain::Form_QueryUnload(bool fromCloseBox) {
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_QueryUnload(!closingForShutDown_);
     Timer.stop();
-    if (synchroniser_.IsRunning()) {
-        // A synchronisation is waiting inside this window: it goes once the wait is over.
+    if (synchroniser_.IsRunning() || WS.IsWaiting()) {
+        // A synchronisation or a server test is waiting inside this window: it goes once the
+        // wait is over.
         setAttribute(Qt::WA_DeleteOnClose, false);
         deleteWhenSyncEnds_ = true;
     }
@@ -246,8 +247,9 @@ bool frmMain::Timer_Timer() {
 }
 
 void frmMain::UpdateTime() {
-    // A tick that comes while a synchronisation waits for its server never starts another.
-    if (synchroniser_.IsRunning()) return;
+    // A tick that comes while a synchronisation or a server test waits for its server never
+    // starts another query: it would fail at once, and STLast would mark it as done.
+    if (synchroniser_.IsRunning() || WS.IsWaiting()) return;
     Preferences& p = state_.prefs;
     horavia::UpdateTime(
         p.STInt, p.STIntNum, p.STIntType, p.STLast, [this] { SyncTime(); }, state_.services.clock,
@@ -255,7 +257,9 @@ void frmMain::UpdateTime() {
 }
 
 bool frmMain::GetAtomTime(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons) {
-    return WS.GetAtomTime(sServer, dAtomDate, lRespons);
+    const bool answered = WS.GetAtomTime(sServer, dAtomDate, lRespons);
+    if (deleteWhenSyncEnds_ && !synchroniser_.IsRunning() && !WS.IsWaiting()) deleteLater();
+    return answered;
 }
 
 SyncOutcome frmMain::SyncTime() {

@@ -52,6 +52,8 @@ class frmMain : public QWidget {
     const ClockPaintLayout& PaintLayout() const { return layout_; }
     int LastTickSecond() const { return LastTickSecond_; }
     bool IsSynchronising() const { return synchroniser_.IsRunning(); }
+    // True while a query waits for its server (a synchronisation's or a server test's).
+    bool IsQueryWaiting() const { return WS.IsWaiting(); }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -78,7 +80,7 @@ class frmMain : public QWidget {
     ClockPaintLayout layout_;
     bool painted_ = false;
     bool closingForShutDown_ = false;
-    bool deleteWhenSyncEnds_ = false;
+    bool deleteWhenSyncEnds_ = false;  // closed while its query was in use
     bool escapePressedHere_ = false;
 };
 
