@@ -4,12 +4,14 @@
 #include <QHBoxLayout>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstdlib>
 #include <utility>
 
 #include "ui/main/help_page.h"
 #include "ui/main/twips.h"
 #include "ui/setup/compact_tab_style.h"
+#include "ui/setup/sync_interval.h"
 
 namespace horavia {
 
@@ -54,6 +56,9 @@ void frmSetup::CreateFrame() {
         TabStrip->addTab(picTab[i], QString::fromUtf8(captions[i]));
     }
     CreateClockListPanel(picTab[0]);
+    CreateSettingsPanel(picTab[1]);
+    CreateTimeSyncPanel(picTab[2]);
+    CreateFormatPanel(picTab[3]);
 
     cmdClose = MakeButton("&Close", this);
     cmdHelp = MakeButton("&Help", this);
@@ -89,6 +94,13 @@ void frmSetup::showEvent(QShowEvent* event) {
         columnsSized_ = true;
         SetColumnWidths();
     }
+    UpdateServerButtons();
+    serverButtonsTimer_.start();
+}
+
+void frmSetup::hideEvent(QHideEvent* event) {
+    serverButtonsTimer_.stop();
+    QDialog::hideEvent(event);
 }
 
 void frmSetup::reject() {
@@ -96,9 +108,34 @@ void frmSetup::reject() {
 }
 
 void frmSetup::cmdClose_Click() {
-    // The settings panels save their preferences here as well, once they exist.
+    // Any state other than unticked counts as ticked.
+    const auto ticked = [](const QCheckBox* box) { return box->checkState() != Qt::Unchecked; };
+    Preferences& p = state_.prefs;
+
     state_.SaveClockList();
+    p.AlwaysOnTop = ticked(chkAOT);
+    p.StartUp = ticked(chkStartUp);
+    if (host_) host_->RegisterStartUp();
+    if (host_) {
+        host_->ShowMainWindow(ticked(chkSWnd));
+    } else {
+        p.ShowWnd = ticked(chkSWnd);
+    }
+    p.SingleClick = ticked(chkSingleClick);
+    p.SortBy = std::max(0, cmbSort->currentIndex());
+    if (host_) host_->SortEditorList();
+    p.AMPM = optAMPM->isChecked();
+    p.STStartUp = ticked(chkSTStartUp);
+    p.STInt = ticked(chkSTInt);
+    p.STIntType = std::max(0, cmbSTInt->currentIndex());
+    // The field keeps its text as typed; only the stored number is mended.
+    p.STIntNum = IntervalFromText(txtSTInt->text().toStdString(), p.STIntType);
+    p.STServer = cmbSTServer->currentText().toStdString();
+    p.DefaultFormat = txtDefaultFormat->text().toStdString();
+    state_.SaveSettings();
     hide();
+    // The Setup command took the main window out of the top band while the dialog was open.
+    if (host_) host_->SetAlwaysOnTop(p.AlwaysOnTop);
 }
 
 void frmSetup::cmdHelp_Click() {
@@ -127,20 +164,8 @@ void frmSetup::CloseForShutDown() {
     close();
 }
 
-void frmSetup::SetShowWindowCheck(bool) {
-    // The Settings panel's "Show window" check box.
-}
-
-void frmSetup::ApplyWindowPreferences(const Preferences&) {
-    // The Settings panel: always on top, start-up, single click, sort order, 12/24 hours, font.
-}
-
-void frmSetup::ApplySyncPreferences(const Preferences&) {
-    // The TimeSync panel: server, at start-up, interval.
-}
-
-void frmSetup::ApplyDefaultFormat(const Preferences&) {
-    // The Default Format panel.
+void frmSetup::CloseServerTest() {
+    if (serverTestWindow_) serverTestWindow_->close();
 }
 
 }  // namespace horavia

@@ -1,17 +1,29 @@
 // The setup dialog: its tabs, and on the first one the list of clocks whose row order is the
 // program's display order. Created once, hidden, at start-up and alive until the program ends.
-// The panels are split over files: the frame here, the clock list in frm_setup_clock_list.cpp.
+// The panels are split over files: the frame and Close here, the clock list in
+// frm_setup_clock_list.cpp, the preference panels in frm_setup_*_panel.cpp.
 #pragma once
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QFont>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "model/zone_model.h"
+#include "ui/setup/setup_host.h"
 
 namespace horavia {
 
@@ -25,6 +37,36 @@ inline constexpr int kSetupHeightTwips = 4230;
 inline constexpr std::array<int, 3> kColumnRatio{1764, 123, 3678};
 inline constexpr int kKeyRole = Qt::UserRole;  // a row's ClockKey
 
+inline constexpr std::array<const char*, 4> kSortEntries{"Name (Up)", "Name (Down)",
+                                                         "GMT Offset (Up)", "GMT Offset (Down)"};
+inline constexpr std::array<const char*, 5> kIntervalUnits{"Seconds", "Minutes", "Hours", "Days",
+                                                           "Weeks"};
+// Public servers of the Time Protocol (TCP port 37); the third spreads the load over all of
+// NIST's servers and is the default server.
+inline constexpr std::array<const char*, 13> kTimeServers{
+    "time-a-g.nist.gov",    "time-b-g.nist.gov",   "time.nist.gov",       "time-c-g.nist.gov",
+    "time-d-g.nist.gov",    "time-e-g.nist.gov",   "time-a-wwv.nist.gov", "time-b-wwv.nist.gov",
+    "time-c-wwv.nist.gov",  "time-d-wwv.nist.gov", "time-e-wwv.nist.gov", "utcnist.colorado.edu",
+    "utcnist2.colorado.edu"};
+inline constexpr const char* kSyncNote = "Synchronizes your computer's clock with an atomic clock.";
+
+struct FormatLegendLine {
+    const char* letters;
+    const char* meaning;
+};
+inline constexpr std::array<FormatLegendLine, 7> kFormatLegend{{
+    {"h", "Hours (0-23)"},
+    {"hh", "Hours with leading zeros (00-23)"},
+    {"nn", "Minutes (0-59)"},
+    {"ss", "Seconds (0-59)"},
+    {"AM/PM", "AM or PM, if used then hours will be 0-12"},
+    {"d", "Day of the month (1-31)"},
+    {"ddd", "Day of the week (Mon-Sun)"},
+}};
+
+// The font sample's caption: name, a blank, the size, " pts".
+QString FontSampleText(const std::string& name, std::int32_t points);
+
 class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     Q_OBJECT
 
@@ -32,6 +74,9 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     // Ends the program at once; tests pass their own.
     using FatalExit = std::function<void()>;
     static void EndProgramAtOnce();
+    // The font dialog: preset to a font, the chosen font out, empty when cancelled.
+    using FontChooser = std::function<std::optional<QFont>(const QFont& preset, QWidget* parent)>;
+    static std::optional<QFont> ChooseWithFontDialog(const QFont& preset, QWidget* parent);
 
     // Creation is allowed only while the start-up raises state.StartupLoadFlag; otherwise the
     // user is told and the program ends.
@@ -39,6 +84,11 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
 
     void Form_Load();
     void SetLVStyle();
+
+    // The main window, the clock editor and the log-on entry, once they exist. Without a host
+    // Close still stores everything and New, Edit, Test and Auto do nothing.
+    void SetHost(SetupHost* host) { host_ = host; }
+    void SetFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
 
     // The clock list: rows in display order, each keyed by its clock's ClockKey.
     void FillList(const ClockList& clocks, const ZoneCatalogue& catalogue) override;
@@ -58,12 +108,21 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     // An in-place rename has finished: a blank name is refused (cancel), any other is kept as
     // typed, surrounding blanks included.
     void LVSZones_AfterLabelEdit(bool& cancel, const QString& newText);
+    // Saves the clock list and every preference, applies them and hides the dialog.
     void cmdClose_Click();
     void cmdHelp_Click();
+    // The font chooser: applied to the main window at once, stored only by Close.
+    void cmdFont_Click();
+    // The server in the combo's text, tested once.
+    void cmdTest_Click();
+    // Every server of the list tested; the best one that answered is offered for the combo.
+    void cmdAuto_Click();
     // A close request: from the close box it runs Close and keeps the dialog; from the program
     // ending it goes through.
     void Form_QueryUnload(bool& cancel, bool fromCloseBox);
     void CloseForShutDown();
+    // The program ending: a running server test stops before its next server and closes.
+    void CloseServerTest();
 
     // Shown by ShowMainWindow on the Settings panel.
     void SetShowWindowCheck(bool checked);
@@ -88,6 +147,35 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     QPushButton* cmdClose;
     QPushButton* cmdHelp;
 
+    // Panel "Settings".
+    QCheckBox* chkSWnd;
+    QCheckBox* chkStartUp;
+    QCheckBox* chkAOT;
+    QCheckBox* chkSingleClick;
+    QLabel* lblSort;
+    QComboBox* cmbSort;
+    QWidget* Frame1;  // borderless, holds the two option buttons
+    QRadioButton* optAMPM;
+    QRadioButton* opt24;
+    QLabel* lblFontTitle;
+    QLabel* lblFont;  // the sample
+    QPushButton* cmdFont;
+
+    // Panel "TimeSync".
+    QLabel* lblSyncNote;
+    QGroupBox* fraServer;
+    QComboBox* cmbSTServer;
+    QPushButton* cmdTest;
+    QPushButton* cmdAuto;
+    QGroupBox* fraWhen;
+    QCheckBox* chkSTStartUp;
+    QCheckBox* chkSTInt;
+    QLineEdit* txtSTInt;
+    QComboBox* cmbSTInt;
+
+    // Panel "Default Format".
+    QLineEdit* txtDefaultFormat;
+
   public slots:
     // Esc runs Close.
     void reject() override;
@@ -95,10 +183,19 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void CreateFrame();
     void CreateClockListPanel(QWidget* panel);
+    void CreateSettingsPanel(QWidget* panel);
+    void CreateTimeSyncPanel(QWidget* panel);
+    void CreateFormatPanel(QWidget* panel);
+    void ShowFontSample(const std::string& name, std::int32_t points);
+    // Test and Auto share the main window's query: offered only while it is free.
+    bool ServerTestPossible() const;
+    void UpdateServerButtons();
+    std::vector<std::string> ServerListEntries() const;
     void SetColumnWidths();
     QTreeWidgetItem* MakeRow(const std::string& key, const ClockEntry& clock,
                              const std::string& zoneText) const;
@@ -110,8 +207,13 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
 
     AppState& state_;
     FatalExit fatalExit_;
+    SetupHost* host_ = nullptr;
+    FontChooser fontChooser_ = &frmSetup::ChooseWithFontDialog;
     bool closingForShutDown_ = false;
     bool columnsSized_ = false;
+    bool serverTestRunning_ = false;
+    QPointer<QWidget> serverTestWindow_;  // the Auto run's window while it runs
+    QTimer serverButtonsTimer_;           // follows the query's state while the dialog shows
 };
 
 }  // namespace horavia

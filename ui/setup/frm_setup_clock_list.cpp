@@ -164,11 +164,13 @@ int frmSetup::SelectedSlot() const {
 }
 
 void frmSetup::cmdNew_Click() {
-    // The clock editor opens here for a new clock.
+    // The editor's OK appends the new clock's row, unselected.
+    if (host_) host_->ShowEditorNew();
 }
 
 void frmSetup::cmdEdit_Click() {
-    // The clock editor opens here for the selected clock.
+    const int slot = SelectedSlot();
+    if (host_ && slot >= 0) host_->ShowEditorEdit(slot);
 }
 
 void frmSetup::LVSZones_DblClick() {

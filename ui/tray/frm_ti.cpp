@@ -1,5 +1,6 @@
 #include "ui/tray/frm_ti.h"
 
+#include "ui/convert/frm_convert.h"
 #include "ui/editor/frm_edit.h"
 #include "ui/main/help_page.h"
 #include "ui/main/program_icon.h"
@@ -62,6 +63,7 @@ bool frmTI::Form_Load() {
         state_, options_.fatalExit ? options_.fatalExit : &frmSetup::EndProgramAtOnce);
     state_.StartupLoadFlag = false;
     state_.rows = setup_.get();
+    setup_->SetHost(this);
 
     editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
 
@@ -85,7 +87,7 @@ void frmTI::Form_Unload() {
     unloaded_ = true;
     state_.SaveSettings();
     if (converter_) converter_->close();
-    // The server test runs modally inside the setup dialog and ends with it.
+    if (setup_) setup_->CloseServerTest();
     if (setup_) setup_->CloseForShutDown();
     if (editor_) editor_->close();
     if (main_) main_->CloseForShutDown();  // writes the window's geometry
@@ -161,7 +163,12 @@ void frmTI::mnuPopupSetup_Click() {
 }
 
 void frmTI::mnuPopupConvert_Click() {
-    if (!converter_ && options_.createConverter) converter_.reset(options_.createConverter());
+    if (!converter_) {
+        converter_.reset(options_.createConverter
+                             ? options_.createConverter()
+                             : new frmConvert(state_, state_.services.messages));
+    }
+    // Shown without waiting for it; the close box only hides it.
     if (converter_) BringToFront(converter_.get());
 }
 
@@ -222,6 +229,40 @@ void frmTI::ApplyWindowPreferences(const Preferences& prefs) {
     setup_->ApplyWindowPreferences(prefs);
     EnsureMainWindow()->ApplyFont(prefs.FontName, prefs.FontSize);
     ShowMainWindow(prefs.ShowWnd);
+}
+
+void frmTI::RegisterStartUp() {
+    horavia::RegisterStartUp(state_, QuotedProgramPath());
+}
+
+void frmTI::SetAlwaysOnTop(bool onTop) {
+    if (main_) main_->SetAlwaysOnTop(onTop);
+}
+
+void frmTI::ApplyMainWindowFont(const std::string& name, std::int32_t points) {
+    // A main window created later takes the font from the preferences.
+    if (main_) main_->ApplyFont(name, points);
+}
+
+void frmTI::SortEditorList() {
+    if (editor_) editor_->SortList();
+}
+
+void frmTI::ShowEditorNew() {
+    if (editor_) editor_->ShowNew();
+}
+
+void frmTI::ShowEditorEdit(int slot) {
+    if (editor_) editor_->ShowEdit(slot);
+}
+
+bool frmTI::IsServerQueryBusy() const {
+    return main_ && (main_->IsSynchronising() || main_->IsQueryWaiting());
+}
+
+bool frmTI::MainWindowQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
+                                         std::int32_t& lRespons) {
+    return tray_.EnsureMainWindow()->GetAtomTime(sServer, dAtomDate, lRespons);
 }
 
 void frmTI::ApplySyncPreferences(const Preferences& prefs) {

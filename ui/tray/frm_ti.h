@@ -17,6 +17,7 @@
 #include "ui/main/frm_main.h"
 #include "ui/main/main_window_host.h"
 #include "ui/main/window_visibility.h"
+#include "ui/setup/setup_host.h"
 #include "ui/tray/mdl_tray_icon.h"
 
 namespace horavia {
@@ -30,14 +31,15 @@ struct TrayFormOptions {
     std::function<void()> openHelp;        // empty: the help page in the user's browser
     std::function<bool()> notificationAreaAvailable;  // empty: ask the desktop
     std::function<void()> fatalExit;                  // empty: end the process at once
-    // Creates the converter window on first use of "&Convert"; empty: the item does nothing.
+    // Creates the converter window on first use of "&Convert"; empty: the program's own.
     std::function<QWidget*()> createConverter;
 };
 
 class frmTI : public QObject,
               public MainWindowHost,
               public VisibilityTargets,
-              public PreferencesView {
+              public PreferencesView,
+              public SetupHost {
     Q_OBJECT
 
   public:
@@ -65,7 +67,7 @@ class frmTI : public QObject,
     void mnuPopupHelp_Click();
     void mnuPopupExit_Click();
 
-    // MainWindowHost
+    // MainWindowHost (ShowMainWindow serves the setup dialog too)
     void PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) override;
     void ShowMainWindow(bool show) override;
     void TraySetTip(const std::string& tip) override;
@@ -80,6 +82,16 @@ class frmTI : public QObject,
     void ApplyWindowPreferences(const Preferences& prefs) override;
     void ApplySyncPreferences(const Preferences& prefs) override;
     void ApplyDefaultFormat(const Preferences& prefs) override;
+
+    // SetupHost
+    void RegisterStartUp() override;
+    void SetAlwaysOnTop(bool onTop) override;
+    void ApplyMainWindowFont(const std::string& name, std::int32_t points) override;
+    void SortEditorList() override;
+    void ShowEditorNew() override;
+    void ShowEditorEdit(int slot) override;
+    TimeQueryPort& ServerQuery() override { return serverQuery_; }
+    bool IsServerQueryBusy() const override;
 
     frmMain* MainWindow() const { return main_.data(); }
     frmSetup* SetupDialog() const { return setup_.get(); }
@@ -102,6 +114,18 @@ class frmTI : public QObject,
     void programEnded();
 
   private:
+    // The main window's query, reached afresh on every call: the window may have been closed
+    // and created again since the setup dialog last asked.
+    class MainWindowQuery : public TimeQueryPort {
+      public:
+        explicit MainWindowQuery(frmTI& tray) : tray_(tray) {}
+        bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
+                         std::int32_t& lRespons) override;
+
+      private:
+        frmTI& tray_;
+    };
+
     void CreateMenu();
     frmMain* EnsureMainWindow();
     bool NotificationAreaAvailable() const;
@@ -114,6 +138,7 @@ class frmTI : public QObject,
     std::unique_ptr<QWidget> converter_;
     QPointer<frmMain> main_;
     TrayIcon tray_;
+    MainWindowQuery serverQuery_{*this};
     MemoryClockRows rowsAfterSetup_;  // the display order once the setup dialog is gone
     bool unloaded_ = false;
 };

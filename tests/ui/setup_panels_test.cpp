@@ -1,0 +1,526 @@
+// The setup dialog's preference panels and Close, inside the running program (tray form,
+// main window, clock editor), and the interval field's reading.
+#include <gtest/gtest.h>
+
+#include <QLayout>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <cmath>
+
+#include "fake_time_server.h"
+#include "ui/convert/frm_convert.h"
+#include "ui/editor/frm_edit.h"
+#include "ui/setup/frm_setup.h"
+#include "ui/setup/sync_interval.h"
+#include "ui/tray/frm_ti.h"
+#include "ui_test_support.h"
+
+namespace horavia {
+namespace {
+
+TEST(IntervalField, LeadingNumber) {
+    const std::vector<std::pair<std::string, double>> cases{
+        {"12", 12}, {"  12abc", 12}, {"-3.5x", -3.5}, {"+.5", 0.5},  {"7.", 7}, {"1e2", 100},
+        {"1e", 1},  {"1e+", 1},      {"2E-1h", 0.2},  {"abc", 0},    {"", 0},   {".", 0},
+        {"-", 0},   {"e5", 0},       {"1,5", 1},      {"1e-999", 0},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << '"' << text << '"';
+    }
+    EXPECT_TRUE(std::isinf(LeadingNumber("9e999")));
+}
+
+TEST(IntervalField, LimitedRoundedAndAtLeastThirtySeconds) {
+    struct Case {
+        const char* text;
+        std::int32_t unit;
+        std::int32_t stored;
+    };
+    const Case cases[] = {
+        {"10", 0, 30}, {"10", 1, 10}, {"300", 2, 255},   {"2.5", 2, 2},    {"3.5", 2, 4},
+        {"abc", 2, 1}, {"0", 2, 1},   {"0", 0, 30},      {"-7", 3, 1},     {"255.5", 4, 255},
+        {"0.5", 1, 1}, {"45", 0, 45}, {"9e999", 0, 255}, {" 12 h", 2, 12},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(IntervalFromText(c.text, c.unit), c.stored) << c.text << " unit " << c.unit;
+    }
+}
+
+class SetupPanels : public ::testing::Test, public testing::TestServices {
+  protected:
+    frmSetup& Start(quint16 timePort = testing::ClosedPort()) {
+        TrayFormOptions options;
+        options.timePort = timePort;
+        options.mapPicture = testing::TinyMap();
+        options.openHelp = [] {};
+        options.notificationAreaAvailable = [] { return true; };
+        options.fatalExit = [] { ADD_FAILURE() << "the program would end"; };
+        tray = std::make_unique<frmTI>(state, clockSetter, options);
+        EXPECT_TRUE(tray->Form_Load());
+        store.log.clear();
+        return *tray->SetupDialog();
+    }
+    frmSetup& Setup() const { return *tray->SetupDialog(); }
+    frmMain* Main() const { return tray->MainWindow(); }
+    frmEdit& Editor() const { return *tray->Editor(); }
+    // The registry zones of the editor's list, in list order, as catalogue indices.
+    std::vector<int> EditorRegistryZones() const {
+        std::vector<int> zones;
+        for (int i = 0; i < Editor().cmbZone->count(); ++i) {
+            const int zone = Editor().cmbZone->itemData(i).toInt();
+            if (state.catalogue.IsRegistryZone(zone)) zones.push_back(zone);
+        }
+        return zones;
+    }
+    int ZoneNamed(const std::string& name) const {
+        for (std::size_t i = 0; i < state.catalogue.zones.size(); ++i) {
+            if (state.catalogue.zones[i].Name == name) return static_cast<int>(i);
+        }
+        return -1;
+    }
+    std::optional<std::string> RunEntry() {
+        std::string text;
+        if (!RegReadString(registry, RegRoot::CurrentUser, kRunKeyPath, "Horavia", text)) {
+            return std::nullopt;
+        }
+        return text;
+    }
+
+    std::unique_ptr<frmTI> tray;
+};
+
+TEST_F(SetupPanels, ControlsAndTheirCaptions) {
+    frmSetup& s = Start();
+    EXPECT_EQ(s.chkSWnd->text(), QStringLiteral("Show window"));
+    EXPECT_EQ(s.chkSingleClick->text(),
+              QStringLiteral("Single click on tray icon shows/hides window"));
+    ASSERT_EQ(s.cmbSort->count(), 4);
+    EXPECT_EQ(s.cmbSort->itemText(3), QStringLiteral("GMT Offset (Down)"));
+    EXPECT_TRUE(s.opt24->isChecked()) << "24 h until the settings say otherwise";
+    EXPECT_EQ(s.optAMPM->parentWidget(), s.Frame1);
+    EXPECT_EQ(s.cmdFont->text(), QStringLiteral("Choose"));
+
+    ASSERT_EQ(s.cmbSTServer->count(), 13);
+    EXPECT_TRUE(s.cmbSTServer->isEditable());
+    EXPECT_EQ(s.cmbSTServer->itemText(0), QStringLiteral("time-a-g.nist.gov"));
+    EXPECT_EQ(s.cmbSTServer->itemText(2), QString::fromUtf8(kDefaultServer))
+        << "the default server is the third";
+    EXPECT_EQ(s.cmbSTServer->itemText(12), QStringLiteral("utcnist2.colorado.edu"));
+    EXPECT_EQ(s.cmdTest->parentWidget(), s.fraServer);
+    EXPECT_EQ(s.fraWhen->title(), QStringLiteral("When"));
+    EXPECT_EQ(s.chkSTStartUp->text(), QStringLiteral("When starting Horavia"));
+    ASSERT_EQ(s.cmbSTInt->count(), 5);
+    EXPECT_EQ(s.cmbSTInt->itemText(4), QStringLiteral("Weeks"));
+
+    // Every panel's controls fit the fixed-size dialog.
+    s.show();
+    for (int tab = 1; tab < 4; ++tab) {
+        s.TabStrip->setCurrentIndex(tab);
+        QWidget* panel = s.picTab[static_cast<std::size_t>(tab)];
+        QCoreApplication::processEvents();
+        EXPECT_LE(panel->layout()->minimumSize().height(), panel->height()) << "tab " << tab;
+        EXPECT_LE(panel->layout()->minimumSize().width(), panel->width()) << "tab " << tab;
+    }
+    s.hide();
+}
+
+TEST_F(SetupPanels, LoadedFromTheSettings) {
+    {
+        frmSetup& s = Start();
+        EXPECT_TRUE(s.chkSWnd->isChecked());
+        EXPECT_FALSE(s.chkAOT->isChecked());
+        EXPECT_EQ(s.cmbSort->currentIndex(), 0);
+        EXPECT_TRUE(s.opt24->isChecked());
+        EXPECT_EQ(s.lblFont->text(), QStringLiteral("MS Sans Serif 10 pts"));
+        EXPECT_EQ(s.txtSTInt->text(), QStringLiteral("1"));
+        EXPECT_EQ(s.cmbSTInt->currentIndex(), 2);
+        EXPECT_EQ(s.cmbSTServer->currentText(), QStringLiteral("127.0.0.1"));
+        EXPECT_EQ(s.txtDefaultFormat->text(), QStringLiteral("hh:nn:ss"));
+        tray.reset();
+    }
+    for (const auto& [key, value] :
+         std::vector<std::pair<std::string, std::string>>{{"AlwaysOnTop", "True"},
+                                                          {"StartUp", "True"},
+                                                          {"SingleClick", "True"},
+                                                          {"SortBy", "2"},
+                                                          {"AMPM", "True"},
+                                                          {"FontName", "DejaVu Serif"},
+                                                          {"FontSize", "11.5"},
+                                                          {"STInt", "True"},
+                                                          {"STIntNum", "7"},
+                                                          {"STIntType", "9"},
+                                                          {"STServer", "time.example"}}) {
+        store.Save(key, value);
+    }
+    frmSetup& s = Start();
+    EXPECT_TRUE(s.chkAOT->isChecked());
+    EXPECT_TRUE(s.chkStartUp->isChecked());
+    EXPECT_TRUE(s.chkSingleClick->isChecked());
+    EXPECT_FALSE(s.chkSTStartUp->isChecked());
+    EXPECT_TRUE(s.chkSTInt->isChecked());
+    EXPECT_EQ(s.cmbSort->currentIndex(), 2);
+    EXPECT_TRUE(s.optAMPM->isChecked());
+    EXPECT_EQ(s.lblFont->text(), QStringLiteral("DejaVu Serif 12 pts"));
+    EXPECT_EQ(s.txtSTInt->text(), QStringLiteral("7"));
+    EXPECT_EQ(s.cmbSTInt->currentIndex(), 4) << "an unknown unit shows the last entry";
+    EXPECT_EQ(s.cmbSTServer->currentText(), QStringLiteral("time.example"));
+    EXPECT_EQ(s.txtDefaultFormat->text(), QStringLiteral("hh:nn:ss AM/PM"));
+
+    s.cmdClose_Click();
+    EXPECT_EQ(store.Value("STIntType"), "4");
+    EXPECT_EQ(store.Value("STServer"), "time.example");
+}
+
+TEST_F(SetupPanels, CloseWithNoChangesRewritesEveryKey) {
+    StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|False"});
+    // Values other than the defaults, so that each goes through its control and back.
+    const std::map<std::string, std::string> prefs{
+        {"AlwaysOnTop", "True"},   {"ShowWnd", "True"},    {"StartUp", "True"},
+        {"SingleClick", "True"},   {"SortBy", "1"},        {"AMPM", "True"},
+        {"FontName", "Serif"},     {"FontSize", "14"},     {"STStartUp", "False"},
+        {"STInt", "True"},         {"STIntNum", "45"},     {"STIntType", "0"},
+        {"STServer", "127.0.0.1"}, {"STLast", "46000.25"}, {"DefaultFormat", "d hh:nn"}};
+    for (const auto& [key, value] : prefs) store.Save(key, value);
+    store.Save("S0Fmt", "hh:nn");
+    store.Save("S1Fmt", "");
+    std::vector<std::string> keys{"SZoneNum", "S0Dis", "S0Fmt", "S0Zon", "S0Ena",
+                                  "S1Dis",    "S1Fmt", "S1Zon", "S1Ena"};
+    std::map<std::string, std::string> before = prefs;
+    for (const std::string& key : keys) before[key] = store.Value(key);
+    frmSetup& s = Start();
+    s.show();
+    s.cmdClose_Click();
+    EXPECT_FALSE(s.isVisible());
+
+    const std::vector<std::string> writes = store.Writes();
+    const auto wrote = [&](const std::string& key) {
+        return std::find(writes.begin(), writes.end(), key) != writes.end();
+    };
+    for (std::size_t i = 0; i < 9; ++i) EXPECT_TRUE(wrote(keys[i])) << keys[i];
+    for (const PreferenceField& f : PreferenceTable()) {
+        EXPECT_EQ(wrote(f.key), f.saved) << f.key;
+    }
+    // The clock list first, the preferences after.
+    EXPECT_LT(store.IndexOf("W S1Ena"), store.IndexOf("W AlwaysOnTop"));
+    for (const auto& [key, value] : before) EXPECT_EQ(store.Value(key), value) << key;
+    EXPECT_EQ(RunEntry(), QuotedProgramPath());
+    EXPECT_TRUE(Main()->isVisible());
+}
+
+TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
+    frmSetup& s = Start();
+    tray->mnuPopupSetup_Click();
+    s.chkAOT->setChecked(true);
+    s.chkStartUp->setChecked(true);
+    s.chkSingleClick->setCheckState(Qt::PartiallyChecked);  // any state but unticked
+    s.chkSTStartUp->setChecked(true);
+    s.chkSTInt->setChecked(true);
+    s.optAMPM->setChecked(true);
+    s.cmbSTServer->setEditText(QStringLiteral(" my.server "));
+    s.txtDefaultFormat->setText(QStringLiteral("h:nn AM/PM"));
+    s.txtSTInt->setText(QStringLiteral("0"));
+    s.cmbSTInt->setCurrentIndex(0);
+    s.chkSWnd->setChecked(false);
+    EXPECT_TRUE(Main()->isVisible()) << "nothing applies before Close";
+
+    s.cmdClose_Click();
+    EXPECT_FALSE(Main()->isVisible()) << "the main window goes at once";
+    EXPECT_EQ(tray->mnuPopupShow->text(), QStringLiteral("S&how"));
+    EXPECT_TRUE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(RunEntry(), QuotedProgramPath());
+    const std::vector<std::pair<std::string, std::string>> stored{{"AlwaysOnTop", "True"},
+                                                                  {"ShowWnd", "False"},
+                                                                  {"StartUp", "True"},
+                                                                  {"SingleClick", "True"},
+                                                                  {"AMPM", "True"},
+                                                                  {"STStartUp", "True"},
+                                                                  {"STInt", "True"},
+                                                                  {"STIntNum", "30"},
+                                                                  {"STIntType", "0"},
+                                                                  {"STServer", " my.server "},
+                                                                  {"DefaultFormat", "h:nn AM/PM"}};
+    for (const auto& [key, value] : stored) EXPECT_EQ(store.Value(key), value) << key;
+    EXPECT_TRUE(state.prefs.SingleClick);
+    EXPECT_EQ(s.txtSTInt->text(), QStringLiteral("0")) << "the field keeps what was typed";
+}
+
+TEST_F(SetupPanels, ChangedSortReordersTheEditorListNotTheClocks) {
+    StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|True", "NY|Eastern Standard Time|True"});
+    frmSetup& s = Start();
+    const int eastern = ZoneNamed("Eastern");
+    const int tokyo = ZoneNamed("Osaka, Tokyo");
+    const int europe = ZoneNamed("Amsterdam, Berlin");
+    // By name: Amsterdam, Berlin / Eastern / Osaka, Tokyo.
+    EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{europe, eastern, tokyo}));
+    const std::vector<std::string> keys = s.RowKeys();
+
+    s.cmbSort->setCurrentIndex(3);
+    EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{europe, eastern, tokyo}))
+        << "only Close re-sorts";
+    s.cmdClose_Click();
+    EXPECT_EQ(state.prefs.SortBy, 3);
+    EXPECT_EQ(store.Value("SortBy"), "3");
+    // Smallest bias first: Tokyo (-540), Europe (-60), Eastern (300).
+    EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{tokyo, europe, eastern}));
+    EXPECT_EQ(Editor().cmbZone->currentIndex(), -1) << "no selection after the re-sort";
+    EXPECT_EQ(s.RowKeys(), keys);
+    EXPECT_EQ(state.clocks[1].Label, "Tokyo");
+    EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{0, 1, 2}));
+}
+
+TEST_F(SetupPanels, FontChooserAppliesAtOnceAndCloseStores) {
+    frmSetup& s = Start();
+    std::vector<QFont> presets;
+    std::optional<QFont> answer;
+    s.SetFontChooser([&](const QFont& preset, QWidget*) {
+        presets.push_back(preset);
+        return answer;
+    });
+    const QFont mainFont = Main()->font();
+
+    s.cmdFont_Click();  // cancelled
+    ASSERT_EQ(presets.size(), 1u);
+    EXPECT_EQ(presets[0].family(), QStringLiteral("MS Sans Serif"));
+    EXPECT_EQ(presets[0].pointSize(), 10);
+    EXPECT_EQ(Main()->font(), mainFont);
+    EXPECT_EQ(s.lblFont->text(), QStringLiteral("MS Sans Serif 10 pts"));
+    EXPECT_EQ(state.prefs.FontName, "MS Sans Serif");
+
+    QFont arial(QStringLiteral("Arial"));
+    arial.setPointSizeF(12);
+    arial.setBold(true);
+    answer = arial;
+    s.cmdFont_Click();
+    EXPECT_EQ(Main()->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(Main()->font().pointSize(), 12);
+    EXPECT_FALSE(Main()->font().bold()) << "bold and italic are always off";
+    EXPECT_EQ(s.lblFont->text(), QStringLiteral("Arial 12 pts"));
+    EXPECT_EQ(presets.back().family(), QStringLiteral("MS Sans Serif")) << "preset before change";
+    EXPECT_EQ(store.Value("FontName"), "<none>") << "stored only by Close";
+    EXPECT_TRUE(store.Writes().empty());
+
+    s.cmdClose_Click();
+    EXPECT_EQ(store.Value("FontName"), "Arial");
+    EXPECT_EQ(store.Value("FontSize"), "12");
+
+    // Sizes are rounded half to even.
+    for (const auto& [size, whole] : {std::pair{10.5, 10}, std::pair{11.5, 12}, {12.4, 12}}) {
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSizeF(size);
+        answer = f;
+        s.cmdFont_Click();
+        EXPECT_EQ(state.prefs.FontSize, whole) << size;
+    }
+}
+
+TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
+    StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|False"});
+    frmSetup& s = Start();
+    s.show();
+    const int tokyo = ZoneNamed("Osaka, Tokyo");
+
+    // New: the editor opens modally with a fresh clock; OK appends an unselected row.
+    bool editorWasOpen = false;
+    QTimer::singleShot(0, [&] {
+        editorWasOpen = Editor().isVisible() && Editor().isModal();
+        EXPECT_EQ(Editor().txtLabel->text(), QStringLiteral("(no name)"));
+        EXPECT_EQ(state.EditSlot, -1);
+        Editor().txtLabel->setText(QStringLiteral("Osaka"));
+        Editor().cmbZone_Set(tokyo);
+        Editor().cmdOK->click();
+    });
+    s.SelectRow(0);
+    s.cmdNew->click();
+    EXPECT_TRUE(editorWasOpen);
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(s.RowKeys(), (std::vector<std::string>{"K0000", "K0001", "K0002"}));
+    EXPECT_EQ(state.clocks[2].Label, "Osaka");
+    EXPECT_EQ(state.clocks[2].Zone, tokyo);
+    EXPECT_EQ(s.SelectedRow(), 0);
+
+    // Edit: the selected clock's fields; OK writes them back.
+    editorWasOpen = false;
+    QTimer::singleShot(0, [&] {
+        editorWasOpen = Editor().isVisible();
+        EXPECT_EQ(Editor().txtLabel->text(), QStringLiteral("Tokyo"));
+        EXPECT_FALSE(Editor().chkActive->isChecked());
+        EXPECT_EQ(Editor().cmbZone->currentData().toInt(), tokyo);
+        Editor().chkActive->setChecked(true);
+        Editor().cmdOK->click();
+    });
+    s.SelectRow(1);
+    s.cmdEdit->click();
+    EXPECT_TRUE(editorWasOpen);
+    EXPECT_TRUE(state.clocks[1].Enabled);
+    EXPECT_EQ(s.LVSZones->topLevelItem(1)->text(1), QStringLiteral("X"));
+
+    // A double click edits too; Cancel changes nothing.
+    editorWasOpen = false;
+    QTimer::singleShot(0, [&] {
+        editorWasOpen = Editor().isVisible();
+        EXPECT_EQ(Editor().txtLabel->text(), QStringLiteral("Osaka"));
+        Editor().txtLabel->setText(QStringLiteral("Changed"));
+        Editor().cmdCancel->click();
+    });
+    s.SelectRow(2);
+    s.LVSZones_DblClick();
+    EXPECT_TRUE(editorWasOpen);
+    EXPECT_EQ(state.clocks[2].Label, "Osaka");
+
+    // With no row selected Edit opens nothing.
+    s.LVSZones->clearSelection();
+    const int slotBefore = state.EditSlot;
+    s.cmdEdit_Click();
+    EXPECT_FALSE(Editor().isVisible());
+    EXPECT_EQ(state.EditSlot, slotBefore);
+    s.hide();
+}
+
+// Notes in a log when a window is hidden.
+class HideNote : public QObject {
+  public:
+    HideNote(QWidget* window, std::vector<std::string>& log, std::string note)
+        : log_(log), note_(std::move(note)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) log_.push_back(note_);
+        return false;
+    }
+
+  private:
+    std::vector<std::string>& log_;
+    std::string note_;
+};
+
+TEST_F(SetupPanels, ConvertOpensOneConverterClosedFirstAtShutDown) {
+    Start();
+    EXPECT_EQ(tray->Converter(), nullptr) << "created on first use";
+    tray->mnuPopupConvert->trigger();
+    QPointer<QWidget> first = tray->Converter();
+    ASSERT_NE(first, nullptr);
+    auto* converter = qobject_cast<frmConvert*>(first.data());
+    ASSERT_NE(converter, nullptr);
+    EXPECT_TRUE(converter->isVisible());
+    EXPECT_TRUE(converter->IsLoaded());
+    EXPECT_EQ(converter->windowTitle(), QStringLiteral("Horavia - Convert"));
+
+    converter->hide();  // as its close box does
+    tray->mnuPopupConvert->trigger();
+    EXPECT_EQ(tray->Converter(), first.data()) << "one converter, shown again";
+    EXPECT_TRUE(converter->isVisible());
+
+    tray->mnuPopupSetup_Click();
+    std::vector<std::string> log;
+    HideNote convertHidden(converter, log, "converter");
+    HideNote setupHidden(&Setup(), log, "setup");
+    tray->mnuPopupExit->trigger();
+    EXPECT_EQ(log, (std::vector<std::string>{"converter", "setup"}));
+}
+
+TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow() + 3);
+    server.SetPauseMs(100);
+    frmSetup& s = Start(server.Port());
+    s.show();
+    EXPECT_TRUE(s.cmdTest->isEnabled());
+
+    bool offWhileTesting = false;
+    QTimer::singleShot(30, [&] {
+        offWhileTesting = !s.cmdTest->isEnabled() && !s.cmdAuto->isEnabled();
+        s.cmdTest_Click();  // a second click meanwhile does nothing
+    });
+    s.cmdTest->click();
+    EXPECT_TRUE(offWhileTesting);
+    EXPECT_TRUE(s.cmdTest->isEnabled());
+    EXPECT_EQ(server.Accepted(), 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information);
+    EXPECT_NE(messages.shown[0].text.find("Name: 127.0.0.1\r\n"), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find("Difference with local time: 3 s"), std::string::npos);
+
+    // While a synchronisation waits for its server, neither button can start a test.
+    messages.answer = MsgAnswer::No;
+    bool offWhileSyncing = false;
+    QTimer::singleShot(30, [&] {
+        QTest::qWait(250);  // the dialog follows the query's state on its own
+        offWhileSyncing = !s.cmdTest->isEnabled() && !s.cmdAuto->isEnabled();
+    });
+    Main()->SyncTime();
+    EXPECT_TRUE(offWhileSyncing);
+    QTest::qWait(250);
+    EXPECT_TRUE(s.cmdAuto->isEnabled());
+    s.hide();
+}
+
+TEST_F(SetupPanels, AutoProposesTheServerThatAnsweredIntoTheCombo) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow());
+    frmSetup& s = Start(server.Port());
+    // Never the real servers: a list of one that refuses and one that answers.
+    s.cmbSTServer->clear();
+    s.cmbSTServer->addItems({QStringLiteral("127.0.0.2"), QStringLiteral("127.0.0.1")});
+    s.cmbSTServer->setEditText(QStringLiteral("127.0.0.2"));
+    s.show();
+
+    s.cmdAuto_Click();
+    EXPECT_EQ(server.Accepted(), 1) << "three tests, one server that answers";
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_NE(messages.shown[0].text.find("Name: 127.0.0.1"), std::string::npos);
+    EXPECT_EQ(s.cmbSTServer->currentText(), QStringLiteral("127.0.0.1")) << "Yes takes it";
+    EXPECT_EQ(s.cmbSTServer->count(), 2) << "the list itself is unchanged";
+    EXPECT_EQ(s.findChild<QDialog*>(), nullptr) << "the window is gone";
+    EXPECT_TRUE(s.cmdAuto->isEnabled());
+    s.hide();
+}
+
+TEST_F(SetupPanels, MainWindowStaysWhileATestUsesItsQuery) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow());
+    server.SetPauseMs(150);
+    // A synchronisation is due on every tick.
+    store.Save("STInt", "True");
+    store.Save("STIntType", "0");
+    store.Save("STLast", "0");
+    frmSetup& s = Start(server.Port());
+    QPointer<frmMain> main = Main();
+
+    QTimer::singleShot(30, [&] {
+        main->UpdateTime();  // the due synchronisation waits for the query to be free
+        main->close();       // the close box, during the wait
+    });
+    s.cmdTest_Click();
+    EXPECT_EQ(server.Accepted(), 1);
+    EXPECT_EQ(store.Value("STLast"), "0");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information) << "the query finished its wait";
+    testing::ProcessPending();
+    EXPECT_TRUE(main.isNull()) << "the closed window goes once the query is done";
+}
+
+TEST_F(SetupPanels, ExitDuringAutoStopsTheRunWithoutAQuestion) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow());
+    server.SetPauseMs(150);
+    frmSetup& s = Start(server.Port());
+    s.cmbSTServer->clear();
+    s.cmbSTServer->addItems({QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")});
+    s.cmbSTServer->setEditText(QStringLiteral("127.0.0.1"));
+    s.show();
+
+    QTimer::singleShot(30, [&] { tray->mnuPopupExit->trigger(); });
+    s.cmdAuto_Click();
+    EXPECT_EQ(server.Accepted(), 1) << "the run stops before its next server";
+    EXPECT_TRUE(messages.shown.empty()) << "no proposal";
+    EXPECT_TRUE(tray->IsUnloaded());
+}
+
+}  // namespace
+}  // namespace horavia
