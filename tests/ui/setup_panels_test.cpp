@@ -90,31 +90,25 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
     std::unique_ptr<frmTI> tray;
 };
 
-TEST_F(SetupPanels, ControlsAndTheirCaptions) {
+TEST_F(SetupPanels, PanelsStartAsDesignedAndFitTheDialog) {
     frmSetup& s = Start();
-    EXPECT_EQ(s.chkSWnd->text(), QStringLiteral("Show window"));
-    EXPECT_EQ(s.chkSingleClick->text(),
-              QStringLiteral("Single click on tray icon shows/hides window"));
-    ASSERT_EQ(s.cmbSort->count(), 4);
-    EXPECT_EQ(s.cmbSort->itemText(3), QStringLiteral("GMT Offset (Down)"));
     EXPECT_TRUE(s.opt24->isChecked()) << "24 h until the settings say otherwise";
-    EXPECT_EQ(s.optAMPM->parentWidget(), s.Frame1);
-    EXPECT_EQ(s.cmdFont->text(), QStringLiteral("Choose"));
-
     ASSERT_EQ(s.cmbSTServer->count(), 13);
-    EXPECT_TRUE(s.cmbSTServer->isEditable());
-    EXPECT_EQ(s.cmbSTServer->itemText(0), QStringLiteral("time-a-g.nist.gov"));
     EXPECT_EQ(s.cmbSTServer->itemText(2), QString::fromUtf8(kDefaultServer))
         << "the default server is the third";
-    EXPECT_EQ(s.cmbSTServer->itemText(12), QStringLiteral("utcnist2.colorado.edu"));
-    EXPECT_EQ(s.cmdTest->parentWidget(), s.fraServer);
-    EXPECT_EQ(s.fraWhen->title(), QStringLiteral("When"));
-    EXPECT_EQ(s.chkSTStartUp->text(), QStringLiteral("When starting Horavia"));
-    ASSERT_EQ(s.cmbSTInt->count(), 5);
-    EXPECT_EQ(s.cmbSTInt->itemText(4), QStringLiteral("Weeks"));
+    EXPECT_EQ(s.lblFont->text(), QStringLiteral("MS Sans Serif 10 pts"));
+    EXPECT_EQ(s.txtSTInt->text(), QStringLiteral("1"));
+    EXPECT_EQ(s.cmbSTInt->currentText(), QStringLiteral("Hours"));
+    EXPECT_EQ(s.txtDefaultFormat->text(), QStringLiteral("hh:nn:ss"));
 
-    // Every panel's controls fit the fixed-size dialog.
+    // Enter in the server field keeps the list that Auto tests as it is.
     s.show();
+    s.TabStrip->setCurrentIndex(2);
+    s.cmbSTServer->setEditText(QStringLiteral("my.server"));
+    QTest::keyClick(s.cmbSTServer->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(s.cmbSTServer->count(), 13);
+    EXPECT_TRUE(s.isVisible()) << "Enter runs no command";
+
     for (int tab = 1; tab < 4; ++tab) {
         s.TabStrip->setCurrentIndex(tab);
         QWidget* panel = s.picTab[static_cast<std::size_t>(tab)];
@@ -125,51 +119,18 @@ TEST_F(SetupPanels, ControlsAndTheirCaptions) {
     s.hide();
 }
 
-TEST_F(SetupPanels, LoadedFromTheSettings) {
-    {
-        frmSetup& s = Start();
-        EXPECT_TRUE(s.chkSWnd->isChecked());
-        EXPECT_FALSE(s.chkAOT->isChecked());
-        EXPECT_EQ(s.cmbSort->currentIndex(), 0);
-        EXPECT_TRUE(s.opt24->isChecked());
-        EXPECT_EQ(s.lblFont->text(), QStringLiteral("MS Sans Serif 10 pts"));
-        EXPECT_EQ(s.txtSTInt->text(), QStringLiteral("1"));
-        EXPECT_EQ(s.cmbSTInt->currentIndex(), 2);
-        EXPECT_EQ(s.cmbSTServer->currentText(), QStringLiteral("127.0.0.1"));
-        EXPECT_EQ(s.txtDefaultFormat->text(), QStringLiteral("hh:nn:ss"));
-        tray.reset();
-    }
-    for (const auto& [key, value] :
-         std::vector<std::pair<std::string, std::string>>{{"AlwaysOnTop", "True"},
-                                                          {"StartUp", "True"},
-                                                          {"SingleClick", "True"},
-                                                          {"SortBy", "2"},
-                                                          {"AMPM", "True"},
-                                                          {"FontName", "DejaVu Serif"},
-                                                          {"FontSize", "11.5"},
-                                                          {"STInt", "True"},
-                                                          {"STIntNum", "7"},
-                                                          {"STIntType", "9"},
-                                                          {"STServer", "time.example"}}) {
-        store.Save(key, value);
-    }
+TEST_F(SetupPanels, LoadedValuesThatNeedARule) {
+    store.Save("AMPM", "True");
+    store.Save("FontName", "DejaVu Serif");
+    store.Save("FontSize", "11.5");
+    store.Save("STIntType", "9");
     frmSetup& s = Start();
-    EXPECT_TRUE(s.chkAOT->isChecked());
-    EXPECT_TRUE(s.chkStartUp->isChecked());
-    EXPECT_TRUE(s.chkSingleClick->isChecked());
-    EXPECT_FALSE(s.chkSTStartUp->isChecked());
-    EXPECT_TRUE(s.chkSTInt->isChecked());
-    EXPECT_EQ(s.cmbSort->currentIndex(), 2);
     EXPECT_TRUE(s.optAMPM->isChecked());
-    EXPECT_EQ(s.lblFont->text(), QStringLiteral("DejaVu Serif 12 pts"));
-    EXPECT_EQ(s.txtSTInt->text(), QStringLiteral("7"));
-    EXPECT_EQ(s.cmbSTInt->currentIndex(), 4) << "an unknown unit shows the last entry";
-    EXPECT_EQ(s.cmbSTServer->currentText(), QStringLiteral("time.example"));
     EXPECT_EQ(s.txtDefaultFormat->text(), QStringLiteral("hh:nn:ss AM/PM"));
-
+    EXPECT_EQ(s.lblFont->text(), QStringLiteral("DejaVu Serif 12 pts"));
+    EXPECT_EQ(s.cmbSTInt->currentIndex(), 4) << "an unknown unit shows the last entry";
     s.cmdClose_Click();
     EXPECT_EQ(store.Value("STIntType"), "4");
-    EXPECT_EQ(store.Value("STServer"), "time.example");
 }
 
 TEST_F(SetupPanels, CloseWithNoChangesRewritesEveryKey) {
@@ -355,18 +316,15 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     EXPECT_TRUE(state.clocks[1].Enabled);
     EXPECT_EQ(s.LVSZones->topLevelItem(1)->text(1), QStringLiteral("X"));
 
-    // A double click edits too; Cancel changes nothing.
+    // A double click edits too.
     editorWasOpen = false;
     QTimer::singleShot(0, [&] {
-        editorWasOpen = Editor().isVisible();
-        EXPECT_EQ(Editor().txtLabel->text(), QStringLiteral("Osaka"));
-        Editor().txtLabel->setText(QStringLiteral("Changed"));
+        editorWasOpen = Editor().isVisible() && Editor().txtLabel->text() == "Osaka";
         Editor().cmdCancel->click();
     });
     s.SelectRow(2);
     s.LVSZones_DblClick();
     EXPECT_TRUE(editorWasOpen);
-    EXPECT_EQ(state.clocks[2].Label, "Osaka");
 
     // With no row selected Edit opens nothing.
     s.LVSZones->clearSelection();
