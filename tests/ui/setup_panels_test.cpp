@@ -335,23 +335,6 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     s.hide();
 }
 
-// Notes in a log when a window is hidden.
-class HideNote : public QObject {
-  public:
-    HideNote(QWidget* window, std::vector<std::string>& log, std::string note)
-        : log_(log), note_(std::move(note)) {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide) log_.push_back(note_);
-        return false;
-    }
-
-  private:
-    std::vector<std::string>& log_;
-    std::string note_;
-};
-
 TEST_F(SetupPanels, ConvertOpensOneConverterClosedFirstAtShutDown) {
     Start();
     EXPECT_EQ(tray->Converter(), nullptr) << "created on first use";
@@ -371,8 +354,8 @@ TEST_F(SetupPanels, ConvertOpensOneConverterClosedFirstAtShutDown) {
 
     tray->mnuPopupSetup_Click();
     std::vector<std::string> log;
-    HideNote convertHidden(converter, log, "converter");
-    HideNote setupHidden(&Setup(), log, "setup");
+    testing::HideRecorder convertHidden(converter, log, "converter");
+    testing::HideRecorder setupHidden(&Setup(), log, "setup");
     tray->mnuPopupExit->trigger();
     EXPECT_EQ(log, (std::vector<std::string>{"converter", "setup"}));
 }

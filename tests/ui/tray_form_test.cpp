@@ -14,23 +14,6 @@
 namespace horavia {
 namespace {
 
-// Notes in a log when a window is hidden.
-class HideRecorder : public QObject {
-  public:
-    HideRecorder(QWidget* window, std::vector<std::string>& log, std::string note)
-        : log_(log), note_(std::move(note)) {
-        window->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide) log_.push_back(note_);
-        return false;
-    }
-
-  private:
-    std::vector<std::string>& log_;
-    std::string note_;
-};
-
 class TrayForm : public ::testing::Test, public testing::TestServices {
   protected:
     frmTI& Start(quint16 timePort = testing::ClosedPort()) {
@@ -228,7 +211,7 @@ TEST_F(TrayForm, ShutDownWritesSettingsThenGeometryAndEnds) {
     frmTI& ti = Start();
     ti.mnuPopupSetup_Click();
     QPointer<frmMain> main = Main();
-    HideRecorder setupHidden(ti.SetupDialog(), store.log, "setup closed");
+    testing::HideRecorder setupHidden(ti.SetupDialog(), store.log, "setup closed");
     store.log.clear();
     ti.mnuPopupExit->trigger();
     const std::vector<std::string> expected{

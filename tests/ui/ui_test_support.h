@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QImage>
 #include <QTcpServer>
+#include <QWidget>
 #include <string>
 #include <vector>
 
@@ -142,5 +144,22 @@ inline void ProcessPending() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
+
+// Notes in a log when a window is hidden.
+class HideRecorder : public QObject {
+  public:
+    HideRecorder(QWidget* window, std::vector<std::string>& log, std::string note)
+        : log_(log), note_(std::move(note)) {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Hide) log_.push_back(note_);
+        return false;
+    }
+
+  private:
+    std::vector<std::string>& log_;
+    std::string note_;
+};
 
 }  // namespace horavia::testing
