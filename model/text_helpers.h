@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace horavia {
 
@@ -14,6 +16,9 @@ std::string AddBackslash(const std::string& path);
 // Replaces every occurrence of find (left to right, never inside an inserted replacement);
 // the result is also stored back into text. An empty find changes nothing.
 std::string ReplaceAll(std::string& text, const std::string& find, const std::string& replacement);
+
+// The lines of a text, split at LF with a CR before it dropped; no line after a final LF.
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 // Blanks (spaces and tabs) trimmed from both ends.
 std::string Trim(const std::string& text);

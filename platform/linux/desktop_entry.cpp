@@ -1,5 +1,7 @@
 #include "platform/linux/desktop_entry.h"
 
+#include "model/text_helpers.h"
+
 namespace horavia {
 namespace {
 
@@ -36,13 +38,7 @@ std::string UndoPercent(const std::string& arg) {
 std::map<std::string, std::string> ParseDesktopEntryGroup(std::string_view text) {
     std::map<std::string, std::string> keys;
     bool inGroup = false;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    for (std::string_view line : SplitLines(text)) {
         line = Trim(line);
         if (line.empty() || line.front() == '#') continue;
         if (line.front() == '[') {

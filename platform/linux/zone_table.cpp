@@ -3,6 +3,8 @@
 #include <charconv>
 #include <optional>
 
+#include "model/text_helpers.h"
+
 namespace horavia {
 namespace {
 
@@ -53,13 +55,7 @@ std::optional<ZoneTableRow> ParseRow(std::string_view line) {
 
 ZoneTable ParseZoneTable(std::string_view text) {
     ZoneTable table;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    for (std::string_view line : SplitLines(text)) {
         if (line.empty() || line.front() == '#') continue;
         if (auto row = ParseRow(line)) {
             table.rows.push_back(std::move(*row));

@@ -48,3 +48,15 @@ TEST(TextHelpers, ClockKeysRoundTrip) {
 
 }  // namespace
 }  // namespace horavia
+
+namespace horavia {
+namespace {
+
+TEST(TextHelpers, SplitLinesDropsCarriageReturnsAndKeepsEmptyLines) {
+    EXPECT_EQ(SplitLines("a\r\n\nb"), (std::vector<std::string_view>{"a", "", "b"}));
+    EXPECT_EQ(SplitLines("a\n"), (std::vector<std::string_view>{"a"}));
+    EXPECT_TRUE(SplitLines("").empty());
+}
+
+}  // namespace
+}  // namespace horavia
