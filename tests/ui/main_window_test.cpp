@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <cmath>
 
 #include "fake_time_server.h"
@@ -215,6 +216,31 @@ TEST_F(MainWindow, FailingServerIsRetriedOnlyAfterAFullInterval) {
     EXPECT_EQ(state.prefs.STLast, kNow) << "recorded although the query failed";
     EXPECT_TRUE(messages.shown.empty()) << "a failed query is silent";
     EXPECT_TRUE(clockSetter.calls.empty());
+}
+
+TEST_F(MainWindow, SecondsKeepShowingWhileASynchronisationWaits) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Silent);
+    ASSERT_TRUE(server.Listen());
+    store.Save("STInt", "True");  // never synchronised: due at the first tick
+    frmMain& w = Open(server.Port());
+    // The computer's clock moves on by a second every 250 ms; the tips are counted while the
+    // synchronisation started by the timer's own tick waits for the silent server.
+    QTimer advance;
+    int moved = 0;
+    std::size_t firstDuringWait = 0;
+    std::size_t lastDuringWait = 0;
+    QObject::connect(&advance, &QTimer::timeout, [&] {
+        clock.Set(kNow + ++moved / 86400.0);
+        if (!w.IsQueryWaiting()) return;
+        if (firstDuringWait == 0) firstDuringWait = host.tips.size();
+        lastDuringWait = host.tips.size();
+    });
+    advance.start(250);
+    QTest::qWait(3500);
+    advance.stop();
+    ASSERT_GT(firstDuringWait, 0u) << "the wait was seen";
+    EXPECT_GE(lastDuringWait, firstDuringWait + 1) << "ticks went on during the wait";
+    EXPECT_EQ(server.Accepted(), 1) << "and none of them started a second query";
 }
 
 }  // namespace

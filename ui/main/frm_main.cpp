@@ -51,8 +51,10 @@ frmMain::frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clock
     Timer.setSingleShot(true);
     Timer.setTimerType(Qt::PreciseTimer);
     connect(&Timer, &QTimer::timeout, this, [this] {
-        Timer_Timer();
+        // Armed before the work, so the next second still shows while a synchronisation
+        // waits for its server or for the user's answer inside this tick.
         ArmTimer();
+        Timer_Timer();
     });
 }
 
