@@ -5,12 +5,13 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 PACKAGES=(cmake g++ clang-14 libclang-rt-14-dev qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool dbus dbus-x11 faketime xinetd imagemagick)
+          xvfb xauth xdotool dbus dbus-x11 faketime xinetd imagemagick
+          dpkg-dev file lintian appstream desktop-file-utils)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-  $SUDO apt-get update -qq
-  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  $SUDO apt-get -o DPkg::Lock::Timeout=900 update -qq
+  $SUDO apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}"
 fi
