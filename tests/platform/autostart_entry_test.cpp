@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "platform/linux/desktop_entry.h"
@@ -87,6 +89,33 @@ TEST_F(RunKey, ProgramPathsWithReservedCharactersRoundTrip) {
         ASSERT_TRUE(keys.count("Exec"));
         EXPECT_EQ(FirstExecArgument(UnescapeDesktopString(keys.at("Exec"))), path);
     }
+}
+
+// The entries as desktops read them: the freedesktop validator accepts every one written.
+TEST_F(RunKey, WrittenEntriesPassTheDesktopEntryValidator) {
+    const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
+    if (validator.isEmpty()) GTEST_SKIP() << "desktop-file-validate is not installed";
+    const auto validate = [&] {
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(validator, {file_});
+        EXPECT_TRUE(process.waitForFinished(30000));
+        const QString output = QString::fromUtf8(process.readAll());
+        EXPECT_EQ(process.exitCode(), 0) << output.toStdString() << FileText(file_);
+        EXPECT_EQ(output, QString()) << FileText(file_);  // no warnings either
+    };
+    for (const std::string text :
+         {"\"/usr/bin/horavia\"", "/usr/bin/horavia", "\"/opt/Horavia Apps/horavia\"",
+          "\"/home/a b/100%/$HOME/it's \\\"q\\\"/back\\\\slash/horavia\"", "\"/tmp/tab\there\"",
+          ""}) {
+        SCOPED_TRACE(text);
+        ASSERT_TRUE(Write(text));
+        validate();
+    }
+    // Disabled without ever having been enabled: no program at all.
+    ASSERT_TRUE(QFile::remove(file_));
+    ASSERT_TRUE(Write(""));
+    validate();
 }
 
 TEST_F(RunKey, AnEntryEditedByOtherToolsReadsAsItsQuotedProgram) {
