@@ -10,7 +10,7 @@
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
 #include "platform/system_time.h"
-#include "ui/main/program_icon.h"
+#include "ui/main/program_identity.h"
 #include "ui/main/qt_message_box.h"
 #include "ui/tray/frm_ti.h"
 
@@ -19,7 +19,7 @@ namespace horavia {
 int StartProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
-    QApplication::setWindowIcon(ProgramIcon());
+    IdentifyProgram();
 
     QtSettingsStore settings;
     SingleInstance instance(InstanceNameFor(QtSettingsStore::DefaultFolder()));

@@ -60,6 +60,25 @@ TEST(RestoredGeometry, KeptOnTheDesktop) {
     EXPECT_EQ(fresh.top, 100);
 }
 
+TEST(RestoredGeometry, FirstStartOpensInsideTheWorkArea) {
+    // A panel of 32 pixels (480 twips) across the top and one of 48 down the left.
+    const DesktopArea workArea{720, 480, 19200 - 720, 12000 - 480};
+    const WindowGeometry fresh{};  // every key absent: 100 twips each
+    const WindowGeometry first = KeepFirstPlaceInWorkArea(fresh, workArea, false, false);
+    EXPECT_EQ(first.left, 720);
+    EXPECT_EQ(first.top, 480) << "the title bar below the panel, where it can be dragged";
+    // A stored place is the user's: only the desktop rules apply to it.
+    const WindowGeometry stored =
+        KeepFirstPlaceInWorkArea({100, 100, 3000, 900}, workArea, true, true);
+    EXPECT_EQ(stored.left, 100);
+    EXPECT_EQ(stored.top, 100);
+    const WindowGeometry leftOnly = KeepFirstPlaceInWorkArea(fresh, workArea, true, false);
+    EXPECT_EQ(leftOnly.left, 100);
+    EXPECT_EQ(leftOnly.top, 480);
+    // Already inside: unchanged.
+    EXPECT_EQ(KeepFirstPlaceInWorkArea({3000, 2000, 3000, 900}, workArea, false, false).top, 2000);
+}
+
 TEST(RestoredGeometry, DesktopOfSeveralScreens) {
     // A second screen left of the primary one starts at a negative position.
     const DesktopArea desktop{-19200, 0, 38400, 12000};

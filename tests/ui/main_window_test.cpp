@@ -243,5 +243,36 @@ TEST_F(MainWindow, SecondsKeepShowingWhileASynchronisationWaits) {
     EXPECT_EQ(server.Accepted(), 1) << "and none of them started a second query";
 }
 
+// Offscreen windows get a frame of 2 pixels at once; a real window manager's late framing is
+// checked on a real desktop by the end-to-end test.
+TEST(FramePlacement, PutsTheFrameAndFollowsTheUser) {
+    QWidget window(nullptr, Qt::Tool);
+    window.resize(120, 40);
+    FramePlacement placement(window, true, 20);
+    placement.PlaceFrameAt(QPoint(300, 200));
+    window.show();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !placement.IsPlacing(); }, 2000));
+    EXPECT_EQ(window.frameGeometry().topLeft(), QPoint(300, 200));
+    EXPECT_EQ(window.geometry().topLeft(), QPoint(302, 202)) << "the inside, within its frame";
+    EXPECT_EQ(placement.FramePosition(), QPoint(300, 200));
+
+    window.move(500, 400);  // dragged
+    EXPECT_EQ(placement.FramePosition(), QPoint(500, 400));
+    window.hide();
+    EXPECT_EQ(placement.FramePosition(), QPoint(500, 400)) << "kept while hidden";
+}
+
+TEST(FramePlacement, WherePositionsAreUnknownNothingIsMadeUp) {
+    QWidget window(nullptr, Qt::Tool);
+    window.move(10, 20);
+    FramePlacement placement(window, false, 20);
+    placement.PlaceFrameAt(QPoint(300, 200));
+    window.show();
+    EXPECT_EQ(placement.FramePosition(), std::nullopt);
+    EXPECT_FALSE(placement.IsPlacing());
+    EXPECT_EQ(window.pos(), QPoint(10, 20)) << "not moved either";
+    window.hide();
+}
+
 }  // namespace
 }  // namespace horavia

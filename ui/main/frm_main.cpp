@@ -25,13 +25,23 @@ int WholeTwips(double pixels, double twipsPerPixel) {
     return static_cast<int>(std::lround(TwipsFromPixels(pixels, twipsPerPixel)));
 }
 
-DesktopArea VirtualDesktopTwips(double twipsPerPixel) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect r = screen != nullptr ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+DesktopArea AreaTwips(const QRect& r, double twipsPerPixel) {
     const auto t = [twipsPerPixel](int px) {
         return static_cast<float>(TwipsFromPixels(px, twipsPerPixel));
     };
     return {t(r.left()), t(r.top()), t(r.width()), t(r.height())};
+}
+
+QRect VirtualDesktop() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+}
+
+// The desktop less its panels, on the screen the window would open on.
+QRect WorkAreaAt(QPoint topLeft) {
+    const QScreen* screen = QGuiApplication::screenAt(topLeft);
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->availableGeometry() : VirtualDesktop();
 }
 
 }  // namespace
@@ -68,8 +78,15 @@ void frmMain::Form_Load() {
     g.top = static_cast<float>(readers.Lng("WndTop", "100"));
     g.height = static_cast<float>(readers.Lng("WndHeight", "100"));
     const double tpp = TwipsPerPixel(this);
-    g = KeepOnDesktop(g, VirtualDesktopTwips(tpp));
-    move(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp));
+    g = KeepOnDesktop(g, AreaTwips(VirtualDesktop(), tpp));
+    SettingsStore& store = state_.services.settings;
+    const bool leftStored = store.Read(kSettingsApp, kSettingsSection, "WndLeft").has_value();
+    const bool topStored = store.Read(kSettingsApp, kSettingsSection, "WndTop").has_value();
+    if (!leftStored || !topStored) {
+        const QPoint at(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp));
+        g = KeepFirstPlaceInWorkArea(g, AreaTwips(WorkAreaAt(at), tpp), leftStored, topStored);
+    }
+    placement_.PlaceFrameAt(QPoint(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp)));
     SetFixedOuterSize(*this, QSize(PixelsFromTwips(g.width, tpp), PixelsFromTwips(g.height, tpp)));
     Form_Paint();
     setVisible(state_.prefs.ShowWnd);
@@ -172,11 +189,13 @@ void frmMain::keyReleaseEvent(QKeyEvent* event) {
 
 void frmMain::WriteGeometry() {
     const double tpp = TwipsPerPixel(this);
-    const QRect outer = frameGeometry();
+    const QSize outer = frameGeometry().size();
+    // Where the platform cannot tell the position, the stored place is kept as it is.
+    const std::optional<QPoint> place = placement_.FramePosition();
     SettingsStore& store = state_.services.settings;
-    store.Save("WndLeft", std::to_string(WholeTwips(outer.x(), tpp)));
+    if (place) store.Save("WndLeft", std::to_string(WholeTwips(place->x(), tpp)));
     store.Save("WndWidth", std::to_string(WholeTwips(outer.width(), tpp)));
-    store.Save("WndTop", std::to_string(WholeTwips(outer.y(), tpp)));
+    if (place) store.Save("WndTop", std::to_string(WholeTwips(place->y(), tpp)));
     store.Save("WndHeight", std::to_string(WholeTwips(outer.height(), tpp)));
 }
 

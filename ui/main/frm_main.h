@@ -11,6 +11,7 @@
 #include "platform/system_clock_setter.h"
 #include "sync/sync_time.h"
 #include "sync/time_query.h"
+#include "ui/main/frame_placement.h"
 #include "ui/main/main_window_host.h"
 #include "ui/main/main_window_layout.h"
 
@@ -50,6 +51,7 @@ class frmMain : public QWidget {
     void CloseForShutDown();
 
     const ClockPaintLayout& PaintLayout() const { return layout_; }
+    const FramePlacement& Placement() const { return placement_; }
     int LastTickSecond() const { return LastTickSecond_; }
     bool IsSynchronising() const { return synchroniser_.IsRunning(); }
     // True while a query waits for its server (a synchronisation's or a server test's).
@@ -76,6 +78,7 @@ class frmMain : public QWidget {
     TimeQuery WS;  // the connection every time query uses
     TimeSynchroniser synchroniser_;
     QTimer Timer;
+    FramePlacement placement_{*this, WindowPositionsKnown()};
     int LastTickSecond_ = 0;
     ClockPaintLayout layout_;
     bool painted_ = false;

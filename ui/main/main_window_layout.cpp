@@ -36,4 +36,11 @@ WindowGeometry KeepOnDesktop(WindowGeometry g, const DesktopArea& desktop) {
     return g;
 }
 
+WindowGeometry KeepFirstPlaceInWorkArea(WindowGeometry g, const DesktopArea& workArea,
+                                        bool leftStored, bool topStored) {
+    if (!leftStored && g.left < workArea.left) g.left = workArea.left;
+    if (!topStored && g.top < workArea.top) g.top = workArea.top;
+    return g;
+}
+
 }  // namespace horavia

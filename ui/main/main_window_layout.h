@@ -59,4 +59,10 @@ struct DesktopArea {
 // larger than the desktop may then start off its near edge; nothing more is corrected).
 WindowGeometry KeepOnDesktop(WindowGeometry g, const DesktopArea& desktop);
 
+// A window with no stored place (a first start) opens inside the work area, the desktop less
+// its panels: its title bar never starts above the work area's top, where it could not be
+// dragged, nor its frame left of the work area. A stored place is left to KeepOnDesktop.
+WindowGeometry KeepFirstPlaceInWorkArea(WindowGeometry g, const DesktopArea& workArea,
+                                        bool leftStored, bool topStored);
+
 }  // namespace horavia

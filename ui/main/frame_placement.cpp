@@ -1,0 +1,99 @@
+#include "ui/main/frame_placement.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QWidget>
+
+namespace horavia {
+
+namespace {
+
+// A window manager that keeps refusing the place has the last word.
+constexpr int kMaxCorrections = 3;
+
+}  // namespace
+
+bool WindowPositionsKnown() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+FramePlacement::FramePlacement(QWidget& window, bool positionsKnown, int frameWaitMs)
+    : QObject(&window), window_(window), positionsKnown_(positionsKnown) {
+    wait_.setSingleShot(true);
+    wait_.setInterval(frameWaitMs);
+    connect(&wait_, &QTimer::timeout, this, [this] { EndPlacing(); });
+    window_.installEventFilter(this);
+}
+
+void FramePlacement::PlaceFrameAt(QPoint frameTopLeft) {
+    if (!positionsKnown_) return;
+    place_ = frameTopLeft;
+    // Before the native window exists Qt takes this as the frame's place; afterwards it moves
+    // the inside by the frame it knows.
+    window_.move(place_);
+    if (window_.isVisible()) {
+        placing_ = true;
+        corrections_ = 0;
+        wait_.start();
+    }
+}
+
+std::optional<QPoint> FramePlacement::FramePosition() const {
+    if (!positionsKnown_) return std::nullopt;
+    return place_;
+}
+
+bool FramePlacement::IsFramed() const {
+    return window_.frameGeometry() != window_.geometry();
+}
+
+void FramePlacement::CheckPlace() {
+    if (!IsFramed()) return;  // not yet: the window manager has not framed the window
+    const QPoint frame = window_.frameGeometry().topLeft();
+    if (frame == place_) {
+        EndPlacing();
+        return;
+    }
+    if (corrections_ >= kMaxCorrections) return;
+    ++corrections_;
+    window_.move(place_);
+}
+
+void FramePlacement::EndPlacing() {
+    wait_.stop();
+    placing_ = false;
+    // Where a window manager refused the place (or placed a window it does not frame), its
+    // own choice is the place from now on.
+    if (window_.isVisible()) place_ = window_.frameGeometry().topLeft();
+}
+
+bool FramePlacement::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != &window_ || !positionsKnown_) return false;
+    switch (event->type()) {
+        case QEvent::Show:
+            // Shown again after a hide: the frame goes back where it was.
+            placing_ = true;
+            corrections_ = 0;
+            wait_.start();
+            CheckPlace();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (!window_.isVisible()) break;
+            if (placing_) {
+                CheckPlace();
+            } else if (event->type() == QEvent::Move) {
+                place_ = window_.frameGeometry().topLeft();  // the user dragged the window
+            }
+            break;
+        case QEvent::Hide:
+            wait_.stop();
+            placing_ = false;
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+}  // namespace horavia

@@ -1,0 +1,60 @@
+// Puts a top-level window's frame (title bar and border included) exactly where it was asked to
+// go, and remembers where the frame really is, so that a place saved at exit and restored at
+// the next start is the same place on any window manager and without one.
+//
+// On X11 the frame is only known once the window manager has framed the shown window; a resize
+// before that (the window fits itself to its clocks) makes Qt place the inside, not the frame,
+// at the asked position. So after every show the frame is checked as soon as it is known and
+// the window moved once more if it is off.
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QTimer>
+#include <optional>
+
+class QWidget;
+
+namespace horavia {
+
+// False where the platform can neither report nor set a window's position (Wayland): there
+// every position Qt reports is made up.
+bool WindowPositionsKnown();
+
+class FramePlacement : public QObject {
+    Q_OBJECT
+
+  public:
+    // A window manager frames a new window within milliseconds; without one the frame never
+    // comes and the window's inside is its frame.
+    static constexpr int kFrameWaitMs = 2000;
+
+    // positionsKnown: see WindowPositionsKnown(); when false nothing is placed or reported.
+    // frameWaitMs: how long after a show the frame is waited for.
+    FramePlacement(QWidget& window, bool positionsKnown, int frameWaitMs = kFrameWaitMs);
+
+    // Where the frame's top-left corner goes: at once, and again whenever the window is shown.
+    void PlaceFrameAt(QPoint frameTopLeft);
+    // Where the frame is: as last seen while shown, else where it was put. Nothing where
+    // positions are not known.
+    std::optional<QPoint> FramePosition() const;
+    // True from a show until the frame has been seen at its place (or the wait has ended).
+    bool IsPlacing() const { return placing_; }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool IsFramed() const;
+    void CheckPlace();
+    void EndPlacing();
+
+    QWidget& window_;
+    const bool positionsKnown_;
+    QPoint place_;
+    bool placing_ = false;
+    int corrections_ = 0;
+    QTimer wait_;  // ends the wait for a frame that never comes (no window manager)
+};
+
+}  // namespace horavia
