@@ -105,6 +105,40 @@ TEST(TrayMessages, ActivationsStandForTheMouseMessages) {
     EXPECT_EQ(DecodeTrayMessage(0x200, false), TrayCommand::None);
 }
 
+TEST(TrayClicks, ActivationsWithinTheIntervalMakeADoubleClick) {
+    using R = QSystemTrayIcon::ActivationReason;
+    struct Step {
+        R reason;
+        qint64 atMs;
+        int message;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+    };
+    const R click = QSystemTrayIcon::Trigger;
+    const std::vector<Case> cases{
+        {"single", {{click, 1000, 0x202}}},
+        {"double", {{click, 1000, 0x202}, {click, 1080, 0x203}}},
+        {"slow double", {{click, 1000, 0x202}, {click, 1400, 0x202}, {click, 1500, 0x203}}},
+        {"triple: the third starts a new pair",
+         {{click, 1000, 0x202}, {click, 1100, 0x203}, {click, 1200, 0x202}, {click, 1300, 0x203}}},
+        {"a right click between two clicks",
+         {{click, 1000, 0x202}, {QSystemTrayIcon::Context, 1050, 0x205}, {click, 1100, 0x202}}},
+        // Where the platform reports the double click itself, it passes as it is and the
+        // click after it is a click again.
+        {"double click reported by the platform",
+         {{click, 1000, 0x202}, {QSystemTrayIcon::DoubleClick, 1100, 0x203}, {click, 1200, 0x202}}},
+    };
+    for (const Case& c : cases) {
+        TrayClicks clicks;
+        for (const Step& step : c.steps) {
+            EXPECT_EQ(clicks.MessageFor(step.reason, step.atMs, 400), step.message)
+                << c.name << " at " << step.atMs;
+        }
+    }
+}
+
 TEST(TrayTip, FieldHoldsAtMost127Characters) {
     EXPECT_EQ(TrayTipField("Horavia"), QStringLiteral("Horavia"));
     EXPECT_EQ(TrayTipField(std::string(127, 'a')).size(), 127);

@@ -1,7 +1,9 @@
 // The tray form: start-up and shut-down in order, the menu, the icon's clicks.
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
 #include <QPointer>
+#include <QStyleHints>
 #include <QTest>
 
 #include "fake_time_server.h"
@@ -23,6 +25,7 @@ class TrayForm : public ::testing::Test, public testing::TestServices {
         options.openHelp = [this] { ++helpOpened; };
         options.notificationAreaAvailable = [this] { return trayAvailable; };
         options.fatalExit = [] { ADD_FAILURE() << "the program would end"; };
+        options.clickClockMs = [this] { return clickNowMs; };
         tray = std::make_unique<frmTI>(state, clockSetter, options);
         QObject::connect(tray.get(), &frmTI::programEnded, [this] { ++ended; });
         loaded = tray->Form_Load();
@@ -43,6 +46,7 @@ class TrayForm : public ::testing::Test, public testing::TestServices {
     bool trayAvailable = true;
     int helpOpened = 0;
     int ended = 0;
+    qint64 clickNowMs = 10000;
 };
 
 TEST_F(TrayForm, StartUpRunsInOrder) {
@@ -96,6 +100,8 @@ TEST_F(TrayForm, MenuItemsAndShowHideCaptions) {
     frmTI& ti = Start();
     EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "&Hide", "Sync Now!", "-", "&Help",
                                        "-", "E&xit"}));
+    EXPECT_EQ(ti.Tray().ContextMenu(), &ti.mnuPopup)
+        << "the notification area shows the same menu, captions and all";
     ti.mnuPopupShow->trigger();
     EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
     EXPECT_FALSE(MainVisible());
@@ -193,6 +199,44 @@ TEST_F(TrayForm, IconClicksWithSingleClick) {
     EXPECT_FALSE(MainVisible()) << "the double click does nothing more";
     ti.Form_MouseMove(kTrayLeftButtonUp);
     EXPECT_TRUE(MainVisible());
+}
+
+// Notification areas over D-Bus report each click as one activation.
+TEST_F(TrayForm, ActivationsMakeDoubleClicksWithinTheDesktopsInterval) {
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    frmTI& ti = Start();
+    const auto click = [&](int afterMs) {
+        clickNowMs += afterMs;
+        ti.TrayActivated(QSystemTrayIcon::Trigger);
+    };
+    click(0);  // single: brings the window forward, shows or hides nothing
+    EXPECT_TRUE(MainVisible());
+    click(interval + 100);  // a second click only after the interval: single again
+    EXPECT_TRUE(MainVisible()) << "slow double click";
+    click(interval + 100);
+    click(80);
+    EXPECT_FALSE(MainVisible()) << "double click hides";
+    EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
+    click(interval + 100);
+    click(80);
+    EXPECT_TRUE(MainVisible()) << "and shows again";
+    ti.TrayActivated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(ti.mnuPopup.isVisible());
+    EXPECT_EQ(ti.mnuPopup.defaultAction(), nullptr);
+    ti.mnuPopup.hide();
+}
+
+TEST_F(TrayForm, ActivationsWithSingleClickEachShowOrHide) {
+    store.Save("SingleClick", "True");
+    frmTI& ti = Start();
+    ti.TrayActivated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(MainVisible()) << "a click hides";
+    clickNowMs += 80;
+    ti.TrayActivated(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(MainVisible()) << "the double click's second click does nothing more";
+    clickNowMs += QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100;
+    ti.TrayActivated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(MainVisible()) << "a later click shows";
 }
 
 TEST_F(TrayForm, SetupTakesTheWindowOutOfTheTopBandOnce) {

@@ -1,11 +1,13 @@
 #include "ui/tray/frm_ti.h"
 
+#include <QGuiApplication>
+#include <QStyleHints>
+
 #include "ui/convert/frm_convert.h"
 #include "ui/editor/frm_edit.h"
 #include "ui/main/help_page.h"
 #include "ui/main/program_icon.h"
 #include "ui/setup/frm_setup.h"
-#include "ui/tray/tray_message.h"
 
 namespace horavia {
 
@@ -26,9 +28,9 @@ void BringToFront(QWidget* window) {
 frmTI::frmTI(AppState& state, SystemClockSetter& clockSetter, TrayFormOptions options)
     : state_(state), clockSetter_(clockSetter), options_(std::move(options)) {
     CreateMenu();
-    connect(&tray_, &TrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        Form_MouseMove(TrayMessageOf(reason));
-    });
+    tray_.SetContextMenu(&mnuPopup);
+    clickClock_.start();
+    connect(&tray_, &TrayIcon::activated, this, &frmTI::TrayActivated);
 }
 
 frmTI::~frmTI() {
@@ -107,6 +109,12 @@ frmMain* frmTI::EnsureMainWindow() {
         main_->Form_Load();
     }
     return main_.data();
+}
+
+void frmTI::TrayActivated(QSystemTrayIcon::ActivationReason reason) {
+    const qint64 now = options_.clickClockMs ? options_.clickClockMs() : clickClock_.elapsed();
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    Form_MouseMove(clicks_.MessageFor(reason, now, interval));
 }
 
 void frmTI::Form_MouseMove(int message) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QObject>
@@ -19,6 +20,7 @@
 #include "ui/main/window_visibility.h"
 #include "ui/setup/setup_host.h"
 #include "ui/tray/mdl_tray_icon.h"
+#include "ui/tray/tray_message.h"
 
 namespace horavia {
 
@@ -33,6 +35,8 @@ struct TrayFormOptions {
     std::function<void()> fatalExit;                  // empty: end the process at once
     // Creates the converter window on first use of "&Convert"; empty: the program's own.
     std::function<QWidget*()> createConverter;
+    // A steady clock in milliseconds for telling double clicks on the icon; empty: the real one.
+    std::function<qint64()> clickClockMs;
 };
 
 class frmTI : public QObject,
@@ -54,6 +58,8 @@ class frmTI : public QObject,
 
     // A tray icon action, as its message number.
     void Form_MouseMove(int message);
+    // An activation of the icon as the platform reports it, turned into its message.
+    void TrayActivated(QSystemTrayIcon::ActivationReason reason);
     // Brings forward the first visible of: clock editor, setup dialog, converter, main window.
     bool ForceForeground();
     QWidget* ForegroundCandidate() const;
@@ -140,6 +146,8 @@ class frmTI : public QObject,
     TrayIcon tray_;
     MainWindowQuery serverQuery_{*this};
     MemoryClockRows rowsAfterSetup_;  // the display order once the setup dialog is gone
+    TrayClicks clicks_;
+    QElapsedTimer clickClock_;
     bool unloaded_ = false;
 };
 

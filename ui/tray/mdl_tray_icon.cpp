@@ -32,6 +32,7 @@ void TrayIcon::TrayAdd(const std::string& tip, const QIcon& icon) {
     }
     icon_->setIcon(icon);
     icon_->setToolTip(TrayTipField(tip));
+    if (menu_) icon_->setContextMenu(menu_);
     icon_->show();
 }
 
@@ -51,8 +52,17 @@ void TrayIcon::TrayHook() {
     hooked_ = true;
 }
 
+void TrayIcon::SetContextMenu(QMenu* menu) {
+    menu_ = menu;
+    if (icon_) icon_->setContextMenu(menu);
+}
+
 bool TrayIcon::IsAdded() const {
     return icon_ != nullptr && icon_->isVisible();
+}
+
+QMenu* TrayIcon::ContextMenu() const {
+    return icon_ ? icon_->contextMenu() : menu_.data();
 }
 
 QString TrayIcon::Tip() const {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QIcon>
+#include <QMenu>
 #include <QObject>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <memory>
 #include <string>
@@ -31,8 +33,13 @@ class TrayIcon : public QObject {
     // Routes the icon's clicks to `activated`. Adding the icon again when the notification
     // area is re-created is done by the platform's own tray support.
     void TrayHook();
+    // The menu the notification area shows on a right click by itself: hosts that show an
+    // item's menu read it over D-Bus and never ask the program. Its captions follow the menu.
+    void SetContextMenu(QMenu* menu);
 
     bool IsAdded() const;
+    // The menu the icon carries (its own context menu once the icon exists).
+    QMenu* ContextMenu() const;
     QString Tip() const;
     static bool IsNotificationAreaAvailable();
 
@@ -41,6 +48,7 @@ class TrayIcon : public QObject {
 
   private:
     std::unique_ptr<QSystemTrayIcon> icon_;
+    QPointer<QMenu> menu_;
     bool hooked_ = false;
 };
 

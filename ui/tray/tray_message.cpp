@@ -31,3 +31,22 @@ TrayCommand DecodeTrayMessage(int message, bool singleClick) {
 }
 
 }  // namespace horavia
+
+namespace horavia {
+
+int TrayClicks::MessageFor(QSystemTrayIcon::ActivationReason reason, qint64 nowMs, int intervalMs) {
+    const int message = TrayMessageOf(reason);
+    if (message != kTrayLeftButtonUp) {
+        // A double click reported by the platform, or another button: no pair is pending.
+        firstClickMs_.reset();
+        return message;
+    }
+    if (firstClickMs_ && nowMs - *firstClickMs_ < intervalMs) {
+        firstClickMs_.reset();  // a third click starts a new pair
+        return kTrayLeftDoubleClick;
+    }
+    firstClickMs_ = nowMs;
+    return kTrayLeftButtonUp;
+}
+
+}  // namespace horavia

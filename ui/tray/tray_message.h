@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QSystemTrayIcon>
+#include <QtGlobal>
+#include <optional>
 
 namespace horavia {
 
@@ -18,5 +20,18 @@ int TrayMessageOf(QSystemTrayIcon::ActivationReason reason);
 // window); a double click shows or hides it unless SingleClick already did; a right click
 // opens the menu.
 TrayCommand DecodeTrayMessage(int message, bool singleClick);
+
+// Notification areas that speak D-Bus report every left click as one activation and never a
+// double click. Of two activations within the desktop's double-click interval the first is
+// the left button's release and the second the double click, as they arrive where the
+// platform reports double clicks itself (where it does, its report passes unchanged).
+class TrayClicks {
+  public:
+    // nowMs: a steady clock; intervalMs: the desktop's double-click interval.
+    int MessageFor(QSystemTrayIcon::ActivationReason reason, qint64 nowMs, int intervalMs);
+
+  private:
+    std::optional<qint64> firstClickMs_;  // a click that a second one may make a double click
+};
 
 }  // namespace horavia
