@@ -34,6 +34,7 @@ int StartProgram(int argc, char** argv) {
     LinuxSystemClockSetter clockSetter(localZone);
 
     frmTI tray(state, clockSetter);
+    messages.SetTopmostWindow([&tray] { return tray.TopmostClockWindow(); });
     if (!tray.Form_Load()) return 1;
 
     // However the program is asked to end, the same shut-down runs once and nothing is lost.

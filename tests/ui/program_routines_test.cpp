@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -55,6 +56,39 @@ TEST(HelpPage, WrittenOutOfTheProgramAndKeptCurrent) {
     EXPECT_EQ(WriteHelpPage(folder.path()), path);
     ASSERT_TRUE(page.open(QIODevice::ReadOnly));
     EXPECT_EQ(page.readAll(), text);
+}
+
+TEST(HelpPage, WithoutABrowserAMessageNamesTheFile) {
+    QTemporaryDir folder;
+    testing::RecordingMessages messages;
+    QUrl asked;
+    EXPECT_FALSE(OpenHelpWith(messages, folder.path(), [&](const QUrl& url) {
+        asked = url;
+        return false;  // no browser could be started
+    }));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    const std::string path = QDir::toNativeSeparators(asked.toLocalFile()).toStdString();
+    EXPECT_EQ(asked.fragment(), QStringLiteral("contents"));
+    EXPECT_NE(messages.shown[0].text.find(path), std::string::npos) << messages.shown[0].text;
+    EXPECT_EQ(messages.shown[0].title, "Horavia");
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
+
+    // A browser that starts: nothing to say.
+    EXPECT_TRUE(OpenHelpWith(messages, folder.path(), [](const QUrl&) { return true; }));
+    EXPECT_EQ(messages.shown.size(), 1u);
+
+    // A folder the page cannot be written into is named, and no browser is asked.
+    QFile blocker(folder.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString unwritable = folder.filePath(QStringLiteral("file/help"));
+    bool browserAsked = false;
+    EXPECT_FALSE(
+        OpenHelpWith(messages, unwritable, [&](const QUrl&) { return browserAsked = true; }));
+    EXPECT_FALSE(browserAsked);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_NE(messages.shown[1].text.find(QDir::toNativeSeparators(unwritable).toStdString()),
+              std::string::npos);
 }
 
 }  // namespace

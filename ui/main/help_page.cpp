@@ -15,6 +15,18 @@ namespace {
 constexpr const char* kHelpResource = ":/help/horavia.html";
 constexpr const char* kHelpFileName = "horavia-help.html";
 
+constexpr const char* kNoBrowser =
+    "No web browser could be started to show the help.\r\n"
+    "The help is in this file:\r\n";
+constexpr const char* kHelpNotWritten = "The help page could not be written into the folder\r\n";
+
+QUrl ContentsUrlOf(const QString& path) {
+    if (path.isEmpty()) return {};
+    QUrl url = QUrl::fromLocalFile(path);
+    url.setFragment(QStringLiteral("contents"));
+    return url;
+}
+
 QString HelpFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (folder.isEmpty()) folder = QDir::tempPath();
@@ -41,16 +53,26 @@ QString WriteHelpPage(const QString& folder) {
 }
 
 QUrl HelpContentsUrl() {
-    const QString path = WriteHelpPage(HelpFolder());
-    if (path.isEmpty()) return {};
-    QUrl url = QUrl::fromLocalFile(path);
-    url.setFragment(QStringLiteral("contents"));
-    return url;
+    return ContentsUrlOf(WriteHelpPage(HelpFolder()));
 }
 
-void OpenHelp() {
-    const QUrl url = HelpContentsUrl();
-    if (url.isValid()) QDesktopServices::openUrl(url);
+bool OpenHelpWith(MessageBoxPort& messages, const QString& folder,
+                  const std::function<bool(const QUrl&)>& openUrl) {
+    const QString path = WriteHelpPage(folder);
+    if (path.isEmpty()) {
+        messages.Show(std::string(kHelpNotWritten) + QDir::toNativeSeparators(folder).toStdString(),
+                      kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return false;
+    }
+    if (openUrl(ContentsUrlOf(path))) return true;
+    messages.Show(std::string(kNoBrowser) + QDir::toNativeSeparators(path).toStdString(), kAppTitle,
+                  MsgButtons::Ok, MsgIcon::Exclamation);
+    return false;
+}
+
+void OpenHelp(MessageBoxPort& messages) {
+    OpenHelpWith(messages, HelpFolder(),
+                 [](const QUrl& url) { return QDesktopServices::openUrl(url); });
 }
 
 }  // namespace horavia

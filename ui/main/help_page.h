@@ -3,6 +3,9 @@
 
 #include <QString>
 #include <QUrl>
+#include <functional>
+
+#include "model/services.h"
 
 namespace horavia {
 
@@ -13,7 +16,12 @@ QString WriteHelpPage(const QString& folder);
 // The page, at its table of contents; empty when the page cannot be written.
 QUrl HelpContentsUrl();
 
-// Opens the help at its contents. Failure is the browser's to report.
-void OpenHelp();
+// Opens the help at its contents with openUrl. When the page cannot be written or no browser
+// can be started, a message box says so and names the help file. True when it was opened.
+bool OpenHelpWith(MessageBoxPort& messages, const QString& folder,
+                  const std::function<bool(const QUrl&)>& openUrl);
+
+// The same in the user's browser, with the page in the user's cache folder.
+void OpenHelp(MessageBoxPort& messages);
 
 }  // namespace horavia

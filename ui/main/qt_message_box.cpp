@@ -1,6 +1,20 @@
 #include "ui/main/qt_message_box.h"
 
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+
 namespace horavia {
+
+namespace {
+
+bool IsOrdinaryWindow(const QWidget* w) {
+    if (w == nullptr || !w->isVisible()) return false;
+    const Qt::WindowType type = w->windowType();
+    return type != Qt::Popup && type != Qt::ToolTip && type != Qt::SplashScreen;
+}
+
+}  // namespace
 
 QMessageBox::Icon QtIconOf(MsgIcon icon) {
     switch (icon) {
@@ -18,23 +32,53 @@ QMessageBox::Icon QtIconOf(MsgIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+bool AnyWindowKeptOnTop() {
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget* w : windows) {
+        if (IsOrdinaryWindow(w) && w->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) return true;
+    }
+    return false;
+}
+
+void QtMessageBoxes::SetTopmostWindow(std::function<QWidget*()> topmostWindow) {
+    topmostWindow_ = std::move(topmostWindow);
+}
+
+QWidget* QtMessageBoxes::OwnerNow() const {
+    QWidget* owner = QApplication::activeModalWidget();
+    if (!IsOrdinaryWindow(owner)) owner = QApplication::activeWindow();
+    if (IsOrdinaryWindow(owner)) return owner;
+    owner = topmostWindow_ ? topmostWindow_() : nullptr;
+    return IsOrdinaryWindow(owner) ? owner : nullptr;
+}
+
 MsgAnswer QtMessageBoxes::Show(const std::string& text, const std::string& title,
                                MsgButtons buttons, MsgIcon icon) {
     // Messages join their lines with CR LF; Qt wants plain line feeds.
     QString body = QString::fromStdString(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QtIconOf(icon), QString::fromStdString(title), body);
-    box.setTextFormat(Qt::PlainText);
+    // On the heap: the owner may be closed (and delete its children) while the box waits.
+    QPointer<QMessageBox> box = new QMessageBox(QtIconOf(icon), QString::fromStdString(title), body,
+                                                QMessageBox::NoButton, OwnerNow());
+    box->setTextFormat(Qt::PlainText);
     if (buttons == MsgButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
     } else {
-        box.setStandardButtons(QMessageBox::Ok);
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    const int answer = box.exec();
+    // Never below a clock window kept on top, where it would look like a hang.
+    if (AnyWindowKeptOnTop()) box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QTimer::singleShot(0, box, [box] {
+        box->raise();
+        box->activateWindow();
+    });
+    const int answer = box->exec();
+    const bool yes = box && answer == QMessageBox::Yes;
+    delete box.data();
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
-    return answer == QMessageBox::Yes ? MsgAnswer::Yes : MsgAnswer::No;
+    return yes ? MsgAnswer::Yes : MsgAnswer::No;
 }
 
 }  // namespace horavia

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <functional>
 
 #include "model/services.h"
 
@@ -9,10 +10,26 @@ namespace horavia {
 
 class QtMessageBoxes : public MessageBoxPort {
   public:
+    // topmostWindow: the window a box belongs to when no window of the program asks (the
+    // active one); may return nullptr.
+    void SetTopmostWindow(std::function<QWidget*()> topmostWindow);
+
+    // The box belongs to the window that asks (the program's active window) or else to the
+    // topmost clock window: it opens above it, stays above windows kept on top while one of
+    // the program's windows is, and takes the focus.
     MsgAnswer Show(const std::string& text, const std::string& title, MsgButtons buttons,
                    MsgIcon icon) override;
+
+    // The window a box opened now would belong to.
+    QWidget* OwnerNow() const;
+
+  private:
+    std::function<QWidget*()> topmostWindow_;
 };
 
 QMessageBox::Icon QtIconOf(MsgIcon icon);
+
+// True while a shown window of the program is kept above other windows.
+bool AnyWindowKeptOnTop();
 
 }  // namespace horavia

@@ -139,7 +139,7 @@ void frmSetup::cmdClose_Click() {
 }
 
 void frmSetup::cmdHelp_Click() {
-    OpenHelp();
+    OpenHelp(state_.services.messages);
 }
 
 void frmSetup::Form_QueryUnload(bool& cancel, bool fromCloseBox) {

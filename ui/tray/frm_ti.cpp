@@ -142,6 +142,11 @@ QWidget* frmTI::ForegroundCandidate() const {
     return nullptr;
 }
 
+QWidget* frmTI::TopmostClockWindow() const {
+    if (main_ && main_->isVisible()) return main_.data();
+    return ForegroundCandidate();
+}
+
 bool frmTI::ForceForeground() {
     QWidget* window = ForegroundCandidate();
     if (window == nullptr) return false;
@@ -192,7 +197,7 @@ void frmTI::mnuPopupHelp_Click() {
     if (options_.openHelp) {
         options_.openHelp();
     } else {
-        OpenHelp();
+        OpenHelp(state_.services.messages);
     }
 }
 

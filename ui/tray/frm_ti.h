@@ -63,6 +63,9 @@ class frmTI : public QObject,
     // Brings forward the first visible of: clock editor, setup dialog, converter, main window.
     bool ForceForeground();
     QWidget* ForegroundCandidate() const;
+    // The window a message box belongs to when no window of the program asks: the main window
+    // when it shows, else the first visible of the windows ForceForeground would choose.
+    QWidget* TopmostClockWindow() const;
     // Another start of the program asked for this one: show what there is to show.
     void BringForward();
 
