@@ -5,8 +5,9 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 PACKAGES=(cmake g++ clang-14 libclang-rt-14-dev qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool dbus dbus-x11 faketime xinetd imagemagick
-          dpkg-dev file lintian appstream desktop-file-utils)
+          xvfb xauth xdotool x11-utils dbus dbus-x11 faketime xinetd imagemagick
+          dpkg-dev file lintian appstream desktop-file-utils
+          openbox lxqt-panel weston qt6-wayland)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,0 +1,306 @@
+#!/usr/bin/env bash
+# The program on a real desktop: Xvfb, then the openbox window manager and lxqt-panel's
+# notification area (a real StatusNotifierWatcher and host), under a private session bus.
+# Checks that the window's frame stays where it was over starts and stops, without and with a
+# window manager; that a first start puts the title bar on screen; the icon's menu as the
+# notification area reads it over D-Bus (captions, Hide/Show); that two activations make a
+# double click; that a right click on the icon in the panel opens the menu; and that a message
+# box opens above the window kept on top and takes the focus.
+# Usage: desktop_e2e_test.sh HORAVIA. Exits 77 (skipped) when a tool is missing.
+# With HORAVIA_E2E_SHOTS=FOLDER the screenshots are kept there.
+set -u
+HORAVIA=$1
+
+if [ "${2:-}" != "--inside" ]; then
+  for tool in Xvfb openbox lxqt-panel dbus-run-session dbus-send xdotool xwininfo xprop import \
+              convert; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+  WORK=$(mktemp -d)
+  trap 'kill "$XVFB" 2>/dev/null; wait "$XVFB" 2>/dev/null; rm -rf "$WORK"' EXIT
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  XVFB=$!
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
+  [ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
+  export DISPLAY=":$(head -n1 "$WORK/display")"
+  dbus-run-session -- bash "$0" "$HORAVIA" --inside "$WORK"
+  exit $?
+fi
+
+WORK=$3
+LOG="$WORK/horavia.log"
+fail() {
+  echo "FAIL: $*"
+  [ -f "$LOG" ] && tail -n 20 "$LOG"
+  exit 1
+}
+# wait_for SECONDS COMMAND...: true once the command succeeds.
+wait_for() {
+  local tries=$(($1 * 10)); shift
+  for _ in $(seq "$tries"); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+  return 1
+}
+shot() {
+  import -window root "$WORK/$1.png"
+  if [ -n "${HORAVIA_E2E_SHOTS:-}" ]; then mkdir -p "$HORAVIA_E2E_SHOTS" && cp "$WORK/$1.png" "$HORAVIA_E2E_SHOTS/"; fi
+}
+
+mkdir -m 700 "$WORK/runtime" "$WORK/no-browser"
+export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config" XDG_CACHE_HOME="$WORK/cache"
+export QT_QPA_PLATFORM=xcb  # the real display, whatever the test run set
+unset BROWSER DEFAULT_BROWSER
+SETTINGS="$XDG_CONFIG_HOME/Horavia"
+INI="$SETTINGS/Horavia 2.0.ini"
+PROGRAM="" OPENBOX="" PANEL=""
+trap 'kill $PROGRAM $PANEL $OPENBOX 2>/dev/null' EXIT
+
+# --- The program, its window and its settings ---
+start_program() {
+  "$@" "$HORAVIA" >>"$LOG" 2>&1 &
+  PROGRAM=$!
+  wait_for 20 program_window || fail "no window titled Horavia"
+  WINDOW=$(program_window | head -n1)
+}
+program_window() { xdotool search --onlyvisible --pid "$PROGRAM" --name '^Horavia$'; }
+stop_program() {
+  kill -TERM "$PROGRAM"
+  wait "$PROGRAM"
+  local rc=$?
+  PROGRAM=""
+  [ "$rc" -eq 0 ] || fail "exit code $rc after SIGTERM"
+}
+stored() { sed -n "s/^$1=\"\\{0,1\\}\\(-\\{0,1\\}[0-9]*\\)\"\\{0,1\\}\$/\\1/p" "$INI"; }
+store_place() {
+  mkdir -p "$SETTINGS"
+  printf '[Settings]\nWndLeft=%s\nWndTop=%s\n%s' "$1" "$2" "${3:-}" >"$INI"
+}
+# The frame's top-left corner: the inside's position less the frame the window manager drew.
+frame_of() {
+  local x y extents left top
+  x=$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print $4 }')
+  y=$(xwininfo -id "$1" | awk '/Absolute upper-left Y/ { print $4 }')
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= //p' | tr -d ' ')
+  left=$(echo "${extents:-0,0,0,0}" | cut -d, -f1)
+  top=$(echo "${extents:-0,0,0,0}" | cut -d, -f3)
+  echo "$((x - left)) $((y - top))"
+}
+# The frame once it has stopped moving (the window manager frames, the program corrects).
+settled_frame() {
+  local before="" now
+  for _ in $(seq 50); do
+    sleep 0.2
+    now=$(frame_of "$1")
+    [ "$now" = "$before" ] && { echo "$now"; return; }
+    before=$now
+  done
+  echo "$now"
+}
+near() { local d=$(($1 - $2)); [ "${d#-}" -le "$3" ]; }
+# Starts and stops three times; the frame must come back within 1 pixel each time.
+check_place_kept() {
+  local host=$1 first="" frame
+  for n in 1 2 3; do
+    start_program
+    frame=$(settled_frame "$WINDOW")
+    echo "$host, start $n: frame at $frame"
+    stop_program
+    [ -z "$first" ] && first=$frame
+    near "${frame% *}" "${first% *}" 1 && near "${frame#* }" "${first#* }" 1 ||
+      fail "$host: the frame moved from $first to $frame"
+  done
+  FRAME=$first
+}
+
+# --- Without a window manager ---
+store_place 6000 4500
+check_place_kept "no window manager"
+[ "$FRAME" = "400 300" ] || fail "the frame opened at $FRAME, not at 6000/4500 twips"
+[ "$(stored WndLeft) $(stored WndTop)" = "6000 4500" ] || fail "the place was stored as $(stored WndLeft)/$(stored WndTop)"
+
+# --- openbox and lxqt-panel's notification area ---
+mkdir -p "$XDG_CONFIG_HOME/lxqt"
+cat >"$XDG_CONFIG_HOME/lxqt/panel.conf" <<'EOF'
+panels=panel1
+
+[panel1]
+plugins=statusnotifier
+position=Bottom
+desktop=0
+panelSize=32
+iconSize=22
+
+[statusnotifier]
+alignment=Right
+type=statusnotifier
+EOF
+openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+OPENBOX=$!
+wait_for 10 xprop -root -notype _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
+wait_for 10 wm_ready || fail "openbox did not take the screen"
+lxqt-panel >"$WORK/panel.log" 2>&1 &
+PANEL=$!
+watcher_ready() {
+  dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+    org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true
+}
+wait_for 20 watcher_ready || { cat "$WORK/panel.log"; fail "the panel's notification area did not start"; }
+
+store_place 6000 4500
+check_place_kept "openbox"
+[ "$FRAME" = "400 300" ] || fail "openbox: the frame opened at $FRAME, not at 6000/4500 twips"
+[ "$(stored WndLeft) $(stored WndTop)" = "6000 4500" ] || fail "openbox: the place was stored as $(stored WndLeft)/$(stored WndTop)"
+
+# A first start: the title bar on screen, inside the work area, and the same place next time.
+rm -rf "$SETTINGS"
+start_program
+FIRST=$(settled_frame "$WINDOW")
+WORK_TOP=$(xprop -root _NET_WORKAREA | sed -n 's/.*= //p' | cut -d, -f2 | tr -d ' ')
+echo "first start: frame at $FIRST, work area from y=$WORK_TOP"
+[ "${FIRST#* }" -ge "${WORK_TOP:-0}" ] && [ "${FIRST% *}" -ge 0 ] || fail "the title bar is off screen at $FIRST"
+stop_program
+start_program
+AGAIN=$(settled_frame "$WINDOW")
+near "${AGAIN% *}" "${FIRST% *}" 1 && near "${AGAIN#* }" "${FIRST#* }" 1 ||
+  fail "after a first start the frame moved from $FIRST to $AGAIN"
+
+# --- The icon as the notification area sees it ---
+# The icon's service and path, as the panel's watcher lists it for this program.
+program_item() {
+  local entry service pid
+  for entry in $(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher \
+      /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
+      string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems |
+      grep -o '"[^"]*"' | tr -d '"'); do
+    service=${entry%%/*}
+    pid=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+      org.freedesktop.DBus.GetConnectionUnixProcessID "string:$service" 2>/dev/null |
+      awk '/uint32/ { print $2 }')
+    [ "$pid" = "$PROGRAM" ] && { echo "$service /${entry#*/}"; return 0; }
+  done
+  return 1
+}
+wait_for 10 program_item || fail "the icon was not registered with the panel"
+read -r SERVICE ITEM_PATH < <(program_item)
+item_property() {
+  dbus-send --session --print-reply --dest="$SERVICE" "$ITEM_PATH" \
+    org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1" |
+    sed -n '2,$p' | sed -n 's/.*\(object path\|string\) "\(.*\)"/\2/p'
+}
+MENU=$(item_property Menu)
+[ -n "$MENU" ] && [ "$MENU" != "/NO_DBUSMENU" ] || fail "the icon exports no menu ($MENU)"
+[ "$(item_property Id)" = "Horavia" ] && [ "$(item_property Title)" = "Horavia" ] ||
+  fail "the icon is not named Horavia: $(item_property Id) / $(item_property Title)"
+xprop -id "$WINDOW" WM_CLASS | grep -q '"horavia", "Horavia"' || fail "window class: $(xprop -id "$WINDOW" WM_CLASS)"
+
+# The menu as the host reads it: one line per item, "id kind label".
+menu_items() {
+  dbus-send --session --print-reply --dest="$SERVICE" "$MENU" com.canonical.dbusmenu.GetLayout \
+    int32:0 int32:-1 array:string: | awk '
+    /^ +int32 [0-9]+$/ { if (id != "" && id != 0) print id, kind, label; id = $2; kind = "item"; label = ""; next }
+    /string "label"/ { getline; sub(/^[^"]*"/, ""); sub(/"$/, ""); label = $0; next }
+    /string "type"/ { getline; if ($0 ~ /separator/) kind = "separator"; next }
+    END { if (id != "" && id != 0) print id, kind, label }'
+}
+captions() { menu_items | awk '{ $1 = ""; sub(/^ item /, ""); sub(/^ separator$/, "-"); print }' | paste -sd '|'; }
+item_id() { menu_items | awk -v want="$1" '{ id = $1; $1 = $2 = ""; sub(/^  /, ""); if ($0 == want) print id }'; }
+click_item() {
+  dbus-send --session --print-reply --dest="$SERVICE" "$MENU" com.canonical.dbusmenu.Event \
+    "int32:$(item_id "$1")" string:clicked variant:int32:0 uint32:0 >/dev/null
+}
+EXPECTED="_Setup|_Convert|_Hide|Sync Now!|-|_Help|-|E_xit"
+[ "$(captions)" = "$EXPECTED" ] || fail "menu over D-Bus: $(captions), expected $EXPECTED"
+echo "menu over D-Bus: $(captions)"
+
+window_hidden() { ! program_window; }
+xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+xdotool key Escape
+wait_for 5 window_hidden || fail "Escape did not hide the window"
+has_caption() { captions | grep -q "|$1|"; }
+wait_for 5 has_caption "S_how" || fail "after Escape the menu reads $(captions)"
+click_item "S_how"
+wait_for 5 program_window || fail "the menu's S_how did not show the window"
+wait_for 5 has_caption "_Hide" || fail "after showing the menu reads $(captions)"
+
+# Two activations 80 ms apart are a double click: hide, then show again.
+activate() {
+  dbus-send --session --print-reply --dest="$SERVICE" "$ITEM_PATH" \
+    org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
+}
+activate; sleep 0.08; activate
+wait_for 5 window_hidden || fail "two activations did not hide the window"
+sleep 1  # longer than any double-click interval
+activate; sleep 0.08; activate
+wait_for 5 program_window || fail "two activations did not show the window again"
+WINDOW=$(program_window | head -n1)
+AFTER=$(settled_frame "$WINDOW")
+near "${AFTER% *}" "${FIRST% *}" 1 && near "${AFTER#* }" "${FIRST#* }" 1 ||
+  fail "hiding and showing moved the frame from $FIRST to $AFTER"
+stop_program
+echo "stored after hiding and showing: $(stored WndLeft)/$(stored WndTop)"
+
+# --- A right click on the icon in the panel opens the menu ---
+store_place 6000 4500
+start_program
+wait_for 10 program_item || fail "the icon was not registered again"
+sleep 1
+shot panel-before
+PANEL_GEOMETRY=$(xwininfo -id "$(xdotool search --name '^LXQt Panel$' | head -n1)" |
+  awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h "+" x "+" y }')
+# The icon is what is drawn on the otherwise empty panel.
+ICON=$(convert "$WORK/panel-before.png" -crop "$PANEL_GEOMETRY" +repage -trim -format '%w %h %X %Y' info:)
+read -r IW IH IX IY <<<"$ICON"
+PANEL_X=$(echo "$PANEL_GEOMETRY" | cut -d+ -f2)
+PANEL_Y=$(echo "$PANEL_GEOMETRY" | cut -d+ -f3)
+CLICK_X=$((PANEL_X + ${IX#+} + IW / 2))
+CLICK_Y=$((PANEL_Y + ${IY#+} + IH / 2))
+echo "icon in the panel at $CLICK_X,$CLICK_Y"
+panel_menu() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$PANEL" 2>/dev/null); do
+    xwininfo -id "$w" | grep -q '"LXQt Panel"' && continue
+    xwininfo -id "$w" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { exit !(h > 60) }' && { echo "$w"; return 0; }
+  done
+  return 1
+}
+xdotool mousemove "$CLICK_X" "$CLICK_Y" click 3
+wait_for 5 panel_menu || { shot panel-menu-missing; fail "a right click on the icon opened no menu"; }
+sleep 0.5
+shot panel-menu
+MENU_GEOMETRY=$(xwininfo -id "$(panel_menu)" |
+  awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } /Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h "+" x "+" y }')
+brightness() { convert "$1" -crop "$2" +repage -colorspace Gray -format '%[fx:mean]' info:; }
+BEFORE=$(brightness "$WORK/panel-before.png" "$MENU_GEOMETRY")
+OPEN=$(brightness "$WORK/panel-menu.png" "$MENU_GEOMETRY")
+echo "menu at $MENU_GEOMETRY: brightness $BEFORE before, $OPEN open"
+awk -v b="$BEFORE" -v o="$OPEN" 'BEGIN { exit !(o > 0.5 && o - b > 0.3) }' ||
+  fail "the screenshot shows no menu at $MENU_GEOMETRY"
+xdotool key Escape
+stop_program
+
+# --- A message box above the window kept on top ---
+store_place 6000 4500 'AlwaysOnTop="True"'
+start_program env PATH="$WORK/no-browser"  # Help finds no browser and says so
+xprop -id "$WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the window is not kept on top"
+wait_for 10 program_item || fail "the icon was not registered"
+read -r SERVICE ITEM_PATH < <(program_item)
+MENU=$(item_property Menu)
+click_item "_Help"
+message_box() { program_window | grep -v "^$WINDOW\$"; }
+wait_for 10 message_box || fail "no message box for the help"
+BOX=$(message_box | head -n1)
+sleep 0.5
+shot message-box
+printf -v BOX_HEX '0x%x' "$BOX"
+printf -v WINDOW_HEX '0x%x' "$WINDOW"
+xprop -id "$BOX" WM_TRANSIENT_FOR | grep -q "$WINDOW_HEX" || fail "the box does not belong to the clock window"
+xprop -id "$BOX" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the box is not kept on top"
+xprop -root _NET_ACTIVE_WINDOW | grep -q "$BOX_HEX" || fail "the box does not have the focus"
+xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//' | tr ',' '\n' | tr -d ' ' |
+  awk -v box="$BOX_HEX" -v win="$WINDOW_HEX" '$0 == win { w = NR } $0 == box { b = NR } END { exit !(b > w) }' ||
+  fail "the box is stacked below the clock window"
+xdotool key Return  # the box has the focus
+box_gone() { ! message_box; }
+wait_for 5 box_gone || fail "the box did not close"
+stop_program
+echo "passed"
