@@ -282,6 +282,8 @@ stop_program
 store_place 6000 4500 'AlwaysOnTop="True"'
 start_program env PATH="$WORK/no-browser"  # Help finds no browser and says so
 xprop -id "$WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the window is not kept on top"
+ON_TOP=$(settled_frame "$WINDOW")
+[ "$ON_TOP" = "400 300" ] || fail "kept on top, the frame opened at $ON_TOP"
 wait_for 10 program_item || fail "the icon was not registered"
 read -r SERVICE ITEM_PATH < <(program_item)
 MENU=$(item_property Menu)

@@ -118,9 +118,8 @@ TEST(TrayClicks, ActivationsWithinTheIntervalMakeADoubleClick) {
     };
     const R click = QSystemTrayIcon::Trigger;
     const std::vector<Case> cases{
-        {"single", {{click, 1000, 0x202}}},
-        {"double", {{click, 1000, 0x202}, {click, 1080, 0x203}}},
-        {"slow double", {{click, 1000, 0x202}, {click, 1400, 0x202}, {click, 1500, 0x203}}},
+        // Single, double and slow double clicks are followed through the tray form's tests.
+        {"just outside the interval", {{click, 1000, 0x202}, {click, 1400, 0x202}}},
         {"triple: the third starts a new pair",
          {{click, 1000, 0x202}, {click, 1100, 0x203}, {click, 1200, 0x202}, {click, 1300, 0x203}}},
         {"a right click between two clicks",
