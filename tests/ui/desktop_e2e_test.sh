@@ -6,12 +6,13 @@
 # notification area reads it over D-Bus (captions, Hide/Show); that two activations make a
 # double click; that a right click on the icon in the panel opens the menu; and that a message
 # box opens above the window kept on top and takes the focus.
-# Usage: desktop_e2e_test.sh HORAVIA. Exits 77 (skipped) when a tool is missing.
+# Usage: desktop_e2e_test.sh HORAVIA SNI_ACTIVATE. Exits 77 (skipped) when a tool is missing.
 # With HORAVIA_E2E_SHOTS=FOLDER the screenshots are kept there.
 set -u
 HORAVIA=$1
+ACTIVATE=$2
 
-if [ "${2:-}" != "--inside" ]; then
+if [ "${3:-}" != "--inside" ]; then
   for tool in Xvfb openbox lxqt-panel dbus-run-session dbus-send xdotool xwininfo xprop import \
               convert; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
@@ -23,11 +24,11 @@ if [ "${2:-}" != "--inside" ]; then
   for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
   [ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
   export DISPLAY=":$(head -n1 "$WORK/display")"
-  dbus-run-session -- bash "$0" "$HORAVIA" --inside "$WORK"
+  dbus-run-session -- bash "$0" "$HORAVIA" "$ACTIVATE" --inside "$WORK"
   exit $?
 fi
 
-WORK=$3
+WORK=$4
 LOG="$WORK/horavia.log"
 fail() {
   echo "FAIL: $*"
@@ -52,7 +53,7 @@ unset BROWSER DEFAULT_BROWSER
 SETTINGS="$XDG_CONFIG_HOME/Horavia"
 INI="$SETTINGS/Horavia 2.0.ini"
 PROGRAM="" OPENBOX="" PANEL=""
-trap 'kill $PROGRAM $PANEL $OPENBOX 2>/dev/null' EXIT
+trap 'kill $PROGRAM $PANEL $OPENBOX 2>/dev/null; wait' EXIT
 
 # --- The program, its window and its settings ---
 start_program() {
@@ -84,13 +85,16 @@ frame_of() {
   top=$(echo "${extents:-0,0,0,0}" | cut -d, -f3)
   echo "$((x - left)) $((y - top))"
 }
-# The frame once it has stopped moving (the window manager frames, the program corrects).
+# The frame once it has stopped moving (the window manager frames, the program corrects): at
+# the expected place if one is given, else unchanged for a second.
 settled_frame() {
-  local before="" now
-  for _ in $(seq 50); do
-    sleep 0.2
+  local expected=${2:-} before="" now same=0
+  for _ in $(seq 100); do
+    sleep 0.1
     now=$(frame_of "$1")
-    [ "$now" = "$before" ] && { echo "$now"; return; }
+    [ -n "$expected" ] && [ "$now" = "$expected" ] && break
+    if [ "$now" = "$before" ]; then same=$((same + 1)); else same=0; fi
+    [ -z "$expected" ] && [ "$same" -ge 10 ] && break
     before=$now
   done
   echo "$now"
@@ -101,7 +105,7 @@ check_place_kept() {
   local host=$1 first="" frame
   for n in 1 2 3; do
     start_program
-    frame=$(settled_frame "$WINDOW")
+    frame=$(settled_frame "$WINDOW" "${first:-$2}")
     echo "$host, start $n: frame at $frame"
     stop_program
     [ -z "$first" ] && first=$frame
@@ -113,7 +117,7 @@ check_place_kept() {
 
 # --- Without a window manager ---
 store_place 6000 4500
-check_place_kept "no window manager"
+check_place_kept "no window manager" "400 300"
 [ "$FRAME" = "400 300" ] || fail "the frame opened at $FRAME, not at 6000/4500 twips"
 [ "$(stored WndLeft) $(stored WndTop)" = "6000 4500" ] || fail "the place was stored as $(stored WndLeft)/$(stored WndTop)"
 
@@ -147,7 +151,7 @@ watcher_ready() {
 wait_for 20 watcher_ready || { cat "$WORK/panel.log"; fail "the panel's notification area did not start"; }
 
 store_place 6000 4500
-check_place_kept "openbox"
+check_place_kept "openbox" "400 300"
 [ "$FRAME" = "400 300" ] || fail "openbox: the frame opened at $FRAME, not at 6000/4500 twips"
 [ "$(stored WndLeft) $(stored WndTop)" = "6000 4500" ] || fail "openbox: the place was stored as $(stored WndLeft)/$(stored WndTop)"
 
@@ -160,7 +164,7 @@ echo "first start: frame at $FIRST, work area from y=$WORK_TOP"
 [ "${FIRST#* }" -ge "${WORK_TOP:-0}" ] && [ "${FIRST% *}" -ge 0 ] || fail "the title bar is off screen at $FIRST"
 stop_program
 start_program
-AGAIN=$(settled_frame "$WINDOW")
+AGAIN=$(settled_frame "$WINDOW" "$FIRST")
 near "${AGAIN% *}" "${FIRST% *}" 1 && near "${AGAIN#* }" "${FIRST#* }" 1 ||
   fail "after a first start the frame moved from $FIRST to $AGAIN"
 
@@ -223,17 +227,13 @@ wait_for 5 program_window || fail "the menu's S_how did not show the window"
 wait_for 5 has_caption "_Hide" || fail "after showing the menu reads $(captions)"
 
 # Two activations 80 ms apart are a double click: hide, then show again.
-activate() {
-  dbus-send --session --print-reply --dest="$SERVICE" "$ITEM_PATH" \
-    org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
-}
-activate; sleep 0.08; activate
+"$ACTIVATE" "$SERVICE" "$ITEM_PATH" 80 || fail "the icon could not be activated"
 wait_for 5 window_hidden || fail "two activations did not hide the window"
 sleep 1  # longer than any double-click interval
-activate; sleep 0.08; activate
+"$ACTIVATE" "$SERVICE" "$ITEM_PATH" 80 || fail "the icon could not be activated"
 wait_for 5 program_window || fail "two activations did not show the window again"
 WINDOW=$(program_window | head -n1)
-AFTER=$(settled_frame "$WINDOW")
+AFTER=$(settled_frame "$WINDOW" "$FIRST")
 near "${AFTER% *}" "${FIRST% *}" 1 && near "${AFTER#* }" "${FIRST#* }" 1 ||
   fail "hiding and showing moved the frame from $FIRST to $AFTER"
 stop_program
@@ -264,7 +264,7 @@ panel_menu() {
   return 1
 }
 xdotool mousemove "$CLICK_X" "$CLICK_Y" click 3
-wait_for 5 panel_menu || { shot panel-menu-missing; fail "a right click on the icon opened no menu"; }
+wait_for 10 panel_menu || { shot panel-menu-missing; fail "a right click on the icon opened no menu"; }
 sleep 0.5
 shot panel-menu
 MENU_GEOMETRY=$(xwininfo -id "$(panel_menu)" |
@@ -282,7 +282,7 @@ stop_program
 store_place 6000 4500 'AlwaysOnTop="True"'
 start_program env PATH="$WORK/no-browser"  # Help finds no browser and says so
 xprop -id "$WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the window is not kept on top"
-ON_TOP=$(settled_frame "$WINDOW")
+ON_TOP=$(settled_frame "$WINDOW" "400 300")
 [ "$ON_TOP" = "400 300" ] || fail "kept on top, the frame opened at $ON_TOP"
 wait_for 10 program_item || fail "the icon was not registered"
 read -r SERVICE ITEM_PATH < <(program_item)
@@ -297,10 +297,13 @@ printf -v BOX_HEX '0x%x' "$BOX"
 printf -v WINDOW_HEX '0x%x' "$WINDOW"
 xprop -id "$BOX" WM_TRANSIENT_FOR | grep -q "$WINDOW_HEX" || fail "the box does not belong to the clock window"
 xprop -id "$BOX" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the box is not kept on top"
-xprop -root _NET_ACTIVE_WINDOW | grep -q "$BOX_HEX" || fail "the box does not have the focus"
-xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//' | tr ',' '\n' | tr -d ' ' |
-  awk -v box="$BOX_HEX" -v win="$WINDOW_HEX" '$0 == win { w = NR } $0 == box { b = NR } END { exit !(b > w) }' ||
-  fail "the box is stacked below the clock window"
+box_has_focus() { xprop -root _NET_ACTIVE_WINDOW | grep -q "$BOX_HEX"; }
+wait_for 5 box_has_focus || fail "the box does not have the focus"
+box_above() {
+  xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*#//' | tr ',' '\n' | tr -d ' ' |
+    awk -v box="$BOX_HEX" -v win="$WINDOW_HEX" '$0 == win { w = NR } $0 == box { b = NR } END { exit !(b > w) }'
+}
+wait_for 5 box_above || fail "the box is stacked below the clock window"
 xdotool key Return  # the box has the focus
 box_gone() { ! message_box; }
 wait_for 5 box_gone || fail "the box did not close"

@@ -49,7 +49,7 @@ PROGRAM=""
 
 "$WATCHER" >"$WORK/watcher.out" 2>&1 &
 WATCHER_PID=$!
-trap 'kill "$WATCHER_PID" $PROGRAM 2>/dev/null' EXIT
+trap 'kill "$WATCHER_PID" $PROGRAM 2>/dev/null; wait' EXIT
 wait_for 10 grep -q ready "$WORK/watcher.out" || fail "the notification area did not start"
 
 # One run: start, wait for the painted window and the clocks in the tip, end with SIGTERM.

@@ -27,7 +27,8 @@ class FramePlacement : public QObject {
   public:
     // A window manager frames a new window within milliseconds; without one the frame never
     // comes and the window's inside is its frame.
-    static constexpr int kFrameWaitMs = 2000;
+    // Waiting long does no harm: without a frame there is nothing to correct.
+    static constexpr int kFrameWaitMs = 5000;
 
     // positionsKnown: see WindowPositionsKnown(); when false nothing is placed or reported.
     // frameWaitMs: how long after a show the frame is waited for.
