@@ -248,7 +248,7 @@ TEST_F(MainWindow, SecondsKeepShowingWhileASynchronisationWaits) {
 TEST(FramePlacement, PutsTheFrameAndFollowsTheUser) {
     QWidget window(nullptr, Qt::Tool);
     window.resize(120, 40);
-    FramePlacement placement(window, true, 20);
+    FramePlacement placement(window, true, 20, 20);
     placement.PlaceFrameAt(QPoint(300, 200));
     window.show();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !placement.IsPlacing(); }, 2000));
@@ -265,7 +265,7 @@ TEST(FramePlacement, PutsTheFrameAndFollowsTheUser) {
 TEST(FramePlacement, WherePositionsAreUnknownNothingIsMadeUp) {
     QWidget window(nullptr, Qt::Tool);
     window.move(10, 20);
-    FramePlacement placement(window, false, 20);
+    FramePlacement placement(window, false, 20, 20);
     placement.PlaceFrameAt(QPoint(300, 200));
     window.show();
     EXPECT_EQ(placement.FramePosition(), std::nullopt);

@@ -9,7 +9,7 @@ namespace horavia {
 namespace {
 
 // A window manager that keeps refusing the place has the last word.
-constexpr int kMaxCorrections = 3;
+constexpr int kMaxCorrections = 5;
 
 }  // namespace
 
@@ -17,10 +17,13 @@ bool WindowPositionsKnown() {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-FramePlacement::FramePlacement(QWidget& window, bool positionsKnown, int frameWaitMs)
-    : QObject(&window), window_(window), positionsKnown_(positionsKnown) {
+FramePlacement::FramePlacement(QWidget& window, bool positionsKnown, int frameWaitMs, int settleMs)
+    : QObject(&window),
+      window_(window),
+      positionsKnown_(positionsKnown),
+      frameWaitMs_(frameWaitMs),
+      settleMs_(settleMs) {
     wait_.setSingleShot(true);
-    wait_.setInterval(frameWaitMs);
     connect(&wait_, &QTimer::timeout, this, [this] { EndPlacing(); });
     window_.installEventFilter(this);
 }
@@ -31,11 +34,7 @@ void FramePlacement::PlaceFrameAt(QPoint frameTopLeft) {
     // Before the native window exists Qt takes this as the frame's place; afterwards it moves
     // the inside by the frame it knows.
     window_.move(place_);
-    if (window_.isVisible()) {
-        placing_ = true;
-        corrections_ = 0;
-        wait_.start();
-    }
+    if (window_.isVisible()) StartPlacing();
 }
 
 std::optional<QPoint> FramePlacement::FramePosition() const {
@@ -47,16 +46,28 @@ bool FramePlacement::IsFramed() const {
     return window_.frameGeometry() != window_.geometry();
 }
 
+void FramePlacement::StartPlacing() {
+    placing_ = true;
+    seenInPlace_ = false;
+    corrections_ = 0;
+    wait_.start(frameWaitMs_);
+}
+
 void FramePlacement::CheckPlace() {
     if (!IsFramed()) return;  // not yet: the window manager has not framed the window
-    const QPoint frame = window_.frameGeometry().topLeft();
-    if (frame == place_) {
-        EndPlacing();
+    if (window_.frameGeometry().topLeft() == place_) {
+        // In place; a request Qt sent before the frame was known may still arrive and move
+        // the window, so it is watched a little longer.
+        if (!seenInPlace_) {
+            seenInPlace_ = true;
+            wait_.start(settleMs_);
+        }
         return;
     }
     if (corrections_ >= kMaxCorrections) return;
     ++corrections_;
     window_.move(place_);
+    if (seenInPlace_) wait_.start(settleMs_);
 }
 
 void FramePlacement::EndPlacing() {
@@ -72,9 +83,7 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Show:
             // Shown again after a hide: the frame goes back where it was.
-            placing_ = true;
-            corrections_ = 0;
-            wait_.start();
+            StartPlacing();
             CheckPlace();
             break;
         case QEvent::Move:

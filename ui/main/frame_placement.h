@@ -26,20 +26,24 @@ class FramePlacement : public QObject {
 
   public:
     // A window manager frames a new window within milliseconds; without one the frame never
-    // comes and the window's inside is its frame.
-    // Waiting long does no harm: without a frame there is nothing to correct.
+    // comes and the window's inside is its frame. Waiting long does no harm: without a frame
+    // there is nothing to correct.
     static constexpr int kFrameWaitMs = 5000;
+    // How long a frame seen in place is still watched.
+    static constexpr int kSettleMs = 1000;
 
     // positionsKnown: see WindowPositionsKnown(); when false nothing is placed or reported.
-    // frameWaitMs: how long after a show the frame is waited for.
-    FramePlacement(QWidget& window, bool positionsKnown, int frameWaitMs = kFrameWaitMs);
+    // frameWaitMs: how long after a show the frame is waited for; settleMs: see kSettleMs.
+    FramePlacement(QWidget& window, bool positionsKnown, int frameWaitMs = kFrameWaitMs,
+                   int settleMs = kSettleMs);
 
     // Where the frame's top-left corner goes: at once, and again whenever the window is shown.
     void PlaceFrameAt(QPoint frameTopLeft);
     // Where the frame is: as last seen while shown, else where it was put. Nothing where
     // positions are not known.
     std::optional<QPoint> FramePosition() const;
-    // True from a show until the frame has been seen at its place (or the wait has ended).
+    // True from a show until the frame has stayed at its place for a while (or the wait for
+    // a frame has ended).
     bool IsPlacing() const { return placing_; }
 
   protected:
@@ -47,13 +51,17 @@ class FramePlacement : public QObject {
 
   private:
     bool IsFramed() const;
+    void StartPlacing();
     void CheckPlace();
     void EndPlacing();
 
     QWidget& window_;
     const bool positionsKnown_;
+    const int frameWaitMs_;
+    const int settleMs_;
     QPoint place_;
     bool placing_ = false;
+    bool seenInPlace_ = false;
     int corrections_ = 0;
     QTimer wait_;  // ends the wait for a frame that never comes (no window manager)
 };
