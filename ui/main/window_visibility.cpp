@@ -1,6 +1,7 @@
 #include "ui/main/window_visibility.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace horavia {
 
@@ -14,17 +15,12 @@ void ShowMainWindow(AppState& state, VisibilityTargets& targets, bool show) {
 }
 
 void RegisterStartUp(AppState& state, const std::string& quotedProgramPath) {
-    RegistryBackend& reg = state.services.registry;
-    RegWriteString(reg, RegRoot::CurrentUser, kRunKeyPath, kRunValue, "");
-    RegWriteString(reg, RegRoot::CurrentUser, kRunKeyPathNt, kRunValue, "");
-    RegWriteString(reg, RegRoot::LocalMachine, kRunKeyPath, kRunValue, "");
-    RegWriteString(reg, RegRoot::LocalMachine, kRunKeyPathNt, kRunValue, "");
-    RegWriteString(reg, RegRoot::CurrentUser, kRunKeyPath, kRunValue,
-                   state.prefs.StartUp ? quotedProgramPath : std::string());
+    WriteStartUpEntries(state.services.registry, state.prefs.StartUp, quotedProgramPath);
 }
 
 std::string QuotedProgramPath() {
-    return "\"" + QCoreApplication::applicationFilePath().toStdString() + "\"";
+    return "\"" + QDir::toNativeSeparators(QCoreApplication::applicationFilePath()).toStdString() +
+           "\"";
 }
 
 }  // namespace horavia

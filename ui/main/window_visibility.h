@@ -4,6 +4,7 @@
 #include <QString>
 #include <string>
 
+#include "model/startup_entry.h"
 #include "model/zone_model.h"
 
 namespace horavia {
@@ -29,14 +30,12 @@ class VisibilityTargets {
 // next time.
 void ShowMainWindow(AppState& state, VisibilityTargets& targets, bool show);
 
-inline constexpr const char* kRunKeyPathNt = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run";
-inline constexpr const char* kRunValue = "Horavia";
-
 // Empties every copy of the log-on entry, then writes the program (or the empty text when
 // StartUp is off) under the user's Run key. Failed writes are ignored.
 void RegisterStartUp(AppState& state, const std::string& quotedProgramPath);
 
-// This program's file in double quotes, as the log-on entry names it.
+// This program's file in double quotes, as the log-on entry names it, with the system's own
+// separators (backslashes on Windows).
 std::string QuotedProgramPath();
 
 }  // namespace horavia
