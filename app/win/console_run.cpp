@@ -1,0 +1,47 @@
+#include "app/win/console_run.h"
+
+#include <ostream>
+
+#include "platform/stderr_messages.h"
+#include "platform/system_time.h"
+#include "platform/win/registry_settings_store.h"
+#include "platform/win/win_locale.h"
+#include "platform/win/win_registry.h"
+
+namespace horavia {
+
+struct ConsoleServices {
+    WinRegistry registry;
+    RegistrySettingsStore settings{registry};
+    StderrMessages messages;
+    SystemLocalZone localZone;
+    SystemClock clock;
+};
+
+ConsoleRun::ConsoleRun() : services_(std::make_unique<ConsoleServices>()) {
+    auto& s = *services_;
+    state_ = std::make_unique<AppState>(
+        Services{s.settings, s.registry, s.messages, s.localZone, s.clock}, LocaleFromWindows());
+}
+
+ConsoleRun::~ConsoleRun() = default;
+
+bool ConsoleRun::Load() {
+    PreferencesView noWindows;
+    state_->LoadSettings(noWindows);
+    return state_->LoadCatalogue();
+}
+
+void WriteClockLines(AppState& state, std::ostream& out) {
+    const DayCount now = state.services.clock.NowLocal();
+    for (int index : state.EnabledClocksInOrder()) {
+        const ClockEntry& clock = state.clocks[static_cast<std::size_t>(index)];
+        out << clock.Label << '\t' << state.ZoneTimeText(index, true, now) << '\n';
+    }
+}
+
+void WriteTipLine(AppState& state, std::ostream& out) {
+    out << state.TipText() << '\n';
+}
+
+}  // namespace horavia

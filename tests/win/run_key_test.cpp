@@ -1,0 +1,54 @@
+// The log-on entry in the real Run keys.
+#include <gtest/gtest.h>
+
+#include "model/startup_entry.h"
+#include "model/zone_catalogue_loader.h"
+#include "platform/win/run_entry_win.h"
+#include "platform/win/win_registry.h"
+#include "tests/win/raw_registry.h"
+
+namespace horavia {
+namespace {
+
+using namespace wintest;
+
+// Wine starts what the Run keys name whenever a prefix starts: take every entry away again.
+class RunKeys : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        for (const char* path : {kRunKeyPath, kRunKeyPathNt}) {
+            DeleteRawValue(HKEY_CURRENT_USER, Wide(path), L"Horavia");
+        }
+    }
+    static std::optional<std::wstring> Entry(HKEY root, const char* path) {
+        return ReadRawString(root, Wide(path), L"Horavia");
+    }
+};
+
+TEST_F(RunKeys, TheProgramsEntryIsWrittenAndEmptiedButNeverDeleted) {
+    const std::string text = ProgramRunEntryText();
+    // "C:\...\test_win_platform.exe" in double quotes, with the system's separators.
+    ASSERT_GT(text.size(), 8u);
+    EXPECT_EQ(text.front(), '"');
+    EXPECT_EQ(text.substr(2, 2), ":\\");
+    EXPECT_EQ(text.find('/'), std::string::npos);
+    EXPECT_TRUE(text.ends_with("\\test_win_platform.exe\"")) << text;
+
+    WinRegistry reg;
+    WriteStartUpEntries(reg, true, text);
+    EXPECT_EQ(Entry(HKEY_CURRENT_USER, kRunKeyPath), Wide(text));
+    EXPECT_EQ(Entry(HKEY_CURRENT_USER, kRunKeyPathNt), L"");
+    // The machine's keys are never written: their entries stay absent.
+    EXPECT_FALSE(Entry(HKEY_LOCAL_MACHINE, kRunKeyPath));
+    EXPECT_FALSE(Entry(HKEY_LOCAL_MACHINE, kRunKeyPathNt));
+
+    WriteStartUpEntries(reg, false, text);
+    EXPECT_EQ(Entry(HKEY_CURRENT_USER, kRunKeyPath), L"");
+    // What the program reads back through its own routine.
+    std::string read = "unchanged";
+    EXPECT_TRUE(RegReadString(reg, RegRoot::CurrentUser, kRunKeyPath, kRunValue, read));
+    EXPECT_EQ(read, "");
+}
+
+}  // namespace
+}  // namespace horavia

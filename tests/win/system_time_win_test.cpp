@@ -1,0 +1,71 @@
+// The computer's clock and zone, and the clock setting, on Windows.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "model/zone_time.h"
+#include "platform/system_time.h"
+#include "platform/win/system_clock_setter_win.h"
+
+namespace horavia {
+namespace {
+
+double MinutesBetween(const SYSTEMTIME& a, const SYSTEMTIME& b) {
+    FILETIME fa{};
+    FILETIME fb{};
+    SystemTimeToFileTime(&a, &fa);
+    SystemTimeToFileTime(&b, &fb);
+    auto ticks = [](const FILETIME& f) {
+        return static_cast<double>((static_cast<ULONGLONG>(f.dwHighDateTime) << 32) |
+                                   f.dwLowDateTime);
+    };
+    return (ticks(fa) - ticks(fb)) / 600'000'000.0;
+}
+
+// The offset the system applies now, measured as UTC minus local time; the run's TZ chooses
+// the zone (Wine follows the host's). HORAVIA_EXPECT_STANDARD_BIAS names the zone's standard
+// offset when the test run sets one.
+TEST(LocalZone, BiasAndDaylightFlagAreThoseTheSystemAppliesNow) {
+    SYSTEMTIME utc{};
+    SYSTEMTIME local{};
+    GetSystemTime(&utc);
+    GetLocalTime(&local);
+    SystemLocalZone zone;
+    const LocalZoneState state = zone.Query();
+    EXPECT_EQ(state.bias, static_cast<std::int32_t>(std::lround(MinutesBetween(utc, local))));
+    if (const char* standard = std::getenv("HORAVIA_EXPECT_STANDARD_BIAS")) {
+        EXPECT_EQ(state.isDst, state.bias != std::atoi(standard)) << state.bias;
+    }
+
+    SystemClock clock;
+    const DayCount now = clock.NowLocal();
+    GetLocalTime(&local);
+    const DayCount expected = FromCivil(local.wYear, local.wMonth, local.wDay, local.wHour,
+                                        local.wMinute, local.wSecond, local.wMilliseconds);
+    EXPECT_NEAR(now, expected, 2.0 / 86400.0);
+}
+
+TEST(ClockSetter, SetsTheSystemTimeToTheLocalTimeTurnedIntoUtc) {
+    EXPECT_FALSE(SystemTimeFromUtc(FromCivil(1600, 12, 31, 23, 59, 59)));
+    EXPECT_FALSE(SystemTimeFromUtc(std::nan("")));
+    FixedLocalZone zone({-60, false});  // UTC+1
+    std::optional<SYSTEMTIME> set;
+    WinSystemClockSetter setter(zone, [&](const SYSTEMTIME& utc) {
+        set = utc;
+        return true;
+    });
+    ASSERT_TRUE(setter.SetLocalDateTime(FromCivil(2026, 3, 29, 0, 30, 15, 250)));
+    ASSERT_TRUE(set);
+    EXPECT_EQ(set->wYear, 2026);
+    EXPECT_EQ(set->wMonth, 3);
+    EXPECT_EQ(set->wDay, 28);
+    EXPECT_EQ(set->wDayOfWeek, 6);  // Saturday
+    EXPECT_EQ(set->wHour, 23);
+    EXPECT_EQ(set->wMinute, 30);
+    EXPECT_EQ(set->wSecond, 15);
+    EXPECT_EQ(set->wMilliseconds, 250);
+}
+
+}  // namespace
+}  // namespace horavia
