@@ -172,18 +172,5 @@ TEST_F(CommandLine, StoredClocksShowTheirZonesTimesAndTheTip) {
         << tip.lines[0];
 }
 
-TEST_F(CommandLine, HelpVersionAndUnknownOptions) {
-    const ProgramRun help = RunProgram(L"--help");
-    EXPECT_EQ(help.exitCode, 0u);
-    ASSERT_FALSE(help.lines.empty());
-    EXPECT_TRUE(help.lines[0].starts_with("Usage: horavia-cli"));
-    const ProgramRun version = RunProgram(L"--version");
-    ASSERT_EQ(version.lines.size(), 1u);
-    EXPECT_TRUE(version.lines[0].starts_with("Horavia "));
-    const ProgramRun bad = RunProgram(L"--nonsense");
-    EXPECT_EQ(bad.exitCode, 2u);
-    EXPECT_NE(bad.err.find("unknown option --nonsense"), std::string::npos);
-}
-
 }  // namespace
 }  // namespace horavia
