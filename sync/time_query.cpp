@@ -1,16 +1,17 @@
 #include "sync/time_query.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-#include <QTimer>
+#include <utility>
 
+#include "sync/event_wait.h"
 #include "sync/stop_watch.h"
 #include "sync/time_reply.h"
 
 namespace horavia {
 
-TimeQuery::TimeQuery(quint16 port, QObject* parent)
-    : QObject(parent), WS(this), connector_(WS, this), port_(port) {
+TimeQuery::TimeQuery(quint16 port, QObject* parent) : TimeQuery(&SystemUtcNow, port, parent) {}
+
+TimeQuery::TimeQuery(UtcClock utcNow, quint16 port, QObject* parent)
+    : QObject(parent), WS(this), connector_(WS, this), utcNow_(std::move(utcNow)), port_(port) {
     connect(&connector_, &TcpConnector::Failed, this, [this] { WS_Ended(); });
     connect(&WS, &QTcpSocket::readyRead, this, [this] { WS_DataArrival(WS.bytesAvailable()); });
     connect(&WS, &QTcpSocket::errorOccurred, this, [this] { WS_Ended(); });
@@ -46,34 +47,14 @@ bool TimeQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
     waiting_ = true;
     connector_.Start(QString::fromStdString(sServer), port_);
 
-    // The wait sleeps in the event loop until something happens; the precise timer makes
-    // sure something does when the 2000 ms are up.
-    bool timedOut = false;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    deadline.setTimerType(Qt::PreciseTimer);
-    connect(&deadline, &QTimer::timeout, this, [&] {
-        const std::int32_t elapsed = stopWatch.Elapsed();
-        if (elapsed >= kTimeQueryWaitMs) {
-            timedOut = true;
-        } else {
-            deadline.start(kTimeQueryWaitMs - elapsed);  // woken a little early
-        }
-    });
-    const std::int32_t startElapsed = stopWatch.Elapsed();
-    deadline.start(startElapsed < kTimeQueryWaitMs ? kTimeQueryWaitMs - startElapsed : 0);
-
-    while (sReply.empty() && !connectionEnded_ && !timedOut &&
-           stopWatch.Elapsed() < kTimeQueryWaitMs) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    deadline.stop();
+    WaitWithEventLoop([this] { return !sReply.empty() || connectionEnded_; }, stopWatch,
+                      kTimeQueryWaitMs);
     lRespons = stopWatch.Elapsed();
     waiting_ = false;
     connector_.Abort();
     WS.abort();
 
-    const auto decoded = DecodeTimeReply(sReply);
+    const auto decoded = DecodeTimeReplyNear(sReply, utcNow_());
     if (!decoded) return false;
     dAtomDate = *decoded;
     return true;

@@ -9,6 +9,7 @@
 #include "model/day_count.h"
 #include "platform/tcp_connector.h"
 #include "sync/time_query_port.h"
+#include "sync/utc_clock.h"
 
 namespace horavia {
 
@@ -19,8 +20,10 @@ class TimeQuery : public QObject, public TimeQueryPort {
     Q_OBJECT
 
   public:
-    // The port is a parameter only so that tests can use a server of their own.
+    // The port is a parameter only so that tests can use a server of their own. A reply is
+    // read in the era nearest to utcNow(); without a clock, this computer's own.
     explicit TimeQuery(quint16 port = kTimeProtocolPort, QObject* parent = nullptr);
+    TimeQuery(UtcClock utcNow, quint16 port, QObject* parent = nullptr);
 
     // Connects to sServer, waits up to 2000 ms for the first chunk of data and decodes it.
     // The event loop keeps running during the wait. A call made while a query is waiting
@@ -44,6 +47,7 @@ class TimeQuery : public QObject, public TimeQueryPort {
     // Connects WS: QTcpSocket's own connect would try again, silently, after a reset.
     TcpConnector connector_;
     std::string sReply;
+    UtcClock utcNow_;
     quint16 port_;
     bool waiting_ = false;
     bool connectionEnded_ = false;

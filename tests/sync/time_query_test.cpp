@@ -60,12 +60,39 @@ TEST(TimeQuery, AnswersWithTheDecodedServerTime) {
     EXPECT_LT(run.lRespons, 2000);
     EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState);
 
-    // The same connection object serves the next query, by host name this time.
-    server.SetSeconds(0);
+    // The same connection object serves the next query, by host name this time. The last
+    // second before the count wraps is read in the era nearest to this computer's clock.
+    server.SetSeconds(0xFFFFFFFFu);
     const QueryRun again = TimedQuery(query, "localhost");
     EXPECT_TRUE(again.answered);
-    EXPECT_EQ(again.dAtomDate, 2.0);
+    EXPECT_NEAR(again.dAtomDate, FromCivil(2036, 2, 7, 6, 28, 15), 1e-9);
     EXPECT_EQ(server.Accepted(), 2);
+}
+
+// The era comes from the injected clock: a reply of zero is 1900-01-01 to a clock in 1901 and
+// the moment of the wrap to one in 2030; a server five seconds behind a clock past the wrap
+// is five seconds behind, not 136 years.
+TEST(TimeQuery, RepliesAreReadInTheEraOfTheInjectedClock) {
+    const struct {
+        std::uint32_t seconds;
+        DayCount clock;
+        DayCount expected;
+    } cases[] = {
+        {0, FromCivil(1901, 1, 1), 2.0},
+        {0, FromCivil(2030, 1, 1), FromCivil(2036, 2, 7, 6, 28, 16)},
+        {0x001DF780u, FromCivil(2036, 3, 1, 0, 0, 5), FromCivil(2036, 3, 1)},
+        {0xFFFFFFFBu, FromCivil(2036, 2, 7, 6, 28, 20), FromCivil(2036, 2, 7, 6, 28, 11)},
+    };
+    for (const auto& c : cases) {
+        FakeTimeServer server(Mode::Normal);
+        server.SetSeconds(c.seconds);
+        ASSERT_TRUE(server.Listen());
+        const DayCount clock = c.clock;
+        TimeQuery query([clock] { return clock; }, server.Port());
+        const QueryRun run = TimedQuery(query, "127.0.0.1");
+        ASSERT_TRUE(run.answered);
+        EXPECT_NEAR(run.dAtomDate, c.expected, 1e-9) << c.seconds;
+    }
 }
 
 TEST(TimeQuery, LongerFirstChunkIsDecodedFromItsFirstFourBytes) {
