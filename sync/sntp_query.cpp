@@ -1,0 +1,140 @@
+#include "sync/sntp_query.h"
+
+#include <QHostInfo>
+#include <QNetworkDatagram>
+#include <cmath>
+#include <utility>
+
+#include "sync/event_wait.h"
+#include "sync/stop_watch.h"
+#include "sync/time_query.h"
+
+namespace horavia {
+
+namespace {
+
+constexpr qint64 kLargestDatagram = 1024;  // a reply with extension fields still fits
+constexpr double kMicrosPerDay = static_cast<double>(kMsPerDay) * 1000.0;
+
+std::int64_t UnixMicrosOf(DayCount utc) {
+    return std::llround((utc - kUnixEpochDay) * kMicrosPerDay);
+}
+
+}  // namespace
+
+SntpQuery::SntpQuery(UtcClock utcNow, quint16 port, QObject* parent)
+    : QObject(parent),
+      utcNow_(std::move(utcNow)),
+      port_(port),
+      socket_(this),
+      random_(std::random_device{}()) {
+    connect(&socket_, &QUdpSocket::readyRead, this, &SntpQuery::OnReadyRead);
+    connect(&socket_, &QUdpSocket::errorOccurred, this, &SntpQuery::OnError);
+}
+
+bool SntpQuery::GetAtomTime(const std::string& host, DayCount& dAtomDate, std::int32_t& lRespons) {
+    if (waiting_) return false;
+
+    CStopWatch stopWatch;
+    ++generation_;
+    socket_.abort();
+    addresses_.clear();
+    requests_ = 0;
+    reply_ = SntpReply{};
+    finished_ = false;
+    waiting_ = true;
+
+    const QString name = QString::fromStdString(host).trimmed();
+    const QHostAddress numeric(name);
+    const unsigned generation = generation_;
+    if (!numeric.isNull()) {
+        addresses_ = {numeric};
+        // Sent from the wait, like a looked-up name, so that the wait sees every outcome.
+        QMetaObject::invokeMethod(
+            this,
+            [this, generation] {
+                if (generation == generation_ && waiting_) TryNextAddress();
+            },
+            Qt::QueuedConnection);
+    } else if (name.isEmpty()) {
+        finished_ = true;
+    } else {
+        lookupId_ = QHostInfo::lookupHost(name, this, [this, generation](const QHostInfo& info) {
+            if (generation != generation_ || !waiting_) return;
+            lookupId_ = -1;
+            if (info.error() == QHostInfo::NoError) addresses_ = info.addresses();
+            TryNextAddress();
+        });
+    }
+
+    WaitWithEventLoop([this] { return finished_; }, stopWatch, kTimeQueryWaitMs);
+    lRespons = stopWatch.Elapsed();
+    waiting_ = false;
+    ++generation_;
+    if (lookupId_ != -1) QHostInfo::abortHostLookup(lookupId_);
+    lookupId_ = -1;
+    socket_.abort();
+
+    if (reply_.verdict != SntpVerdict::Answer) return false;
+    // The computer's clock when the answer arrived, moved by the offset measured.
+    const double arrivalUtc = t1Utc_ + static_cast<double>(arrivalMicros_) / kMicrosPerDay;
+    dAtomDate = arrivalUtc + reply_.offsetSeconds / 86400.0;
+    return true;
+}
+
+void SntpQuery::TryNextAddress() {
+    trying_ = true;
+    const auto done = [this] { trying_ = false; };
+    while (!addresses_.isEmpty()) {
+        peer_ = addresses_.takeFirst();
+        socket_.abort();
+        // A connected socket hears only from that address and port, and learns of a refusal.
+        socket_.connectToHost(peer_, port_);
+        if (socket_.state() != QAbstractSocket::ConnectedState) continue;
+        t1Utc_ = utcNow_();
+        t1_ = NtpTimestampFromUnixMicros(UnixMicrosOf(t1Utc_));
+        sent_ = WithNonce(t1_, static_cast<std::uint32_t>(random_()));
+        const std::string request = BuildSntpRequest(sent_);
+        ++requests_;
+        sentAt_ = std::chrono::steady_clock::now();
+        if (socket_.write(request.data(), static_cast<qint64>(request.size())) ==
+            static_cast<qint64>(request.size())) {
+            done();
+            return;
+        }
+    }
+    finished_ = true;  // no address left to ask
+    done();
+}
+
+void SntpQuery::OnReadyRead() {
+    if (!waiting_ || finished_) return;
+    do {
+        const auto arrived = std::chrono::steady_clock::now();
+        // A refusal (ICMP) comes as a read that fails; receiving it raises the error.
+        const QNetworkDatagram datagram = socket_.receiveDatagram(kLargestDatagram);
+        if (!datagram.isValid()) return;
+        const QHostAddress sender = datagram.senderAddress();
+        if (!sender.isNull() && (!sender.isEqual(peer_, QHostAddress::TolerantConversion) ||
+                                 datagram.senderPort() != port_)) {
+            continue;
+        }
+        const QByteArray data = datagram.data();
+        arrivalMicros_ =
+            std::chrono::duration_cast<std::chrono::microseconds>(arrived - sentAt_).count();
+        const SntpReply reply =
+            ReadSntpReply(std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
+                          sent_, t1_, AddMicros(t1_, arrivalMicros_));
+        if (reply.verdict == SntpVerdict::NotOurs) continue;
+        reply_ = reply;
+        finished_ = true;
+    } while (waiting_ && !finished_ && socket_.hasPendingDatagrams());
+}
+
+void SntpQuery::OnError(QAbstractSocket::SocketError error) {
+    if (!waiting_ || finished_ || trying_ || error == QAbstractSocket::TemporaryError) return;
+    // Refused or unreachable: nobody answers at this address; one try for each.
+    TryNextAddress();
+}
+
+}  // namespace horavia

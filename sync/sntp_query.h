@@ -1,0 +1,68 @@
+// The NTP query (SNTP version 4, RFC 4330) over UDP, waiting with the event loop running.
+#pragma once
+
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QUdpSocket>
+#include <chrono>
+#include <cstdint>
+#include <random>
+#include <string>
+
+#include "model/day_count.h"
+#include "sync/ntp_packet.h"
+#include "sync/utc_clock.h"
+
+namespace horavia {
+
+class SntpQuery : public QObject {
+    Q_OBJECT
+
+  public:
+    // The port is a parameter only so that tests can use a server of their own. The request is
+    // stamped, and the reply read, with utcNow(), the computer's clock in UTC.
+    SntpQuery(UtcClock utcNow, quint16 port = kNtpPort, QObject* parent = nullptr);
+
+    // Asks `host` (a name or a numeric address) for the time and waits up to 2000 ms for a
+    // valid answer. On success dAtomDate is the server's UTC time at the moment the answer
+    // arrived (this computer's time then plus the measured offset). lRespons is the time from
+    // just before the name lookup until the wait ended. Only datagrams from the address and
+    // port asked are read; those that do not answer this request are ignored. A kiss-o'-death
+    // or an unsynchronised server ends the query at once, without a time. A call made while a
+    // query is waiting returns false at once.
+    bool GetAtomTime(const std::string& host, DayCount& dAtomDate, std::int32_t& lRespons);
+
+    bool IsWaiting() const { return waiting_; }
+    // The last query's reply as read (verdict, offset, delay, kiss code).
+    const SntpReply& LastReply() const { return reply_; }
+    // Requests sent by the last query: one per address tried.
+    int Requests() const { return requests_; }
+    const QUdpSocket& Socket() const { return socket_; }
+
+  private:
+    void TryNextAddress();
+    void OnReadyRead();
+    void OnError(QAbstractSocket::SocketError error);
+
+    UtcClock utcNow_;
+    quint16 port_;
+    QUdpSocket socket_;
+    std::mt19937 random_;
+    QList<QHostAddress> addresses_;
+    QHostAddress peer_;
+    int lookupId_ = -1;
+    unsigned generation_ = 0;  // results of an earlier query's lookup are ignored
+    int requests_ = 0;
+    NtpTimestamp sent_ = 0;  // the transmit timestamp as sent, nonce included
+    NtpTimestamp t1_ = 0;    // when the request left, on the computer's clock
+    DayCount t1Utc_ = 0;
+    std::chrono::steady_clock::time_point sentAt_;
+    std::int64_t arrivalMicros_ = 0;  // after sentAt_
+    SntpReply reply_;
+    bool waiting_ = false;
+    bool finished_ = false;
+    bool trying_ = false;  // errors raised while an address is being tried are its own
+};
+
+}  // namespace horavia
