@@ -15,7 +15,7 @@ namespace {
 int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    if (parsed.command == Command::TestServer) return RunTestServerCommand(parsed.host, 37, out);
+    if (parsed.command == Command::TestServer) return RunTestServerCommand(parsed.host, {}, out);
     HeadlessRun run;
     if (!run.Load()) return 1;
     if (parsed.command == Command::Print) {

@@ -11,9 +11,14 @@ namespace {
 
 constexpr const char* kLineBreak = "\r\n";
 
-std::int64_t MeasuredDifference(DayCount dAtomDate, ClockSource& clock,
-                                LocalZoneSource& localZone) {
-    return ServerDifferenceSeconds(dAtomDate, clock.NowLocal(), localZone.Query().bias);
+ServerDifference MeasuredDifference(const std::string& server, DayCount dAtomDate,
+                                    ClockSource& clock, LocalZoneSource& localZone) {
+    return MeasureServerDifference(server, dAtomDate, clock.NowLocal(), localZone.Query().bias);
+}
+
+std::int32_t Clamp32(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 }  // namespace
@@ -25,10 +30,9 @@ ServerResult MeasureServer(const std::string& host, TimeQueryPort& query, ClockS
     DayCount dAtomDate = 0;
     std::int32_t lRespons = 0;
     if (query.GetAtomTime(host, dAtomDate, lRespons)) {
-        const std::int64_t diff = std::clamp<std::int64_t>(
-            MeasuredDifference(dAtomDate, clock, localZone),
-            std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max());
-        result.Diff = static_cast<std::int32_t>(diff);
+        const ServerDifference difference = MeasuredDifference(host, dAtomDate, clock, localZone);
+        result.Diff = Clamp32(difference.seconds);
+        result.DiffMs = difference.ms;
         // An answer always counts as one, however slow the query says it was.
         result.Respons = std::clamp<std::int32_t>(lRespons, 0, kNoAnswerRespons - 1);
     }
@@ -78,7 +82,7 @@ std::optional<std::size_t> ChooseServer(const std::vector<ServerResult>& results
 
 std::string ProposalText(const ServerResult& result) {
     return std::string("Do you want to use this server :") + kLineBreak + kLineBreak +
-           ServerTestText(result.Server, result.Respons, result.Diff, kLineBreak);
+           ServerTestText(result.Server, result.Respons, {result.Diff, result.DiffMs}, kLineBreak);
 }
 
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
@@ -89,7 +93,7 @@ void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockS
         messages.Show(kConnectionFailedText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
-    const std::int64_t diff = MeasuredDifference(dAtomDate, clock, localZone);
+    const ServerDifference diff = MeasuredDifference(server, dAtomDate, clock, localZone);
     messages.Show(ServerTestText(server, lRespons, diff, kLineBreak), kAppTitle, MsgButtons::Ok,
                   MsgIcon::Information);
 }

@@ -23,12 +23,14 @@ struct ServerResult {
     std::string Server;
     std::int32_t Diff = 0;                    // server minus this computer, whole seconds
     std::int32_t Respons = kNoAnswerRespons;  // ms
+    std::optional<std::int64_t> DiffMs;       // Diff in milliseconds, from an NTP answer
 
     bool Answered() const { return Respons < kNoAnswerRespons; }
 };
 
 // Queries `host` once. On an answer: Diff from the computer's clock in UTC (read when the
-// answer is in, limited to the 32-bit range) and the response time; otherwise 0 and 5000.
+// answer is in, limited to the 32-bit range; with DiffMs for NTP) and the response time;
+// otherwise 0 and 5000.
 ServerResult MeasureServer(const std::string& host, TimeQueryPort& query, ClockSource& clock,
                            LocalZoneSource& localZone);
 

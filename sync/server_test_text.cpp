@@ -1,11 +1,19 @@
 #include "sync/server_test_text.h"
 
+#include <cmath>
+
+#include "sync/server_name.h"
+
 namespace horavia {
 
 namespace {
 
 std::int64_t FloorSeconds(std::int64_t ms) {
     return ms >= 0 ? ms / 1000 : -((-ms + 999) / 1000);
+}
+
+std::int64_t NearestSeconds(std::int64_t ms) {
+    return ms >= 0 ? (ms + 500) / 1000 : -((-ms + 500) / 1000);
 }
 
 }  // namespace
@@ -18,10 +26,34 @@ std::int64_t ServerDifferenceSeconds(DayCount dAtomDate, DayCount nowLocal,
     return FloorSeconds(serverMs) - FloorSeconds(computerUtcMs);
 }
 
+std::int64_t ServerDifferenceMs(DayCount dAtomDate, DayCount nowLocal, std::int32_t localBias) {
+    // Subtracted as day counts first: each one alone only holds about a microsecond.
+    const double days = dAtomDate - (nowLocal + localBias / 1440.0);
+    return std::llround(days * static_cast<double>(kMsPerDay));
+}
+
+ServerDifference MeasureServerDifference(const std::string& server, DayCount dAtomDate,
+                                         DayCount nowLocal, std::int32_t localBias) {
+    ServerDifference difference;
+    if (IsNtpServer(server)) {
+        difference.ms = ServerDifferenceMs(dAtomDate, nowLocal, localBias);
+        difference.seconds = NearestSeconds(*difference.ms);
+    } else {
+        difference.seconds = ServerDifferenceSeconds(dAtomDate, nowLocal, localBias);
+    }
+    return difference;
+}
+
+std::string DifferenceLine(const ServerDifference& difference) {
+    std::string line = "Difference with local time: " + std::to_string(difference.seconds) + " s";
+    if (difference.ms) line += " (" + std::to_string(*difference.ms) + " ms)";
+    return line;
+}
+
 std::string ServerTestText(const std::string& server, std::int32_t respons,
-                           std::int64_t differenceSeconds, const std::string& lineBreak) {
+                           const ServerDifference& difference, const std::string& lineBreak) {
     return "Name: " + server + lineBreak + "Respons time: " + std::to_string(respons) + " ms" +
-           lineBreak + "Difference with local time: " + std::to_string(differenceSeconds) + " s";
+           lineBreak + DifferenceLine(difference);
 }
 
 }  // namespace horavia

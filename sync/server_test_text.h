@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/day_count.h"
@@ -13,9 +14,24 @@ namespace horavia {
 // the server's answer itself is.
 std::int64_t ServerDifferenceSeconds(DayCount dAtomDate, DayCount nowLocal, std::int32_t localBias);
 
-// "Name: ...", "Respons time: ... ms", "Difference with local time: ... s", joined by lineBreak.
+// The same difference to the millisecond, for answers that carry milliseconds (NTP).
+std::int64_t ServerDifferenceMs(DayCount dAtomDate, DayCount nowLocal, std::int32_t localBias);
+
+// The difference a server's answer shows: whole seconds, and the milliseconds when the
+// protocol gives them (then the seconds are the milliseconds rounded, halves away from zero).
+struct ServerDifference {
+    std::int64_t seconds = 0;
+    std::optional<std::int64_t> ms;
+};
+ServerDifference MeasureServerDifference(const std::string& server, DayCount dAtomDate,
+                                         DayCount nowLocal, std::int32_t localBias);
+
+// "Difference with local time: -5 s", with " (-5123 ms)" when the milliseconds are known.
+std::string DifferenceLine(const ServerDifference& difference);
+
+// "Name: ...", "Respons time: ... ms", and the difference line, joined by lineBreak.
 std::string ServerTestText(const std::string& server, std::int32_t respons,
-                           std::int64_t differenceSeconds, const std::string& lineBreak);
+                           const ServerDifference& difference, const std::string& lineBreak);
 
 inline constexpr const char* kConnectionFailedText = "Connection failed!";
 

@@ -1,27 +1,23 @@
 #include "sync/test_server_command.h"
 
-#include <QDateTime>
-
 #include "sync/server_test_text.h"
-#include "sync/time_query.h"
 
 namespace horavia {
 
-int RunTestServerCommand(const QString& host, quint16 port, QTextStream& out) {
-    TimeQuery query(port);
+int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out) {
+    QueryPacer pacer;
+    ServerTimeQuery query(&SystemUtcNow, pacer, ports);
+    const std::string name = server.toStdString();
     DayCount dAtomDate = 0;
     std::int32_t lRespons = 0;
-    const bool answered = query.GetAtomTime(host.toStdString(), dAtomDate, lRespons);
-    if (!answered) {
+    if (!query.GetAtomTime(name, dAtomDate, lRespons)) {
         out << kConnectionFailedText << '\n';
         out.flush();
         return 1;
     }
     // The computer's clock in UTC, which is local time + bias read in one step.
-    const DayCount nowUtc = DayCountFromUnixMs(QDateTime::currentMSecsSinceEpoch());
-    const std::int64_t difference = ServerDifferenceSeconds(dAtomDate, nowUtc, 0);
-    out << QString::fromStdString(ServerTestText(host.toStdString(), lRespons, difference, "\n"))
-        << '\n';
+    const ServerDifference difference = MeasureServerDifference(name, dAtomDate, SystemUtcNow(), 0);
+    out << QString::fromStdString(ServerTestText(name, lRespons, difference, "\n")) << '\n';
     out.flush();
     return 0;
 }

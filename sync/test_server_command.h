@@ -1,13 +1,16 @@
-// `horavia --test-server HOST`: one query, the result printed as the Test button shows it.
+// `horavia --test-server SERVER`: one query, the result printed as the Test button shows it.
 #pragma once
 
 #include <QString>
 #include <QTextStream>
 
+#include "sync/server_time_query.h"
+
 namespace horavia {
 
-// Prints the server's name, response time and difference with this computer's clock and
-// returns 0, or prints "Connection failed!" and returns 1. Needs a QCoreApplication.
-int RunTestServerCommand(const QString& host, quint16 port, QTextStream& out);
+// Asks the server ("ntp:HOST" over NTP, a plain host over the Time Protocol) and prints its
+// name, response time and difference with this computer's clock (with the milliseconds for
+// NTP) and returns 0, or prints "Connection failed!" and returns 1. Needs a QCoreApplication.
+int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out);
 
 }  // namespace horavia

@@ -8,9 +8,9 @@ namespace horavia {
 namespace {
 
 ServerResult Answer(std::int32_t diff, std::int32_t respons) {
-    return {"h", diff, respons};
+    return {"h", diff, respons, {}};
 }
-const ServerResult kSilent{"dead", 0, kNoAnswerRespons};
+const ServerResult kSilent{"dead", 0, kNoAnswerRespons, {}};
 
 TEST(ServerChoice, WorkedExampleProposesTheThird) {
     const std::vector<ServerResult> results = {Answer(2, 100), Answer(0, 105), Answer(-2, 90)};
@@ -65,12 +65,27 @@ TEST(ServerChoice, TestButtonMessages) {
     query.answers.push_back(FromCivil(2026, 5, 4, 11, 59, 57));
     TestServerAndReport("time.example", query, clock, localZone, messages);
     TestServerAndReport("nobody.example", query, clock, localZone, messages);
-    ASSERT_EQ(messages.shown.size(), 2u);
+    // An NTP answer carries milliseconds; the seconds are rounded from them.
+    query.answers.push_back(FromCivil(2026, 5, 4, 11, 59, 57, 123));
+    TestServerAndReport("ntp:time.example", query, clock, localZone, messages);
+    ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0].text,
               "Name: time.example\r\nRespons time: 42 ms\r\nDifference with local time: -3 s");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(messages.shown[1].text, "Connection failed!");
     EXPECT_EQ(messages.shown[1].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.shown[2].text,
+              "Name: ntp:time.example\r\nRespons time: 42 ms\r\n"
+              "Difference with local time: -3 s (-2877 ms)");
+
+    // The proposal of the Auto button shows them too.
+    query.answers.push_back(FromCivil(2026, 5, 4, 12, 0, 1, 600));
+    const ServerResult measured = MeasureServer("ntp:time.example", query, clock, localZone);
+    EXPECT_EQ(measured.Diff, 2);
+    EXPECT_EQ(measured.DiffMs, 1600);
+    EXPECT_EQ(ProposalText(measured),
+              "Do you want to use this server :\r\n\r\nName: ntp:time.example\r\n"
+              "Respons time: 42 ms\r\nDifference with local time: 2 s (1600 ms)");
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ struct CommandRun {
 CommandRun RunCommand(const QString& host, quint16 port) {
     CommandRun run;
     QTextStream out(&run.output);
-    run.code = RunTestServerCommand(host, port, out);
+    run.code = RunTestServerCommand(host, {port, port}, out);
     return run;
 }
 

@@ -1,5 +1,6 @@
-// A command-line front for the integration test: `time_probe HOST PORT` queries one time
-// server and prints what `horavia --test-server` prints; `time_probe --free-port` prints a
+// A command-line front for the integration test: `time_probe SERVER PORT` queries one time
+// server (over NTP when SERVER is "ntp:HOST") on that port and prints what
+// `horavia --test-server` prints; `time_probe --free-port` prints a
 // TCP port on 127.0.0.1 that is free at this moment.
 #include <QCoreApplication>
 #include <QTcpServer>
@@ -21,8 +22,9 @@ int main(int argc, char** argv) {
     bool portOk = false;
     const uint port = args.size() == 3 ? args[2].toUInt(&portOk) : 0;
     if (!portOk || port == 0 || port > 65535) {
-        std::fprintf(stderr, "usage: time_probe HOST PORT | time_probe --free-port\n");
+        std::fprintf(stderr, "usage: time_probe SERVER PORT | time_probe --free-port\n");
         return 2;
     }
-    return horavia::RunTestServerCommand(args[1], static_cast<quint16>(port), out);
+    const auto p = static_cast<quint16>(port);
+    return horavia::RunTestServerCommand(args[1], {p, p}, out);
 }

@@ -29,7 +29,7 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
         PreferencesView noControls;
         state.LoadSettings(noControls);
         EXPECT_TRUE(state.LoadCatalogue());
-        window = new frmMain(state, host, clockSetter, timePort);
+        window = new frmMain(state, host, clockSetter, {timePort, timePort});
         window->Form_Load();
         return *window;
     }
@@ -96,7 +96,8 @@ TEST_F(MainWindow, RestoredGeometryStaysOnTheDesktop) {
 
     // Only a fifth of the width would show: flush with the right edge instead.
     store.Save("WndLeft", std::to_string(desktopWidth - 600));
-    window = new frmMain(state, host, clockSetter, testing::ClosedPort());
+    const quint16 closed = testing::ClosedPort();
+    window = new frmMain(state, host, clockSetter, {closed, closed});
     window->Form_Load();
     EXPECT_EQ(window->frameGeometry().x(), Px(desktopWidth - 3000));
 }

@@ -2,12 +2,14 @@
 // main window, clock editor), and the interval field's reading.
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QLayout>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
 
+#include "fake_ntp_server.h"
 #include "fake_time_server.h"
 #include "ui/convert/frm_convert.h"
 #include "ui/editor/frm_edit.h"
@@ -49,9 +51,10 @@ TEST(IntervalField, LimitedRoundedAndAtLeastThirtySeconds) {
 
 class SetupPanels : public ::testing::Test, public testing::TestServices {
   protected:
-    frmSetup& Start(quint16 timePort = testing::ClosedPort()) {
+    // ntpPort 0: the same as timePort.
+    frmSetup& Start(quint16 timePort = testing::ClosedPort(), quint16 ntpPort = 0) {
         TrayFormOptions options;
-        options.timePort = timePort;
+        options.timePorts = {timePort, ntpPort != 0 ? ntpPort : timePort};
         options.mapPicture = testing::TinyMap();
         options.openHelp = [] {};
         options.notificationAreaAvailable = [] { return true; };
@@ -93,7 +96,12 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
 TEST_F(SetupPanels, PanelsStartAsDesignedAndFitTheDialog) {
     frmSetup& s = Start();
     EXPECT_TRUE(s.opt24->isChecked()) << "24 h until the settings say otherwise";
-    ASSERT_EQ(s.cmbSTServer->count(), 13);
+    // The 13 Time Protocol servers first, then the NTP servers.
+    const int listed = static_cast<int>(kTimeServers.size() + kNtpServers.size());
+    ASSERT_EQ(s.cmbSTServer->count(), listed);
+    for (int i = 0; i < listed; ++i) {
+        EXPECT_EQ(s.cmbSTServer->itemText(i).startsWith(QStringLiteral("ntp:")), i >= 13) << i;
+    }
     EXPECT_EQ(s.cmbSTServer->itemText(2), QString::fromUtf8(kDefaultServer))
         << "the default server is the third";
     EXPECT_EQ(s.lblFont->text(), QStringLiteral("MS Sans Serif 10 pts"));
@@ -106,7 +114,7 @@ TEST_F(SetupPanels, PanelsStartAsDesignedAndFitTheDialog) {
     s.TabStrip->setCurrentIndex(2);
     s.cmbSTServer->setEditText(QStringLiteral("my.server"));
     QTest::keyClick(s.cmbSTServer->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(s.cmbSTServer->count(), 13);
+    EXPECT_EQ(s.cmbSTServer->count(), listed);
     EXPECT_TRUE(s.isVisible()) << "Enter runs no command";
 
     for (int tab = 1; tab < 4; ++tab) {
@@ -417,6 +425,48 @@ TEST_F(SetupPanels, AutoProposesTheServerThatAnsweredIntoTheCombo) {
     EXPECT_EQ(s.cmbSTServer->count(), 2) << "the list itself is unchanged";
     EXPECT_EQ(s.findChild<QDialog*>(), nullptr) << "the window is gone";
     EXPECT_TRUE(s.cmdAuto->isEnabled());
+    s.hide();
+}
+
+// Test and Auto clicked over and over: the one server is asked at most once every 4 seconds,
+// while the dialog stays live.
+TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
+    test::FakeNtpServer server(test::FakeNtpServer::Mode::Normal);
+    server.SetOffsetMs(-480);
+    ASSERT_TRUE(server.Listen());
+    frmSetup& s = Start(testing::ClosedPort(), server.Port());
+    s.cmbSTServer->clear();  // Auto tests the typed server alone
+    s.cmbSTServer->setEditText(QStringLiteral("ntp:127.0.0.1"));
+    s.show();
+
+    int clicks = 0;
+    QTimer test;
+    QTimer autoTest;
+    QObject::connect(&test, &QTimer::timeout, [&] {
+        ++clicks;
+        s.cmdTest->click();
+    });
+    QObject::connect(&autoTest, &QTimer::timeout, [&] {
+        ++clicks;
+        s.cmdAuto->click();
+    });
+    QElapsedTimer wall;
+    wall.start();
+    test.start(100);
+    autoTest.start(130);
+    QTest::qWait(6000);  // returns once the test running then is over
+    test.stop();
+    autoTest.stop();
+
+    const std::vector<std::int64_t>& asked = server.Arrivals();
+    ASSERT_GE(asked.size(), 2u);
+    EXPECT_LE(static_cast<qint64>(asked.size()), 1 + wall.elapsed() / 4000);
+    for (std::size_t i = 1; i < asked.size(); ++i) {
+        EXPECT_GE(asked[i] - asked[i - 1], 3995) << "queries " << i - 1 << " and " << i;
+    }
+    EXPECT_GT(clicks, 60);
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_NE(messages.shown[0].text.find("Difference with local time: "), std::string::npos);
     s.hide();
 }
 

@@ -20,7 +20,7 @@ class TrayForm : public ::testing::Test, public testing::TestServices {
   protected:
     frmTI& Start(quint16 timePort = testing::ClosedPort()) {
         TrayFormOptions options;
-        options.timePort = timePort;
+        options.timePorts = {timePort, timePort};
         options.mapPicture = testing::TinyMap();
         options.openHelp = [this] { ++helpOpened; };
         options.notificationAreaAvailable = [this] { return trayAvailable; };

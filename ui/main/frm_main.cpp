@@ -47,12 +47,13 @@ QRect WorkAreaAt(QPoint topLeft) {
 }  // namespace
 
 frmMain::frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clockSetter,
-                 quint16 timePort)
+                 TimeServerPorts ports, QueryPacer* pacer)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
       host_(host),
-      WS(timePort),
+      WS(UtcClockOf(state.services.clock, state.services.localZone),
+         pacer != nullptr ? *pacer : ownPacer_, ports),
       synchroniser_(WS, clockSetter, state.services.messages, state.services.clock,
                     state.services.localZone) {
     setWindowTitle(QString::fromUtf8(kAppTitle));

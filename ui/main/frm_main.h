@@ -9,8 +9,9 @@
 
 #include "model/zone_model.h"
 #include "platform/system_clock_setter.h"
+#include "sync/query_pacer.h"
+#include "sync/server_time_query.h"
 #include "sync/sync_time.h"
-#include "sync/time_query.h"
 #include "ui/main/frame_placement.h"
 #include "ui/main/main_window_host.h"
 #include "ui/main/main_window_layout.h"
@@ -21,9 +22,10 @@ class frmMain : public QWidget {
     Q_OBJECT
 
   public:
-    // timePort: the Time Protocol port; only tests use another.
+    // ports: only tests use others. pacer: when each server was last asked, kept by the
+    // program beyond this window's life; without one the window keeps its own.
     frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clockSetter,
-            quint16 timePort = kTimeProtocolPort);
+            TimeServerPorts ports = {}, QueryPacer* pacer = nullptr);
     ~frmMain() override;
 
     // Restores the geometry (kept on the desktop), shows or hides the window by ShowWnd and
@@ -75,7 +77,8 @@ class frmMain : public QWidget {
 
     AppState& state_;
     MainWindowHost& host_;
-    TimeQuery WS;  // the connection every time query uses
+    QueryPacer ownPacer_;
+    ServerTimeQuery WS;  // the connection every time query uses
     TimeSynchroniser synchroniser_;
     QTimer Timer;
     FramePlacement placement_{*this, WindowPositionsKnown()};

@@ -48,6 +48,9 @@ inline constexpr std::array<const char*, 13> kTimeServers{
     "time-d-g.nist.gov",    "time-e-g.nist.gov",   "time-a-wwv.nist.gov", "time-b-wwv.nist.gov",
     "time-c-wwv.nist.gov",  "time-d-wwv.nist.gov", "time-e-wwv.nist.gov", "utcnist.colorado.edu",
     "utcnist2.colorado.edu"};
+// NTP servers, offered after the Time Protocol's: national time institutes and the NTP pool.
+inline constexpr std::array<const char*, 3> kNtpServers{"ntp:time.nist.gov", "ntp:ptbtime1.ptb.de",
+                                                        "ntp:pool.ntp.org"};
 inline constexpr const char* kSyncNote = "Synchronizes your computer's clock with an atomic clock.";
 
 struct FormatLegendLine {

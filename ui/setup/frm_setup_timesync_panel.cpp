@@ -40,6 +40,7 @@ void frmSetup::CreateTimeSyncPanel(QWidget* panel) {
     // Enter in the field must not add the typed name to the list that Auto tests.
     cmbSTServer->setInsertPolicy(QComboBox::NoInsert);
     for (const char* host : kTimeServers) cmbSTServer->addItem(QString::fromUtf8(host));
+    for (const char* host : kNtpServers) cmbSTServer->addItem(QString::fromUtf8(host));
     cmbSTServer->setCurrentIndex(2);
     cmbSTServer->setMinimumContentsLength(16);
     cmbSTServer->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

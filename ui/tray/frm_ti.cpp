@@ -104,7 +104,7 @@ bool frmTI::NotificationAreaAvailable() const {
 
 frmMain* frmTI::EnsureMainWindow() {
     if (!main_) {
-        main_ = new frmMain(state_, *this, clockSetter_, options_.timePort);
+        main_ = new frmMain(state_, *this, clockSetter_, options_.timePorts, &pacer_);
         main_->ApplyFont(state_.prefs.FontName, state_.prefs.FontSize);
         main_->Form_Load();
     }

@@ -14,7 +14,8 @@
 
 #include "model/zone_model.h"
 #include "platform/system_clock_setter.h"
-#include "sync/time_query.h"
+#include "sync/query_pacer.h"
+#include "sync/server_time_query.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_window_host.h"
 #include "ui/main/window_visibility.h"
@@ -28,9 +29,9 @@ class frmSetup;
 class frmEdit;
 
 struct TrayFormOptions {
-    quint16 timePort = kTimeProtocolPort;  // tests use a server of their own
-    QImage mapPicture;                     // the clock editor's map; empty: the compiled-in one
-    std::function<void()> openHelp;        // empty: the help page in the user's browser
+    TimeServerPorts timePorts;       // tests use servers of their own
+    QImage mapPicture;               // the clock editor's map; empty: the compiled-in one
+    std::function<void()> openHelp;  // empty: the help page in the user's browser
     std::function<bool()> notificationAreaAvailable;  // empty: ask the desktop
     std::function<void()> fatalExit;                  // empty: end the process at once
     // Creates the converter window on first use of "&Convert"; empty: the program's own.
@@ -148,6 +149,7 @@ class frmTI : public QObject,
     QPointer<frmMain> main_;
     TrayIcon tray_;
     MainWindowQuery serverQuery_{*this};
+    QueryPacer pacer_;                // every main window's queries count against the same servers
     MemoryClockRows rowsAfterSetup_;  // the display order once the setup dialog is gone
     TrayClicks clicks_;
     QElapsedTimer clickClock_;

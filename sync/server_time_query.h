@@ -1,0 +1,53 @@
+// The time query the program uses: reads the server's name for its protocol ("ntp:HOST" asks
+// over NTP, a plain host over the Time Protocol) and keeps every server to one query in 4 s.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <string>
+
+#include "sync/ntp_packet.h"
+#include "sync/query_pacer.h"
+#include "sync/sntp_query.h"
+#include "sync/time_query.h"
+#include "sync/time_query_port.h"
+#include "sync/utc_clock.h"
+
+namespace horavia {
+
+// The ports are parameters only so that tests can use servers of their own.
+struct TimeServerPorts {
+    quint16 timeProtocol = kTimeProtocolPort;
+    quint16 ntp = kNtpPort;
+};
+
+class ServerTimeQuery : public QObject, public TimeQueryPort {
+    Q_OBJECT
+
+  public:
+    // The pacer may be shared by queries that come and go (it must outlive this one).
+    ServerTimeQuery(UtcClock utcNow, QueryPacer& pacer, TimeServerPorts ports = {},
+                    QObject* parent = nullptr);
+
+    // When the last query to this host (in either protocol) ended less than 4 s ago, first
+    // waits out the rest with the event loop running (the window stays live; this counts as
+    // waiting), so two requests never leave within 4 s. Then one query in the server's
+    // protocol. A call made while another one waits returns false at once.
+    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
+                     std::int32_t& lRespons) override;
+
+    bool IsWaiting() const { return pacing_ || time_.IsWaiting() || ntp_.IsWaiting(); }
+    const TimeQuery& TimeProtocol() const { return time_; }
+    const SntpQuery& Ntp() const { return ntp_; }
+
+    // The steady clock the pacing counts on, in milliseconds.
+    static std::int64_t SteadyMs();
+
+  private:
+    QueryPacer& pacer_;
+    TimeQuery time_;
+    SntpQuery ntp_;
+    bool pacing_ = false;
+};
+
+}  // namespace horavia
