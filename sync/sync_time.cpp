@@ -62,17 +62,33 @@ std::string SyncQuestionText(std::int32_t differenceMinutes) {
     return text;
 }
 
+SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string& differenceLine) {
+    switch (result) {
+        case ClockSetResult::AutomaticSyncOn:
+            return {std::string(kAutomaticSyncOnText) + kCrLf + differenceLine,
+                    MsgIcon::Information};
+        case ClockSetResult::NotAuthorised:
+            return {std::string(kNotAuthorisedText) + kCrLf + differenceLine, MsgIcon::Exclamation};
+        case ClockSetResult::Set:
+        case ClockSetResult::Failed:
+            break;
+    }
+    return {kSetClockFailedText, MsgIcon::Exclamation};
+}
+
 TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter,
                                    MessageBoxPort& messages, ClockSource& clock,
                                    LocalZoneSource& localZone)
     : query_(query), setter_(setter), messages_(messages), clock_(clock), localZone_(localZone) {}
 
-bool TimeSynchroniser::QueryLocalServerTime(const std::string& sServer, DayCount& serverLocal) {
+bool TimeSynchroniser::QueryLocalServerTime(const std::string& sServer, DayCount& serverLocal,
+                                            ServerDifference& found) {
     DayCount dAtomDate = 0;
     std::int32_t lRespons = 0;
     if (!query_.GetAtomTime(sServer, dAtomDate, lRespons)) return false;
     // The bias is read after the wait, so a zone change during it is taken into account.
     serverLocal = dAtomDate - localZone_.Query().bias / 1440.0;
+    found = MeasureServerDifference(sServer, serverLocal, clock_.NowLocal(), 0);
     return true;
 }
 
@@ -83,14 +99,15 @@ SyncOutcome TimeSynchroniser::SyncTime(const std::string& sServer) {
     RunningFlag running(running_);
 
     DayCount serverLocal = 0;
-    if (!QueryLocalServerTime(sServer, serverLocal)) return SyncOutcome::QueryFailed;
+    ServerDifference found;
+    if (!QueryLocalServerTime(sServer, serverLocal, found)) return SyncOutcome::QueryFailed;
 
     std::int32_t minutes = 0;
     if (!DifferenceMinutes(clock_.NowLocal(), serverLocal, minutes)) {
         return SyncOutcome::QueryFailed;
     }
     if (minutes <= 1) {
-        return SetClockTime(serverLocal) ? SyncOutcome::ClockSet : SyncOutcome::SetRefused;
+        return SetClockTime(serverLocal, found) ? SyncOutcome::ClockSet : SyncOutcome::SetRefused;
     }
 
     const MsgAnswer answer =
@@ -98,13 +115,19 @@ SyncOutcome TimeSynchroniser::SyncTime(const std::string& sServer) {
     if (answer != MsgAnswer::Yes) return SyncOutcome::Declined;
 
     // The user may have taken a while to answer: ask the server again.
-    if (!QueryLocalServerTime(sServer, serverLocal)) return SyncOutcome::SecondQueryFailed;
-    return SetClockTime(serverLocal) ? SyncOutcome::ClockSet : SyncOutcome::SetRefused;
+    if (!QueryLocalServerTime(sServer, serverLocal, found)) return SyncOutcome::SecondQueryFailed;
+    return SetClockTime(serverLocal, found) ? SyncOutcome::ClockSet : SyncOutcome::SetRefused;
 }
 
-bool TimeSynchroniser::SetClockTime(const DayCount& d) {
-    if (setter_.SetLocalDateTime(d)) return true;
-    messages_.Show(kSetClockFailedText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+bool TimeSynchroniser::SetClockTime(const DayCount& d,
+                                    const std::optional<ServerDifference>& found) {
+    const ClockSetResult result = setter_.SetLocalDateTime(d);
+    if (result == ClockSetResult::Set) return true;
+    // Both moments in local time: the server's and the computer's.
+    const ServerDifference difference =
+        found ? *found : MeasureServerDifference({}, d, clock_.NowLocal(), 0);
+    const SetClockMessage message = SetClockFailureMessage(result, DifferenceLine(difference));
+    messages_.Show(message.text, kAppTitle, MsgButtons::Ok, message.icon);
     return false;
 }
 

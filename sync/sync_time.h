@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/day_count.h"
 #include "model/services.h"
 #include "platform/system_clock_setter.h"
+#include "sync/server_test_text.h"
 #include "sync/time_query_port.h"
 
 namespace horavia {
@@ -30,6 +32,19 @@ std::string SyncQuestionText(std::int32_t differenceMinutes);
 inline constexpr const char* kSetClockFailedText =
     "Failed setting new date/time. In Windows NT/XP, you need Administrator "
     "privileges for this!";
+inline constexpr const char* kAutomaticSyncOnText =
+    "The computer's clock was not set: the system keeps it synchronised itself\r\n"
+    "(automatic time synchronisation is on).";
+inline constexpr const char* kNotAuthorisedText =
+    "Failed setting new date/time: you are not allowed to change the system clock.";
+
+// What the user is told when the clock could not be set: the reason and, when the system keeps
+// the clock itself or the user lacks the right, the difference found (server minus local time).
+struct SetClockMessage {
+    std::string text;
+    MsgIcon icon = MsgIcon::Exclamation;
+};
+SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string& differenceLine);
 
 class TimeSynchroniser {
   public:
@@ -40,14 +55,18 @@ class TimeSynchroniser {
     // (waiting for the server or for the user's answer) does nothing and returns Skipped.
     SyncOutcome SyncTime(const std::string& sServer);
 
-    // Sets the computer's clock to a local date-time; on refusal tells the user and returns false.
-    bool SetClockTime(const DayCount& d);
+    // Sets the computer's clock to a local date-time (the server's time); on refusal tells the
+    // user why, with the difference found when the server answered (without one: d minus the
+    // clock now, in seconds), and returns false.
+    bool SetClockTime(const DayCount& d, const std::optional<ServerDifference>& found = {});
 
     bool IsRunning() const { return running_; }
 
   private:
-    // The server's answer turned into local time with the current bias.
-    bool QueryLocalServerTime(const std::string& sServer, DayCount& serverLocal);
+    // The server's answer turned into local time with the current bias, and how far it is from
+    // the computer's clock at that moment.
+    bool QueryLocalServerTime(const std::string& sServer, DayCount& serverLocal,
+                              ServerDifference& found);
 
     TimeQueryPort& query_;
     SystemClockSetter& setter_;

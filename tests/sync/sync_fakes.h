@@ -37,11 +37,11 @@ class FakeTimeQuery : public TimeQueryPort {
 
 class FakeClockSetter : public SystemClockSetter {
   public:
-    bool accept = true;
+    ClockSetResult result = ClockSetResult::Set;
     std::vector<DayCount> calls;
-    bool SetLocalDateTime(DayCount local) override {
+    ClockSetResult SetLocalDateTime(DayCount local) override {
         calls.push_back(local);
-        return accept;
+        return result;
     }
 };
 

@@ -125,7 +125,7 @@ TEST(SyncTime, FailedSecondQueryShowsNothingMore) {
 TEST(SyncTime, RefusalToSetTheClockIsReported) {
     for (double seconds : {10.0, 600.0}) {  // without and after the question
         Fixture f;
-        f.setter.accept = false;
+        f.setter.result = ClockSetResult::Failed;
         f.query.answers = {AnswerAhead(seconds), AnswerAhead(seconds)};
         EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::SetRefused);
         ASSERT_FALSE(f.box.shown.empty());
@@ -136,6 +136,50 @@ TEST(SyncTime, RefusalToSetTheClockIsReported) {
         EXPECT_EQ(last.title, "Horavia");
         EXPECT_EQ(last.buttons, MsgButtons::Ok);
         EXPECT_EQ(last.icon, MsgIcon::Exclamation);
+    }
+}
+
+// Where the system keeps the clock itself, or the user may not set it, the message says so
+// and names the difference the server showed: to the millisecond for an NTP server.
+TEST(SyncTime, RefusalsWithAReasonNameTheDifferenceFound) {
+    const struct {
+        ClockSetResult result;
+        const char* server;
+        double seconds;  // server ahead of the computer
+        std::string text;
+        MsgIcon icon;
+    } cases[] = {
+        {ClockSetResult::AutomaticSyncOn, "ntp:pool.example", -40.25,
+         "The computer's clock was not set: the system keeps it synchronised itself\r\n"
+         "(automatic time synchronisation is on).\r\n"
+         "Difference with local time: -40 s (-40250 ms)",
+         MsgIcon::Information},
+        {ClockSetResult::AutomaticSyncOn, "time.example", 75,
+         "The computer's clock was not set: the system keeps it synchronised itself\r\n"
+         "(automatic time synchronisation is on).\r\n"
+         "Difference with local time: 75 s",
+         MsgIcon::Information},
+        {ClockSetResult::NotAuthorised, "ntp:pool.example", 0.004,
+         "Failed setting new date/time: you are not allowed to change the system clock.\r\n"
+         "Difference with local time: 0 s (4 ms)",
+         MsgIcon::Exclamation},
+        // After the question, the difference of the second answer, which was the one set.
+        {ClockSetResult::NotAuthorised, "time.example", 3605,
+         "Failed setting new date/time: you are not allowed to change the system clock.\r\n"
+         "Difference with local time: 3606 s",
+         MsgIcon::Exclamation},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        f.setter.result = c.result;
+        f.query.answers = {AnswerAhead(c.seconds), AnswerAhead(c.seconds + 1)};
+        EXPECT_EQ(f.sync.SyncTime(c.server), SyncOutcome::SetRefused) << c.text;
+        ASSERT_FALSE(f.box.shown.empty());
+        const test::ShownMessage& last = f.box.shown.back();
+        EXPECT_EQ(last.text, c.text);
+        EXPECT_EQ(last.icon, c.icon) << c.text;
+        EXPECT_EQ(last.buttons, MsgButtons::Ok);
+        EXPECT_EQ(last.title, "Horavia");
     }
 }
 

@@ -10,12 +10,12 @@ namespace horavia {
 namespace {
 
 struct Recorder {
-    bool accept = false;
+    ClockSetResult result = ClockSetResult::Failed;
     std::vector<std::int64_t> calls;
     LinuxSystemClockSetter::Backend Backend() {
         return [this](std::int64_t usec) {
             calls.push_back(usec);
-            return accept;
+            return result;
         };
     }
 };
@@ -31,43 +31,77 @@ TEST(SystemClockSetter, ConvertsLocalTimeWithTheCurrentBias) {
 
     FixedLocalZone zone(LocalZoneState{-60, true});
     Recorder timedated;
-    timedated.accept = true;
+    timedated.result = ClockSetResult::Set;
     Recorder settime;
     LinuxSystemClockSetter setter(zone, timedated.Backend(), settime.Backend());
-    EXPECT_TRUE(setter.SetLocalDateTime(kLocalNoon));
+    EXPECT_EQ(setter.SetLocalDateTime(kLocalNoon), ClockSetResult::Set);
     zone.Set(LocalZoneState{60, false});
-    EXPECT_TRUE(setter.SetLocalDateTime(kLocalNoon));
+    EXPECT_EQ(setter.SetLocalDateTime(kLocalNoon), ClockSetResult::Set);
     EXPECT_EQ(timedated.calls,
               (std::vector<std::int64_t>{20000 * kDayUs + kDayUs / 2 - 3'600'000'000,
                                          20000 * kDayUs + kDayUs / 2 + 3'600'000'000}));
     EXPECT_TRUE(settime.calls.empty()) << "timedated accepted: no second way";
 }
 
-TEST(SystemClockSetter, FallsBackToClockSettimeThenReportsRefusal) {
-    FixedLocalZone zone;
-    Recorder timedated;
-    Recorder settime;
-    settime.accept = true;
-    LinuxSystemClockSetter setter(zone, timedated.Backend(), settime.Backend());
-    EXPECT_TRUE(setter.SetLocalDateTime(kLocalNoon));
-    EXPECT_EQ(timedated.calls.size(), 1u);
-    EXPECT_EQ(settime.calls, timedated.calls);
+TEST(SystemClockSetter, WhatTimedatedAndClockSettimeSayDecidesTheOutcome) {
+    using R = ClockSetResult;
+    const struct {
+        R timedated;
+        R settime;
+        bool settimeTried;
+        R expected;
+    } cases[] = {
+        // The system synchronises the clock itself: left to it, even where we could set it.
+        {R::AutomaticSyncOn, R::Set, false, R::AutomaticSyncOn},
+        {R::Failed, R::Set, true, R::Set},  // no timedated: the direct way
+        {R::NotAuthorised, R::Set, true, R::Set},
+        {R::NotAuthorised, R::Failed, true, R::NotAuthorised},
+        {R::Failed, R::NotAuthorised, true, R::NotAuthorised},  // EPERM
+        {R::Failed, R::Failed, true, R::Failed},
+    };
+    for (const auto& c : cases) {
+        FixedLocalZone zone;
+        Recorder timedated;
+        timedated.result = c.timedated;
+        Recorder settime;
+        settime.result = c.settime;
+        LinuxSystemClockSetter setter(zone, timedated.Backend(), settime.Backend());
+        EXPECT_EQ(setter.SetLocalDateTime(kLocalNoon), c.expected)
+            << static_cast<int>(c.timedated) << "/" << static_cast<int>(c.settime);
+        EXPECT_EQ(timedated.calls.size(), 1u);
+        EXPECT_EQ(settime.calls.size(), c.settimeTried ? 1u : 0u);
+        if (c.settimeTried) {
+            EXPECT_EQ(settime.calls, timedated.calls);
+        }
+    }
+}
 
-    settime.accept = false;
-    EXPECT_FALSE(setter.SetLocalDateTime(kLocalNoon));
-    EXPECT_EQ(settime.calls.size(), 2u);
+TEST(SystemClockSetter, TimedatedErrorsAreReadByName) {
+    using S = LinuxSystemClockSetter;
+    EXPECT_EQ(S::ResultOfTimedatedError("org.freedesktop.timedate1.AutomaticTimeSyncEnabled"),
+              ClockSetResult::AutomaticSyncOn);
+    for (const char* denied : {"org.freedesktop.DBus.Error.AccessDenied",
+                               "org.freedesktop.DBus.Error.InteractiveAuthorizationRequired",
+                               "org.freedesktop.PolicyKit1.Error.NotAuthorized"}) {
+        EXPECT_EQ(S::ResultOfTimedatedError(denied), ClockSetResult::NotAuthorised) << denied;
+    }
+    for (const char* other :
+         {"org.freedesktop.DBus.Error.ServiceUnknown", "org.freedesktop.DBus.Error.NoReply", ""}) {
+        EXPECT_EQ(S::ResultOfTimedatedError(other), ClockSetResult::Failed) << other;
+    }
 }
 
 TEST(SystemClockSetter, ImpossibleTimesAreRefusedWithoutTouchingTheClock) {
     FixedLocalZone zone;
     Recorder timedated;
     Recorder settime;
-    timedated.accept = settime.accept = true;
+    timedated.result = settime.result = ClockSetResult::Set;
     LinuxSystemClockSetter setter(zone, timedated.Backend(), settime.Backend());
-    EXPECT_FALSE(setter.SetLocalDateTime(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(setter.SetLocalDateTime(std::numeric_limits<double>::infinity()));
-    EXPECT_FALSE(setter.SetLocalDateTime(1e12));
-    EXPECT_FALSE(setter.SetLocalDateTime(2.0));  // 1900: before the system clock's epoch
+    for (DayCount impossible :
+         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e12,
+          2.0 /* 1900: before the system clock's epoch */}) {
+        EXPECT_EQ(setter.SetLocalDateTime(impossible), ClockSetResult::Failed) << impossible;
+    }
     EXPECT_TRUE(timedated.calls.empty());
     EXPECT_TRUE(settime.calls.empty());
 }

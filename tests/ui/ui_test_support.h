@@ -55,9 +55,9 @@ class RecordingStore : public MemorySettingsStore {
 
 class RecordingClockSetter : public SystemClockSetter {
   public:
-    bool SetLocalDateTime(DayCount local) override {
+    ClockSetResult SetLocalDateTime(DayCount local) override {
         calls.push_back(local);
-        return true;
+        return ClockSetResult::Set;
     }
     std::vector<DayCount> calls;
 };

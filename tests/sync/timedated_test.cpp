@@ -1,0 +1,135 @@
+// Setting the clock through timedated on a private bus (run under dbus-run-session, with the
+// session bus standing in for the system bus). The direct way is always a fake here: as root
+// it would really change this machine's clock.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include "platform/linux/system_clock_setter.h"
+#include "sync/sync_time.h"
+#include "sync_fakes.h"
+
+namespace horavia {
+namespace {
+
+constexpr DayCount kNow = 46000.5;  // 2025-12-09 12:00 local, UTC+1
+constexpr std::int32_t kBias = -60;
+
+// A fake timedated in the given mode, for as long as this lives.
+class Timedated {
+  public:
+    explicit Timedated(const QString& mode) {
+        process_.start(QStringLiteral(FAKE_TIMEDATED), {mode});
+        QElapsedTimer wall;
+        wall.start();
+        while (wall.elapsed() < 5000 && !Registered()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    }
+    ~Timedated() {
+        process_.kill();
+        process_.waitForFinished(2000);
+    }
+    static bool Registered() {
+        return QDBusConnection::sessionBus().interface()->isServiceRegistered(
+            QStringLiteral("org.freedesktop.timedate1"));
+    }
+    QString Calls() {
+        process_.waitForReadyRead(200);
+        return QString::fromUtf8(process_.readAllStandardOutput());
+    }
+
+  private:
+    QProcess process_;
+};
+
+struct Direct {
+    int calls = 0;
+    ClockSetResult Set(std::int64_t) {
+        ++calls;
+        return ClockSetResult::NotAuthorised;  // what clock_settime's EPERM means
+    }
+};
+
+class TimedatedTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")) {
+            GTEST_SKIP() << "no private bus: run under dbus-run-session";
+        }
+    }
+    FixedLocalZone zone{LocalZoneState{kBias, false}};
+    Direct direct;
+    LinuxSystemClockSetter setter{zone, &LinuxSystemClockSetter::SetViaTimedated,
+                                  [this](std::int64_t usec) { return direct.Set(usec); }};
+};
+
+TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
+    Timedated timedated(QStringLiteral("ntp-on"));
+    ASSERT_TRUE(Timedated::Registered());
+    test::FakeTimeQuery query;
+    test::FakeMessageBox box;
+    FixedClock clock{kNow};
+    TimeSynchroniser sync(query, setter, box, clock, zone);
+    query.answers = {kNow + kBias / 1440.0 + 12.5 / 86400.0};  // 12.5 s ahead
+
+    EXPECT_EQ(sync.SyncTime("ntp:pool.example"), SyncOutcome::SetRefused);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, std::string(kAutomaticSyncOnText) +
+                                     "\r\nDifference with local time: 13 s (12500 ms)");
+    EXPECT_EQ(box.shown[0].icon, MsgIcon::Information);
+    EXPECT_EQ(direct.calls, 0) << "the system's own synchronisation is not overruled";
+    // The absolute time in UTC microseconds, interactive authorisation allowed.
+    const std::int64_t usec = UtcMicrosecondsFromLocal(kNow + 12.5 / 86400.0, kBias);
+    EXPECT_EQ(timedated.Calls(), QStringLiteral("SetTime %1 0 1\n").arg(usec));
+}
+
+TEST_F(TimedatedTest, NotAuthorisedIsSaid) {
+    Timedated timedated(QStringLiteral("denied"));
+    ASSERT_TRUE(Timedated::Registered());
+    test::FakeTimeQuery query;
+    test::FakeMessageBox box;
+    FixedClock clock{kNow};
+    TimeSynchroniser sync(query, setter, box, clock, zone);
+    query.answers = {kNow + kBias / 1440.0 - 30.0 / 86400.0};
+
+    EXPECT_EQ(sync.SyncTime("time.example"), SyncOutcome::SetRefused);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text,
+              std::string(kNotAuthorisedText) + "\r\nDifference with local time: -30 s");
+    EXPECT_EQ(box.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(direct.calls, 1) << "the direct way was tried too";
+}
+
+TEST_F(TimedatedTest, AcceptedOrAbsent) {
+    {
+        Timedated timedated(QStringLiteral("accept"));
+        ASSERT_TRUE(Timedated::Registered());
+        EXPECT_EQ(setter.SetLocalDateTime(kNow), ClockSetResult::Set);
+        EXPECT_EQ(direct.calls, 0);
+    }
+    QElapsedTimer wall;
+    wall.start();
+    while (Timedated::Registered() && wall.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    // No timedated on the bus: the direct way decides.
+    EXPECT_EQ(setter.SetLocalDateTime(kNow), ClockSetResult::NotAuthorised);
+    EXPECT_EQ(direct.calls, 1);
+}
+
+}  // namespace
+}  // namespace horavia
+
+int main(int argc, char** argv) {
+    // timedated lives on the system bus: here the private session bus stands in for it.
+    const QByteArray session = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+    if (!session.isEmpty()) qputenv("DBUS_SYSTEM_BUS_ADDRESS", session);
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
