@@ -76,9 +76,10 @@ bool SntpQuery::GetAtomTime(const std::string& host, DayCount& dAtomDate, std::i
     socket_.abort();
 
     if (reply_.verdict != SntpVerdict::Answer) return false;
-    // The computer's clock when the answer arrived, moved by the offset measured.
-    const double arrivalUtc = t1Utc_ + static_cast<double>(arrivalMicros_) / kMicrosPerDay;
-    dAtomDate = arrivalUtc + reply_.offsetSeconds / 86400.0;
+    // The computer's clock as the query returns, moved by the offset measured: the caller
+    // compares it with the clock read right after, so the time spent since the answer came
+    // does not count as a difference.
+    dAtomDate = utcNow_() + reply_.offsetSeconds / 86400.0;
     return true;
 }
 
@@ -91,8 +92,7 @@ void SntpQuery::TryNextAddress() {
         // A connected socket hears only from that address and port, and learns of a refusal.
         socket_.connectToHost(peer_, port_);
         if (socket_.state() != QAbstractSocket::ConnectedState) continue;
-        t1Utc_ = utcNow_();
-        t1_ = NtpTimestampFromUnixMicros(UnixMicrosOf(t1Utc_));
+        t1_ = NtpTimestampFromUnixMicros(UnixMicrosOf(utcNow_()));
         sent_ = WithNonce(t1_, static_cast<std::uint32_t>(random_()));
         const std::string request = BuildSntpRequest(sent_);
         ++requests_;
@@ -120,11 +120,11 @@ void SntpQuery::OnReadyRead() {
             continue;
         }
         const QByteArray data = datagram.data();
-        arrivalMicros_ =
+        const auto arrivalMicros =
             std::chrono::duration_cast<std::chrono::microseconds>(arrived - sentAt_).count();
         const SntpReply reply =
             ReadSntpReply(std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
-                          sent_, t1_, AddMicros(t1_, arrivalMicros_));
+                          sent_, t1_, AddMicros(t1_, arrivalMicros));
         if (reply.verdict == SntpVerdict::NotOurs) continue;
         reply_ = reply;
         finished_ = true;

@@ -25,8 +25,8 @@ class SntpQuery : public QObject {
     SntpQuery(UtcClock utcNow, quint16 port = kNtpPort, QObject* parent = nullptr);
 
     // Asks `host` (a name or a numeric address) for the time and waits up to 2000 ms for a
-    // valid answer. On success dAtomDate is the server's UTC time at the moment the answer
-    // arrived (this computer's time then plus the measured offset). lRespons is the time from
+    // valid answer. On success dAtomDate is the server's UTC time as the call returns (this
+    // computer's clock then plus the measured offset). lRespons is the time from
     // just before the name lookup until the wait ended. Only datagrams from the address and
     // port asked are read; those that do not answer this request are ignored. A kiss-o'-death
     // or an unsynchronised server ends the query at once, without a time. A call made while a
@@ -56,9 +56,7 @@ class SntpQuery : public QObject {
     int requests_ = 0;
     NtpTimestamp sent_ = 0;  // the transmit timestamp as sent, nonce included
     NtpTimestamp t1_ = 0;    // when the request left, on the computer's clock
-    DayCount t1Utc_ = 0;
     std::chrono::steady_clock::time_point sentAt_;
-    std::int64_t arrivalMicros_ = 0;  // after sentAt_
     SntpReply reply_;
     bool waiting_ = false;
     bool finished_ = false;
