@@ -5,7 +5,7 @@ SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
 PACKAGES=(cmake g++ clang-14 libclang-rt-14-dev qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool x11-utils dbus dbus-x11 faketime xinetd imagemagick
+          xvfb xauth xdotool x11-utils dbus dbus-x11 faketime xinetd chrony imagemagick
           dpkg-dev file lintian appstream desktop-file-utils
           openbox lxqt-panel weston qt6-wayland
           g++-mingw-w64-x86-64-posix wine wine64)
