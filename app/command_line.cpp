@@ -52,7 +52,8 @@ QString UsageText() {
         "Options:\n"
         "  --print              print each enabled clock: label, a tab, its time; then exit\n"
         "  --tip                print the notification-area tip line; then exit\n"
-        "  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37); then exit\n"
+        "  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write\n"
+        "                       ntp:HOST for NTP, UDP port 123); then exit\n"
         "  -h, --help           show this help\n"
         "  -v, --version        show the version\n");
 }
