@@ -33,7 +33,7 @@ inline constexpr const char* kSetClockFailedText =
     "Failed setting new date/time. In Windows NT/XP, you need Administrator "
     "privileges for this!";
 inline constexpr const char* kAutomaticSyncOnText =
-    "The computer's clock was not set: the system keeps it synchronised itself\r\n"
+    "The computer's clock was not set: the system keeps it synchronised itself "
     "(automatic time synchronisation is on).";
 inline constexpr const char* kNotAuthorisedText =
     "Failed setting new date/time: you are not allowed to change the system clock.";

@@ -150,12 +150,12 @@ TEST(SyncTime, RefusalsWithAReasonNameTheDifferenceFound) {
         MsgIcon icon;
     } cases[] = {
         {ClockSetResult::AutomaticSyncOn, "ntp:pool.example", -40.25,
-         "The computer's clock was not set: the system keeps it synchronised itself\r\n"
+         "The computer's clock was not set: the system keeps it synchronised itself "
          "(automatic time synchronisation is on).\r\n"
          "Difference with local time: -40 s (-40250 ms)",
          MsgIcon::Information},
         {ClockSetResult::AutomaticSyncOn, "time.example", 75,
-         "The computer's clock was not set: the system keeps it synchronised itself\r\n"
+         "The computer's clock was not set: the system keeps it synchronised itself "
          "(automatic time synchronisation is on).\r\n"
          "Difference with local time: 75 s",
          MsgIcon::Information},
