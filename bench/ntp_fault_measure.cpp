@@ -2,60 +2,23 @@
 // the response time, the wall time and the CPU the client spent, and the descriptors left
 // open. The fake server runs in its own thread so that the CPU figures are the client's.
 // Prints a table; asserts nothing.
-#include <sys/resource.h>
-
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QThread>
-#include <atomic>
 #include <cstdio>
 
 #include "sync/sntp_query.h"
 #include "tests/sync/fake_ntp_server.h"
+#include "tests/sync/process_usage.h"
+#include "tests/sync/server_thread.h"
 
 namespace {
 
 using horavia::DayCount;
 using horavia::SntpQuery;
+using horavia::test::CpuSeconds;
 using horavia::test::FakeNtpServer;
-
-class ServerThread : public QThread {
-  public:
-    explicit ServerThread(FakeNtpServer::Mode mode) : mode_(mode) {}
-    quint16 Port() {
-        while (port_.load() == 0) QThread::msleep(1);
-        return port_.load();
-    }
-
-  protected:
-    void run() override {
-        FakeNtpServer server(mode_);
-        server.SetOffsetMs(1234);
-        if (!server.Listen()) std::abort();
-        port_.store(server.Port());
-        exec();
-    }
-
-  private:
-    FakeNtpServer::Mode mode_;
-    std::atomic<quint16> port_{0};
-};
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-qsizetype OpenDescriptors() {
-    return QDir("/proc/self/fd")
-        .entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)
-        .size();
-}
+using horavia::test::OpenDescriptors;
+using ServerThread = horavia::test::ServerThread<FakeNtpServer>;
 
 }  // namespace
 
@@ -78,7 +41,7 @@ int main(int argc, char** argv) {
     std::printf("%-34s %-8s %9s %9s %9s %6s\n", "server", "result", "respons", "wall", "CPU",
                 "fds");
     for (const auto& c : cases) {
-        ServerThread server(c.mode);
+        ServerThread server(c.mode, [](FakeNtpServer& s) { s.SetOffsetMs(1234); });
         server.start();
         SntpQuery query(&horavia::SystemUtcNow, server.Port());
         const qsizetype fds = OpenDescriptors();

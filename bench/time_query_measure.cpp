@@ -1,64 +1,27 @@
 // Measures the time-server query: CPU burnt while waiting for a silent server (against a
 // spinning wait), the latency of a query on 127.0.0.1, and open file descriptors over many
 // queries. Prints the numbers; asserts nothing.
-#include <sys/resource.h>
-
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <vector>
 
 #include "sync/time_query.h"
 #include "tests/sync/fake_time_server.h"
+#include "tests/sync/process_usage.h"
+#include "tests/sync/server_thread.h"
 
 namespace {
 
 using horavia::DayCount;
 using horavia::TimeQuery;
+using horavia::test::CpuSeconds;
 using horavia::test::FakeTimeServer;
-
-// The fake server runs in its own thread so that the client's numbers are the client's.
-class ServerThread : public QThread {
-  public:
-    explicit ServerThread(FakeTimeServer::Mode mode) : mode_(mode) {}
-    quint16 Port() {
-        while (port_.load() == 0) QThread::msleep(1);
-        return port_.load();
-    }
-
-  protected:
-    void run() override {
-        FakeTimeServer server(mode_);
-        if (!server.Listen()) std::abort();
-        port_.store(server.Port());
-        exec();
-    }
-
-  private:
-    FakeTimeServer::Mode mode_;
-    std::atomic<quint16> port_{0};
-};
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-qsizetype OpenDescriptors() {
-    return QDir("/proc/self/fd")
-        .entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)
-        .size();
-}
+using horavia::test::OpenDescriptors;
+using ServerThread = horavia::test::ServerThread<FakeTimeServer>;
 
 // The wait as a tight polling loop, for comparison: the same silent connection, 2000 ms.
 double SpinningWaitCpu(quint16 port) {

@@ -6,8 +6,8 @@
 set -u
 horavia=$1
 
-chronyd_bin=$(command -v chronyd || true)
-[ -z "$chronyd_bin" ] && [ -x /usr/sbin/chronyd ] && chronyd_bin=/usr/sbin/chronyd
+. "$(dirname "$0")/time_services.sh"
+chronyd_bin=$(find_daemon chronyd)
 if [ "$(id -u)" -ne 0 ] || [ -z "$chronyd_bin" ] || ! command -v faketime >/dev/null; then
     echo "needs root, chronyd and faketime: skipped"
     exit 77
@@ -16,11 +16,8 @@ fi
 work=$(mktemp -d)
 chronyd_pid=""
 stop_chronyd() {
-    if [ -n "$chronyd_pid" ]; then
-        kill -- -"$chronyd_pid" 2>/dev/null
-        wait "$chronyd_pid" 2>/dev/null
-        chronyd_pid=""
-    fi
+    stop_group "$chronyd_pid"
+    chronyd_pid=""
 }
 trap 'stop_chronyd; rm -rf "$work"' EXIT
 

@@ -7,8 +7,8 @@
 set -u
 horavia=$1
 
-xinetd_bin=$(command -v xinetd || true)
-[ -z "$xinetd_bin" ] && [ -x /usr/sbin/xinetd ] && xinetd_bin=/usr/sbin/xinetd
+. "$(dirname "$0")/time_services.sh"
+xinetd_bin=$(find_daemon xinetd)
 if [ "$(id -u)" -ne 0 ] || [ -z "$xinetd_bin" ] || ! command -v faketime >/dev/null; then
     echo "needs root, xinetd and faketime: skipped"
     exit 77
@@ -17,31 +17,12 @@ fi
 work=$(mktemp -d)
 xinetd_pid=""
 stop_xinetd() {
-    if [ -n "$xinetd_pid" ]; then
-        kill -- -"$xinetd_pid" 2>/dev/null  # its own process group: faketime's child too
-        wait "$xinetd_pid" 2>/dev/null
-        xinetd_pid=""
-    fi
+    stop_group "$xinetd_pid"
+    xinetd_pid=""
 }
 trap 'stop_xinetd; rm -rf "$work"' EXIT
 
-cat >"$work/xinetd.conf" <<CONF
-defaults
-{
-    log_type = FILE $work/xinetd.log
-}
-service time
-{
-    type        = INTERNAL UNLISTED
-    id          = time-stream
-    socket_type = stream
-    protocol    = tcp
-    user        = root
-    wait        = no
-    bind        = 127.0.0.1
-    port        = 37
-}
-CONF
+write_xinetd_time_conf "$work/xinetd.conf" 37 "$work/xinetd.log"
 
 # Seconds from now to a UTC date, for faketime's relative offset.
 offset_to() { echo $(($(date -u -d "$1" +%s) - $(date -u +%s))); }

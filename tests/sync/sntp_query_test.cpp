@@ -1,13 +1,12 @@
 #include "sync/sntp_query.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QTimer>
 
 #include "fake_ntp_server.h"
+#include "process_usage.h"
 #include "sync/time_query.h"
 
 namespace horavia {
@@ -15,6 +14,8 @@ namespace {
 
 using test::FakeNtpServer;
 using Mode = FakeNtpServer::Mode;
+using test::CpuSeconds;
+using test::OpenDescriptors;
 
 constexpr qint64 kLimitMs = 3000;  // 2000 ms and a little, on a loaded machine
 constexpr double kMsPerDay = 86'400'000.0;
@@ -26,19 +27,6 @@ struct QueryRun {
     qint64 wallMs = 0;
     double cpuSeconds = 0;
 };
-
-double CpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) {
-        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-int OpenDescriptors() {
-    return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size());
-}
 
 QueryRun TimedQuery(SntpQuery& query, const std::string& host) {
     QueryRun run;

@@ -12,12 +12,14 @@
 #include <functional>
 
 #include "fake_time_server.h"
+#include "process_usage.h"
 #include "sync/time_reply.h"
 
 namespace horavia {
 namespace {
 
 using test::FakeTimeServer;
+using test::OpenDescriptors;
 using Mode = FakeTimeServer::Mode;
 
 // "Within 2000 ms and a little": generous for a loaded machine, far below a second wait.
@@ -180,10 +182,6 @@ TEST(TimeQuery, ConnectionFailuresEndTheWaitEarly) {
     // new connection to the server again and again until the wait is over.
     SettleEvents([&] { return reset.Accepted() >= 1; });
     EXPECT_EQ(reset.Accepted(), 1);
-}
-
-int OpenDescriptors() {
-    return static_cast<int>(QDir("/proc/self/fd").entryList(QDir::Files | QDir::System).size());
 }
 
 TEST(TimeQuery, UnansweredConnectIsDroppedAfterTheWait) {

@@ -66,15 +66,15 @@ class TimedatedTest : public ::testing::Test {
     Direct direct;
     LinuxSystemClockSetter setter{zone, &LinuxSystemClockSetter::SetViaTimedated,
                                   [this](std::int64_t usec) { return direct.Set(usec); }};
+    test::FakeTimeQuery query;
+    test::FakeMessageBox box;
+    FixedClock clock{kNow};
+    TimeSynchroniser sync{query, setter, box, clock, zone};
 };
 
 TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
     Timedated timedated(QStringLiteral("ntp-on"));
     ASSERT_TRUE(Timedated::Registered());
-    test::FakeTimeQuery query;
-    test::FakeMessageBox box;
-    FixedClock clock{kNow};
-    TimeSynchroniser sync(query, setter, box, clock, zone);
     query.answers = {kNow + kBias / 1440.0 + 12.5 / 86400.0};  // 12.5 s ahead
 
     EXPECT_EQ(sync.SyncTime("ntp:pool.example"), SyncOutcome::SetRefused);
@@ -91,10 +91,6 @@ TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
 TEST_F(TimedatedTest, NotAuthorisedIsSaid) {
     Timedated timedated(QStringLiteral("denied"));
     ASSERT_TRUE(Timedated::Registered());
-    test::FakeTimeQuery query;
-    test::FakeMessageBox box;
-    FixedClock clock{kNow};
-    TimeSynchroniser sync(query, setter, box, clock, zone);
     query.answers = {kNow + kBias / 1440.0 - 30.0 / 86400.0};
 
     EXPECT_EQ(sync.SyncTime("time.example"), SyncOutcome::SetRefused);

@@ -6,8 +6,8 @@ set -u
 probe=$1
 skew=3725  # seconds the faked server runs ahead
 
-xinetd_bin=$(command -v xinetd || true)
-[ -z "$xinetd_bin" ] && [ -x /usr/sbin/xinetd ] && xinetd_bin=/usr/sbin/xinetd
+. "$(dirname "$0")/time_services.sh"
+xinetd_bin=$(find_daemon xinetd)
 if [ -z "$xinetd_bin" ]; then
     echo "xinetd is not installed: skipped"
     exit 77
@@ -20,12 +20,8 @@ fi
 work=$(mktemp -d)
 xinetd_pid=""
 stop_xinetd() {
-    if [ -n "$xinetd_pid" ]; then
-        # Its own process group: faketime's child goes with it.
-        kill -- -"$xinetd_pid" 2>/dev/null
-        wait "$xinetd_pid" 2>/dev/null
-        xinetd_pid=""
-    fi
+    stop_group "$xinetd_pid"
+    xinetd_pid=""
 }
 cleanup() {
     stop_xinetd
@@ -39,23 +35,7 @@ start_service() {
     for attempt in 1 2 3 4 5; do
         port=$("$probe" --free-port) || return 1
         [ "$port" = 2024 ] && continue
-        cat >"$work/xinetd.conf" <<CONF
-defaults
-{
-    log_type = FILE $work/xinetd.log
-}
-service time
-{
-    type        = INTERNAL UNLISTED
-    id          = time-stream
-    socket_type = stream
-    protocol    = tcp
-    user        = root
-    wait        = no
-    bind        = 127.0.0.1
-    port        = $port
-}
-CONF
+        write_xinetd_time_conf "$work/xinetd.conf" "$port" "$work/xinetd.log"
         setsid "$@" "$xinetd_bin" -dontfork -f "$work/xinetd.conf" >"$work/xinetd.out" 2>&1 &
         xinetd_pid=$!
         local i
