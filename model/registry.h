@@ -3,9 +3,12 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "model/zone_history.h"
 
 namespace horavia {
 
@@ -29,6 +32,12 @@ class RegistryBackend {
     // Creates the whole key path as needed and stores the bytes; false when refused.
     virtual bool SetValue(RegRoot root, const std::string& path, const std::string& name,
                           const std::string& bytes) = 0;
+    // The clock changes year by year of the time-zone key at path, when the store has a zone
+    // database behind its yearly records; nothing otherwise.
+    virtual std::shared_ptr<const ZoneHistory> ZoneHistoryOf(RegRoot /*root*/,
+                                                             const std::string& /*path*/) {
+        return nullptr;
+    }
 };
 
 inline constexpr std::size_t kRegValueBufferBytes = 1024;

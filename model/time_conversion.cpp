@@ -9,12 +9,16 @@
 namespace horavia {
 
 std::int32_t BiasAtReading(const ZoneInfo& zone, DayCount local) {
-    // The reading is a daylight reading exactly when the instant it names under the daylight
-    // bias lies inside the daylight period.
-    if (zone.DltBias != zone.Bias && IsDaylightTime(zone, UtcFromLocal(local, zone.DltBias))) {
-        return zone.DltBias;
+    if (!std::isfinite(local)) return zone.Bias;
+    // A bias fits the reading when the instant it names has that bias. The smallest bias
+    // names the earliest instant, so the first fit is the earlier of two, and where none fits
+    // (a skipped reading) that earliest instant lies before the change.
+    const int year = ToCivil(local).value_or(CivilTime{}).year;
+    const std::vector<std::int32_t> biases = BiasesAround(zone, year);
+    for (const std::int32_t bias : biases) {
+        if (ZoneOffsetAt(zone, UtcFromLocal(local, bias)) == bias) return bias;
     }
-    return zone.Bias;
+    return ZoneOffsetAt(zone, UtcFromLocal(local, biases.front()));
 }
 
 DayCount SourceMoment(const std::string& text, const LocaleInfo& locale, DayCount nowLocal) {

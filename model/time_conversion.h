@@ -12,10 +12,10 @@ namespace horavia {
 
 inline constexpr const char* kConvertFormat = "hh:nn";
 
-// The bias (UTC = reading + bias) of a zone's clock reading `local`, with the zone's
-// daylight-saving state at that very moment. A reading that occurs twice (when the clocks go
-// back) is taken as the earlier, daylight one; a reading skipped when the clocks go forward is
-// taken as standard time.
+// The bias (UTC = reading + bias) of a zone's clock reading `local`, with the zone's offset at
+// that very moment. A reading that occurs twice (when the clocks go back) is taken as the
+// earlier one, on daylight time; a reading skipped when the clocks go forward is taken with
+// the offset before the change, standard time.
 std::int32_t BiasAtReading(const ZoneInfo& zone, DayCount local);
 
 // The moment the source text stands for: what ParseDateTimeText reads, with a time alone on

@@ -3,10 +3,12 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "model/day_count.h"
+#include "model/zone_history.h"
 
 namespace horavia {
 
@@ -36,6 +38,10 @@ struct ZoneInfo {
     bool hasRule = false;
     TransitionRule stdRule;
     TransitionRule dltRule;
+
+    // The zone database's changes year by year, when the registry offers them; zone time
+    // follows them in place of the yearly rule.
+    std::shared_ptr<const ZoneHistory> history;
 
     // Transition moments of one year, cached for the zone-time code.
     mutable int cachedYear = 0;

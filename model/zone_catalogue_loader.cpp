@@ -158,6 +158,7 @@ bool LoadZoneCatalogue(ZoneCatalogue& catalogue, RegistryBackend& registry, int 
         text.clear();
         RegReadString(registry, RegRoot::LocalMachine, sub, "TZI", text);
         ApplyTzi(zone, text, year);
+        zone.history = registry.ZoneHistoryOf(RegRoot::LocalMachine, sub);
         catalogue.order.push_back(static_cast<int>(k) + kFirstRegistryZone);
     }
     FillPseudoZones(catalogue);

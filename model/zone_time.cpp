@@ -1,5 +1,6 @@
 #include "model/zone_time.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace horavia {
@@ -52,9 +53,7 @@ void TransitionsFor(const ZoneInfo& zone, DayCount reading, DayCount& stdStart,
     dltStart = zone.cachedDltStart;
 }
 
-}  // namespace
-
-bool IsDaylightTime(const ZoneInfo& zone, DayCount utc) {
+bool RuleSaysDaylight(const ZoneInfo& zone, DayCount utc) {
     if (zone.DltBias == zone.Bias) return false;
     DayCount stdStartDays = 0;
     DayCount dltStartDays = 0;
@@ -73,8 +72,61 @@ bool IsDaylightTime(const ZoneInfo& zone, DayCount utc) {
     return !(stdStart < dltReading && stdReading < dltStart);
 }
 
+// The instants the history is asked about: years 1 to 9999 (day counts of 0001-01-01 and
+// 10000-01-01); beyond them the yearly rule serves.
+bool InHistoryRange(DayCount utc) {
+    return std::isfinite(utc) && utc >= -693593.0 && utc < 2958466.0;
+}
+
+std::shared_ptr<const YearChanges> HistoryYear(const ZoneInfo& zone, DayCount utc) {
+    if (!zone.history || !InHistoryRange(utc)) return nullptr;
+    return zone.history->ChangesOfYear(YearOf(utc));
+}
+
+std::int32_t HistoryBiasAt(const YearChanges& year, DayCount utc) {
+    const std::int64_t now = WholeMs(utc);
+    std::int32_t bias = year.biasAtStart;
+    for (const ZoneChange& change : year.changes) {
+        const std::int64_t at = WholeMs(change.at);
+        if (now < at) break;
+        if (now == at) return change.biasAfter == year.biasAtStart ? change.biasAfter : bias;
+        bias = change.biasAfter;
+    }
+    return bias;
+}
+
+}  // namespace
+
+bool IsDaylightTime(const ZoneInfo& zone, DayCount utc) {
+    if (const auto year = HistoryYear(zone, utc)) {
+        std::int32_t highest = year->biasAtStart;
+        for (const ZoneChange& change : year->changes) {
+            highest = std::max(highest, change.biasAfter);
+        }
+        return HistoryBiasAt(*year, utc) < highest;
+    }
+    return RuleSaysDaylight(zone, utc);
+}
+
 std::int32_t ZoneOffsetAt(const ZoneInfo& zone, DayCount utc) {
-    return IsDaylightTime(zone, utc) ? zone.DltBias : zone.Bias;
+    if (const auto year = HistoryYear(zone, utc)) return HistoryBiasAt(*year, utc);
+    return RuleSaysDaylight(zone, utc) ? zone.DltBias : zone.Bias;
+}
+
+std::vector<std::int32_t> BiasesAround(const ZoneInfo& zone, int year) {
+    std::vector<std::int32_t> biases;
+    if (zone.history && year > 1 && year < 9999) {
+        for (int y = year - 1; y <= year + 1; ++y) {
+            const auto changes = zone.history->ChangesOfYear(y);
+            if (!changes) continue;
+            biases.push_back(changes->biasAtStart);
+            for (const ZoneChange& change : changes->changes) biases.push_back(change.biasAfter);
+        }
+    }
+    if (biases.empty()) biases = {zone.Bias, zone.DltBias};
+    std::sort(biases.begin(), biases.end());
+    biases.erase(std::unique(biases.begin(), biases.end()), biases.end());
+    return biases;
 }
 
 }  // namespace horavia

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "model/day_count.h"
 #include "model/zone_catalogue.h"
@@ -14,14 +15,25 @@ DayCount TransitionDate(int year, int month, int dayOfWeek, int week);
 // The transition moment of a rule in a given year, in the zone's own clock reading.
 DayCount TransitionMoment(int year, const TransitionRule& rule);
 
-// Whether the zone is on daylight time at the instant `utc`. Each transition moment is
-// compared with the zone's own clock reading of that instant: the daylight start with the
-// standard-time reading, the standard start with the daylight-time reading. Rules are
-// evaluated for the year of that reading, so every year uses its own transition dates.
+// Whether the zone is on daylight time at the instant `utc`. From the yearly rule: each
+// transition moment is compared with the zone's own clock reading of that instant, the
+// daylight start with the standard-time reading, the standard start with the daylight-time
+// reading, both strictly; rules are evaluated for the year of that reading, so every year
+// uses its own transition dates. From the zone's history: the offset in force is not the
+// lowest of its year.
 bool IsDaylightTime(const ZoneInfo& zone, DayCount utc);
 
-// The offset (minutes, UTC = zone time + offset) in force in the zone at `utc`.
+// The offset (minutes, UTC = zone time + offset) in force in the zone at `utc`: from the
+// zone's history when it has one, else from its yearly rule.
+//
+// At the very instant of a change the history keeps the yearly rule's strict comparisons: a
+// daylight period within the year shows standard time at both of its changes, one across New
+// Year daylight time at both. Put generally, the clock shows the offset its year began with
+// when that is one side of the change, and otherwise the offset before the change.
 std::int32_t ZoneOffsetAt(const ZoneInfo& zone, DayCount utc);
+
+// The biases the zone uses in the UTC years from - 1 to year + 1, each once, ascending.
+std::vector<std::int32_t> BiasesAround(const ZoneInfo& zone, int year);
 
 inline DayCount UtcFromLocal(DayCount local, std::int32_t localBias) {
     return local + localBias / 1440.0;

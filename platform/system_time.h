@@ -11,6 +11,14 @@ class SystemLocalZone : public LocalZoneSource {
     LocalZoneState Query() override;
 };
 
+// The computer's clock reading and zone state at an instant (milliseconds since 1970, UTC),
+// as the computer's zone (honouring TZ) has them then.
+struct LocalReading {
+    DayCount local = 0;
+    LocalZoneState zone;
+};
+LocalReading LocalReadingAt(std::int64_t utcMs);
+
 // "Now" on the computer's clock as a local day count.
 class SystemClock : public ClockSource {
   public:

@@ -6,35 +6,32 @@
 namespace horavia {
 namespace {
 
-struct LocalNow {
-    std::int64_t utcMs;
-    std::tm tm;
-};
-
-LocalNow ReadNow() {
+std::int64_t NowMs() {
     const auto now = std::chrono::system_clock::now();
-    const std::int64_t ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
-    const std::time_t seconds = static_cast<std::time_t>(ms >= 0 ? ms / 1000 : (ms - 999) / 1000);
-    LocalNow result{ms, {}};
-    tzset();
-    localtime_r(&seconds, &result.tm);
-    return result;
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
 }
 
 }  // namespace
 
+LocalReading LocalReadingAt(std::int64_t utcMs) {
+    const std::time_t seconds =
+        static_cast<std::time_t>(utcMs >= 0 ? utcMs / 1000 : (utcMs - 999) / 1000);
+    std::tm tm{};
+    tzset();
+    localtime_r(&seconds, &tm);
+    LocalReading reading;
+    reading.local = DayCountFromUnixMs(utcMs + static_cast<std::int64_t>(tm.tm_gmtoff) * 1000);
+    reading.zone.bias = static_cast<std::int32_t>(-tm.tm_gmtoff / 60);
+    reading.zone.isDst = tm.tm_isdst > 0;
+    return reading;
+}
+
 LocalZoneState SystemLocalZone::Query() {
-    const LocalNow now = ReadNow();
-    LocalZoneState state;
-    state.bias = static_cast<std::int32_t>(-now.tm.tm_gmtoff / 60);
-    state.isDst = now.tm.tm_isdst > 0;
-    return state;
+    return LocalReadingAt(NowMs()).zone;
 }
 
 DayCount SystemClock::NowLocal() {
-    const LocalNow now = ReadNow();
-    return DayCountFromUnixMs(now.utcMs + static_cast<std::int64_t>(now.tm.tm_gmtoff) * 1000);
+    return LocalReadingAt(NowMs()).local;
 }
 
 }  // namespace horavia

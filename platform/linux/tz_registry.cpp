@@ -2,12 +2,12 @@
 
 #include <QDate>
 #include <QFile>
-#include <QTimeZone>
 #include <algorithm>
 #include <cctype>
 #include <set>
 
 #include "model/text_helpers.h"
+#include "platform/linux/tz_zone_history.h"
 #include "platform/linux/tzi_record.h"
 #include "platform/linux/zone_table.h"
 #include "platform/linux/zone_year.h"
@@ -41,23 +41,24 @@ bool IsUniversalTime(const std::string& ianaId) {
 
 }  // namespace
 
-TzRegistry::TzRegistry(std::string_view tableText, int year, const QString& autostartFolder)
+TzRegistry::TzRegistry(std::string_view tableText, int year, const QString& autostartFolder,
+                       const std::string& zoneFolder)
     : autostart_(autostartFolder) {
-    AddZones(tableText, year);
+    AddZones(tableText, year, zoneFolder);
     machine_.SetReadOnly(RegRoot::LocalMachine, true);
 }
 
-void TzRegistry::AddZones(std::string_view tableText, int year) {
+void TzRegistry::AddZones(std::string_view tableText, int year, const std::string& zoneFolder) {
     const ZoneTable table = ParseZoneTable(tableText);
     skippedLines_ = table.skippedLines;
     std::set<std::string> seen;
     for (const ZoneTableRow& row : table.rows) {
-        const QTimeZone zone(QByteArray::fromStdString(row.ianaId));
-        if (!zone.isValid() || !seen.insert(ToLowerAscii(row.key)).second) {
+        auto timeline = ZoneTimeline::Load(row.ianaId, zoneFolder);
+        if (!timeline || !seen.insert(ToLowerAscii(row.key)).second) {
             ++skippedLines_;
             continue;
         }
-        const ZoneYear zy = ComputeZoneYear(zone, year);
+        const ZoneYear zy = ComputeZoneYear(*timeline, year);
         if (zy.daylightPeriods > 1) severalPeriods_.push_back(row.key);
 
         const std::string path = std::string(kTimeZonesKeyPath) + '\\' + row.key;
@@ -70,6 +71,7 @@ void TzRegistry::AddZones(std::string_view tableText, int year) {
         machine_.SetValue(hklm, path, "Dlt", WithNul(row.dltName));
         machine_.SetValue(hklm, path, "MapID", WithNul(mapId));
         machine_.SetValue(hklm, path, "TZI", PackTzi(zy.tzi));
+        histories_[NormalisedPath(path)] = std::make_shared<TzZoneHistory>(std::move(*timeline));
     }
 }
 
@@ -102,6 +104,13 @@ bool TzRegistry::SetValue(RegRoot root, const std::string& path, const std::stri
         return autostart_.WriteRunText(bytes.substr(0, bytes.find('\0')));
     }
     return user_.SetValue(root, path, name, bytes);
+}
+
+std::shared_ptr<const ZoneHistory> TzRegistry::ZoneHistoryOf(RegRoot root,
+                                                             const std::string& path) {
+    if (root != RegRoot::LocalMachine) return nullptr;
+    const auto found = histories_.find(NormalisedPath(path));
+    return found == histories_.end() ? nullptr : found->second;
 }
 
 QByteArray ZoneTableResourceText() {

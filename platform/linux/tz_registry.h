@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "model/registry.h"
 #include "model/zone_catalogue_loader.h"  // kRunKeyPath
 #include "platform/linux/autostart_entry.h"
+#include "platform/linux/zone_timeline.h"
 
 namespace horavia {
 
@@ -23,14 +25,19 @@ inline constexpr char kRunValueName[] = "Horavia";
 class TzRegistry : public RegistryBackend {
   public:
     // tableText: the zone table (see zone_table.h); year: the calendar year whose rules the
-    // "TZI" records describe; autostartFolder: where the log-on entry lives.
-    TzRegistry(std::string_view tableText, int year, const QString& autostartFolder);
+    // "TZI" records describe; autostartFolder: where the log-on entry lives; zoneFolder: the
+    // compiled zone files.
+    TzRegistry(std::string_view tableText, int year, const QString& autostartFolder,
+               const std::string& zoneFolder = kSystemZoneFolder);
 
     std::optional<std::string> QueryValue(RegRoot root, const std::string& path,
                                           const std::string& name) override;
     std::optional<std::vector<std::string>> SubKeys(RegRoot root, const std::string& path) override;
     bool SetValue(RegRoot root, const std::string& path, const std::string& name,
                   const std::string& bytes) override;
+    // Every zone key has the zone database's history behind its yearly record.
+    std::shared_ptr<const ZoneHistory> ZoneHistoryOf(RegRoot root,
+                                                     const std::string& path) override;
 
     // Zones with more than one daylight period in the year; each holds its longest one.
     const std::vector<std::string>& ZonesWithSeveralDaylightPeriods() const {
@@ -40,12 +47,13 @@ class TzRegistry : public RegistryBackend {
     int SkippedTableLines() const { return skippedLines_; }
 
   private:
-    void AddZones(std::string_view tableText, int year);
+    void AddZones(std::string_view tableText, int year, const std::string& zoneFolder);
     bool IsRunValue(const std::string& path, const std::string& name) const;
 
     MemoryRegistry machine_;
     MemoryRegistry user_;
     AutostartEntry autostart_;
+    std::map<std::string, std::shared_ptr<const ZoneHistory>> histories_;  // by key path
     std::vector<std::string> severalPeriods_;
     int skippedLines_ = 0;
 };

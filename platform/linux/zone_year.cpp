@@ -1,16 +1,17 @@
 #include "platform/linux/zone_year.h"
 
-#include <QDateTime>
 #include <algorithm>
 #include <vector>
+
+#include "model/day_count.h"
 
 namespace horavia {
 namespace {
 
 // A stretch of the year with one offset from UTC, in seconds.
 struct Segment {
-    qint64 startMs;
-    qint64 endMs;
+    std::int64_t start;
+    std::int64_t end;
     int offset;
 };
 
@@ -19,31 +20,26 @@ struct Segment {
 struct Run {
     std::size_t first;
     std::size_t last;
-    qint64 lengthMs = 0;
+    std::int64_t length = 0;
 };
 
-QDateTime Utc(qint64 ms) {
-    return QDateTime::fromMSecsSinceEpoch(ms, Qt::UTC);
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+// The instant at which the zone's clock first reads 1 January of the year, 00:00.
+std::int64_t LocalYearStart(const ZoneTimeline& zone, int year) {
+    const std::int64_t reading =
+        (DaysFromCivil(year, 1, 1) - DaysFromCivil(1970, 1, 1)) * kSecondsPerDay;
+    const std::int64_t guess = reading - zone.OffsetAt(reading);
+    return reading - zone.OffsetAt(guess);
 }
 
-qint64 LocalYearStart(const QTimeZone& zone, int year) {
-    const QDateTime start(QDate(year, 1, 1), QTime(0, 0), zone);
-    if (start.isValid()) return start.toMSecsSinceEpoch();
-    return QDateTime(QDate(year, 1, 1), QTime(0, 0), Qt::UTC).toMSecsSinceEpoch();
-}
-
-std::vector<Segment> SegmentsOfYear(const QTimeZone& zone, int year) {
-    const qint64 startMs = LocalYearStart(zone, year);
-    const qint64 endMs = LocalYearStart(zone, year + 1);
-    std::vector<Segment> segments{{startMs, endMs, zone.offsetFromUtc(Utc(startMs))}};
-    for (const auto& change : zone.transitions(Utc(startMs), Utc(endMs))) {
-        const qint64 at = change.atUtc.toMSecsSinceEpoch();
-        // Some transitions change only the name or the daylight flag: not a change of clock.
-        if (at <= startMs || at >= endMs || change.offsetFromUtc == segments.back().offset) {
-            continue;
-        }
-        segments.back().endMs = at;
-        segments.push_back({at, endMs, change.offsetFromUtc});
+std::vector<Segment> SegmentsOfYear(const ZoneTimeline& zone, int year) {
+    const std::int64_t start = LocalYearStart(zone, year);
+    const std::int64_t end = LocalYearStart(zone, year + 1);
+    std::vector<Segment> segments{{start, end, zone.OffsetAt(start)}};
+    for (const OffsetChange& change : zone.ChangesBetween(start + 1, end)) {
+        segments.back().end = change.at;
+        segments.push_back({change.at, end, change.after});
     }
     return segments;
 }
@@ -52,10 +48,10 @@ std::vector<Run> DaylightRuns(const std::vector<Segment>& segments, int standard
     std::vector<Run> runs;
     for (std::size_t i = 0; i < segments.size(); ++i) {
         if (segments[i].offset == standardOffset) continue;
-        const qint64 length = segments[i].endMs - segments[i].startMs;
+        const std::int64_t length = segments[i].end - segments[i].start;
         if (!runs.empty() && runs.back().last + 1 == i) {
             runs.back().last = i;
-            runs.back().lengthMs += length;
+            runs.back().length += length;
         } else {
             runs.push_back({i, i, length});
         }
@@ -63,16 +59,19 @@ std::vector<Run> DaylightRuns(const std::vector<Segment>& segments, int standard
     // Daylight time at both ends of the year is one period across New Year.
     if (runs.size() >= 2 && runs.front().first == 0 && runs.back().last == segments.size() - 1) {
         runs.back().last = runs.front().last;
-        runs.back().lengthMs += runs.front().lengthMs;
+        runs.back().length += runs.front().length;
         runs.erase(runs.begin());
     }
     return runs;
 }
 
-SystemTime RuleForReading(qint64 readingMs) {
-    const QDateTime t = Utc(readingMs);
-    return RuleForMoment(t.date().year(), t.date().month(), t.date().day(), t.time().hour(),
-                         t.time().minute(), t.time().second(), t.time().msec());
+SystemTime RuleForReading(std::int64_t reading) {
+    const std::int64_t days =
+        reading >= 0 ? reading / kSecondsPerDay : (reading - kSecondsPerDay + 1) / kSecondsPerDay;
+    const int secondOfDay = static_cast<int>(reading - days * kSecondsPerDay);
+    const CivilDate date = CivilFromDays(days + DaysFromCivil(1970, 1, 1));
+    return RuleForMoment(date.year, date.month, date.day, secondOfDay / 3600, secondOfDay / 60 % 60,
+                         secondOfDay % 60, 0);
 }
 
 std::int32_t Minutes(int seconds) {
@@ -81,9 +80,8 @@ std::int32_t Minutes(int seconds) {
 
 }  // namespace
 
-ZoneYear ComputeZoneYear(const QTimeZone& zone, int year) {
+ZoneYear ComputeZoneYear(const ZoneTimeline& zone, int year) {
     ZoneYear result;
-    if (!zone.isValid()) return result;
     const std::vector<Segment> segments = SegmentsOfYear(zone, year);
     const auto lowest =
         std::min_element(segments.begin(), segments.end(),
@@ -95,9 +93,8 @@ ZoneYear ComputeZoneYear(const QTimeZone& zone, int year) {
     result.daylightPeriods = static_cast<int>(runs.size());
     if (runs.empty()) return result;
 
-    const Run& main = *std::max_element(runs.begin(), runs.end(), [](const Run& a, const Run& b) {
-        return a.lengthMs < b.lengthMs;
-    });
+    const Run& main = *std::max_element(
+        runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.length < b.length; });
     int daylight = standard;
     for (std::size_t i = main.first;; i = (i + 1) % segments.size()) {
         daylight = std::max(daylight, segments[i].offset);
@@ -109,14 +106,13 @@ ZoneYear ComputeZoneYear(const QTimeZone& zone, int year) {
     // or the end of the year (a zone that changed its offset for good) begins at the year's
     // first moment or ends at its last.
     const Segment& first = segments[main.first];
-    result.tzi.daylightDate =
-        main.first == 0
-            ? RuleForMoment(year, 1, 1, 0, 0, 0, 0)
-            : RuleForReading(first.startMs + segments[main.first - 1].offset * qint64{1000});
+    result.tzi.daylightDate = main.first == 0
+                                  ? RuleForMoment(year, 1, 1, 0, 0, 0, 0)
+                                  : RuleForReading(first.start + segments[main.first - 1].offset);
     const Segment& last = segments[main.last];
     result.tzi.standardDate = main.last + 1 == segments.size()
                                   ? RuleForMoment(year, 12, 31, 23, 59, 59, 999)
-                                  : RuleForReading(last.endMs + last.offset * qint64{1000});
+                                  : RuleForReading(last.end + last.offset);
     return result;
 }
 

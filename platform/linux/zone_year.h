@@ -1,9 +1,8 @@
 // A zone's year as the registry describes it: a standard offset and one daylight period.
 #pragma once
 
-#include <QTimeZone>
-
 #include "platform/linux/tzi_record.h"
+#include "platform/linux/zone_timeline.h"
 
 namespace horavia {
 
@@ -19,6 +18,6 @@ struct ZoneYear {
 // them: a zone whose "standard" time is the summer one (negative daylight saving) comes out
 // with the winter offset as standard, as the registry holds it. A year without a change gives
 // all-zero dates and no daylight bias.
-ZoneYear ComputeZoneYear(const QTimeZone& zone, int year);
+ZoneYear ComputeZoneYear(const ZoneTimeline& zone, int year);
 
 }  // namespace horavia

@@ -1,0 +1,143 @@
+#!/usr/bin/env python3
+"""Agreement of the clock texts of every catalogue zone with the tz database as Python's
+zoneinfo reads it (an independent reader that shares no code with the program).
+
+For every zone and every year checked: each change of offset one second before, at and one
+second after it, plus one instant a month; each with the computer's own zone set to each of
+the given zones. One second either side of a change the text must be the database's local
+time. At the very instant of a change the clock keeps the strict comparisons of its yearly
+rule: it shows the offset its year (counted in UTC) began with when that is one side of the
+change, otherwise the offset before the change.
+
+The instants of change are listed by zdump (the tz reference code); the expected local times
+come from zoneinfo alone.
+"""
+import argparse
+import datetime as dt
+import random
+import subprocess
+import sys
+import time
+import zoneinfo
+
+UTC = dt.timezone.utc
+COMPUTER_ZONES = ["UTC", "Australia/Sydney", "America/St_Johns"]
+
+
+def read_table(path):
+    """StdName -> IANA id, from the program's zone table."""
+    zones = {}
+    with open(path, encoding="utf-8") as table:
+        for line in table:
+            if not line.strip() or line.startswith("#"):
+                continue
+            fields = line.rstrip("\n").split("\t")
+            zones[fields[2]] = fields[4]
+    return zones
+
+
+def years_to_check(spec):
+    years = set()
+    for part in spec.split(","):
+        first, _, last = part.partition("-")
+        years.update(range(int(first), int(last or first) + 1))
+    return sorted(years)
+
+
+def change_instants(iana_ids, first_year, last_year):
+    """Instants (UTC seconds) at which zdump reports a transition, per zone."""
+    out = subprocess.run(["zdump", "-v", "-c", f"{first_year},{last_year + 1}", *iana_ids],
+                         check=True, capture_output=True, text=True).stdout
+    seen = {iana: set() for iana in iana_ids}
+    for line in out.splitlines():
+        parts = line.split(None, 1)
+        if len(parts) < 2 or " UT = " not in parts[1]:
+            continue
+        stamp = dt.datetime.strptime(parts[1].split(" UT = ")[0].strip(), "%a %b %d %H:%M:%S %Y")
+        seen[parts[0]].add(int(stamp.replace(tzinfo=UTC).timestamp()))
+    # zdump writes each transition as the second before it and the instant itself.
+    return {iana: sorted(s for s in stamps if s - 1 in stamps) for iana, stamps in seen.items()}
+
+
+def offset(zone, seconds):
+    return dt.datetime.fromtimestamp(seconds, zone).utcoffset()
+
+
+def year_start(year):
+    return int(dt.datetime(year, 1, 1, tzinfo=UTC).timestamp())
+
+
+def expected_text(zone, seconds, changes_at):
+    """The database's local time; at an instant of change, the offset the design shows."""
+    shown = offset(zone, seconds)
+    if seconds in changes_at:
+        before = offset(zone, seconds - 1)
+        if before != shown:
+            start = offset(zone, year_start(dt.datetime.fromtimestamp(seconds, UTC).year) - 1)
+            if start != shown:
+                shown = before
+    local = dt.datetime.fromtimestamp(seconds, UTC) + shown
+    return local.strftime("%Y-%m-%d %H:%M:%S")
+
+
+def instants_for(iana, years, changes, rng):
+    year_set = set(years)
+    instants = set()
+    for c in changes:
+        if dt.datetime.fromtimestamp(c, UTC).year in year_set:
+            instants.update((c - 1, c, c + 1))
+    for year in years:
+        for month in range(1, 13):
+            day = rng.randint(1, 28)
+            instants.add(int(dt.datetime(year, month, day, tzinfo=UTC).timestamp())
+                         + rng.randrange(86400))
+    return sorted(instants)
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--tool", required=True)
+    parser.add_argument("--table", required=True)
+    parser.add_argument("--years", default="1970-2100")
+    parser.add_argument("--load-year", default="2026",
+                        help="the year whose yearly records the catalogue loads")
+    args = parser.parse_args()
+
+    started = time.monotonic()
+    years = years_to_check(args.years)
+    table = read_table(args.table)
+    changes = change_instants(sorted(set(table.values())), years[0], years[-1])
+    rng = random.Random(20260305)
+    work = []  # (std name, iana, instant, is a change)
+    for std_name, iana in sorted(table.items()):
+        at = set(changes[iana])
+        for seconds in instants_for(iana, years, changes[iana], rng):
+            work.append((std_name, iana, seconds, at))
+
+    lines = "".join(f"{computer}\t{std}\t{s}\n"
+                    for computer in COMPUTER_ZONES for std, _, s, _ in work)
+    shown = subprocess.run([args.tool, args.load_year], input=lines, check=True, capture_output=True,
+                           text=True).stdout.splitlines()
+    if len(shown) != len(work) * len(COMPUTER_ZONES):
+        print(f"the tool printed {len(shown)} lines for {len(work) * len(COMPUTER_ZONES)}")
+        return 1
+
+    zones = {iana: zoneinfo.ZoneInfo(iana) for iana in set(table.values())}
+    expected = [expected_text(zones[iana], s, at) for _, iana, s, at in work]
+    mismatches = []
+    for k, computer in enumerate(COMPUTER_ZONES):
+        for (std, iana, s, _), want, got in zip(work, expected, shown[k * len(work):]):
+            if want != got:
+                mismatches.append(f"{computer} {std} ({iana}) at {s}: shown {got}, tz {want}")
+
+    print(f"zone agreement: {len(table)} zones, {len(work)} instants, "
+          f"{len(COMPUTER_ZONES)} computer zones, {len(work) * len(COMPUTER_ZONES)} checks, "
+          f"years {years[0]}..{years[-1]} ({len(years)}), {len(mismatches)} mismatches, "
+          f"{time.monotonic() - started:.1f} s")
+    for m in mismatches[:40]:
+        print("  " + m)
+    return 1 if mismatches else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
