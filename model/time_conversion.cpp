@@ -10,13 +10,19 @@ namespace horavia {
 
 std::int32_t BiasAtReading(const ZoneInfo& zone, DayCount local) {
     if (!std::isfinite(local)) return zone.Bias;
-    // A bias fits the reading when the instant it names has that bias. The smallest bias
-    // names the earliest instant, so the first fit is the earlier of two, and where none fits
-    // (a skipped reading) that earliest instant lies before the change.
+    // A bias fits the reading when the instant it names has that bias, or gets it right after
+    // (the strict comparisons keep the old offset at the very instant of a change, so the
+    // first reading of the new offset shows only a moment later). The smallest bias names
+    // the earliest instant, so the first fit is the earlier of two, and where none fits (a
+    // skipped reading) that earliest instant lies before the change.
+    constexpr DayCount kOneMs = 1.0 / static_cast<DayCount>(kMsPerDay);
     const int year = ToCivil(local).value_or(CivilTime{}).year;
     const std::vector<std::int32_t> biases = BiasesAround(zone, year);
     for (const std::int32_t bias : biases) {
-        if (ZoneOffsetAt(zone, UtcFromLocal(local, bias)) == bias) return bias;
+        const DayCount utc = UtcFromLocal(local, bias);
+        if (ZoneOffsetAt(zone, utc) == bias || ZoneOffsetAt(zone, utc + kOneMs) == bias) {
+            return bias;
+        }
     }
     return ZoneOffsetAt(zone, UtcFromLocal(local, biases.front()));
 }

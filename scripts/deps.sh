@@ -8,7 +8,8 @@ PACKAGES=(cmake g++ clang-14 libclang-rt-14-dev qt6-base-dev libgtest-dev libben
           xvfb xauth xdotool x11-utils dbus dbus-x11 faketime xinetd chrony imagemagick
           dpkg-dev file lintian appstream desktop-file-utils
           openbox lxqt-panel weston qt6-wayland
-          g++-mingw-w64-x86-64-posix wine wine64)
+          g++-mingw-w64-x86-64-posix wine wine64
+          python3 tzdata locales-all)
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

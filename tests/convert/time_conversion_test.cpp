@@ -53,6 +53,10 @@ TEST_F(Conversion, ReadingsAroundTheChangesOfTheClock) {
     EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 1, 59)), 300);
     EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 2, 30)), 300);
     EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 3, 30)), 240);
+    // The clock reads 02:00:00 at the change itself and 03:00:01 a second later: 03:00 is the
+    // first reading of daylight time, not an hour later.
+    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 3, 0)), 240);
+    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 2, 0)), 300);
     // 2026-11-01 01:30 happens twice: the earlier, daylight one is taken.
     EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 11, 1, 1, 30)), 240);
     EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 11, 1, 2, 0)), 300);

@@ -9,6 +9,11 @@ time. At the very instant of a change the clock keeps the strict comparisons of 
 rule: it shows the offset its year (counted in UTC) began with when that is one side of the
 change, otherwise the offset before the change.
 
+The converter is checked the same way: clock times of each zone around each of its changes
+(a minute before, at, a minute after and inside the skipped or repeated hour) and one a month,
+converted into another zone, must give the target's time of the instant zoneinfo reads for
+them (a repeated time is the earlier instant, a skipped one is read with the offset before).
+
 The instants of change are listed by zdump (the tz reference code); the expected local times
 come from zoneinfo alone.
 """
@@ -94,6 +99,35 @@ def instants_for(iana, years, changes, rng):
     return sorted(instants)
 
 
+def conversions_for(index, std_names, table, years, changes, rng):
+    """(from, to, naive clock time) triples for the converter, from the zone at index."""
+    source = std_names[index]
+    zone = zoneinfo.ZoneInfo(table[source])
+    year_set = set(years)
+    readings = []
+    for c in changes:
+        if dt.datetime.fromtimestamp(c, UTC).year not in year_set:
+            continue
+        before = int(offset(zone, c - 1).total_seconds())
+        after = int(offset(zone, c).total_seconds())
+        for local in (c + before - 60, c + after, c + after + 60, c + (before + after) // 2):
+            readings.append(local - local % 60)
+    for year in years:
+        for month in range(1, 13):
+            readings.append(int(dt.datetime(year, month, rng.randint(1, 28), tzinfo=UTC)
+                                .timestamp()) + 60 * rng.randrange(1440))
+    out = []
+    for k, local in enumerate(readings):
+        target = std_names[(index + 1 + k) % len(std_names)]
+        out.append((source, target, dt.datetime.fromtimestamp(local, UTC).replace(tzinfo=None)))
+    return out
+
+
+def converted_text(source_zone, target_zone, naive, target_changes):
+    seconds = int(naive.replace(tzinfo=source_zone, fold=0).timestamp())
+    return expected_text(target_zone, seconds, target_changes)[11:16]
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--tool", required=True)
@@ -108,31 +142,45 @@ def main():
     table = read_table(args.table)
     changes = change_instants(sorted(set(table.values())), years[0], years[-1])
     rng = random.Random(20260305)
-    work = []  # (std name, iana, instant, is a change)
+    work = []  # (std name, iana, instant, the zone's instants of change)
     for std_name, iana in sorted(table.items()):
         at = set(changes[iana])
         for seconds in instants_for(iana, years, changes[iana], rng):
             work.append((std_name, iana, seconds, at))
 
+    std_names = sorted(table)
+    conversions = []
+    for index, std_name in enumerate(std_names):
+        conversions += conversions_for(index, std_names, table, years, changes[table[std_name]],
+                                       rng)
+
     lines = "".join(f"{computer}\t{std}\t{s}\n"
                     for computer in COMPUTER_ZONES for std, _, s, _ in work)
+    lines += "".join(f"convert\t{a}\t{b}\t{naive:%Y-%m-%d %H:%M}\n" for a, b, naive in conversions)
     shown = subprocess.run([args.tool, args.load_year], input=lines, check=True, capture_output=True,
                            text=True).stdout.splitlines()
-    if len(shown) != len(work) * len(COMPUTER_ZONES):
-        print(f"the tool printed {len(shown)} lines for {len(work) * len(COMPUTER_ZONES)}")
+    clock_lines = len(work) * len(COMPUTER_ZONES)
+    if len(shown) != clock_lines + len(conversions):
+        print(f"the tool printed {len(shown)} lines for {clock_lines + len(conversions)}")
         return 1
 
     zones = {iana: zoneinfo.ZoneInfo(iana) for iana in set(table.values())}
+    change_sets = {iana: set(at) for iana, at in changes.items()}
     expected = [expected_text(zones[iana], s, at) for _, iana, s, at in work]
     mismatches = []
     for k, computer in enumerate(COMPUTER_ZONES):
         for (std, iana, s, _), want, got in zip(work, expected, shown[k * len(work):]):
             if want != got:
                 mismatches.append(f"{computer} {std} ({iana}) at {s}: shown {got}, tz {want}")
+    for (a, b, naive), got in zip(conversions, shown[clock_lines:]):
+        want = converted_text(zones[table[a]], zones[table[b]], naive, change_sets[table[b]])
+        if want != got:
+            mismatches.append(f"convert {naive} from {a} to {b}: shown {got}, tz {want}")
 
     print(f"zone agreement: {len(table)} zones, {len(work)} instants, "
           f"{len(COMPUTER_ZONES)} computer zones, {len(work) * len(COMPUTER_ZONES)} checks, "
-          f"years {years[0]}..{years[-1]} ({len(years)}), {len(mismatches)} mismatches, "
+          f"{len(conversions)} conversions, years {years[0]}..{years[-1]} ({len(years)}), "
+          f"{len(mismatches)} mismatches, "
           f"{time.monotonic() - started:.1f} s")
     for m in mismatches[:40]:
         print("  " + m)

@@ -5,8 +5,11 @@
 // (set as TZ), a catalogue zone by its standard-time name and an instant. Each output line is
 // that zone's clock text at the instant, "yyyy-mm-dd hh:nn:ss", written as a clock is: the
 // computer's clock reading and bias at the instant, through the format engine. An unknown
-// zone prints "?". An optional argument names the year whose yearly records the catalogue
-// loads (by default 2026); zone time does not depend on it.
+// zone prints "?".
+//
+// A line "convert<TAB>FROM<TAB>TO<TAB>YYYY-MM-DD hh:mm" prints what the converter shows for
+// that clock time of zone FROM in zone TO ("hh:nn"). An optional argument names the year whose
+// yearly records the catalogue loads (by default 2026); zone time does not depend on it.
 #include <QByteArray>
 #include <QString>
 #include <cstdio>
@@ -16,6 +19,7 @@
 #include <string>
 
 #include "model/format_zone_time.h"
+#include "model/time_conversion.h"
 #include "model/zone_catalogue_loader.h"
 #include "platform/linux/tz_registry.h"
 #include "platform/system_time.h"
@@ -54,6 +58,21 @@ int main(int argc, char** argv) {
         const std::size_t tab2 = line.find('\t', tab1 + 1);
         if (tab1 == std::string::npos || tab2 == std::string::npos) return 2;
         const std::string computer = line.substr(0, tab1);
+        if (computer == "convert") {
+            const std::size_t tab3 = line.find('\t', tab2 + 1);
+            const auto from = indexOf.find(line.substr(tab1 + 1, tab2 - tab1 - 1));
+            const auto to = indexOf.find(line.substr(tab2 + 1, tab3 - tab2 - 1));
+            int y = 0, mo = 0, d = 0, h = 0, mi = 0;
+            if (tab3 == std::string::npos || from == indexOf.end() || to == indexOf.end() ||
+                std::sscanf(line.c_str() + tab3 + 1, "%d-%d-%d %d:%d", &y, &mo, &d, &h, &mi) != 5) {
+                std::cout << "?\n";
+                continue;
+            }
+            std::cout << ConvertZoneTime(catalogue, from->second, to->second,
+                                         FromCivil(y, mo, d, h, mi), locale)
+                      << '\n';
+            continue;
+        }
         if (computer != computerZone) {
             computerZone = computer;
             setenv("TZ", computer.c_str(), 1);

@@ -1,0 +1,154 @@
+// Zone time from a zone's history: the changes of the instant's own year, the strict
+// comparisons at the very instant of a change, and reading a clock time back in the converter.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+
+#include "model/time_conversion.h"
+#include "model/zone_catalogue_loader.h"
+#include "model/zone_time.h"
+#include "tzi_builder.h"
+
+namespace horavia {
+namespace {
+
+constexpr double kSecond = 1.0 / 86400.0;
+
+// A history given year by year; years not listed keep one offset, `plainBias`.
+class FakeHistory : public ZoneHistory {
+  public:
+    explicit FakeHistory(std::int32_t plainBias) : plainBias_(plainBias) {}
+    void Set(int year, YearChanges changes) { years_[year] = std::move(changes); }
+    std::shared_ptr<const YearChanges> ChangesOfYear(int year) const override {
+        ++calls;
+        const auto found = years_.find(year);
+        if (found != years_.end()) return std::make_shared<YearChanges>(found->second);
+        return std::make_shared<YearChanges>(YearChanges{plainBias_, {}});
+    }
+    mutable int calls = 0;
+
+  private:
+    std::int32_t plainBias_;
+    std::map<int, YearChanges> years_;
+};
+
+struct Zone {
+    std::shared_ptr<FakeHistory> history;
+    ZoneInfo info;
+};
+
+// A zone whose yearly record says "UTC-5, no daylight time", with the given history.
+Zone WithHistory(std::int32_t plainBias, std::map<int, YearChanges> years) {
+    Zone zone{std::make_shared<FakeHistory>(plainBias), {}};
+    for (auto& [year, changes] : years) zone.history->Set(year, std::move(changes));
+    ApplyTzi(zone.info, testing::MakeTzi(300), 2026);
+    zone.info.history = zone.history;
+    return zone;
+}
+
+struct InstantCase {
+    const char* what;
+    DayCount utc;
+    std::int32_t bias;
+};
+
+void ExpectBiases(const ZoneInfo& zone, const std::vector<InstantCase>& cases) {
+    for (const InstantCase& c : cases) EXPECT_EQ(ZoneOffsetAt(zone, c.utc), c.bias) << c.what;
+}
+
+TEST(ZoneHistoryTime, ADaylightPeriodWithinTheYearShowsStandardTimeAtBothChanges) {
+    const DayCount on = FromCivil(2040, 3, 11, 5);
+    const DayCount off = FromCivil(2040, 11, 4, 4);
+    const Zone zone = WithHistory(180, {{2040, {180, {{on, 120}, {off, 180}}}}});
+    ExpectBiases(zone.info, {{"before", on - kSecond, 180},
+                             {"at the start", on, 180},
+                             {"after the start", on + kSecond, 120},
+                             {"before the end", off - kSecond, 120},
+                             {"at the end", off, 180},
+                             {"after", off + kSecond, 180}});
+    EXPECT_FALSE(IsDaylightTime(zone.info, on));
+    EXPECT_TRUE(IsDaylightTime(zone.info, on + kSecond));
+    // The yearly record (UTC-5, no daylight time) no longer decides.
+    EXPECT_EQ(ZoneTimeFromUtc(zone.info, on + kSecond), on + kSecond - 120 / 1440.0);
+}
+
+TEST(ZoneHistoryTime, ADaylightPeriodAcrossNewYearShowsDaylightTimeAtBothChanges) {
+    const DayCount off = FromCivil(2040, 3, 31, 15);
+    const DayCount on = FromCivil(2040, 10, 6, 15, 30);
+    const Zone zone = WithHistory(-660, {{2040, {-660, {{off, -630}, {on, -660}}}}});
+    ExpectBiases(zone.info, {{"before the end", off - kSecond, -660},
+                             {"at the end", off, -660},
+                             {"after the end", off + kSecond, -630},
+                             {"at the start", on, -660},
+                             {"before the start", on - kSecond, -630}});
+    EXPECT_TRUE(IsDaylightTime(zone.info, off));
+    EXPECT_FALSE(IsDaylightTime(zone.info, off + kSecond));
+}
+
+TEST(ZoneHistoryTime, YearsWithSeveralChangesAndOffsets) {
+    // Two periods of Ramadan time: the year begins on UTC+1, which shows at every change.
+    const DayCount r1 = FromCivil(2029, 1, 14, 2);
+    const DayCount r2 = FromCivil(2029, 2, 18, 2);
+    const DayCount r3 = FromCivil(2029, 12, 30, 2);
+    const Zone morocco = WithHistory(-60, {{2029, {-60, {{r1, 0}, {r2, -60}, {r3, 0}}}}});
+    ExpectBiases(morocco.info, {{"January", FromCivil(2029, 1, 5), -60},
+                                {"at the first", r1, -60},
+                                {"Ramadan", r1 + kSecond, 0},
+                                {"at the second", r2, -60},
+                                {"before the second", r2 - kSecond, 0},
+                                {"at the third", r3, -60},
+                                {"after the third", r3 + kSecond, 0}});
+    // UTC+2, +3 and +4 in one year: at the change between two offsets that are both not the
+    // year's first, the offset before it.
+    const DayCount c1 = FromCivil(1992, 1, 19, 0);
+    const DayCount c2 = FromCivil(1992, 3, 28, 23);
+    const DayCount c3 = FromCivil(1992, 9, 26, 23);
+    const Zone moscow = WithHistory(-180, {{1992, {-120, {{c1, -180}, {c2, -240}, {c3, -180}}}}});
+    ExpectBiases(moscow.info, {{"at the first", c1, -120},
+                               {"at the second", c2, -180},
+                               {"summer", c2 + kSecond, -240},
+                               {"at the third", c3, -240},
+                               {"autumn", c3 + kSecond, -180}});
+    EXPECT_TRUE(IsDaylightTime(moscow.info, c2 + kSecond));
+    EXPECT_FALSE(IsDaylightTime(moscow.info, FromCivil(1992, 1, 2)));
+}
+
+TEST(ZoneHistoryTime, EachInstantAsksForItsOwnUtcYear) {
+    const Zone zone = WithHistory(0, {{2041, {-60, {}}}});
+    EXPECT_EQ(ZoneOffsetAt(zone.info, FromCivil(2040, 12, 31, 23, 59, 59)), 0);
+    EXPECT_EQ(ZoneOffsetAt(zone.info, FromCivil(2041, 1, 1)), -60);
+    // Instants the history cannot be asked about keep to the yearly record.
+    zone.history->calls = 0;
+    const DayCount odd[] = {NAN, INFINITY, -1e300, 1e300, FromCivil(10000, 1, 1), -693594.0};
+    for (DayCount utc : odd) {
+        EXPECT_EQ(ZoneOffsetAt(zone.info, utc), 300) << utc;
+    }
+    EXPECT_EQ(zone.history->calls, 0);
+}
+
+TEST(ZoneHistoryTime, ReadingsAreTakenWithTheOffsetOfTheirMoment) {
+    const DayCount on = FromCivil(2040, 3, 11, 5);   // 02:00 -> 03:00 local
+    const DayCount off = FromCivil(2040, 11, 4, 4);  // 02:00 -> 01:00 local
+    const Zone zone = WithHistory(180, {{2040, {180, {{on, 120}, {off, 180}}}}});
+    struct ReadingCase {
+        const char* what;
+        DayCount local;
+        std::int32_t bias;
+    };
+    for (const ReadingCase& c : std::vector<ReadingCase>{
+             {"winter", FromCivil(2040, 2, 1, 12), 180},
+             {"skipped: the offset before the change", FromCivil(2040, 3, 11, 2, 30), 180},
+             {"the first daylight reading", FromCivil(2040, 3, 11, 3, 0), 120},
+             {"summer", FromCivil(2040, 3, 11, 3, 30), 120},
+             {"twice: the earlier", FromCivil(2040, 11, 4, 1, 30), 120},
+             {"after", FromCivil(2040, 11, 4, 2, 30), 180},
+             {"another year keeps one offset", FromCivil(2045, 7, 1, 12), 180},
+             {"not a number", NAN, 300},
+         }) {
+        EXPECT_EQ(BiasAtReading(zone.info, c.local), c.bias) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace horavia

@@ -1,0 +1,202 @@
+// Reading compiled zone files: the table, the footer's rule string, and the history of a year.
+// Expected instants are those the tz reference code (zdump) lists for the same files.
+#include "platform/linux/zone_timeline.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "model/day_count.h"
+#include "platform/linux/tz_zone_history.h"
+
+namespace horavia {
+namespace {
+
+std::int64_t Utc(int year, int month, int day, int hour, int minute = 0) {
+    return (DaysFromCivil(year, month, day) - DaysFromCivil(1970, 1, 1)) * 86400 + hour * 3600 +
+           minute * 60;
+}
+
+ZoneTimeline Load(const char* id) {
+    auto timeline = ZoneTimeline::Load(id);
+    EXPECT_TRUE(timeline.has_value()) << id;
+    return timeline ? *timeline : *ZoneTimeline::Load("Etc/UTC");
+}
+
+std::string FileBytes(const char* id) {
+    std::ifstream in(std::string(kSystemZoneFolder) + '/' + id, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+struct YearCase {
+    const char* zone;
+    int year;
+    std::vector<OffsetChange> changes;
+};
+
+TEST(ZoneTimeline, ChangesOfYearsReadFromTheTableAndFromTheFooterRule) {
+    const std::vector<YearCase> cases{
+        // Qt 6.4 reports a change that changes nothing at 2038-01-19 03:14:07 instead of these.
+        {"America/Miquelon",
+         2038,
+         {{Utc(2038, 3, 14, 5), -10800, -7200}, {Utc(2038, 11, 7, 4), -7200, -10800}}},
+        {"Atlantic/Azores",
+         2038,
+         {{Utc(2038, 3, 28, 1), -3600, 0}, {Utc(2038, 10, 31, 1), 0, -3600}}},
+        // Half an hour of daylight saving, across New Year.
+        {"Australia/Lord_Howe",
+         2040,
+         {{Utc(2040, 3, 31, 15), 39600, 37800}, {Utc(2040, 10, 6, 15, 30), 37800, 39600}}},
+        // Rule times of -1:00 and 24:00.
+        {"America/Nuuk",
+         2040,
+         {{Utc(2040, 3, 25, 1), -7200, -3600}, {Utc(2040, 10, 28, 1), -3600, -7200}}},
+        {"America/Santiago",
+         2040,
+         {{Utc(2040, 4, 8, 3), -10800, -14400}, {Utc(2040, 9, 2, 4), -14400, -10800}}},
+        {"Pacific/Chatham",
+         2040,
+         {{Utc(2040, 3, 31, 14), 49500, 45900}, {Utc(2040, 9, 29, 14), 45900, 49500}}},
+        // After the table's end (2086): a rule time of 50 hours, Thursday 50:00 = Saturday 02:00.
+        {"Asia/Hebron",
+         2090,
+         {{Utc(2090, 3, 25, 0), 7200, 10800}, {Utc(2090, 10, 27, 23), 10800, 7200}}},
+        // Two periods of Ramadan time in one year, from the table.
+        {"Africa/Casablanca",
+         2029,
+         {{Utc(2029, 1, 14, 2), 3600, 0},
+          {Utc(2029, 2, 18, 2), 0, 3600},
+          {Utc(2029, 12, 30, 2), 3600, 0}}},
+        {"Asia/Tokyo", 2040, {}},
+    };
+    for (const YearCase& c : cases) {
+        const ZoneTimeline zone = Load(c.zone);
+        const auto changes = zone.ChangesBetween(Utc(c.year, 1, 1, 0), Utc(c.year + 1, 1, 1, 0));
+        ASSERT_EQ(changes.size(), c.changes.size()) << c.zone;
+        for (std::size_t i = 0; i < changes.size(); ++i) {
+            EXPECT_EQ(changes[i].at, c.changes[i].at) << c.zone << " change " << i;
+            EXPECT_EQ(changes[i].before, c.changes[i].before) << c.zone << " change " << i;
+            EXPECT_EQ(changes[i].after, c.changes[i].after) << c.zone << " change " << i;
+            EXPECT_EQ(zone.OffsetAt(changes[i].at - 1), c.changes[i].before) << c.zone;
+            EXPECT_EQ(zone.OffsetAt(changes[i].at), c.changes[i].after) << c.zone;
+        }
+    }
+}
+
+TEST(ZoneTimeline, BeforeTheTableTheFirstTimeTypeHoldsAndLongAfterItTheRule) {
+    const ZoneTimeline paris = Load("Europe/Paris");
+    EXPECT_EQ(paris.OffsetAt(Utc(1800, 6, 1, 12)), 561);  // local mean time, +0:09:21
+    EXPECT_EQ(paris.OffsetAt(Utc(9999, 7, 1, 12)), 7200);
+    EXPECT_EQ(paris.OffsetAt(Utc(9999, 12, 1, 12)), 3600);
+    EXPECT_TRUE(paris.IsDaylightAt(Utc(2090, 7, 1, 12)));
+    EXPECT_FALSE(paris.IsDaylightAt(Utc(2090, 1, 1, 12)));
+    // Seconds of local mean time round to whole minutes of bias.
+    EXPECT_EQ(BiasOfOffset(561), -9);
+    EXPECT_EQ(BiasOfOffset(-561), 9);
+    EXPECT_EQ(BiasOfOffset(-16068), 268);  // -4:27:48
+}
+
+TEST(ZoneTimeline, ZoneIdsThatAreNotPlainNamesAreRefused) {
+    for (const char* id : {"", "/etc/passwd", "../zoneinfo/Europe/Paris", "Europe/../Europe/Paris",
+                           "Europe//Paris", "Europe/Paris/", "No/Such_Zone"}) {
+        EXPECT_FALSE(ZoneTimeline::Load(id).has_value()) << id;
+    }
+    EXPECT_TRUE(ZoneTimeline::Load("Europe/Paris").has_value());
+}
+
+TEST(ZoneTimeline, DamagedFilesAreRefusedWithoutACrash) {
+    const std::string paris = FileBytes("Europe/Paris");
+    ASSERT_GT(paris.size(), 1000u);
+    // Every cut short copy either reads (the 64-bit table and footer are optional) or is refused.
+    for (std::size_t n = 0; n < paris.size(); ++n) {
+        const auto cut = ZoneTimeline::FromTzif(std::string_view(paris).substr(0, n));
+        if (cut) {
+            EXPECT_EQ(cut->OffsetAt(Utc(1990, 1, 1, 0)), 3600) << n;
+        }
+    }
+    auto mutated = [&](std::size_t at, char value) {
+        std::string bytes = paris;
+        bytes[at] = value;
+        return ZoneTimeline::FromTzif(bytes).has_value();
+    };
+    EXPECT_FALSE(mutated(0, 'X'));                           // magic
+    EXPECT_FALSE(mutated(36 + 3, 0));                        // no time types
+    EXPECT_FALSE(mutated(32 + 0, static_cast<char>(0x7F)));  // huge transition count
+    EXPECT_FALSE(ZoneTimeline::FromTzif(paris.substr(0, paris.size() - 5) + "\nX9Y\n"));
+}
+
+struct RuleCase {
+    const char* text;
+    bool valid;
+};
+
+TEST(PosixTzRule, ReadsTheFormsOfRuleStrings) {
+    const std::vector<RuleCase> cases{
+        {"EST5EDT,M3.2.0,M11.1.0", true},
+        {"<+1030>-10:30<+11>-11,M10.1.0,M4.1.0", true},
+        {"<-02>2<-01>,M3.5.0/-1,M10.5.0/0", true},
+        {"EET-2EEST,M3.4.4/50,M10.4.4/50", true},
+        {"EST5EDT,0/0,J365/25", true},
+        {"<+01>-1", true},
+        {"UTC0", true},
+        {"EST5EDT", true},
+        {"", false},
+        {"E5", false},
+        {"<>5", false},
+        {"EST", false},
+        {"EST5EDT,M13.1.0,M11.1.0", false},
+        {"EST5EDT,M3.6.0,M11.1.0", false},
+        {"EST5EDT,M3.2.7,M11.1.0", false},
+        {"EST5EDT,J0,J365", false},
+        {"EST5EDT,M3.2.0/168,M11.1.0", false},
+        {"EST5EDT,M3.2.0", false},
+        {"EST5EDT,M3.2.0,M11.1.0,", false},
+        {"EST99", false},
+        {"<+01", false},
+    };
+    for (const RuleCase& c : cases) {
+        EXPECT_EQ(ParsePosixTzRule(c.text).has_value(), c.valid) << c.text;
+    }
+}
+
+TEST(PosixTzRule, DayFormsAndAllYearDaylightTime) {
+    // Jn never counts 29 February; n counts from 0 and does.
+    const auto julian = ParsePosixTzRule("AAA0BBB,J60/0,J300/0");
+    const auto zeroBased = ParsePosixTzRule("AAA0BBB,59/0,300/0");
+    ASSERT_TRUE(julian && zeroBased);
+    EXPECT_EQ(ChangesOfYear(*julian, 2028).daylightStarts, Utc(2028, 3, 1, 0));
+    EXPECT_EQ(ChangesOfYear(*zeroBased, 2028).daylightStarts, Utc(2028, 2, 29, 0));
+    EXPECT_EQ(ChangesOfYear(*zeroBased, 2027).daylightStarts, Utc(2027, 3, 1, 0));
+    // No rules: the POSIX default, second Sunday of March to first Sunday of November.
+    const auto us = ParsePosixTzRule("EST5EDT");
+    ASSERT_TRUE(us);
+    EXPECT_EQ(ChangesOfYear(*us, 2026).daylightStarts, Utc(2026, 3, 8, 7));
+    EXPECT_EQ(ChangesOfYear(*us, 2026).daylightEnds, Utc(2026, 11, 1, 6));
+    // Daylight time all year: the end of one year is the start of the next.
+    const auto always = ParsePosixTzRule("EST5EDT,0/0,J365/25");
+    ASSERT_TRUE(always);
+    for (std::int64_t t : {Utc(2026, 1, 1, 5), Utc(2026, 7, 1, 0), Utc(2026, 12, 31, 23)}) {
+        EXPECT_EQ(PosixOffsetAt(*always, t), -4 * 3600);
+    }
+}
+
+TEST(ZoneHistory, AYearListsItsChangesAsBiasesFromItsFirstInstant) {
+    const TzZoneHistory morocco(Load("Africa/Casablanca"));
+    const auto year = morocco.ChangesOfYear(2029);
+    ASSERT_TRUE(year);
+    EXPECT_EQ(year->biasAtStart, -60);
+    ASSERT_EQ(year->changes.size(), 3u);
+    EXPECT_DOUBLE_EQ(year->changes[0].at, FromCivil(2029, 1, 14, 2));
+    EXPECT_EQ(year->changes[0].biasAfter, 0);
+    EXPECT_EQ(year->changes[1].biasAfter, -60);
+    EXPECT_EQ(year->changes[2].biasAfter, 0);
+    // The same year again is the same record; far years work out too.
+    EXPECT_EQ(morocco.ChangesOfYear(2029), year);
+    EXPECT_EQ(morocco.ChangesOfYear(100)->biasAtStart, 30);  // local mean time, -0:30:20
+    EXPECT_TRUE(morocco.ChangesOfYear(9999)->changes.empty());
+    EXPECT_EQ(morocco.ChangesOfYear(9999)->biasAtStart, -60);
+}
+
+}  // namespace
+}  // namespace horavia
