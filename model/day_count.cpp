@@ -88,15 +88,32 @@ DayCount FromCivil(const CivilTime& t) {
     return FromCivil(t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond);
 }
 
+double LinearDays(DayCount value) {
+    if (!(value < 0)) return value;  // also NaN
+    const double date = std::trunc(value);
+    return date + (date - value);
+}
+
+DayCount FromLinearDays(double days) {
+    if (!(days < 0)) return days;
+    const double date = std::floor(days);
+    return date - (days - date);
+}
+
+DayCount ShiftMinutes(DayCount value, double minutes) {
+    return FromLinearDays(LinearDays(value) + minutes / 1440.0);
+}
+
 DayCount DayCountFromUnixMs(std::int64_t ms) {
     const std::int64_t days = ms >= 0 ? ms / kMsPerDay : -((-ms + kMsPerDay - 1) / kMsPerDay);
     const std::int64_t rest = ms - days * kMsPerDay;
-    return static_cast<double>(days + kEpochOffset) +
-           static_cast<double>(rest) / static_cast<double>(kMsPerDay);
+    const auto date = static_cast<double>(days + kEpochOffset);
+    const double time = static_cast<double>(rest) / static_cast<double>(kMsPerDay);
+    return date < 0 ? date - time : date + time;
 }
 
 std::int64_t UnixMsFromDayCount(DayCount value) {
-    return std::llround((value - kUnixEpochDay) * static_cast<double>(kMsPerDay));
+    return std::llround((LinearDays(value) - kUnixEpochDay) * static_cast<double>(kMsPerDay));
 }
 
 }  // namespace horavia

@@ -48,6 +48,15 @@ DayCount FromCivil(int year, int month, int day, int hour = 0, int minute = 0, i
                    int millisecond = 0);
 DayCount FromCivil(const CivilTime& t);
 
+// A day count before 1899-12-30 keeps the automation date's convention, the whole part the
+// date and the fraction's size the time of day (-1.25 is 1899-12-29 06:00), so it does not
+// grow steadily with time. These turn a count into days on a straight time line (-1.25 into
+// -0.75) and back, for adding times and comparing them.
+double LinearDays(DayCount value);
+DayCount FromLinearDays(double days);
+// The count moved by a number of minutes along the time line.
+DayCount ShiftMinutes(DayCount value, double minutes);
+
 // Whole milliseconds since 1970-01-01 00:00 <-> day count (both in the same clock reading).
 DayCount DayCountFromUnixMs(std::int64_t ms);
 std::int64_t UnixMsFromDayCount(DayCount value);

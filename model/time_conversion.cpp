@@ -15,12 +15,12 @@ std::int32_t BiasAtReading(const ZoneInfo& zone, DayCount local) {
     // first reading of the new offset shows only a moment later). The smallest bias names
     // the earliest instant, so the first fit is the earlier of two, and where none fits (a
     // skipped reading) that earliest instant lies before the change.
-    constexpr DayCount kOneMs = 1.0 / static_cast<DayCount>(kMsPerDay);
     const int year = ToCivil(local).value_or(CivilTime{}).year;
     const std::vector<std::int32_t> biases = BiasesAround(zone, year);
     for (const std::int32_t bias : biases) {
         const DayCount utc = UtcFromLocal(local, bias);
-        if (ZoneOffsetAt(zone, utc) == bias || ZoneOffsetAt(zone, utc + kOneMs) == bias) {
+        if (ZoneOffsetAt(zone, utc) == bias ||
+            ZoneOffsetAt(zone, ShiftMinutes(utc, 1.0 / 60'000)) == bias) {
             return bias;
         }
     }

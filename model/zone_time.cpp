@@ -20,19 +20,20 @@ DayCount TransitionDate(int year, int month, int dayOfWeek, int week) {
 }
 
 DayCount TransitionMoment(int year, const TransitionRule& rule) {
-    return TransitionDate(year, rule.month, rule.dayOfWeek, rule.week) +
-           (rule.hour * 3600.0 + rule.minute * 60.0 + rule.second) / 86400.0;
+    return ShiftMinutes(TransitionDate(year, rule.month, rule.dayOfWeek, rule.week),
+                        rule.hour * 60.0 + rule.minute + rule.second / 60.0);
 }
 
 namespace {
 
+// A point on the time line in whole milliseconds, for exact comparisons.
 std::int64_t WholeMs(DayCount value) {
     if (!std::isfinite(value)) return 0;
-    return std::llround(value * static_cast<double>(kMsPerDay));
+    return std::llround(LinearDays(value) * static_cast<double>(kMsPerDay));
 }
 
-int YearOf(DayCount reading) {
-    return CivilFromDays(static_cast<std::int64_t>(std::floor(reading))).year;
+int YearOf(DayCount value) {
+    return CivilFromDays(static_cast<std::int64_t>(std::floor(LinearDays(value)))).year;
 }
 
 // The zone's transition moments for the year of `reading`, from its rule when it has one.
@@ -57,11 +58,11 @@ bool RuleSaysDaylight(const ZoneInfo& zone, DayCount utc) {
     if (zone.DltBias == zone.Bias) return false;
     DayCount stdStartDays = 0;
     DayCount dltStartDays = 0;
-    TransitionsFor(zone, utc - zone.Bias / 1440.0, stdStartDays, dltStartDays);
+    TransitionsFor(zone, ShiftMinutes(utc, -zone.Bias), stdStartDays, dltStartDays);
     // Compared in whole milliseconds, so a moment equal to a transition tests as equal
     // whatever floating-point path produced either side.
-    const std::int64_t stdReading = WholeMs(utc - zone.Bias / 1440.0);
-    const std::int64_t dltReading = WholeMs(utc - zone.DltBias / 1440.0);
+    const std::int64_t stdReading = WholeMs(utc) - std::int64_t{zone.Bias} * 60'000;
+    const std::int64_t dltReading = WholeMs(utc) - std::int64_t{zone.DltBias} * 60'000;
     const std::int64_t stdStart = WholeMs(stdStartDays);
     const std::int64_t dltStart = WholeMs(dltStartDays);
     if (dltStart < stdStart) {
@@ -75,7 +76,8 @@ bool RuleSaysDaylight(const ZoneInfo& zone, DayCount utc) {
 // The instants the history is asked about: years 1 to 9999 (day counts of 0001-01-01 and
 // 10000-01-01); beyond them the yearly rule serves.
 bool InHistoryRange(DayCount utc) {
-    return std::isfinite(utc) && utc >= -693593.0 && utc < 2958466.0;
+    const double days = LinearDays(utc);
+    return std::isfinite(days) && days >= -693593.0 && days < 2958466.0;
 }
 
 std::shared_ptr<const YearChanges> HistoryYear(const ZoneInfo& zone, DayCount utc) {

@@ -36,10 +36,10 @@ std::int32_t ZoneOffsetAt(const ZoneInfo& zone, DayCount utc);
 std::vector<std::int32_t> BiasesAround(const ZoneInfo& zone, int year);
 
 inline DayCount UtcFromLocal(DayCount local, std::int32_t localBias) {
-    return local + localBias / 1440.0;
+    return ShiftMinutes(local, localBias);
 }
 inline DayCount ZoneTimeFromUtc(const ZoneInfo& zone, DayCount utc) {
-    return utc - ZoneOffsetAt(zone, utc) / 1440.0;
+    return ShiftMinutes(utc, -ZoneOffsetAt(zone, utc));
 }
 
 }  // namespace horavia

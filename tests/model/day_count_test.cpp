@@ -58,6 +58,34 @@ TEST(DayCount, UnixMilliseconds) {
     EXPECT_DOUBLE_EQ(DayCountFromUnixMs(0), 25569.0);
     EXPECT_DOUBLE_EQ(DayCountFromUnixMs(-43'200'000), 25568.5);
     EXPECT_EQ(UnixMsFromDayCount(DayCountFromUnixMs(1'765'000'123'456)), 1'765'000'123'456);
+    // Before 1899-12-30 the count keeps the date's convention both ways.
+    const std::int64_t ms1800 = (DaysFromCivil(1800, 1, 1) - 25569) * kMsPerDay + 21'600'000;
+    EXPECT_DOUBLE_EQ(DayCountFromUnixMs(ms1800), FromCivil(1800, 1, 1, 6));
+    EXPECT_EQ(UnixMsFromDayCount(FromCivil(1800, 1, 1, 6)), ms1800);
+}
+
+TEST(DayCount, TimesBefore1900MoveAlongTheTimeLine) {
+    // -1.25 is 1899-12-29 06:00: a quarter of a day after -1, three quarters before 0.
+    EXPECT_DOUBLE_EQ(LinearDays(-1.25), -0.75);
+    EXPECT_DOUBLE_EQ(FromLinearDays(-0.75), -1.25);
+    EXPECT_DOUBLE_EQ(LinearDays(2.5), 2.5);
+    const struct {
+        DayCount from;
+        double minutes;
+        DayCount to;
+    } cases[] = {
+        {FromCivil(100, 1, 1, 0, 10), -9, FromCivil(100, 1, 1, 0, 1)},
+        {FromCivil(100, 1, 1, 0, 10), 20, FromCivil(100, 1, 1, 0, 30)},
+        {FromCivil(1850, 6, 1, 0, 5), -10, FromCivil(1850, 5, 31, 23, 55)},
+        {FromCivil(1899, 12, 29, 23, 0), 120, FromCivil(1899, 12, 30, 1, 0)},
+        {FromCivil(1899, 12, 30, 1, 0), -120, FromCivil(1899, 12, 29, 23, 0)},
+        {FromCivil(2026, 3, 8, 6, 59), 2, FromCivil(2026, 3, 8, 7, 1)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ToCivil(ShiftMinutes(c.from, c.minutes)).value().minute,
+                  ToCivil(c.to).value().minute);
+        EXPECT_NEAR(LinearDays(ShiftMinutes(c.from, c.minutes)), LinearDays(c.to), 1e-9);
+    }
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "model/time_conversion.h"
+#include "model/zone_catalogue_loader.h"
 #include "platform/linux/tzi_record.h"
 #include "platform/linux/zone_table.h"
 
@@ -198,6 +200,69 @@ TEST_F(ZoneDatabase, ZonesWithSeveralDaylightPeriodsKeepTheLongest) {
     EXPECT_EQ(morocco.daylightBias, -60);
     EXPECT_EQ(morocco.daylightDate, Rule(2, 0, 3, 2));
     EXPECT_EQ(morocco.standardDate, Rule(12, 0, 5, 3));
+}
+
+TEST_F(ZoneDatabase, RecordsOfYearsAfterTheTablesEndFollowTheFooterRule) {
+    // Qt 6.4 reads these years from a change that changes nothing at 2038-01-19 03:14:07 UTC.
+    Registry(2038);
+    const TziRecord miquelon = Tzi("Saint Pierre Standard Time");
+    EXPECT_EQ(miquelon.bias, 180);
+    EXPECT_EQ(miquelon.daylightBias, -60);
+    EXPECT_EQ(miquelon.daylightDate, Rule(3, 0, 2, 2));
+    EXPECT_EQ(miquelon.standardDate, Rule(11, 0, 1, 2));
+    const TziRecord lordHowe = Tzi("Lord Howe Standard Time");
+    EXPECT_EQ(lordHowe.daylightBias, -30);
+    EXPECT_EQ(lordHowe.standardDate, Rule(4, 0, 1, 2));
+}
+
+TEST_F(ZoneDatabase, EveryZoneHasAHistoryAndTheConverterReachesEveryYear) {
+    struct NoMessages : MessageBoxPort {
+        MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+            return MsgAnswer::Ok;
+        }
+    } messages;
+    ZoneCatalogue catalogue;
+    ASSERT_TRUE(LoadZoneCatalogue(catalogue, Registry(year_), year_, messages));
+    const int first = kFirstRegistryZone;
+    const int last = first + catalogue.registryZoneCount - 1;
+    const std::vector<DayCount> times{FromCivil(100, 1, 1, 0, 10),    FromCivil(100, 6, 1, 12),
+                                      FromCivil(1000, 3, 1, 2, 30),   FromCivil(1969, 12, 31, 23),
+                                      FromCivil(2038, 1, 19, 3, 14),  FromCivil(5000, 7, 1, 12),
+                                      FromCivil(9999, 12, 31, 23, 59)};
+    for (int from = first; from <= last; ++from) {
+        EXPECT_TRUE(catalogue.zones[static_cast<std::size_t>(from)].history)
+            << catalogue.zones[static_cast<std::size_t>(from)].StdName;
+        const int to = from == last ? first : from + 1;
+        for (DayCount t : times) {
+            const std::string text = ConvertZoneTime(catalogue, from, to, t, EnglishUnitedStates());
+            const bool isTime = text.size() == 5 && text[2] == ':';
+            EXPECT_TRUE(isTime || text == "Invalid Format!!") << text;
+        }
+    }
+    // Times before 1900 move along the time line (Paris kept local mean time, +0:09:21, read
+    // as 9 minutes); beyond the years a date can have, the design's message.
+    auto zone = [&](const char* stdName) {
+        for (int i = first; i <= last; ++i)
+            if (catalogue.zones[static_cast<std::size_t>(i)].StdName == stdName) return i;
+        return -1;
+    };
+    const int paris = zone("Romance Standard Time");
+    const struct {
+        int from;
+        int to;
+        DayCount t;
+        const char* text;
+    } cases[] = {
+        {paris, kZoneUtc, FromCivil(100, 1, 1, 0, 10), "00:01"},
+        {paris, kZoneUtc, FromCivil(1850, 6, 1, 12), "11:51"},
+        {paris, kZoneUtc, FromCivil(5000, 7, 1, 12), "10:00"},
+        {paris, zone("Dateline Standard Time"), FromCivil(100, 1, 1, 0, 10), "Invalid Format!!"},
+        {paris, zone("Line Islands Standard Time"), FromCivil(9999, 12, 31, 23),
+         "Invalid Format!!"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ConvertZoneTime(catalogue, c.from, c.to, c.t, EnglishUnitedStates()), c.text);
+    }
 }
 
 TEST_F(ZoneDatabase, MalformedAndUnknownTableLinesAreSkipped) {
