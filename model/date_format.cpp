@@ -356,7 +356,13 @@ void FormatInto(std::string_view p, const Fields& f, const LocaleInfo& locale, i
                 break;
             }
             case Tok::AmPmLocale:
-                out += morning ? locale.amMarker : locale.pmMarker;
+                // Inside the locale's own pattern, the marker as that pattern writes it.
+                if (depth > 0 && !locale.patternAmMarker.empty() &&
+                    !locale.patternPmMarker.empty()) {
+                    out += morning ? locale.patternAmMarker : locale.patternPmMarker;
+                } else {
+                    out += morning ? locale.amMarker : locale.pmMarker;
+                }
                 break;
         }
         afterHour = wasHour;

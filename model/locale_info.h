@@ -13,6 +13,9 @@ struct LocaleInfo {
     std::array<std::string, 12> monthAbbrevs;  // January first
     std::string amMarker = "AM";
     std::string pmMarker = "PM";
+    // The markers as the locale's own patterns write them (some in capitals); empty: as above.
+    std::string patternAmMarker;
+    std::string patternPmMarker;
     std::string timeSeparator = ":";
     std::string dateSeparator = "/";
     std::string decimalSeparator = ".";

@@ -1,82 +1,185 @@
 #include "platform/qt_locale.h"
 
-#include <cctype>
+#include <QRegularExpression>
+#include <vector>
 
 namespace horavia {
+namespace {
 
-std::string PatternFromQt(const QString& qt) {
-    std::string out;
-    const std::string s = qt.toStdString();
-    for (std::size_t i = 0; i < s.size();) {
-        const char c = s[i];
-        std::size_t run = 1;
-        while (i + run < s.size() && s[i + run] == c) ++run;
-        switch (c) {
+// A piece of a Qt pattern: a field the engine writes, literal text, or a part it leaves out
+// (the zone name, milliseconds, day periods and any other letter Qt does not know).
+struct Piece {
+    enum class Kind { Field, Literal, Dropped } kind;
+    std::string text;  // the field in the program's language, or the literal text
+};
+
+bool IsAsciiLetter(QChar c) {
+    return c.unicode() < 128 && c.isLetter();
+}
+
+// The Qt pattern cut into pieces; an AM/PM field also gives its case.
+std::vector<Piece> Pieces(const QString& qt, AmPmCase* amPmCase) {
+    std::vector<Piece> pieces;
+    auto literal = [&](const QString& text) {
+        if (!pieces.empty() && pieces.back().kind == Piece::Kind::Literal) {
+            pieces.back().text += text.toStdString();
+        } else {
+            pieces.push_back({Piece::Kind::Literal, text.toStdString()});
+        }
+    };
+    auto field = [&](std::string text) { pieces.push_back({Piece::Kind::Field, std::move(text)}); };
+    for (qsizetype i = 0; i < qt.size();) {
+        const QChar c = qt[i];
+        qsizetype run = 1;
+        while (i + run < qt.size() && qt[i + run] == c) ++run;
+        if (c == QLatin1Char('\'')) {
+            // Quoted text; two quotes stand for one.
+            if (run >= 2) {
+                literal(QString(run / 2, QLatin1Char('\'')));
+                i += run - run % 2;
+                continue;
+            }
+            qsizetype j = i + 1;
+            QString text;
+            while (j < qt.size()) {
+                if (qt[j] == QLatin1Char('\'')) {
+                    if (j + 1 < qt.size() && qt[j + 1] == QLatin1Char('\'')) {
+                        text += QLatin1Char('\'');
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                text += qt[j++];
+            }
+            literal(text);
+            i = j + 1;
+            continue;
+        }
+        switch (c.unicode()) {
             case 'd':
-                out += std::string(run, 'd');
+                field(std::string(static_cast<std::size_t>(std::min<qsizetype>(run, 4)), 'd'));
                 break;
             case 'M':
-                out += std::string(run, 'm');
+                field(std::string(static_cast<std::size_t>(std::min<qsizetype>(run, 4)), 'm'));
                 break;
             case 'y':
-                out += run >= 3 ? "yyyy" : "yy";
+                field(run >= 3 ? "yyyy" : "yy");
                 break;
             case 'H':
             case 'h':
-                out += run >= 2 ? "hh" : "h";
+                field(run >= 2 ? "hh" : "h");
                 break;
             case 'm':
-                out += run >= 2 ? "nn" : "n";
+                field(run >= 2 ? "nn" : "n");
                 break;
             case 's':
-                out += run >= 2 ? "ss" : "s";
+                field(run >= 2 ? "ss" : "s");
                 break;
-            case 'z':
-                break;  // milliseconds have no token
-            case 't':
-                break;  // nor the zone name
             case 'A':
-            case 'a':
-                out += "AM/PM";
-                break;
-            case 'P':
-            case 'p':
-                break;  // the rest of an "AP" marker
-            case '\'': {
-                // Quoted text: copy it escaped; two quotes stand for one.
-                std::size_t j = i + 1;
-                std::string text;
-                while (j < s.size()) {
-                    if (s[j] == '\'') {
-                        if (j + 1 < s.size() && s[j + 1] == '\'') {
-                            text += '\'';
-                            j += 2;
-                            continue;
-                        }
-                        break;
-                    }
-                    text += s[j++];
-                }
-                if (run == 2) text = "'";
-                for (char t : text) {
-                    out += '\\';
-                    out += t;
-                }
-                i = run == 2 ? i + 2 : j + 1;
+            case 'a': {
+                // "AP" and "A" write the marker in capitals, "ap" and "a" in small letters,
+                // "Ap" and "aP" as the locale has it.
+                const bool hasP = i + 1 < qt.size() &&
+                                  (qt[i + 1] == QLatin1Char('P') || qt[i + 1] == QLatin1Char('p'));
+                const bool upper = c == QLatin1Char('A');
+                AmPmCase mode = upper ? AmPmCase::Upper : AmPmCase::Lower;
+                if (hasP && qt[i + 1].isUpper() != upper) mode = AmPmCase::AsIs;
+                if (amPmCase) *amPmCase = mode;
+                field("AMPM");
+                i += hasP ? 2 : 1;
                 continue;
             }
             default:
-                for (std::size_t k = 0; k < run; ++k) {
-                    if (std::isalpha(static_cast<unsigned char>(c))) out += '\\';
-                    out += c;
+                if (IsAsciiLetter(c)) {
+                    pieces.push_back({Piece::Kind::Dropped, {}});
+                } else {
+                    literal(QString(run, c));
                 }
         }
         i += run;
     }
-    // Trim blanks left where a dropped zone name stood.
-    while (!out.empty() && out.back() == ' ') out.pop_back();
+    return pieces;
+}
+
+// Literal text in the program's language: characters that are tokens there are escaped.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 128 && (std::isalpha(u) || c == ':' || c == '/' || c == '"' || c == '\\')) {
+            out += '\\';
+        }
+        out += c;
+    }
     return out;
 }
+
+}  // namespace
+
+std::string PatternFromQt(const QString& qt, AmPmCase* amPmCase) {
+    // Join the literals that a dropped part separated, then take away what it leaves behind:
+    // empty brackets, doubled blanks, and blanks or commas at either end.
+    std::vector<Piece> pieces;
+    for (Piece& piece : Pieces(qt, amPmCase)) {
+        if (piece.kind == Piece::Kind::Dropped) continue;
+        if (piece.kind == Piece::Kind::Literal && !pieces.empty() &&
+            pieces.back().kind == Piece::Kind::Literal) {
+            pieces.back().text += piece.text;
+        } else {
+            pieces.push_back(std::move(piece));
+        }
+    }
+    static const QRegularExpression emptyBrackets(QStringLiteral("[(\\[（［]\\s*[)\\]）］]"));
+    static const QRegularExpression blanks(QStringLiteral("\\s{2,}"));
+    static const QRegularExpression leading(QStringLiteral("^[\\s,،]+"));
+    static const QRegularExpression trailing(QStringLiteral("[\\s,،]+$"));
+    std::string out;
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        if (pieces[k].kind == Piece::Kind::Field) {
+            out += pieces[k].text;
+            continue;
+        }
+        QString text = QString::fromStdString(pieces[k].text);
+        text.remove(emptyBrackets);
+        text.replace(blanks, QStringLiteral(" "));
+        if (k == 0) text.remove(leading);
+        if (k + 1 == pieces.size()) text.remove(trailing);
+        out += Escaped(text.toStdString());
+    }
+    return out;
+}
+
+namespace {
+
+// The first mark between the fields of a pattern: not a letter, a blank, a quote or an
+// invisible format character such as a right-to-left mark.
+std::string SeparatorOf(const QString& qtPattern, const std::string& fallback) {
+    bool quoted = false;
+    for (QChar c : qtPattern) {
+        if (c == QLatin1Char('\'')) {
+            quoted = !quoted;
+            continue;
+        }
+        if (quoted || c.isLetter() || c.isSpace() || c.category() == QChar::Other_Format) continue;
+        return QString(c).toStdString();
+    }
+    return fallback;
+}
+
+std::string InCase(const QString& marker, AmPmCase mode) {
+    switch (mode) {
+        case AmPmCase::Upper:
+            return marker.toUpper().toStdString();
+        case AmPmCase::Lower:
+            return marker.toLower().toStdString();
+        case AmPmCase::AsIs:
+            break;
+    }
+    return marker.toStdString();
+}
+
+}  // namespace
 
 LocaleInfo LocaleFromQt(const QLocale& l) {
     LocaleInfo info;
@@ -99,22 +202,12 @@ LocaleInfo LocaleFromQt(const QLocale& l) {
     info.groupSeparator = l.groupSeparator().toStdString();
     info.shortDatePattern = PatternFromQt(l.dateFormat(QLocale::ShortFormat));
     info.longDatePattern = PatternFromQt(l.dateFormat(QLocale::LongFormat));
-    info.timePattern = PatternFromQt(l.timeFormat(QLocale::LongFormat));
-    // Separators as the locale writes them between time and date fields.
-    const QString time = l.timeFormat(QLocale::ShortFormat);
-    for (QChar c : time) {
-        if (!c.isLetter() && !c.isSpace()) {
-            info.timeSeparator = QString(c).toStdString();
-            break;
-        }
-    }
-    const QString date = l.dateFormat(QLocale::ShortFormat);
-    for (QChar c : date) {
-        if (!c.isLetter() && !c.isSpace()) {
-            info.dateSeparator = QString(c).toStdString();
-            break;
-        }
-    }
+    AmPmCase mode = AmPmCase::AsIs;
+    info.timePattern = PatternFromQt(l.timeFormat(QLocale::LongFormat), &mode);
+    info.patternAmMarker = InCase(QString::fromStdString(info.amMarker), mode);
+    info.patternPmMarker = InCase(QString::fromStdString(info.pmMarker), mode);
+    info.timeSeparator = SeparatorOf(l.timeFormat(QLocale::ShortFormat), info.timeSeparator);
+    info.dateSeparator = SeparatorOf(l.dateFormat(QLocale::ShortFormat), info.dateSeparator);
     return info;
 }
 
