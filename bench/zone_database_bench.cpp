@@ -6,7 +6,9 @@
 #include <QTemporaryDir>
 
 #include "model/zone_catalogue_loader.h"
+#include "model/zone_time.h"
 #include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_history.h"
 
 namespace {
 
@@ -69,6 +71,33 @@ void BM_BuildAndLoadCatalogue(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildAndLoadCatalogue)->Unit(benchmark::kMillisecond);
+
+// Zone time of a zone with its history (Paris), one call a second of clock time, and the
+// first call of a year, which works out that year's changes from the zone file.
+void BM_HistoryZoneTime(benchmark::State& state) {
+    const auto zone =
+        std::make_shared<horavia::TzZoneHistory>(*horavia::ZoneTimeline::Load("Europe/Paris"));
+    horavia::ZoneInfo paris;
+    paris.Bias = -60;
+    paris.DltBias = -120;
+    paris.history = zone;
+    horavia::DayCount utc = horavia::FromCivil(2026, 12, 8, 15, 30, 5);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(horavia::ZoneTimeFromUtc(paris, utc));
+        utc += 1.0 / 86400.0;
+    }
+}
+BENCHMARK(BM_HistoryZoneTime);
+
+void BM_HistoryNewYear(benchmark::State& state) {
+    const horavia::TzZoneHistory zone(*horavia::ZoneTimeline::Load("America/Miquelon"));
+    int year = 1;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zone.ChangesOfYear(year));
+        year = year % 9999 + 1;  // more years than are kept: each call works one out
+    }
+}
+BENCHMARK(BM_HistoryNewYear);
 
 }  // namespace
 
