@@ -41,9 +41,9 @@ def read_table(path):
     return zones
 
 
-def years_to_check(spec):
+def years_to_check(ranges):
     years = set()
-    for part in spec.split(","):
+    for part in ranges.split(","):
         first, _, last = part.partition("-")
         years.update(range(int(first), int(last or first) + 1))
     return sorted(years)
