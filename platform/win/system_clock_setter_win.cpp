@@ -46,16 +46,21 @@ WinSystemClockSetter::WinSystemClockSetter(LocalZoneSource& localZone)
 WinSystemClockSetter::WinSystemClockSetter(LocalZoneSource& localZone, Backend setUtc)
     : localZone_(localZone), setUtc_(std::move(setUtc)) {}
 
-bool WinSystemClockSetter::SetLocalDateTime(DayCount local) {
-    if (!std::isfinite(local)) return false;
+ClockSetResult WinSystemClockSetter::SetLocalDateTime(DayCount local) {
+    if (!std::isfinite(local)) return ClockSetResult::Failed;
     const std::optional<SYSTEMTIME> utc =
         SystemTimeFromUtc(UtcFromLocal(local, localZone_.Query().bias));
-    return utc && setUtc_ && setUtc_(*utc);
+    if (!utc || !setUtc_) return ClockSetResult::Failed;
+    return setUtc_(*utc);
 }
 
-bool WinSystemClockSetter::SetViaSetSystemTime(const SYSTEMTIME& utc) {
+ClockSetResult WinSystemClockSetter::SetViaSetSystemTime(const SYSTEMTIME& utc) {
     EnableSystemTimePrivilege();
-    return SetSystemTime(&utc) != 0;
+    if (SetSystemTime(&utc) != 0) return ClockSetResult::Set;
+    const DWORD error = GetLastError();
+    return error == ERROR_PRIVILEGE_NOT_HELD || error == ERROR_ACCESS_DENIED
+               ? ClockSetResult::NotAuthorised
+               : ClockSetResult::Failed;
 }
 
 }  // namespace horavia

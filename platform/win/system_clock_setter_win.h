@@ -17,8 +17,8 @@ std::optional<SYSTEMTIME> SystemTimeFromUtc(DayCount utc);
 
 class WinSystemClockSetter : public SystemClockSetter {
   public:
-    // One way of setting the clock to a UTC date-time; false when refused.
-    using Backend = std::function<bool(const SYSTEMTIME& utc)>;
+    // One way of setting the clock to a UTC date-time.
+    using Backend = std::function<ClockSetResult(const SYSTEMTIME& utc)>;
 
     explicit WinSystemClockSetter(LocalZoneSource& localZone);
     // Tests pass their own backend: the real one would change this machine's clock.
@@ -26,11 +26,11 @@ class WinSystemClockSetter : public SystemClockSetter {
 
     // Converts with the computer's bias in force now, as the local date-time was computed
     // with it.
-    bool SetLocalDateTime(DayCount local) override;
+    ClockSetResult SetLocalDateTime(DayCount local) override;
 
     // SetSystemTime, after enabling the right to change the clock that an administrator's
-    // token holds but has switched off.
-    static bool SetViaSetSystemTime(const SYSTEMTIME& utc);
+    // token holds but has switched off. A user without that right is told so apart.
+    static ClockSetResult SetViaSetSystemTime(const SYSTEMTIME& utc);
 
   private:
     LocalZoneSource& localZone_;

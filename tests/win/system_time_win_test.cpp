@@ -53,9 +53,9 @@ TEST(ClockSetter, SetsTheSystemTimeToTheLocalTimeTurnedIntoUtc) {
     std::optional<SYSTEMTIME> set;
     WinSystemClockSetter setter(zone, [&](const SYSTEMTIME& utc) {
         set = utc;
-        return true;
+        return ClockSetResult::Set;
     });
-    ASSERT_TRUE(setter.SetLocalDateTime(FromCivil(2026, 3, 29, 0, 30, 15, 250)));
+    ASSERT_EQ(setter.SetLocalDateTime(FromCivil(2026, 3, 29, 0, 30, 15, 250)), ClockSetResult::Set);
     ASSERT_TRUE(set);
     EXPECT_EQ(set->wYear, 2026);
     EXPECT_EQ(set->wMonth, 3);
