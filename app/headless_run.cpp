@@ -1,5 +1,7 @@
 #include "app/headless_run.h"
 
+#include <cstdio>
+
 #include "platform/linux/tz_registry.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
@@ -28,7 +30,20 @@ HeadlessRun::~HeadlessRun() = default;
 bool HeadlessRun::Load() {
     PreferencesView noWindows;
     state_->LoadSettings(noWindows);
+    const auto problem = services_->settings.Problem();
+    if (problem && problem->kind == SettingsProblem::Kind::Read) {
+        // Clocks made up from the defaults would be a wrong answer.
+        ReportSettingsProblem();
+        return false;
+    }
     return state_->LoadCatalogue();
+}
+
+bool HeadlessRun::ReportSettingsProblem() {
+    const auto problem = services_->settings.Problem();
+    if (!problem) return false;
+    std::fprintf(stderr, "horavia: %s\n", SettingsProblemLine(*problem).c_str());
+    return true;
 }
 
 }  // namespace horavia

@@ -16,8 +16,12 @@ class HeadlessRun {
   public:
     HeadlessRun();
     ~HeadlessRun();
-    // False when there is no zone database (the message has been written).
+    // False when there is no zone database or the settings file cannot be read (the message
+    // has been written to standard error).
     bool Load();
+    // Writes to standard error why the settings could not be read or saved, if they could
+    // not; true when it did.
+    bool ReportSettingsProblem();
     AppState& State() { return *state_; }
 
   private:

@@ -23,7 +23,9 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     } else {
         PrintTip(run.State(), out);
     }
-    return 0;
+    out.flush();
+    // The clocks are right, but what had to be saved (a first start, a migration) was not.
+    return run.ReportSettingsProblem() ? 1 : 0;
 }
 
 }  // namespace

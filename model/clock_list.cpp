@@ -69,6 +69,7 @@ std::string EncodeZoneRef(const ZoneCatalogue& catalogue, int index) {
 }
 
 void WriteDefaultClocks(SettingsStore& store) {
+    SettingsBatch batch(store);
     store.Save("SZoneNum", "2");
     store.Save("S0Dis", "Zulu");
     store.Save("S0Zon", "0");
@@ -80,6 +81,7 @@ void WriteDefaultClocks(SettingsStore& store) {
 
 void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCatalogue& catalogue,
                    const std::vector<std::string>& rowKeys) {
+    SettingsBatch batch(store);
     store.Save("SZoneNum", std::to_string(rowKeys.size()));
     for (std::size_t i = 0; i < rowKeys.size(); ++i) {
         const int slot = ClockKeyIndex(rowKeys[i]);
@@ -95,6 +97,8 @@ void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCata
 void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers,
                    ClockRows& rows) {
     SettingsStore& store = readers.Store();
+    // A first start's defaults and a migration reach the file in one write.
+    SettingsBatch batch(store);
     const std::string countText = store.Get("SZoneNum", "0");
     std::optional<int> count = ParseClockCount(countText);
     if (!count) count = CountStoredClocks(store);  // damaged: trust the stored clocks

@@ -95,6 +95,7 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesVie
 }
 
 void SavePreferences(const Preferences& prefs, SettingsStore& store) {
+    SettingsBatch batch(store);
     for (const PreferenceField& f : PreferenceTable()) {
         if (!f.saved) continue;
         switch (f.type) {

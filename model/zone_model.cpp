@@ -21,6 +21,7 @@ void AppState::RefreshLocalZone() {
 }
 
 void AppState::LoadSettings(PreferencesView& view) {
+    SettingsBatch batch(services.settings);
     LoadPreferences(prefs, readers, view);
 }
 

@@ -4,36 +4,17 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cstdlib>
 
+#include "program_run.h"
+
 namespace {
 
-struct ProgramRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& args) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_CONFIG_HOME", config.path());
-    env.insert("TZ", "America/New_York");
-    env.remove("DISPLAY");
-    env.remove("WAYLAND_DISPLAY");
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(HORAVIA_EXE), args);
-    p.waitForFinished(20000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-QString IniPath(const QTemporaryDir& config) {
-    return config.path() + "/Horavia/Horavia 2.0.ini";
-}
+using horavia::testing::IniPath;
+using horavia::testing::ProgramRun;
+using horavia::testing::RunHoravia;
 
 TEST(PrintEndToEnd, FirstStartPrintsTheDefaultClocksAndWritesThem) {
     QTemporaryDir config;
@@ -50,8 +31,8 @@ TEST(PrintEndToEnd, FirstStartPrintsTheDefaultClocksAndWritesThem) {
     QFile ini(IniPath(config));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(ini.readAll());
-    EXPECT_TRUE(text.contains("SVersion=\"2\""));
-    EXPECT_TRUE(text.contains("S1Zon=\"8\""));
+    EXPECT_TRUE(text.contains("\nSVersion=2\n"));
+    EXPECT_TRUE(text.contains("\nS1Zon=8\n"));
 }
 
 TEST(PrintEndToEnd, StoredClocksInOrderWithTheirFormatsAndTheTip) {

@@ -44,6 +44,12 @@ TEST_F(Clocks, FirstStartWritesTheDefaultsAndMigrates) {
     EXPECT_EQ(Get("S1Fmt"), "");
     EXPECT_EQ(Get("SVersion"), "2");
     EXPECT_EQ(store.Size(), 10u);
+    // The defaults in their order, then the migration; all in one write of the file.
+    EXPECT_EQ(store.SavedKeys(),
+              (std::vector<std::string>{"SZoneNum", "S0Dis", "S0Zon", "S0Ena", "S1Dis", "S1Zon",
+                                        "S1Ena", "SZoneNum", "S0Dis", "S0Fmt", "S0Zon", "S0Ena",
+                                        "S1Dis", "S1Fmt", "S1Zon", "S1Ena", "SVersion"}));
+    EXPECT_EQ(store.Commits(), 1u);
     ASSERT_EQ(clocks.size(), 2u);
     EXPECT_EQ(clocks[1].Zone, kZoneSwatch);
     EXPECT_EQ(rows.RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
@@ -54,7 +60,9 @@ TEST_F(Clocks, VersionOneNumericZonesAreRewrittenByName) {
     store.Save("S3Dis", "Somewhere");
     store.Save("S3Zon", "57");
     store.Save("S3Ena", "True");
+    const std::size_t writes = store.Commits();
     Load();
+    EXPECT_EQ(store.Commits(), writes + 1) << "the migration is one write";
     ASSERT_EQ(clocks.size(), 4u);
     EXPECT_EQ(clocks[3].Zone, 57);
     EXPECT_TRUE(clocks[1].Label.empty());
@@ -85,7 +93,9 @@ TEST_F(Clocks, EmptySlotsAndMissingKeys) {
     store.Save("S2Dis", "C");
     store.Save("S2Zon", "Zone 110 Standard Time");
     store.Save("S2Ena", "True");
+    const std::size_t writes = store.Commits();
     Load();
+    EXPECT_EQ(store.Commits(), writes) << "a current layout loads without writing";
     ASSERT_EQ(clocks.size(), 3u);
     EXPECT_EQ(clocks[0].Zone, 0);     // no "Zon": UTC
     EXPECT_FALSE(clocks[0].Enabled);  // bad "Ena": reported, false
@@ -123,7 +133,9 @@ TEST_F(Clocks, DamagedCountNeverLetsTheDefaultsOverwriteStoredClocks) {
 TEST_F(Clocks, SaveFollowsRowOrderAndLeavesOldKeys) {
     Load();
     clocks.push_back({"Third", "hh", 20, false});
+    const std::size_t writes = store.Commits();
     SaveClockList(store, clocks, cat, {"K0002", "K0000"});
+    EXPECT_EQ(store.Commits(), writes + 1);
     EXPECT_EQ(Get("SZoneNum"), "2");
     EXPECT_EQ(Get("S0Dis"), "Third");
     EXPECT_EQ(Get("S0Fmt"), "hh");

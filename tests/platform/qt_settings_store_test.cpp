@@ -1,26 +1,110 @@
 #include "platform/qt_settings_store.h"
 
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <thread>
+
+#include "platform/linux/posix_file_system.h"
 
 namespace horavia {
 namespace {
 
-class SettingsFile : public ::testing::Test {
-  protected:
-    QString Path() const { return dir.path() + "/Horavia 2.0.ini"; }
-    void WriteRaw(const QByteArray& bytes) {
-        QFile f(Path());
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
+// The real file operations, except that one chosen step fails.
+class FailingFileSystem : public PosixFileSystem {
+  public:
+    std::string failStep;  // "Read", "Stamp", "MakeFolder", "Lock", "CreateTemp", "Write", ...
+
+    FileRead Read(const std::string& path) override {
+        if (failStep != "Read") return PosixFileSystem::Read(path);
+        FileRead r;
+        r.error = "Injected failure";
+        return r;
     }
-    QTemporaryDir dir;
-    QtSettingsStore store{dir.path()};
+    std::optional<FileStamp> Stamp(const std::string& path, std::string& error) override {
+        if (Fails("Stamp", error)) return std::nullopt;
+        return PosixFileSystem::Stamp(path, error);
+    }
+    bool MakeFolder(const std::string& folder, std::string& error) override {
+        return !Fails("MakeFolder", error) && PosixFileSystem::MakeFolder(folder, error);
+    }
+    Handle Lock(const std::string& folder, std::string& error) override {
+        return Fails("Lock", error) ? -1 : PosixFileSystem::Lock(folder, error);
+    }
+    Handle CreateTemp(const std::string& folder, const std::string& prefix, std::uint32_t mode,
+                      std::string& path, std::string& error) override {
+        if (Fails("CreateTemp", error)) return -1;
+        return PosixFileSystem::CreateTemp(folder, prefix, mode, path, error);
+    }
+    bool Write(Handle file, const std::string& bytes, std::string& error) override {
+        if (failStep != "Write") return PosixFileSystem::Write(file, bytes, error);
+        // A disk that fills up half way.
+        PosixFileSystem::Write(file, bytes.substr(0, bytes.size() / 2), error);
+        error = "Injected failure";
+        return false;
+    }
+    bool Sync(Handle file, FileStamp& stamp, std::string& error) override {
+        return !Fails("Sync", error) && PosixFileSystem::Sync(file, stamp, error);
+    }
+    bool Close(Handle file, std::string& error) override {
+        const bool closed = PosixFileSystem::Close(file, error);
+        return !Fails("Close", error) && closed;
+    }
+    bool Rename(const std::string& from, const std::string& to, std::string& error) override {
+        return !Fails("Rename", error) && PosixFileSystem::Rename(from, to, error);
+    }
+    bool SyncFolder(const std::string& folder, std::string& error) override {
+        // Fails after the rename: the new file is there, only its durability is in doubt.
+        return !Fails("SyncFolder", error) && PosixFileSystem::SyncFolder(folder, error);
+    }
+
+  private:
+    bool Fails(const char* step, std::string& error) {
+        if (failStep != step) return false;
+        error = "Injected failure";
+        return true;
+    }
 };
 
-TEST_F(SettingsFile, EveryTextRoundTripsExactly) {
+class SettingsFileTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        store.SetProblemHandler([this](const SettingsProblem& p) { reported.push_back(p); });
+    }
+    QString Folder() const { return dir.path() + "/Horavia"; }
+    QString Path() const { return Folder() + "/Horavia 2.0.ini"; }
+    void WriteRaw(const QByteArray& bytes, const QString& path = {}) {
+        QDir().mkpath(Folder());
+        QFile f(path.isEmpty() ? Path() : path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    }
+    QByteArray Raw() const {
+        QFile f(Path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    // Everything in the folder but the settings file.
+    QStringList Others() const {
+        QStringList names = QDir(Folder()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                     QDir::Hidden | QDir::System);
+        names.removeAll("Horavia 2.0.ini");
+        return names;
+    }
+    std::string Get(const std::string& key) { return store.Get(key, "<absent>"); }
+
+    QTemporaryDir dir;
+    FailingFileSystem fs;
+    QtSettingsStore store{Folder(), fs};
+    std::vector<SettingsProblem> reported;
+};
+
+TEST_F(SettingsFileTest, EveryTextRoundTripsExactly) {
     const std::vector<std::string> texts{"",
                                          "plain",
                                          "a,b",
@@ -35,43 +119,181 @@ TEST_F(SettingsFile, EveryTextRoundTripsExactly) {
                                          "\"",
                                          "\\",
                                          "  ",
-                                         "a, b, c"};
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        store.Save(kSettingsApp, kSettingsSection, "K" + std::to_string(i), texts[i]);
+                                         "a, b, c",
+                                         "[x]",
+                                         std::string("n\0l", 3)};
+    {
+        SettingsBatch batch(store);
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            store.Save("K" + std::to_string(i), texts[i]);
     }
-    QtSettingsStore reopened{dir.path()};  // read back through a fresh object
+    QtSettingsStore reopened{Folder()};  // read back through a fresh object
     for (std::size_t i = 0; i < texts.size(); ++i) {
         EXPECT_EQ(reopened.Read(kSettingsApp, kSettingsSection, "K" + std::to_string(i)), texts[i])
             << i;
     }
     EXPECT_FALSE(reopened.Read(kSettingsApp, kSettingsSection, "Missing"));
     EXPECT_EQ(reopened.Get("Missing", "dflt"), "dflt");
-    EXPECT_TRUE(QFile::exists(Path()));
+    EXPECT_TRUE(Raw().contains("K1=plain\nK2=a,b\n")) << "plain values are written bare";
+    EXPECT_TRUE(Others().isEmpty());
 }
 
-TEST_F(SettingsFile, HandEditedValuesReadAsTheirRawText) {
-    WriteRaw(
-        "; a comment\n[Settings]\nS0Dis=Tokyo, Japan\nFontSize = 12 \nS1Dis=\"\"\n"
-        "garbage line\n=no key\n[Other]\nS0Dis=elsewhere\n");
-    EXPECT_EQ(store.Read(kSettingsApp, kSettingsSection, "S0Dis"), "Tokyo, Japan");
-    EXPECT_EQ(store.Read(kSettingsApp, kSettingsSection, "FontSize"), "12");
-    EXPECT_EQ(store.Read(kSettingsApp, kSettingsSection, "S1Dis"), "");
-    EXPECT_EQ(store.Read(kSettingsApp, "Other", "S0Dis"), "elsewhere");
+TEST_F(SettingsFileTest, HandEditedFilesReadAsWrittenAndKeepTheirBytes) {
+    const QByteArray original =
+        "; a comment\n[Settings]\nS0Dis=Tokyo, Japan\nfontsize = 12 \nS1Dis=\"\"\n"
+        "S2Dis=Z\xFCrich\ngarbage line\n=no key\n[Other]\nS0Dis=elsewhere\n";
+    WriteRaw(original);
+    EXPECT_EQ(Get("S0Dis"), "Tokyo, Japan");
+    EXPECT_EQ(Get("FontSize"), "12");
+    EXPECT_EQ(Get("S1Dis"), "");
+    EXPECT_EQ(Get("S2Dis"), "Zürich");
+    EXPECT_EQ(store.Read(kSettingsApp, "other", "s0dis"), "elsewhere");
+    store.Save("S2Dis", "Zürich");  // unchanged: not even written
+    EXPECT_EQ(store.WriteCount(), 0u);
+    store.Save("FontSize", "14");
+    EXPECT_EQ(Raw(), QByteArray("; a comment\n[Settings]\nS0Dis=Tokyo, Japan\nFontSize=14\n"
+                                "S1Dis=\"\"\nS2Dis=Z\xFCrich\ngarbage line\n=no key\n[Other]\n"
+                                "S0Dis=elsewhere\n"));
 }
 
-TEST_F(SettingsFile, SavingKeepsTheOtherKeys) {
-    WriteRaw("[Settings]\nA=1\nB=two, three\n");
-    store.Save("C", "3");
-    EXPECT_EQ(store.Get("A", ""), "1");
-    EXPECT_EQ(store.Get("B", ""), "two, three");
-    EXPECT_EQ(store.Get("C", ""), "3");
-}
-
-TEST(IniValues, EncodingIsReversible) {
-    for (const QString& s :
-         {QString(), QString("a\\\"b"), QString(QChar(0)) + "x", QString(" ; ")}) {
-        EXPECT_EQ(DecodeIniValue(EncodeIniValue(s)), s);
+TEST_F(SettingsFileTest, ABatchIsOneWriteAndUnchangedValuesNone) {
+    {
+        SettingsBatch batch(store);
+        for (int i = 0; i < 100; ++i) store.Save("S" + std::to_string(i) + "Dis", "x");
+        SettingsBatch inner(store);
+        store.Save("SZoneNum", "100");
     }
+    EXPECT_EQ(store.WriteCount(), 1u);
+    {
+        SettingsBatch batch(store);
+        store.Save("SZoneNum", "100");
+    }
+    EXPECT_EQ(store.WriteCount(), 1u);
+    store.Save("ShowWnd", "False");
+    store.Save("STLast", "46000.5");
+    EXPECT_EQ(store.WriteCount(), 3u);
+    EXPECT_EQ(QtSettingsStore(Folder()).Get("S99Dis", ""), "x");
+}
+
+// A failure at any step of a save: the old file stays whole (the new one when only the
+// folder's flush failed), no temporary file stays, the user hears of it once, and the next
+// save writes everything.
+TEST_F(SettingsFileTest, AFailedStepLeavesTheFileWholeAndTheNextSaveWritesAll) {
+    for (const std::string step : {"MakeFolder", "Lock", "Stamp", "CreateTemp", "Write", "Sync",
+                                   "Close", "Rename", "SyncFolder"}) {
+        SCOPED_TRACE(step);
+        QDir(Folder()).removeRecursively();
+        WriteRaw("[Settings]\nA=1\n");
+        QtSettingsStore s{Folder(), fs};
+        std::vector<SettingsProblem> seen;
+        s.SetProblemHandler([&](const SettingsProblem& p) { seen.push_back(p); });
+        EXPECT_EQ(s.Get("A", ""), "1");
+
+        fs.failStep = step;
+        s.Save("A", "2");
+        {
+            SettingsBatch batch(s);
+            s.Save("B", "x");
+        }
+        ASSERT_EQ(seen.size(), 1u) << "told once";
+        EXPECT_EQ(seen[0].kind, SettingsProblem::Kind::Write);
+        EXPECT_EQ(seen[0].path, Path().toStdString());
+        EXPECT_NE(seen[0].reason.find("Injected failure"), std::string::npos) << seen[0].reason;
+        ASSERT_TRUE(s.Problem());
+        if (step == "SyncFolder") {
+            EXPECT_EQ(Raw(), "[Settings]\nA=2\nB=x\n");
+        } else {
+            EXPECT_EQ(Raw(), "[Settings]\nA=1\n");
+        }
+        EXPECT_TRUE(Others().isEmpty()) << Others().join(", ").toStdString();
+        EXPECT_EQ(s.Get("A", ""), "2") << "working on with what is in memory";
+
+        fs.failStep.clear();
+        s.Save("C", "y");
+        EXPECT_EQ(Raw(), "[Settings]\nA=2\nB=x\nC=y\n");
+        EXPECT_FALSE(s.Problem());
+        fs.failStep = step;
+        s.Save("C", "z");
+        EXPECT_EQ(seen.size(), 2u) << "a new failure after a success is told again";
+        fs.failStep.clear();
+    }
+}
+
+// What cannot be read is never replaced: not by the defaults of a first start, not later.
+TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverWritten) {
+    WriteRaw("[Settings]\nSZoneNum=5\n");
+    fs.failStep = "Read";
+    EXPECT_EQ(Get("SZoneNum"), "<absent>");
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_EQ(reported[0].kind, SettingsProblem::Kind::Read);
+    store.Save("SZoneNum", "2");
+    fs.failStep.clear();
+    store.Save("S0Dis", "Zulu");
+    EXPECT_EQ(Get("SZoneNum"), "2") << "in memory";
+    EXPECT_EQ(Raw(), "[Settings]\nSZoneNum=5\n");
+    EXPECT_EQ(reported.size(), 1u);
+
+    // A folder in place of the file.
+    QtSettingsStore other{dir.path() + "/Other"};
+    QDir().mkpath(dir.path() + "/Other/Horavia 2.0.ini");
+    EXPECT_FALSE(other.Read(kSettingsApp, kSettingsSection, "SZoneNum"));
+    other.Save("SZoneNum", "2");
+    ASSERT_TRUE(other.Problem());
+    EXPECT_EQ(other.Problem()->reason, "it is a folder, not a file");
+    EXPECT_TRUE(QFileInfo(dir.path() + "/Other/Horavia 2.0.ini").isDir());
+}
+
+// Someone edits the file while the program runs: the program's next save keeps the edit,
+// except for a key the program itself changes.
+TEST_F(SettingsFileTest, AHandEditDuringTheRunSurvivesUnrelatedSaves) {
+    WriteRaw("[Settings]\nA=1\nB=1\nC=1\n");
+    for (const char* key : {"A", "B", "C"}) Get(key);
+    WriteRaw("[Settings]\n; edited\nA=hand\nB=1\nC=hand\nD=new\n");
+    {
+        SettingsBatch batch(store);  // as the preferences are saved: every key again
+        store.Save("A", "1");
+        store.Save("B", "2");
+        store.Save("C", "program");
+    }
+    EXPECT_EQ(Raw(), "[Settings]\n; edited\nA=hand\nB=2\nC=program\nD=new\n");
+    EXPECT_EQ(Get("A"), "hand");
+    EXPECT_EQ(Get("D"), "new");
+}
+
+TEST_F(SettingsFileTest, LeftoversAndStaleLocksNeverBlockAndAreCleared) {
+    WriteRaw("[Settings]\nA=1\n");
+    WriteRaw("", Folder() + "/Horavia 2.0.ini.lock");  // an empty lock of earlier versions
+    WriteRaw("[Settings]\nA=half", Folder() + "/Horavia 2.0.ini.tmp-AbCd1234");
+    store.Save("A", "2");
+    EXPECT_EQ(Raw(), "[Settings]\nA=2\n");
+    EXPECT_EQ(Others(), QStringList{"Horavia 2.0.ini.lock"}) << "not ours to remove";
+
+    // A save of another process under way: this one waits for it.
+    const int held = ::open(Folder().toLocal8Bit().constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    std::thread release([held] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        ::close(held);
+    });
+    store.Save("A", "3");
+    release.join();
+    EXPECT_EQ(Raw(), "[Settings]\nA=3\n");
+    EXPECT_FALSE(store.Problem());
+}
+
+TEST_F(SettingsFileTest, ALinkedFileIsWrittenWhereTheLinkPointsWithItsPermissions) {
+    QDir().mkpath(dir.path() + "/dotfiles");
+    const QString target = dir.path() + "/dotfiles/horavia.ini";
+    WriteRaw("[Settings]\nA=1\n", target);
+    ASSERT_EQ(::chmod(target.toLocal8Bit().constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link("../dotfiles/horavia.ini", Path()));
+    store.Save("A", "2");
+    EXPECT_TRUE(QFileInfo(Path()).isSymLink());
+    EXPECT_EQ(Raw(), "[Settings]\nA=2\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(target.toLocal8Bit().constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_TRUE(QDir(dir.path() + "/dotfiles").entryList(QDir::Files).size() == 1);
 }
 
 }  // namespace

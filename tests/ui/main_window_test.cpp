@@ -136,9 +136,11 @@ TEST_F(MainWindow, CloseBoxWritesGeometryHidesAndDestroys) {
     frmMain& w = Open();
     w.show();
     store.log.clear();
+    const std::size_t writes = store.Commits();
     w.close();
     EXPECT_EQ(store.Writes(),
               (std::vector<std::string>{"WndLeft", "WndWidth", "WndTop", "WndHeight"}));
+    EXPECT_EQ(store.Commits(), writes + 1) << "the geometry is one write of the file";
     EXPECT_EQ(store.Value("WndLeft"), "1500");
     EXPECT_EQ(store.Value("WndTop"), "3000");
     EXPECT_EQ(host.shows, std::vector<bool>{false});

@@ -159,8 +159,10 @@ TEST_F(SetupPanels, CloseWithNoChangesRewritesEveryKey) {
     for (const std::string& key : keys) before[key] = store.Value(key);
     frmSetup& s = Start();
     s.show();
+    const std::size_t fileWrites = store.Commits();
     s.cmdClose_Click();
     EXPECT_FALSE(s.isVisible());
+    EXPECT_EQ(store.Commits(), fileWrites + 1) << "Close is one write of the settings file";
 
     const std::vector<std::string> writes = store.Writes();
     const auto wrote = [&](const std::string& key) {

@@ -50,6 +50,7 @@ class TrayForm : public ::testing::Test, public testing::TestServices {
 };
 
 TEST_F(TrayForm, StartUpRunsInOrder) {
+    const std::size_t writesBefore = store.Commits();
     frmTI& ti = Start();
     ASSERT_TRUE(loaded);
     const auto at = [&](const char* entry) { return store.IndexOf(entry); };
@@ -60,6 +61,7 @@ TEST_F(TrayForm, StartUpRunsInOrder) {
     EXPECT_LT(at("R WndHeight"), at("R STStartUp"));
     EXPECT_LT(at("R DefaultFormat"), at("R SZoneNum"));
     EXPECT_NE(at("W S0Dis"), -1) << "a first start writes the two default clocks";
+    EXPECT_EQ(store.Commits(), writesBefore + 1) << "in one write of the file";
     EXPECT_EQ(state.rows, static_cast<ClockRows*>(ti.SetupDialog()));
     EXPECT_EQ(ti.SetupDialog()->RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
     ASSERT_NE(ti.Editor(), nullptr);
@@ -257,7 +259,9 @@ TEST_F(TrayForm, ShutDownWritesSettingsThenGeometryAndEnds) {
     QPointer<frmMain> main = Main();
     testing::HideRecorder setupHidden(ti.SetupDialog(), store.log, "setup closed");
     store.log.clear();
+    const std::size_t writes = store.Commits();
     ti.mnuPopupExit->trigger();
+    EXPECT_EQ(store.Commits(), writes + 1) << "preferences and geometry in one write";
     const std::vector<std::string> expected{
         "AlwaysOnTop", "ShowWnd",       "StartUp",   "SingleClick", "SortBy",   "AMPM",
         "FontName",    "FontSize",      "STStartUp", "STInt",       "STIntNum", "STIntType",

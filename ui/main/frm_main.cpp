@@ -194,6 +194,7 @@ void frmMain::WriteGeometry() {
     // Where the platform cannot tell the position, the stored place is kept as it is.
     const std::optional<QPoint> place = placement_.FramePosition();
     SettingsStore& store = state_.services.settings;
+    SettingsBatch batch(store);
     if (place) store.Save("WndLeft", std::to_string(WholeTwips(place->x(), tpp)));
     store.Save("WndWidth", std::to_string(WholeTwips(outer.width(), tpp)));
     if (place) store.Save("WndTop", std::to_string(WholeTwips(place->y(), tpp)));

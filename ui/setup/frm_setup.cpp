@@ -111,6 +111,7 @@ void frmSetup::cmdClose_Click() {
     // Any state other than unticked counts as ticked.
     const auto ticked = [](const QCheckBox* box) { return box->checkState() != Qt::Unchecked; };
     Preferences& p = state_.prefs;
+    SettingsBatch batch(state_.services.settings);  // one write of the settings file
 
     state_.SaveClockList();
     p.AlwaysOnTop = ticked(chkAOT);

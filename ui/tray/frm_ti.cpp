@@ -69,8 +69,12 @@ bool frmTI::Form_Load() {
 
     editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
 
-    state_.LoadSettings(*this);  // creates the main window
-    if (!state_.LoadCatalogue([this] { editor_->SortList(); })) return false;
+    {
+        // What a first start or a migration writes reaches the file in one write.
+        SettingsBatch batch(state_.services.settings);
+        state_.LoadSettings(*this);  // creates the main window
+        if (!state_.LoadCatalogue([this] { editor_->SortList(); })) return false;
+    }
 
     EnsureMainWindow()->Form_Paint();  // now with the clocks
     tray_.TrayAdd(kAppTitle, ProgramIcon());
@@ -87,6 +91,7 @@ bool frmTI::Form_Load() {
 void frmTI::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    SettingsBatch batch(state_.services.settings);  // preferences and geometry in one write
     state_.SaveSettings();
     if (converter_) converter_->close();
     if (setup_) setup_->CloseServerTest();

@@ -1,0 +1,58 @@
+// Runs the built program with options and a private settings folder.
+#pragma once
+
+#include <unistd.h>
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace horavia::testing {
+
+struct ProgramRun {
+    bool started = false;
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// The user a run takes: the tester's own, or "nobody" so that file permissions hold even when
+// the tests run as root (through setpriv).
+enum class RunAs { Self, Nobody };
+
+inline bool CanRunAsNobody() {
+    return ::geteuid() != 0 || !QStandardPaths::findExecutable("setpriv").isEmpty();
+}
+
+inline ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& args,
+                             RunAs user = RunAs::Self) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", config.path());
+    env.insert("TZ", "America/New_York");
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    p.setProcessEnvironment(env);
+    if (user == RunAs::Nobody && ::geteuid() == 0) {
+        p.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--",
+                                       QStringLiteral(HORAVIA_EXE)} +
+                               args);
+    } else {
+        p.start(QStringLiteral(HORAVIA_EXE), args);
+    }
+    ProgramRun run;
+    run.started = p.waitForStarted(20000);
+    p.waitForFinished(20000);
+    run.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    run.out = QString::fromUtf8(p.readAllStandardOutput());
+    run.err = QString::fromUtf8(p.readAllStandardError());
+    return run;
+}
+
+inline QString IniPath(const QTemporaryDir& config) {
+    return config.path() + "/Horavia/Horavia 2.0.ini";
+}
+
+}  // namespace horavia::testing
