@@ -77,9 +77,11 @@ TEST_F(MainWindow, FontChangesPitchAndSizeAtTheNextPaint) {
     frmMain& w = Open();
     const int before = w.PaintLayout().lineHeight;
     const int heightBefore = w.height();
+    const int labelsBefore = w.PaintLayout().labelWidth;
     w.ApplyFont("DejaVu Sans", 24);
     EXPECT_GT(w.PaintLayout().lineHeight, before);
     EXPECT_GT(w.height(), heightBefore);
+    EXPECT_GT(w.PaintLayout().labelWidth, labelsBefore) << "texts measured in the new font";
 }
 
 TEST_F(MainWindow, RestoredGeometryStaysOnTheDesktop) {

@@ -100,11 +100,12 @@ ClockPaintLayout frmMain::ComputeLayout() const {
     const QFontMetricsF metrics(font());
     const int lineHeight = static_cast<int>(std::lround(TwipsFromPixels(
         metrics.size(Qt::TextSingleLine, QString::fromLatin1(kLineHeightText)).height(), tpp)));
-    const auto widthOf = [&](const std::string& text) {
-        return WholeTwips(metrics.horizontalAdvance(Utf8(text)), tpp);
-    };
     // Labels are gathered first and the time read once for all rows, as the rows are drawn.
     const std::vector<int> clocks = state_.EnabledClocksInOrder();
+    widths_.Prepare(font(), 2 * clocks.size());
+    const auto widthOf = [&](const std::string& text) {
+        return WholeTwips(widths_.Width(text), tpp);
+    };
     std::vector<ClockRowText> rows;
     rows.reserve(clocks.size());
     for (int index : clocks) {
@@ -134,7 +135,7 @@ void frmMain::Form_Paint() {
     update();
 }
 
-void frmMain::paintEvent(QPaintEvent*) {
+void frmMain::paintEvent(QPaintEvent* event) {
     // Whenever the system asks, the rows are laid out afresh, as the tick does.
     layout_ = ComputeLayout();
     ApplyLayoutSize();
@@ -142,10 +143,12 @@ void frmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
+    const QRectF exposed(event->rect());
     for (const PlacedText& t : layout_.texts) {
-        const QPointF topLeft(t.x / tpp, t.y / tpp);
-        painter.drawText(QRectF(topLeft, QSizeF(width() * 2.0, layout_.lineHeight / tpp + 2)),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(t.text));
+        const QRectF box(QPointF(t.x / tpp, t.y / tpp),
+                         QSizeF(width() * 2.0, layout_.lineHeight / tpp + 2));
+        if (!box.intersects(exposed)) continue;  // shaping a text nobody sees is the cost
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(t.text));
     }
     if (!painted_) {
         painted_ = true;

@@ -15,6 +15,7 @@
 #include "ui/main/frame_placement.h"
 #include "ui/main/main_window_host.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/main/text_width_cache.h"
 
 namespace horavia {
 
@@ -84,6 +85,7 @@ class frmMain : public QWidget {
     FramePlacement placement_{*this, WindowPositionsKnown()};
     int LastTickSecond_ = 0;
     ClockPaintLayout layout_;
+    mutable TextWidthCache widths_;
     bool painted_ = false;
     bool closingForShutDown_ = false;
     bool deleteWhenSyncEnds_ = false;  // closed while its query was in use

@@ -214,6 +214,9 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     FontChooser fontChooser_ = &frmSetup::ChooseWithFontDialog;
     bool closingForShutDown_ = false;
     bool columnsSized_ = false;
+    // The rows' keys, read by every tick: kept until the list changes.
+    mutable std::vector<std::string> rowKeys_;
+    mutable bool rowKeysKnown_ = false;
     bool serverTestRunning_ = false;
     QPointer<QWidget> serverTestWindow_;  // the Auto run's window while it runs
     QTimer serverButtonsTimer_;           // follows the query's state while the dialog shows

@@ -41,6 +41,14 @@ void frmSetup::CreateClockListPanel(QWidget* panel) {
         },
         LVSZones));
     connect(LVSZones, &QTreeWidget::itemDoubleClicked, this, [this] { LVSZones_DblClick(); });
+    const QAbstractItemModel* rows = LVSZones->model();
+    const auto forgetKeys = [this] { rowKeysKnown_ = false; };
+    connect(rows, &QAbstractItemModel::rowsInserted, this, forgetKeys);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, forgetKeys);
+    connect(rows, &QAbstractItemModel::rowsMoved, this, forgetKeys);
+    connect(rows, &QAbstractItemModel::modelReset, this, forgetKeys);
+    connect(rows, &QAbstractItemModel::layoutChanged, this, forgetKeys);
+    connect(rows, &QAbstractItemModel::dataChanged, this, forgetKeys);
 
     cmdNew = new QPushButton(QStringLiteral("&New"), panel);
     cmdEdit = new QPushButton(QStringLiteral("&Edit"), panel);
@@ -106,20 +114,25 @@ QTreeWidgetItem* frmSetup::MakeRow(const std::string& key, const ClockEntry& clo
 
 void frmSetup::FillList(const ClockList& clocks, const ZoneCatalogue& catalogue) {
     LVSZones->clear();
+    QList<QTreeWidgetItem*> rows;
     for (std::size_t n = 0; n < clocks.size(); ++n) {
         if (clocks[n].Label.empty()) continue;
-        LVSZones->addTopLevelItem(MakeRow(ClockKey(static_cast<int>(n)), clocks[n],
-                                          ZoneDisplayText(catalogue, clocks[n].Zone)));
+        rows.append(MakeRow(ClockKey(static_cast<int>(n)), clocks[n],
+                            ZoneDisplayText(catalogue, clocks[n].Zone)));
     }
+    LVSZones->addTopLevelItems(rows);  // one insertion for the whole list
     SelectRow(0);
 }
 
 std::vector<std::string> frmSetup::RowKeys() const {
-    std::vector<std::string> keys;
-    const int count = LVSZones->topLevelItemCount();
-    keys.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) keys.push_back(KeyOf(LVSZones->topLevelItem(i)));
-    return keys;
+    if (!rowKeysKnown_) {
+        const int count = LVSZones->topLevelItemCount();
+        rowKeys_.clear();
+        rowKeys_.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) rowKeys_.push_back(KeyOf(LVSZones->topLevelItem(i)));
+        rowKeysKnown_ = true;
+    }
+    return rowKeys_;
 }
 
 void frmSetup::AppendRow(const std::string& key, const ClockEntry& clock,

@@ -1,0 +1,25 @@
+#include "ui/main/text_width_cache.h"
+
+namespace horavia {
+
+void TextWidthCache::Prepare(const QFont& font, std::size_t texts) {
+    if (!metrics_ || font != font_) {
+        font_ = font;
+        metrics_.emplace(font);
+        widths_.clear();
+    } else if (widths_.size() > 2 * texts + 256) {
+        widths_.clear();
+    }
+}
+
+double TextWidthCache::Width(const std::string& utf8) {
+    if (!metrics_) Prepare(QFont(), 0);
+    auto it = widths_.find(utf8);
+    if (it == widths_.end()) {
+        const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        it = widths_.emplace(utf8, metrics_->horizontalAdvance(text)).first;
+    }
+    return it->second;
+}
+
+}  // namespace horavia
