@@ -8,7 +8,7 @@ seconds=${2:-10}
 command -v clang++-14 >/dev/null 2>&1 || { echo "clang++-14 not found: skipped"; exit 77; }
 CC=clang-14 CXX=clang++-14 cmake -S "$here/.." -B "$build" -DHORAVIA_BUILD_FUZZ=ON \
     -DHORAVIA_BUILD_TESTS=OFF -DHORAVIA_BUILD_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j2 --target fuzz_format fuzz_settings >/dev/null
-for target in fuzz_format fuzz_settings; do
+cmake --build "$build" -j2 --target fuzz_format fuzz_settings fuzz_ini >/dev/null
+for target in fuzz_format fuzz_settings fuzz_ini; do
     FUZZ_ARTIFACTS="$build" "$here/smoke.sh" "$build/fuzz/$target" "$seconds"
 done

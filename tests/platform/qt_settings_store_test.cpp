@@ -7,10 +7,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <chrono>
 #include <thread>
 
+#include "model/clock_list.h"
+#include "model/preferences.h"
 #include "platform/linux/posix_file_system.h"
 
 namespace horavia {
@@ -136,6 +142,49 @@ TEST_F(SettingsFileTest, EveryTextRoundTripsExactly) {
     EXPECT_EQ(reopened.Get("Missing", "dflt"), "dflt");
     EXPECT_TRUE(Raw().contains("K1=plain\nK2=a,b\n")) << "plain values are written bare";
     EXPECT_TRUE(Others().isEmpty());
+}
+
+// Another INI reader (Python's configparser) sees the values of a typical file as the program
+// wrote them: no quotes around them.
+TEST_F(SettingsFileTest, OtherIniReadersSeeTheValuesOfATypicalFileAsWritten) {
+    const QString python = QStandardPaths::findExecutable("python3");
+    if (python.isEmpty()) GTEST_SKIP() << "python3 is missing";
+    Preferences prefs;
+    prefs.AMPM = true;
+    prefs.DefaultFormat = "hh:nn:ss AM/PM";
+    prefs.STServer = "time.example.org";
+    SavePreferences(prefs, store);
+    ZoneCatalogue catalogue;
+    catalogue.zones.resize(kFirstRegistryZone + 1);
+    catalogue.registryZoneCount = 1;
+    catalogue.zones[kFirstRegistryZone].StdName = "W. Europe Standard Time";
+    const ClockList clocks{{"Zulu", "", 0, true},
+                           {"Tokyo, Japan", "ddd hh:nn", kFirstRegistryZone, false},
+                           {"Zürich (home)", "yyyy-mm-dd", 8, true}};
+    SaveClockList(store, clocks, catalogue, {"K0000", "K0001", "K0002"});
+    store.Save("STLast", "46204.51892361111");
+
+    QProcess p;
+    p.start(python, {"-c",
+                     "import configparser, json, sys\n"
+                     "cp = configparser.ConfigParser(interpolation=None)\n"
+                     "cp.optionxform = str\n"
+                     "cp.read(sys.argv[1], encoding='utf-8')\n"
+                     "print(json.dumps(dict(cp['Settings'])))\n",
+                     Path()});
+    ASSERT_TRUE(p.waitForFinished(20000));
+    ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QJsonObject seen = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
+    QtSettingsStore reopened{Folder()};
+    ASSERT_EQ(seen.size(), 14 + 1 + 12 + 1);  // preferences, count, three clocks, STLast
+    for (auto it = seen.begin(); it != seen.end(); ++it) {
+        const std::string key = it.key().toStdString();
+        EXPECT_EQ(it.value().toString().toStdString(), reopened.Get(key, "<absent>")) << key;
+    }
+    EXPECT_EQ(seen["S2Dis"].toString(), QString::fromUtf8("Zürich (home)"));
+    EXPECT_EQ(seen["S1Zon"].toString(), "W. Europe Standard Time");
+    EXPECT_EQ(seen["S0Fmt"].toString(), "");
+    EXPECT_EQ(seen["DefaultFormat"].toString(), "hh:nn:ss AM/PM");
 }
 
 TEST_F(SettingsFileTest, HandEditedFilesReadAsWrittenAndKeepTheirBytes) {
