@@ -1,0 +1,112 @@
+// Measures how the running program scales with the number of clocks, on the real settings
+// file and the computer's zone database, offscreen: the window's start (settings, catalogue,
+// clocks, first paint), one tick (texts, layout, repaint, tray tip), the setup dialog's Close
+// and the program's Exit. The settings folder is prepared by bench/clock_scale.sh.
+// The window is as tall as its rows: offscreen, every row is drawn on each repaint.
+//   bench_clock_scale SETTINGS_FOLDER [TICKS]
+// Prints one "name wall-milliseconds cpu-milliseconds" line per measure.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <algorithm>
+#include <ctime>
+#include <vector>
+
+#include "platform/linux/tz_registry.h"
+#include "platform/qt_locale.h"
+#include "platform/qt_settings_store.h"
+#include "platform/stderr_messages.h"
+#include "platform/system_time.h"
+#include "ui/main/frm_main.h"
+#include "ui/setup/frm_setup.h"
+#include "ui/tray/frm_ti.h"
+
+namespace {
+
+using namespace horavia;
+
+class NoClockSetter : public SystemClockSetter {
+  public:
+    bool SetLocalDateTime(DayCount) override { return false; }
+};
+
+// Wall-clock and CPU time of one step: on a busy machine the CPU time is the steadier figure.
+class Stopwatch {
+  public:
+    Stopwatch() { Restart(); }
+    void Restart() {
+        wall_.start();
+        cpu_ = CpuMs();
+    }
+    double WallMs() const { return static_cast<double>(wall_.nsecsElapsed()) / 1e6; }
+    double CpuMsSince() const { return CpuMs() - cpu_; }
+
+  private:
+    static double CpuMs() {
+        timespec t{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+        return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+    }
+    QElapsedTimer wall_;
+    double cpu_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        QTextStream(stderr) << "usage: bench_clock_scale SETTINGS_FOLDER [TICKS]\n";
+        return 2;
+    }
+    const int ticks = argc > 2 ? std::max(1, QString::fromLocal8Bit(argv[2]).toInt()) : 5;
+    QTextStream out(stdout);
+
+    QtSettingsStore settings(QString::fromLocal8Bit(argv[1]));
+    std::unique_ptr<TzRegistry> registry = MakeSystemTzRegistry();
+    StderrMessages messages;
+    SystemLocalZone localZone;
+    SystemClock systemClock;
+    FixedClock clock(systemClock.NowLocal());  // moved on by a second per tick
+    AppState state(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
+    NoClockSetter clockSetter;
+    TrayFormOptions options;
+    options.notificationAreaAvailable = [] { return false; };
+    options.openHelp = [] {};
+    frmTI tray(state, clockSetter, options);
+
+    const auto report = [&out](const char* name, double wallMs, double cpuMs) {
+        out << name << ' ' << wallMs << ' ' << cpuMs << '\n' << Qt::flush;
+    };
+    Stopwatch watch;
+    if (!tray.Form_Load()) return 1;
+    QCoreApplication::processEvents();  // the first paint
+    report("start", watch.WallMs(), watch.CpuMsSince());
+
+    // The tick's own work (texts, layout, tray tip), and the whole tick with the repaint it
+    // asks for, whose cost grows with the window's drawn area.
+    std::vector<std::pair<double, double>> workMs, tickMs;  // CPU, wall
+    for (int i = 0; i < ticks; ++i) {
+        clock.Set(clock.NowLocal() + 1.0 / 86400.0);
+        watch.Restart();
+        tray.MainWindow()->Timer_Timer();
+        workMs.emplace_back(watch.CpuMsSince(), watch.WallMs());
+        QCoreApplication::processEvents();
+        tickMs.emplace_back(watch.CpuMsSince(), watch.WallMs());
+    }
+    for (auto* times : {&workMs, &tickMs}) {
+        std::sort(times->begin(), times->end());
+        const auto median = (*times)[times->size() / 2];
+        report(times == &workMs ? "work" : "tick", median.second, median.first);
+    }
+
+    watch.Restart();
+    tray.SetupDialog()->cmdClose_Click();
+    report("close", watch.WallMs(), watch.CpuMsSince());
+
+    watch.Restart();
+    tray.Form_Unload();
+    report("exit", watch.WallMs(), watch.CpuMsSince());
+    return 0;
+}
