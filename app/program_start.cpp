@@ -27,10 +27,6 @@ int StartProgram(int argc, char** argv) {
     instance.Listen();
 
     QtMessageBoxes messages;
-    settings.SetProblemHandler([&messages](const SettingsProblem& problem) {
-        messages.Show(SettingsProblemText(problem), kAppTitle, MsgButtons::Ok,
-                      MsgIcon::Exclamation);
-    });
     std::unique_ptr<TzRegistry> registry = MakeSystemTzRegistry();
     SystemLocalZone localZone;
     SystemClock clock;

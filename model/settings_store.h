@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -42,6 +43,9 @@ class SettingsStore {
 
     // The present problem with the settings file, if any (cleared by a successful write).
     virtual std::optional<SettingsProblem> Problem() const { return std::nullopt; }
+    // Called once for each new problem (again only after a successful write), when the store
+    // is consistent again; the call may show a message box. An empty function stops the calls.
+    virtual void SetProblemHandler(std::function<void(const SettingsProblem&)>) {}
 
     // The stored text, or the default when the key is absent.
     std::string Get(const std::string& app, const std::string& section, const std::string& key,

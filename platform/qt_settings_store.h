@@ -32,10 +32,7 @@ class QtSettingsStore : public SettingsStore {
     void BeginBatch() override;
     void EndBatch() override;
     std::optional<SettingsProblem> Problem() const override;
-
-    // Called once for each new problem (again only after a successful write), after the
-    // store is consistent; the call may show a message box.
-    void SetProblemHandler(std::function<void(const SettingsProblem&)> handler);
+    void SetProblemHandler(std::function<void(const SettingsProblem&)> handler) override;
 
     QString FilePath(const std::string& app) const;
     static QString DefaultFolder();

@@ -1,12 +1,16 @@
 // The tray form: start-up and shut-down in order, the menu, the icon's clicks.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QStyleHints>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "failing_file_system.h"
 #include "fake_time_server.h"
+#include "platform/qt_settings_store.h"
 #include "ui/editor/frm_edit.h"
 #include "ui/setup/frm_setup.h"
 #include "ui/tray/frm_ti.h"
@@ -281,6 +285,57 @@ TEST_F(TrayForm, ShutDownWritesSettingsThenGeometryAndEnds) {
     ti.Form_Unload();
     EXPECT_TRUE(store.log.empty());
     EXPECT_EQ(ended, 1);
+}
+
+}  // namespace
+}  // namespace horavia
+
+namespace horavia {
+namespace {
+
+// The real settings file, whose saves fail at one step for as long as the test says.
+TEST(TrayFormSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain) {
+    QTemporaryDir dir;
+    testing::FailingFileSystem fs;
+    fs.failStep = "CreateTemp";
+    const QString folder = dir.path() + "/Horavia";
+    QtSettingsStore settings(folder, fs);
+    testing::TestServices s;
+    AppState state(Services{settings, s.registry, s.messages, s.localZone, s.clock},
+                   EnglishUnitedStates());
+    TrayFormOptions options;
+    options.timePort = testing::ClosedPort();
+    options.mapPicture = testing::TinyMap();
+    options.notificationAreaAvailable = [] { return true; };
+    options.fatalExit = [] { ADD_FAILURE() << "the program would end"; };
+    frmTI ti(state, s.clockSetter, options);
+    ASSERT_TRUE(ti.Form_Load());  // a first start: its defaults cannot be written
+
+    ASSERT_EQ(s.messages.shown.size(), 1u);
+    const auto& told = s.messages.shown[0];
+    const std::string path = (folder + "/Horavia 2.0.ini").toStdString();
+    EXPECT_EQ(told.text, "The settings could not be saved to\r\n" + path +
+                             "\r\n(creating a temporary file: Injected failure).\r\n\r\n"
+                             "Horavia keeps working with your settings and tries again at the "
+                             "next save.");
+    EXPECT_EQ(told.title, "Horavia");
+    EXPECT_EQ(told.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ti.MainWindow()->PaintLayout().rows, 2) << "the default clocks, from memory";
+    ti.SetupDialog()->cmdClose_Click();
+    EXPECT_EQ(s.messages.shown.size(), 1u) << "told once";
+    EXPECT_FALSE(QFile::exists(folder + "/Horavia 2.0.ini"));
+
+    fs.failStep.clear();
+    ti.SetupDialog()->cmdClose_Click();
+    QFile file(folder + "/Horavia 2.0.ini");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.contains("\nS1Dis=Swatch\n") && saved.contains("\nSVersion=2\n"));
+    EXPECT_FALSE(settings.Problem());
+
+    fs.failStep = "Rename";
+    ti.Form_Unload();
+    EXPECT_EQ(s.messages.shown.size(), 2u) << "a new failure after a good save is told again";
 }
 
 }  // namespace

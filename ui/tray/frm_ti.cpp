@@ -34,6 +34,7 @@ frmTI::frmTI(AppState& state, SystemClockSetter& clockSetter, TrayFormOptions op
 }
 
 frmTI::~frmTI() {
+    state_.services.settings.SetProblemHandler({});
     if (setup_) {
         // Nothing may reach the rows of a dialog that is gone.
         rowsAfterSetup_.Keys() = setup_->RowKeys();
@@ -60,6 +61,11 @@ void frmTI::CreateMenu() {
 }
 
 bool frmTI::Form_Load() {
+    // A settings file that cannot be read or written is told once; the program goes on.
+    state_.services.settings.SetProblemHandler([this](const SettingsProblem& problem) {
+        state_.services.messages.Show(SettingsProblemText(problem), kAppTitle, MsgButtons::Ok,
+                                      MsgIcon::Exclamation);
+    });
     state_.StartupLoadFlag = true;
     setup_ = std::make_unique<frmSetup>(
         state_, options_.fatalExit ? options_.fatalExit : &frmSetup::EndProgramAtOnce);
