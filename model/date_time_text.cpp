@@ -309,10 +309,14 @@ std::optional<DayCount> ParseDateTimeText(const std::string& text, const LocaleI
                                           DayCount today) {
     const std::string trimmed = Trim(text);
     if (trimmed.empty() || !std::isfinite(today)) return std::nullopt;
-    const auto todayDays = static_cast<std::int64_t>(std::floor(today));
-    const int thisYear = CivilFromDays(todayDays).year;
+    const std::optional<CivilTime> now = ToCivil(today);
+    if (!now) return std::nullopt;
+    const Date todayDate{now->year, now->month, now->day};
+    const int thisYear = now->year;
+    // Through the day count's own convention: before 1899-12-30 the time of day is counted
+    // away from zero, as the whole days are.
     auto at = [](const Date& d, int seconds) {
-        return static_cast<DayCount>(DaysFromCivil(d.year, d.month, d.day)) + seconds / 86400.0;
+        return FromCivil(d.year, d.month, d.day, 0, 0, seconds);
     };
 
     Scanner in(trimmed);
@@ -330,7 +334,7 @@ std::optional<DayCount> ParseDateTimeText(const std::string& text, const LocaleI
     // A time, optionally followed by a date.
     const auto time = TakeTime(in, locale);
     if (!time) return std::nullopt;
-    if (in.AtEnd()) return static_cast<DayCount>(todayDays) + *time / 86400.0;
+    if (in.AtEnd()) return at(todayDate, *time);
     if (!in.SkipBlanks()) return std::nullopt;
     const auto date = TakeDate(in, trimmed, locale, thisYear);
     if (!date || !in.AtEnd()) return std::nullopt;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace horavia {
 namespace {
@@ -84,6 +85,37 @@ TEST(DateTimeText, OtherLocales) {
                {"1. m\xC3\xA4rz 2026", FromCivil(2026, 3, 1)},
                {"1. March 2026", FromCivil(2026, 3, 1)}},
               german);
+}
+
+// Before 1899-12-30 a day count's whole part is the date and its fraction's size the time of
+// day (1899-12-29 18:00 is -1.75), so the time must count away from zero there.
+TEST(DateTimeText, DatesBeforeTheDayCountsZeroKeepTheirTimeOfDay) {
+    const LocaleInfo english = EnglishUnitedStates();
+    const auto read = [&](const char* text, DayCount today) {
+        return ParseDateTimeText(text, english, today);
+    };
+    EXPECT_EQ(read("1899-12-29 18:00", kToday), -1.75);
+    EXPECT_EQ(read("12/29/1899 6:00 AM", kToday), -1.25);
+    EXPECT_EQ(read("06:00", -1.5), -1.25);  // today is 1899-12-29 (noon)
+    EXPECT_EQ(read("1899-12-30 06:00", kToday), 0.25);
+
+    struct Old {
+        const char* text;
+        CivilTime civil;
+    };
+    for (const Old& c : {Old{"1761-02-18T01:13:13", {1761, 2, 18, 1, 13, 13, 0}},
+                         Old{"2/18/1761 11:59:59 PM", {1761, 2, 18, 23, 59, 59, 0}},
+                         Old{"0100-01-01 12:00", {100, 1, 1, 12, 0, 0, 0}}}) {
+        const auto value = read(c.text, kToday);
+        ASSERT_TRUE(value.has_value()) << c.text;
+        const auto civil = ToCivil(*value);
+        ASSERT_TRUE(civil.has_value()) << c.text;
+        EXPECT_EQ(std::tie(civil->year, civil->month, civil->day, civil->hour, civil->minute,
+                           civil->second),
+                  std::tie(c.civil.year, c.civil.month, c.civil.day, c.civil.hour, c.civil.minute,
+                           c.civil.second))
+            << c.text;
+    }
 }
 
 }  // namespace
