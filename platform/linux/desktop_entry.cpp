@@ -73,7 +73,8 @@ std::string EscapeDesktopString(std::string_view text) {
                 out += "\\r";
                 break;
             case ' ':
-                out += i == 0 ? "\\s" : " ";
+                // Blanks at either end would be taken for the blanks around the value.
+                out += i == 0 || i + 1 == text.size() ? "\\s" : " ";
                 break;
             default:
                 out.push_back(c);

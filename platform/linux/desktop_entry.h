@@ -13,7 +13,8 @@ namespace horavia {
 // localised keys and lines without "=" are ignored; blanks around "=" are dropped.
 std::map<std::string, std::string> ParseDesktopEntryGroup(std::string_view text);
 
-// String-value escapes: backslash, line feed, tab, carriage return, and a leading blank as \s.
+// String-value escapes: backslash, line feed, tab, carriage return, and a blank at either end
+// as \s.
 std::string EscapeDesktopString(std::string_view text);
 std::string UnescapeDesktopString(std::string_view value);
 

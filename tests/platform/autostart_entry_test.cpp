@@ -89,6 +89,12 @@ TEST_F(RunKey, ProgramPathsWithReservedCharactersRoundTrip) {
         ASSERT_TRUE(keys.count("Exec"));
         EXPECT_EQ(FirstExecArgument(UnescapeDesktopString(keys.at("Exec"))), path);
     }
+    // Unquoted texts come back as written too, blanks at either end included.
+    for (const std::string text : {"/opt/trailing blank ", " /opt/both ", "/usr/bin/horavia\t"}) {
+        SCOPED_TRACE(text);
+        ASSERT_TRUE(Write(text));
+        EXPECT_EQ(Read(), text);
+    }
 }
 
 // The entries as desktops read them: the freedesktop validator accepts every one written.
@@ -166,7 +172,7 @@ TEST_F(RunKey, OtherUserValuesLiveInMemoryAndMachineWritesFail) {
 
 TEST(DesktopEntry, StringEscapesRoundTrip) {
     const std::string text = " a\\b\nc\td\re ";
-    EXPECT_EQ(EscapeDesktopString(text), "\\sa\\\\b\\nc\\td\\re ");
+    EXPECT_EQ(EscapeDesktopString(text), "\\sa\\\\b\\nc\\td\\re\\s");
     EXPECT_EQ(UnescapeDesktopString(EscapeDesktopString(text)), text);
     EXPECT_EQ(UnescapeDesktopString("a\\qb\\"), "a\\qb\\");  // unknown escapes kept
 }
