@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "app/print_line.h"
 #include "model/zone_model.h"
 
 namespace horavia {
@@ -62,12 +63,13 @@ void PrintClocks(AppState& state, QTextStream& out) {
     for (int index : state.EnabledClocksInOrder()) {
         const ClockEntry& clock = state.clocks[static_cast<std::size_t>(index)];
         const std::string text = state.ZoneTimeText(index, true, state.services.clock.NowLocal());
-        out << QString::fromStdString(clock.Label) << '\t' << QString::fromStdString(text) << '\n';
+        out << OneLine(QString::fromStdString(clock.Label)) << '\t'
+            << OneLine(QString::fromStdString(text)) << '\n';
     }
 }
 
 void PrintTip(AppState& state, QTextStream& out) {
-    out << QString::fromStdString(state.TipText()) << '\n';
+    out << OneLine(QString::fromStdString(state.TipText())) << '\n';
 }
 
 }  // namespace horavia

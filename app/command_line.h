@@ -22,6 +22,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments);
 QString UsageText();
 
 // One line per enabled clock in stored order: label, a TAB, the text in the full format.
+// Control characters in a label or a text print as spaces, so each clock stays one line.
 void PrintClocks(AppState& state, QTextStream& out);
 // The tray tip line, built as the tick builds it.
 void PrintTip(AppState& state, QTextStream& out);

@@ -92,6 +92,51 @@ TEST(PrintEndToEnd, BadSettingsAreReportedOnStandardErrorAndNoClockGivesTheProgr
     EXPECT_TRUE(tip.err.contains("GetSettingLng(Horavia 2.0, Settings, FontSize, 10) = huge"));
 }
 
+// A label or format holding line breaks or other controls must not break or forge a line.
+TEST(PrintEndToEnd, ControlCharactersPrintAsSpacesSoEveryClockIsOneLine) {
+    QTemporaryDir config;
+    QDir().mkpath(config.path() + "/Horavia");
+    QFile ini(IniPath(config));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(
+        "[Settings]\n"
+        "SVersion=2\n"
+        "SZoneNum=2\n"
+        "S0Dis=\"Forged\\nS0Dis=x\\0end\\r\"\n"
+        "S0Fmt=\"\\\"a\\tb\\rc\\\" hh\"\n"
+        "S0Zon=0\n"
+        "S0Ena=True\n"
+        "S1Dis=Esc\x1b[0mDel\x7f"
+        "Nel\xc2\x85"
+        "Sep\xe2\x80\xa8"
+        "End\n"
+        "S1Fmt=\"nn\"\n"
+        "S1Zon=0\n"
+        "S1Ena=True\n");
+    ini.close();
+
+    const ProgramRun run = RunHoravia(config, {"--print"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n');
+    ASSERT_EQ(lines.size(), 3) << run.out.toStdString();  // two lines and the final break
+    EXPECT_TRUE(
+        QRegularExpression("^Forged S0Dis=x end \\ta b c \\d\\d$").match(lines[0]).hasMatch())
+        << lines[0].toStdString();
+    EXPECT_TRUE(
+        QRegularExpression("^Esc \\[0mDel Nel Sep End\\t\\d\\d$").match(lines[1]).hasMatch())
+        << lines[1].toStdString();
+    EXPECT_EQ(lines[2], "");
+
+    const ProgramRun tip = RunHoravia(config, {"--tip"});
+    ASSERT_EQ(tip.exitCode, 0) << tip.err.toStdString();
+    EXPECT_TRUE(
+        QRegularExpression("^Forged S0Dis=x end : \\d\\d:\\d\\d - Esc \\[0mDel Nel Sep End: "
+                           "\\d\\d:\\d\\d\\n$")
+            .match(tip.out)
+            .hasMatch())
+        << tip.out.toStdString();
+}
+
 TEST(PrintEndToEnd, HelpVersionAndUnknownOptions) {
     QTemporaryDir config;
     EXPECT_TRUE(RunHoravia(config, {"--help"}).out.contains("--print"));
