@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace horavia {
 
@@ -22,5 +23,10 @@ NativeSocket StartNativeConnect(const std::string& numericAddress, std::uint16_t
 bool NativeConnectSucceeded(NativeSocket socket);
 
 void CloseNativeSocket(NativeSocket socket);
+
+// The numeric addresses of a host name (already in its ASCII form) in the order the system's
+// resolver gives them, each once; empty when the name does not resolve. Blocks for as long as
+// the resolver takes: call it away from the user-interface thread.
+std::vector<std::string> ResolveHostAddresses(const std::string& asciiHost);
 
 }  // namespace horavia

@@ -1,12 +1,16 @@
 #include "platform/tcp_connector.h"
 
-#include <QHostInfo>
 #include <QSocketNotifier>
 
 namespace horavia {
 
 TcpConnector::TcpConnector(QAbstractSocket& target, QObject* parent)
-    : QObject(parent), target_(target) {}
+    : QObject(parent), target_(target) {
+    connect(&lookup_, &HostLookup::Finished, this, [this](const QList<QHostAddress>& addresses) {
+        addresses_ = addresses;
+        TryNextAddress();
+    });
+}
 
 TcpConnector::~TcpConnector() {
     Abort();
@@ -29,18 +33,12 @@ void TcpConnector::Start(const QString& host, quint16 port) {
             Qt::QueuedConnection);
         return;
     }
-    lookupId_ = QHostInfo::lookupHost(host, this, [this, generation](const QHostInfo& info) {
-        if (generation != generation_) return;
-        lookupId_ = -1;
-        if (info.error() == QHostInfo::NoError) addresses_ = info.addresses();
-        TryNextAddress();
-    });
+    lookup_.Start(host);
 }
 
 void TcpConnector::Abort() {
     ++generation_;
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(lookupId_);
-    lookupId_ = -1;
+    lookup_.Abort();
     addresses_.clear();
     DropPendingSocket();
 }

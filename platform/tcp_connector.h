@@ -7,6 +7,7 @@
 #include <QTcpSocket>
 #include <memory>
 
+#include "platform/host_lookup.h"
 #include "platform/native_tcp.h"
 
 class QSocketNotifier;
@@ -22,8 +23,9 @@ class TcpConnector : public QObject {
     ~TcpConnector() override;
 
     // Resolves host (a numeric address is used as it is) and tries its addresses in order, once
-    // each, until one connects. Exactly one of Connected or Failed follows, always from the event
-    // loop, never from within Start. An attempt under way is dropped first.
+    // each, until one connects. A lookup that is dropped is left to end on its own thread. Exactly
+    // one of Connected or Failed follows, always from the event loop, never from within Start. An
+    // attempt under way is dropped first.
     void Start(const QString& host, quint16 port);
     // Drops the lookup or attempt under way; no signal follows.
     void Abort();
@@ -43,7 +45,7 @@ class TcpConnector : public QObject {
     QAbstractSocket& target_;
     QList<QHostAddress> addresses_;
     quint16 port_ = 0;
-    int lookupId_ = -1;
+    HostLookup lookup_;
     unsigned generation_ = 0;  // results of a dropped Start are ignored
     int attempts_ = 0;
     NativeSocket pending_ = kNoNativeSocket;

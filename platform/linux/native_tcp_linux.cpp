@@ -2,6 +2,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "platform/native_tcp.h"
@@ -44,6 +45,33 @@ bool NativeConnectSucceeded(NativeSocket socket) {
 
 void CloseNativeSocket(NativeSocket socket) {
     if (socket >= 0) close(static_cast<int>(socket));
+}
+
+std::vector<std::string> ResolveHostAddresses(const std::string& asciiHost) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;  // one entry per address, not one per socket type
+    hints.ai_flags = AI_ADDRCONFIG;   // no IPv6 addresses on a computer without IPv6
+    addrinfo* found = nullptr;
+    int result = getaddrinfo(asciiHost.c_str(), nullptr, &hints, &found);
+    if (result == EAI_BADFLAGS) {
+        hints.ai_flags = 0;
+        result = getaddrinfo(asciiHost.c_str(), nullptr, &hints, &found);
+    }
+    std::vector<std::string> addresses;
+    if (result != 0) return addresses;
+    for (const addrinfo* a = found; a != nullptr; a = a->ai_next) {
+        char text[NI_MAXHOST];
+        if (getnameinfo(a->ai_addr, a->ai_addrlen, text, sizeof text, nullptr, 0, NI_NUMERICHOST) !=
+            0) {
+            continue;
+        }
+        if (std::find(addresses.begin(), addresses.end(), text) == addresses.end()) {
+            addresses.emplace_back(text);
+        }
+    }
+    freeaddrinfo(found);
+    return addresses;
 }
 
 }  // namespace horavia

@@ -10,8 +10,10 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "fake_time_server.h"
+#include "platform/host_lookup.h"
 #include "process_usage.h"
 #include "sync/time_reply.h"
 
@@ -182,6 +184,41 @@ TEST(TimeQuery, ConnectionFailuresEndTheWaitEarly) {
     // new connection to the server again and again until the wait is over.
     SettleEvents([&] { return reset.Accepted() >= 1; });
     EXPECT_EQ(reset.Accepted(), 1);
+}
+
+// The lookup runs on a thread of its own; what it delivers must match Qt's own resolver, and a
+// lookup that was dropped (or whose object is gone) must deliver nothing.
+TEST(HostLookup, DeliversTheResolversAddressesOnceAndNothingWhenDropped) {
+    const QList<QHostAddress> expected = QHostInfo::fromName("localhost").addresses();
+    ASSERT_FALSE(expected.isEmpty());
+
+    HostLookup lookup;
+    std::vector<QList<QHostAddress>> results;
+    QObject::connect(&lookup, &HostLookup::Finished,
+                     [&](const QList<QHostAddress>& found) { results.push_back(found); });
+    lookup.Start("localhost");
+    lookup.Start("localhost");  // the first is dropped
+    SettleEvents([&] { return !results.empty(); });
+    ASSERT_EQ(results.size(), 1u);
+    EXPECT_EQ(results[0], expected);
+
+    lookup.Start("no-such-host.invalid");
+    SettleEvents([&] { return results.size() > 1; });
+    ASSERT_EQ(results.size(), 2u);
+    EXPECT_TRUE(results[1].isEmpty());
+
+    lookup.Start("localhost");
+    lookup.Abort();
+    {
+        HostLookup gone;
+        QObject::connect(&gone, &HostLookup::Finished,
+                         [&](const QList<QHostAddress>& found) { results.push_back(found); });
+        gone.Start("localhost");
+    }
+    QElapsedTimer wall;
+    wall.start();
+    while (wall.elapsed() < 300) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_EQ(results.size(), 2u);
 }
 
 TEST(TimeQuery, UnansweredConnectIsDroppedAfterTheWait) {
