@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include "platform/linux/xdg_paths.h"
+
 namespace horavia {
 
 QtSettingsStore::QtSettingsStore(QString folder)
@@ -16,8 +18,7 @@ QtSettingsStore::QtSettingsStore(QString folder, SettingsFileSystem& fileSystem)
 QtSettingsStore::~QtSettingsStore() = default;
 
 QString QtSettingsStore::DefaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/Horavia");
+    return UserConfigFolder() + QStringLiteral("/Horavia");
 }
 
 QString QtSettingsStore::FilePath(const std::string& app) const {

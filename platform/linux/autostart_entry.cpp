@@ -5,6 +5,7 @@
 #include <QSaveFile>
 
 #include "platform/linux/autostart_text.h"
+#include "platform/linux/xdg_paths.h"
 
 namespace horavia {
 namespace {
@@ -53,9 +54,7 @@ bool AutostartEntry::WriteRunText(const std::string& text) {
 }
 
 QString UserAutostartFolder() {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || QDir::isRelativePath(config)) config = QDir::homePath() + "/.config";
-    return QDir(config).filePath("autostart");
+    return QDir(UserConfigFolder()).filePath("autostart");
 }
 
 }  // namespace horavia

@@ -28,8 +28,7 @@ class AutostartEntry {
     QString folder_;
 };
 
-// The autostart folder of the user: $XDG_CONFIG_HOME/autostart, or ~/.config/autostart when
-// that variable is unset or not an absolute path.
+// The autostart folder of the user: "autostart" in the user's configuration folder.
 QString UserAutostartFolder();
 
 }  // namespace horavia

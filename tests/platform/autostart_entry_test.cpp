@@ -1,4 +1,6 @@
 // The log-on Run value kept as an XDG autostart entry, and the desktop-entry text rules.
+#include "platform/linux/autostart_entry.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -9,6 +11,7 @@
 
 #include "platform/linux/desktop_entry.h"
 #include "platform/linux/tz_registry.h"
+#include "platform/qt_settings_store.h"
 
 namespace horavia {
 namespace {
@@ -168,6 +171,43 @@ TEST_F(RunKey, OtherUserValuesLiveInMemoryAndMachineWritesFail) {
     EXPECT_EQ(text, "x");
     EXPECT_FALSE(RegReadString(reg_, kHklm, kRunKeyPath, kRunValueName, text));
     EXPECT_EQ(Read(), "\"/usr/bin/horavia\"");  // untouched by the other writes
+}
+
+// Sets an environment variable (or unsets it, for a null value) for one scope.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name), old_(qgetenv(name)) {
+        had_ = qEnvironmentVariableIsSet(name);
+        value ? qputenv(name, value) : qunsetenv(name);
+    }
+    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+
+  private:
+    const char* name_;
+    QByteArray old_;
+    bool had_ = false;
+};
+
+// The settings file and the autostart entry follow the same folder; a relative
+// XDG_CONFIG_HOME is ignored for both.
+TEST(UserFolders, SettingsAndAutostartFollowTheSameConfigFolder) {
+    const struct {
+        const char* xdg;  // nullptr: unset
+        const char* config;
+    } cases[] = {
+        {"/srv/cfg", "/srv/cfg"},
+        {"/srv/cfg/", "/srv/cfg"},
+        {"relative/cfg", "/home/tester/.config"},
+        {"", "/home/tester/.config"},
+        {nullptr, "/home/tester/.config"},
+    };
+    const ScopedEnv home("HOME", "/home/tester");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.xdg ? c.xdg : "(unset)");
+        const ScopedEnv xdg("XDG_CONFIG_HOME", c.xdg);
+        EXPECT_EQ(QtSettingsStore::DefaultFolder(), QString(c.config) + "/Horavia");
+        EXPECT_EQ(UserAutostartFolder(), QString(c.config) + "/autostart");
+    }
 }
 
 TEST(DesktopEntry, StringEscapesRoundTrip) {
