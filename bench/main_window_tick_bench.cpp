@@ -1,0 +1,130 @@
+// Cost of one tick of the main window (the clock texts, the layout, the resize and the paint)
+// with ordinary and with pathological settings: a format or a label of a megabyte, a huge
+// font size. The counters give the window's size against the virtual desktop's.
+//
+// Run offscreen: QT_QPA_PLATFORM=offscreen build/bench/bench_main_window_tick
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
+#include <memory>
+#include <string>
+
+#include "model/zone_model.h"
+#include "platform/system_clock_setter.h"
+#include "ui/main/frm_main.h"
+#include "ui/main/main_window_host.h"
+
+namespace horavia {
+namespace {
+
+constexpr double kOneSecond = 1.0 / 86400;
+
+class SilentMessages : public MessageBoxPort {
+  public:
+    MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+        return MsgAnswer::Ok;
+    }
+};
+
+class NoHost : public MainWindowHost {
+  public:
+    void PopupMenuAt(const QPoint&, bool) override {}
+    void mnuPopupSetup_Click() override {}
+    void ShowMainWindow(bool) override {}
+    void TraySetTip(const std::string&) override {}
+};
+
+class NoClockSetter : public SystemClockSetter {
+  public:
+    ClockSetResult SetLocalDateTime(DayCount) override { return ClockSetResult::Failed; }
+};
+
+struct Settings {
+    std::string label = "Zulu";
+    std::string format;  // the clock's own; empty uses the default
+    std::string fontSize = "10";
+};
+
+// A program state with one clock on UTC, loaded from the given settings as at start-up.
+struct Program {
+    explicit Program(const Settings& s) {
+        const std::string zone = std::string(kZoneKeyPathNt) + "\\W. Europe Standard Time";
+        RegWriteString(registry, RegRoot::LocalMachine, zone, "Display", "(UTC+01:00) Berlin");
+        RegWriteString(registry, RegRoot::LocalMachine, zone, "Std", "W. Europe Standard Time");
+        registry.SetValue(RegRoot::LocalMachine, zone, "TZI",
+                          std::string("\xC4\xFF\xFF\xFF", 4) + std::string(40, '\0'));
+        store.Save("SVersion", "2");
+        store.Save("SZoneNum", "1");
+        store.Save("S0Dis", s.label);
+        store.Save("S0Fmt", s.format);
+        store.Save("S0Zon", "0");
+        store.Save("S0Ena", "True");
+        store.Save("FontSize", s.fontSize);
+        PreferencesView view;
+        state.LoadSettings(view);
+        state.LoadCatalogue();
+        window = std::make_unique<frmMain>(state, host, setter);
+        window->ApplyFont(state.prefs.FontName, state.prefs.FontSize);
+        window->show();
+        window->Form_Paint();
+    }
+
+    MemorySettingsStore store;
+    MemoryRegistry registry;
+    SilentMessages messages;
+    FixedLocalZone localZone{{0, false}};
+    FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0)};
+    AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
+    NoHost host;
+    NoClockSetter setter;
+    std::unique_ptr<frmMain> window;
+};
+
+std::string Repeated(const std::string& piece, std::size_t bytes) {
+    std::string out;
+    out.reserve(bytes + piece.size());
+    while (out.size() < bytes) out += piece;
+    return out;
+}
+
+void BenchTick(benchmark::State& bench, const Settings& settings) {
+    Program program(settings);
+    for (auto _ : bench) {
+        program.clock.Set(program.clock.NowLocal() + kOneSecond);
+        program.window->Timer_Timer();
+        program.window->repaint();
+    }
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    bench.counters["window_w"] = program.window->frameGeometry().width();
+    bench.counters["window_h"] = program.window->frameGeometry().height();
+    bench.counters["desktop_w"] = desktop.width();
+    bench.counters["desktop_h"] = desktop.height();
+}
+
+constexpr std::size_t kMegabyte = 1 << 20;
+
+BENCHMARK_CAPTURE(BenchTick, ordinary, Settings{});
+BENCHMARK_CAPTURE(BenchTick, format_1MB_of_fields,
+                  Settings{"Zulu", Repeated("hh:nn:ss ", kMegabyte), "10"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BenchTick, format_1MB_of_literal_text,
+                  Settings{"Zulu", Repeated("\"literal\" ", kMegabyte), "10"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BenchTick, label_1MB, Settings{Repeated("Label ", kMegabyte), "", "10"})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BenchTick, font_size_int32_max, Settings{"Zulu", "", "2147483647"})
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace horavia
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
