@@ -88,7 +88,10 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesVie
         const std::string key = f.key;
         if (key == "SortBy" && (prefs.SortBy < 0 || prefs.SortBy > 3)) prefs.SortBy = 0;
         if (key == "STIntType") prefs.STIntNum = NormaliseInterval(prefs.STIntNum, prefs.STIntType);
-        if (key == "FontSize") view.ApplyWindowPreferences(prefs);
+        if (key == "FontSize") {
+            prefs.FontSize = ClampValue(prefs.FontSize, kMinFontSize, kMaxFontSize);
+            view.ApplyWindowPreferences(prefs);
+        }
         if (key == "STLast") view.ApplySyncPreferences(prefs);
     }
     view.ApplyDefaultFormat(prefs);

@@ -13,6 +13,9 @@ namespace horavia {
 inline constexpr const char* kDefaultServer = "time.nist.gov";
 inline constexpr const char* kFormat24 = "hh:nn:ss";
 inline constexpr const char* kFormatAmPm = "hh:nn:ss AM/PM";
+// The font sizes, in points, that the font dialog accepts.
+inline constexpr std::int32_t kMinFontSize = 1;
+inline constexpr std::int32_t kMaxFontSize = 512;
 
 struct Preferences {
     bool AlwaysOnTop = false;
@@ -61,8 +64,9 @@ class PreferencesView {
 };
 
 // Reads every preference in table order, pushing to the view at the three points. Values
-// that would make no sense are mended: a sort order outside 0..3 reads as 0, and the sync
-// interval is raised to at least 1 (30 with the unit seconds) and at most 255.
+// that would make no sense are mended: a sort order outside 0..3 reads as 0, the font size is
+// kept within what the font dialog offers, and the sync interval is raised to at least 1 (30
+// with the unit seconds) and at most 255.
 void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesView& view);
 
 // Writes every preference but STLast in table order.

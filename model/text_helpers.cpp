@@ -90,4 +90,29 @@ bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
     return CompareIgnoreCase(a, b) == 0;
 }
 
+namespace {
+
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) return text;
+    std::size_t end = maxBytes;
+    while (end > 0 && IsContinuationByte(text[end])) --end;
+    return text.substr(0, end);
+}
+
+std::string_view Utf8PrefixChars(std::string_view text, std::size_t maxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (IsContinuationByte(text[i])) continue;
+        if (chars == maxChars) return text.substr(0, i);
+        ++chars;
+    }
+    return text;
+}
+
 }  // namespace horavia

@@ -41,6 +41,12 @@ std::string ClockKey(int index);
 // The whole number formed by all characters after the first; -1 when they are not digits.
 int ClockKeyIndex(const std::string& key);
 
+// The longest start of a UTF-8 text that holds at most maxBytes bytes and does not end inside
+// a character.
+std::string_view Utf8Prefix(std::string_view text, std::size_t maxBytes);
+// The start of a UTF-8 text holding at most maxChars characters (code points).
+std::string_view Utf8PrefixChars(std::string_view text, std::size_t maxChars);
+
 // ASCII letters in lower case; other bytes unchanged.
 std::string ToLowerAscii(std::string text);
 

@@ -43,11 +43,13 @@ bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
     return true;
 }
 
-std::string AppState::ZoneTimeText(int clockIndex, bool full, DayCount t) const {
+std::string AppState::ZoneTimeText(int clockIndex, bool full, DayCount t,
+                                   std::size_t formatLimit) const {
     if (clockIndex < 0 || static_cast<std::size_t>(clockIndex) >= clocks.size()) return {};
     const ClockEntry& clock = clocks[static_cast<std::size_t>(clockIndex)];
-    std::string format = clock.Format.empty() ? prefs.DefaultFormat : clock.Format;
-    if (!full) format = kShortFormat;
+    std::string format(
+        full ? Utf8Prefix(clock.Format.empty() ? prefs.DefaultFormat : clock.Format, formatLimit)
+             : std::string_view(kShortFormat));
     return FormatZoneTime(catalogue, clock.Zone, t, LocalBias, format, locale);
 }
 
@@ -66,8 +68,10 @@ std::string AppState::TipText() {
     std::string accepted;
     for (int index : EnabledClocksInOrder()) {
         if (!text.empty()) text += " - ";
-        text += clocks[static_cast<std::size_t>(index)].Label + ": " +
-                ZoneTimeText(index, false, services.clock.NowLocal());
+        // A label of kTipBudget characters or more ends the tip whatever follows, so no more
+        // of it is needed (a character takes at most four bytes).
+        text += Utf8Prefix(clocks[static_cast<std::size_t>(index)].Label, 4 * kTipBudget);
+        text += ": " + ZoneTimeText(index, false, services.clock.NowLocal());
         if (TextLength(text) < kTipBudget) {
             accepted = text;
         } else {

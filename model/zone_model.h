@@ -65,7 +65,10 @@ class AppState {
     bool LoadCatalogue(const std::function<void()>& sortList = {});
 
     // The text of one clock at local time t: its full format (or the default) or "hh:nn".
-    std::string ZoneTimeText(int clockIndex, bool full, DayCount t) const;
+    // formatLimit: only the format's first bytes are used (for a display, which cannot show
+    // what a format of megabytes would write).
+    std::string ZoneTimeText(int clockIndex, bool full, DayCount t,
+                             std::size_t formatLimit = std::string::npos) const;
 
     // The enabled clocks in display order, as clock indices.
     std::vector<int> EnabledClocksInOrder() const;

@@ -108,6 +108,14 @@ TEST_F(Settings, DefaultFormatFollowsAmPmAndBadValuesAreMended) {
     store.Save("STIntNum", "70000");
     LoadPreferences(p, readers, view);
     EXPECT_EQ(p.STIntNum, 255);
+
+    // The font size stays within what the font dialog offers (1 to 512 points).
+    for (const auto& [stored, points] : std::vector<std::pair<std::string, std::int32_t>>{
+             {"2147483647", 512}, {"513", 512}, {"512", 512}, {"1", 1}, {"0", 1}, {"-40", 1}}) {
+        store.Save("FontSize", stored);
+        LoadPreferences(p, readers, view);
+        EXPECT_EQ(p.FontSize, points) << stored;
+    }
 }
 
 TEST_F(Settings, LoadingPushesToTheViewAtItsThreePoints) {

@@ -58,5 +58,20 @@ TEST(TextHelpers, SplitLinesDropsCarriageReturnsAndKeepsEmptyLines) {
     EXPECT_TRUE(SplitLines("").empty());
 }
 
+// Cutting a UTF-8 text never splits a character: "a", "é" (2 bytes), "€" (3), "😀" (4).
+TEST(TextHelpers, Utf8PrefixesEndOnCharacterBoundaries) {
+    const std::string text = "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80";
+    const std::vector<std::pair<std::size_t, std::size_t>> bytesToLength = {
+        {0, 0}, {1, 1}, {2, 1}, {3, 3}, {4, 3}, {5, 3}, {6, 6}, {9, 6}, {10, 10}, {99, 10}};
+    for (const auto& [bytes, length] : bytesToLength) {
+        EXPECT_EQ(Utf8Prefix(text, bytes).size(), length) << bytes;
+    }
+    const std::vector<std::pair<std::size_t, std::size_t>> charsToLength = {
+        {0, 0}, {1, 1}, {2, 3}, {3, 6}, {4, 10}, {5, 10}};
+    for (const auto& [chars, length] : charsToLength) {
+        EXPECT_EQ(Utf8PrefixChars(text, chars).size(), length) << chars;
+    }
+}
+
 }  // namespace
 }  // namespace horavia

@@ -186,6 +186,39 @@ TEST_F(MainWindow, TipOfLongClocks) {
     EXPECT_EQ(host.tips.back(), "Horavia");
 }
 
+// Whatever a label or format holds, the window stays on the desktop and shows what fits.
+TEST_F(MainWindow, HugeLabelsAndFormatsAreCutAtTheDesktopsEdge) {
+    const std::string megabyte(1 << 20, 'x');
+    StoreClocks({"W" + megabyte + "|0|True", "Zulu|0|True"});
+    store.Save("S1Fmt", '"' + megabyte + "\" hh");  // a quoted literal of a megabyte
+    frmMain& w = Open();
+    w.Timer_Timer();
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    EXPECT_LE(w.frameGeometry().width(), desktop.width());
+    EXPECT_LE(w.frameGeometry().height(), desktop.height());
+    const auto shown = static_cast<std::size_t>(desktop.width());
+    const std::vector<std::string> texts = Texts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0], "W" + std::string(shown - 1, 'x'));
+    EXPECT_EQ(texts[1], "Zulu");
+    EXPECT_EQ(texts[3], std::string(shown, 'x'));  // the format's start, as written
+    EXPECT_EQ(host.tips.back(), " - ...");         // the first label is too long for the tip
+}
+
+TEST_F(MainWindow, AnyFontSizeAndManyClocksStayOnTheDesktop) {
+    std::vector<std::string> clocks(60, "Zulu|0|True");
+    StoreClocks(clocks);
+    store.Save("FontSize", "2147483647");
+    frmMain& w = Open();
+    EXPECT_EQ(state.prefs.FontSize, 512);  // the largest size the font dialog offers
+    w.ApplyFont(state.prefs.FontName, state.prefs.FontSize);
+    EXPECT_EQ(w.font().pointSize(), 512);
+    const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
+    EXPECT_EQ(w.frameGeometry().width(), desktop.width());
+    EXPECT_EQ(w.frameGeometry().height(), desktop.height());
+    EXPECT_EQ(w.PaintLayout().rows, 60);
+}
+
 TEST_F(MainWindow, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
     ASSERT_TRUE(server.Listen());

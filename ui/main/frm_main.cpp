@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <algorithm>
 #include <cmath>
 
 #include "sync/sync_scheduler.h"
@@ -101,6 +102,9 @@ ClockPaintLayout frmMain::ComputeLayout() const {
     const int lineHeight = static_cast<int>(std::lround(TwipsFromPixels(
         metrics.size(Qt::TextSingleLine, QString::fromLatin1(kLineHeightText)).height(), tpp)));
     // Labels are gathered first and the time read once for all rows, as the rows are drawn.
+    // Only what can show on the desktop is measured and drawn, so that a label or format of
+    // megabytes costs no more than one as wide as the desktop.
+    const int desktopWidth = VirtualDesktop().width();
     const std::vector<int> clocks = state_.EnabledClocksInOrder();
     widths_.Prepare(font(), 2 * clocks.size());
     const auto widthOf = [&](const std::string& text) {
@@ -109,21 +113,28 @@ ClockPaintLayout frmMain::ComputeLayout() const {
     std::vector<ClockRowText> rows;
     rows.reserve(clocks.size());
     for (int index : clocks) {
-        rows.push_back({state_.clocks[static_cast<std::size_t>(index)].Label, {}});
+        rows.push_back(
+            {ShownText(state_.clocks[static_cast<std::size_t>(index)].Label, desktopWidth), {}});
     }
     const DayCount now = state_.services.clock.NowLocal();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i].time = state_.ZoneTimeText(clocks[i], true, now);
+        rows[i].time =
+            ShownText(state_.ZoneTimeText(clocks[i], true, now, kShownFormatBytes), desktopWidth);
     }
     return LayOutClockRows(rows, lineHeight, widthOf);
 }
 
 void frmMain::ApplyLayoutSize() {
     const double tpp = TwipsPerPixel(this);
-    // The width rule is for the whole window, the height rule for the drawing area.
+    // The width rule is for the whole window, the height rule for the drawing area; neither
+    // grows the window beyond the desktop (what does not fit is cut off).
+    const QRect desktop = VirtualDesktop();
     const int frameWidth = std::max(0, frameGeometry().width() - geometry().width());
-    const int width = std::max(1, PixelsFromTwips(layout_.outerWidth, tpp) - frameWidth);
-    const int height = std::max(1, PixelsFromTwips(layout_.clientHeight, tpp));
+    const int frameHeight = std::max(0, frameGeometry().height() - geometry().height());
+    const int width = std::clamp(PixelsFromTwips(layout_.outerWidth, tpp) - frameWidth, 1,
+                                 std::max(1, desktop.width() - frameWidth));
+    const int height = std::clamp(PixelsFromTwips(layout_.clientHeight, tpp), 1,
+                                  std::max(1, desktop.height() - frameHeight));
     if (minimumSize() != QSize(width, height) || maximumSize() != QSize(width, height)) {
         setFixedSize(width, height);
     }

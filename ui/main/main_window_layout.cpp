@@ -1,6 +1,15 @@
 #include "ui/main/main_window_layout.h"
 
+#include <algorithm>
+
+#include "model/text_helpers.h"
+
 namespace horavia {
+
+std::string ShownText(const std::string& utf8, int desktopWidthPixels) {
+    return std::string(
+        Utf8PrefixChars(utf8, static_cast<std::size_t>(std::max(1, desktopWidthPixels))));
+}
 
 ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
                                  const std::function<int(const std::string&)>& widthOf) {

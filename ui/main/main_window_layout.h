@@ -2,6 +2,7 @@
 // and where a restored window may open.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@ inline constexpr int kClockMargin = 60;           // above the first row, left o
 inline constexpr int kOuterWidthAllowance = 240;  // both margins and the window frame
 inline constexpr const char* kLineHeightText = "GMT 00:00";
 inline constexpr float kDefaultGeometry = 100;  // each geometry key when absent
+// What the window needs of a clock's format: what a format of more bytes writes lies far
+// beyond any desktop's edge.
+inline constexpr std::size_t kShownFormatBytes = 8192;
 
 struct ClockRowText {
     std::string label;
@@ -33,6 +37,10 @@ struct ClockPaintLayout {
     int outerWidth = 0;             // the whole window, frame included
     int clientHeight = 0;           // the drawing area: 60 above the first row, 60 below the last
 };
+
+// The part of a text the window can show on a desktop this many pixels wide: as many
+// characters as the desktop has pixels (no character is narrower than a pixel).
+std::string ShownText(const std::string& utf8, int desktopWidthPixels);
 
 // Lays out the rows of the enabled clocks. widthOf gives a text's width in whole twips.
 ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
