@@ -19,7 +19,8 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         } else if (arg == QLatin1String("--version") || arg == QLatin1String("-v")) {
             next = Command::Version;
         } else if (arg == QLatin1String("--test-server")) {
-            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("-"))) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("-")) ||
+                arguments[i + 1].trimmed().isEmpty()) {
                 return {Command::Error, {}, QStringLiteral("--test-server needs a host name")};
             }
             parsed.host = arguments[++i];

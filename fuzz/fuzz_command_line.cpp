@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (parsed.error.isEmpty()) Fail();
             break;
         case Command::TestServer:
-            if (parsed.host.isEmpty() || parsed.host.startsWith(QLatin1Char('-'))) Fail();
+            if (parsed.host.trimmed().isEmpty() || parsed.host.startsWith(QLatin1Char('-'))) Fail();
             break;
         case Command::StartProgram:
             if (arguments.size() != 1) Fail();

@@ -27,6 +27,8 @@ TEST(CommandLine, HelpWinsAndMistakesAreReported) {
     EXPECT_EQ(Parse({"--print", "--tip"}).command, Command::Error);
     EXPECT_EQ(Parse({"--test-server"}).command, Command::Error);
     EXPECT_EQ(Parse({"--test-server", "--print"}).command, Command::Error);
+    EXPECT_EQ(Parse({"--test-server", ""}).error, "--test-server needs a host name");
+    EXPECT_EQ(Parse({"--test-server", "  "}).command, Command::Error);
     const ParsedCommand bad = Parse({"--frobnicate"});
     EXPECT_EQ(bad.command, Command::Error);
     EXPECT_TRUE(bad.error.contains("--frobnicate"));
