@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the dependencies, builds everything and runs every test through CTest; then the
-# same for the Windows build of the core (cross-compiled, its tests under Wine).
+# Installs the dependencies, builds everything and runs every test through CTest; then the unit
+# tests once more, built with AddressSanitizer and UndefinedBehaviorSanitizer; then the same for
+# the Windows build of the core (cross-compiled, its tests under Wine).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
@@ -8,4 +9,5 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+./scripts/test_sanitizers.sh
 ./scripts/test_windows.sh
