@@ -1,6 +1,5 @@
 #include "sync/sntp_query.h"
 
-#include <QHostInfo>
 #include <QNetworkDatagram>
 #include <cmath>
 #include <utility>
@@ -28,6 +27,11 @@ SntpQuery::SntpQuery(UtcClock utcNow, quint16 port, QObject* parent)
       port_(port),
       socket_(this),
       random_(std::random_device{}()) {
+    connect(&lookup_, &HostLookup::Finished, this, [this](const QList<QHostAddress>& found) {
+        if (!waiting_) return;
+        addresses_ = found;
+        TryNextAddress();
+    });
     connect(&socket_, &QUdpSocket::readyRead, this, &SntpQuery::OnReadyRead);
     connect(&socket_, &QUdpSocket::errorOccurred, this, &SntpQuery::OnError);
 }
@@ -59,20 +63,16 @@ bool SntpQuery::GetAtomTime(const std::string& host, DayCount& dAtomDate, std::i
     } else if (name.isEmpty()) {
         finished_ = true;
     } else {
-        lookupId_ = QHostInfo::lookupHost(name, this, [this, generation](const QHostInfo& info) {
-            if (generation != generation_ || !waiting_) return;
-            lookupId_ = -1;
-            if (info.error() == QHostInfo::NoError) addresses_ = info.addresses();
-            TryNextAddress();
-        });
+        // On a thread of its own: a resolver that hangs holds up neither the wait's end nor
+        // the program's.
+        lookup_.Start(name);
     }
 
     WaitWithEventLoop([this] { return finished_; }, stopWatch, kTimeQueryWaitMs);
     lRespons = stopWatch.Elapsed();
     waiting_ = false;
     ++generation_;
-    if (lookupId_ != -1) QHostInfo::abortHostLookup(lookupId_);
-    lookupId_ = -1;
+    lookup_.Abort();
     socket_.abort();
 
     if (reply_.verdict != SntpVerdict::Answer) return false;

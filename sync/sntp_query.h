@@ -11,6 +11,7 @@
 #include <string>
 
 #include "model/day_count.h"
+#include "platform/host_lookup.h"
 #include "sync/ntp_packet.h"
 #include "sync/utc_clock.h"
 
@@ -51,7 +52,7 @@ class SntpQuery : public QObject {
     std::mt19937 random_;
     QList<QHostAddress> addresses_;
     QHostAddress peer_;
-    int lookupId_ = -1;
+    HostLookup lookup_;
     unsigned generation_ = 0;  // results of an earlier query's lookup are ignored
     int requests_ = 0;
     NtpTimestamp sent_ = 0;  // the transmit timestamp as sent, nonce included

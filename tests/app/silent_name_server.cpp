@@ -1,13 +1,16 @@
 // A name server on 127.0.0.1 port 53 (UDP and TCP) that takes every question and never
 // answers, for testing a hanging resolver inside a private network namespace. It brings the
-// namespace's loopback interface up first, prints "ready" and waits until it is killed.
+// namespace's loopback interface up first, prints "ready" and waits until it is killed or its
+// parent ends.
 #include <arpa/inet.h>
 #include <net/if.h>
 #include <netinet/in.h>
 #include <sys/ioctl.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -44,6 +47,8 @@ int BoundSocket(int type) {
 }  // namespace
 
 int main() {
+    // Ends with the test that started it, however that ends.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     if (!BringLoopbackUp()) {
         std::perror("loopback");
         return 1;
