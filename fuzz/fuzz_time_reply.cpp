@@ -1,15 +1,19 @@
-// Fuzzes what a time server's reply goes through: the decoding of the first chunk, the
-// difference with the computer's clock, the Test button's text and the synchronisation's
-// minutes and question. Any bytes must give a result or a clean failure.
+// Fuzzes what a time server's reply goes through: a Time Protocol reply read in the era of the
+// computer's clock, or an NTP reply checked against the request; then the difference with the
+// computer's clock, the Test button's text and the synchronisation's minutes and question. Any
+// bytes must give a result or a clean failure.
 //
-// Input: bytes 0..3 the computer's clock (seconds since 1900), byte 4 its bias; the rest is
-// the reply's first chunk.
+// Input: byte 0 picks the protocol (bit 0) and, for NTP, whether the reply echoes the request
+// (bit 1); byte 1 the computer's bias; bytes 2..9 the computer's clock; bytes 10..13 the
+// request's nonce and the reply's arrival; the rest is the reply's first chunk or datagram.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
+#include "sync/ntp_packet.h"
 #include "sync/server_test_text.h"
 #include "sync/sync_time.h"
 #include "sync/time_reply.h"
@@ -18,37 +22,76 @@ namespace {
 
 using namespace horavia;
 
+constexpr std::int64_t kEraSeconds = std::int64_t{1} << 32;
+constexpr std::int64_t kSecondsTo2200 = 300LL * 31'556'952;  // 1900..2200
+
 [[noreturn]] void Fail() {
     __builtin_trap();
+}
+
+std::uint64_t Read64(const std::uint8_t* bytes) {
+    std::uint64_t v = 0;
+    std::memcpy(&v, bytes, sizeof v);
+    return v;
+}
+
+// The checks every answer must pass, whatever the protocol.
+void CheckAnswer(const std::string& server, DayCount serverUtc, DayCount nowLocal,
+                 std::int32_t bias) {
+    if (!std::isfinite(serverUtc)) Fail();
+    const ServerDifference difference = MeasureServerDifference(server, serverUtc, nowLocal, bias);
+    const std::string text = ServerTestText(server, 17, difference, "\n");
+    if (text.find(DifferenceLine(difference)) == std::string::npos) Fail();
+    std::int32_t minutes = 0;
+    if (!DifferenceMinutes(nowLocal, serverUtc - bias / 1440.0, minutes) || minutes < 0) Fail();
+    (void)SyncQuestionText(minutes);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size < 5) return 0;
-    const std::string_view own(reinterpret_cast<const char*>(data), 4);
-    const std::int32_t bias = static_cast<std::int8_t>(data[4]) * 30;
-    const std::string_view reply(reinterpret_cast<const char*>(data + 5), size - 5);
+    if (size < 14) return 0;
+    const bool ntp = (data[0] & 1) != 0;
+    const std::int32_t bias = static_cast<std::int8_t>(data[1]) * 30;
+    const auto nowSeconds = static_cast<std::int64_t>(Read64(data + 2) % kSecondsTo2200);
+    const DayCount nowUtc = static_cast<double>(nowSeconds) / 86400.0 + 2.0;
+    const DayCount nowLocal = nowUtc - bias / 1440.0;
+    std::uint32_t extra = 0;
+    std::memcpy(&extra, data + 10, sizeof extra);
+    std::string reply(reinterpret_cast<const char*>(data + 14), size - 14);
 
-    const auto seconds = ReplySeconds(reply);
-    const auto decoded = DecodeTimeReply(reply);
-    if (seconds.has_value() != (reply.size() >= 4) || decoded.has_value() != seconds.has_value()) {
-        Fail();
+    if (!ntp) {
+        const auto seconds = ReplySeconds(reply);
+        const auto decoded = DecodeTimeReplyNear(reply, nowUtc);
+        if (seconds.has_value() != (reply.size() >= 4) ||
+            decoded.has_value() != seconds.has_value()) {
+            Fail();
+        }
+        if (!decoded) return 0;
+        // The reply's own seconds, in the era nearest to the computer's clock.
+        const std::int64_t since1900 = std::llround((*decoded - 2.0) * 86400.0);
+        if (static_cast<std::uint32_t>(static_cast<std::uint64_t>(since1900)) != *seconds) Fail();
+        if (std::llabs(since1900 - nowSeconds) > kEraSeconds / 2) Fail();
+        const ServerDifference difference =
+            MeasureServerDifference("time.example", *decoded, nowLocal, bias);
+        if (difference.seconds != since1900 - nowSeconds || difference.ms) Fail();
+        CheckAnswer("time.example", *decoded, nowLocal, bias);
+        return 0;
     }
-    if (!decoded) return 0;
-    // Day 2 is 1900-01-01; the largest reply is 2036-02-07 06:28:15.
-    if (!(*decoded >= 2.0 && *decoded < 2.0 + 4294967296.0 / 86400.0)) Fail();
-    const auto back = static_cast<std::uint32_t>(std::llround((*decoded - 2.0) * 86400.0));
-    if (back != *seconds) Fail();
 
-    const DayCount nowLocal = *DecodeTimeReply(own) - bias / 1440.0;
-    const std::int64_t difference = ServerDifferenceSeconds(*decoded, nowLocal, bias);
-    if (difference != static_cast<std::int64_t>(*seconds) - *ReplySeconds(own)) Fail();
-    const std::string text = ServerTestText("time.example", 17, difference, "\n");
-    if (text.find(std::to_string(difference)) == std::string::npos) Fail();
-
-    std::int32_t minutes = 0;
-    if (!DifferenceMinutes(nowLocal, *decoded - bias / 1440.0, minutes) || minutes < 0) Fail();
-    (void)SyncQuestionText(minutes);
+    const std::int64_t nowMicros = (nowSeconds - kSecondsFrom1900To1970) * 1'000'000;
+    const NtpTimestamp t1 = NtpTimestampFromUnixMicros(nowMicros);
+    const NtpTimestamp sent = WithNonce(t1, extra);
+    const NtpTimestamp t4 = AddMicros(t1, static_cast<std::int64_t>(extra % 3'000'000));
+    if ((data[0] & 2) != 0 && reply.size() >= kNtpPacketSize) {
+        for (std::size_t i = 0; i < 8; ++i) {  // the originate timestamp echoes the request
+            reply[24 + i] = static_cast<char>((sent >> (56 - 8 * i)) & 0xFFu);
+        }
+    }
+    const SntpReply read = ReadSntpReply(reply, sent, t1, t4);
+    if (read.verdict != SntpVerdict::Answer) return 0;
+    if (!std::isfinite(read.offsetSeconds) || !std::isfinite(read.delaySeconds)) Fail();
+    if (std::fabs(read.offsetSeconds) > static_cast<double>(kEraSeconds)) Fail();
+    CheckAnswer("ntp:time.example", nowUtc + read.offsetSeconds / 86400.0, nowLocal, bias);
     return 0;
 }
