@@ -27,7 +27,7 @@ using namespace horavia;
 
 class NoClockSetter : public SystemClockSetter {
   public:
-    bool SetLocalDateTime(DayCount) override { return false; }
+    ClockSetResult SetLocalDateTime(DayCount) override { return ClockSetResult::Failed; }
 };
 
 // Wall-clock and CPU time of one step: on a busy machine the CPU time is the steadier figure.
