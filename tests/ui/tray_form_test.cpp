@@ -304,7 +304,7 @@ TEST(TrayFormSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain
     AppState state(Services{settings, s.registry, s.messages, s.localZone, s.clock},
                    EnglishUnitedStates());
     TrayFormOptions options;
-    options.timePort = testing::ClosedPort();
+    options.timePorts = {testing::ClosedPort(), testing::ClosedPort()};
     options.mapPicture = testing::TinyMap();
     options.notificationAreaAvailable = [] { return true; };
     options.fatalExit = [] { ADD_FAILURE() << "the program would end"; };
