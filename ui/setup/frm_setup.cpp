@@ -45,6 +45,10 @@ frmSetup::frmSetup(AppState& state, FatalExit fatalExit)
     Form_Load();
 }
 
+frmSetup::~frmSetup() {
+    if (LVSZones != nullptr) LVSZones->model()->disconnect(this);
+}
+
 void frmSetup::CreateFrame() {
     TabStrip = new QTabWidget(this);
     auto* tabStyle = new CompactTabStyle;

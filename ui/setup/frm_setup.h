@@ -84,6 +84,7 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     // Creation is allowed only while the start-up raises state.StartupLoadFlag; otherwise the
     // user is told and the program ends.
     explicit frmSetup(AppState& state, FatalExit fatalExit = &frmSetup::EndProgramAtOnce);
+    ~frmSetup() override;
 
     void Form_Load();
     void SetLVStyle();
@@ -141,7 +142,7 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
 
     QTabWidget* TabStrip;
     std::array<QWidget*, 4> picTab{};  // the panels of "Timezones", "Settings", ...
-    QTreeWidget* LVSZones;
+    QTreeWidget* LVSZones = nullptr;
     QPushButton* cmdNew;
     QPushButton* cmdEdit;
     QPushButton* cmdDelete;

@@ -41,6 +41,8 @@ void frmSetup::CreateClockListPanel(QWidget* panel) {
         },
         LVSZones));
     connect(LVSZones, &QTreeWidget::itemDoubleClicked, this, [this] { LVSZones_DblClick(); });
+    // Disconnected again in the destructor: the list's model is cleared when the list itself
+    // goes, after this dialog's own part is gone.
     const QAbstractItemModel* rows = LVSZones->model();
     const auto forgetKeys = [this] { rowKeysKnown_ = false; };
     connect(rows, &QAbstractItemModel::rowsInserted, this, forgetKeys);
