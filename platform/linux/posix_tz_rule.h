@@ -31,7 +31,8 @@ struct PosixTzRule {
 // Nothing when the text is not a rule string.
 std::optional<PosixTzRule> ParsePosixTzRule(std::string_view text);
 
-// The two changes of a year as instants (seconds since 1970, UTC).
+// The two changes of a year as instants (seconds since 1970, UTC), for a rule with daylight
+// time.
 struct PosixYearChanges {
     std::int64_t daylightStarts = 0;
     std::int64_t daylightEnds = 0;
