@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building, running and testing Horavia need.
+#   scripts/deps.sh          everything the tests need too (desktops, servers, Wine...)
+#   scripts/deps.sh --run    only what building and running the program needs
 set -euo pipefail
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
-PACKAGES=(cmake g++ clang-14 libclang-rt-14-dev qt6-base-dev libgtest-dev libbenchmark-dev
+RUN_PACKAGES=(cmake g++ qt6-base-dev qt6-qpa-plugins qt6-wayland tzdata)
+TEST_PACKAGES=(clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-utils dbus dbus-x11 faketime xinetd chrony imagemagick
           dpkg-dev file lintian appstream desktop-file-utils
-          openbox lxqt-panel weston qt6-wayland
+          openbox lxqt-panel weston
           g++-mingw-w64-x86-64-posix wine wine64
-          python3 tzdata locales-all)
+          python3 locales-all)
+PACKAGES=("${RUN_PACKAGES[@]}")
+[ "${1:-}" = "--run" ] || PACKAGES+=("${TEST_PACKAGES[@]}")
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
