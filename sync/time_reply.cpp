@@ -51,7 +51,11 @@ std::optional<DayCount> DecodeTimeReplyNear(std::string_view reply, DayCount now
     if (!seconds) return std::nullopt;
     const auto reference = SecondsSince1900(nowUtc);
     if (!reference) return DayCountFromSeconds1900(*seconds);  // no clock to go by
-    return DayCountFromSeconds1900(NearestEraSeconds(*seconds, *reference));
+    // No server's time precedes 1900, the count's start: a clock that near 1900 reads the
+    // first era.
+    std::int64_t since1900 = NearestEraSeconds(*seconds, *reference);
+    if (since1900 < 0) since1900 += std::int64_t{1} << 32;
+    return DayCountFromSeconds1900(since1900);
 }
 
 }  // namespace horavia

@@ -71,6 +71,9 @@ TEST(TimeReply, EachReplyIsReadInTheEraNearestTheComputersClock) {
         // Zero is the wrap itself today, and 1900 only to a clock near 1900.
         {Bytes({0, 0, 0, 0}), FromCivil(2026, 1, 1), FromCivil(2036, 2, 7, 6, 28, 16)},
         {Bytes({0, 0, 0, 0}), FromCivil(1901, 1, 1), 2.0},
+        // Never an era before 1900, however near it the clock is.
+        {Bytes({0xBD, 0x00, 0x00, 0x00}), FromCivil(1900, 1, 1, 5, 2, 56),
+         2.0 + 3170893824.0 / 86400.0},
     };
     for (const auto& c : cases) {
         const auto read = DecodeTimeReplyNear(c.reply, c.clock);
