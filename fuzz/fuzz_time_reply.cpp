@@ -24,6 +24,8 @@ using namespace horavia;
 
 constexpr std::int64_t kEraSeconds = std::int64_t{1} << 32;
 constexpr std::int64_t kSecondsTo2200 = 300LL * 31'556'952;  // 1900..2200
+// A computer's clock reads 1970 or later; day counts before their zero (1899-12-30) also
+// count a day's time the other way, which the clock never meets.
 
 [[noreturn]] void Fail() {
     __builtin_trap();
@@ -53,7 +55,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 14) return 0;
     const bool ntp = (data[0] & 1) != 0;
     const std::int32_t bias = static_cast<std::int8_t>(data[1]) * 30;
-    const auto nowSeconds = static_cast<std::int64_t>(Read64(data + 2) % kSecondsTo2200);
+    const auto nowSeconds =
+        kSecondsFrom1900To1970 +
+        static_cast<std::int64_t>(Read64(data + 2) % (kSecondsTo2200 - kSecondsFrom1900To1970));
     const DayCount nowUtc = static_cast<double>(nowSeconds) / 86400.0 + 2.0;
     const DayCount nowLocal = nowUtc - bias / 1440.0;
     std::uint32_t extra = 0;
@@ -71,7 +75,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // The reply's own seconds, in the era nearest to the computer's clock.
         const std::int64_t since1900 = std::llround((*decoded - 2.0) * 86400.0);
         if (static_cast<std::uint32_t>(static_cast<std::uint64_t>(since1900)) != *seconds) Fail();
-        if (std::llabs(since1900 - nowSeconds) > kEraSeconds / 2) Fail();
+        // The nearest era, unless that one would begin before 1900.
+        if (since1900 < 0) Fail();
+        if (std::llabs(since1900 - nowSeconds) > kEraSeconds / 2 && since1900 >= kEraSeconds) {
+            Fail();
+        }
         const ServerDifference difference =
             MeasureServerDifference("time.example", *decoded, nowLocal, bias);
         if (difference.seconds != since1900 - nowSeconds || difference.ms) Fail();
