@@ -32,10 +32,6 @@ std::optional<int> ParseClockCount(const std::string& text) {
 
 }  // namespace
 
-void MemoryClockRows::FillList(const ClockList& clocks, const ZoneCatalogue&) {
-    keys_ = SlotOrderKeys(clocks);
-}
-
 std::vector<std::string> SlotOrderKeys(const ClockList& clocks) {
     std::vector<std::string> keys;
     for (std::size_t n = 0; n < clocks.size(); ++n) {
@@ -94,8 +90,7 @@ void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCata
     }
 }
 
-void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers,
-                   ClockRows& rows) {
+void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers) {
     SettingsStore& store = readers.Store();
     // A first start's defaults and a migration reach the file in one write.
     SettingsBatch batch(store);
@@ -115,9 +110,8 @@ void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingRea
         c.Zone = DecodeZoneRef(catalogue, store.Get(ClockKeyName(n, "Zon"), "0"));
         c.Enabled = readers.Bool(ClockKeyName(n, "Ena"), "False");
     }
-    rows.FillList(clocks, catalogue);
     if (readers.Lng("SVersion", "1") < 2) {
-        SaveClockList(store, clocks, catalogue, rows.RowKeys());
+        SaveClockList(store, clocks, catalogue, SlotOrderKeys(clocks));
         store.Save("SVersion", "2");
     }
 }

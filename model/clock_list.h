@@ -19,35 +19,6 @@ struct ClockEntry {
 
 using ClockList = std::vector<ClockEntry>;
 
-// The display order of the clocks: the keys of the setup dialog's rows, first to last.
-class ClockRows {
-  public:
-    virtual ~ClockRows() = default;
-    // Rebuilds every row from the clock list: one per non-empty slot, in slot order.
-    virtual void FillList(const ClockList& clocks, const ZoneCatalogue& catalogue) = 0;
-    virtual std::vector<std::string> RowKeys() const = 0;
-    // A new row at the end (not selected), and a row's texts rewritten from its clock.
-    virtual void AppendRow(const std::string& key, const ClockEntry& clock,
-                           const std::string& zoneText) = 0;
-    virtual void UpdateRow(const std::string& key, const ClockEntry& clock,
-                           const std::string& zoneText) = 0;
-};
-
-// Rows kept in memory, for runs without the setup dialog and for tests.
-class MemoryClockRows : public ClockRows {
-  public:
-    void FillList(const ClockList& clocks, const ZoneCatalogue& catalogue) override;
-    std::vector<std::string> RowKeys() const override { return keys_; }
-    void AppendRow(const std::string& key, const ClockEntry&, const std::string&) override {
-        keys_.push_back(key);
-    }
-    void UpdateRow(const std::string&, const ClockEntry&, const std::string&) override {}
-    std::vector<std::string>& Keys() { return keys_; }
-
-  private:
-    std::vector<std::string> keys_;
-};
-
 // The keys of the non-empty slots in slot order.
 std::vector<std::string> SlotOrderKeys(const ClockList& clocks);
 
@@ -65,9 +36,8 @@ void WriteDefaultClocks(SettingsStore& store);
 void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCatalogue& catalogue,
                    const std::vector<std::string>& rowKeys);
 
-// Loads the list (writing the defaults on a first start), fills the rows and migrates an
-// older layout. A damaged count is recovered from the stored keys.
-void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers,
-                   ClockRows& rows);
+// Loads the list (writing the defaults on a first start) and migrates an older layout, whose
+// rows are in slot order. A damaged count is recovered from the stored keys.
+void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers);
 
 }  // namespace horavia

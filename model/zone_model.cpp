@@ -39,7 +39,8 @@ bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
     } else {
         SortZoneOrder(catalogue, prefs.SortBy);
     }
-    LoadClockList(clocks, catalogue, readers, *rows);
+    LoadClockList(clocks, catalogue, readers);
+    book.Reset();
     return true;
 }
 
@@ -54,13 +55,7 @@ std::string AppState::ZoneTimeText(int clockIndex, bool full, DayCount t,
 }
 
 std::vector<int> AppState::EnabledClocksInOrder() const {
-    std::vector<int> result;
-    for (const std::string& key : rows->RowKeys()) {
-        const int index = ClockKeyIndex(key);
-        if (index < 0 || static_cast<std::size_t>(index) >= clocks.size()) continue;
-        if (clocks[static_cast<std::size_t>(index)].Enabled) result.push_back(index);
-    }
-    return result;
+    return book.EnabledInOrder();
 }
 
 std::string AppState::TipText() {
@@ -83,7 +78,7 @@ std::string AppState::TipText() {
 }
 
 void AppState::SaveClockList() {
-    horavia::SaveClockList(services.settings, clocks, catalogue, rows->RowKeys());
+    horavia::SaveClockList(services.settings, clocks, catalogue, book.RowKeys());
 }
 
 std::size_t TextLength(const std::string& utf8) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "model/clock_book.h"
 #include "model/clock_list.h"
 #include "model/day_count.h"
 #include "model/locale_info.h"
@@ -42,12 +43,12 @@ class AppState {
 
     ZoneCatalogue catalogue;
     ClockList clocks;
+    // The clocks in display order and what the user does to them; the windows show it.
+    ClockBook book{clocks};
     Preferences prefs;
     std::int32_t LocalBias = 0;
     bool LocalIsDst = false;
 
-    // The display order of the clocks; the setup dialog replaces the in-memory rows.
-    ClockRows* rows = &memoryRows_;
     // The slot the clock editor works on: -1 while a new clock is made.
     int EditSlot = -1;
     // True only while the start-up creates the setup dialog, the one moment it may be created.
@@ -61,7 +62,8 @@ class AppState {
 
     // Builds the catalogue (transition moments of the current local year), sorts the zone
     // order with `sortList` (by default the model's own sort by SortBy), then loads the
-    // clocks into `rows`. False when there is no zone at all: the caller ends the program.
+    // clocks, listed in slot order. False when there is no zone at all: the caller ends the
+    // program.
     bool LoadCatalogue(const std::function<void()>& sortList = {});
 
     // The text of one clock at local time t: its full format (or the default) or "hh:nn".
@@ -77,9 +79,6 @@ class AppState {
     std::string TipText();
 
     void SaveClockList();
-
-  private:
-    MemoryClockRows memoryRows_;
 };
 
 // The length in characters (code points) of a UTF-8 text.

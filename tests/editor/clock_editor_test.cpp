@@ -1,4 +1,4 @@
-// Making and changing clocks with the editor: slots, setup-list rows, OK and Cancel.
+// Making and changing clocks with the editor: slots, announced rows, OK and Cancel.
 #include <QApplication>
 #include <QTest>
 #include <QTimer>
@@ -27,9 +27,8 @@ TEST_F(ClockEditor, NewFillsTheLowestEmptySlotThenGrowsTheList) {
     ASSERT_EQ(state.clocks.size(), 3u);
     EXPECT_EQ(state.clocks[1].Zone, kDelta);
     EXPECT_TRUE(state.clocks[1].Enabled);
-    // Appended last (and not selected: the rows only grow), then written from the slot.
-    EXPECT_EQ(rows.calls,
-              (Texts{"append K0001|Paris||", "update K0001|Paris|X|(UTC+01:00) Middle Europe"}));
+    // Appended last, once, with everything the editor holds.
+    EXPECT_EQ(rows.calls, (Texts{"added K0001|Paris|X|(UTC+01:00) Middle Europe"}));
     EXPECT_EQ(rows.RowKeys(), (Texts{"K0000", "K0002", "K0001"}));
     EXPECT_EQ(editor->result(), QDialog::Accepted);
 
@@ -41,7 +40,7 @@ TEST_F(ClockEditor, NewFillsTheLowestEmptySlotThenGrowsTheList) {
     ASSERT_EQ(state.clocks.size(), 4u);
     EXPECT_EQ(state.clocks[3].Format, "hh:nn");
     EXPECT_FALSE(state.clocks[3].Enabled);
-    EXPECT_EQ(rows.calls.back(), "update K0003|(no name)||(UTC) Greenwich");
+    EXPECT_EQ(rows.calls.back(), "added K0003|(no name)||(UTC) Greenwich");
     EXPECT_EQ(rows.RowKeys().back(), "K0003");
 }
 
@@ -50,7 +49,7 @@ TEST_F(ClockEditor, EditRewritesTheSameTextsAndTickingActiveGivesX) {
     EXPECT_EQ(editor->txtFormat->text(), QStringLiteral("hh:nn"));
     EXPECT_FALSE(editor->chkActive->isChecked());
     editor->cmdOK_Click();
-    EXPECT_EQ(rows.calls, (Texts{"update K0000| Tokyo ||(UTC+13:00) Zulu Islands"}));
+    EXPECT_EQ(rows.calls, (Texts{"changed K0000| Tokyo ||(UTC+13:00) Zulu Islands"}));
     EXPECT_EQ(state.clocks[0].Label, " Tokyo ");  // as typed, blanks kept
     EXPECT_EQ(state.clocks[0].Format, "hh:nn");
     EXPECT_EQ(state.clocks[0].Zone, kAlpha);
@@ -58,7 +57,7 @@ TEST_F(ClockEditor, EditRewritesTheSameTextsAndTickingActiveGivesX) {
     ASSERT_TRUE(editor->PrepareEdit(0));
     editor->chkActive->setChecked(true);
     editor->cmdOK_Click();
-    EXPECT_EQ(rows.calls.back(), "update K0000| Tokyo |X|(UTC+13:00) Zulu Islands");
+    EXPECT_EQ(rows.calls.back(), "changed K0000| Tokyo |X|(UTC+13:00) Zulu Islands");
     EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{0, 2}));
     EXPECT_EQ(rows.RowKeys().size(), 2u);
 

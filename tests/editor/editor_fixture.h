@@ -1,4 +1,4 @@
-// A small zone catalogue, a clock list and recorded setup-list rows around one clock editor.
+// A small zone catalogue, a clock list and its recorded changes around one clock editor.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,20 +13,31 @@
 
 namespace horavia::testing {
 
-// The setup list as "key|label|X|zone" texts, and every append and update in order.
-class RecordingRows : public MemoryClockRows {
+// Every change the clock list announces, as "added|changed key|label|X|zone" texts.
+class RecordingRows {
   public:
-    static std::string Text(const std::string& key, const ClockEntry& c, const std::string& z) {
-        return key + "|" + c.Label + "|" + (c.Enabled ? "X" : "") + "|" + z;
+    explicit RecordingRows(ClockBook& book, const ZoneCatalogue& catalogue)
+        : book_(book), catalogue_(catalogue) {}
+    ~RecordingRows() { book_.Unsubscribe(id_); }
+    void Start() {
+        id_ = book_.Subscribe([this](const ClockChange& change) {
+            const ClockEntry* c = book_.Clock(change.slot);
+            const std::string kind = change.kind == ClockChange::Kind::Added     ? "added "
+                                     : change.kind == ClockChange::Kind::Changed ? "changed "
+                                                                                 : "other ";
+            calls.push_back(c == nullptr ? kind
+                                         : kind + ClockKey(change.slot) + "|" + c->Label + "|" +
+                                               (c->Enabled ? "X" : "") + "|" +
+                                               ZoneDisplayText(catalogue_, c->Zone));
+        });
     }
-    void AppendRow(const std::string& key, const ClockEntry& c, const std::string& z) override {
-        MemoryClockRows::AppendRow(key, c, z);
-        calls.push_back("append " + Text(key, c, z));
-    }
-    void UpdateRow(const std::string& key, const ClockEntry& c, const std::string& z) override {
-        calls.push_back("update " + Text(key, c, z));
-    }
+    std::vector<std::string> RowKeys() const { return book_.RowKeys(); }
     std::vector<std::string> calls;
+
+  private:
+    ClockBook& book_;
+    const ZoneCatalogue& catalogue_;
+    int id_ = -1;
 };
 
 // Registry zones by catalogue index: Alpha map ids 7,19; Beta 3,20; Delta 3,21; Gamma none.
@@ -39,14 +50,14 @@ class EditorTest : public ::testing::Test {
         AddZone(registry, "Beta Zone", "(UTC-12:00) dateline west", MakeTzi(720), "3,20");
         AddZone(registry, "Delta Zone", "(UTC+01:00) Middle Europe", MakeTzi(-60), "3,21");
         AddZone(registry, "Gamma Zone", "(UTC) Greenwich", MakeTzi(0), "");
-        state.rows = &rows;
         editor = std::make_unique<frmEdit>(state, nullptr, MapPictureForTest());
         PreferencesView view;
         state.LoadSettings(view);
         ASSERT_TRUE(state.LoadCatalogue([this] { editor->SortList(); }));
         // Slots: 0 " Tokyo " (disabled, own format), 1 empty, 2 "Berlin".
         state.clocks = {{" Tokyo ", "hh:nn", kAlpha, false}, {}, {"Berlin", "", kDelta, true}};
-        rows.FillList(state.clocks, state.catalogue);
+        state.book.Reset();
+        rows.Start();
     }
 
     int SelectedZone() const {
@@ -73,7 +84,7 @@ class EditorTest : public ::testing::Test {
     FixedLocalZone localZone{{-60, false}};
     FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0)};
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
-    RecordingRows rows;
+    RecordingRows rows{state.book, state.catalogue};
     std::unique_ptr<frmEdit> editor;
 };
 

@@ -21,14 +21,13 @@ class Clocks : public ::testing::Test {
         }
         ASSERT_TRUE(LoadZoneCatalogue(cat, reg, 2026, messages));
     }
-    void Load() { LoadClockList(clocks, cat, readers, rows); }
+    void Load() { LoadClockList(clocks, cat, readers); }
     std::string Get(const std::string& key) { return store.Get(key, "<absent>"); }
 
     ZoneCatalogue cat;
     MemorySettingsStore store;
     RecordingMessages messages;
     SettingReaders readers{store, messages};
-    MemoryClockRows rows;
     ClockList clocks;
 };
 
@@ -52,7 +51,7 @@ TEST_F(Clocks, FirstStartWritesTheDefaultsAndMigrates) {
     EXPECT_EQ(store.Commits(), 1u);
     ASSERT_EQ(clocks.size(), 2u);
     EXPECT_EQ(clocks[1].Zone, kZoneSwatch);
-    EXPECT_EQ(rows.RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
+    EXPECT_EQ(SlotOrderKeys(clocks), (std::vector<std::string>{"K0000", "K0001"}));
 }
 
 TEST_F(Clocks, VersionOneNumericZonesAreRewrittenByName) {
@@ -102,7 +101,7 @@ TEST_F(Clocks, EmptySlotsAndMissingKeys) {
     EXPECT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(clocks[1].Label.empty());
     EXPECT_EQ(clocks[2].Zone, 20);
-    EXPECT_EQ(rows.RowKeys(), (std::vector<std::string>{"K0000", "K0002"}));
+    EXPECT_EQ(SlotOrderKeys(clocks), (std::vector<std::string>{"K0000", "K0002"}));
     EXPECT_EQ(Get("SZoneNum"), "3");  // current layout: nothing rewritten
 }
 
@@ -116,7 +115,7 @@ TEST_F(Clocks, DamagedCountNeverLetsTheDefaultsOverwriteStoredClocks) {
         s.Save("S0Zon", "Zone 101 Standard Time");
         s.Save("S1Dis", "Away");
         ClockList list;
-        LoadClockList(list, cat, r, rows);
+        LoadClockList(list, cat, r);
         ASSERT_EQ(list.size(), 2u) << damaged;
         EXPECT_EQ(s.Get("S0Dis", ""), "Home");
         EXPECT_EQ(list[0].Zone, 11);
@@ -125,7 +124,7 @@ TEST_F(Clocks, DamagedCountNeverLetsTheDefaultsOverwriteStoredClocks) {
     SettingReaders r{s, messages};
     s.Save("SZoneNum", "garbage");
     ClockList list;
-    LoadClockList(list, cat, r, rows);
+    LoadClockList(list, cat, r);
     EXPECT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0].Label, "Zulu");
 }

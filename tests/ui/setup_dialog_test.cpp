@@ -21,26 +21,23 @@ class SetupDialog : public ::testing::Test, public testing::TestServices {
         state.StartupLoadFlag = true;
         setup = std::make_unique<frmSetup>(state, [this] { ++fatalExits; });
         state.StartupLoadFlag = false;
-        state.rows = setup.get();
         PreferencesView noControls;
         state.LoadSettings(noControls);
         ASSERT_TRUE(state.LoadCatalogue());
         store.log.clear();
     }
-    void TearDown() override {
-        if (setup) {
-            rowsLeft.Keys() = setup->RowKeys();
-            state.rows = &rowsLeft;
-        }
+    // The rows' keys as the list shows them, which must be the program's display order.
+    std::vector<std::string> Keys() const {
+        const std::vector<std::string> shown = setup->RowKeys();
+        EXPECT_EQ(shown, state.book.RowKeys()) << "the list shows the program's order";
+        return shown;
     }
-    std::vector<std::string> Keys() const { return setup->RowKeys(); }
     QString Cell(int row, int column) const {
         return setup->LVSZones->topLevelItem(row)->text(column);
     }
     std::string Label(int slot) const { return state.clocks[static_cast<std::size_t>(slot)].Label; }
 
     std::unique_ptr<frmSetup> setup;
-    MemoryClockRows rowsLeft;
     int fatalExits = 0;
 };
 
@@ -156,6 +153,26 @@ TEST_F(SetupDialog, UpAndDownMoveRowsNotSlots) {
     EXPECT_EQ(store.Value("S0Dis"), "Tokyo");
     EXPECT_EQ(store.Value("S1Dis"), "Berlin");
     EXPECT_EQ(store.Value("S2Dis"), "Zulu");
+}
+
+TEST_F(SetupDialog, TheOrderOutlivesTheDialogAndChangesFromElsewhereShow) {
+    Open(kThree);
+    setup->SelectRow(0);
+    setup->cmdDn_Click();
+    state.book.Enable(0, false);  // as another window would
+    EXPECT_EQ(Cell(1, 1), QString()) << "the list follows the program's clocks";
+    setup.reset();
+    EXPECT_EQ(state.book.RowKeys(), (std::vector<std::string>{"K0001", "K0000", "K0002"}));
+    EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{2}));
+    state.book.Delete(1);  // nothing listens: nothing may reach the dialog that is gone
+
+    state.StartupLoadFlag = true;
+    setup = std::make_unique<frmSetup>(state, [this] { ++fatalExits; });
+    state.StartupLoadFlag = false;
+    EXPECT_EQ(Keys(), (std::vector<std::string>{"K0000", "K0002"}));
+    EXPECT_EQ(Cell(0, 0), QStringLiteral("Zulu"));
+    EXPECT_EQ(Cell(1, 1), QStringLiteral("X"));
+    EXPECT_EQ(setup->SelectedRow(), 0);
 }
 
 TEST_F(SetupDialog, RenameRefusesBlanksAndKeepsSurroundingBlanks) {

@@ -66,7 +66,7 @@ TEST_F(TrayForm, StartUpRunsInOrder) {
     EXPECT_LT(at("R DefaultFormat"), at("R SZoneNum"));
     EXPECT_NE(at("W S0Dis"), -1) << "a first start writes the two default clocks";
     EXPECT_EQ(store.Commits(), writesBefore + 1) << "in one write of the file";
-    EXPECT_EQ(state.rows, static_cast<ClockRows*>(ti.SetupDialog()));
+    EXPECT_EQ(state.book.RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
     EXPECT_EQ(ti.SetupDialog()->RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
     ASSERT_NE(ti.Editor(), nullptr);
     EXPECT_GT(ti.Editor()->cmbZone->count(), 0) << "the editor's zone list is sorted and filled";

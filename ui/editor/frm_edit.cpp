@@ -208,33 +208,21 @@ void frmEdit::UpdateOkState() {
 void frmEdit::cmdOK_Click() {
     if (!CanStore()) return;  // the editor stays open until the clock can be stored
     if (state_.EditSlot == -1) {
-        std::size_t n = 0;
-        while (n < state_.clocks.size() && !state_.clocks[n].Label.empty()) ++n;
-        if (n == state_.clocks.size()) state_.clocks.emplace_back();
-        state_.EditSlot = static_cast<int>(n);
-        const std::string key = ClockKey(state_.EditSlot);
-        ClockEntry shown = state_.clocks[n];
-        shown.Label = txtLabel->text().toStdString();
-        state_.rows->AppendRow(key, shown, std::string());
-        StoreClock(key);
-    } else if (state_.EditSlot >= 0 &&
-               static_cast<std::size_t>(state_.EditSlot) < state_.clocks.size()) {
-        StoreClock(ClockKey(state_.EditSlot));
+        state_.EditSlot = state_.book.Add(EnteredClock());
+    } else {
+        state_.book.Edit(state_.EditSlot, EnteredClock());
     }
     txtLabel->setFocus();
     QDialog::accept();
 }
 
-void frmEdit::StoreClock(const std::string& rowKey) {
-    if (state_.EditSlot < 0 || static_cast<std::size_t>(state_.EditSlot) >= state_.clocks.size()) {
-        return;
-    }
-    ClockEntry& clock = state_.clocks[static_cast<std::size_t>(state_.EditSlot)];
+ClockEntry frmEdit::EnteredClock() const {
+    ClockEntry clock;
     clock.Enabled = chkActive->checkState() != Qt::Unchecked;
     clock.Label = txtLabel->text().toStdString();
     clock.Format = txtFormat->text().toStdString();
     clock.Zone = cmbZone->currentData().toInt();
-    state_.rows->UpdateRow(rowKey, clock, cmbZone->currentText().toStdString());
+    return clock;
 }
 
 void frmEdit::cmdCancel_Click() {

@@ -46,7 +46,6 @@ class frmEdit : public QDialog {
     void cmbZone_Change();
     void txtLabel_GotFocus();
     void cmdOK_Click();
-    void StoreClock(const std::string& rowKey);
     void cmdCancel_Click();
     void UpdateMap();
     void picZones_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
@@ -78,6 +77,8 @@ class frmEdit : public QDialog {
     // OK is offered only when OK can store a valid clock: a zone chosen and a label that is
     // not blank, so setup-list rows keep unique keys.
     bool CanStore() const;
+    // The clock as the controls show it.
+    ClockEntry EnteredClock() const;
     void UpdateOkState();
 
     AppState& state_;

@@ -43,10 +43,13 @@ frmSetup::frmSetup(AppState& state, FatalExit fatalExit)
     setModal(false);
     CreateFrame();
     Form_Load();
+    FillList();
+    clockSubscription_ =
+        state_.book.Subscribe([this](const ClockChange& change) { ShowClockChange(change); });
 }
 
 frmSetup::~frmSetup() {
-    if (LVSZones != nullptr) LVSZones->model()->disconnect(this);
+    state_.book.Unsubscribe(clockSubscription_);
 }
 
 void frmSetup::CreateFrame() {

@@ -70,7 +70,7 @@ inline constexpr std::array<FormatLegendLine, 7> kFormatLegend{{
 // The font sample's caption: name, a blank, the size, " pts".
 QString FontSampleText(const std::string& name, std::int32_t points);
 
-class frmSetup : public QDialog, public ClockRows, public PreferencesView {
+class frmSetup : public QDialog, public PreferencesView {
     Q_OBJECT
 
   public:
@@ -94,13 +94,9 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     void SetHost(SetupHost* host) { host_ = host; }
     void SetFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
 
-    // The clock list: rows in display order, each keyed by its clock's ClockKey.
-    void FillList(const ClockList& clocks, const ZoneCatalogue& catalogue) override;
-    std::vector<std::string> RowKeys() const override;
-    void AppendRow(const std::string& key, const ClockEntry& clock,
-                   const std::string& zoneText) override;
-    void UpdateRow(const std::string& key, const ClockEntry& clock,
-                   const std::string& zoneText) override;
+    // The clock list shows the program's clocks in display order, each row keyed by its
+    // clock's ClockKey; these are the keys it shows.
+    std::vector<std::string> RowKeys() const;
 
     // Commands of the clock list. New and Edit open the clock editor.
     void cmdNew_Click();
@@ -201,10 +197,10 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     void UpdateServerButtons();
     std::vector<std::string> ServerListEntries() const;
     void SetColumnWidths();
-    QTreeWidgetItem* MakeRow(const std::string& key, const ClockEntry& clock,
-                             const std::string& zoneText) const;
-    void WriteRow(QTreeWidgetItem* row, const ClockEntry& clock, const std::string& zoneText) const;
-    QTreeWidgetItem* RowOfKey(const std::string& key) const;
+    QTreeWidgetItem* MakeRow(int slot) const;
+    void WriteRow(QTreeWidgetItem* row, int slot) const;
+    void FillList();
+    void ShowClockChange(const ClockChange& change);
     // The slot of the selected row, -1 when none is selected or its key names no clock.
     int SelectedSlot() const;
     void MoveSelectedRow(int step);
@@ -215,9 +211,7 @@ class frmSetup : public QDialog, public ClockRows, public PreferencesView {
     FontChooser fontChooser_ = &frmSetup::ChooseWithFontDialog;
     bool closingForShutDown_ = false;
     bool columnsSized_ = false;
-    // The rows' keys, read by every tick: kept until the list changes.
-    mutable std::vector<std::string> rowKeys_;
-    mutable bool rowKeysKnown_ = false;
+    int clockSubscription_ = -1;
     bool serverTestRunning_ = false;
     QPointer<QWidget> serverTestWindow_;  // the Auto run's window while it runs
     QTimer serverButtonsTimer_;           // follows the query's state while the dialog shows

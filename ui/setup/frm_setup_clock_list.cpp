@@ -41,17 +41,6 @@ void frmSetup::CreateClockListPanel(QWidget* panel) {
         },
         LVSZones));
     connect(LVSZones, &QTreeWidget::itemDoubleClicked, this, [this] { LVSZones_DblClick(); });
-    // Disconnected again in the destructor: the list's model is cleared when the list itself
-    // goes, after this dialog's own part is gone.
-    const QAbstractItemModel* rows = LVSZones->model();
-    const auto forgetKeys = [this] { rowKeysKnown_ = false; };
-    connect(rows, &QAbstractItemModel::rowsInserted, this, forgetKeys);
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, forgetKeys);
-    connect(rows, &QAbstractItemModel::rowsMoved, this, forgetKeys);
-    connect(rows, &QAbstractItemModel::modelReset, this, forgetKeys);
-    connect(rows, &QAbstractItemModel::layoutChanged, this, forgetKeys);
-    connect(rows, &QAbstractItemModel::dataChanged, this, forgetKeys);
-
     cmdNew = new QPushButton(QStringLiteral("&New"), panel);
     cmdEdit = new QPushButton(QStringLiteral("&Edit"), panel);
     cmdDelete = new QPushButton(QStringLiteral("&Delete"), panel);
@@ -97,63 +86,65 @@ void frmSetup::SetColumnWidths() {
     LVSZones->setColumnWidth(2, std::max(1, available - used));
 }
 
-void frmSetup::WriteRow(QTreeWidgetItem* row, const ClockEntry& clock,
-                        const std::string& zoneText) const {
-    row->setText(0, Utf8(clock.Label));
-    row->setText(1, clock.Enabled ? QStringLiteral("X") : QString());
-    row->setText(2, Utf8(zoneText));
+void frmSetup::WriteRow(QTreeWidgetItem* row, int slot) const {
+    const ClockEntry* clock = state_.book.Clock(slot);
+    if (clock == nullptr) return;
+    row->setText(0, Utf8(clock->Label));
+    row->setText(1, clock->Enabled ? QStringLiteral("X") : QString());
+    row->setText(2, Utf8(ZoneDisplayText(state_.catalogue, clock->Zone)));
 }
 
-QTreeWidgetItem* frmSetup::MakeRow(const std::string& key, const ClockEntry& clock,
-                                   const std::string& zoneText) const {
+QTreeWidgetItem* frmSetup::MakeRow(int slot) const {
     auto* row = new QTreeWidgetItem;
-    row->setData(0, kKeyRole, Utf8(key));
+    row->setData(0, kKeyRole, Utf8(ClockKey(slot)));
     row->setFlags(row->flags() | Qt::ItemIsEditable);
     row->setTextAlignment(1, Qt::AlignHCenter);
-    WriteRow(row, clock, zoneText);
+    WriteRow(row, slot);
     return row;
 }
 
-void frmSetup::FillList(const ClockList& clocks, const ZoneCatalogue& catalogue) {
+void frmSetup::FillList() {
     LVSZones->clear();
     QList<QTreeWidgetItem*> rows;
-    for (std::size_t n = 0; n < clocks.size(); ++n) {
-        if (clocks[n].Label.empty()) continue;
-        rows.append(MakeRow(ClockKey(static_cast<int>(n)), clocks[n],
-                            ZoneDisplayText(catalogue, clocks[n].Zone)));
-    }
+    for (int slot : state_.book.Order()) rows.append(MakeRow(slot));
     LVSZones->addTopLevelItems(rows);  // one insertion for the whole list
     SelectRow(0);
 }
 
+void frmSetup::ShowClockChange(const ClockChange& change) {
+    switch (change.kind) {
+        case ClockChange::Kind::Reset:
+            FillList();
+            break;
+        case ClockChange::Kind::Added:
+            // The new row comes last and is not selected: the rows only grow.
+            LVSZones->addTopLevelItem(MakeRow(change.slot));
+            if (LVSZones->topLevelItemCount() == 1) SelectRow(0);
+            break;
+        case ClockChange::Kind::Changed:
+            if (QTreeWidgetItem* row = LVSZones->topLevelItem(change.position)) {
+                WriteRow(row, change.slot);
+            }
+            break;
+        case ClockChange::Kind::Removed:
+            delete LVSZones->takeTopLevelItem(change.position);
+            SelectRow(change.position);
+            break;
+        case ClockChange::Kind::Moved:
+            // The row is rebuilt from its clock at the new place.
+            delete LVSZones->takeTopLevelItem(change.position);
+            LVSZones->insertTopLevelItem(change.target, MakeRow(change.slot));
+            SelectRow(change.target);
+            break;
+    }
+}
+
 std::vector<std::string> frmSetup::RowKeys() const {
-    if (!rowKeysKnown_) {
-        const int count = LVSZones->topLevelItemCount();
-        rowKeys_.clear();
-        rowKeys_.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i) rowKeys_.push_back(KeyOf(LVSZones->topLevelItem(i)));
-        rowKeysKnown_ = true;
-    }
-    return rowKeys_;
-}
-
-void frmSetup::AppendRow(const std::string& key, const ClockEntry& clock,
-                         const std::string& zoneText) {
-    LVSZones->addTopLevelItem(MakeRow(key, clock, zoneText));
-    if (LVSZones->topLevelItemCount() == 1) SelectRow(0);
-}
-
-QTreeWidgetItem* frmSetup::RowOfKey(const std::string& key) const {
-    for (int i = 0; i < LVSZones->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* row = LVSZones->topLevelItem(i);
-        if (KeyOf(row) == key) return row;
-    }
-    return nullptr;
-}
-
-void frmSetup::UpdateRow(const std::string& key, const ClockEntry& clock,
-                         const std::string& zoneText) {
-    if (QTreeWidgetItem* row = RowOfKey(key)) WriteRow(row, clock, zoneText);
+    const int count = LVSZones->topLevelItemCount();
+    std::vector<std::string> keys;
+    keys.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) keys.push_back(KeyOf(LVSZones->topLevelItem(i)));
+    return keys;
 }
 
 int frmSetup::SelectedRow() const {
@@ -171,11 +162,7 @@ void frmSetup::SelectRow(int position) {
 }
 
 int frmSetup::SelectedSlot() const {
-    const int position = SelectedRow();
-    if (position < 0) return -1;
-    const int slot = ClockKeyIndex(KeyOf(LVSZones->topLevelItem(position)));
-    if (slot < 0 || static_cast<std::size_t>(slot) >= state_.clocks.size()) return -1;
-    return slot;
+    return state_.book.SlotAt(SelectedRow());
 }
 
 void frmSetup::cmdNew_Click() {
@@ -193,33 +180,18 @@ void frmSetup::LVSZones_DblClick() {
 }
 
 void frmSetup::cmdDelete_Click() {
-    const int position = SelectedRow();
     const int slot = SelectedSlot();
-    if (position < 0 || slot < 0) return;
+    if (slot < 0) return;
     if (state_.services.messages.Show(kDeleteQuestion, kAppTitle, MsgButtons::YesNo,
                                       MsgIcon::Question) != MsgAnswer::Yes) {
         return;
     }
-    ClockEntry& clock = state_.clocks[static_cast<std::size_t>(slot)];
-    clock.Label.clear();  // an empty slot, free for the next new clock
-    clock.Enabled = false;
-    delete LVSZones->takeTopLevelItem(position);
-    SelectRow(position);
+    state_.book.Delete(slot);
 }
 
 void frmSetup::MoveSelectedRow(int step) {
-    const int position = SelectedRow();
     const int slot = SelectedSlot();
-    const int target = position + step;
-    if (position < 0 || slot < 0 || target < 0 || target >= LVSZones->topLevelItemCount()) {
-        return;
-    }
-    // The row is rebuilt from its clock at the new place; the clock list keeps its slots.
-    delete LVSZones->takeTopLevelItem(position);
-    const ClockEntry& clock = state_.clocks[static_cast<std::size_t>(slot)];
-    LVSZones->insertTopLevelItem(
-        target, MakeRow(ClockKey(slot), clock, ZoneDisplayText(state_.catalogue, clock.Zone)));
-    SelectRow(target);
+    if (slot >= 0) state_.book.Move(slot, step);
 }
 
 void frmSetup::cmdUp_Click() {
@@ -241,7 +213,7 @@ void frmSetup::LVSZones_AfterLabelEdit(bool& cancel, const QString& newText) {
         cancel = true;
         return;
     }
-    state_.clocks[static_cast<std::size_t>(slot)].Label = text;
+    state_.book.Rename(slot, text);
 }
 
 }  // namespace horavia

@@ -35,11 +35,6 @@ frmTI::frmTI(AppState& state, SystemClockSetter& clockSetter, TrayFormOptions op
 
 frmTI::~frmTI() {
     state_.services.settings.SetProblemHandler({});
-    if (setup_) {
-        // Nothing may reach the rows of a dialog that is gone.
-        rowsAfterSetup_.Keys() = setup_->RowKeys();
-        state_.rows = &rowsAfterSetup_;
-    }
     delete main_.data();
 }
 
@@ -70,7 +65,6 @@ bool frmTI::Form_Load() {
     setup_ = std::make_unique<frmSetup>(
         state_, options_.fatalExit ? options_.fatalExit : &frmSetup::EndProgramAtOnce);
     state_.StartupLoadFlag = false;
-    state_.rows = setup_.get();
     setup_->SetHost(this);
 
     editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);

@@ -149,8 +149,7 @@ class frmTI : public QObject,
     QPointer<frmMain> main_;
     TrayIcon tray_;
     MainWindowQuery serverQuery_{*this};
-    QueryPacer pacer_;                // every main window's queries count against the same servers
-    MemoryClockRows rowsAfterSetup_;  // the display order once the setup dialog is gone
+    QueryPacer pacer_;  // every main window's queries count against the same servers
     TrayClicks clicks_;
     QElapsedTimer clickClock_;
     bool unloaded_ = false;
