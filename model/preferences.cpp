@@ -30,6 +30,40 @@ std::int32_t To16Bit(std::int32_t value) {
                                     std::numeric_limits<std::int16_t>::max());
 }
 
+void Mend(Preferences& prefs, PrefMend mend) {
+    switch (mend) {
+        case PrefMend::SortOrder:
+            if (prefs.SortBy < 0 || prefs.SortBy > 3) prefs.SortBy = 0;
+            break;
+        case PrefMend::FontSize:
+            prefs.FontSize = ClampValue(prefs.FontSize, kMinFontSize, kMaxFontSize);
+            break;
+        case PrefMend::Interval:
+            prefs.STIntNum = NormaliseInterval(prefs.STIntNum, prefs.STIntType);
+            break;
+        case PrefMend::None:
+            break;
+    }
+}
+
+void SaveField(const Preferences& prefs, SettingsStore& store, const PreferenceField& f) {
+    switch (f.type) {
+        case PrefType::Bool:
+            store.Save(f.key, BoolText(prefs.*f.boolField));
+            break;
+        case PrefType::Int16:
+        case PrefType::Int32:
+            store.Save(f.key, std::to_string(prefs.*f.intField));
+            break;
+        case PrefType::Text:
+            store.Save(f.key, prefs.*f.textField);
+            break;
+        case PrefType::Date:
+            store.Save(f.key, FormatDayCount(prefs.*f.dateField));
+            break;
+    }
+}
+
 }  // namespace
 
 const std::vector<PreferenceField>& PreferenceTable() {
@@ -40,17 +74,22 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(BoolField("StartUp", "False", &Preferences::StartUp));
         t.push_back(BoolField("SingleClick", "False", &Preferences::SingleClick));
         t.push_back(IntField("SortBy", PrefType::Int16, "0", &Preferences::SortBy));
+        t.back().mend = PrefMend::SortOrder;
         t.push_back(BoolField("AMPM", "False", &Preferences::AMPM));
         t.push_back(TextField("FontName", "MS Sans Serif", &Preferences::FontName));
         t.push_back(IntField("FontSize", PrefType::Int32, "10", &Preferences::FontSize));
+        t.back().mend = PrefMend::FontSize;
+        t.back().push = PrefPush::Window;
         t.push_back(BoolField("STStartUp", "False", &Preferences::STStartUp));
         t.push_back(BoolField("STInt", "False", &Preferences::STInt));
         t.push_back(IntField("STIntNum", PrefType::Int16, "1", &Preferences::STIntNum));
         t.push_back(IntField("STIntType", PrefType::Int16, "2", &Preferences::STIntType));
+        t.back().mend = PrefMend::Interval;
         t.push_back(TextField("STServer", kDefaultServer, &Preferences::STServer));
         PreferenceField last{"STLast", PrefType::Date, "0"};
         last.dateField = &Preferences::STLast;
         last.saved = false;
+        last.push = PrefPush::Sync;
         t.push_back(last);
         t.push_back(TextField("DefaultFormat", nullptr, &Preferences::DefaultFormat));
         return t;
@@ -85,14 +124,17 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesVie
                 prefs.*f.dateField = readers.Dbl(f.key, def);
                 break;
         }
-        const std::string key = f.key;
-        if (key == "SortBy" && (prefs.SortBy < 0 || prefs.SortBy > 3)) prefs.SortBy = 0;
-        if (key == "STIntType") prefs.STIntNum = NormaliseInterval(prefs.STIntNum, prefs.STIntType);
-        if (key == "FontSize") {
-            prefs.FontSize = ClampValue(prefs.FontSize, kMinFontSize, kMaxFontSize);
-            view.ApplyWindowPreferences(prefs);
+        Mend(prefs, f.mend);
+        switch (f.push) {
+            case PrefPush::Window:
+                view.ApplyWindowPreferences(prefs);
+                break;
+            case PrefPush::Sync:
+                view.ApplySyncPreferences(prefs);
+                break;
+            case PrefPush::None:
+                break;
         }
-        if (key == "STLast") view.ApplySyncPreferences(prefs);
     }
     view.ApplyDefaultFormat(prefs);
 }
@@ -100,23 +142,35 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesVie
 void SavePreferences(const Preferences& prefs, SettingsStore& store) {
     SettingsBatch batch(store);
     for (const PreferenceField& f : PreferenceTable()) {
-        if (!f.saved) continue;
-        switch (f.type) {
-            case PrefType::Bool:
-                store.Save(f.key, BoolText(prefs.*f.boolField));
-                break;
-            case PrefType::Int16:
-            case PrefType::Int32:
-                store.Save(f.key, std::to_string(prefs.*f.intField));
-                break;
-            case PrefType::Text:
-                store.Save(f.key, prefs.*f.textField);
-                break;
-            case PrefType::Date:
-                store.Save(f.key, FormatDayCount(prefs.*f.dateField));
-                break;
-        }
+        if (f.saved) SaveField(prefs, store, f);
     }
+}
+
+void SavePreference(const Preferences& prefs, SettingsStore& store, bool Preferences::*field) {
+    for (const PreferenceField& f : PreferenceTable()) {
+        if (f.boolField == field) SaveField(prefs, store, f);
+    }
+}
+
+StoredWindowPlace LoadWindowPlace(SettingReaders& readers) {
+    StoredWindowPlace place;
+    place.left = readers.Lng("WndLeft", "100");
+    place.width = readers.Lng("WndWidth", "100");
+    place.top = readers.Lng("WndTop", "100");
+    place.height = readers.Lng("WndHeight", "100");
+    SettingsStore& store = readers.Store();
+    place.leftStored = store.Read(kSettingsApp, kSettingsSection, "WndLeft").has_value();
+    place.topStored = store.Read(kSettingsApp, kSettingsSection, "WndTop").has_value();
+    return place;
+}
+
+void SaveWindowPlace(SettingsStore& store, std::optional<std::int32_t> left,
+                     std::optional<std::int32_t> top, std::int32_t width, std::int32_t height) {
+    SettingsBatch batch(store);
+    if (left) store.Save("WndLeft", std::to_string(*left));
+    store.Save("WndWidth", std::to_string(width));
+    if (top) store.Save("WndTop", std::to_string(*top));
+    store.Save("WndHeight", std::to_string(height));
 }
 
 }  // namespace horavia

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,15 @@ struct Preferences {
 };
 
 enum class PrefType { Bool, Int16, Int32, Text, Date };
+// How a value read from the store is mended before it is used.
+enum class PrefMend {
+    None,
+    SortOrder,  // outside 0..3 reads as 0
+    FontSize,   // kept within what the font dialog offers
+    Interval,   // STIntNum made fit for the unit just read (NormaliseInterval)
+};
+// What the windows are given once this preference has been read (see PreferencesView).
+enum class PrefPush { None, Window, Sync };
 
 struct PreferenceField {
     const char* key;
@@ -46,6 +56,8 @@ struct PreferenceField {
     std::string Preferences::*textField = nullptr;
     DayCount Preferences::*dateField = nullptr;
     bool saved = true;  // STLast is written only after a synchronisation
+    PrefMend mend = PrefMend::None;
+    PrefPush push = PrefPush::None;
 };
 
 // The preferences in the order they are read (and, less STLast, written).
@@ -71,6 +83,22 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesVie
 
 // Writes every preference but STLast in table order.
 void SavePreferences(const Preferences& prefs, SettingsStore& store);
+// Writes one preference as SavePreferences would (ShowWnd is stored the moment it changes).
+void SavePreference(const Preferences& prefs, SettingsStore& store, bool Preferences::*field);
+
+// The main window's place and size in twips, under the Wnd* keys; 100 where nothing is stored.
+struct StoredWindowPlace {
+    std::int32_t left = 100;
+    std::int32_t width = 100;
+    std::int32_t top = 100;
+    std::int32_t height = 100;
+    bool leftStored = false;  // the window has never been placed by the user on that axis
+    bool topStored = false;
+};
+StoredWindowPlace LoadWindowPlace(SettingReaders& readers);
+// The position only where the platform can tell it; otherwise the stored one is kept.
+void SaveWindowPlace(SettingsStore& store, std::optional<std::int32_t> left,
+                     std::optional<std::int32_t> top, std::int32_t width, std::int32_t height);
 
 // The interval as the setup dialog stores it: 1..255, at least 30 with the unit seconds.
 std::int32_t NormaliseInterval(std::int32_t number, std::int32_t unit);

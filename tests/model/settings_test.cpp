@@ -159,5 +159,28 @@ TEST_F(Settings, SaveWritesEveryPreferenceButSTLastAndRoundTrips) {
     EXPECT_EQ(q.FontName, p.FontName);
 }
 
+TEST_F(Settings, OnePreferenceAndTheWindowPlaceAreWrittenAsTheTableWritesThem) {
+    Preferences prefs;
+    prefs.ShowWnd = false;
+    prefs.AlwaysOnTop = true;
+    SavePreference(prefs, store, &Preferences::ShowWnd);
+    EXPECT_EQ(store.SavedKeys(), (std::vector<std::string>{"ShowWnd"}));
+    EXPECT_EQ(store.Get("ShowWnd", ""), "False");
+
+    StoredWindowPlace place = LoadWindowPlace(readers);
+    EXPECT_EQ((std::vector<int>{place.left, place.top, place.width, place.height}),
+              (std::vector<int>{100, 100, 100, 100}));
+    EXPECT_FALSE(place.leftStored || place.topStored);
+
+    // Where the platform cannot tell the position, the stored one is kept.
+    SaveWindowPlace(store, 1500, 2250, 3000, 900);
+    SaveWindowPlace(store, std::nullopt, std::nullopt, 3200, 960);
+    place = LoadWindowPlace(readers);
+    EXPECT_EQ((std::vector<int>{place.left, place.top, place.width, place.height}),
+              (std::vector<int>{1500, 2250, 3200, 960}));
+    EXPECT_TRUE(place.leftStored && place.topStored);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
 }  // namespace
 }  // namespace horavia

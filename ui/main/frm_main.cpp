@@ -73,20 +73,18 @@ frmMain::frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clock
 frmMain::~frmMain() = default;
 
 void frmMain::Form_Load() {
-    SettingReaders& readers = state_.readers;
+    const StoredWindowPlace stored = LoadWindowPlace(state_.readers);
     WindowGeometry g;
-    g.left = static_cast<float>(readers.Lng("WndLeft", "100"));
-    g.width = static_cast<float>(readers.Lng("WndWidth", "100"));
-    g.top = static_cast<float>(readers.Lng("WndTop", "100"));
-    g.height = static_cast<float>(readers.Lng("WndHeight", "100"));
+    g.left = static_cast<float>(stored.left);
+    g.width = static_cast<float>(stored.width);
+    g.top = static_cast<float>(stored.top);
+    g.height = static_cast<float>(stored.height);
     const double tpp = TwipsPerPixel(this);
     g = KeepOnDesktop(g, AreaTwips(VirtualDesktop(), tpp));
-    SettingsStore& store = state_.services.settings;
-    const bool leftStored = store.Read(kSettingsApp, kSettingsSection, "WndLeft").has_value();
-    const bool topStored = store.Read(kSettingsApp, kSettingsSection, "WndTop").has_value();
-    if (!leftStored || !topStored) {
+    if (!stored.leftStored || !stored.topStored) {
         const QPoint at(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp));
-        g = KeepFirstPlaceInWorkArea(g, AreaTwips(WorkAreaAt(at), tpp), leftStored, topStored);
+        g = KeepFirstPlaceInWorkArea(g, AreaTwips(WorkAreaAt(at), tpp), stored.leftStored,
+                                     stored.topStored);
     }
     placement_.PlaceFrameAt(QPoint(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp)));
     SetFixedOuterSize(*this, QSize(PixelsFromTwips(g.width, tpp), PixelsFromTwips(g.height, tpp)));
@@ -207,12 +205,10 @@ void frmMain::WriteGeometry() {
     const QSize outer = frameGeometry().size();
     // Where the platform cannot tell the position, the stored place is kept as it is.
     const std::optional<QPoint> place = placement_.FramePosition();
-    SettingsStore& store = state_.services.settings;
-    SettingsBatch batch(store);
-    if (place) store.Save("WndLeft", std::to_string(WholeTwips(place->x(), tpp)));
-    store.Save("WndWidth", std::to_string(WholeTwips(outer.width(), tpp)));
-    if (place) store.Save("WndTop", std::to_string(WholeTwips(place->y(), tpp)));
-    store.Save("WndHeight", std::to_string(WholeTwips(outer.height(), tpp)));
+    SaveWindowPlace(state_.services.settings,
+                    place ? std::optional(WholeTwips(place->x(), tpp)) : std::nullopt,
+                    place ? std::optional(WholeTwips(place->y(), tpp)) : std::nullopt,
+                    WholeTwips(outer.width(), tpp), WholeTwips(outer.height(), tpp));
 }
 
 void frmMain::Form_QueryUnload(bool fromCloseBox) {

@@ -9,7 +9,7 @@ void ShowMainWindow(AppState& state, VisibilityTargets& targets, bool show) {
     state.prefs.ShowWnd = show;
     targets.SetShowWindowCheck(show);
     targets.SetShowMenuCaption(QString::fromUtf8(show ? kMenuHideCaption : kMenuShowCaption));
-    state.services.settings.Save("ShowWnd", BoolText(show));
+    SavePreference(state.prefs, state.services.settings, &Preferences::ShowWnd);
     if (targets.IsEditorVisible()) return;
     targets.SetMainWindowVisible(show);
 }
