@@ -32,7 +32,6 @@ class NoHost : public MainWindowHost {
   public:
     void PopupMenuAt(const QPoint&, bool) override {}
     void mnuPopupSetup_Click() override {}
-    void ShowMainWindow(bool) override {}
     void TraySetTip(const std::string&) override {}
 };
 

@@ -30,6 +30,7 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
         state.LoadSettings(noControls);
         EXPECT_TRUE(state.LoadCatalogue());
         window = new frmMain(state, host, clockSetter, {timePort, timePort});
+        QObject::connect(window, &frmMain::hideRequested, [this] { host.ShowMainWindow(false); });
         window->Form_Load();
         return *window;
     }

@@ -69,7 +69,8 @@ class FakeHost : public MainWindowHost {
         popups.push_back({pos, setupAsDefault});
     }
     void mnuPopupSetup_Click() override { ++setupCommands; }
-    void ShowMainWindow(bool show) override { shows.push_back(show); }
+    // What the window asked to be shown or hidden (connected by the test).
+    void ShowMainWindow(bool show) { shows.push_back(show); }
     void TraySetTip(const std::string& tip) override { tips.push_back(tip); }
 
     std::vector<std::pair<QPoint, bool>> popups;

@@ -174,7 +174,7 @@ void frmMain::Form_DblClick() {
 }
 
 void frmMain::Form_KeyUp(int key) {
-    if (key == Qt::Key_Escape) host_.ShowMainWindow(false);
+    if (key == Qt::Key_Escape) emit hideRequested();
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent* event) {
@@ -213,7 +213,7 @@ void frmMain::WriteGeometry() {
 
 void frmMain::Form_QueryUnload(bool fromCloseBox) {
     WriteGeometry();
-    if (fromCloseBox) host_.ShowMainWindow(false);
+    if (fromCloseBox) emit hideRequested();
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {

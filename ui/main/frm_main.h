@@ -60,6 +60,10 @@ class frmMain : public QWidget {
     // True while a query waits for its server (a synchronisation's or a server test's).
     bool IsQueryWaiting() const { return WS.IsWaiting(); }
 
+  signals:
+    // Escape or the close box: the user wants the window out of sight.
+    void hideRequested();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

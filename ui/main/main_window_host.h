@@ -13,8 +13,6 @@ class MainWindowHost {
     virtual void PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) = 0;
     // The Setup command of the tray menu.
     virtual void mnuPopupSetup_Click() = 0;
-    // Shows or hides the main window and records the choice everywhere it shows.
-    virtual void ShowMainWindow(bool show) = 0;
     virtual void TraySetTip(const std::string& tip) = 0;
 };
 

@@ -124,11 +124,8 @@ void frmSetup::cmdClose_Click() {
     p.AlwaysOnTop = ticked(chkAOT);
     p.StartUp = ticked(chkStartUp);
     if (host_) host_->RegisterStartUp();
-    if (host_) {
-        host_->ShowMainWindow(ticked(chkSWnd));
-    } else {
-        p.ShowWnd = ticked(chkSWnd);
-    }
+    p.ShowWnd = ticked(chkSWnd);
+    emit windowChoiceMade(p.ShowWnd);
     p.SingleClick = ticked(chkSingleClick);
     p.SortBy = std::max(0, cmbSort->currentIndex());
     if (host_) host_->SortEditorList();

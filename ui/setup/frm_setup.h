@@ -124,7 +124,7 @@ class frmSetup : public QDialog, public PreferencesView {
     // The program ending: a running server test stops before its next server and closes.
     void CloseServerTest();
 
-    // Shown by ShowMainWindow on the Settings panel.
+    // The "Show window" check box follows the choice wherever it is made.
     void SetShowWindowCheck(bool checked);
 
     // The settings panels take their values here when the settings are loaded.
@@ -175,6 +175,10 @@ class frmSetup : public QDialog, public PreferencesView {
 
     // Panel "Default Format".
     QLineEdit* txtDefaultFormat;
+
+  signals:
+    // Close has recorded the "Show window" choice in ShowWnd: the window is to follow it.
+    void windowChoiceMade(bool show);
 
   public slots:
     // Esc runs Close.

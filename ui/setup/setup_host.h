@@ -12,8 +12,6 @@ namespace horavia {
 class SetupHost {
   public:
     virtual ~SetupHost() = default;
-    // Shows or hides the main window and records the choice everywhere it shows.
-    virtual void ShowMainWindow(bool show) = 0;
     // Writes or clears the log-on entry per the StartUp setting.
     virtual void RegisterStartUp() = 0;
     virtual void SetAlwaysOnTop(bool onTop) = 0;

@@ -66,6 +66,7 @@ bool frmTI::Form_Load() {
         state_, options_.fatalExit ? options_.fatalExit : &frmSetup::EndProgramAtOnce);
     state_.StartupLoadFlag = false;
     setup_->SetHost(this);
+    connect(setup_.get(), &frmSetup::windowChoiceMade, this, &frmTI::ShowMainWindow);
 
     editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
 
@@ -110,6 +111,7 @@ bool frmTI::NotificationAreaAvailable() const {
 frmMain* frmTI::EnsureMainWindow() {
     if (!main_) {
         main_ = new frmMain(state_, *this, clockSetter_, options_.timePorts, &pacer_);
+        connect(main_.data(), &frmMain::hideRequested, this, [this] { ShowMainWindow(false); });
         main_->ApplyFont(state_.prefs.FontName, state_.prefs.FontSize);
         main_->Form_Load();
     }
@@ -216,31 +218,20 @@ void frmTI::PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) {
 }
 
 void frmTI::ShowMainWindow(bool show) {
-    horavia::ShowMainWindow(state_, *this, show);
-}
-
-void frmTI::TraySetTip(const std::string& tip) {
-    tray_.TraySetTip(tip);
-}
-
-void frmTI::SetShowWindowCheck(bool checked) {
-    if (setup_) setup_->SetShowWindowCheck(checked);
-}
-
-void frmTI::SetShowMenuCaption(const QString& caption) {
-    mnuPopupShow->setText(caption);
-}
-
-bool frmTI::IsEditorVisible() const {
-    return editor_ && editor_->isVisible();
-}
-
-void frmTI::SetMainWindowVisible(bool visible) {
-    if (visible) {
+    state_.prefs.ShowWnd = show;
+    if (setup_) setup_->SetShowWindowCheck(show);
+    mnuPopupShow->setText(QString::fromUtf8(show ? kMenuHideCaption : kMenuShowCaption));
+    SavePreference(state_.prefs, state_.services.settings, &Preferences::ShowWnd);
+    if (editor_ && editor_->isVisible()) return;
+    if (show) {
         EnsureMainWindow()->show();
     } else if (main_) {
         main_->hide();
     }
+}
+
+void frmTI::TraySetTip(const std::string& tip) {
+    tray_.TraySetTip(tip);
 }
 
 void frmTI::ApplyWindowPreferences(const Preferences& prefs) {

@@ -40,11 +40,7 @@ struct TrayFormOptions {
     std::function<qint64()> clickClockMs;
 };
 
-class frmTI : public QObject,
-              public MainWindowHost,
-              public VisibilityTargets,
-              public PreferencesView,
-              public SetupHost {
+class frmTI : public QObject, public MainWindowHost, public PreferencesView, public SetupHost {
     Q_OBJECT
 
   public:
@@ -77,16 +73,14 @@ class frmTI : public QObject,
     void mnuPopupHelp_Click();
     void mnuPopupExit_Click();
 
-    // MainWindowHost (ShowMainWindow serves the setup dialog too)
-    void PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) override;
-    void ShowMainWindow(bool show) override;
-    void TraySetTip(const std::string& tip) override;
+    // Records the choice (setting, setup dialog's check box, menu caption, settings store),
+    // then shows or hides the main window unless the clock editor is open: the window then
+    // follows the choice the next time. Created anew when it was closed with its close box.
+    void ShowMainWindow(bool show);
 
-    // VisibilityTargets
-    void SetShowWindowCheck(bool checked) override;
-    void SetShowMenuCaption(const QString& caption) override;
-    bool IsEditorVisible() const override;
-    void SetMainWindowVisible(bool visible) override;
+    // MainWindowHost
+    void PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) override;
+    void TraySetTip(const std::string& tip) override;
 
     // PreferencesView: the settings reach the windows.
     void ApplyWindowPreferences(const Preferences& prefs) override;
