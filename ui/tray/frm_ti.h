@@ -40,7 +40,7 @@ struct TrayFormOptions {
     std::function<qint64()> clickClockMs;
 };
 
-class frmTI : public QObject, public MainWindowHost, public PreferencesView, public SetupHost {
+class frmTI : public QObject, public MainWindowHost, private PreferencesView, private SetupHost {
     Q_OBJECT
 
   public:
@@ -82,6 +82,9 @@ class frmTI : public QObject, public MainWindowHost, public PreferencesView, pub
     void PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) override;
     void TraySetTip(const std::string& tip) override;
 
+  private:
+    // What loading the settings and the setup dialog ask of the program: for them only.
+
     // PreferencesView: the settings reach the windows.
     void ApplyWindowPreferences(const Preferences& prefs) override;
     void ApplySyncPreferences(const Preferences& prefs) override;
@@ -97,6 +100,7 @@ class frmTI : public QObject, public MainWindowHost, public PreferencesView, pub
     TimeQueryPort& ServerQuery() override { return serverQuery_; }
     bool IsServerQueryBusy() const override;
 
+  public:
     frmMain* MainWindow() const { return main_.data(); }
     frmSetup* SetupDialog() const { return setup_.get(); }
     frmEdit* Editor() const { return editor_.get(); }
