@@ -56,7 +56,9 @@ TEST_F(MainWindow, RowsOnlyForEnabledClocksWithoutGaps) {
     EXPECT_EQ(layout.texts[1].y, 60 + layout.lineHeight) << "no gap for the disabled clock";
     EXPECT_EQ(layout.texts[3].y, 60 + layout.lineHeight);
     EXPECT_EQ(layout.texts[2].x, layout.labelWidth + 60 + layout.lineHeight);
-    EXPECT_EQ(w.width(), Px(layout.labelWidth + 240 + layout.lineHeight + layout.timeWidth));
+    // The width rule is for the whole window (frame included), the height rule for the rows.
+    EXPECT_EQ(w.frameGeometry().width(),
+              Px(layout.labelWidth + 240 + layout.lineHeight + layout.timeWidth));
     EXPECT_EQ(w.height(), Px(2 * layout.lineHeight + 120));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Horavia"));
     EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "fixed border";
@@ -65,12 +67,31 @@ TEST_F(MainWindow, RowsOnlyForEnabledClocksWithoutGaps) {
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
+TEST_F(MainWindow, PaintingOnlyDrawsTheTextsFollowTheTickAndTheClockList) {
+    StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|True"});
+    frmMain& w = Open();
+    w.show();
+    const QSize size = w.size();
+    clock.Set(kNow + 1.0 / 86400);
+    w.repaint();
+    EXPECT_EQ(Texts()[2], "11:30:15") << "a paint draws what the last tick laid out";
+    EXPECT_EQ(w.size(), size);
+    w.Timer_Timer();
+    EXPECT_EQ(Texts()[2], "11:30:16");
+
+    ASSERT_TRUE(state.book.Enable(0, false));  // as the editor or the setup dialog would
+    EXPECT_EQ(w.PaintLayout().rows, 1) << "laid out at once, not at the next tick";
+    EXPECT_LT(w.height(), size.height());
+    state.book.Add({"Far", "", 0, true});
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"Tokyo", "Far", "20:30:16", "11:30:16"}));
+}
+
 TEST_F(MainWindow, NoEnabledClockLeavesAnEmptyWindow) {
     StoreClocks({"Off|0|False"});
     frmMain& w = Open();
     const int lineHeight = w.PaintLayout().lineHeight;
     EXPECT_TRUE(w.PaintLayout().texts.empty());
-    EXPECT_EQ(w.width(), Px(lineHeight + 240));
+    EXPECT_EQ(w.frameGeometry().width(), Px(lineHeight + 240));
     EXPECT_EQ(w.height(), Px(120));
 }
 

@@ -62,6 +62,8 @@ frmMain::frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clock
     setFocusPolicy(Qt::StrongFocus);
     Timer.setSingleShot(true);
     Timer.setTimerType(Qt::PreciseTimer);
+    // A clock added, changed, moved or removed shows at once, not at the next tick.
+    clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) { Form_Paint(); });
     connect(&Timer, &QTimer::timeout, this, [this] {
         // Armed before the work, so the next second still shows while a synchronisation
         // waits for its server or for the user's answer inside this tick.
@@ -70,7 +72,9 @@ frmMain::frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clock
     });
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    state_.book.Unsubscribe(clockSubscription_);
+}
 
 void frmMain::Form_Load() {
     const StoredWindowPlace stored = LoadWindowPlace(state_.readers);
@@ -145,9 +149,7 @@ void frmMain::Form_Paint() {
 }
 
 void frmMain::paintEvent(QPaintEvent* event) {
-    // Whenever the system asks, the rows are laid out afresh, as the tick does.
-    layout_ = ComputeLayout();
-    ApplyLayoutSize();
+    // Only draws: the layout and the size follow the texts (tick, font, clocks, showing).
     const double tpp = TwipsPerPixel(this);
     QPainter painter(this);
     painter.setFont(font());
@@ -235,6 +237,8 @@ void frmMain::CloseForShutDown() {
 
 void frmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    // The frame may be known only now: the size rule counts it.
+    Form_Paint();
     if (deleteWhenSyncEnds_) {
         // Shown again before a waiting synchronisation ended: the window stays.
         deleteWhenSyncEnds_ = false;

@@ -1,5 +1,6 @@
-// The main window: one row per enabled clock, label then time, resized to fit on every
-// paint; it carries the once-a-second tick and the time-server connection.
+// The main window: one row per enabled clock, label then time, laid out and resized to fit
+// whenever the texts change (tick, font, clock list); it carries the once-a-second tick and the
+// time-server connection.
 #pragma once
 
 #include <QTimer>
@@ -94,6 +95,7 @@ class frmMain : public QWidget {
     bool closingForShutDown_ = false;
     bool deleteWhenSyncEnds_ = false;  // closed while its query was in use
     bool escapePressedHere_ = false;
+    int clockSubscription_ = -1;
 };
 
 }  // namespace horavia
