@@ -1,4 +1,4 @@
-// The setup dialog: its frame, and the clock list whose rows are the display order.
+// The setup dialog: its frame, and the clock list showing and changing the display order.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -1,5 +1,5 @@
-// The setup dialog: its tabs, and on the first one the list of clocks whose row order is the
-// program's display order. Created once, hidden, at start-up and alive until the program ends.
+// The setup dialog: its tabs, and on the first one the list of the program's clocks in display
+// order, whose commands go to the program's clock list. Created once, hidden, at start-up and alive until the program ends.
 // The panels are split over files: the frame and Close here, the clock list in
 // frm_setup_clock_list.cpp, the preference panels in frm_setup_*_panel.cpp.
 #pragma once
