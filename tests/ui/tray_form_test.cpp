@@ -163,6 +163,25 @@ TEST_F(TrayForm, CloseBoxDestroysTheWindowAndShowCreatesItAgain) {
     EXPECT_EQ(Main()->PaintLayout().rows, 2);
 }
 
+TEST_F(TrayForm, TheClockListOutlivesTheWindowsAndTheTipFollowsIt) {
+    frmTI& ti = Start();
+    Main()->close();
+    testing::ProcessPending();
+    ASSERT_EQ(Main(), nullptr);
+    ti.SetupDialog()->SelectRow(1);
+    ti.SetupDialog()->cmdUp_Click();
+    EXPECT_EQ(ti.Tray().Tip().left(8), QStringLiteral("Swatch: ")) << "told at once, no tick";
+    bool cancel = false;
+    ti.SetupDialog()->LVSZones_AfterLabelEdit(cancel, QStringLiteral("Beat"));
+    EXPECT_EQ(ti.Tray().Tip().left(6), QStringLiteral("Beat: "));
+
+    ti.mnuPopupShow_Click();  // a new main window shows the list as it is now
+    ASSERT_NE(Main(), nullptr);
+    ASSERT_EQ(Main()->PaintLayout().texts.size(), 4u);
+    EXPECT_EQ(Main()->PaintLayout().texts[0].text, "Beat");
+    EXPECT_EQ(state.book.RowKeys(), (std::vector<std::string>{"K0001", "K0000"}));
+}
+
 TEST_F(TrayForm, ShowAndHideWaitWhileTheEditorIsOpen) {
     frmTI& ti = Start();
     ti.Editor()->show();

@@ -31,9 +31,14 @@ frmTI::frmTI(AppState& state, SystemClockSetter& clockSetter, TrayFormOptions op
     tray_.SetContextMenu(&mnuPopup);
     clickClock_.start();
     connect(&tray_, &TrayIcon::activated, this, &frmTI::TrayActivated);
+    // The tip shows a changed clock at once, whether or not the main window exists.
+    clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) {
+        if (tray_.IsAdded()) TraySetTip(state_.TipText());
+    });
 }
 
 frmTI::~frmTI() {
+    state_.book.Unsubscribe(clockSubscription_);
     state_.services.settings.SetProblemHandler({});
     delete main_.data();
 }

@@ -151,6 +151,7 @@ class frmTI : public QObject, public MainWindowHost, private PreferencesView, pr
     TrayClicks clicks_;
     QElapsedTimer clickClock_;
     bool unloaded_ = false;
+    int clockSubscription_ = -1;
 };
 
 }  // namespace horavia
