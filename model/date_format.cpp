@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "model/text_helpers.h"
+
 namespace horavia {
 namespace {
 
@@ -68,13 +70,9 @@ struct Token {
     std::size_t length = 0;
 };
 
-constexpr char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
 // Characters that may start a token; every other character is literal text.
 constexpr bool StartsToken(char c) {
-    switch (Lower(c)) {
+    switch (LowerAscii(c)) {
         case 'd':
         case 'w':
         case 'm':
@@ -98,14 +96,14 @@ constexpr bool StartsToken(char c) {
 
 std::size_t RunLength(std::string_view p, std::size_t i, char lower, std::size_t max) {
     std::size_t n = 0;
-    while (n < max && i + n < p.size() && Lower(p[i + n]) == lower) ++n;
+    while (n < max && i + n < p.size() && LowerAscii(p[i + n]) == lower) ++n;
     return n;
 }
 
 bool MatchesNoCase(std::string_view p, std::size_t i, std::string_view word) {
     if (p.size() - i < word.size()) return false;
     for (std::size_t k = 0; k < word.size(); ++k) {
-        if (Lower(p[i + k]) != word[k]) return false;
+        if (LowerAscii(p[i + k]) != word[k]) return false;
     }
     return true;
 }
@@ -118,7 +116,7 @@ Token Literal(std::size_t start, std::size_t length) {
 Token Next(std::string_view p, std::size_t& i) {
     if (i >= p.size()) return {};
     const std::size_t at = i;
-    switch (Lower(p[at])) {
+    switch (LowerAscii(p[at])) {
         case '"': {
             const std::size_t close = p.find('"', at + 1);
             const std::size_t end = close == std::string_view::npos ? p.size() : close;

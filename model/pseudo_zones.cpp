@@ -1,6 +1,5 @@
 #include "model/pseudo_zones.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -32,50 +31,9 @@ constexpr double kMaxDays = 1e8;
 // Doubles at or beyond 2^63 do not convert to int64.
 constexpr double kInt64Limit = 9223372036854775808.0;
 
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-}
-
 std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
     const std::int64_t r = a % b;
     return r < 0 ? r + b : r;
-}
-
-// Reads a number the way the locale writes it: optional sign, digits with the locale's group
-// separators, the locale's decimal separator and fraction digits.
-std::optional<double> ReadLocaleNumber(const std::string& text, const LocaleInfo& locale) {
-    std::string plain;
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') plain.push_back('-');
-        ++i;
-    }
-    bool anyDigit = false;
-    bool inFraction = false;
-    const std::string& dec = locale.decimalSeparator;
-    const std::string& group = locale.groupSeparator;
-    while (i < text.size()) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            plain.push_back(c);
-            anyDigit = true;
-            ++i;
-        } else if (!inFraction && !dec.empty() && text.compare(i, dec.size(), dec) == 0) {
-            plain.push_back('.');
-            inFraction = true;
-            i += dec.size();
-        } else if (!inFraction && anyDigit && !group.empty() &&
-                   text.compare(i, group.size(), group) == 0) {
-            i += group.size();
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!anyDigit) return std::nullopt;
-    double value = 0;
-    const auto res = std::from_chars(plain.data(), plain.data() + plain.size(), value);
-    if (res.ec != std::errc() || !std::isfinite(value)) return std::nullopt;
-    return value;
 }
 
 }  // namespace
@@ -156,7 +114,7 @@ DayCount ApplyMarsLongitude(DayCount m, std::string& format, const LocaleInfo& l
 
     double sign = 1;
     if (!inner.empty()) {
-        const char last = Lower(inner.back());
+        const char last = LowerAscii(inner.back());
         if (last == 'w' || last == 'e') {
             sign = last == 'w' ? -1 : 1;
             inner.pop_back();
@@ -164,18 +122,9 @@ DayCount ApplyMarsLongitude(DayCount m, std::string& format, const LocaleInfo& l
         }
     }
     // A point always works as the decimal separator, even where it is the group separator.
-    if (locale.decimalSeparator != ".") {
-        std::string withLocaleDecimal;
-        for (const char c : inner) {
-            if (c == '.') {
-                withLocaleDecimal += locale.decimalSeparator;
-            } else {
-                withLocaleDecimal.push_back(c);
-            }
-        }
-        inner = std::move(withLocaleDecimal);
-    }
-    const std::optional<double> longitude = ReadLocaleNumber(inner, locale);
+    const std::optional<double> longitude = ParseNumber(
+        inner,
+        {.decimal = locale.decimalSeparator, .group = locale.groupSeparator, .exponent = false});
     if (!longitude) return m;
     return m + sign * *longitude / 360;
 }

@@ -7,16 +7,9 @@
 
 #include "model/services.h"
 #include "model/settings_store.h"
+#include "model/text_helpers.h"
 
 namespace horavia {
-
-// A number written with a point, or with the locale's decimal separator; the locale's
-// group separator may stand between digits of the whole part. Blanks around are ignored.
-std::optional<double> ParseNumber(const std::string& text, char localeDecimal = '.',
-                                  char localeGroup = ',');
-
-// Halves go to the even neighbour; empty when outside the signed 32-bit range.
-std::optional<std::int32_t> RoundToInt32(double value);
 
 // Shortest text that reads back to the same double, always with a point.
 std::string FormatDayCount(double value);
@@ -51,6 +44,8 @@ class SettingReaders {
     SettingsStore& Store() { return store_; }
 
   private:
+    // Numbers written with a point or the locale's decimal separator, and its group separator.
+    NumberSyntax Syntax() const { return {{&decimal_, 1}, {&group_, 1}}; }
     void Report(const char* reader, const std::string& app, const std::string& section,
                 const std::string& key, const std::string& defaultText, const std::string& raw);
     SettingsStore& store_;

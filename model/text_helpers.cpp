@@ -1,6 +1,8 @@
 #include "model/text_helpers.h"
 
 #include <cctype>
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -45,11 +47,14 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
     return lines;
 }
 
-std::string Trim(const std::string& text) {
+std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+std::string Trim(std::string_view text) {
+    return std::string(TrimBlanks(text));
 }
 
 std::string ClockKey(int index) {
@@ -113,6 +118,114 @@ std::string_view Utf8PrefixChars(std::string_view text, std::size_t maxChars) {
         ++chars;
     }
     return text;
+}
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool StartsWithAt(std::string_view text, std::size_t at, std::string_view part) {
+    return !part.empty() && text.substr(at, part.size()) == part;
+}
+
+}  // namespace
+
+ScannedNumber ScanNumber(std::string_view text, const NumberSyntax& syntax) {
+    std::string plain;  // the number as from_chars reads it
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') plain += '-';
+        ++i;
+    }
+    const bool groups = !syntax.group.empty() && syntax.group != ".";
+    bool digits = false;
+    bool inFraction = false;
+    std::size_t end = 0;
+    while (i < text.size()) {
+        if (IsDigit(text[i])) {
+            plain += text[i++];
+            digits = true;
+        } else if (syntax.fraction && !inFraction && text[i] == '.') {
+            plain += '.';
+            inFraction = true;
+            ++i;
+        } else if (syntax.fraction && !inFraction && StartsWithAt(text, i, syntax.decimal)) {
+            plain += '.';
+            inFraction = true;
+            i += syntax.decimal.size();
+        } else if (groups && digits && !inFraction && StartsWithAt(text, i, syntax.group) &&
+                   i + syntax.group.size() < text.size() &&
+                   IsDigit(text[i + syntax.group.size()])) {
+            i += syntax.group.size();
+        } else {
+            break;
+        }
+        if (digits) end = i;
+    }
+    if (!digits) return {};
+
+    bool negativeExponent = false;
+    if (syntax.exponent && i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        // Only an exponent with digits belongs to the number.
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            negativeExponent = text[j] == '-';
+            exponent += text[j++];
+        }
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j])) exponent += text[j++];
+            plain += exponent;
+            end = j;
+        } else {
+            negativeExponent = false;
+        }
+    }
+
+    ScannedNumber number;
+    number.length = end;
+    const auto [ptr, error] =
+        std::from_chars(plain.data(), plain.data() + plain.size(), number.value);
+    if (error == std::errc::result_out_of_range) {
+        number.inRange = false;
+        number.value = negativeExponent ? 0.0 : std::numeric_limits<double>::infinity();
+        if (plain.front() == '-') number.value = -number.value;
+    } else if (error != std::errc() || ptr != plain.data() + plain.size()) {
+        return {};
+    }
+    return number;
+}
+
+std::optional<double> ParseNumber(std::string_view raw, const NumberSyntax& syntax) {
+    const std::string_view text = TrimBlanks(raw);
+    const ScannedNumber number = ScanNumber(text, syntax);
+    if (number.length == 0 || number.length != text.size() || !number.inRange) return std::nullopt;
+    return number.value;
+}
+
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text) {
+    const auto number =
+        ParseNumber(text, {.decimal = {}, .group = {}, .fraction = false, .exponent = false});
+    if (!number) return std::nullopt;
+    return RoundToInt32(*number);
+}
+
+double LeadingNumber(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return 0.0;
+    return ScanNumber(text.substr(first), {.decimal = {}, .group = {}}).value;
+}
+
+std::optional<std::int32_t> RoundToInt32(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    const double rounded = std::nearbyint(value);  // the default mode rounds halves to even
+    if (rounded < static_cast<double>(std::numeric_limits<std::int32_t>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<std::int32_t>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<std::int32_t>(rounded);
 }
 
 }  // namespace horavia

@@ -1,7 +1,5 @@
 #include "model/zone_catalogue_loader.h"
 
-#include <charconv>
-
 #include "model/text_helpers.h"
 #include "model/zone_time.h"
 
@@ -17,16 +15,6 @@ std::int32_t ReadWord(const std::string& text, std::size_t position) {
 }
 
 namespace {
-
-bool ParseWholeNumber(const std::string& raw, std::int32_t& out) {
-    const std::string text = Trim(raw);
-    if (text.empty()) return false;
-    const char* first = text.data();
-    const char* last = first + text.size();
-    if (*first == '+') ++first;
-    auto [ptr, ec] = std::from_chars(first, last, out);
-    return ec == std::errc() && ptr == last;
-}
 
 TransitionRule RuleAt(const std::string& tzi, std::size_t monthChar, std::size_t hourChar) {
     TransitionRule rule;
@@ -64,14 +52,11 @@ bool ParseMapId(const std::string& text, std::int32_t& mapId1, std::int32_t& map
     mapId2 = -1;
     const auto comma = text.find(',');
     if (comma == std::string::npos) return false;
-    std::int32_t a = 0;
-    std::int32_t b = 0;
-    if (!ParseWholeNumber(text.substr(0, comma), a) ||
-        !ParseWholeNumber(text.substr(comma + 1), b)) {
-        return false;
-    }
-    mapId1 = a;
-    mapId2 = b;
+    const auto a = ParseWholeNumber(std::string_view(text).substr(0, comma));
+    const auto b = ParseWholeNumber(std::string_view(text).substr(comma + 1));
+    if (!a || !b) return false;
+    mapId1 = *a;
+    mapId2 = *b;
     return true;
 }
 

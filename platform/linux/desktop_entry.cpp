@@ -8,13 +8,6 @@ namespace {
 constexpr std::string_view kReservedInExec = " \t\n\"'\\><~|&;$*?#()`";
 constexpr std::string_view kEscapedInQuotes = "\"`$\\";
 
-std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
@@ -39,7 +32,7 @@ std::map<std::string, std::string> ParseDesktopEntryGroup(std::string_view text)
     std::map<std::string, std::string> keys;
     bool inGroup = false;
     for (std::string_view line : SplitLines(text)) {
-        line = Trim(line);
+        line = TrimBlanks(line);
         if (line.empty() || line.front() == '#') continue;
         if (line.front() == '[') {
             inGroup = line == "[Desktop Entry]";
@@ -47,9 +40,9 @@ std::map<std::string, std::string> ParseDesktopEntryGroup(std::string_view text)
         }
         const auto eq = line.find('=');
         if (!inGroup || eq == std::string_view::npos) continue;
-        const std::string key(Trim(line.substr(0, eq)));
+        const std::string key(TrimBlanks(line.substr(0, eq)));
         if (!key.empty() && keys.find(key) == keys.end()) {
-            keys.emplace(key, std::string(Trim(line.substr(eq + 1))));
+            keys.emplace(key, std::string(TrimBlanks(line.substr(eq + 1))));
         }
     }
     return keys;

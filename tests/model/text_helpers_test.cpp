@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+
 namespace horavia {
 namespace {
 
@@ -71,6 +74,85 @@ TEST(TextHelpers, Utf8PrefixesEndOnCharacterBoundaries) {
     for (const auto& [chars, length] : charsToLength) {
         EXPECT_EQ(Utf8PrefixChars(text, chars).size(), length) << chars;
     }
+}
+
+}  // namespace
+}  // namespace horavia
+
+namespace horavia {
+namespace {
+
+TEST(Numbers, LeadingNumberReadsThePrefixWithAPoint) {
+    const std::vector<std::pair<std::string, double>> cases{
+        {"12", 12}, {"  12abc", 12}, {"-3.5x", -3.5}, {"+.5", 0.5},  {"7.", 7}, {"1e2", 100},
+        {"1e", 1},  {"1e+", 1},      {"2E-1h", 0.2},  {"abc", 0},    {"", 0},   {".", 0},
+        {"-", 0},   {"e5", 0},       {"1,5", 1},      {"1e-999", 0},
+    };
+    for (const auto& [text, expected] : cases) {
+        EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << '"' << text << '"';
+    }
+    EXPECT_TRUE(std::isinf(LeadingNumber("9e999")));
+}
+
+// Each reader's syntax over the same texts: where one caller accepts a form another rejects,
+// the table shows it side by side.
+TEST(Numbers, ParseNumberFollowsEachCallersSyntax) {
+    const NumberSyntax settings{};                            // point, "," groups, exponent
+    const NumberSyntax german{.decimal = ",", .group = "."};  // "." always a decimal point
+    const NumberSyntax french{.decimal = ",", .group = "\xC2\xA0", .exponent = false};
+    const std::optional<double> no;
+    struct Case {
+        const char* text;
+        std::optional<double> asSettings, asGerman, asFrench;
+    };
+    const Case cases[] = {
+        {"12", 12, 12, 12},
+        {" \t-3.5 ", -3.5, -3.5, -3.5},
+        {"+.5", 0.5, 0.5, 0.5},
+        {"7.", 7, 7, 7},
+        {"1,5", 15, 1.5, 1.5},
+        {"1,234.5", 1234.5, no, no},
+        {"1.234,5", no, no, no},
+        {"1\xC2\xA0"
+         "234,5",
+         no, no, 1234.5},
+        {"1,", no, 1, 1},
+        {"1,,2", no, no, no},
+        {",5", no, 0.5, 0.5},
+        {"1e3", 1000, 1000, no},
+        {"1e", no, no, no},
+        {"e5", no, no, no},
+        {"1e999", no, no, no},
+        {"", no, no, no},
+        {"-", no, no, no},
+        {".", no, no, no},
+        {"+-5", no, no, no},
+        {"5 5", no, no, no},
+        {"\r5", no, no, no},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseNumber(c.text, settings), c.asSettings) << '"' << c.text << '"';
+        EXPECT_EQ(ParseNumber(c.text, german), c.asGerman) << '"' << c.text << '"';
+        EXPECT_EQ(ParseNumber(c.text, french), c.asFrench) << '"' << c.text << '"';
+    }
+}
+
+TEST(Numbers, WholeNumbersStayWithinThirtyTwoBits) {
+    const std::optional<std::int32_t> no;
+    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
+        {"5", 5},
+        {" +7 ", 7},
+        {"-2147483648", INT32_MIN},
+        {"2147483647", INT32_MAX},
+        {"2147483648", no},
+        {"1.0", no},
+        {"1,000", no},
+        {"1e2", no},
+        {"+-5", no},
+        {"", no},
+        {"0x10", no},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(ParseWholeNumber(text), expected) << text;
 }
 
 }  // namespace

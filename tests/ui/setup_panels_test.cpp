@@ -21,18 +21,6 @@
 namespace horavia {
 namespace {
 
-TEST(IntervalField, LeadingNumber) {
-    const std::vector<std::pair<std::string, double>> cases{
-        {"12", 12}, {"  12abc", 12}, {"-3.5x", -3.5}, {"+.5", 0.5},  {"7.", 7}, {"1e2", 100},
-        {"1e", 1},  {"1e+", 1},      {"2E-1h", 0.2},  {"abc", 0},    {"", 0},   {".", 0},
-        {"-", 0},   {"e5", 0},       {"1,5", 1},      {"1e-999", 0},
-    };
-    for (const auto& [text, expected] : cases) {
-        EXPECT_DOUBLE_EQ(LeadingNumber(text), expected) << '"' << text << '"';
-    }
-    EXPECT_TRUE(std::isinf(LeadingNumber("9e999")));
-}
-
 TEST(IntervalField, LimitedRoundedAndAtLeastThirtySeconds) {
     struct Case {
         const char* text;

@@ -10,7 +10,9 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "model/clock_list.h"
 #include "model/time_conversion.h"
+#include "platform/qt_utf8.h"
 #include "ui/convert/swap_picture.h"
 
 namespace horavia {
@@ -18,10 +20,6 @@ namespace horavia {
 namespace {
 
 constexpr int kSelectionLength = 255;
-
-QString ZoneText(const ZoneInfo& zone) {
-    return QString::fromStdString(zone.Prefix + zone.Name);
-}
 
 }  // namespace
 
@@ -87,7 +85,7 @@ void frmConvert::Form_Load() {
         const QSignalBlocker blockTo(cmbTo);
         for (int index : catalogue.order) {
             if (!catalogue.IsValidIndex(index)) continue;
-            const QString text = ZoneText(catalogue.zones[static_cast<std::size_t>(index)]);
+            const QString text = Utf8(ZoneDisplayText(catalogue, index));
             if (catalogue.IsRegistryZone(index)) cmbFrom->addItem(text, index);
             cmbTo->addItem(text, index);
         }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "model/text_helpers.h"
+#include "platform/qt_utf8.h"
 #include "ui/editor/map_colours.h"
 #include "ui/main/twips.h"
 
@@ -21,10 +22,6 @@ constexpr int kButtonWidth = 975;
 constexpr int kButtonHeight = 375;
 constexpr int kFieldHeight = 285;
 constexpr int kLabelSelectionLength = 255;
-
-QString FromUtf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 }  // namespace
 
@@ -129,8 +126,8 @@ bool frmEdit::PrepareEdit(int slot) {
     const ClockEntry& clock = state_.clocks[static_cast<std::size_t>(slot)];
     if (clock.Label.empty()) return false;  // an empty slot has no row to edit
     state_.EditSlot = slot;
-    txtLabel->setText(FromUtf8(clock.Label));
-    txtFormat->setText(FromUtf8(clock.Format));
+    txtLabel->setText(Utf8(clock.Label));
+    txtFormat->setText(Utf8(clock.Format));
     chkActive->setChecked(clock.Enabled);
     cmbZone_Set(clock.Zone);
     UpdateMap();
@@ -164,7 +161,7 @@ void frmEdit::FillList() {
     const QSignalBlocker block(cmbZone);
     for (const int index : state_.catalogue.order) {
         if (!state_.catalogue.IsValidIndex(index)) continue;
-        cmbZone->addItem(FromUtf8(ZoneDisplayText(state_.catalogue, index)), index);
+        cmbZone->addItem(Utf8(ZoneDisplayText(state_.catalogue, index)), index);
     }
     // A list box starts without a selection; the combo box would pick its first entry.
     cmbZone->setCurrentIndex(-1);

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/qt_utf8.h"
 #include "sync/sync_scheduler.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/main/twips.h"
@@ -17,10 +18,6 @@
 namespace horavia {
 
 namespace {
-
-QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 int WholeTwips(double pixels, double twipsPerPixel) {
     return static_cast<int>(std::lround(TwipsFromPixels(pixels, twipsPerPixel)));

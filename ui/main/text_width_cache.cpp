@@ -1,5 +1,7 @@
 #include "ui/main/text_width_cache.h"
 
+#include "platform/qt_utf8.h"
+
 namespace horavia {
 
 void TextWidthCache::Prepare(const QFont& font, std::size_t texts) {
@@ -16,7 +18,7 @@ double TextWidthCache::Width(const std::string& utf8) {
     if (!metrics_) Prepare(QFont(), 0);
     auto it = widths_.find(utf8);
     if (it == widths_.end()) {
-        const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+        const QString text = Utf8(utf8);
         it = widths_.emplace(utf8, metrics_->horizontalAdvance(text)).first;
     }
     return it->second;

@@ -4,16 +4,13 @@
 #include <QStyle>
 
 #include "model/text_helpers.h"
+#include "platform/qt_utf8.h"
 #include "ui/setup/frm_setup.h"
 #include "ui/setup/label_edit_delegate.h"
 
 namespace horavia {
 
 namespace {
-
-QString Utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string KeyOf(const QTreeWidgetItem* row) {
     return row->data(0, kKeyRole).toString().toStdString();

@@ -1,9 +1,11 @@
 #include "ui/tray/mdl_tray_icon.h"
 
+#include "platform/qt_utf8.h"
+
 namespace horavia {
 
 QString TrayTipField(const std::string& tip) {
-    const QString text = QString::fromUtf8(tip.data(), static_cast<qsizetype>(tip.size()));
+    const QString text = Utf8(tip);
     // Counted in characters, never splitting a surrogate pair.
     qsizetype end = 0;
     std::size_t chars = 0;
