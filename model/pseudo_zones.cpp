@@ -95,11 +95,6 @@ double PopulationEstimate(DayCount localTime, const PopulationModel& model) {
            std::pow(1 + model.growthPpm / 1e6, (localTime - model.baseDate) / 365.25);
 }
 
-std::string PopulationText(DayCount localTime, const PopulationModel& model,
-                           const LocaleInfo& locale) {
-    return FormatNumber(PopulationEstimate(localTime, model), "#,#", locale);
-}
-
 DayCount MarsTime(DayCount utc) {
     return (utc - kMarsEpoch) / kMarsDay + kMarsTimeAtEpoch;
 }

@@ -37,8 +37,6 @@ struct PopulationModel {
 };
 PopulationModel PopulationModelOf(const ZoneInfo& zone);
 double PopulationEstimate(DayCount localTime, const PopulationModel& model);
-std::string PopulationText(DayCount localTime, const PopulationModel& model,
-                           const LocaleInfo& locale);
 
 // Mars Coordinated Time as a day count: the fraction is the Mars time of day, the whole part
 // counts Mars days from 2003-12-26 12:00 UTC (no calendar meaning).

@@ -18,21 +18,6 @@ std::string AddBackslash(const std::string& path) {
     return path + '\\';
 }
 
-std::string ReplaceAll(std::string& text, const std::string& find, const std::string& replacement) {
-    if (find.empty()) return text;
-    std::string out;
-    out.reserve(text.size());
-    std::size_t from = 0;
-    for (auto at = text.find(find); at != std::string::npos; at = text.find(find, from)) {
-        out.append(text, from, at - from);
-        out += replacement;
-        from = at + find.size();
-    }
-    out.append(text, from, std::string::npos);
-    text = out;
-    return out;
-}
-
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     std::size_t start = 0;

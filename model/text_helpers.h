@@ -15,10 +15,6 @@ std::string StripAtNul(const std::string& text);
 // The path followed by a backslash unless it already ends with one.
 std::string AddBackslash(const std::string& path);
 
-// Replaces every occurrence of find (left to right, never inside an inserted replacement);
-// the result is also stored back into text. An empty find changes nothing.
-std::string ReplaceAll(std::string& text, const std::string& find, const std::string& replacement);
-
 // The lines of a text, split at LF with a CR before it dropped; no line after a final LF.
 std::vector<std::string_view> SplitLines(std::string_view text);
 

@@ -1,5 +1,7 @@
 #include "model/zone_catalogue_loader.h"
 
+#include <algorithm>
+
 #include "model/text_helpers.h"
 #include "model/zone_time.h"
 
@@ -168,20 +170,9 @@ bool ZonesOutOfOrder(const ZoneCatalogue& catalogue, int a, int b, int sortBy) {
 }
 
 void SortZoneOrder(ZoneCatalogue& catalogue, int sortBy) {
-    auto& order = catalogue.order;
-    if (order.size() < 2) return;
-    std::size_t bound = order.size() - 2;
-    for (;;) {
-        std::size_t last = 0;
-        for (std::size_t i = 0; i <= bound; ++i) {
-            if (ZonesOutOfOrder(catalogue, order[i], order[i + 1], sortBy)) {
-                std::swap(order[i], order[i + 1]);
-                last = i;
-            }
-        }
-        if (bound == 0) break;
-        bound = last;
-    }
+    // Zones that compare equal keep their order.
+    std::stable_sort(catalogue.order.begin(), catalogue.order.end(),
+                     [&](int a, int b) { return ZonesOutOfOrder(catalogue, b, a, sortBy); });
 }
 
 }  // namespace horavia

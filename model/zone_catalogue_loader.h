@@ -40,7 +40,8 @@ bool LoadZoneCatalogue(ZoneCatalogue& catalogue, RegistryBackend& registry, int 
 
 // The zone-order comparison: true when a (earlier) and b (next) must be swapped.
 bool ZonesOutOfOrder(const ZoneCatalogue& catalogue, int a, int b, int sortBy);
-// Stable bubble passes over the zone order by `sortBy` (0/1 name up/down, 2/3 offset).
+// Sorts the zone order by `sortBy` (0/1 name up/down, 2/3 offset), keeping equal zones in
+// their order; any other value leaves it as it is.
 void SortZoneOrder(ZoneCatalogue& catalogue, int sortBy);
 
 }  // namespace horavia

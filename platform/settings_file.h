@@ -42,7 +42,6 @@ class SettingsFile {
 
     const std::string& Path() const { return path_; }
     std::size_t WriteCount() const { return writes_; }
-    bool HasUnwrittenChanges() const { return !pending_.empty(); }
 
   private:
     struct Change {

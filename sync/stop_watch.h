@@ -17,8 +17,6 @@ class CStopWatch {
     // Milliseconds since creation or the last Reset. The difference is taken modulo 2^32, so a
     // measurement that spans the counter's wrap still comes out right.
     std::int32_t Elapsed() const;
-    std::int32_t MinimumResolution() const { return minimumResolution_; }
-    std::int32_t MaximumResolution() const { return maximumResolution_; }
     void Reset();
 
     // The steady clock in whole milliseconds, truncated to 32 bits.
@@ -27,8 +25,6 @@ class CStopWatch {
   private:
     Counter counter_;
     std::uint32_t startCount_ = 0;
-    std::int32_t minimumResolution_ = 1;
-    std::int32_t maximumResolution_ = 1;
 };
 
 }  // namespace horavia

@@ -26,12 +26,6 @@ std::optional<std::uint32_t> ReplySeconds(std::string_view reply) {
     return seconds;
 }
 
-std::optional<DayCount> DecodeTimeReply(std::string_view reply) {
-    const auto seconds = ReplySeconds(reply);
-    if (!seconds) return std::nullopt;
-    return DayCountFromSeconds1900(*seconds);
-}
-
 std::int64_t NearestEraSeconds(std::uint32_t seconds, std::int64_t referenceSeconds) {
     // The step from the reference's low 32 bits to the reply, taken modulo 2^32 and read as
     // signed, is the shortest way round the circle of one era.

@@ -18,10 +18,6 @@ inline constexpr std::int64_t kSecondsFrom1900To1970 = 2'208'988'800;
 // Empty when the reply is shorter than four bytes.
 std::optional<std::uint32_t> ReplySeconds(std::string_view reply);
 
-// The server's UTC time as a day count in the first era: seconds / 86400 + 2 (day 2 is
-// 1900-01-01).
-std::optional<DayCount> DecodeTimeReply(std::string_view reply);
-
 // The count of seconds since 1900 (negative before it) that has `seconds` as its low 32 bits
 // and lies nearest to `referenceSeconds`: the same reading in whichever era the reference is.
 std::int64_t NearestEraSeconds(std::uint32_t seconds, std::int64_t referenceSeconds);

@@ -27,31 +27,6 @@ void PutSystemTime(std::string& out, const SystemTime& t) {
     }
 }
 
-std::uint32_t ByteAt(const std::string& bytes, std::size_t i) {
-    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0u;
-}
-
-std::uint16_t GetU16(const std::string& bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(ByteAt(bytes, at) | (ByteAt(bytes, at + 1) << 8));
-}
-
-std::int32_t GetI32(const std::string& bytes, std::size_t at) {
-    const std::uint32_t u = ByteAt(bytes, at) | (ByteAt(bytes, at + 1) << 8) |
-                            (ByteAt(bytes, at + 2) << 16) | (ByteAt(bytes, at + 3) << 24);
-    return static_cast<std::int32_t>(u);
-}
-
-SystemTime GetSystemTime(const std::string& bytes, std::size_t at) {
-    SystemTime t;
-    std::uint16_t* fields[] = {&t.year, &t.month,  &t.dayOfWeek, &t.week,
-                               &t.hour, &t.minute, &t.second,    &t.milliseconds};
-    for (std::uint16_t* field : fields) {
-        *field = GetU16(bytes, at);
-        at += 2;
-    }
-    return t;
-}
-
 std::uint16_t U16(int v) {
     return static_cast<std::uint16_t>(v);
 }
@@ -67,16 +42,6 @@ std::string PackTzi(const TziRecord& record) {
     PutSystemTime(out, record.standardDate);
     PutSystemTime(out, record.daylightDate);
     return out;
-}
-
-TziRecord UnpackTzi(const std::string& bytes) {
-    TziRecord record;
-    record.bias = GetI32(bytes, 0);
-    record.standardBias = GetI32(bytes, 4);
-    record.daylightBias = GetI32(bytes, 8);
-    record.standardDate = GetSystemTime(bytes, 12);
-    record.daylightDate = GetSystemTime(bytes, 28);
-    return record;
 }
 
 SystemTime RuleForMoment(int year, int month, int day, int hour, int minute, int second,

@@ -34,7 +34,6 @@ inline constexpr std::size_t kTziBytes = 44;
 
 // The 44 little-endian bytes the registry holds.
 std::string PackTzi(const TziRecord& record);
-TziRecord UnpackTzi(const std::string& bytes);  // missing bytes read as zero
 
 // The rule that names the given wall-clock moment: a day within the last seven days of its
 // month is "the last" such weekday (week 5), any other day the ((day - 1) / 7 + 1)-th.

@@ -58,17 +58,6 @@ std::int32_t ZoneTimeline::OffsetAt(std::int64_t utcSeconds) const {
     return data_.types[data_.typeOf[static_cast<std::size_t>(next - times.begin() - 1)]].utcOffset;
 }
 
-bool ZoneTimeline::IsDaylightAt(std::int64_t utcSeconds) const {
-    const auto& times = data_.times;
-    if (rule_ && (times.empty() || utcSeconds > times.back())) {
-        return rule_->hasDaylight && PosixOffsetAt(*rule_, utcSeconds) == rule_->daylightOffset &&
-               rule_->daylightOffset != rule_->standardOffset;
-    }
-    const auto next = std::upper_bound(times.begin(), times.end(), utcSeconds);
-    if (next == times.begin()) return data_.types.front().isDst;
-    return data_.types[data_.typeOf[static_cast<std::size_t>(next - times.begin() - 1)]].isDst;
-}
-
 std::vector<OffsetChange> ZoneTimeline::ChangesBetween(std::int64_t from, std::int64_t to) const {
     std::vector<std::int64_t> candidates;
     const auto& times = data_.times;

@@ -36,8 +36,6 @@ class ZoneTimeline {
 
     // Seconds east of Greenwich at the instant.
     std::int32_t OffsetAt(std::int64_t utcSeconds) const;
-    // Whether daylight time (as the database calls it) is in force at the instant.
-    bool IsDaylightAt(std::int64_t utcSeconds) const;
     // The changes at instants from `from` (included) to `to` (excluded), in order.
     std::vector<OffsetChange> ChangesBetween(std::int64_t from, std::int64_t to) const;
 

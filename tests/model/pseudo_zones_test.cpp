@@ -95,9 +95,12 @@ TEST(PseudoZones, Population) {
     zone.DltBias = 6000;
     zone.StdStart = 36359;
     const PopulationModel model = PopulationModelOf(zone);
-    EXPECT_EQ(PopulationText(FromCivil(1999, 7, 18), model, kEnglish), "6,000,000,000");
-    EXPECT_EQ(PopulationText(FromCivil(1999, 7, 18) + 365.25, model, kEnglish), "6,060,000,000");
-    EXPECT_EQ(PopulationText(FromCivil(1999, 7, 18) + 365.25, model, German()), "6.060.000.000");
+    const auto population = [&](DayCount localTime, const LocaleInfo& locale) {
+        return PseudoZoneText(kZonePopulation, 0, localTime, model, "", locale);
+    };
+    EXPECT_EQ(population(FromCivil(1999, 7, 18), kEnglish), "6,000,000,000");
+    EXPECT_EQ(population(FromCivil(1999, 7, 18) + 365.25, kEnglish), "6,060,000,000");
+    EXPECT_EQ(population(FromCivil(1999, 7, 18) + 365.25, German()), "6.060.000.000");
     // The population zone counts from local time, the others from UTC.
     EXPECT_EQ(PseudoZoneText(kZonePopulation, 0, 36359, model, "", kEnglish), "6,000,000,000");
 }

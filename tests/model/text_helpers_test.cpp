@@ -20,17 +20,6 @@ TEST(TextHelpers, AddBackslashOnlyWhenMissing) {
     EXPECT_EQ(AddBackslash(""), "\\");
 }
 
-TEST(TextHelpers, ReplaceAllStoresBackAndNeverRescansInsertions) {
-    std::string text = "aaa";
-    EXPECT_EQ(ReplaceAll(text, "a", "aa"), "aaaaaa");
-    EXPECT_EQ(text, "aaaaaa");
-    std::string dots = "1.234.5";
-    ReplaceAll(dots, ".", ",");
-    EXPECT_EQ(dots, "1,234,5");
-    std::string same = "abc";
-    EXPECT_EQ(ReplaceAll(same, "", "x"), "abc");
-}
-
 TEST(TextHelpers, MinMaxClamp) {
     EXPECT_EQ(MinOf(3, 5), 3);
     EXPECT_EQ(MaxOf(3, 5), 5);

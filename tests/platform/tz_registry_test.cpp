@@ -11,9 +11,12 @@
 #include "model/zone_catalogue_loader.h"
 #include "platform/linux/tzi_record.h"
 #include "platform/linux/zone_table.h"
+#include "tzi_reader.h"
 
 namespace horavia {
 namespace {
+
+using testing::UnpackTzi;
 
 constexpr RegRoot kHklm = RegRoot::LocalMachine;
 

@@ -4,9 +4,12 @@
 #include "platform/linux/tzi_record.h"
 #include "platform/linux/zone_table.h"
 #include "platform/linux/zone_year.h"
+#include "tzi_reader.h"
 
 namespace horavia {
 namespace {
+
+using testing::UnpackTzi;
 
 ZoneTimeline Zone(const char* ianaId) {
     auto timeline = ZoneTimeline::Load(ianaId);

@@ -89,8 +89,6 @@ TEST(ZoneTimeline, BeforeTheTableTheFirstTimeTypeHoldsAndLongAfterItTheRule) {
     EXPECT_EQ(paris.OffsetAt(Utc(1800, 6, 1, 12)), 561);  // local mean time, +0:09:21
     EXPECT_EQ(paris.OffsetAt(Utc(9999, 7, 1, 12)), 7200);
     EXPECT_EQ(paris.OffsetAt(Utc(9999, 12, 1, 12)), 3600);
-    EXPECT_TRUE(paris.IsDaylightAt(Utc(2090, 7, 1, 12)));
-    EXPECT_FALSE(paris.IsDaylightAt(Utc(2090, 1, 1, 12)));
     // Seconds of local mean time round to whole minutes of bias.
     EXPECT_EQ(BiasOfOffset(561), -9);
     EXPECT_EQ(BiasOfOffset(-561), 9);

@@ -22,8 +22,6 @@ TEST(StopWatch, CountsModulo2To32FromTheLastReset) {
 
 TEST(StopWatch, SteadyClockCountsRealMilliseconds) {
     CStopWatch watch;
-    EXPECT_GE(watch.MaximumResolution(), watch.MinimumResolution());
-    EXPECT_GE(watch.MinimumResolution(), 1);
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
     EXPECT_GE(watch.Elapsed(), 30);
 }

@@ -52,10 +52,6 @@ QString WriteHelpPage(const QString& folder) {
     return path;
 }
 
-QUrl HelpContentsUrl() {
-    return ContentsUrlOf(WriteHelpPage(HelpFolder()));
-}
-
 bool OpenHelpWith(MessageBoxPort& messages, const QString& folder,
                   const std::function<bool(const QUrl&)>& openUrl) {
     const QString path = WriteHelpPage(folder);

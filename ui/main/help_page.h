@@ -13,9 +13,6 @@ namespace horavia {
 // only when it differs) and returns its path; empty when it cannot be written.
 QString WriteHelpPage(const QString& folder);
 
-// The page, at its table of contents; empty when the page cannot be written.
-QUrl HelpContentsUrl();
-
 // Opens the help at its contents with openUrl. When the page cannot be written or no browser
 // can be started, a message box says so and names the help file. True when it was opened.
 bool OpenHelpWith(MessageBoxPort& messages, const QString& folder,
