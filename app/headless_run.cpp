@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/linux/tz_registry.h"
+#include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
 #include "platform/stderr_messages.h"
@@ -13,7 +13,7 @@ namespace horavia {
 class HeadlessServices {
   public:
     QtSettingsStore settings;
-    std::unique_ptr<TzRegistry> registry = MakeSystemTzRegistry();
+    std::unique_ptr<RegistryBackend> registry = CreatePlatform()->CreateRegistry();
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;

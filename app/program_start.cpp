@@ -4,9 +4,7 @@
 #include <QSessionManager>
 
 #include "app/single_instance.h"
-#include "platform/linux/system_clock_setter.h"
-#include "platform/linux/termination_signals.h"
-#include "platform/linux/tz_registry.h"
+#include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
 #include "platform/system_time.h"
@@ -27,21 +25,21 @@ int StartProgram(int argc, char** argv) {
     instance.Listen();
 
     QtMessageBoxes messages;
-    std::unique_ptr<TzRegistry> registry = MakeSystemTzRegistry();
+    const std::unique_ptr<Platform> platform = CreatePlatform();
+    const std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
     SystemLocalZone localZone;
     SystemClock clock;
     AppState state(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
-    LinuxSystemClockSetter clockSetter(localZone);
+    const std::unique_ptr<SystemClockSetter> clockSetter = platform->CreateClockSetter(localZone);
 
-    frmTI tray(state, clockSetter);
+    frmTI tray(state, *clockSetter);
     messages.SetTopmostWindow([&tray] { return tray.TopmostClockWindow(); });
     if (!tray.Form_Load()) return 1;
 
     // However the program is asked to end, the same shut-down runs once and nothing is lost.
     QObject::connect(&tray, &frmTI::programEnded, &app, &QCoreApplication::quit);
-    TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &tray,
-                     [&tray] { tray.Form_Unload(); });
+    const std::unique_ptr<PlatformWatch> termination =
+        platform->WatchTerminationRequests([&tray] { tray.Form_Unload(); });
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &tray,
                      [&tray](QSessionManager&) { tray.Form_Unload(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &tray, [&tray] { tray.Form_Unload(); });

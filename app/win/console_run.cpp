@@ -2,17 +2,17 @@
 
 #include <ostream>
 
+#include "platform/platform.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
 #include "platform/win/registry_settings_store.h"
 #include "platform/win/win_locale.h"
-#include "platform/win/win_registry.h"
 
 namespace horavia {
 
 struct ConsoleServices {
-    WinRegistry registry;
-    RegistrySettingsStore settings{registry};
+    std::unique_ptr<RegistryBackend> registry = CreatePlatform()->CreateRegistry();
+    RegistrySettingsStore settings{*registry};
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
@@ -21,7 +21,7 @@ struct ConsoleServices {
 ConsoleRun::ConsoleRun() : services_(std::make_unique<ConsoleServices>()) {
     auto& s = *services_;
     state_ = std::make_unique<AppState>(
-        Services{s.settings, s.registry, s.messages, s.localZone, s.clock}, LocaleFromWindows());
+        Services{s.settings, *s.registry, s.messages, s.localZone, s.clock}, LocaleFromWindows());
 }
 
 ConsoleRun::~ConsoleRun() = default;

@@ -17,8 +17,6 @@ class TerminationSignals : public QObject {
     // Puts the default handlers back.
     ~TerminationSignals() override;
 
-    bool IsInstalled() const { return notifier_ != nullptr; }
-
   signals:
     void terminationRequested(int signalNumber);
 

@@ -1,0 +1,43 @@
+// The platform on Linux: the zone registry over the tz database, the clock set through
+// timedated, and the termination signals.
+#include "platform/linux/system_clock_setter.h"
+#include "platform/linux/termination_signals.h"
+#include "platform/linux/tz_registry.h"
+#include "platform/platform.h"
+
+namespace horavia {
+
+namespace {
+
+class TerminationWatch final : public PlatformWatch {
+  public:
+    explicit TerminationWatch(std::function<void()> onRequest) {
+        QObject::connect(&termination_, &TerminationSignals::terminationRequested, &termination_,
+                         [onRequest = std::move(onRequest)](int) { onRequest(); });
+    }
+
+  private:
+    TerminationSignals termination_;
+};
+
+class LinuxPlatform final : public Platform {
+  public:
+    std::unique_ptr<RegistryBackend> CreateRegistry() override { return MakeSystemTzRegistry(); }
+
+    std::unique_ptr<SystemClockSetter> CreateClockSetter(LocalZoneSource& localZone) override {
+        return std::make_unique<LinuxSystemClockSetter>(localZone);
+    }
+
+    std::unique_ptr<PlatformWatch> WatchTerminationRequests(
+        std::function<void()> onRequest) override {
+        return std::make_unique<TerminationWatch>(std::move(onRequest));
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> CreatePlatform() {
+    return std::make_unique<LinuxPlatform>();
+}
+
+}  // namespace horavia

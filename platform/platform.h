@@ -1,0 +1,40 @@
+// What the program needs from the operating system beyond Qt, behind one interface. Each
+// platform has one implementation, which CMake picks; the program reaches it only through here.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "model/registry.h"
+#include "model/services.h"
+#include "platform/system_clock_setter.h"
+
+namespace horavia {
+
+// Something that keeps working for as long as its owner keeps it.
+class PlatformWatch {
+  public:
+    virtual ~PlatformWatch() = default;
+};
+
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // The registry the zones are read from and the log-on entry is written to.
+    virtual std::unique_ptr<RegistryBackend> CreateRegistry() = 0;
+
+    // Sets the computer's clock; local date-times are converted with localZone, which must
+    // outlive the setter.
+    virtual std::unique_ptr<SystemClockSetter> CreateClockSetter(LocalZoneSource& localZone) = 0;
+
+    // Calls onRequest on the event loop each time the program is asked from outside to end
+    // (log-out, a service manager, Ctrl+C), for as long as the returned object lives.
+    virtual std::unique_ptr<PlatformWatch> WatchTerminationRequests(
+        std::function<void()> onRequest) = 0;
+};
+
+// This platform's implementation.
+std::unique_ptr<Platform> CreatePlatform();
+
+}  // namespace horavia

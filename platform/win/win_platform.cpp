@@ -1,0 +1,33 @@
+// The platform on Windows: the real registry and the system's clock. Windows asks a program to
+// end at log-off through the session manager, which Qt already reports (commitDataRequest), so
+// there is nothing further to watch.
+#include "platform/platform.h"
+#include "platform/win/system_clock_setter_win.h"
+#include "platform/win/win_registry.h"
+
+namespace horavia {
+
+namespace {
+
+class WinPlatform final : public Platform {
+  public:
+    std::unique_ptr<RegistryBackend> CreateRegistry() override {
+        return std::make_unique<WinRegistry>();
+    }
+
+    std::unique_ptr<SystemClockSetter> CreateClockSetter(LocalZoneSource& localZone) override {
+        return std::make_unique<WinSystemClockSetter>(localZone);
+    }
+
+    std::unique_ptr<PlatformWatch> WatchTerminationRequests(std::function<void()>) override {
+        return std::make_unique<PlatformWatch>();
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> CreatePlatform() {
+    return std::make_unique<WinPlatform>();
+}
+
+}  // namespace horavia
