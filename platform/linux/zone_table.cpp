@@ -1,6 +1,5 @@
 #include "platform/linux/zone_table.h"
 
-#include <charconv>
 #include <optional>
 
 #include "model/text_helpers.h"
@@ -19,14 +18,6 @@ std::vector<std::string_view> SplitTabs(std::string_view line) {
     }
 }
 
-std::optional<std::int32_t> ParseInt(std::string_view text) {
-    std::int32_t value = 0;
-    const auto* end = text.data() + text.size();
-    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end) return std::nullopt;
-    return value;
-}
-
 // A registry key name holds no backslash and no control character.
 bool IsKeyName(std::string_view name) {
     if (name.empty() || name.size() >= 256) return false;
@@ -39,8 +30,8 @@ bool IsKeyName(std::string_view name) {
 std::optional<ZoneTableRow> ParseRow(std::string_view line) {
     const auto f = SplitTabs(line);
     if (f.size() != 7 || !IsKeyName(f[0]) || f[1].empty() || f[4].empty()) return std::nullopt;
-    const auto map1 = ParseInt(f[5]);
-    const auto map2 = ParseInt(f[6]);
+    const auto map1 = ParseWholeNumber(f[5]);
+    const auto map2 = ParseWholeNumber(f[6]);
     if (!map1 || !map2) return std::nullopt;
     return ZoneTableRow{std::string(f[0]),
                         std::string(f[1]),
