@@ -13,6 +13,7 @@
 
 #include "model/zone_model.h"
 #include "platform/system_clock_setter.h"
+#include "sync/time_service.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_window_host.h"
 
@@ -64,7 +65,7 @@ struct Program {
         PreferencesView view;
         state.LoadSettings(view);
         state.LoadCatalogue();
-        window = std::make_unique<frmMain>(state, host, setter);
+        window = std::make_unique<frmMain>(state, host, time);
         window->ApplyFont(state.prefs.FontName, state.prefs.FontSize);
         window->show();
         window->Form_Paint();
@@ -78,6 +79,7 @@ struct Program {
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
     NoHost host;
     NoClockSetter setter;
+    TimeService time{state, setter};
     std::unique_ptr<frmMain> window;
 };
 

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <memory>
 
 #include "fake_time_server.h"
 #include "ui/main/frm_main.h"
@@ -29,7 +30,9 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
         PreferencesView noControls;
         state.LoadSettings(noControls);
         EXPECT_TRUE(state.LoadCatalogue());
-        window = new frmMain(state, host, clockSetter, {timePort, timePort});
+        time =
+            std::make_unique<TimeService>(state, clockSetter, TimeServerPorts{timePort, timePort});
+        window = new frmMain(state, host, *time);
         QObject::connect(window, &frmMain::hideRequested, [this] { host.ShowMainWindow(false); });
         window->Form_Load();
         return *window;
@@ -43,6 +46,7 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
     }
 
     FakeHost host;
+    std::unique_ptr<TimeService> time;  // the program's, outliving the window
     QPointer<frmMain> window;
 };
 
@@ -120,8 +124,7 @@ TEST_F(MainWindow, RestoredGeometryStaysOnTheDesktop) {
 
     // Only a fifth of the width would show: flush with the right edge instead.
     store.Save("WndLeft", std::to_string(desktopWidth - 600));
-    const quint16 closed = testing::ClosedPort();
-    window = new frmMain(state, host, clockSetter, {closed, closed});
+    window = new frmMain(state, host, *time);
     window->Form_Load();
     EXPECT_EQ(window->frameGeometry().x(), Px(desktopWidth - 3000));
 }
@@ -251,6 +254,7 @@ TEST_F(MainWindow, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
     frmMain& w = Open(server.Port());
     store.log.clear();
     ASSERT_TRUE(w.Timer_Timer());
+    testing::ProcessPending();  // run by the time service once the tick is over
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_EQ(clockSetter.calls.size(), 1u) << "the clock was right to the minute: set at once";
     EXPECT_EQ(state.prefs.STLast, kNow);
@@ -260,8 +264,9 @@ TEST_F(MainWindow, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
     clock.Set(kNow + 1.0 / 86400);
     store.log.clear();
     w.Timer_Timer();
+    testing::ProcessPending();
     EXPECT_EQ(server.Accepted(), 1);
-    EXPECT_EQ(w.SyncTime(), SyncOutcome::ClockSet);
+    EXPECT_EQ(time->SyncTime(), SyncOutcome::ClockSet);
     EXPECT_EQ(server.Accepted(), 2);
     EXPECT_EQ(state.prefs.STLast, kNow);
     EXPECT_EQ(store.IndexOf("W STLast"), -1);
@@ -273,6 +278,7 @@ TEST_F(MainWindow, FailingServerIsRetriedOnlyAfterAFullInterval) {
     store.Save("STIntNum", "30");
     frmMain& w = Open(testing::ClosedPort());
     EXPECT_TRUE(w.Timer_Timer());
+    testing::ProcessPending();
     EXPECT_EQ(state.prefs.STLast, kNow) << "recorded although the query failed";
     EXPECT_TRUE(messages.shown.empty()) << "a failed query is silent";
     EXPECT_TRUE(clockSetter.calls.empty());
@@ -282,7 +288,7 @@ TEST_F(MainWindow, SecondsKeepShowingWhileASynchronisationWaits) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Silent);
     ASSERT_TRUE(server.Listen());
     store.Save("STInt", "True");  // never synchronised: due at the first tick
-    frmMain& w = Open(server.Port());
+    Open(server.Port());
     // The computer's clock moves on by a second every 250 ms; the tips are counted while the
     // synchronisation started by the timer's own tick waits for the silent server.
     QTimer advance;
@@ -291,7 +297,7 @@ TEST_F(MainWindow, SecondsKeepShowingWhileASynchronisationWaits) {
     std::size_t lastDuringWait = 0;
     QObject::connect(&advance, &QTimer::timeout, [&] {
         clock.Set(kNow + ++moved / 86400.0);
-        if (!w.IsQueryWaiting()) return;
+        if (!time->IsBusy()) return;
         if (firstDuringWait == 0) firstDuringWait = host.tips.size();
         lastDuringWait = host.tips.size();
     });

@@ -385,12 +385,11 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
     messages.answer = MsgAnswer::No;
     bool offWhileSyncing = false;
     QTimer::singleShot(30, [&] {
-        QTest::qWait(250);  // the dialog follows the query's state on its own
+        // The dialog follows the service's announcements: nothing to wait for.
         offWhileSyncing = !s.cmdTest->isEnabled() && !s.cmdAuto->isEnabled();
     });
-    Main()->SyncTime();
+    tray->TimeSync().SyncTime();
     EXPECT_TRUE(offWhileSyncing);
-    QTest::qWait(250);
     EXPECT_TRUE(s.cmdAuto->isEnabled());
     s.hide();
 }
@@ -460,7 +459,9 @@ TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
     s.hide();
 }
 
-TEST_F(SetupPanels, MainWindowStaysWhileATestUsesItsQuery) {
+// The query belongs to the program: closing the main window during a test neither cuts the
+// test short nor keeps the window.
+TEST_F(SetupPanels, ClosingTheMainWindowDuringATestLeavesTheQueryAlone) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
     ASSERT_TRUE(server.Listen());
     server.SetSeconds(testing::ServerSecondsForNow());
@@ -482,7 +483,54 @@ TEST_F(SetupPanels, MainWindowStaysWhileATestUsesItsQuery) {
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information) << "the query finished its wait";
     testing::ProcessPending();
-    EXPECT_TRUE(main.isNull()) << "the closed window goes once the query is done";
+    EXPECT_TRUE(main.isNull()) << "the closed window is gone";
+}
+
+// A synchronisation started by the tick runs to its end when the window that ticked is closed
+// during its wait, and records STLast.
+TEST_F(SetupPanels, ClosingTheMainWindowDuringASynchronisationLetsItFinish) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow());
+    server.SetPauseMs(150);
+    store.Save("STInt", "True");
+    store.Save("STIntType", "0");
+    store.Save("STLast", "0");
+    Start(server.Port());
+    QPointer<frmMain> main = Main();
+    TimeService& time = tray->TimeSync();
+
+    main->UpdateTime();
+    QTimer::singleShot(30, [&] { main->close(); });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clockSetter.calls.size() == 1; }, 5000));
+    EXPECT_FALSE(time.IsBusy());
+    EXPECT_EQ(server.Accepted(), 1);
+    EXPECT_EQ(state.prefs.STLast, testing::kNow);
+    EXPECT_NE(store.IndexOf("W STLast"), -1);
+    testing::ProcessPending();
+    EXPECT_TRUE(main.isNull());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// The busy state is announced once when a synchronisation starts and once when it ends, the
+// question included; the setup dialog's buttons follow it without asking.
+TEST_F(SetupPanels, BusyStateIsAnnouncedAroundTheWholeSynchronisation) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow() + 180);  // asks whether to set the clock
+    messages.answer = MsgAnswer::No;
+    frmSetup& s = Start(server.Port());
+    s.show();
+    TimeService& time = tray->TimeSync();
+    std::vector<std::pair<bool, bool>> seen;  // busy, Test offered
+    QObject::connect(&time, &TimeService::busyChanged,
+                     [&](bool busy) { seen.emplace_back(busy, s.cmdTest->isEnabled()); });
+
+    EXPECT_EQ(time.SyncTime(), SyncOutcome::Declined);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(seen, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}}));
+    s.hide();
 }
 
 TEST_F(SetupPanels, ExitDuringAutoStopsTheRunWithoutAQuestion) {

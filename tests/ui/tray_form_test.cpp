@@ -156,6 +156,11 @@ TEST_F(TrayForm, CloseBoxDestroysTheWindowAndShowCreatesItAgain) {
     EXPECT_EQ(ti.mnuPopupShow->text(), QStringLiteral("S&how"));
     EXPECT_EQ(store.Value("WndLeft"), "1500");
 
+    // "Sync Now!" asks the program's time service: no window comes back behind the user.
+    ti.mnuPopupSync->trigger();
+    EXPECT_EQ(Main(), nullptr);
+    EXPECT_EQ(store.Value("ShowWnd"), "False");
+
     ti.mnuPopupShow_Click();
     ASSERT_NE(Main(), nullptr);
     EXPECT_TRUE(Main()->isVisible());

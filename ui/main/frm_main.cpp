@@ -11,7 +11,6 @@
 #include <cmath>
 
 #include "platform/qt_utf8.h"
-#include "sync/sync_scheduler.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/main/twips.h"
 
@@ -44,16 +43,12 @@ QRect WorkAreaAt(QPoint topLeft) {
 
 }  // namespace
 
-frmMain::frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clockSetter,
-                 TimeServerPorts ports, QueryPacer* pacer)
+frmMain::frmMain(AppState& state, MainWindowHost& host, TimeService& time)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       state_(state),
       host_(host),
-      WS(UtcClockOf(state.services.clock, state.services.localZone),
-         pacer != nullptr ? *pacer : ownPacer_, ports),
-      synchroniser_(WS, clockSetter, state.services.messages, state.services.clock,
-                    state.services.localZone) {
+      time_(time) {
     setWindowTitle(QString::fromUtf8(kAppTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
@@ -62,8 +57,7 @@ frmMain::frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clock
     // A clock added, changed, moved or removed shows at once, not at the next tick.
     clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) { Form_Paint(); });
     connect(&Timer, &QTimer::timeout, this, [this] {
-        // Armed before the work, so the next second still shows while a synchronisation
-        // waits for its server or for the user's answer inside this tick.
+        // Armed before the work, so the next second shows whatever the work does.
         ArmTimer();
         Timer_Timer();
     });
@@ -218,12 +212,6 @@ void frmMain::Form_QueryUnload(bool fromCloseBox) {
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_QueryUnload(!closingForShutDown_);
     Timer.stop();
-    if (synchroniser_.IsRunning() || WS.IsWaiting()) {
-        // A synchronisation or a server test is waiting inside this window: it goes once the
-        // wait is over.
-        setAttribute(Qt::WA_DeleteOnClose, false);
-        deleteWhenSyncEnds_ = true;
-    }
     event->accept();
 }
 
@@ -236,12 +224,6 @@ void frmMain::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The frame may be known only now: the size rule counts it.
     Form_Paint();
-    if (deleteWhenSyncEnds_) {
-        // Shown again before a waiting synchronisation ended: the window stays.
-        deleteWhenSyncEnds_ = false;
-        setAttribute(Qt::WA_DeleteOnClose, true);
-        ArmTimer();
-    }
 }
 
 void frmMain::changeEvent(QEvent* event) {
@@ -281,25 +263,7 @@ bool frmMain::Timer_Timer() {
 }
 
 void frmMain::UpdateTime() {
-    // A tick that comes while a synchronisation or a server test waits for its server never
-    // starts another query: it would fail at once, and STLast would mark it as done.
-    if (synchroniser_.IsRunning() || WS.IsWaiting()) return;
-    Preferences& p = state_.prefs;
-    horavia::UpdateTime(
-        p.STInt, p.STIntNum, p.STIntType, p.STLast, [this] { SyncTime(); }, state_.services.clock,
-        state_.services.settings);
-}
-
-bool frmMain::GetAtomTime(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons) {
-    const bool answered = WS.GetAtomTime(sServer, dAtomDate, lRespons);
-    if (deleteWhenSyncEnds_ && !synchroniser_.IsRunning() && !WS.IsWaiting()) deleteLater();
-    return answered;
-}
-
-SyncOutcome frmMain::SyncTime() {
-    const SyncOutcome outcome = synchroniser_.SyncTime(state_.prefs.STServer);
-    if (deleteWhenSyncEnds_ && !synchroniser_.IsRunning()) deleteLater();
-    return outcome;
+    time_.RequestUpdateTime();
 }
 
 }  // namespace horavia

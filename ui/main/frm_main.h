@@ -1,6 +1,6 @@
 // The main window: one row per enabled clock, label then time, laid out and resized to fit
-// whenever the texts change (tick, font, clock list); it carries the once-a-second tick and the
-// time-server connection.
+// whenever the texts change (tick, font, clock list); it carries the once-a-second tick, which
+// asks the time service for a due synchronisation.
 #pragma once
 
 #include <QTimer>
@@ -9,10 +9,7 @@
 #include <string>
 
 #include "model/zone_model.h"
-#include "platform/system_clock_setter.h"
-#include "sync/query_pacer.h"
-#include "sync/server_time_query.h"
-#include "sync/sync_time.h"
+#include "sync/time_service.h"
 #include "ui/main/frame_placement.h"
 #include "ui/main/main_window_host.h"
 #include "ui/main/main_window_layout.h"
@@ -24,10 +21,8 @@ class frmMain : public QWidget {
     Q_OBJECT
 
   public:
-    // ports: only tests use others. pacer: when each server was last asked, kept by the
-    // program beyond this window's life; without one the window keeps its own.
-    frmMain(AppState& state, MainWindowHost& host, SystemClockSetter& clockSetter,
-            TimeServerPorts ports = {}, QueryPacer* pacer = nullptr);
+    // The time service belongs to the program and outlives the window.
+    frmMain(AppState& state, MainWindowHost& host, TimeService& time);
     ~frmMain() override;
 
     // Restores the geometry (kept on the desktop), shows or hides the window by ShowWnd and
@@ -43,11 +38,9 @@ class frmMain : public QWidget {
 
     // The tick: its work runs once per change of the wall-clock second. True when it ran.
     bool Timer_Timer();
-    // Starts an automatic synchronisation when one is due, then records STLast.
+    // Asks the time service to run an automatic synchronisation when one is due (it then
+    // records STLast). The service runs it from the event loop, outside this window.
     void UpdateTime();
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons);
-    // One synchronisation with the configured server; STLast is left alone.
-    SyncOutcome SyncTime();
 
     void SetAlwaysOnTop(bool onTop);
     void ApplyFont(const std::string& name, std::int32_t points);
@@ -57,9 +50,6 @@ class frmMain : public QWidget {
     const ClockPaintLayout& PaintLayout() const { return layout_; }
     const FramePlacement& Placement() const { return placement_; }
     int LastTickSecond() const { return LastTickSecond_; }
-    bool IsSynchronising() const { return synchroniser_.IsRunning(); }
-    // True while a query waits for its server (a synchronisation's or a server test's).
-    bool IsQueryWaiting() const { return WS.IsWaiting(); }
 
   signals:
     // Escape or the close box: the user wants the window out of sight.
@@ -83,9 +73,7 @@ class frmMain : public QWidget {
 
     AppState& state_;
     MainWindowHost& host_;
-    QueryPacer ownPacer_;
-    ServerTimeQuery WS;  // the connection every time query uses
-    TimeSynchroniser synchroniser_;
+    TimeService& time_;
     QTimer Timer;
     FramePlacement placement_{*this, WindowPositionsKnown()};
     int LastTickSecond_ = 0;
@@ -93,7 +81,6 @@ class frmMain : public QWidget {
     mutable TextWidthCache widths_;
     bool painted_ = false;
     bool closingForShutDown_ = false;
-    bool deleteWhenSyncEnds_ = false;  // closed while its query was in use
     bool escapePressedHere_ = false;
     int clockSubscription_ = -1;
 };

@@ -101,13 +101,6 @@ void frmSetup::showEvent(QShowEvent* event) {
         columnsSized_ = true;
         SetColumnWidths();
     }
-    UpdateServerButtons();
-    serverButtonsTimer_.start();
-}
-
-void frmSetup::hideEvent(QHideEvent* event) {
-    serverButtonsTimer_.stop();
-    QDialog::hideEvent(event);
 }
 
 void frmSetup::reject() {

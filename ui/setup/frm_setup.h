@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTreeWidget>
 #include <array>
 #include <functional>
@@ -23,6 +22,7 @@
 #include <string>
 
 #include "model/zone_model.h"
+#include "sync/time_service.h"
 #include "ui/setup/setup_host.h"
 
 namespace horavia {
@@ -92,6 +92,8 @@ class frmSetup : public QDialog, public PreferencesView {
     // The main window, the clock editor and the log-on entry, once they exist. Without a host
     // Close still stores everything and New, Edit, Test and Auto do nothing.
     void SetHost(SetupHost* host) { host_ = host; }
+    // The program's time service, which Test and Auto use; the buttons follow its busy state.
+    void SetTimeService(TimeService* time);
     void SetFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
 
     // The clock list shows the program's clocks in display order, each row keyed by its
@@ -187,7 +189,6 @@ class frmSetup : public QDialog, public PreferencesView {
   protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
 
   private:
     void CreateFrame();
@@ -196,7 +197,7 @@ class frmSetup : public QDialog, public PreferencesView {
     void CreateTimeSyncPanel(QWidget* panel);
     void CreateFormatPanel(QWidget* panel);
     void ShowFontSample(const std::string& name, std::int32_t points);
-    // Test and Auto share the main window's query: offered only while it is free.
+    // Test and Auto share the program's time query: offered only while it is free.
     bool ServerTestPossible() const;
     void UpdateServerButtons();
     std::vector<std::string> ServerListEntries() const;
@@ -218,7 +219,7 @@ class frmSetup : public QDialog, public PreferencesView {
     int clockSubscription_ = -1;
     bool serverTestRunning_ = false;
     QPointer<QWidget> serverTestWindow_;  // the Auto run's window while it runs
-    QTimer serverButtonsTimer_;           // follows the query's state while the dialog shows
+    TimeService* time_ = nullptr;
 };
 
 }  // namespace horavia

@@ -13,7 +13,6 @@ namespace horavia {
 
 namespace {
 
-constexpr int kButtonsRefreshMs = 200;
 constexpr int kButtonPadding = 24;  // pixels beside a button's caption, both sides together
 
 // Clears a flag when the scope ends, whichever way it ends.
@@ -86,8 +85,15 @@ void frmSetup::CreateTimeSyncPanel(QWidget* panel) {
     layout->addWidget(fraWhen);
     layout->addStretch(1);
 
-    serverButtonsTimer_.setInterval(kButtonsRefreshMs);
-    connect(&serverButtonsTimer_, &QTimer::timeout, this, &frmSetup::UpdateServerButtons);
+    UpdateServerButtons();
+}
+
+void frmSetup::SetTimeService(TimeService* time) {
+    if (time_ != nullptr) disconnect(time_, nullptr, this, nullptr);
+    time_ = time;
+    if (time_ != nullptr) {
+        connect(time_, &TimeService::busyChanged, this, &frmSetup::UpdateServerButtons);
+    }
     UpdateServerButtons();
 }
 
@@ -103,7 +109,7 @@ void frmSetup::ApplySyncPreferences(const Preferences& prefs) {
 }
 
 bool frmSetup::ServerTestPossible() const {
-    return host_ != nullptr && !serverTestRunning_ && !host_->IsServerQueryBusy();
+    return time_ != nullptr && !serverTestRunning_ && !time_->IsBusy();
 }
 
 void frmSetup::UpdateServerButtons() {
@@ -126,9 +132,7 @@ void frmSetup::cmdTest_Click() {
     {
         FlagWhileRunning running(serverTestRunning_);
         UpdateServerButtons();
-        Services& s = state_.services;
-        TestServerAndReport(cmbSTServer->currentText().toStdString(), host_->ServerQuery(), s.clock,
-                            s.localZone, s.messages);
+        time_->TestServer(cmbSTServer->currentText().toStdString());
     }
     UpdateServerButtons();
 }
@@ -140,7 +144,7 @@ void frmSetup::cmdAuto_Click() {
         FlagWhileRunning running(serverTestRunning_);
         UpdateServerButtons();
         Services& s = state_.services;
-        frmSTAuto window(host_->ServerQuery(), s.clock, s.localZone, s.messages, this);
+        frmSTAuto window(time_->Query(), s.clock, s.localZone, s.messages, this);
         serverTestWindow_ = &window;
         window.show();
         chosen = window.DoIt(ServerListEntries(), cmbSTServer->currentText().toStdString());

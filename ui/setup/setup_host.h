@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string>
 
-#include "sync/time_query_port.h"
-
 namespace horavia {
 
 class SetupHost {
@@ -20,10 +18,6 @@ class SetupHost {
     virtual void SortEditorList() = 0;
     virtual void ShowEditorNew() = 0;
     virtual void ShowEditorEdit(int slot) = 0;
-    // The main window's time query, shared by the synchronisation and the server tests.
-    virtual TimeQueryPort& ServerQuery() = 0;
-    // True while that query is in use (a synchronisation or a test waits for its server).
-    virtual bool IsServerQueryBusy() const = 0;
 };
 
 }  // namespace horavia

@@ -26,7 +26,7 @@ void BringToFront(QWidget* window) {
 }  // namespace
 
 frmTI::frmTI(AppState& state, SystemClockSetter& clockSetter, TrayFormOptions options)
-    : state_(state), clockSetter_(clockSetter), options_(std::move(options)) {
+    : state_(state), options_(std::move(options)), time_(state, clockSetter, options_.timePorts) {
     CreateMenu();
     tray_.SetContextMenu(&mnuPopup);
     clickClock_.start();
@@ -72,6 +72,7 @@ bool frmTI::Form_Load() {
     state_.StartupLoadFlag = false;
     setup_->SetHost(this);
     connect(setup_.get(), &frmSetup::windowChoiceMade, this, &frmTI::ShowMainWindow);
+    setup_->SetTimeService(&time_);
 
     editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
 
@@ -90,7 +91,7 @@ bool frmTI::Form_Load() {
         ShowMainWindow(true);
     }
 
-    if (state_.prefs.STStartUp) EnsureMainWindow()->SyncTime();
+    if (state_.prefs.STStartUp) time_.SyncTime();
     return true;
 }
 
@@ -115,7 +116,7 @@ bool frmTI::NotificationAreaAvailable() const {
 
 frmMain* frmTI::EnsureMainWindow() {
     if (!main_) {
-        main_ = new frmMain(state_, *this, clockSetter_, options_.timePorts, &pacer_);
+        main_ = new frmMain(state_, *this, time_);
         connect(main_.data(), &frmMain::hideRequested, this, [this] { ShowMainWindow(false); });
         main_->ApplyFont(state_.prefs.FontName, state_.prefs.FontSize);
         main_->Form_Load();
@@ -202,7 +203,7 @@ void frmTI::mnuPopupShow_Click() {
 }
 
 void frmTI::mnuPopupSync_Click() {
-    EnsureMainWindow()->SyncTime();
+    time_.SyncTime();
 }
 
 void frmTI::mnuPopupHelp_Click() {
@@ -268,15 +269,6 @@ void frmTI::ShowEditorNew() {
 
 void frmTI::ShowEditorEdit(int slot) {
     if (editor_) editor_->ShowEdit(slot);
-}
-
-bool frmTI::IsServerQueryBusy() const {
-    return main_ && (main_->IsSynchronising() || main_->IsQueryWaiting());
-}
-
-bool frmTI::MainWindowQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                                         std::int32_t& lRespons) {
-    return tray_.EnsureMainWindow()->GetAtomTime(sServer, dAtomDate, lRespons);
 }
 
 void frmTI::ApplySyncPreferences(const Preferences& prefs) {

@@ -14,8 +14,8 @@
 
 #include "model/zone_model.h"
 #include "platform/system_clock_setter.h"
-#include "sync/query_pacer.h"
 #include "sync/server_time_query.h"
+#include "sync/time_service.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/main_window_host.h"
 #include "ui/main/window_visibility.h"
@@ -97,8 +97,6 @@ class frmTI : public QObject, public MainWindowHost, private PreferencesView, pr
     void SortEditorList() override;
     void ShowEditorNew() override;
     void ShowEditorEdit(int slot) override;
-    TimeQueryPort& ServerQuery() override { return serverQuery_; }
-    bool IsServerQueryBusy() const override;
 
   public:
     frmMain* MainWindow() const { return main_.data(); }
@@ -106,6 +104,7 @@ class frmTI : public QObject, public MainWindowHost, private PreferencesView, pr
     frmEdit* Editor() const { return editor_.get(); }
     QWidget* Converter() const { return converter_.get(); }
     TrayIcon& Tray() { return tray_; }
+    TimeService& TimeSync() { return time_; }
 
     QMenu mnuPopup;
     QAction* mnuPopupSetup;
@@ -122,32 +121,18 @@ class frmTI : public QObject, public MainWindowHost, private PreferencesView, pr
     void programEnded();
 
   private:
-    // The main window's query, reached afresh on every call: the window may have been closed
-    // and created again since the setup dialog last asked.
-    class MainWindowQuery : public TimeQueryPort {
-      public:
-        explicit MainWindowQuery(frmTI& tray) : tray_(tray) {}
-        bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                         std::int32_t& lRespons) override;
-
-      private:
-        frmTI& tray_;
-    };
-
     void CreateMenu();
     frmMain* EnsureMainWindow();
     bool NotificationAreaAvailable() const;
 
     AppState& state_;
-    SystemClockSetter& clockSetter_;
     TrayFormOptions options_;
+    TimeService time_;  // outlives every window that sends it requests
     std::unique_ptr<frmSetup> setup_;
     std::unique_ptr<frmEdit> editor_;
     std::unique_ptr<QWidget> converter_;
     QPointer<frmMain> main_;
     TrayIcon tray_;
-    MainWindowQuery serverQuery_{*this};
-    QueryPacer pacer_;  // every main window's queries count against the same servers
     TrayClicks clicks_;
     QElapsedTimer clickClock_;
     bool unloaded_ = false;

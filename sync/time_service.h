@@ -1,0 +1,83 @@
+// The program's time service: the one time query that every synchronisation and server test
+// uses, the synchroniser, and the scheduled synchronisation. It belongs to the application,
+// not to a window, so closing or re-creating a window never cuts a query short. Windows send
+// it requests and follow busyChanged.
+#pragma once
+
+#include <QObject>
+#include <cstdint>
+#include <string>
+
+#include "model/zone_model.h"
+#include "platform/system_clock_setter.h"
+#include "sync/query_pacer.h"
+#include "sync/server_time_query.h"
+#include "sync/sync_time.h"
+#include "sync/time_query_port.h"
+
+namespace horavia {
+
+class TimeService : public QObject {
+    Q_OBJECT
+
+  public:
+    // ports: only tests use others.
+    TimeService(AppState& state, SystemClockSetter& clockSetter, TimeServerPorts ports = {},
+                QObject* parent = nullptr);
+
+    // One synchronisation with the configured server (STServer); STLast is left alone.
+    SyncOutcome SyncTime();
+    // The scheduled synchronisation: runs one when it is due, then records STLast. Never
+    // starts while the service is busy: the query would fail at once, and STLast would mark
+    // it as done. True when a synchronisation was run.
+    bool UpdateTime();
+    // UpdateTime, run from the event loop as soon as the caller has returned, so that no
+    // window's handler is on the stack while the synchronisation waits.
+    void RequestUpdateTime();
+
+    // The Test button: one query, its result or failure told in a message box.
+    void TestServer(const std::string& server);
+    // The query for a run of server tests; it counts as busy while it waits.
+    TimeQueryPort& Query() { return announcedQuery_; }
+
+    // True while a synchronisation runs (waiting for its server or for the user's answer) or
+    // a query waits for its server.
+    bool IsBusy() const { return busyDepth_ > 0; }
+
+  signals:
+    // Announced when the service becomes busy and when it is free again.
+    void busyChanged(bool busy);
+
+  private:
+    // The server query, with the busy state announced around each call.
+    class AnnouncedQuery : public TimeQueryPort {
+      public:
+        explicit AnnouncedQuery(TimeService& service) : service_(service) {}
+        bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
+                         std::int32_t& lRespons) override;
+
+      private:
+        TimeService& service_;
+    };
+    // Counts nested busy scopes; busyChanged is emitted on the outermost only.
+    class BusyScope {
+      public:
+        explicit BusyScope(TimeService& service);
+        ~BusyScope();
+        BusyScope(const BusyScope&) = delete;
+        BusyScope& operator=(const BusyScope&) = delete;
+
+      private:
+        TimeService& service_;
+    };
+
+    AppState& state_;
+    QueryPacer pacer_;  // every query counts against the same servers
+    ServerTimeQuery query_;
+    AnnouncedQuery announcedQuery_{*this};
+    TimeSynchroniser synchroniser_;
+    int busyDepth_ = 0;
+    bool updatePending_ = false;  // an UpdateTime is posted and has not run yet
+};
+
+}  // namespace horavia
