@@ -59,7 +59,7 @@ void SaveField(const Preferences& prefs, SettingsStore& store, const PreferenceF
             store.Save(f.key, prefs.*f.textField);
             break;
         case PrefType::Date:
-            store.Save(f.key, FormatDayCount(prefs.*f.dateField));
+            // STLast, the one date, has a single writer: the scheduled synchronisation.
             break;
     }
 }
@@ -88,7 +88,6 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(TextField("STServer", kDefaultServer, &Preferences::STServer));
         PreferenceField last{"STLast", PrefType::Date, "0"};
         last.dateField = &Preferences::STLast;
-        last.saved = false;
         last.push = PrefPush::Sync;
         t.push_back(last);
         t.push_back(TextField("DefaultFormat", nullptr, &Preferences::DefaultFormat));
@@ -142,7 +141,7 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesVie
 void SavePreferences(const Preferences& prefs, SettingsStore& store) {
     SettingsBatch batch(store);
     for (const PreferenceField& f : PreferenceTable()) {
-        if (f.saved) SaveField(prefs, store, f);
+        SaveField(prefs, store, f);
     }
 }
 

@@ -54,8 +54,8 @@ struct PreferenceField {
     bool Preferences::*boolField = nullptr;
     std::int32_t Preferences::*intField = nullptr;
     std::string Preferences::*textField = nullptr;
+    // Read only here: STLast is written by the scheduled synchronisation alone.
     DayCount Preferences::*dateField = nullptr;
-    bool saved = true;  // STLast is written only after a synchronisation
     PrefMend mend = PrefMend::None;
     PrefPush push = PrefPush::None;
 };

@@ -158,7 +158,7 @@ TEST_F(SetupPanels, CloseWithNoChangesRewritesEveryKey) {
     };
     for (std::size_t i = 0; i < 9; ++i) EXPECT_TRUE(wrote(keys[i])) << keys[i];
     for (const PreferenceField& f : PreferenceTable()) {
-        EXPECT_EQ(wrote(f.key), f.saved) << f.key;
+        EXPECT_EQ(wrote(f.key), std::string(f.key) != "STLast") << f.key;
     }
     // The clock list first, the preferences after.
     EXPECT_LT(store.IndexOf("W S1Ena"), store.IndexOf("W AlwaysOnTop"));
