@@ -26,8 +26,9 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
 
   public:
     // The pacer may be shared by queries that come and go (it must outlive this one).
+    // The pacing and both queries count on timing's clock.
     ServerTimeQuery(UtcClock utcNow, QueryPacer& pacer, TimeServerPorts ports = {},
-                    QObject* parent = nullptr);
+                    QObject* parent = nullptr, QueryTiming timing = {});
 
     // When the last query to this host (in either protocol) ended less than 4 s ago, first
     // waits out the rest with the event loop running (the window stays live; this counts as
@@ -40,11 +41,9 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
     const TimeQuery& TimeProtocol() const { return time_; }
     const SntpQuery& Ntp() const { return ntp_; }
 
-    // The steady clock the pacing counts on, in milliseconds.
-    static std::int64_t SteadyMs();
-
   private:
     QueryPacer& pacer_;
+    QueryClock& clock_;
     TimeQuery time_;
     SntpQuery ntp_;
     bool pacing_ = false;

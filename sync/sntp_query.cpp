@@ -4,7 +4,6 @@
 #include <cmath>
 #include <utility>
 
-#include "sync/event_wait.h"
 #include "sync/stop_watch.h"
 #include "sync/time_query.h"
 
@@ -21,10 +20,11 @@ std::int64_t UnixMicrosOf(DayCount utc) {
 
 }  // namespace
 
-SntpQuery::SntpQuery(UtcClock utcNow, quint16 port, QObject* parent)
+SntpQuery::SntpQuery(UtcClock utcNow, quint16 port, QObject* parent, QueryTiming timing)
     : QObject(parent),
       utcNow_(std::move(utcNow)),
       port_(port),
+      timing_(timing),
       socket_(this),
       random_(std::random_device{}()) {
     connect(&lookup_, &HostLookup::Finished, this, [this](const QList<QHostAddress>& found) {
@@ -39,7 +39,9 @@ SntpQuery::SntpQuery(UtcClock utcNow, quint16 port, QObject* parent)
 bool SntpQuery::GetAtomTime(const std::string& host, DayCount& dAtomDate, std::int32_t& lRespons) {
     if (waiting_) return false;
 
-    CStopWatch stopWatch;
+    QueryClock& clock = ClockOf(timing_);
+    const std::int64_t startMs = clock.NowMs();
+    const CStopWatch stopWatch = StopWatchOn(clock);
     ++generation_;
     socket_.abort();
     addresses_.clear();
@@ -68,7 +70,7 @@ bool SntpQuery::GetAtomTime(const std::string& host, DayCount& dAtomDate, std::i
         lookup_.Start(name);
     }
 
-    WaitWithEventLoop([this] { return finished_; }, stopWatch, kTimeQueryWaitMs);
+    clock.WaitUntil([this] { return finished_; }, startMs + timing_.deadlineMs);
     lRespons = stopWatch.Elapsed();
     waiting_ = false;
     ++generation_;

@@ -13,6 +13,7 @@
 #include "model/day_count.h"
 #include "platform/host_lookup.h"
 #include "sync/ntp_packet.h"
+#include "sync/query_clock.h"
 #include "sync/utc_clock.h"
 
 namespace horavia {
@@ -23,7 +24,9 @@ class SntpQuery : public QObject {
   public:
     // The port is a parameter only so that tests can use a server of their own. The request is
     // stamped, and the reply read, with utcNow(), the computer's clock in UTC.
-    SntpQuery(UtcClock utcNow, quint16 port = kNtpPort, QObject* parent = nullptr);
+    // The wait counts on timing's clock.
+    SntpQuery(UtcClock utcNow, quint16 port = kNtpPort, QObject* parent = nullptr,
+              QueryTiming timing = {});
 
     // Asks `host` (a name or a numeric address) for the time and waits up to 2000 ms for a
     // valid answer. On success dAtomDate is the server's UTC time as the call returns (this
@@ -48,6 +51,7 @@ class SntpQuery : public QObject {
 
     UtcClock utcNow_;
     quint16 port_;
+    QueryTiming timing_;
     QUdpSocket socket_;
     std::mt19937 random_;
     QList<QHostAddress> addresses_;

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "sync/event_wait.h"
 #include "sync/stop_watch.h"
 #include "sync/time_reply.h"
 
@@ -10,8 +9,13 @@ namespace horavia {
 
 TimeQuery::TimeQuery(quint16 port, QObject* parent) : TimeQuery(&SystemUtcNow, port, parent) {}
 
-TimeQuery::TimeQuery(UtcClock utcNow, quint16 port, QObject* parent)
-    : QObject(parent), WS(this), connector_(WS, this), utcNow_(std::move(utcNow)), port_(port) {
+TimeQuery::TimeQuery(UtcClock utcNow, quint16 port, QObject* parent, QueryTiming timing)
+    : QObject(parent),
+      WS(this),
+      connector_(WS, this),
+      utcNow_(std::move(utcNow)),
+      port_(port),
+      timing_(timing) {
     connect(&connector_, &TcpConnector::Failed, this, [this] { WS_Ended(); });
     connect(&WS, &QTcpSocket::readyRead, this, [this] { WS_DataArrival(WS.bytesAvailable()); });
     connect(&WS, &QTcpSocket::errorOccurred, this, [this] { WS_Ended(); });
@@ -40,15 +44,17 @@ bool TimeQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
     if (waiting_) return false;
 
     sReply.clear();
-    CStopWatch stopWatch;
+    QueryClock& clock = ClockOf(timing_);
+    const std::int64_t startMs = clock.NowMs();
+    const CStopWatch stopWatch = StopWatchOn(clock);
     connector_.Abort();
     WS.abort();
     connectionEnded_ = false;
     waiting_ = true;
     connector_.Start(QString::fromStdString(sServer), port_);
 
-    WaitWithEventLoop([this] { return !sReply.empty() || connectionEnded_; }, stopWatch,
-                      kTimeQueryWaitMs);
+    clock.WaitUntil([this] { return !sReply.empty() || connectionEnded_; },
+                    startMs + timing_.deadlineMs);
     lRespons = stopWatch.Elapsed();
     waiting_ = false;
     connector_.Abort();

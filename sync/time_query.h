@@ -8,24 +8,26 @@
 
 #include "model/day_count.h"
 #include "platform/tcp_connector.h"
+#include "sync/query_clock.h"
 #include "sync/time_query_port.h"
 #include "sync/utc_clock.h"
 
 namespace horavia {
 
 inline constexpr quint16 kTimeProtocolPort = 37;
-inline constexpr std::int32_t kTimeQueryWaitMs = 2000;
 
 class TimeQuery : public QObject, public TimeQueryPort {
     Q_OBJECT
 
   public:
     // The port is a parameter only so that tests can use a server of their own. A reply is
-    // read in the era nearest to utcNow(); without a clock, this computer's own.
+    // read in the era nearest to utcNow(); without a clock, this computer's own. The wait
+    // counts on timing's clock.
     explicit TimeQuery(quint16 port = kTimeProtocolPort, QObject* parent = nullptr);
-    TimeQuery(UtcClock utcNow, quint16 port, QObject* parent = nullptr);
+    TimeQuery(UtcClock utcNow, quint16 port, QObject* parent = nullptr, QueryTiming timing = {});
 
-    // Connects to sServer, waits up to 2000 ms for the first chunk of data and decodes it.
+    // Connects to sServer, waits up to 2000 ms (the deadline) for the first chunk of data and
+    // decodes it.
     // The event loop keeps running during the wait. A call made while a query is waiting
     // returns false at once and leaves the running query alone.
     bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
@@ -49,6 +51,7 @@ class TimeQuery : public QObject, public TimeQueryPort {
     std::string sReply;
     UtcClock utcNow_;
     quint16 port_;
+    QueryTiming timing_;
     bool waiting_ = false;
     bool connectionEnded_ = false;
 };

@@ -7,10 +7,11 @@
 namespace horavia {
 
 TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter, TimeServerPorts ports,
-                         QObject* parent)
+                         QueryTiming timing, QObject* parent)
     : QObject(parent),
       state_(state),
-      query_(UtcClockOf(state.services.clock, state.services.localZone), pacer_, ports, this),
+      query_(UtcClockOf(state.services.clock, state.services.localZone), pacer_, ports, this,
+             timing),
       synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock,
                     state.services.localZone) {}
 

@@ -21,9 +21,9 @@ class TimeService : public QObject {
     Q_OBJECT
 
   public:
-    // ports: only tests use others.
+    // ports and timing: only tests use others.
     TimeService(AppState& state, SystemClockSetter& clockSetter, TimeServerPorts ports = {},
-                QObject* parent = nullptr);
+                QueryTiming timing = {}, QObject* parent = nullptr);
 
     // One synchronisation with the configured server (STServer); STLast is left alone.
     SyncOutcome SyncTime();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "fake_time_server.h"
+#include "manual_query_clock.h"
 #include "platform/host_lookup.h"
 #include "process_usage.h"
 #include "sync/time_reply.h"
@@ -131,10 +132,12 @@ TEST(TimeQuery, ShortFirstChunkFailsAtOnce) {
 TEST(TimeQuery, SilentServerTimesOutAfterTwoSeconds) {
     FakeTimeServer server(Mode::Silent);
     ASSERT_TRUE(server.Listen());
-    TimeQuery query(server.Port());
+    test::ManualQueryClock clock;
+    clock.timeoutWhen = [&] { return server.Accepted() == 1; };
+    TimeQuery query(&SystemUtcNow, server.Port(), nullptr, {&clock});
     const QueryRun run = TimedQuery(query, "127.0.0.1");
     EXPECT_FALSE(run.answered);
-    EXPECT_GE(run.lRespons, 2000);
+    EXPECT_EQ(run.lRespons, 2000) << "the whole deadline, on the query's clock";
     EXPECT_LT(run.wallMs, kLimitMs);
     EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState);
     SettleEvents([&] { return server.ClosedByClient() == 1; });
@@ -233,7 +236,9 @@ TEST(TimeQuery, UnansweredConnectIsDroppedAfterTheWait) {
     ASSERT_TRUE(filler.waitForConnected(1000));
 
     const int descriptorsBefore = OpenDescriptors();
-    TimeQuery query(full.serverPort());
+    test::ManualQueryClock clock;
+    TimeQuery query(&SystemUtcNow, full.serverPort(), nullptr, {&clock});
+    clock.timeoutWhen = [&] { return query.ConnectAttempts() == 1; };
     const QueryRun run = TimedQuery(query, "127.0.0.1");
     EXPECT_FALSE(run.answered);
     EXPECT_GE(run.lRespons, kTimeQueryWaitMs);

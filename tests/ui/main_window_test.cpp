@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "fake_time_server.h"
+#include "manual_query_clock.h"
 #include "ui/main/frm_main.h"
 #include "ui/main/twips.h"
 #include "ui_test_support.h"
@@ -30,8 +31,8 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
         PreferencesView noControls;
         state.LoadSettings(noControls);
         EXPECT_TRUE(state.LoadCatalogue());
-        time =
-            std::make_unique<TimeService>(state, clockSetter, TimeServerPorts{timePort, timePort});
+        time = std::make_unique<TimeService>(
+            state, clockSetter, TimeServerPorts{timePort, timePort}, QueryTiming{&queryClock});
         window = new frmMain(state, host, *time);
         QObject::connect(window, &frmMain::hideRequested, [this] { host.ShowMainWindow(false); });
         window->Form_Load();
@@ -46,6 +47,7 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
     }
 
     FakeHost host;
+    test::ManualQueryClock queryClock;  // no real deadline or pacing is waited out
     std::unique_ptr<TimeService> time;  // the program's, outliving the window
     QPointer<frmMain> window;
 };
@@ -266,8 +268,10 @@ TEST_F(MainWindow, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
     w.Timer_Timer();
     testing::ProcessPending();
     EXPECT_EQ(server.Accepted(), 1);
+    const std::int64_t firstAskedMs = queryClock.NowMs();
     EXPECT_EQ(time->SyncTime(), SyncOutcome::ClockSet);
     EXPECT_EQ(server.Accepted(), 2);
+    EXPECT_GE(queryClock.NowMs() - firstAskedMs, kMinimumQueryIntervalMs) << "paced";
     EXPECT_EQ(state.prefs.STLast, kNow);
     EXPECT_EQ(store.IndexOf("W STLast"), -1);
 }
@@ -288,21 +292,29 @@ TEST_F(MainWindow, SecondsKeepShowingWhileASynchronisationWaits) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Silent);
     ASSERT_TRUE(server.Listen());
     store.Save("STInt", "True");  // never synchronised: due at the first tick
+    // The computer's clock is always near the end of a second, so the tick comes a few
+    // milliseconds after each move.
+    const auto nearEndOfSecond = [&](int second) { clock.Set(kNow + (second + 0.99) / 86400.0); };
+    nearEndOfSecond(0);
     Open(server.Port());
-    // The computer's clock moves on by a second every 250 ms; the tips are counted while the
+    // The clock moves on by a second every 20 ms; the tips are counted while the
     // synchronisation started by the timer's own tick waits for the silent server.
     QTimer advance;
     int moved = 0;
     std::size_t firstDuringWait = 0;
     std::size_t lastDuringWait = 0;
     QObject::connect(&advance, &QTimer::timeout, [&] {
-        clock.Set(kNow + ++moved / 86400.0);
+        nearEndOfSecond(++moved);
         if (!time->IsBusy()) return;
         if (firstDuringWait == 0) firstDuringWait = host.tips.size();
         lastDuringWait = host.tips.size();
     });
-    advance.start(250);
-    QTest::qWait(3500);
+    // The silent server's deadline comes once ticks have shown during the wait.
+    queryClock.timeoutWhen = [&] {
+        return firstDuringWait > 0 && lastDuringWait >= firstDuringWait + 2;
+    };
+    advance.start(20);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return server.Accepted() == 1 && !time->IsBusy(); }, 5000));
     advance.stop();
     ASSERT_GT(firstDuringWait, 0u) << "the wait was seen";
     EXPECT_GE(lastDuringWait, firstDuringWait + 1) << "ticks went on during the wait";

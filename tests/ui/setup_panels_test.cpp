@@ -11,6 +11,7 @@
 
 #include "fake_ntp_server.h"
 #include "fake_time_server.h"
+#include "manual_query_clock.h"
 #include "ui/convert/frm_convert.h"
 #include "ui/editor/frm_edit.h"
 #include "ui/setup/frm_setup.h"
@@ -43,6 +44,7 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
     frmSetup& Start(quint16 timePort = testing::ClosedPort(), quint16 ntpPort = 0) {
         TrayFormOptions options;
         options.timePorts = {timePort, ntpPort != 0 ? ntpPort : timePort};
+        if (!realQueryClock) options.queryTiming = {&queryClock};
         options.mapPicture = testing::TinyMap();
         options.openHelp = [] {};
         options.notificationAreaAvailable = [] { return true; };
@@ -52,6 +54,10 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
         store.log.clear();
         return *tray->SetupDialog();
     }
+    // No real deadline or pacing is waited out, unless a test asks for the real clock.
+    test::ManualQueryClock queryClock;
+    bool realQueryClock = false;
+
     frmSetup& Setup() const { return *tray->SetupDialog(); }
     frmMain* Main() const { return tray->MainWindow(); }
     frmEdit& Editor() const { return *tray->Editor(); }
@@ -423,6 +429,7 @@ TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
     test::FakeNtpServer server(test::FakeNtpServer::Mode::Normal);
     server.SetOffsetMs(-480);
     ASSERT_TRUE(server.Listen());
+    realQueryClock = true;  // the rule in real time, with the dialog live meanwhile
     frmSetup& s = Start(testing::ClosedPort(), server.Port());
     s.cmbSTServer->clear();  // Auto tests the typed server alone
     s.cmbSTServer->setEditText(QStringLiteral("ntp:127.0.0.1"));

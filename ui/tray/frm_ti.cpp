@@ -26,7 +26,9 @@ void BringToFront(QWidget* window) {
 }  // namespace
 
 frmTI::frmTI(AppState& state, SystemClockSetter& clockSetter, TrayFormOptions options)
-    : state_(state), options_(std::move(options)), time_(state, clockSetter, options_.timePorts) {
+    : state_(state),
+      options_(std::move(options)),
+      time_(state, clockSetter, options_.timePorts, options_.queryTiming) {
     CreateMenu();
     tray_.SetContextMenu(&mnuPopup);
     clickClock_.start();

@@ -30,6 +30,7 @@ class frmEdit;
 
 struct TrayFormOptions {
     TimeServerPorts timePorts;       // tests use servers of their own
+    QueryTiming queryTiming;         // tests use a clock of their own
     QImage mapPicture;               // the clock editor's map; empty: the compiled-in one
     std::function<void()> openHelp;  // empty: the help page in the user's browser
     std::function<bool()> notificationAreaAvailable;  // empty: ask the desktop
