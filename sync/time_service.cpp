@@ -47,8 +47,20 @@ bool TimeService::UpdateTime() {
 }
 
 void TimeService::RequestUpdateTime() {
+    // Most ticks find nothing due: they post nothing.
+    const Preferences& p = state_.prefs;
+    if (updatePending_ || IsBusy() ||
+        !IsSyncDue(p.STInt, p.STIntNum, p.STIntType, p.STLast, state_.services.clock.NowLocal())) {
+        return;
+    }
+    updatePending_ = true;
     QMetaObject::invokeMethod(
-        this, [this] { UpdateTime(); }, Qt::QueuedConnection);
+        this,
+        [this] {
+            updatePending_ = false;
+            UpdateTime();
+        },
+        Qt::QueuedConnection);
 }
 
 void TimeService::TestServer(const std::string& server) {
