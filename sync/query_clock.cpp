@@ -1,10 +1,11 @@
 #include "sync/query_clock.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <limits>
-
-#include "sync/event_wait.h"
 
 namespace horavia {
 
@@ -17,12 +18,29 @@ class SteadyClock final : public QueryClock {
                    std::chrono::steady_clock::now().time_since_epoch())
             .count();
     }
+
+    // The event loop runs, and sleeps until something happens, so a wait costs no CPU; a
+    // precise timer makes sure the loop wakes when the time is up.
     void WaitUntil(const std::function<bool()>& done, std::int64_t untilMs) override {
-        const CStopWatch watch;
-        const std::int64_t budget = std::clamp<std::int64_t>(
-            untilMs - NowMs(), 0, std::numeric_limits<std::int32_t>::max());
-        WaitWithEventLoop(
-            done ? done : [] { return false; }, watch, static_cast<std::int32_t>(budget));
+        const auto remaining = [&] {
+            return static_cast<int>(
+                std::clamp<std::int64_t>(untilMs - NowMs(), 0, std::numeric_limits<int>::max()));
+        };
+        bool timedOut = false;
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        deadline.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&deadline, &QTimer::timeout, [&] {
+            if (remaining() == 0) {
+                timedOut = true;
+            } else {
+                deadline.start(remaining());  // woken a little early
+            }
+        });
+        deadline.start(remaining());
+        while (!(done && done()) && !timedOut && remaining() > 0) {
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        }
     }
 };
 
