@@ -13,7 +13,7 @@ WATCHER="$BUILD/tests/ui/sni_watcher"
 if [ "${3:-}" != "--inside" ]; then
   WORK=$(mktemp -d)
   trap 'kill "$XVFB" 2>/dev/null; rm -rf "$WORK"' EXIT
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$WORK/display" 2>/dev/null &
   XVFB=$!
   for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$WORK/display")"

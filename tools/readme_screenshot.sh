@@ -32,7 +32,7 @@ wait_for() {  # wait_for SECONDS COMMAND...
   return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 PIDS+=($!)
 wait_for 10 test -s "$WORK/display"
 export DISPLAY=":$(head -n1 "$WORK/display")"
