@@ -54,6 +54,15 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
         store.log.clear();
         return *tray->SetupDialog();
     }
+    // A server that answers after 150 ms, and a synchronisation due on every tick.
+    frmSetup& StartWithASynchronisationDue(test::FakeTimeServer& server) {
+        server.SetSeconds(testing::ServerSecondsForNow());
+        server.SetPauseMs(150);
+        store.Save("STInt", "True");
+        store.Save("STIntType", "0");
+        store.Save("STLast", "0");
+        return Start(server.Port());
+    }
     // No real deadline or pacing is waited out, unless a test asks for the real clock.
     test::ManualQueryClock queryClock;
     bool realQueryClock = false;
@@ -471,13 +480,7 @@ TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
 TEST_F(SetupPanels, ClosingTheMainWindowDuringATestLeavesTheQueryAlone) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
     ASSERT_TRUE(server.Listen());
-    server.SetSeconds(testing::ServerSecondsForNow());
-    server.SetPauseMs(150);
-    // A synchronisation is due on every tick.
-    store.Save("STInt", "True");
-    store.Save("STIntType", "0");
-    store.Save("STLast", "0");
-    frmSetup& s = Start(server.Port());
+    frmSetup& s = StartWithASynchronisationDue(server);
     QPointer<frmMain> main = Main();
 
     QTimer::singleShot(30, [&] {
@@ -498,12 +501,7 @@ TEST_F(SetupPanels, ClosingTheMainWindowDuringATestLeavesTheQueryAlone) {
 TEST_F(SetupPanels, ClosingTheMainWindowDuringASynchronisationLetsItFinish) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
     ASSERT_TRUE(server.Listen());
-    server.SetSeconds(testing::ServerSecondsForNow());
-    server.SetPauseMs(150);
-    store.Save("STInt", "True");
-    store.Save("STIntType", "0");
-    store.Save("STLast", "0");
-    Start(server.Port());
+    StartWithASynchronisationDue(server);
     QPointer<frmMain> main = Main();
     TimeService& time = tray->TimeSync();
 
