@@ -1,16 +1,21 @@
 #include "model/setting_readers.h"
 
+#include <array>
 #include <charconv>
+#include <cmath>
 
 #include "model/text_helpers.h"
 
 namespace horavia {
 
-std::string FormatDayCount(double value) {
-    char buf[64];
-    auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    if (ec != std::errc()) return "0";
-    return std::string(buf, ptr);
+std::string DayCountSettingText(double value) {
+    if (!std::isfinite(value)) return "0";
+    std::array<char, 400> buffer{};
+    // Shortest fixed notation that reads back exactly; to_chars never uses the locale.
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed);
+    if (result.ec != std::errc()) return "0";
+    return std::string(buffer.data(), result.ptr);
 }
 
 void SettingReaders::Report(const char* reader, const std::string& app, const std::string& section,

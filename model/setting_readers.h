@@ -11,8 +11,9 @@
 
 namespace horavia {
 
-// Shortest text that reads back to the same double, always with a point.
-std::string FormatDayCount(double value);
+// A day count as settings text: decimal, point separator whatever the locale, and enough
+// digits to read back the very same value; "0" for a value that is not finite.
+std::string DayCountSettingText(double value);
 
 // Readers: the stored text (or the default) converted; when that fails a message box shows
 // "GetSettingBool(app, section, key, default) = raw" and the result is empty.

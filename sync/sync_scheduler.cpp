@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "model/setting_readers.h"
+
 namespace horavia {
 
 namespace {
@@ -42,16 +44,6 @@ bool IsSyncDue(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCou
     if (!STInt) return false;
     if (STLast == 0) return true;
     return ElapsedIntervalUnits(STIntType, STLast, now) >= STIntNum;
-}
-
-std::string DayCountSettingText(DayCount value) {
-    if (!std::isfinite(value)) return "0";
-    std::array<char, 400> buffer{};
-    // Shortest fixed notation that reads back exactly; to_chars never uses the locale.
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed);
-    if (result.ec != std::errc()) return "0";
-    return std::string(buffer.data(), result.ptr);
 }
 
 bool UpdateTime(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount& STLast,

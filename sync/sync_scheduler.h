@@ -30,10 +30,6 @@ std::int64_t ElapsedIntervalUnits(std::int32_t STIntType, DayCount STLast, DayCo
 bool IsSyncDue(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount STLast,
                DayCount now);
 
-// A day count as settings text: decimal, point separator whatever the locale, and enough
-// digits to read back the very same value.
-std::string DayCountSettingText(DayCount value);
-
 // The scheduler, called once per effective tick. When a synchronisation is due it runs
 // syncTime, then stores the time after it returned, whatever the outcome, in STLast (memory
 // and settings store) so that a failing server is retried only after a full interval.

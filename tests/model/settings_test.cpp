@@ -61,7 +61,7 @@ TEST_F(Settings, WholeNumbersRoundHalvesToEvenWithinThirtyTwoBits) {
 
 TEST_F(Settings, DayCountsReadBackExactlyWithPointOrLocaleComma) {
     const double when = 46364.604166666664;  // a date with a time of day
-    store.Save("STLast", FormatDayCount(when));
+    store.Save("STLast", DayCountSettingText(when));
     EXPECT_EQ(store.Get("STLast", ""), "46364.604166666664");
     EXPECT_EQ(readers.Dbl("STLast", "0"), when);
     SettingReaders german(store, messages, ',', '.');

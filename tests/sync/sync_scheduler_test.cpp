@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <random>
 
+#include "model/setting_readers.h"
+
 namespace horavia {
 namespace {
 
