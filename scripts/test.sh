@@ -5,7 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/deps.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# Tests and benchmarks on, even where ./scripts/run.sh configured this folder without them.
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORAVIA_BUILD_TESTS=ON -DHORAVIA_BUILD_BENCH=ON
 cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
