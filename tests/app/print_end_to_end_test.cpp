@@ -15,6 +15,7 @@ namespace {
 using horavia::testing::IniPath;
 using horavia::testing::ProgramRun;
 using horavia::testing::RunHoravia;
+using horavia::testing::WriteIni;
 
 TEST(PrintEndToEnd, FirstStartPrintsTheDefaultClocksAndWritesThem) {
     QTemporaryDir config;
@@ -37,27 +38,23 @@ TEST(PrintEndToEnd, FirstStartPrintsTheDefaultClocksAndWritesThem) {
 
 TEST(PrintEndToEnd, StoredClocksInOrderWithTheirFormatsAndTheTip) {
     QTemporaryDir config;
-    QDir().mkpath(config.path() + "/Horavia");
-    QFile ini(IniPath(config));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(
-        "[Settings]\n"
-        "SVersion=2\n"
-        "SZoneNum=4\n"
-        "S0Dis=Tokyo, Japan\n"
-        "S0Zon=Tokyo Standard Time\n"
-        "S0Fmt=\"yyyy-mm-dd hh:nn\"\n"
-        "S0Ena=True\n"
-        "S1Dis=Off\n"
-        "S1Zon=0\n"
-        "S1Ena=False\n"
-        "S2Dis=Unix\n"
-        "S2Zon=7\n"
-        "S2Ena=true\n"
-        "S3Dis=Gone\n"
-        "S3Zon=Atlantis Standard Time\n"
-        "S3Ena=1\n");
-    ini.close();
+    ASSERT_TRUE(WriteIni(config,
+                         "[Settings]\n"
+                         "SVersion=2\n"
+                         "SZoneNum=4\n"
+                         "S0Dis=Tokyo, Japan\n"
+                         "S0Zon=Tokyo Standard Time\n"
+                         "S0Fmt=\"yyyy-mm-dd hh:nn\"\n"
+                         "S0Ena=True\n"
+                         "S1Dis=Off\n"
+                         "S1Zon=0\n"
+                         "S1Ena=False\n"
+                         "S2Dis=Unix\n"
+                         "S2Zon=7\n"
+                         "S2Ena=true\n"
+                         "S3Dis=Gone\n"
+                         "S3Zon=Atlantis Standard Time\n"
+                         "S3Ena=1\n"));
     const ProgramRun run = RunHoravia(config, {"--print"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
@@ -80,11 +77,8 @@ TEST(PrintEndToEnd, StoredClocksInOrderWithTheirFormatsAndTheTip) {
 
 TEST(PrintEndToEnd, BadSettingsAreReportedOnStandardErrorAndNoClockGivesTheProgramName) {
     QTemporaryDir config;
-    QDir().mkpath(config.path() + "/Horavia");
-    QFile ini(IniPath(config));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[Settings]\nSVersion=2\nSZoneNum=1\nS0Dis=A\nS0Ena=perhaps\nFontSize=huge\n");
-    ini.close();
+    ASSERT_TRUE(WriteIni(
+        config, "[Settings]\nSVersion=2\nSZoneNum=1\nS0Dis=A\nS0Ena=perhaps\nFontSize=huge\n"));
     const ProgramRun tip = RunHoravia(config, {"--tip"});
     EXPECT_EQ(tip.exitCode, 0);
     EXPECT_EQ(tip.out, "Horavia\n");
@@ -95,25 +89,21 @@ TEST(PrintEndToEnd, BadSettingsAreReportedOnStandardErrorAndNoClockGivesTheProgr
 // A label or format holding line breaks or other controls must not break or forge a line.
 TEST(PrintEndToEnd, ControlCharactersPrintAsSpacesSoEveryClockIsOneLine) {
     QTemporaryDir config;
-    QDir().mkpath(config.path() + "/Horavia");
-    QFile ini(IniPath(config));
-    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write(
-        "[Settings]\n"
-        "SVersion=2\n"
-        "SZoneNum=2\n"
-        "S0Dis=\"Forged\\nS0Dis=x\\0end\\r\"\n"
-        "S0Fmt=\"\\\"a\\tb\\rc\\\" hh\"\n"
-        "S0Zon=0\n"
-        "S0Ena=True\n"
-        "S1Dis=Esc\x1b[0mDel\x7f"
-        "Nel\xc2\x85"
-        "Sep\xe2\x80\xa8"
-        "End\n"
-        "S1Fmt=\"nn\"\n"
-        "S1Zon=0\n"
-        "S1Ena=True\n");
-    ini.close();
+    ASSERT_TRUE(WriteIni(config,
+                         "[Settings]\n"
+                         "SVersion=2\n"
+                         "SZoneNum=2\n"
+                         "S0Dis=\"Forged\\nS0Dis=x\\0end\\r\"\n"
+                         "S0Fmt=\"\\\"a\\tb\\rc\\\" hh\"\n"
+                         "S0Zon=0\n"
+                         "S0Ena=True\n"
+                         "S1Dis=Esc\x1b[0mDel\x7f"
+                         "Nel\xc2\x85"
+                         "Sep\xe2\x80\xa8"
+                         "End\n"
+                         "S1Fmt=\"nn\"\n"
+                         "S1Zon=0\n"
+                         "S1Ena=True\n"));
 
     const ProgramRun run = RunHoravia(config, {"--print"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();

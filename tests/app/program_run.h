@@ -3,6 +3,9 @@
 
 #include <unistd.h>
 
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QString>
@@ -53,6 +56,13 @@ inline ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& arg
 
 inline QString IniPath(const QTemporaryDir& config) {
     return config.path() + "/Horavia/Horavia 2.0.ini";
+}
+
+// Writes a settings file into a private configuration folder; false when it cannot.
+inline bool WriteIni(const QTemporaryDir& config, const QByteArray& text) {
+    QDir().mkpath(config.path() + "/Horavia");
+    QFile ini(IniPath(config));
+    return ini.open(QIODevice::WriteOnly) && ini.write(text) == text.size();
 }
 
 }  // namespace horavia::testing
