@@ -5,18 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "fuzz/quiet_messages.h"
 #include "model/zone_model.h"
 
 namespace {
 
 using namespace horavia;
-
-class QuietMessages : public MessageBoxPort {
-  public:
-    MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
-        return MsgAnswer::Ok;
-    }
-};
 
 std::vector<std::string> Keys() {
     std::vector<std::string> keys;

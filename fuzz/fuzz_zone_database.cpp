@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/quiet_messages.h"
 #include "model/clock_list.h"
 #include "model/format_zone_time.h"
 #include "model/zone_catalogue_loader.h"
@@ -22,13 +23,6 @@
 namespace {
 
 using namespace horavia;
-
-class QuietMessages : public MessageBoxPort {
-  public:
-    MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
-        return MsgAnswer::Ok;
-    }
-};
 
 constexpr std::size_t kMaxZones = 48;
 constexpr const char* kValueNames[] = {"TZI", "Display", "Std", "Dlt", "MapID"};

@@ -1,0 +1,18 @@
+// A message box that answers OK at once and shows nothing: the fuzzers read bad settings on
+// purpose, and every reader's complaint would otherwise wait for an answer.
+#pragma once
+
+#include <string>
+
+#include "model/services.h"
+
+namespace horavia {
+
+class QuietMessages : public MessageBoxPort {
+  public:
+    MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+        return MsgAnswer::Ok;
+    }
+};
+
+}  // namespace horavia
