@@ -1,5 +1,9 @@
 #include "model/clock_list.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
 #include "model/preferences.h"
 #include "model/text_helpers.h"
 
@@ -21,13 +25,12 @@ int CountStoredClocks(SettingsStore& store) {
     return n;
 }
 
-// "SZoneNum" as a count: empty when it is not a number in 0..kMaxClocks.
-std::optional<int> ParseClockCount(const std::string& text) {
+// "SZoneNum" as a count: empty when it is not a whole number of at least 0.
+std::optional<std::int64_t> ParseClockCount(const std::string& text) {
     auto number = ParseNumber(text);
-    if (!number) return std::nullopt;
-    auto whole = RoundToInt32(*number);
-    if (!whole || *whole < 0 || *whole > kMaxClocks) return std::nullopt;
-    return *whole;
+    if (!number || !std::isfinite(*number) || *number < -0.5) return std::nullopt;
+    if (*number >= 9.0e18) return std::numeric_limits<std::int64_t>::max();
+    return std::llround(*number);
 }
 
 }  // namespace
@@ -90,18 +93,34 @@ void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCata
     }
 }
 
-void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers) {
+std::string ClockLimitText() {
+    return "More than " + std::to_string(kMaxClocks) + " clocks are stored. Only the first " +
+           std::to_string(kMaxClocks) +
+           " are shown, and changes to the clock list are not saved, so that none of the others "
+           "is lost.";
+}
+
+bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers) {
     SettingsStore& store = readers.Store();
     // A first start's defaults and a migration reach the file in one write.
     SettingsBatch batch(store);
-    const std::string countText = store.Get("SZoneNum", "0");
-    std::optional<int> count = ParseClockCount(countText);
-    if (!count) count = CountStoredClocks(store);  // damaged: trust the stored clocks
+    const bool beyondLimitStored =
+        store.Read(kSettingsApp, kSettingsSection, ClockKeyName(std::size_t{kMaxClocks}, "Dis"))
+            .has_value();
+    std::optional<std::int64_t> count = ParseClockCount(store.Get("SZoneNum", "0"));
+    if (count && *count > kMaxClocks && !beyondLimitStored) count.reset();  // a damaged count
+    if (!count) {
+        // Damaged: trust the stored clocks.
+        count = CountStoredClocks(store);
+        if (*count == kMaxClocks && beyondLimitStored) count = kMaxClocks + 1;
+    }
     if (*count == 0) {
         WriteDefaultClocks(store);
         count = ParseClockCount(store.Get("SZoneNum", "0")).value_or(0);
     }
-    clocks.assign(static_cast<std::size_t>(*count), ClockEntry{});
+    const bool overLimit = *count > kMaxClocks;
+    clocks.assign(static_cast<std::size_t>(std::min<std::int64_t>(*count, kMaxClocks)),
+                  ClockEntry{});
     for (std::size_t n = 0; n < clocks.size(); ++n) {
         ClockEntry& c = clocks[n];
         c.Label = store.Get(ClockKeyName(n, "Dis"), "");
@@ -110,10 +129,11 @@ void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingRea
         c.Zone = DecodeZoneRef(catalogue, store.Get(ClockKeyName(n, "Zon"), "0"));
         c.Enabled = readers.Bool(ClockKeyName(n, "Ena"), "False");
     }
-    if (readers.Lng("SVersion", "1") < 2) {
+    if (!overLimit && readers.Lng("SVersion", "1") < 2) {
         SaveClockList(store, clocks, catalogue, SlotOrderKeys(clocks));
         store.Save("SVersion", "2");
     }
+    return overLimit;
 }
 
 }  // namespace horavia

@@ -27,6 +27,9 @@ std::string ZoneDisplayText(const ZoneCatalogue& catalogue, int zone);
 
 inline constexpr int kMaxClocks = 10000;  // more stored clocks than this are not read
 
+// Told once when more clocks are stored than the program reads.
+std::string ClockLimitText();
+
 int DecodeZoneRef(const ZoneCatalogue& catalogue, const std::string& text);
 std::string EncodeZoneRef(const ZoneCatalogue& catalogue, int index);
 
@@ -37,7 +40,9 @@ void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCata
                    const std::vector<std::string>& rowKeys);
 
 // Loads the list (writing the defaults on a first start) and migrates an older layout, whose
-// rows are in slot order. A damaged count is recovered from the stored keys.
-void LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers);
+// rows are in slot order. A damaged count is recovered from the stored keys. Returns true when
+// more than kMaxClocks clocks are stored: only the first kMaxClocks are loaded, and the stored
+// list is left exactly as it is (no migration), so that none of the others is lost.
+bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers);
 
 }  // namespace horavia

@@ -39,7 +39,7 @@ bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
     } else {
         SortZoneOrder(catalogue, prefs.SortBy);
     }
-    LoadClockList(clocks, catalogue, readers);
+    clockListOverLimit = LoadClockList(clocks, catalogue, readers);
     book.Reset();
     return true;
 }
@@ -78,6 +78,7 @@ std::string AppState::TipText() {
 }
 
 void AppState::SaveClockList() {
+    if (clockListOverLimit) return;
     horavia::SaveClockList(services.settings, clocks, catalogue, book.RowKeys());
 }
 

@@ -45,6 +45,8 @@ class AppState {
     ClockList clocks;
     // The clocks in display order and what the user does to them; the windows show it.
     ClockBook book{clocks};
+    // More clocks are stored than are read: the stored list is never written over.
+    bool clockListOverLimit = false;
     Preferences prefs;
     std::int32_t LocalBias = 0;
     bool LocalIsDst = false;
@@ -78,6 +80,7 @@ class AppState {
     // The tray tip: "Label: hh:nn" joined with " - ", kept under the budget, or "Horavia".
     std::string TipText();
 
+    // Writes the clock list in display order; nothing while more clocks are stored than read.
     void SaveClockList();
 };
 
