@@ -10,7 +10,7 @@
 #include "platform/system_time.h"
 #include "ui/main/program_identity.h"
 #include "ui/main/qt_message_box.h"
-#include "ui/tray/frm_ti.h"
+#include "ui/program/program.h"
 
 namespace horavia {
 
@@ -19,32 +19,43 @@ int StartProgram(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
     IdentifyProgram();
 
+    // Requests to end (log-out, a service manager, Ctrl+C) are taken from the first moment:
+    // one that arrives while the start-up waits in a message box ends the program with its
+    // shut-down save. They arrive through the event loop, which first runs once the program
+    // exists (in a start-up message box at the earliest).
+    const std::unique_ptr<Platform> platform = CreatePlatform();
+    Program* program = nullptr;
+    const std::unique_ptr<PlatformWatch> termination =
+        platform->WatchTerminationRequests([&program] {
+            if (program != nullptr) program->shutDown();
+        });
+
     QtSettingsStore settings;
     SingleInstance instance(InstanceNameFor(QtSettingsStore::DefaultFolder()));
     if (instance.HandOverToRunning()) return 0;
     instance.Listen();
 
     QtMessageBoxes messages;
-    const std::unique_ptr<Platform> platform = CreatePlatform();
     const std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
     SystemLocalZone localZone;
     SystemClock clock;
     AppState state(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
     const std::unique_ptr<SystemClockSetter> clockSetter = platform->CreateClockSetter(localZone);
 
-    frmTI tray(state, *clockSetter);
-    messages.SetTopmostWindow([&tray] { return tray.TopmostClockWindow(); });
-    if (!tray.Form_Load()) return 1;
-
+    Program running(state, *clockSetter);
+    program = &running;
+    messages.SetTopmostWindow([&running] { return running.topmostWindow(); });
     // However the program is asked to end, the same shut-down runs once and nothing is lost.
-    QObject::connect(&tray, &frmTI::programEnded, &app, &QCoreApplication::quit);
-    const std::unique_ptr<PlatformWatch> termination =
-        platform->WatchTerminationRequests([&tray] { tray.Form_Unload(); });
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &tray,
-                     [&tray](QSessionManager&) { tray.Form_Unload(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &tray, [&tray] { tray.Form_Unload(); });
-    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &tray,
-                     [&tray] { tray.BringForward(); });
+    QObject::connect(&running, &Program::endRequested, &running,
+                     [&messages] { messages.DismissAll(); });
+    QObject::connect(&running, &Program::ended, &app, &QCoreApplication::quit);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &running,
+                     [&running](QSessionManager&) { running.shutDown(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &running,
+                     [&running] { running.shutDown(); });
+    QObject::connect(&instance, &SingleInstance::comeForwardRequested, &running,
+                     [&running] { running.bringForward(); });
+    if (!running.start()) return running.hasEnded() ? 0 : 1;
     return app.exec();
 }
 

@@ -17,9 +17,8 @@
 #include "platform/qt_settings_store.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
-#include "ui/main/frm_main.h"
+#include "ui/program/program.h"
 #include "ui/setup/frm_setup.h"
-#include "ui/tray/frm_ti.h"
 
 namespace {
 
@@ -71,16 +70,16 @@ int main(int argc, char** argv) {
     FixedClock clock(systemClock.NowLocal());  // moved on by a second per tick
     AppState state(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
     NoClockSetter clockSetter;
-    TrayFormOptions options;
+    ProgramOptions options;
     options.notificationAreaAvailable = [] { return false; };
     options.openHelp = [] {};
-    frmTI tray(state, clockSetter, options);
+    Program tray(state, clockSetter, options);
 
     const auto report = [&out](const char* name, double wallMs, double cpuMs) {
         out << name << ' ' << wallMs << ' ' << cpuMs << '\n' << Qt::flush;
     };
     Stopwatch watch;
-    if (!tray.Form_Load()) return 1;
+    if (!tray.start()) return 1;
     QCoreApplication::processEvents();  // the first paint
     report("start", watch.WallMs(), watch.CpuMsSince());
 
@@ -90,7 +89,7 @@ int main(int argc, char** argv) {
     for (int i = 0; i < ticks; ++i) {
         clock.Set(clock.NowLocal() + 1.0 / 86400.0);
         watch.Restart();
-        tray.MainWindow()->Timer_Timer();
+        tray.ticker().tickIfNewSecond();
         workMs.emplace_back(watch.CpuMsSince(), watch.WallMs());
         QCoreApplication::processEvents();
         tickMs.emplace_back(watch.CpuMsSince(), watch.WallMs());
@@ -101,12 +100,13 @@ int main(int argc, char** argv) {
         report(times == &workMs ? "work" : "tick", median.second, median.first);
     }
 
+    tray.openSetup();
     watch.Restart();
-    tray.SetupDialog()->cmdClose_Click();
+    tray.setupDialog()->cmdClose_Click();
     report("close", watch.WallMs(), watch.CpuMsSince());
 
     watch.Restart();
-    tray.Form_Unload();
+    tray.shutDown();
     report("exit", watch.WallMs(), watch.CpuMsSince());
     return 0;
 }

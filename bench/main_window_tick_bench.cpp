@@ -14,8 +14,7 @@
 #include "model/zone_model.h"
 #include "platform/system_clock_setter.h"
 #include "sync/time_service.h"
-#include "ui/main/frm_main.h"
-#include "ui/main/main_window_host.h"
+#include "ui/main/clock_window.h"
 
 namespace horavia {
 namespace {
@@ -29,18 +28,6 @@ class SilentMessages : public MessageBoxPort {
     }
 };
 
-class NoHost : public MainWindowHost {
-  public:
-    void PopupMenuAt(const QPoint&, bool) override {}
-    void mnuPopupSetup_Click() override {}
-    void TraySetTip(const std::string&) override {}
-};
-
-class NoClockSetter : public SystemClockSetter {
-  public:
-    ClockSetResult SetLocalDateTime(DayCount) override { return ClockSetResult::Failed; }
-};
-
 struct Settings {
     std::string label = "Zulu";
     std::string format;  // the clock's own; empty uses the default
@@ -48,8 +35,8 @@ struct Settings {
 };
 
 // A program state with one clock on UTC, loaded from the given settings as at start-up.
-struct Program {
-    explicit Program(const Settings& s) {
+struct Loaded {
+    explicit Loaded(const Settings& s) {
         const std::string zone = std::string(kZoneKeyPathNt) + "\\W. Europe Standard Time";
         RegWriteString(registry, RegRoot::LocalMachine, zone, "Display", "(UTC+01:00) Berlin");
         RegWriteString(registry, RegRoot::LocalMachine, zone, "Std", "W. Europe Standard Time");
@@ -65,10 +52,10 @@ struct Program {
         PreferencesView view;
         state.LoadSettings(view);
         state.LoadCatalogue();
-        window = std::make_unique<frmMain>(state, host, time);
-        window->ApplyFont(state.prefs.FontName, state.prefs.FontSize);
+        window = std::make_unique<ClockWindow>(state);
+        window->applyFont(state.prefs.FontName, state.prefs.FontSize);
         window->show();
-        window->Form_Paint();
+        window->refresh();
     }
 
     MemorySettingsStore store;
@@ -77,10 +64,7 @@ struct Program {
     FixedLocalZone localZone{{0, false}};
     FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0)};
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
-    NoHost host;
-    NoClockSetter setter;
-    TimeService time{state, setter};
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<ClockWindow> window;
 };
 
 std::string Repeated(const std::string& piece, std::size_t bytes) {
@@ -91,10 +75,13 @@ std::string Repeated(const std::string& piece, std::size_t bytes) {
 }
 
 void BenchTick(benchmark::State& bench, const Settings& settings) {
-    Program program(settings);
+    Loaded program(settings);
     for (auto _ : bench) {
+        // What the program's tick does for a shown window: texts, layout, tip, repaint.
         program.clock.Set(program.clock.NowLocal() + kOneSecond);
-        program.window->Timer_Timer();
+        program.state.RefreshLocalZone();
+        program.window->refresh();
+        benchmark::DoNotOptimize(program.state.TipText());
         program.window->repaint();
     }
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();

@@ -3,7 +3,7 @@
 
 #include "ui/main/main_window_layout.h"
 #include "ui/main/tick_schedule.h"
-#include "ui/tray/mdl_tray_icon.h"
+#include "ui/tray/tray_presenter.h"
 #include "ui/tray/tray_message.h"
 
 namespace horavia {

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "ui/main/help_page.h"
-#include "ui/main/window_visibility.h"
+#include "ui/main/log_on_start.h"
 #include "ui_test_support.h"
 
 namespace horavia {

@@ -14,9 +14,10 @@
 #include "manual_query_clock.h"
 #include "ui/convert/frm_convert.h"
 #include "ui/editor/frm_edit.h"
+#include "ui/main/log_on_start.h"
+#include "ui/program/program.h"
 #include "ui/setup/frm_setup.h"
 #include "ui/setup/sync_interval.h"
-#include "ui/tray/frm_ti.h"
 #include "ui_test_support.h"
 
 namespace horavia {
@@ -42,17 +43,18 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
   protected:
     // ntpPort 0: the same as timePort.
     frmSetup& Start(quint16 timePort = testing::ClosedPort(), quint16 ntpPort = 0) {
-        TrayFormOptions options;
+        ProgramOptions options;
         options.timePorts = {timePort, ntpPort != 0 ? ntpPort : timePort};
         if (!realQueryClock) options.queryTiming = {&queryClock};
         options.mapPicture = testing::TinyMap();
         options.openHelp = [] {};
         options.notificationAreaAvailable = [] { return true; };
-        options.fatalExit = [] { ADD_FAILURE() << "the program would end"; };
-        tray = std::make_unique<frmTI>(state, clockSetter, options);
-        EXPECT_TRUE(tray->Form_Load());
+        tray = std::make_unique<Program>(state, clockSetter, options);
+        EXPECT_TRUE(tray->start());
+        tray->openSetup();
+        tray->setupDialog()->hide();
         store.log.clear();
-        return *tray->SetupDialog();
+        return *tray->setupDialog();
     }
     // A server that answers after 150 ms, and a synchronisation due on every tick.
     frmSetup& StartWithASynchronisationDue(test::FakeTimeServer& server) {
@@ -67,9 +69,15 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
     test::ManualQueryClock queryClock;
     bool realQueryClock = false;
 
-    frmSetup& Setup() const { return *tray->SetupDialog(); }
-    frmMain* Main() const { return tray->MainWindow(); }
-    frmEdit& Editor() const { return *tray->Editor(); }
+    frmSetup& Setup() const { return *tray->setupDialog(); }
+    ClockWindow* Main() const { return tray->clockWindow(); }
+    frmEdit& Editor() const { return *tray->clockEditor(); }
+    QAction* MenuItem(const char* caption) const {
+        for (QAction* a : tray->tray().menu()->actions()) {
+            if (a->text() == QString::fromUtf8(caption)) return a;
+        }
+        return nullptr;
+    }
     // The registry zones of the editor's list, in list order, as catalogue indices.
     std::vector<int> EditorRegistryZones() const {
         std::vector<int> zones;
@@ -93,7 +101,7 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
         return text;
     }
 
-    std::unique_ptr<frmTI> tray;
+    std::unique_ptr<Program> tray;
 };
 
 TEST_F(SetupPanels, PanelsStartAsDesignedAndFitTheDialog) {
@@ -184,7 +192,7 @@ TEST_F(SetupPanels, CloseWithNoChangesRewritesEveryKey) {
 
 TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
     frmSetup& s = Start();
-    tray->mnuPopupSetup_Click();
+    tray->openSetup();
     s.chkAOT->setChecked(true);
     s.chkStartUp->setChecked(true);
     s.chkSingleClick->setCheckState(Qt::PartiallyChecked);  // any state but unticked
@@ -200,7 +208,7 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
 
     s.cmdClose_Click();
     EXPECT_FALSE(Main()->isVisible()) << "the main window goes at once";
-    EXPECT_EQ(tray->mnuPopupShow->text(), QStringLiteral("S&how"));
+    EXPECT_EQ(tray->tray().menu()->actions().at(2)->text(), QStringLiteral("S&how"));
     EXPECT_TRUE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(RunEntry(), QuotedProgramPath());
     const std::vector<std::pair<std::string, std::string>> stored{{"AlwaysOnTop", "True"},
@@ -350,9 +358,9 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
 
 TEST_F(SetupPanels, ConvertOpensOneConverterClosedFirstAtShutDown) {
     Start();
-    EXPECT_EQ(tray->Converter(), nullptr) << "created on first use";
-    tray->mnuPopupConvert->trigger();
-    QPointer<QWidget> first = tray->Converter();
+    EXPECT_EQ(tray->converter(), nullptr) << "created on first use";
+    MenuItem("&Convert")->trigger();
+    QPointer<QWidget> first = tray->converter();
     ASSERT_NE(first, nullptr);
     auto* converter = qobject_cast<frmConvert*>(first.data());
     ASSERT_NE(converter, nullptr);
@@ -361,15 +369,15 @@ TEST_F(SetupPanels, ConvertOpensOneConverterClosedFirstAtShutDown) {
     EXPECT_EQ(converter->windowTitle(), QStringLiteral("Horavia - Convert"));
 
     converter->hide();  // as its close box does
-    tray->mnuPopupConvert->trigger();
-    EXPECT_EQ(tray->Converter(), first.data()) << "one converter, shown again";
+    MenuItem("&Convert")->trigger();
+    EXPECT_EQ(tray->converter(), first.data()) << "one converter, shown again";
     EXPECT_TRUE(converter->isVisible());
 
-    tray->mnuPopupSetup_Click();
+    tray->openSetup();
     std::vector<std::string> log;
     testing::HideRecorder convertHidden(converter, log, "converter");
     testing::HideRecorder setupHidden(&Setup(), log, "setup");
-    tray->mnuPopupExit->trigger();
+    MenuItem("E&xit")->trigger();
     EXPECT_EQ(log, (std::vector<std::string>{"converter", "setup"}));
 }
 
@@ -403,7 +411,7 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
         // The dialog follows the service's announcements: nothing to wait for.
         offWhileSyncing = !s.cmdTest->isEnabled() && !s.cmdAuto->isEnabled();
     });
-    tray->TimeSync().SyncTime();
+    tray->timeService().SyncTime();
     EXPECT_TRUE(offWhileSyncing);
     EXPECT_TRUE(s.cmdAuto->isEnabled());
     s.hide();
@@ -481,10 +489,10 @@ TEST_F(SetupPanels, ClosingTheMainWindowDuringATestLeavesTheQueryAlone) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
     ASSERT_TRUE(server.Listen());
     frmSetup& s = StartWithASynchronisationDue(server);
-    QPointer<frmMain> main = Main();
+    QPointer<ClockWindow> main = Main();
 
     QTimer::singleShot(30, [&] {
-        main->UpdateTime();  // the due synchronisation waits for the query to be free
+        tray->timeService().RequestUpdateTime();  // a tick: the due synchronisation waits
         main->close();       // the close box, during the wait
     });
     s.cmdTest_Click();
@@ -502,10 +510,10 @@ TEST_F(SetupPanels, ClosingTheMainWindowDuringASynchronisationLetsItFinish) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
     ASSERT_TRUE(server.Listen());
     StartWithASynchronisationDue(server);
-    QPointer<frmMain> main = Main();
-    TimeService& time = tray->TimeSync();
+    QPointer<ClockWindow> main = Main();
+    TimeService& time = tray->timeService();
 
-    main->UpdateTime();
+    time.RequestUpdateTime();  // as the program's tick asks
     QTimer::singleShot(30, [&] { main->close(); });
     EXPECT_TRUE(QTest::qWaitFor([&] { return clockSetter.calls.size() == 1; }, 5000));
     EXPECT_FALSE(time.IsBusy());
@@ -526,7 +534,7 @@ TEST_F(SetupPanels, BusyStateIsAnnouncedAroundTheWholeSynchronisation) {
     messages.answer = MsgAnswer::No;
     frmSetup& s = Start(server.Port());
     s.show();
-    TimeService& time = tray->TimeSync();
+    TimeService& time = tray->timeService();
     std::vector<std::pair<bool, bool>> seen;  // busy, Test offered
     QObject::connect(&time, &TimeService::busyChanged,
                      [&](bool busy) { seen.emplace_back(busy, s.cmdTest->isEnabled()); });
@@ -549,11 +557,11 @@ TEST_F(SetupPanels, ExitDuringAutoStopsTheRunWithoutAQuestion) {
     s.cmbSTServer->setEditText(QStringLiteral("127.0.0.1"));
     s.show();
 
-    QTimer::singleShot(30, [&] { tray->mnuPopupExit->trigger(); });
+    QTimer::singleShot(30, [&] { MenuItem("E&xit")->trigger(); });
     s.cmdAuto_Click();
     EXPECT_EQ(server.Accepted(), 1) << "the run stops before its next server";
     EXPECT_TRUE(messages.shown.empty()) << "no proposal";
-    EXPECT_TRUE(tray->IsUnloaded());
+    EXPECT_TRUE(tray->hasEnded());
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "model/zone_model.h"
 #include "platform/system_clock_setter.h"
 #include "tzi_builder.h"
-#include "ui/main/main_window_host.h"
 
 namespace horavia::testing {
 
@@ -60,23 +59,6 @@ class RecordingClockSetter : public SystemClockSetter {
         return ClockSetResult::Set;
     }
     std::vector<DayCount> calls;
-};
-
-// What the main window asked of its host.
-class FakeHost : public MainWindowHost {
-  public:
-    void PopupMenuAt(const QPoint& pos, bool setupAsDefault) override {
-        popups.push_back({pos, setupAsDefault});
-    }
-    void mnuPopupSetup_Click() override { ++setupCommands; }
-    // What the window asked to be shown or hidden (connected by the test).
-    void ShowMainWindow(bool show) { shows.push_back(show); }
-    void TraySetTip(const std::string& tip) override { tips.push_back(tip); }
-
-    std::vector<std::pair<QPoint, bool>> popups;
-    int setupCommands = 0;
-    std::vector<bool> shows;
-    std::vector<std::string> tips;
 };
 
 inline const DayCount kNow = FromCivil(2026, 7, 1, 12, 30, 15);  // local, UTC+1

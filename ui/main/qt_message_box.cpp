@@ -54,6 +54,7 @@ QWidget* QtMessageBoxes::OwnerNow() const {
 
 MsgAnswer QtMessageBoxes::Show(const std::string& text, const std::string& title,
                                MsgButtons buttons, MsgIcon icon) {
+    if (dismissed_) return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
     // Messages join their lines with CR LF; Qt wants plain line feeds.
     QString body = QString::fromStdString(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -74,11 +75,21 @@ MsgAnswer QtMessageBoxes::Show(const std::string& text, const std::string& title
         box->raise();
         box->activateWindow();
     });
+    open_.push_back(box);
     const int answer = box->exec();
+    std::erase(open_, box);
+    std::erase(open_, nullptr);
     const bool yes = box && answer == QMessageBox::Yes;
     delete box.data();
     if (buttons == MsgButtons::Ok) return MsgAnswer::Ok;
     return yes ? MsgAnswer::Yes : MsgAnswer::No;
+}
+
+void QtMessageBoxes::DismissAll() {
+    dismissed_ = true;
+    for (const QPointer<QMessageBox>& box : open_) {
+        if (box) box->done(0);
+    }
 }
 
 }  // namespace horavia

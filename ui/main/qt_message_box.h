@@ -2,7 +2,9 @@
 #pragma once
 
 #include <QMessageBox>
+#include <QPointer>
 #include <functional>
+#include <vector>
 
 #include "model/services.h"
 
@@ -23,8 +25,14 @@ class QtMessageBoxes : public MessageBoxPort {
     // The window a box opened now would belong to.
     QWidget* OwnerNow() const;
 
+    // The program is ending: open boxes close unanswered (a question counts as No) and no
+    // further box is shown.
+    void DismissAll();
+
   private:
     std::function<QWidget*()> topmostWindow_;
+    std::vector<QPointer<QMessageBox>> open_;
+    bool dismissed_ = false;
 };
 
 QMessageBox::Icon QtIconOf(MsgIcon icon);

@@ -1,4 +1,4 @@
-#include "ui/main/frm_main.h"
+#include "ui/main/clock_window.h"
 
 #include <QCloseEvent>
 #include <QFontMetricsF>
@@ -43,31 +43,22 @@ QRect WorkAreaAt(QPoint topLeft) {
 
 }  // namespace
 
-frmMain::frmMain(AppState& state, MainWindowHost& host, TimeService& time)
+ClockWindow::ClockWindow(AppState& state)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state),
-      host_(host),
-      time_(time) {
+      state_(state) {
     setWindowTitle(QString::fromUtf8(kAppTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
-    Timer.setSingleShot(true);
-    Timer.setTimerType(Qt::PreciseTimer);
     // A clock added, changed, moved or removed shows at once, not at the next tick.
-    clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) { Form_Paint(); });
-    connect(&Timer, &QTimer::timeout, this, [this] {
-        // Armed before the work, so the next second shows whatever the work does.
-        ArmTimer();
-        Timer_Timer();
-    });
+    clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) { refresh(); });
 }
 
-frmMain::~frmMain() {
+ClockWindow::~ClockWindow() {
     state_.book.Unsubscribe(clockSubscription_);
 }
 
-void frmMain::Form_Load() {
+void ClockWindow::restorePlace() {
     const StoredWindowPlace stored = LoadWindowPlace(state_.readers);
     WindowGeometry g;
     g.left = static_cast<float>(stored.left);
@@ -83,13 +74,11 @@ void frmMain::Form_Load() {
     }
     placement_.PlaceFrameAt(QPoint(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp)));
     SetFixedOuterSize(*this, QSize(PixelsFromTwips(g.width, tpp), PixelsFromTwips(g.height, tpp)));
-    Form_Paint();
-    setVisible(state_.prefs.ShowWnd);
-    SetAlwaysOnTop(state_.prefs.AlwaysOnTop);
-    ArmTimer();
+    refresh();
+    setAlwaysOnTop(state_.prefs.AlwaysOnTop);
 }
 
-ClockPaintLayout frmMain::ComputeLayout() const {
+ClockPaintLayout ClockWindow::computeLayout() const {
     const double tpp = TwipsPerPixel(this);
     const QFontMetricsF metrics(font());
     const int lineHeight = static_cast<int>(std::lround(TwipsFromPixels(
@@ -117,7 +106,7 @@ ClockPaintLayout frmMain::ComputeLayout() const {
     return LayOutClockRows(rows, lineHeight, widthOf);
 }
 
-void frmMain::ApplyLayoutSize() {
+void ClockWindow::applyLayoutSize() {
     const double tpp = TwipsPerPixel(this);
     // The width rule is for the whole window, the height rule for the drawing area; neither
     // grows the window beyond the desktop (what does not fit is cut off).
@@ -133,13 +122,13 @@ void frmMain::ApplyLayoutSize() {
     }
 }
 
-void frmMain::Form_Paint() {
-    layout_ = ComputeLayout();
-    ApplyLayoutSize();
+void ClockWindow::refresh() {
+    layout_ = computeLayout();
+    applyLayoutSize();
     update();
 }
 
-void frmMain::paintEvent(QPaintEvent* event) {
+void ClockWindow::paintEvent(QPaintEvent* event) {
     // Only draws: the layout and the size follow the texts (tick, font, clocks, showing).
     const double tpp = TwipsPerPixel(this);
     QPainter painter(this);
@@ -158,42 +147,28 @@ void frmMain::paintEvent(QPaintEvent* event) {
     }
 }
 
-void frmMain::Form_MouseUp(Qt::MouseButton button, const QPoint& globalPos) {
-    if (button == Qt::RightButton) host_.PopupMenuAt(globalPos, true);
+void ClockWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) emit menuRequested(event->globalPosition().toPoint());
 }
 
-void frmMain::Form_DblClick() {
-    host_.mnuPopupSetup_Click();
+void ClockWindow::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) emit setupRequested();
 }
 
-void frmMain::Form_KeyUp(int key) {
-    if (key == Qt::Key_Escape) emit hideRequested();
-}
-
-void frmMain::mouseReleaseEvent(QMouseEvent* event) {
-    Form_MouseUp(event->button(), event->globalPosition().toPoint());
-}
-
-void frmMain::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) Form_DblClick();
-}
-
-void frmMain::keyPressEvent(QKeyEvent* event) {
+void ClockWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) escapePressedHere_ = true;
     QWidget::keyPressEvent(event);
 }
 
-void frmMain::keyReleaseEvent(QKeyEvent* event) {
-    if (event->isAutoRepeat()) return;
-    if (event->key() == Qt::Key_Escape) {
-        // An Escape that closed the popup menu was pressed there: its release is not ours.
-        if (!escapePressedHere_) return;
-        escapePressedHere_ = false;
-    }
-    Form_KeyUp(event->key());
+void ClockWindow::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || event->key() != Qt::Key_Escape) return;
+    // An Escape that closed the popup menu was pressed there: its release is not ours.
+    if (!escapePressedHere_) return;
+    escapePressedHere_ = false;
+    emit hideRequested();
 }
 
-void frmMain::WriteGeometry() {
+void ClockWindow::writeGeometry() {
     const double tpp = TwipsPerPixel(this);
     const QSize outer = frameGeometry().size();
     // Where the platform cannot tell the position, the stored place is kept as it is.
@@ -204,34 +179,30 @@ void frmMain::WriteGeometry() {
                     WholeTwips(outer.width(), tpp), WholeTwips(outer.height(), tpp));
 }
 
-void frmMain::Form_QueryUnload(bool fromCloseBox) {
-    WriteGeometry();
-    if (fromCloseBox) emit hideRequested();
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    Form_QueryUnload(!closingForShutDown_);
-    Timer.stop();
+void ClockWindow::closeEvent(QCloseEvent* event) {
+    writeGeometry();
+    // The close box: the window goes (it is deleted) and the choice is recorded as hidden.
+    if (!closingForShutDown_) emit hideRequested();
     event->accept();
 }
 
-void frmMain::CloseForShutDown() {
+void ClockWindow::closeForShutDown() {
     closingForShutDown_ = true;
     close();
 }
 
-void frmMain::showEvent(QShowEvent* event) {
+void ClockWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The frame may be known only now: the size rule counts it.
-    Form_Paint();
+    refresh();
 }
 
-void frmMain::changeEvent(QEvent* event) {
+void ClockWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) Form_Paint();
+    if (event->type() == QEvent::FontChange) refresh();
 }
 
-void frmMain::ApplyFont(const std::string& name, std::int32_t points) {
+void ClockWindow::applyFont(const std::string& name, std::int32_t points) {
     QFont f(Utf8(name));
     if (points > 0) f.setPointSize(points);
     f.setBold(false);
@@ -239,31 +210,11 @@ void frmMain::ApplyFont(const std::string& name, std::int32_t points) {
     setFont(f);
 }
 
-void frmMain::SetAlwaysOnTop(bool onTop) {
+void ClockWindow::setAlwaysOnTop(bool onTop) {
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window
     if (wasVisible) show();
-}
-
-void frmMain::ArmTimer() {
-    Timer.start(MsToNextTick(state_.services.clock.NowLocal()));
-}
-
-bool frmMain::Timer_Timer() {
-    const int second = SecondOfMinute(state_.services.clock.NowLocal());
-    if (second == LastTickSecond_) return false;
-    LastTickSecond_ = second;
-    LogTick();
-    state_.RefreshLocalZone();
-    Form_Paint();
-    host_.TraySetTip(state_.TipText());
-    UpdateTime();
-    return true;
-}
-
-void frmMain::UpdateTime() {
-    time_.RequestUpdateTime();
 }
 
 }  // namespace horavia

@@ -1,4 +1,4 @@
-#include "ui/main/window_visibility.h"
+#include "ui/main/log_on_start.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,16 +1,12 @@
-// The captions of the tray menu's Show/Hide item, and the log-on start entry.
+// The log-on start entry.
 #pragma once
 
-#include <QString>
 #include <string>
 
 #include "model/startup_entry.h"
 #include "model/zone_model.h"
 
 namespace horavia {
-
-inline constexpr const char* kMenuShowCaption = "S&how";
-inline constexpr const char* kMenuHideCaption = "&Hide";
 
 // Empties every copy of the log-on entry, then writes the program (or the empty text when
 // StartUp is off) under the user's Run key. Failed writes are ignored.

@@ -1,0 +1,460 @@
+// The program: start-up and shut-down in order, the heartbeat, saving, the menu, the icon's clicks.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QStyleHints>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "failing_file_system.h"
+#include "fake_time_server.h"
+#include "platform/qt_settings_store.h"
+#include "program_fixture.h"
+#include "ui/editor/frm_edit.h"
+#include "ui/setup/frm_setup.h"
+
+namespace horavia {
+namespace {
+
+using testing::kNow;
+using testing::ProgramTest;
+
+TEST_F(ProgramTest, StartUpRunsInOrder) {
+    const std::size_t writesBefore = store.Commits();
+    Program& ti = Start();
+    ASSERT_TRUE(loaded);
+    const auto at = [&](const char* entry) { return store.IndexOf(entry); };
+    // Settings, then the catalogue and the clocks, then the clock window (its geometry read).
+    EXPECT_LT(at("R AlwaysOnTop"), at("R FontSize"));
+    EXPECT_LT(at("R DefaultFormat"), at("R SZoneNum"));
+    EXPECT_LT(at("R SZoneNum"), at("R WndLeft"));
+    EXPECT_NE(at("W S0Dis"), -1) << "a first start writes the two default clocks";
+    EXPECT_EQ(store.Commits(), writesBefore + 1) << "in one write of the file";
+    EXPECT_EQ(state.book.RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
+    EXPECT_EQ(ti.setupDialog(), nullptr) << "dialogs are made when first used";
+    EXPECT_EQ(ti.clockEditor(), nullptr);
+    EXPECT_EQ(ti.converter(), nullptr);
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(Main()->paintLayout().rows, 2) << "painted with the clocks";
+    EXPECT_TRUE(ti.tray().isIconAdded());
+    EXPECT_EQ(ti.tray().tip(), QStringLiteral("Horavia"));
+    EXPECT_TRUE(ti.ticker().isRunning());
+    EXPECT_TRUE(messages.shown.empty());
+
+    ti.openSetup();
+    ASSERT_NE(ti.setupDialog(), nullptr);
+    EXPECT_EQ(ti.setupDialog()->RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
+    WhileTheEditorIsOpen([&] {
+        EXPECT_GT(ti.clockEditor()->cmbZone->count(), 0) << "its zone list sorted and filled";
+    });
+}
+
+TEST_F(ProgramTest, StartUpSynchronisationLeavesSTLast) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow());
+    store.Save("STStartUp", "True");
+    store.Save("STLast", "46000.5");
+    store.log.clear();
+    Start(server.Port());
+    EXPECT_EQ(server.Accepted(), 1);
+    EXPECT_EQ(clockSetter.calls.size(), 1u);
+    EXPECT_EQ(store.IndexOf("W STLast"), -1);
+    EXPECT_EQ(state.prefs.STLast, 46000.5);
+}
+
+TEST_F(ProgramTest, NoZoneDatabaseEndsTheStart) {
+    registry = MemoryRegistry();
+    Start();
+    EXPECT_FALSE(loaded);
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().text, "No timezone information found !");
+}
+
+TEST_F(ProgramTest, MenuItemsAndShowHideCaptions) {
+    Program& ti = Start();
+    EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "&Hide", "Sync Now!", "-", "&Help",
+                                       "-", "E&xit"}));
+    auto* icon = ti.tray().findChild<QSystemTrayIcon*>(QStringLiteral("trayIcon"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->contextMenu(), &Menu())
+        << "the notification area shows the same menu, captions and all";
+    ShowItem()->trigger();
+    EXPECT_EQ(ShowItem()->text(), QStringLiteral("S&how"));
+    EXPECT_FALSE(MainVisible());
+    EXPECT_EQ(store.Value("ShowWnd"), "False");
+    ShowItem()->trigger();
+    EXPECT_EQ(ShowItem()->text(), QStringLiteral("&Hide"));
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(store.Value("ShowWnd"), "True");
+
+    // Escape on the window, then the menu.
+    QTest::keyClick(Main(), Qt::Key_Escape);
+    EXPECT_EQ(ShowItem()->text(), QStringLiteral("S&how"));
+    EXPECT_FALSE(MainVisible());
+
+    Item("&Help")->trigger();
+    EXPECT_EQ(helpOpened, 1);
+
+    ShowItem()->trigger();
+    QMouseEvent right(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(10, 10), Qt::RightButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Main(), &right);  // from the clock window
+    EXPECT_TRUE(Menu().isVisible());
+    EXPECT_EQ(Menu().defaultAction(), Item("&Setup"));
+    Menu().hide();
+}
+
+TEST_F(ProgramTest, StartsHiddenAndShowsOnlyWhenAsked) {
+    store.Save("ShowWnd", "False");
+    Start();
+    EXPECT_EQ(Main(), nullptr) << "made when first shown";
+    EXPECT_TRUE(NextSecond());
+    EXPECT_EQ(tips.back(), "Zulu: 11:30 - Swatch: @521") << "the tip goes on without a window";
+    EXPECT_EQ(ShowItem()->text(), QStringLiteral("S&how"));
+}
+
+TEST_F(ProgramTest, WithoutANotificationAreaTheWindowIsTheWayIn) {
+    store.Save("ShowWnd", "False");
+    trayAvailable = false;
+    Start();
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(store.Value("ShowWnd"), "True");
+}
+
+TEST_F(ProgramTest, CloseBoxDestroysTheWindowAndShowCreatesItAgain) {
+    store.Save("WndLeft", "1500");
+    Start();
+    Main()->close();
+    testing::ProcessPending();
+    EXPECT_EQ(Main(), nullptr);
+    EXPECT_EQ(store.Value("ShowWnd"), "False");
+    EXPECT_EQ(ShowItem()->text(), QStringLiteral("S&how"));
+    EXPECT_EQ(store.Value("WndLeft"), "1500");
+
+    // "Sync Now!" asks the program's time service: no window comes back behind the user.
+    Item("Sync Now!")->trigger();
+    EXPECT_EQ(Main(), nullptr);
+    EXPECT_EQ(store.Value("ShowWnd"), "False");
+
+    ShowItem()->trigger();
+    ASSERT_NE(Main(), nullptr);
+    EXPECT_TRUE(Main()->isVisible());
+    EXPECT_EQ(Main()->frameGeometry().x(), 100) << "geometry restored";
+    EXPECT_EQ(Main()->paintLayout().rows, 2);
+}
+
+TEST_F(ProgramTest, TheClockListOutlivesTheWindowsAndTheTipFollowsIt) {
+    Program& ti = Start();
+    ti.openSetup();
+    Main()->close();
+    testing::ProcessPending();
+    ASSERT_EQ(Main(), nullptr);
+    ti.setupDialog()->SelectRow(1);
+    ti.setupDialog()->cmdUp_Click();
+    EXPECT_EQ(ti.tray().tip().left(8), QStringLiteral("Swatch: ")) << "told at once, no tick";
+    bool cancel = false;
+    ti.setupDialog()->LVSZones_AfterLabelEdit(cancel, QStringLiteral("Beat"));
+    EXPECT_EQ(ti.tray().tip().left(6), QStringLiteral("Beat: "));
+
+    ShowItem()->trigger();  // a new main window shows the list as it is now
+    ASSERT_NE(Main(), nullptr);
+    ASSERT_EQ(Main()->paintLayout().texts.size(), 4u);
+    EXPECT_EQ(Main()->paintLayout().texts[0].text, "Beat");
+    EXPECT_EQ(state.book.RowKeys(), (std::vector<std::string>{"K0001", "K0000"}));
+}
+
+TEST_F(ProgramTest, TickWorksOncePerSecond) {
+    Start();
+    localZone.Set({-120, true});
+    EXPECT_TRUE(Tick());
+    EXPECT_EQ(state.LocalBias, -120) << "the computer's zone is read again";
+    ASSERT_EQ(tips.size(), 1u);
+    EXPECT_EQ(tips[0], "Zulu: 10:30 - Swatch: @479");
+    EXPECT_FALSE(Tick()) << "same second";
+    clock.Set(kNow + 0.9 / 86400);
+    EXPECT_FALSE(Tick());
+    clock.Set(kNow + 1.0 / 86400);
+    EXPECT_TRUE(Tick());
+    EXPECT_EQ(tips.size(), 2u);
+    EXPECT_EQ(Texts()[2], "10:30:16") << "repainted with the new second";
+}
+
+TEST_F(ProgramTest, TipOfLongClocks) {
+    StoreClocks({std::string(43, 'a') + "|0|True", std::string(43, 'b') + "|0|True",
+                 std::string(43, 'c') + "|0|True"});  // 50 characters each with ": hh:nn"
+    Start();
+    Tick();
+    EXPECT_EQ(tips.back(),
+              std::string(43, 'a') + ": 11:30 - " + std::string(43, 'b') + ": 11:30 - ...");
+
+    state.clocks[0].Label = std::string(115, 'x');  // 122 characters with ": hh:nn"
+    clock.Set(kNow + 1.0 / 86400);
+    Tick();
+    EXPECT_EQ(tips.back(), " - ...");
+
+    for (auto& c : state.clocks) c.Enabled = false;
+    clock.Set(kNow + 2.0 / 86400);
+    Tick();
+    EXPECT_EQ(tips.back(), "Horavia");
+}
+
+TEST_F(ProgramTest, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow());
+    store.Save("STInt", "True");
+    store.Save("STIntType", "2");
+    store.Save("STIntNum", "3");
+    Start(server.Port());
+    store.log.clear();
+    ASSERT_TRUE(Tick());
+    testing::ProcessPending();  // run by the time service once the tick is over
+    EXPECT_EQ(server.Accepted(), 1);
+    EXPECT_EQ(clockSetter.calls.size(), 1u) << "the clock was right to the minute: set at once";
+    EXPECT_EQ(state.prefs.STLast, kNow);
+    EXPECT_NE(store.IndexOf("W STLast"), -1);
+
+    // Within the interval: no query. "Sync Now!" queries but leaves STLast alone.
+    clock.Set(kNow + 1.0 / 86400);
+    store.log.clear();
+    Tick();
+    testing::ProcessPending();
+    EXPECT_EQ(server.Accepted(), 1);
+    const std::int64_t firstAskedMs = queryClock.NowMs();
+    EXPECT_EQ(program->timeService().SyncTime(), SyncOutcome::ClockSet);
+    EXPECT_EQ(server.Accepted(), 2);
+    EXPECT_GE(queryClock.NowMs() - firstAskedMs, kMinimumQueryIntervalMs) << "paced";
+    EXPECT_EQ(state.prefs.STLast, kNow);
+    EXPECT_EQ(store.IndexOf("W STLast"), -1);
+}
+
+TEST_F(ProgramTest, FailingServerIsRetriedOnlyAfterAFullInterval) {
+    store.Save("STInt", "True");
+    store.Save("STIntType", "0");
+    store.Save("STIntNum", "30");
+    Start(testing::ClosedPort());
+    EXPECT_TRUE(Tick());
+    testing::ProcessPending();
+    EXPECT_EQ(state.prefs.STLast, kNow) << "recorded although the query failed";
+    EXPECT_TRUE(messages.shown.empty()) << "a failed query is silent";
+    EXPECT_TRUE(clockSetter.calls.empty());
+}
+
+TEST_F(ProgramTest, SecondsKeepShowingWhileASynchronisationWaits) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Silent);
+    ASSERT_TRUE(server.Listen());
+    store.Save("STInt", "True");  // never synchronised: due at the first tick
+    // The computer's clock is always near the end of a second, so the tick comes a few
+    // milliseconds after each move.
+    const auto nearEndOfSecond = [&](int second) { clock.Set(kNow + (second + 0.99) / 86400.0); };
+    nearEndOfSecond(0);
+    Start(server.Port());
+    // The clock moves on by a second every 20 ms; the tips are counted while the
+    // synchronisation started by the timer's own tick waits for the silent server.
+    QTimer advance;
+    int moved = 0;
+    std::size_t firstDuringWait = 0;
+    std::size_t lastDuringWait = 0;
+    QObject::connect(&advance, &QTimer::timeout, [&] {
+        nearEndOfSecond(++moved);
+        if (!program->timeService().IsBusy()) return;
+        if (firstDuringWait == 0) firstDuringWait = tips.size();
+        lastDuringWait = tips.size();
+    });
+    // The silent server's deadline comes once ticks have shown during the wait.
+    queryClock.timeoutWhen = [&] {
+        return firstDuringWait > 0 && lastDuringWait >= firstDuringWait + 2;
+    };
+    advance.start(20);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return server.Accepted() == 1 && !program->timeService().IsBusy(); }, 5000));
+    advance.stop();
+    ASSERT_GT(firstDuringWait, 0u) << "the wait was seen";
+    EXPECT_GE(lastDuringWait, firstDuringWait + 1) << "ticks went on during the wait";
+    EXPECT_EQ(server.Accepted(), 1) << "and none of them started a second query";
+}
+
+TEST_F(ProgramTest, ShowAndHideWaitWhileTheEditorIsOpen) {
+    Start();
+    WhileTheEditorIsOpen([&] {
+        ShowItem()->trigger();
+        EXPECT_EQ(ShowItem()->text(), QStringLiteral("S&how"));
+        EXPECT_EQ(store.Value("ShowWnd"), "False");
+        EXPECT_TRUE(MainVisible()) << "the window follows the choice next time";
+    });
+}
+
+TEST_F(ProgramTest, IconClicksWithoutSingleClick) {
+    Program& ti = Start();
+    Activate(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(MainVisible()) << "double click shows or hides";
+    Activate(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(MainVisible()) << "a single click with nothing open does nothing";
+    EXPECT_EQ(ti.foregroundCandidate(), nullptr);
+    Activate(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(ti.foregroundCandidate(), Main());
+
+    Item("&Setup")->trigger();
+    EXPECT_TRUE(ti.setupDialog()->isVisible());
+    EXPECT_EQ(ti.foregroundCandidate(), ti.setupDialog()) << "the dialog before the window";
+    Activate(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(MainVisible());
+
+    Activate(QSystemTrayIcon::Context);
+    EXPECT_TRUE(Menu().isVisible());
+    EXPECT_EQ(Menu().defaultAction(), nullptr) << "no default item from the icon";
+    Menu().hide();
+}
+
+TEST_F(ProgramTest, IconClicksWithSingleClick) {
+    store.Save("SingleClick", "True");
+    Start();
+    Activate(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(MainVisible());
+    Activate(QSystemTrayIcon::DoubleClick);
+    EXPECT_FALSE(MainVisible()) << "the double click does nothing more";
+    Activate(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(MainVisible());
+}
+
+// Notification areas over D-Bus report each click as one activation.
+TEST_F(ProgramTest, ActivationsMakeDoubleClicksWithinTheDesktopsInterval) {
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    Start();
+    const auto click = [&](int afterMs) {
+        clickNowMs += afterMs;
+        Activate(QSystemTrayIcon::Trigger);
+    };
+    click(0);  // single: brings the window forward, shows or hides nothing
+    EXPECT_TRUE(MainVisible());
+    click(interval + 100);  // a second click only after the interval: single again
+    EXPECT_TRUE(MainVisible()) << "slow double click";
+    click(interval + 100);
+    click(80);
+    EXPECT_FALSE(MainVisible()) << "double click hides";
+    EXPECT_EQ(ShowItem()->text(), QStringLiteral("S&how"));
+    click(interval + 100);
+    click(80);
+    EXPECT_TRUE(MainVisible()) << "and shows again";
+    Activate(QSystemTrayIcon::Context);
+    EXPECT_TRUE(Menu().isVisible());
+    EXPECT_EQ(Menu().defaultAction(), nullptr);
+    Menu().hide();
+}
+
+TEST_F(ProgramTest, ActivationsWithSingleClickEachShowOrHide) {
+    store.Save("SingleClick", "True");
+    Start();
+    Activate(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(MainVisible()) << "a click hides";
+    clickNowMs += 80;
+    Activate(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(MainVisible()) << "the double click's second click does nothing more";
+    clickNowMs += QGuiApplication::styleHints()->mouseDoubleClickInterval() + 100;
+    Activate(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(MainVisible()) << "a later click shows";
+}
+
+TEST_F(ProgramTest, SetupTakesTheWindowOutOfTheTopBandOnce) {
+    store.Save("AlwaysOnTop", "True");
+    Program& ti = Start();
+    EXPECT_TRUE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    Item("&Setup")->trigger();
+    EXPECT_TRUE(ti.setupDialog()->isVisible());
+    EXPECT_FALSE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    Item("&Setup")->trigger();  // already open: brought forward, no second dialog
+    EXPECT_TRUE(ti.setupDialog()->isVisible());
+}
+
+TEST_F(ProgramTest, ShutDownWritesSettingsThenGeometryAndEnds) {
+    store.Save("WndLeft", "1500");
+    Program& ti = Start();
+    Item("&Setup")->trigger();
+    QPointer<ClockWindow> main = Main();
+    testing::HideRecorder setupHidden(ti.setupDialog(), store.log, "setup closed");
+    store.log.clear();
+    const std::size_t writes = store.Commits();
+    Item("E&xit")->trigger();
+    EXPECT_EQ(store.Commits(), writes + 1) << "clocks, preferences and geometry in one write";
+    const std::vector<std::string> expected{
+        "SZoneNum",    "S0Dis",    "S0Fmt",     "S0Zon",       "S0Ena",         "S1Dis",
+        "S1Fmt",       "S1Zon",    "S1Ena",     "AlwaysOnTop", "ShowWnd",       "StartUp",
+        "SingleClick", "SortBy",   "AMPM",      "FontName",    "FontSize",      "STStartUp",
+        "STInt",       "STIntNum", "STIntType", "STServer",    "DefaultFormat", "WndLeft",
+        "WndWidth",    "WndTop",   "WndHeight"};
+    EXPECT_EQ(store.Writes(), expected) << "no STLast";
+    EXPECT_LT(store.IndexOf("W DefaultFormat"), store.IndexOf("setup closed"));
+    EXPECT_LT(store.IndexOf("setup closed"), store.IndexOf("W WndLeft"));
+    EXPECT_EQ(store.Value("ShowWnd"), "True") << "ShowWnd keeps its value";
+    EXPECT_EQ(store.Value("WndLeft"), "1500");
+    EXPECT_FALSE(ti.tray().isIconAdded());
+    EXPECT_EQ(ended, 1);
+    testing::ProcessPending();
+    EXPECT_TRUE(main.isNull());
+
+    // Asked again (a signal after Exit): nothing more happens.
+    store.log.clear();
+    ti.shutDown();
+    EXPECT_TRUE(store.log.empty());
+    EXPECT_EQ(ended, 1);
+}
+
+}  // namespace
+}  // namespace horavia
+
+namespace horavia {
+namespace {
+
+// The real settings file, whose saves fail at one step for as long as the test says.
+TEST(ProgramSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain) {
+    QTemporaryDir dir;
+    testing::FailingFileSystem fs;
+    fs.failStep = "CreateTemp";
+    const QString folder = dir.path() + "/Horavia";
+    QtSettingsStore settings(folder, fs);
+    testing::TestServices s;
+    AppState state(Services{settings, s.registry, s.messages, s.localZone, s.clock},
+                   EnglishUnitedStates());
+    ProgramOptions options;
+    options.timePorts = {testing::ClosedPort(), testing::ClosedPort()};
+    options.mapPicture = testing::TinyMap();
+    options.notificationAreaAvailable = [] { return true; };
+    Program ti(state, s.clockSetter, options);
+    ASSERT_TRUE(ti.start());  // a first start: its defaults cannot be written
+
+    ASSERT_EQ(s.messages.shown.size(), 1u);
+    const auto& told = s.messages.shown[0];
+    const std::string path = (folder + "/Horavia 2.0.ini").toStdString();
+    EXPECT_EQ(told.text, "The settings could not be saved to\r\n" + path +
+                             "\r\n(creating a temporary file: Injected failure).\r\n\r\n"
+                             "Horavia keeps working with your settings and tries again at the "
+                             "next save.");
+    EXPECT_EQ(told.title, "Horavia");
+    EXPECT_EQ(told.icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ti.clockWindow()->paintLayout().rows, 2) << "the default clocks, from memory";
+    ti.openSetup();
+    ti.setupDialog()->cmdClose_Click();
+    EXPECT_EQ(s.messages.shown.size(), 1u) << "told once";
+    EXPECT_FALSE(QFile::exists(folder + "/Horavia 2.0.ini"));
+
+    fs.failStep.clear();
+    ti.setupDialog()->cmdClose_Click();
+    QFile file(folder + "/Horavia 2.0.ini");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray saved = file.readAll();
+    EXPECT_TRUE(saved.contains("\nS1Dis=Swatch\n") && saved.contains("\nSVersion=2\n"));
+    EXPECT_FALSE(settings.Problem());
+
+    fs.failStep = "Rename";
+    ti.shutDown();
+    EXPECT_EQ(s.messages.shown.size(), 2u) << "a new failure after a good save is told again";
+}
+
+}  // namespace
+}  // namespace horavia

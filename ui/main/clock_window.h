@@ -1,0 +1,69 @@
+// The clock window: one row per enabled clock, label then time, laid out and resized to fit
+// whenever the texts change (the program's tick, the font, the clock list). It tells the
+// program what the user asks for; the program decides.
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <string>
+
+#include "model/zone_model.h"
+#include "ui/main/frame_placement.h"
+#include "ui/main/main_window_layout.h"
+#include "ui/main/text_width_cache.h"
+
+namespace horavia {
+
+class ClockWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit ClockWindow(AppState& state);
+    ~ClockWindow() override;
+
+    // Puts the window where it was last (kept on the desktop) and applies always-on-top;
+    // showing it is the program's decision.
+    void restorePlace();
+    // Lays the clocks out at this moment, resizes the window to fit and repaints it.
+    void refresh();
+    void setAlwaysOnTop(bool onTop);
+    void applyFont(const std::string& name, std::int32_t points);
+    // The program closing the window at shut-down: geometry written, ShowWnd kept.
+    void closeForShutDown();
+
+    const ClockPaintLayout& paintLayout() const { return layout_; }
+
+  signals:
+    // Escape or the close box: the user wants the window out of sight.
+    void hideRequested();
+    // A double click: the setup dialog.
+    void setupRequested();
+    // A right click: the program's menu at this screen position, "&Setup" its default item.
+    void menuRequested(const QPoint& globalPos);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    ClockPaintLayout computeLayout() const;
+    void applyLayoutSize();
+    void writeGeometry();
+
+    AppState& state_;
+    FramePlacement placement_{*this, WindowPositionsKnown()};
+    ClockPaintLayout layout_;
+    mutable TextWidthCache widths_;
+    bool painted_ = false;
+    bool closingForShutDown_ = false;
+    bool escapePressedHere_ = false;
+    int clockSubscription_ = -1;
+};
+
+}  // namespace horavia

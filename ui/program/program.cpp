@@ -1,0 +1,302 @@
+#include "ui/program/program.h"
+
+#include "ui/convert/frm_convert.h"
+#include "ui/editor/frm_edit.h"
+#include "ui/main/help_page.h"
+#include "ui/main/log_on_start.h"
+#include "ui/setup/frm_setup.h"
+#include "ui/setup/setup_host.h"
+
+namespace horavia {
+
+namespace {
+
+void BringToFront(QWidget* window) {
+    if (window->isMinimized()) {
+        window->showNormal();
+    } else {
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions options)
+    : state_(state),
+      options_(std::move(options)),
+      time_(state, clockSetter, options_.timePorts, options_.queryTiming),
+      ticker_(state.services.clock),
+      saver_(state),
+      tray_(state.prefs, options_.clickClockMs) {
+    connect(&ticker_, &SecondTicker::tick, this, &Program::tick);
+    connect(&tray_, &TrayPresenter::setupRequested, this, &Program::openSetup);
+    connect(&tray_, &TrayPresenter::convertRequested, this, &Program::openConverter);
+    connect(&tray_, &TrayPresenter::showHideRequested, this, &Program::toggleClockWindow);
+    connect(&tray_, &TrayPresenter::syncRequested, this, &Program::syncNow);
+    connect(&tray_, &TrayPresenter::helpRequested, this, &Program::openHelp);
+    connect(&tray_, &TrayPresenter::exitRequested, this, &Program::shutDown);
+    connect(&tray_, &TrayPresenter::foregroundRequested, this, &Program::bringOpenWindowForward);
+    // The tip shows a changed clock at once, not at the next tick.
+    connect(&saver_, &ClockListSaver::clockListChanged, this, [this] {
+        if (tray_.isIconAdded()) tray_.setTip(state_.TipText());
+    });
+}
+
+Program::~Program() {
+    state_.services.settings.SetProblemHandler({});
+    delete clockWindow_.data();
+}
+
+bool Program::start() {
+    // A settings file that cannot be read or written is told once; the program goes on.
+    state_.services.settings.SetProblemHandler([this](const SettingsProblem& problem) {
+        state_.services.messages.Show(SettingsProblemText(problem), kAppTitle, MsgButtons::Ok,
+                                      MsgIcon::Exclamation);
+    });
+    starting_ = true;
+    {
+        // What a first start or a migration writes reaches the file in one write.
+        SettingsBatch batch(state_.services.settings);
+        PreferencesView noWindowsYet;
+        state_.LoadSettings(noWindowsYet);
+        if (!state_.LoadCatalogue()) return false;
+    }
+    if (state_.clockListOverLimit) {
+        state_.services.messages.Show(ClockLimitText(), kAppTitle, MsgButtons::Ok,
+                                      MsgIcon::Exclamation);
+    }
+    starting_ = false;
+    if (endRequested_) {
+        saveAndClose();
+        return false;
+    }
+
+    tray_.setWindowShown(state_.prefs.ShowWnd);
+    tray_.addIcon(kAppTitle);
+    if (!state_.prefs.ShowWnd && !notificationAreaAvailable()) {
+        // Without a notification area the clock window is the only way in.
+        showClockWindow(true);
+    } else if (state_.prefs.ShowWnd) {
+        ensureClockWindow().show();
+    }
+    ticker_.start();
+    if (state_.prefs.STStartUp) time_.SyncTime();
+    return !ended_;
+}
+
+void Program::shutDown() {
+    if (endRequested_) return;
+    endRequested_ = true;
+    emit endRequested();
+    if (!starting_) saveAndClose();
+}
+
+void Program::saveAndClose() {
+    ended_ = true;
+    ticker_.stop();
+    {
+        // The clock list and the preferences, whatever windows are open, in one write.
+        SettingsBatch batch(state_.services.settings);
+        saver_.flush();
+        state_.SaveClockList();
+        state_.SaveSettings();
+        if (converter_) converter_->close();
+        if (setup_) setup_->CloseServerTest();
+        if (setup_) setup_->CloseForShutDown();
+        if (editor_) editor_->close();
+        if (clockWindow_) clockWindow_->closeForShutDown();  // writes the window's geometry
+    }
+    tray_.removeIcon();
+    emit ended();
+}
+
+void Program::tick() {
+    state_.RefreshLocalZone();
+    if (clockWindow_ && clockWindow_->isVisible()) clockWindow_->refresh();
+    tray_.setTip(state_.TipText());
+    time_.RequestUpdateTime();
+}
+
+bool Program::notificationAreaAvailable() const {
+    return options_.notificationAreaAvailable ? options_.notificationAreaAvailable()
+                                              : TrayPresenter::isNotificationAreaAvailable();
+}
+
+ClockWindow& Program::ensureClockWindow() {
+    if (!clockWindow_) {
+        clockWindow_ = new ClockWindow(state_);
+        connect(clockWindow_, &ClockWindow::hideRequested, this,
+                [this] { showClockWindow(false); });
+        connect(clockWindow_, &ClockWindow::setupRequested, this, &Program::openSetup);
+        connect(clockWindow_, &ClockWindow::menuRequested, this,
+                [this](const QPoint& at) { tray_.popUpMenu(at, true); });
+        clockWindow_->applyFont(state_.prefs.FontName, state_.prefs.FontSize);
+        clockWindow_->restorePlace();
+        // While the setup dialog is open the window stays out of the top band.
+        if (setup_ && setup_->isVisible()) clockWindow_->setAlwaysOnTop(false);
+    }
+    return *clockWindow_;
+}
+
+QWidget* Program::foregroundCandidate() const {
+    for (QWidget* window :
+         {static_cast<QWidget*>(editor_.get()), static_cast<QWidget*>(setup_.get()),
+          converter_.get(), static_cast<QWidget*>(clockWindow_.data())}) {
+        if (window != nullptr && window->isVisible()) return window;
+    }
+    return nullptr;
+}
+
+QWidget* Program::topmostWindow() const {
+    if (clockWindow_ && clockWindow_->isVisible()) return clockWindow_.data();
+    return foregroundCandidate();
+}
+
+bool Program::bringOpenWindowForward() {
+    QWidget* window = foregroundCandidate();
+    if (window == nullptr) return false;
+    BringToFront(window);
+    return window->isActiveWindow();
+}
+
+void Program::bringForward() {
+    if (foregroundCandidate() != nullptr) {
+        bringOpenWindowForward();
+    } else {
+        showClockWindow(true);
+        if (clockWindow_) BringToFront(clockWindow_.data());
+    }
+}
+
+void Program::openSetup() {
+    frmSetup& setup = ensureSetupDialog();
+    if (setup.isVisible()) {
+        bringOpenWindowForward();
+        return;
+    }
+    // The dialog puts the window back into the top band when it closes.
+    if (clockWindow_) clockWindow_->setAlwaysOnTop(false);
+    setup.show();
+    setup.raise();
+    setup.activateWindow();
+}
+
+void Program::openConverter() {
+    if (!converter_) {
+        converter_.reset(options_.createConverter
+                             ? options_.createConverter()
+                             : new frmConvert(state_, state_.services.messages));
+    }
+    // Shown without waiting for it; the close box only hides it.
+    if (converter_) BringToFront(converter_.get());
+}
+
+void Program::toggleClockWindow() {
+    showClockWindow(!state_.prefs.ShowWnd);
+}
+
+void Program::syncNow() {
+    time_.SyncTime();
+}
+
+void Program::openHelp() {
+    if (options_.openHelp) {
+        options_.openHelp();
+    } else {
+        OpenHelp(state_.services.messages);
+    }
+}
+
+void Program::showClockWindow(bool show) {
+    state_.prefs.ShowWnd = show;
+    if (setup_) setup_->SetShowWindowCheck(show);
+    tray_.setWindowShown(show);
+    SavePreference(state_.prefs, state_.services.settings, &Preferences::ShowWnd);
+    if (editor_ && editor_->isVisible()) return;
+    if (show) {
+        ensureClockWindow().show();
+    } else if (clockWindow_) {
+        clockWindow_->hide();
+    }
+}
+
+namespace {
+
+// What the setup dialog asks of the program.
+class SetupRequests : public SetupHost {
+  public:
+    explicit SetupRequests(std::function<void(int)> handler) : handler_(std::move(handler)) {}
+    void RegisterStartUp() override { handler_(0); }
+    void SetAlwaysOnTop(bool onTop) override { handler_(onTop ? 1 : 2); }
+    void ApplyMainWindowFont(const std::string&, std::int32_t) override { handler_(3); }
+    void SortEditorList() override { handler_(4); }
+    void ShowEditorNew() override { handler_(5); }
+    void ShowEditorEdit(int slot) override { handler_(100 + slot); }
+
+  private:
+    std::function<void(int)> handler_;
+};
+
+}  // namespace
+
+frmSetup& Program::ensureSetupDialog() {
+    if (!setup_) {
+        state_.StartupLoadFlag = true;
+        setup_ = std::make_unique<frmSetup>(state_);
+        state_.StartupLoadFlag = false;
+        setup_->ApplyWindowPreferences(state_.prefs);
+        setup_->ApplySyncPreferences(state_.prefs);
+        setup_->ApplyDefaultFormat(state_.prefs);
+        static SetupRequests* requests = nullptr;
+        delete requests;
+        requests = new SetupRequests([this](int what) {
+            switch (what) {
+                case 0:
+                    registerStartUp();
+                    break;
+                case 1:
+                case 2:
+                    if (clockWindow_) clockWindow_->setAlwaysOnTop(what == 1);
+                    break;
+                case 3:
+                    if (clockWindow_) {
+                        clockWindow_->applyFont(state_.prefs.FontName, state_.prefs.FontSize);
+                    }
+                    break;
+                case 4:
+                    sortZoneLists();
+                    break;
+                case 5:
+                    ensureClockEditor().ShowNew();
+                    break;
+                default:
+                    ensureClockEditor().ShowEdit(what - 100);
+            }
+        });
+        setup_->SetHost(requests);
+        setup_->SetTimeService(&time_);
+        connect(setup_.get(), &frmSetup::windowChoiceMade, this, &Program::showClockWindow);
+    }
+    return *setup_;
+}
+
+frmEdit& Program::ensureClockEditor() {
+    if (!editor_) editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
+    return *editor_;
+}
+
+void Program::registerStartUp() {
+    RegisterStartUp(state_, QuotedProgramPath());
+}
+
+void Program::sortZoneLists() {
+    if (editor_) {
+        editor_->SortList();
+    } else {
+        SortZoneOrder(state_.catalogue, state_.prefs.SortBy);
+    }
+}
+
+}  // namespace horavia

@@ -1,0 +1,120 @@
+// The program itself: start-up and shut-down, the second ticker, the time service, the tray
+// presenter and the windows, each window created when first needed. Windows and the tray tell
+// what the user asks for with signals; the program decides. Nothing here lives in a window, so
+// closing one never stops the tip, the synchronisation schedule or the saving of changes.
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "model/zone_model.h"
+#include "platform/system_clock_setter.h"
+#include "sync/query_clock.h"
+#include "sync/time_query_port.h"
+#include "sync/time_service.h"
+#include "ui/main/clock_window.h"
+#include "ui/program/clock_list_saver.h"
+#include "ui/program/second_ticker.h"
+#include "ui/tray/tray_presenter.h"
+
+namespace horavia {
+
+class frmSetup;
+class frmEdit;
+
+struct ProgramOptions {
+    TimeServerPorts timePorts;       // tests use servers of their own
+    QueryTiming queryTiming;         // tests use a clock of their own
+    QImage mapPicture;               // the clock editor's map; empty: the compiled-in one
+    std::function<void()> openHelp;  // empty: the help page in the user's browser
+    std::function<bool()> notificationAreaAvailable;  // empty: ask the desktop
+    // Creates the converter window on first use; empty: the program's own.
+    std::function<QWidget*()> createConverter;
+    // A steady clock in milliseconds for telling double clicks on the icon; empty: the real one.
+    std::function<qint64()> clickClockMs;
+};
+
+class Program : public QObject {
+    Q_OBJECT
+
+  public:
+    Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions options = {});
+    ~Program() override;
+
+    // Settings, catalogue and clocks, the tray icon, the clock window when it is to show, the
+    // ticker and the start-up synchronisation. False when the program is to end: no zone
+    // database, or asked to end while starting.
+    bool start();
+    // Saves the clock list and the preferences, closes every window and removes the icon;
+    // runs once, however the program is asked to end, whatever windows are open. Asked while
+    // the program starts (a message box of the start-up is open), the settings are read to the
+    // end first, so that what is saved is what was stored.
+    void shutDown();
+    bool hasEnded() const { return ended_; }
+
+    // Another start of the program asked for this one: show what there is to show.
+    void bringForward();
+    // The window a message box belongs to when no window of the program asks: the clock
+    // window when it shows, else the first visible of editor, setup dialog and converter.
+    QWidget* topmostWindow() const;
+
+    // What a click on the icon brings forward: the first visible of clock editor, setup
+    // dialog, converter and clock window; null when none shows.
+    QWidget* foregroundCandidate() const;
+
+    // What the tests look at; null while a window does not exist.
+    ClockWindow* clockWindow() const { return clockWindow_.data(); }
+    frmSetup* setupDialog() const { return setup_.get(); }
+    frmEdit* clockEditor() const { return editor_.get(); }
+    QWidget* converter() const { return converter_.get(); }
+    TrayPresenter& tray() { return tray_; }
+    SecondTicker& ticker() { return ticker_; }
+    TimeService& timeService() { return time_; }
+
+  public slots:
+    void openSetup();
+    void openConverter();
+    void toggleClockWindow();
+    void syncNow();
+    void openHelp();
+    // Records the choice (preference, setup dialog's check box, menu caption, settings file),
+    // then shows or hides the clock window, unless the clock editor is open: the window then
+    // follows the choice the next time. Created anew when it was closed with its close box.
+    void showClockWindow(bool show);
+
+  signals:
+    // The program is asked to end: open message boxes are to close unanswered.
+    void endRequested();
+    // The shut-down has run: nothing is left, the program ends.
+    void ended();
+
+  private:
+    void tick();
+    void saveAndClose();
+    bool notificationAreaAvailable() const;
+    ClockWindow& ensureClockWindow();
+    frmSetup& ensureSetupDialog();
+    frmEdit& ensureClockEditor();
+    bool bringOpenWindowForward();
+    void registerStartUp();
+    void sortZoneLists();
+
+    AppState& state_;
+    ProgramOptions options_;
+    TimeService time_;  // outlives every window that sends it requests
+    SecondTicker ticker_;
+    ClockListSaver saver_;
+    TrayPresenter tray_;
+    std::unique_ptr<frmSetup> setup_;
+    std::unique_ptr<frmEdit> editor_;
+    std::unique_ptr<QWidget> converter_;
+    QPointer<ClockWindow> clockWindow_;  // deleted by its close box
+    bool starting_ = false;
+    bool endRequested_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace horavia
