@@ -1,6 +1,7 @@
 // The tray form: start-up and shut-down in order, the menu, the icon's clicks.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPointer>
@@ -11,7 +12,7 @@
 #include "failing_file_system.h"
 #include "fake_time_server.h"
 #include "platform/qt_settings_store.h"
-#include "ui/editor/frm_edit.h"
+#include "ui/editor/clock_editor.h"
 #include "ui/setup/frm_setup.h"
 #include "ui/tray/frm_ti.h"
 #include "ui/tray/tray_message.h"
@@ -69,7 +70,8 @@ TEST_F(TrayForm, StartUpRunsInOrder) {
     EXPECT_EQ(state.book.RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
     EXPECT_EQ(ti.SetupDialog()->RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
     ASSERT_NE(ti.Editor(), nullptr);
-    EXPECT_GT(ti.Editor()->cmbZone->count(), 0) << "the editor's zone list is sorted and filled";
+    EXPECT_GT(ti.Editor()->findChild<QComboBox*>(QStringLiteral("zoneCombo"))->count(), 0)
+        << "the editor's zone list is sorted and filled";
     EXPECT_FALSE(ti.Editor()->isVisible());
     EXPECT_FALSE(ti.SetupDialog()->isVisible());
     EXPECT_FALSE(state.StartupLoadFlag);

@@ -4,7 +4,7 @@
 #include <QStyleHints>
 
 #include "ui/convert/frm_convert.h"
-#include "ui/editor/frm_edit.h"
+#include "ui/editor/clock_editor.h"
 #include "ui/main/help_page.h"
 #include "ui/main/program_icon.h"
 #include "ui/setup/frm_setup.h"
@@ -76,13 +76,13 @@ bool frmTI::Form_Load() {
     connect(setup_.get(), &frmSetup::windowChoiceMade, this, &frmTI::ShowMainWindow);
     setup_->SetTimeService(&time_);
 
-    editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
+    editor_ = std::make_unique<ClockEditor>(state_, nullptr, options_.mapPicture);
 
     {
         // What a first start or a migration writes reaches the file in one write.
         SettingsBatch batch(state_.services.settings);
         state_.LoadSettings(*this);  // creates the main window
-        if (!state_.LoadCatalogue([this] { editor_->SortList(); })) return false;
+        if (!state_.LoadCatalogue([this] { editor_->sortZoneList(); })) return false;
     }
 
     EnsureMainWindow()->Form_Paint();  // now with the clocks
@@ -262,15 +262,15 @@ void frmTI::ApplyMainWindowFont(const std::string& name, std::int32_t points) {
 }
 
 void frmTI::SortEditorList() {
-    if (editor_) editor_->SortList();
+    if (editor_) editor_->sortZoneList();
 }
 
 void frmTI::ShowEditorNew() {
-    if (editor_) editor_->ShowNew();
+    if (editor_) editor_->editNewClock();
 }
 
 void frmTI::ShowEditorEdit(int slot) {
-    if (editor_) editor_->ShowEdit(slot);
+    if (editor_) editor_->editClock(slot);
 }
 
 void frmTI::ApplySyncPreferences(const Preferences& prefs) {

@@ -26,7 +26,7 @@
 namespace horavia {
 
 class frmSetup;
-class frmEdit;
+class ClockEditor;
 
 struct TrayFormOptions {
     TimeServerPorts timePorts;       // tests use servers of their own
@@ -102,7 +102,7 @@ class frmTI : public QObject, public MainWindowHost, private PreferencesView, pr
   public:
     frmMain* MainWindow() const { return main_.data(); }
     frmSetup* SetupDialog() const { return setup_.get(); }
-    frmEdit* Editor() const { return editor_.get(); }
+    ClockEditor* Editor() const { return editor_.get(); }
     QWidget* Converter() const { return converter_.get(); }
     TrayIcon& Tray() { return tray_; }
     TimeService& TimeSync() { return time_; }
@@ -130,7 +130,7 @@ class frmTI : public QObject, public MainWindowHost, private PreferencesView, pr
     TrayFormOptions options_;
     TimeService time_;  // outlives every window that sends it requests
     std::unique_ptr<frmSetup> setup_;
-    std::unique_ptr<frmEdit> editor_;
+    std::unique_ptr<ClockEditor> editor_;
     std::unique_ptr<QWidget> converter_;
     QPointer<frmMain> main_;
     TrayIcon tray_;
