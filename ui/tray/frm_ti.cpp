@@ -3,7 +3,7 @@
 #include <QGuiApplication>
 #include <QStyleHints>
 
-#include "ui/convert/frm_convert.h"
+#include "ui/convert/converter_window.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/main/help_page.h"
 #include "ui/main/program_icon.h"
@@ -102,7 +102,11 @@ void frmTI::Form_Unload() {
     unloaded_ = true;
     SettingsBatch batch(state_.services.settings);  // preferences and geometry in one write
     state_.SaveSettings();
-    if (converter_) converter_->close();
+    if (auto* converter = qobject_cast<ConverterWindow*>(converter_.get())) {
+        converter->closeForShutDown();
+    } else if (converter_) {
+        converter_->close();
+    }
     if (setup_) setup_->CloseServerTest();
     if (setup_) setup_->CloseForShutDown();
     if (editor_) editor_->close();
@@ -194,7 +198,7 @@ void frmTI::mnuPopupConvert_Click() {
     if (!converter_) {
         converter_.reset(options_.createConverter
                              ? options_.createConverter()
-                             : new frmConvert(state_, state_.services.messages));
+                             : new ConverterWindow(state_, state_.services.messages));
     }
     // Shown without waiting for it; the close box only hides it.
     if (converter_) BringToFront(converter_.get());
