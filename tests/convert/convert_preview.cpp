@@ -11,7 +11,7 @@
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
-#include "ui/convert/frm_convert.h"
+#include "ui/convert/converter_window.h"
 
 namespace {
 
@@ -33,14 +33,19 @@ int main(int argc, char** argv) {
     AppState app(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
     if (!app.LoadCatalogue()) return 1;
 
-    frmConvert window(app, messages);
+    ConverterWindow window(app, messages);
     window.show();
     const QStringList args = QApplication::arguments();
-    if (args.size() > 1) SelectByName(window.cmbFrom, args[1]);
-    if (args.size() > 2) SelectByName(window.cmbTo, args[2]);
-    if (args.size() > 3) window.txtFrom->setText(args[3]);
-    std::printf("%d source zones, %d target zones; result %s\n", window.cmbFrom->count(),
-                window.cmbTo->count(), window.txtTo->text().toStdString().c_str());
+    auto* from = window.findChild<QComboBox*>(QStringLiteral("fromZoneCombo"));
+    auto* to = window.findChild<QComboBox*>(QStringLiteral("toZoneCombo"));
+    auto* fromTime = window.findChild<QLineEdit*>(QStringLiteral("fromTimeEdit"));
+    auto* toTime = window.findChild<QLineEdit*>(QStringLiteral("toTimeEdit"));
+    if (from == nullptr || to == nullptr || fromTime == nullptr || toTime == nullptr) return 1;
+    if (args.size() > 1) SelectByName(from, args[1]);
+    if (args.size() > 2) SelectByName(to, args[2]);
+    if (args.size() > 3) fromTime->setText(args[3]);
+    std::printf("%d source zones, %d target zones; result %s\n", from->count(), to->count(),
+                toTime->text().toStdString().c_str());
     std::fflush(stdout);
     return QApplication::exec();
 }

@@ -3,13 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <memory>
 
 #include "model/text_helpers.h"
 #include "model/zone_model.h"
 #include "tests/model/fake_messages.h"
 #include "tests/model/tzi_builder.h"
-#include "ui/editor/frm_edit.h"
+#include "ui/editor/clock_editor.h"
+#include "ui/editor/world_map_view.h"
 
 namespace horavia::testing {
 
@@ -50,20 +56,51 @@ class EditorTest : public ::testing::Test {
         AddZone(registry, "Beta Zone", "(UTC-12:00) dateline west", MakeTzi(720), "3,20");
         AddZone(registry, "Delta Zone", "(UTC+01:00) Middle Europe", MakeTzi(-60), "3,21");
         AddZone(registry, "Gamma Zone", "(UTC) Greenwich", MakeTzi(0), "");
-        editor = std::make_unique<frmEdit>(state, nullptr, MapPictureForTest());
+        editor = std::make_unique<ClockEditor>(state, nullptr, MapPictureForTest());
         PreferencesView view;
         state.LoadSettings(view);
-        ASSERT_TRUE(state.LoadCatalogue([this] { editor->SortList(); }));
+        ASSERT_TRUE(state.LoadCatalogue([this] { editor->sortZoneList(); }));
         // Slots: 0 " Tokyo " (disabled, own format), 1 empty, 2 "Berlin".
         state.clocks = {{" Tokyo ", "hh:nn", kAlpha, false}, {}, {"Berlin", "", kDelta, true}};
         state.book.Reset();
         rows.Start();
     }
 
-    int SelectedZone() const {
-        return editor->cmbZone->currentIndex() < 0 ? -1 : editor->cmbZone->currentData().toInt();
+    // The editor's controls, as a user finds them.
+    template <class Control>
+    static Control* Part(const ClockEditor& e, const char* name) {
+        auto* control = e.findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
     }
-    QRgb AreaColour(int area) const { return editor->picZones->Picture().colorTable().value(area); }
+    QLineEdit* LabelEdit() const { return Part<QLineEdit>(*editor, "labelEdit"); }
+    QLineEdit* FormatEdit() const { return Part<QLineEdit>(*editor, "formatEdit"); }
+    QCheckBox* EnabledCheck() const { return Part<QCheckBox>(*editor, "enabledCheck"); }
+    QComboBox* ZoneCombo() const { return Part<QComboBox>(*editor, "zoneCombo"); }
+    WorldMapView* MapView() const { return Part<WorldMapView>(*editor, "worldMap"); }
+    QPushButton* OkButton() const { return Part<QPushButton>(*editor, "okButton"); }
+    QPushButton* CancelButton() const { return Part<QPushButton>(*editor, "cancelButton"); }
+
+    // Picks the entry of catalogue zone `zone` in the editor's list, if the list offers it.
+    static void ChooseZone(const ClockEditor& e, int zone) {
+        QComboBox* combo = Part<QComboBox>(e, "zoneCombo");
+        const int row = combo->findData(zone);
+        if (row >= 0) combo->setCurrentIndex(row);
+    }
+    void ChooseZone(int zone) const { ChooseZone(*editor, zone); }
+    // A left click on the map at picture pixel `pixel` (which may lie outside the picture).
+    static void ClickMap(const ClockEditor& e, QPoint pixel,
+                         Qt::MouseButton button = Qt::LeftButton) {
+        WorldMapView* map = Part<WorldMapView>(e, "worldMap");
+        QTest::mouseClick(map, button, {}, map->contentsRect().topLeft() + pixel);
+    }
+    // Presses OK; a disabled button takes no click.
+    void PressOk() const { QTest::mouseClick(OkButton(), Qt::LeftButton); }
+
+    int SelectedZone() const {
+        return ZoneCombo()->currentIndex() < 0 ? -1 : ZoneCombo()->currentData().toInt();
+    }
+    QRgb AreaColour(int area) const { return MapView()->picture().colorTable().value(area); }
 
     // 6 x 4 pixels of area numbers; 99 and 0 belong to no zone.
     static QImage MapPictureForTest() {
@@ -85,7 +122,7 @@ class EditorTest : public ::testing::Test {
     FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0)};
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
     RecordingRows rows{state.book, state.catalogue};
-    std::unique_ptr<frmEdit> editor;
+    std::unique_ptr<ClockEditor> editor;
 };
 
 }  // namespace horavia::testing

@@ -4,6 +4,7 @@
 // Screenshots without a desktop: Xvfb :76 -screen 0 1280x800x24 -nolisten tcp &
 // then DISPLAY=:76 editor_preview "AUS Eastern Standard Time" & and import -window root shot.png
 #include <QApplication>
+#include <QComboBox>
 #include <cstdio>
 
 #include "model/zone_model.h"
@@ -11,7 +12,7 @@
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
-#include "ui/editor/frm_edit.h"
+#include "ui/editor/clock_editor.h"
 
 int main(int argc, char** argv) {
     using namespace horavia;
@@ -23,18 +24,20 @@ int main(int argc, char** argv) {
     SystemClock clock;
     AppState state{Services{store, *registry, messages, localZone, clock}, LocaleFromQt()};
 
-    frmEdit editor(state);
+    ClockEditor editor(state);
     PreferencesView view;
     state.LoadSettings(view);
-    if (!state.LoadCatalogue([&] { editor.SortList(); })) return 1;
-    editor.PrepareNew();
+    if (!state.LoadCatalogue([&] { editor.sortZoneList(); })) return 1;
+    editor.prepareNewClock();
     if (argc > 1) {
         const int zone = DecodeZoneRef(state.catalogue, argv[1]);
         if (zone < kFirstRegistryZone) {
             std::fprintf(stderr, "no zone with the key %s\n", argv[1]);
             return 2;
         }
-        editor.cmbZone_Set(zone);
+        // Chosen in the list as a user would, so the map lights the zone up.
+        auto* list = editor.findChild<QComboBox*>(QStringLiteral("zoneCombo"));
+        if (list != nullptr) list->setCurrentIndex(list->findData(zone));
     }
     editor.move(40, 40);
     editor.show();

@@ -10,12 +10,12 @@ class ZoneList : public EditorTest {
   protected:
     Names SortedBy(int order) {
         state.prefs.SortBy = order;
-        editor->SortList();
+        editor->sortZoneList();
         Names names;
-        for (int i = 0; i < editor->cmbZone->count(); ++i) {
-            const int zone = editor->cmbZone->itemData(i).toInt();
-            EXPECT_EQ(editor->cmbZone->itemText(i).toStdString(),
-                      ZoneDisplayText(state.catalogue, zone));
+        const QComboBox* list = ZoneCombo();
+        for (int i = 0; i < list->count(); ++i) {
+            const int zone = list->itemData(i).toInt();
+            EXPECT_EQ(list->itemText(i).toStdString(), ZoneDisplayText(state.catalogue, zone));
             names.push_back(state.catalogue.zones[static_cast<std::size_t>(zone)].Name);
         }
         return names;
@@ -56,15 +56,15 @@ TEST_F(ZoneList, OffsetOrdersKeepEqualOffsetsInTheirPreviousOrder) {
 }
 
 TEST_F(ZoneList, SortingLeavesNoSelectionAndTheMapAsItWas) {
-    editor->cmbZone_Set(kAlpha);
-    editor->cmbZone_Set(kZoneEmpty);  // not offered: the choice stays
+    ChooseZone(kAlpha);
+    ChooseZone(kZoneEmpty);  // not offered: the choice stays
     ASSERT_EQ(SelectedZone(), kAlpha);
-    const QVector<QRgb> colours = editor->picZones->Picture().colorTable();
+    const QVector<QRgb> colours = MapView()->picture().colorTable();
     SortedBy(2);
-    EXPECT_EQ(editor->cmbZone->currentIndex(), -1);
-    EXPECT_FALSE(editor->cmdOK->isEnabled());
-    EXPECT_EQ(editor->MapZone(), kAlpha);
-    EXPECT_EQ(editor->picZones->Picture().colorTable(), colours);
+    EXPECT_EQ(ZoneCombo()->currentIndex(), -1);
+    EXPECT_FALSE(OkButton()->isEnabled());
+    EXPECT_EQ(editor->mapZone(), kAlpha);
+    EXPECT_EQ(MapView()->picture().colorTable(), colours);
 }
 
 }  // namespace

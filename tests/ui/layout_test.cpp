@@ -3,8 +3,8 @@
 
 #include "ui/main/main_window_layout.h"
 #include "ui/main/tick_schedule.h"
-#include "ui/tray/tray_presenter.h"
 #include "ui/tray/tray_message.h"
+#include "ui/tray/tray_presenter.h"
 
 namespace horavia {
 namespace {

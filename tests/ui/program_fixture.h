@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "manual_query_clock.h"
-#include "ui/editor/frm_edit.h"
+#include "ui/editor/clock_editor.h"
 #include "ui/program/program.h"
 #include "ui/setup/frm_setup.h"
 #include "ui_test_support.h"

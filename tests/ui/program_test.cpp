@@ -1,6 +1,7 @@
 // The program: start-up and shut-down in order, the heartbeat, saving, the menu, the icon's clicks.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -14,7 +15,7 @@
 #include "fake_time_server.h"
 #include "platform/qt_settings_store.h"
 #include "program_fixture.h"
-#include "ui/editor/frm_edit.h"
+#include "ui/editor/clock_editor.h"
 #include "ui/setup/frm_setup.h"
 
 namespace horavia {
@@ -49,7 +50,8 @@ TEST_F(ProgramTest, StartUpRunsInOrder) {
     ASSERT_NE(ti.setupDialog(), nullptr);
     EXPECT_EQ(ti.setupDialog()->RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
     WhileTheEditorIsOpen([&] {
-        EXPECT_GT(ti.clockEditor()->cmbZone->count(), 0) << "its zone list sorted and filled";
+        EXPECT_GT(ti.clockEditor()->findChild<QComboBox*>(QStringLiteral("zoneCombo"))->count(), 0)
+            << "its zone list sorted and filled";
     });
 }
 

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTest>
 
-#include "ui/editor/frm_edit.h"
+#include "ui/editor/clock_editor.h"
 #include "ui/main/twips.h"
 #include "ui/setup/frm_setup.h"
 #include "ui_test_support.h"
@@ -117,12 +119,12 @@ TEST_F(SetupDialog, DeleteAsksThenFreesTheSlotForTheNextNewClock) {
     EXPECT_TRUE(store.log.empty()) << "nothing is stored before Close";
 
     // The clock editor's next new clock takes slot 1 and its row goes last.
-    frmEdit editor(state, nullptr, testing::TinyMap());
-    editor.SortList();
-    editor.PrepareNew();
-    editor.txtLabel->setText(QStringLiteral("Eastern"));
-    editor.cmbZone->setCurrentIndex(0);
-    editor.cmdOK_Click();
+    ClockEditor editor(state, nullptr, testing::TinyMap());
+    editor.sortZoneList();
+    editor.prepareNewClock();
+    editor.findChild<QLineEdit*>(QStringLiteral("labelEdit"))->setText(QStringLiteral("Eastern"));
+    editor.findChild<QComboBox*>(QStringLiteral("zoneCombo"))->setCurrentIndex(0);
+    QTest::mouseClick(editor.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0000", "K0002", "K0001"}));
     EXPECT_EQ(Label(1), "Eastern");
 }

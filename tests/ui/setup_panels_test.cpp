@@ -2,9 +2,13 @@
 // main window, clock editor), and the interval field's reading.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -12,8 +16,8 @@
 #include "fake_ntp_server.h"
 #include "fake_time_server.h"
 #include "manual_query_clock.h"
-#include "ui/convert/frm_convert.h"
-#include "ui/editor/frm_edit.h"
+#include "ui/convert/converter_window.h"
+#include "ui/editor/clock_editor.h"
 #include "ui/main/log_on_start.h"
 #include "ui/program/program.h"
 #include "ui/setup/frm_setup.h"
@@ -71,18 +75,32 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
 
     frmSetup& Setup() const { return *tray->setupDialog(); }
     ClockWindow* Main() const { return tray->clockWindow(); }
-    frmEdit& Editor() const { return *tray->clockEditor(); }
+    // The clock editor, made by a first New (cancelled) where it does not exist yet.
+    ClockEditor& Editor() const {
+        if (tray->clockEditor() == nullptr) {
+            QTimer::singleShot(0, [this] { tray->clockEditor()->reject(); });
+            Setup().cmdNew_Click();
+        }
+        return *tray->clockEditor();
+    }
     QAction* MenuItem(const char* caption) const {
         for (QAction* a : tray->tray().menu()->actions()) {
             if (a->text() == QString::fromUtf8(caption)) return a;
         }
         return nullptr;
     }
+    // The editor's controls, found by name.
+    template <class Control>
+    Control* EditorPart(const char* name) const {
+        return Editor().findChild<Control*>(QString::fromLatin1(name));
+    }
+    QComboBox* EditorZones() const { return EditorPart<QComboBox>("zoneCombo"); }
+    QLineEdit* EditorLabel() const { return EditorPart<QLineEdit>("labelEdit"); }
     // The registry zones of the editor's list, in list order, as catalogue indices.
     std::vector<int> EditorRegistryZones() const {
         std::vector<int> zones;
-        for (int i = 0; i < Editor().cmbZone->count(); ++i) {
-            const int zone = Editor().cmbZone->itemData(i).toInt();
+        for (int i = 0; i < EditorZones()->count(); ++i) {
+            const int zone = EditorZones()->itemData(i).toInt();
             if (state.catalogue.IsRegistryZone(zone)) zones.push_back(zone);
         }
         return zones;
@@ -245,7 +263,7 @@ TEST_F(SetupPanels, ChangedSortReordersTheEditorListNotTheClocks) {
     EXPECT_EQ(store.Value("SortBy"), "3");
     // Smallest bias first: Tokyo (-540), Europe (-60), Eastern (300).
     EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{tokyo, europe, eastern}));
-    EXPECT_EQ(Editor().cmbZone->currentIndex(), -1) << "no selection after the re-sort";
+    EXPECT_EQ(EditorZones()->currentIndex(), -1) << "no selection after the re-sort";
     EXPECT_EQ(s.RowKeys(), keys);
     EXPECT_EQ(state.clocks[1].Label, "Tokyo");
     EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{0, 1, 2}));
@@ -306,11 +324,11 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     bool editorWasOpen = false;
     QTimer::singleShot(0, [&] {
         editorWasOpen = Editor().isVisible() && Editor().isModal();
-        EXPECT_EQ(Editor().txtLabel->text(), QStringLiteral("(no name)"));
-        EXPECT_EQ(state.EditSlot, -1);
-        Editor().txtLabel->setText(QStringLiteral("Osaka"));
-        Editor().cmbZone_Set(tokyo);
-        Editor().cmdOK->click();
+        EXPECT_EQ(EditorLabel()->text(), QStringLiteral("(no name)"));
+        EXPECT_EQ(state.clocks.size(), 2u) << "a new clock, stored only by OK";
+        EditorLabel()->setText(QStringLiteral("Osaka"));
+        EditorZones()->setCurrentIndex(EditorZones()->findData(tokyo));
+        EditorPart<QPushButton>("okButton")->click();
     });
     s.SelectRow(0);
     s.cmdNew->click();
@@ -325,11 +343,11 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     editorWasOpen = false;
     QTimer::singleShot(0, [&] {
         editorWasOpen = Editor().isVisible();
-        EXPECT_EQ(Editor().txtLabel->text(), QStringLiteral("Tokyo"));
-        EXPECT_FALSE(Editor().chkActive->isChecked());
-        EXPECT_EQ(Editor().cmbZone->currentData().toInt(), tokyo);
-        Editor().chkActive->setChecked(true);
-        Editor().cmdOK->click();
+        EXPECT_EQ(EditorLabel()->text(), QStringLiteral("Tokyo"));
+        EXPECT_FALSE(EditorPart<QCheckBox>("enabledCheck")->isChecked());
+        EXPECT_EQ(EditorZones()->currentData().toInt(), tokyo);
+        EditorPart<QCheckBox>("enabledCheck")->setChecked(true);
+        EditorPart<QPushButton>("okButton")->click();
     });
     s.SelectRow(1);
     s.cmdEdit->click();
@@ -340,8 +358,8 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     // A double click edits too.
     editorWasOpen = false;
     QTimer::singleShot(0, [&] {
-        editorWasOpen = Editor().isVisible() && Editor().txtLabel->text() == "Osaka";
-        Editor().cmdCancel->click();
+        editorWasOpen = Editor().isVisible() && EditorLabel()->text() == "Osaka";
+        EditorPart<QPushButton>("cancelButton")->click();
     });
     s.SelectRow(2);
     s.LVSZones_DblClick();
@@ -349,10 +367,10 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
 
     // With no row selected Edit opens nothing.
     s.LVSZones->clearSelection();
-    const int slotBefore = state.EditSlot;
+    const QString labelBefore = EditorLabel()->text();
     s.cmdEdit_Click();
     EXPECT_FALSE(Editor().isVisible());
-    EXPECT_EQ(state.EditSlot, slotBefore);
+    EXPECT_EQ(EditorLabel()->text(), labelBefore) << "no clock prepared for editing";
     s.hide();
 }
 
@@ -362,10 +380,11 @@ TEST_F(SetupPanels, ConvertOpensOneConverterClosedFirstAtShutDown) {
     MenuItem("&Convert")->trigger();
     QPointer<QWidget> first = tray->converter();
     ASSERT_NE(first, nullptr);
-    auto* converter = qobject_cast<frmConvert*>(first.data());
+    auto* converter = qobject_cast<ConverterWindow*>(first.data());
     ASSERT_NE(converter, nullptr);
     EXPECT_TRUE(converter->isVisible());
-    EXPECT_TRUE(converter->IsLoaded());
+    EXPECT_GT(converter->findChild<QComboBox*>(QStringLiteral("toZoneCombo"))->count(), 0)
+        << "the zone lists are filled on showing";
     EXPECT_EQ(converter->windowTitle(), QStringLiteral("Horavia - Convert"));
 
     converter->hide();  // as its close box does
@@ -493,7 +512,7 @@ TEST_F(SetupPanels, ClosingTheMainWindowDuringATestLeavesTheQueryAlone) {
 
     QTimer::singleShot(30, [&] {
         tray->timeService().RequestUpdateTime();  // a tick: the due synchronisation waits
-        main->close();       // the close box, during the wait
+        main->close();                            // the close box, during the wait
     });
     s.cmdTest_Click();
     EXPECT_EQ(server.Accepted(), 1);

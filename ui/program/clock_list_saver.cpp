@@ -6,8 +6,9 @@ ClockListSaver::ClockListSaver(AppState& state, QObject* parent) : QObject(paren
     timer_.setSingleShot(true);
     timer_.setInterval(0);
     connect(&timer_, &QTimer::timeout, this, &ClockListSaver::save);
-    subscription_ = state_.book.Subscribe([this](const ClockChange&) {
-        timer_.start();
+    subscription_ = state_.book.Subscribe([this](const ClockChange& change) {
+        // A list read anew from the settings is what they hold: nothing to write.
+        if (change.kind != ClockChange::Kind::Reset) timer_.start();
         emit clockListChanged();
     });
 }
@@ -16,8 +17,8 @@ ClockListSaver::~ClockListSaver() {
     state_.book.Unsubscribe(subscription_);
 }
 
-void ClockListSaver::flush() {
-    if (timer_.isActive()) save();
+void ClockListSaver::saveNow() {
+    save();
 }
 
 void ClockListSaver::save() {

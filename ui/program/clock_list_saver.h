@@ -17,9 +17,8 @@ class ClockListSaver : public QObject {
     explicit ClockListSaver(AppState& state, QObject* parent = nullptr);
     ~ClockListSaver() override;
 
-    // Writes a change not yet written; nothing when there is none.
-    void flush();
-    bool hasPendingChange() const { return timer_.isActive(); }
+    // Writes the list whether or not it changed (a value already stored is no write).
+    void saveNow();
 
   signals:
     // The list changed (told at once; the write follows).

@@ -1,7 +1,7 @@
 #include "ui/program/program.h"
 
-#include "ui/convert/frm_convert.h"
-#include "ui/editor/frm_edit.h"
+#include "ui/convert/converter_window.h"
+#include "ui/editor/clock_editor.h"
 #include "ui/main/help_page.h"
 #include "ui/main/log_on_start.h"
 #include "ui/setup/frm_setup.h"
@@ -99,10 +99,13 @@ void Program::saveAndClose() {
     {
         // The clock list and the preferences, whatever windows are open, in one write.
         SettingsBatch batch(state_.services.settings);
-        saver_.flush();
-        state_.SaveClockList();
+        saver_.saveNow();
         state_.SaveSettings();
-        if (converter_) converter_->close();
+        if (auto* converter = qobject_cast<ConverterWindow*>(converter_.get())) {
+            converter->closeForShutDown();
+        } else if (converter_) {
+            converter_->close();
+        }
         if (setup_) setup_->CloseServerTest();
         if (setup_) setup_->CloseForShutDown();
         if (editor_) editor_->close();
@@ -187,7 +190,7 @@ void Program::openConverter() {
     if (!converter_) {
         converter_.reset(options_.createConverter
                              ? options_.createConverter()
-                             : new frmConvert(state_, state_.services.messages));
+                             : new ConverterWindow(state_, state_.services.messages));
     }
     // Shown without waiting for it; the close box only hides it.
     if (converter_) BringToFront(converter_.get());
@@ -269,10 +272,10 @@ frmSetup& Program::ensureSetupDialog() {
                     sortZoneLists();
                     break;
                 case 5:
-                    ensureClockEditor().ShowNew();
+                    ensureClockEditor().editNewClock();
                     break;
                 default:
-                    ensureClockEditor().ShowEdit(what - 100);
+                    ensureClockEditor().editClock(what - 100);
             }
         });
         setup_->SetHost(requests);
@@ -282,8 +285,8 @@ frmSetup& Program::ensureSetupDialog() {
     return *setup_;
 }
 
-frmEdit& Program::ensureClockEditor() {
-    if (!editor_) editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
+ClockEditor& Program::ensureClockEditor() {
+    if (!editor_) editor_ = std::make_unique<ClockEditor>(state_, nullptr, options_.mapPicture);
     return *editor_;
 }
 
@@ -293,7 +296,7 @@ void Program::registerStartUp() {
 
 void Program::sortZoneLists() {
     if (editor_) {
-        editor_->SortList();
+        editor_->sortZoneList();
     } else {
         SortZoneOrder(state_.catalogue, state_.prefs.SortBy);
     }

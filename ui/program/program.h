@@ -23,7 +23,7 @@
 namespace horavia {
 
 class frmSetup;
-class frmEdit;
+class ClockEditor;
 
 struct ProgramOptions {
     TimeServerPorts timePorts;       // tests use servers of their own
@@ -68,7 +68,7 @@ class Program : public QObject {
     // What the tests look at; null while a window does not exist.
     ClockWindow* clockWindow() const { return clockWindow_.data(); }
     frmSetup* setupDialog() const { return setup_.get(); }
-    frmEdit* clockEditor() const { return editor_.get(); }
+    ClockEditor* clockEditor() const { return editor_.get(); }
     QWidget* converter() const { return converter_.get(); }
     TrayPresenter& tray() { return tray_; }
     SecondTicker& ticker() { return ticker_; }
@@ -97,7 +97,7 @@ class Program : public QObject {
     bool notificationAreaAvailable() const;
     ClockWindow& ensureClockWindow();
     frmSetup& ensureSetupDialog();
-    frmEdit& ensureClockEditor();
+    ClockEditor& ensureClockEditor();
     bool bringOpenWindowForward();
     void registerStartUp();
     void sortZoneLists();
@@ -109,7 +109,7 @@ class Program : public QObject {
     ClockListSaver saver_;
     TrayPresenter tray_;
     std::unique_ptr<frmSetup> setup_;
-    std::unique_ptr<frmEdit> editor_;
+    std::unique_ptr<ClockEditor> editor_;
     std::unique_ptr<QWidget> converter_;
     QPointer<ClockWindow> clockWindow_;  // deleted by its close box
     bool starting_ = false;

@@ -1,9 +1,10 @@
-// The picture area of the world map: an indexed picture drawn unscaled inside a sunken
-// border. Mouse presses are reported in picture pixels, 0,0 at the inner top-left corner.
+// The world map in the clock editor: an indexed picture drawn unscaled inside a sunken border.
+// Presses are reported in picture pixels, 0,0 at the inner top-left corner.
 #pragma once
 
 #include <QFrame>
 #include <QImage>
+#include <QPoint>
 
 namespace horavia {
 
@@ -11,22 +12,23 @@ namespace horavia {
 // numbers. A null picture when the resource cannot be read.
 QImage LoadWorldMapPicture();
 
-class MapPicture : public QFrame {
+class WorldMapView : public QFrame {
     Q_OBJECT
 
   public:
-    explicit MapPicture(QWidget* parent = nullptr);
+    explicit WorldMapView(QWidget* parent = nullptr);
 
     // A picture that is not 8-bit indexed is not shown.
-    void SetPicture(QImage picture);
-    const QImage& Picture() const { return picture_; }
+    void setPicture(QImage picture);
+    const QImage& picture() const { return picture_; }
     // Replaces the picture's whole colour table and redraws; the pixels are not touched.
-    void SetColourTable(const QVector<QRgb>& table);
+    void setColourTable(const QVector<QRgb>& table);
 
     QSize sizeHint() const override;
 
   signals:
-    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    // Any mouse button; the pixel may lie outside the picture (on the border or past it).
+    void pixelPressed(QPoint pixel);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,4 @@
-#include "ui/editor/map_picture.h"
+#include "ui/editor/world_map_view.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -21,30 +21,30 @@ QImage LoadWorldMapPicture() {
     return picture.format() == QImage::Format_Indexed8 ? picture : QImage();
 }
 
-MapPicture::MapPicture(QWidget* parent) : QFrame(parent) {
+WorldMapView::WorldMapView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
 }
 
-void MapPicture::SetPicture(QImage picture) {
+void WorldMapView::setPicture(QImage picture) {
     // Recolouring works on the colour table, so only an indexed picture will do.
     if (picture.format() != QImage::Format_Indexed8) picture = QImage();
     picture_ = std::move(picture);
     update();
 }
 
-void MapPicture::SetColourTable(const QVector<QRgb>& table) {
+void WorldMapView::setColourTable(const QVector<QRgb>& table) {
     if (picture_.isNull()) return;
     picture_.setColorTable(table);
     update();
 }
 
-QSize MapPicture::sizeHint() const {
+QSize WorldMapView::sizeHint() const {
     const int border = 2 * frameWidth();
     return picture_.size() + QSize(border, border);
 }
 
-void MapPicture::paintEvent(QPaintEvent* event) {
+void WorldMapView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (picture_.isNull()) return;
     QPainter painter(this);
@@ -54,11 +54,11 @@ void MapPicture::paintEvent(QPaintEvent* event) {
     painter.drawImage(contentsRect().topLeft(), picture_);
 }
 
-void MapPicture::mousePressEvent(QMouseEvent* event) {
+void WorldMapView::mousePressEvent(QMouseEvent* event) {
     // A pointer between pixels lies in the pixel to its left and above, never the next one.
     const QPointF at = event->position() - QPointF(contentsRect().topLeft());
-    const QPoint inner(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
-    emit MouseDown(event->button(), event->modifiers(), inner.x(), inner.y());
+    emit pixelPressed(
+        QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))));
 }
 
 }  // namespace horavia

@@ -1,0 +1,158 @@
+#include "ui/convert/converter_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QTest>
+#include <memory>
+
+#include "convert_zones.h"
+#include "tests/model/fake_messages.h"
+
+namespace horavia {
+namespace {
+
+class Converter : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        testing::AddConverterZones(registry);
+        app = std::make_unique<AppState>(
+            Services{settings, registry, appMessages, localZone, clock}, EnglishUnitedStates());
+        ASSERT_TRUE(app->LoadCatalogue());
+        window = std::make_unique<ConverterWindow>(*app, messages);
+        window->show();
+    }
+    int Zone(const std::string& key) const {
+        const auto& zones = app->catalogue.zones;
+        for (std::size_t i = 0; i < zones.size(); ++i)
+            if (zones[i].StdName == key) return static_cast<int>(i);
+        return -1;
+    }
+    // The window's controls, as a user finds them.
+    template <class Control>
+    Control* Part(const char* name) const {
+        auto* control = window->findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    QComboBox* FromZone() const { return Part<QComboBox>("fromZoneCombo"); }
+    QComboBox* ToZone() const { return Part<QComboBox>("toZoneCombo"); }
+    QLineEdit* FromTime() const { return Part<QLineEdit>("fromTimeEdit"); }
+    void Swap() const { QTest::mouseClick(Part<QWidget>("swapButton"), Qt::LeftButton); }
+    // Replaces the source time by typing `text` over it.
+    void Type(const QString& text) const {
+        FromTime()->selectAll();
+        QTest::keyClicks(FromTime(), text);
+    }
+
+    static int Selected(const QComboBox* combo) { return combo->currentData().toInt(); }
+    void Pick(int from, int to) {
+        FromZone()->setCurrentIndex(FromZone()->findData(from));
+        ToZone()->setCurrentIndex(ToZone()->findData(to));
+    }
+    std::string Result() const { return Part<QLineEdit>("toTimeEdit")->text().toStdString(); }
+
+    MemoryRegistry registry;
+    MemorySettingsStore settings;
+    testing::RecordingMessages appMessages;
+    FixedLocalZone localZone;
+    FixedClock clock{FromCivil(2026, 1, 15, 9, 41)};  // winter
+    std::unique_ptr<AppState> app;
+    testing::RecordingMessages messages;
+    std::unique_ptr<ConverterWindow> window;
+};
+
+TEST_F(Converter, LoadListsDatabaseZonesAsSourcesAndEveryZoneAsTarget) {
+    std::vector<int> sources;
+    for (int index : app->catalogue.order)
+        if (index >= kFirstRegistryZone) sources.push_back(index);
+    const auto& order = app->catalogue.order;
+    ASSERT_EQ(FromZone()->count(), static_cast<int>(sources.size()));
+    ASSERT_EQ(ToZone()->count(), static_cast<int>(order.size()));
+    for (int row = 0; row < ToZone()->count(); ++row) {
+        const int index = order[static_cast<std::size_t>(row)];
+        const ZoneInfo& zone = app->catalogue.zones[static_cast<std::size_t>(index)];
+        EXPECT_EQ(ToZone()->itemData(row).toInt(), index);
+        EXPECT_EQ(ToZone()->itemText(row).toStdString(), zone.Prefix + zone.Name);
+    }
+    for (int row = 0; row < FromZone()->count(); ++row)
+        EXPECT_EQ(FromZone()->itemData(row).toInt(), sources[static_cast<std::size_t>(row)]);
+    EXPECT_EQ(Selected(FromZone()), sources.front());
+    EXPECT_EQ(Selected(ToZone()), order.front());
+}
+
+TEST_F(Converter, ResultFollowsTextAndZones) {
+    Pick(Zone("Plain East"), Zone("Plain West"));
+    Type("12:00");
+    EXPECT_EQ(Result(), "06:00");
+    ToZone()->setCurrentIndex(ToZone()->findData(Zone("Plain East")));
+    EXPECT_EQ(Result(), "12:00");
+    // A typed July date converts with July's offsets although it is January now.
+    Pick(Zone("Central Europe"), Zone("US Eastern"));
+    Type("2026-07-01 12:00");
+    EXPECT_EQ(Result(), "06:00");
+    // Unreadable text gives the result for 00:00 and stays as typed.
+    Pick(Zone("Plain East"), Zone("Plain West"));
+    Type("noon");
+    EXPECT_EQ(Result(), "18:00");
+    EXPECT_EQ(FromTime()->text(), "noon");
+}
+
+TEST_F(Converter, SwappingTwiceReturnsToTheStart) {
+    Pick(Zone("Plain East"), Zone("US Eastern"));
+    Type("12:00");
+    Swap();
+    EXPECT_EQ(Selected(FromZone()), Zone("US Eastern"));
+    EXPECT_EQ(Selected(ToZone()), Zone("Plain East"));
+    EXPECT_EQ(FromTime()->text(), "12:00");  // the texts are not exchanged
+    EXPECT_EQ(Result(), "18:00");
+    Swap();
+    EXPECT_EQ(Selected(FromZone()), Zone("Plain East"));
+    EXPECT_EQ(Selected(ToZone()), Zone("US Eastern"));
+    EXPECT_EQ(Result(), "06:00");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Converter, PseudoZoneTargetRefusesTheSwap) {
+    Pick(Zone("Plain East"), kZoneUtc);
+    Type("12:00");
+    Swap();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, "Timezone '" + ToZone()->currentText().toStdString() +
+                                          "' can not be used to convert from.");
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(Selected(FromZone()), Zone("Plain East"));
+    EXPECT_EQ(Selected(ToZone()), kZoneUtc);
+    EXPECT_EQ(Result(), "11:00");
+}
+
+TEST_F(Converter, CloseBoxHidesAndKeepsZonesAndText) {
+    Pick(Zone("Central Europe"), Zone("US Eastern"));
+    Type("7/1/2026 9:30 AM");
+    EXPECT_FALSE(window->close()) << "the close box only hides";
+    EXPECT_FALSE(window->isVisible());
+    window->show();
+    EXPECT_EQ(Selected(FromZone()), Zone("Central Europe"));
+    EXPECT_EQ(Selected(ToZone()), Zone("US Eastern"));
+    EXPECT_EQ(FromTime()->text(), "7/1/2026 9:30 AM");
+    EXPECT_EQ(ToZone()->count(), static_cast<int>(app->catalogue.order.size()));
+    // The program's shut-down is no close box.
+    window->closeForShutDown();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(window->close());
+}
+
+TEST_F(Converter, EnteringATextBoxSelectsItsText) {
+    Type("2026-07-01 12:00");
+    FromTime()->deselect();
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(FromTime(), &focusIn);
+    QApplication::processEvents();  // selected again after the click
+    EXPECT_EQ(FromTime()->selectedText(), "2026-07-01 12:00");
+}
+
+}  // namespace
+}  // namespace horavia

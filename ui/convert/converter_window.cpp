@@ -1,0 +1,162 @@
+#include "ui/convert/converter_window.h"
+
+#include <QAbstractItemView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+#include <algorithm>
+
+#include "model/clock_list.h"
+#include "model/time_conversion.h"
+#include "platform/qt_utf8.h"
+#include "ui/convert/swap_picture.h"
+
+namespace horavia {
+
+namespace {
+
+constexpr int kSelectionLength = 255;
+
+}  // namespace
+
+ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      app_(app),
+      messages_(messages),
+      swapButton_(new SwapPicture(this)),
+      toZoneCombo_(new QComboBox(this)),
+      toTimeEdit_(new QLineEdit(QStringLiteral("00:00"), this)),
+      fromZoneCombo_(new QComboBox(this)),
+      fromTimeEdit_(new QLineEdit(QStringLiteral("00:00"), this)),
+      equalsLabel_(new QLabel(QStringLiteral("="), this)) {
+    setWindowTitle(QStringLiteral("Horavia - Convert"));
+    swapButton_->setObjectName(QStringLiteral("swapButton"));
+    toZoneCombo_->setObjectName(QStringLiteral("toZoneCombo"));
+    toTimeEdit_->setObjectName(QStringLiteral("toTimeEdit"));
+    fromZoneCombo_->setObjectName(QStringLiteral("fromZoneCombo"));
+    fromTimeEdit_->setObjectName(QStringLiteral("fromTimeEdit"));
+    equalsLabel_->setObjectName(QStringLiteral("equalsLabel"));
+
+    toTimeEdit_->setReadOnly(true);  // the result: output only
+    for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
+        combo->setMinimumContentsLength(44);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
+    const int timeWidth =
+        fromTimeEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00 Mmm 0000 00:00 AM"));
+    fromTimeEdit_->setMinimumWidth(timeWidth + 12);
+    toTimeEdit_->setMinimumWidth(timeWidth + 12);
+    equalsLabel_->setAlignment(Qt::AlignCenter);
+
+    // Source on top, "=" between, target below; the swap picture beside both lines.
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(fromZoneCombo_, 0, 0);
+    grid->addWidget(fromTimeEdit_, 0, 1);
+    grid->addWidget(equalsLabel_, 1, 1);
+    grid->addWidget(toZoneCombo_, 2, 0);
+    grid->addWidget(toTimeEdit_, 2, 1);
+    grid->addWidget(swapButton_, 0, 2, 3, 1, Qt::AlignCenter);
+    grid->setColumnStretch(0, 1);
+    grid->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(fromZoneCombo_, &QComboBox::currentIndexChanged, this, &ConverterWindow::updateResult);
+    connect(toZoneCombo_, &QComboBox::currentIndexChanged, this, &ConverterWindow::updateResult);
+    connect(fromTimeEdit_, &QLineEdit::textChanged, this, &ConverterWindow::updateResult);
+    connect(swapButton_, &SwapPicture::clicked, this, &ConverterWindow::swapZones);
+    fromTimeEdit_->installEventFilter(this);
+    toTimeEdit_->installEventFilter(this);
+}
+
+void ConverterWindow::showEvent(QShowEvent* event) {
+    if (!listsFilled_) fillZoneLists();
+    QWidget::showEvent(event);
+}
+
+void ConverterWindow::fillZoneLists() {
+    listsFilled_ = true;
+    const ZoneCatalogue& catalogue = app_.catalogue;
+    {
+        const QSignalBlocker blockFrom(fromZoneCombo_);
+        const QSignalBlocker blockTo(toZoneCombo_);
+        for (int index : catalogue.order) {
+            if (!catalogue.IsValidIndex(index)) continue;
+            const QString text = Utf8(ZoneDisplayText(catalogue, index));
+            if (catalogue.IsRegistryZone(index)) fromZoneCombo_->addItem(text, index);
+            toZoneCombo_->addItem(text, index);
+        }
+        fromZoneCombo_->setCurrentIndex(-1);
+        toZoneCombo_->setCurrentIndex(-1);
+    }
+    // The long zone names are read in full in the open list.
+    for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
+        combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) + 24);
+    }
+    fromZoneCombo_->setCurrentIndex(fromZoneCombo_->count() > 0 ? 0 : -1);
+    toZoneCombo_->setCurrentIndex(toZoneCombo_->count() > 0 ? 0 : -1);
+}
+
+int ConverterWindow::zoneOf(const QComboBox* combo) {
+    const QVariant data = combo->currentData();
+    return data.isValid() ? data.toInt() : -1;
+}
+
+void ConverterWindow::updateResult() {
+    const DayCount moment = SourceMoment(fromTimeEdit_->text().toStdString(), app_.locale,
+                                         app_.services.clock.NowLocal());
+    toTimeEdit_->setText(QString::fromStdString(ConvertZoneTime(
+        app_.catalogue, zoneOf(fromZoneCombo_), zoneOf(toZoneCombo_), moment, app_.locale)));
+}
+
+void ConverterWindow::swapZones() {
+    const int source = zoneOf(fromZoneCombo_);
+    const int found = fromZoneCombo_->findData(zoneOf(toZoneCombo_));
+    if (found >= 0) fromZoneCombo_->setCurrentIndex(found);
+    if (zoneOf(fromZoneCombo_) != zoneOf(toZoneCombo_)) {
+        messages_.Show("Timezone '" + toZoneCombo_->currentText().toStdString() +
+                           "' can not be used to convert from.",
+                       kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        return;
+    }
+    const int back = toZoneCombo_->findData(source);
+    if (back >= 0) toZoneCombo_->setCurrentIndex(back);
+}
+
+void ConverterWindow::selectAllText(QLineEdit* box) {
+    box->setSelection(0, std::min(static_cast<int>(box->text().size()), kSelectionLength));
+}
+
+bool ConverterWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fromTimeEdit_ || watched == toTimeEdit_) {
+        auto* box = static_cast<QLineEdit*>(watched);
+        if (event->type() == QEvent::FocusIn) {
+            selectAllText(box);
+            // A click would place the cursor after this; select again once it has.
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+                QTimer::singleShot(0, box, [box] { selectAllText(box); });
+            }
+        } else if (event->type() == QEvent::FocusOut && box == fromTimeEdit_) {
+            updateResult();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ConverterWindow::closeEvent(QCloseEvent* event) {
+    if (closingForShutDown_) {
+        event->accept();
+        return;
+    }
+    hide();
+    event->ignore();
+}
+
+void ConverterWindow::closeForShutDown() {
+    closingForShutDown_ = true;
+    close();
+}
+
+}  // namespace horavia

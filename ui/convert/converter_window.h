@@ -1,0 +1,55 @@
+// The converter window "Horavia - Convert": a time typed in one zone, shown in another.
+#pragma once
+
+#include <QWidget>
+
+#include "model/services.h"
+#include "model/zone_model.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace horavia {
+
+class SwapPicture;
+
+class ConverterWindow : public QWidget {
+    Q_OBJECT
+
+  public:
+    ConverterWindow(AppState& app, MessageBoxPort& messages, QWidget* parent = nullptr);
+
+    // The close box only hides the window, so the zones and the typed time are there at the
+    // next opening; the program's shut-down closes it for good.
+    void closeForShutDown();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private slots:
+    void updateResult();
+    void swapZones();
+
+  private:
+    // Fills both lists from the zone order; once, on the first showing.
+    void fillZoneLists();
+    static int zoneOf(const QComboBox* combo);
+    static void selectAllText(QLineEdit* box);
+
+    AppState& app_;
+    MessageBoxPort& messages_;
+    bool listsFilled_ = false;
+    bool closingForShutDown_ = false;
+
+    SwapPicture* swapButton_;
+    QComboBox* toZoneCombo_;
+    QLineEdit* toTimeEdit_;
+    QComboBox* fromZoneCombo_;
+    QLineEdit* fromTimeEdit_;
+    QLabel* equalsLabel_;
+};
+
+}  // namespace horavia

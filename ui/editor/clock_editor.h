@@ -1,0 +1,98 @@
+// The clock editor: one clock's label, format, on/off state and zone, the zone chosen from a
+// sorted list or by clicking the world map. Shown modally for a new clock or for one of the
+// list; OK stores the clock in the clock list, Cancel discards.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <optional>
+
+#include "model/zone_model.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace horavia {
+
+class WorldMapView;
+
+inline constexpr const char* kNewClockLabel = "(no name)";
+
+class ClockEditor : public QDialog {
+    Q_OBJECT
+
+  public:
+    // `mapPicture` replaces the map compiled into the program (tests use small pictures).
+    // The zone list is filled, sorted by the SortBy preference, at once.
+    explicit ClockEditor(AppState& state, QWidget* parent = nullptr, QImage mapPicture = {});
+
+    // A fresh clock, stored in the lowest free slot once OK is pressed; then shown modally.
+    // The dialog's result (Accepted after OK).
+    int editNewClock();
+    // The fields of the clock in `slot`, shown modally; Rejected, without showing, when the
+    // slot holds no clock.
+    int editClock(int slot);
+    // The same preparations without showing.
+    void prepareNewClock();
+    bool prepareClock(int slot);
+
+    // Re-sorts the zone order by the SortBy preference and refills the list, with no zone
+    // chosen; the map keeps its colours.
+    void sortZoneList();
+
+    // The zone the map was last coloured for; empty until the first colouring.
+    std::optional<int> mapZone() const { return mapZone_; }
+
+  signals:
+    // OK stored the clock in `slot` (a new clock's slot is known only now).
+    void clockStored(int slot);
+
+  public slots:
+    // Esc and the window's close box take the Cancel way out.
+    void reject() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private slots:
+    void storeClock();
+    void zoneChosen();
+    void updateMap();
+    void pickZoneAt(QPoint pixel);
+
+  private:
+    void createControls();
+    void placeControls();
+    void fillZoneList();
+    // Chooses the zone with catalogue index `zone`; a zone the list does not offer leaves the
+    // choice as it is.
+    void selectZone(int zone);
+    void selectLabelText();
+    // OK is offered only when OK can store a valid clock: a zone chosen and a label that is
+    // not blank, so the clock list keeps unique keys.
+    bool canStore() const;
+    // The clock as the controls show it.
+    ClockEntry enteredClock() const;
+    void updateOkState();
+
+    AppState& state_;
+    // The slot being edited; -1 while a new clock is made.
+    int editSlot_ = -1;
+    std::optional<int> mapZone_;
+
+    QLabel* labelCaption_ = nullptr;
+    QLineEdit* labelEdit_ = nullptr;
+    QCheckBox* enabledCheck_ = nullptr;
+    QLabel* formatCaption_ = nullptr;
+    QLineEdit* formatEdit_ = nullptr;
+    QLabel* formatHint_ = nullptr;
+    QComboBox* zoneCombo_ = nullptr;
+    WorldMapView* worldMap_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};
+
+}  // namespace horavia
