@@ -6,7 +6,7 @@
 
 #include "model/text_helpers.h"
 #include "sync/server_choice.h"
-#include "sync/server_test_window.h"
+#include "ui/setup/server_test_dialog.h"
 #include "ui/setup/frm_setup.h"
 
 namespace horavia {
@@ -144,10 +144,10 @@ void frmSetup::cmdAuto_Click() {
         FlagWhileRunning running(serverTestRunning_);
         UpdateServerButtons();
         Services& s = state_.services;
-        frmSTAuto window(time_->Query(), s.clock, s.localZone, s.messages, this);
+        ServerTestDialog window(time_->Query(), s.clock, s.localZone, s.messages, this);
         serverTestWindow_ = &window;
         window.show();
-        chosen = window.DoIt(ServerListEntries(), cmbSTServer->currentText().toStdString());
+        chosen = window.testServers(ServerListEntries(), cmbSTServer->currentText().toStdString());
     }
     if (chosen) cmbSTServer->setEditText(QString::fromStdString(*chosen));
     UpdateServerButtons();
