@@ -51,8 +51,6 @@ class AppState {
 
     // The slot the clock editor works on: -1 while a new clock is made.
     int EditSlot = -1;
-    // True only while the start-up creates the setup dialog, the one moment it may be created.
-    bool StartupLoadFlag = false;
 
     // Re-reads the computer's own zone state.
     void RefreshLocalZone();

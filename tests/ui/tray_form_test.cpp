@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPointer>
 #include <QStyleHints>
 #include <QTemporaryDir>
@@ -11,8 +12,9 @@
 #include "failing_file_system.h"
 #include "fake_time_server.h"
 #include "platform/qt_settings_store.h"
+#include "setup_controls.h"
 #include "ui/editor/frm_edit.h"
-#include "ui/setup/frm_setup.h"
+#include "ui/setup/setup_dialog.h"
 #include "ui/tray/frm_ti.h"
 #include "ui/tray/tray_message.h"
 #include "ui_test_support.h"
@@ -28,7 +30,6 @@ class TrayForm : public ::testing::Test, public testing::TestServices {
         options.mapPicture = testing::TinyMap();
         options.openHelp = [this] { ++helpOpened; };
         options.notificationAreaAvailable = [this] { return trayAvailable; };
-        options.fatalExit = [] { ADD_FAILURE() << "the program would end"; };
         options.clickClockMs = [this] { return clickNowMs; };
         tray = std::make_unique<frmTI>(state, clockSetter, options);
         QObject::connect(tray.get(), &frmTI::programEnded, [this] { ++ended; });
@@ -67,12 +68,11 @@ TEST_F(TrayForm, StartUpRunsInOrder) {
     EXPECT_NE(at("W S0Dis"), -1) << "a first start writes the two default clocks";
     EXPECT_EQ(store.Commits(), writesBefore + 1) << "in one write of the file";
     EXPECT_EQ(state.book.RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
-    EXPECT_EQ(ti.SetupDialog()->RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
+    EXPECT_EQ(ti.SetupDialog()->rowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
     ASSERT_NE(ti.Editor(), nullptr);
     EXPECT_GT(ti.Editor()->cmbZone->count(), 0) << "the editor's zone list is sorted and filled";
     EXPECT_FALSE(ti.Editor()->isVisible());
     EXPECT_FALSE(ti.SetupDialog()->isVisible());
-    EXPECT_FALSE(state.StartupLoadFlag);
     EXPECT_TRUE(MainVisible());
     EXPECT_EQ(Main()->PaintLayout().rows, 2) << "painted with the clocks";
     EXPECT_TRUE(ti.Tray().IsAdded());
@@ -173,11 +173,16 @@ TEST_F(TrayForm, TheClockListOutlivesTheWindowsAndTheTipFollowsIt) {
     Main()->close();
     testing::ProcessPending();
     ASSERT_EQ(Main(), nullptr);
-    ti.SetupDialog()->SelectRow(1);
-    ti.SetupDialog()->cmdUp_Click();
+    testing::SelectClockRow(*ti.SetupDialog(), 1);
+    testing::Click(*ti.SetupDialog(), "upButton");
     EXPECT_EQ(ti.Tray().Tip().left(8), QStringLiteral("Swatch: ")) << "told at once, no tick";
-    bool cancel = false;
-    ti.SetupDialog()->LVSZones_AfterLabelEdit(cancel, QStringLiteral("Beat"));
+    QTreeWidget* list = testing::ClockList(*ti.SetupDialog());
+    list->editItem(list->topLevelItem(0), 0);  // renamed in place
+    auto* nameEditor = list->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(nameEditor, nullptr);
+    nameEditor->setText(QStringLiteral("Beat"));
+    QTest::keyClick(nameEditor, Qt::Key_Return);
+    testing::ProcessPending();  // the list commits the text, then the editor goes
     EXPECT_EQ(ti.Tray().Tip().left(6), QStringLiteral("Beat: "));
 
     ti.mnuPopupShow_Click();  // a new main window shows the list as it is now
@@ -331,7 +336,6 @@ TEST(TrayFormSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain
     options.timePorts = {testing::ClosedPort(), testing::ClosedPort()};
     options.mapPicture = testing::TinyMap();
     options.notificationAreaAvailable = [] { return true; };
-    options.fatalExit = [] { ADD_FAILURE() << "the program would end"; };
     frmTI ti(state, s.clockSetter, options);
     ASSERT_TRUE(ti.Form_Load());  // a first start: its defaults cannot be written
 
@@ -345,12 +349,12 @@ TEST(TrayFormSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain
     EXPECT_EQ(told.title, "Horavia");
     EXPECT_EQ(told.icon, MsgIcon::Exclamation);
     EXPECT_EQ(ti.MainWindow()->PaintLayout().rows, 2) << "the default clocks, from memory";
-    ti.SetupDialog()->cmdClose_Click();
+    testing::Click(*ti.SetupDialog(), "closeButton");
     EXPECT_EQ(s.messages.shown.size(), 1u) << "told once";
     EXPECT_FALSE(QFile::exists(folder + "/Horavia 2.0.ini"));
 
     fs.failStep.clear();
-    ti.SetupDialog()->cmdClose_Click();
+    testing::Click(*ti.SetupDialog(), "closeButton");
     QFile file(folder + "/Horavia 2.0.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();

@@ -7,7 +7,7 @@
 #include "ui/editor/frm_edit.h"
 #include "ui/main/help_page.h"
 #include "ui/main/program_icon.h"
-#include "ui/setup/frm_setup.h"
+#include "ui/setup/setup_dialog.h"
 
 namespace horavia {
 
@@ -68,14 +68,6 @@ bool frmTI::Form_Load() {
         state_.services.messages.Show(SettingsProblemText(problem), kAppTitle, MsgButtons::Ok,
                                       MsgIcon::Exclamation);
     });
-    state_.StartupLoadFlag = true;
-    setup_ = std::make_unique<frmSetup>(
-        state_, options_.fatalExit ? options_.fatalExit : &frmSetup::EndProgramAtOnce);
-    state_.StartupLoadFlag = false;
-    setup_->SetHost(this);
-    connect(setup_.get(), &frmSetup::windowChoiceMade, this, &frmTI::ShowMainWindow);
-    setup_->SetTimeService(&time_);
-
     editor_ = std::make_unique<frmEdit>(state_, nullptr, options_.mapPicture);
 
     {
@@ -84,6 +76,20 @@ bool frmTI::Form_Load() {
         state_.LoadSettings(*this);  // creates the main window
         if (!state_.LoadCatalogue([this] { editor_->SortList(); })) return false;
     }
+
+    // The setup dialog shows the settings and clocks as loaded.
+    using horavia::SetupDialog;
+    setup_ = std::make_unique<SetupDialog>(state_);
+    connect(setup_.get(), &SetupDialog::startUpChosen, this, &frmTI::RegisterStartUp);
+    connect(setup_.get(), &SetupDialog::windowChoiceMade, this, &frmTI::ShowMainWindow);
+    connect(setup_.get(), &SetupDialog::sortOrderChosen, this, &frmTI::SortEditorList);
+    connect(setup_.get(), &SetupDialog::alwaysOnTopChosen, this, &frmTI::SetAlwaysOnTop);
+    connect(setup_.get(), &SetupDialog::fontChosen, this, [this](const QString& name, int points) {
+        ApplyMainWindowFont(name.toStdString(), points);
+    });
+    connect(setup_.get(), &SetupDialog::newClockRequested, this, &frmTI::ShowEditorNew);
+    connect(setup_.get(), &SetupDialog::editClockRequested, this, &frmTI::ShowEditorEdit);
+    setup_->setTimeService(&time_);
 
     EnsureMainWindow()->Form_Paint();  // now with the clocks
     tray_.TrayAdd(kAppTitle, ProgramIcon());
@@ -103,8 +109,7 @@ void frmTI::Form_Unload() {
     SettingsBatch batch(state_.services.settings);  // preferences and geometry in one write
     state_.SaveSettings();
     if (converter_) converter_->close();
-    if (setup_) setup_->CloseServerTest();
-    if (setup_) setup_->CloseForShutDown();
+    if (setup_) setup_->closeForShutDown();
     if (editor_) editor_->close();
     if (main_) main_->CloseForShutDown();  // writes the window's geometry
     tray_.TrayRemove();
@@ -227,7 +232,7 @@ void frmTI::PopupMenuAt(const QPoint& globalPos, bool setupAsDefault) {
 
 void frmTI::ShowMainWindow(bool show) {
     state_.prefs.ShowWnd = show;
-    if (setup_) setup_->SetShowWindowCheck(show);
+    if (setup_) setup_->setShowWindowChecked(show);
     mnuPopupShow->setText(QString::fromUtf8(show ? kMenuHideCaption : kMenuShowCaption));
     SavePreference(state_.prefs, state_.services.settings, &Preferences::ShowWnd);
     if (editor_ && editor_->isVisible()) return;
@@ -243,7 +248,6 @@ void frmTI::TraySetTip(const std::string& tip) {
 }
 
 void frmTI::ApplyWindowPreferences(const Preferences& prefs) {
-    setup_->ApplyWindowPreferences(prefs);
     EnsureMainWindow()->ApplyFont(prefs.FontName, prefs.FontSize);
     ShowMainWindow(prefs.ShowWnd);
 }
@@ -271,14 +275,6 @@ void frmTI::ShowEditorNew() {
 
 void frmTI::ShowEditorEdit(int slot) {
     if (editor_) editor_->ShowEdit(slot);
-}
-
-void frmTI::ApplySyncPreferences(const Preferences& prefs) {
-    setup_->ApplySyncPreferences(prefs);
-}
-
-void frmTI::ApplyDefaultFormat(const Preferences& prefs) {
-    setup_->ApplyDefaultFormat(prefs);
 }
 
 }  // namespace horavia

@@ -1,5 +1,5 @@
-// The tray form: never shown. Creating it starts the program (setup dialog, clock editor,
-// settings, catalogue, main window, tray icon, start-up synchronisation) and closing it ends
+// The tray form: never shown. Creating it starts the program (clock editor, settings,
+// catalogue, main window, setup dialog, tray icon, start-up synchronisation) and closing it ends
 // the program. It owns the popup menu shared by the tray icon and the main window.
 #pragma once
 
@@ -19,13 +19,12 @@
 #include "ui/main/frm_main.h"
 #include "ui/main/main_window_host.h"
 #include "ui/main/window_visibility.h"
-#include "ui/setup/setup_host.h"
 #include "ui/tray/mdl_tray_icon.h"
 #include "ui/tray/tray_message.h"
 
 namespace horavia {
 
-class frmSetup;
+class SetupDialog;
 class frmEdit;
 
 struct TrayFormOptions {
@@ -34,14 +33,13 @@ struct TrayFormOptions {
     QImage mapPicture;               // the clock editor's map; empty: the compiled-in one
     std::function<void()> openHelp;  // empty: the help page in the user's browser
     std::function<bool()> notificationAreaAvailable;  // empty: ask the desktop
-    std::function<void()> fatalExit;                  // empty: end the process at once
     // Creates the converter window on first use of "&Convert"; empty: the program's own.
     std::function<QWidget*()> createConverter;
     // A steady clock in milliseconds for telling double clicks on the icon; empty: the real one.
     std::function<qint64()> clickClockMs;
 };
 
-class frmTI : public QObject, public MainWindowHost, private PreferencesView, private SetupHost {
+class frmTI : public QObject, public MainWindowHost, private PreferencesView {
     Q_OBJECT
 
   public:
@@ -88,20 +86,18 @@ class frmTI : public QObject, public MainWindowHost, private PreferencesView, pr
 
     // PreferencesView: the settings reach the windows.
     void ApplyWindowPreferences(const Preferences& prefs) override;
-    void ApplySyncPreferences(const Preferences& prefs) override;
-    void ApplyDefaultFormat(const Preferences& prefs) override;
 
-    // SetupHost
-    void RegisterStartUp() override;
-    void SetAlwaysOnTop(bool onTop) override;
-    void ApplyMainWindowFont(const std::string& name, std::int32_t points) override;
-    void SortEditorList() override;
-    void ShowEditorNew() override;
-    void ShowEditorEdit(int slot) override;
+    // What the setup dialog's Close and commands ask of the program.
+    void RegisterStartUp();
+    void SetAlwaysOnTop(bool onTop);
+    void ApplyMainWindowFont(const std::string& name, std::int32_t points);
+    void SortEditorList();
+    void ShowEditorNew();
+    void ShowEditorEdit(int slot);
 
   public:
     frmMain* MainWindow() const { return main_.data(); }
-    frmSetup* SetupDialog() const { return setup_.get(); }
+    horavia::SetupDialog* SetupDialog() const { return setup_.get(); }
     frmEdit* Editor() const { return editor_.get(); }
     QWidget* Converter() const { return converter_.get(); }
     TrayIcon& Tray() { return tray_; }
@@ -129,7 +125,7 @@ class frmTI : public QObject, public MainWindowHost, private PreferencesView, pr
     AppState& state_;
     TrayFormOptions options_;
     TimeService time_;  // outlives every window that sends it requests
-    std::unique_ptr<frmSetup> setup_;
+    std::unique_ptr<horavia::SetupDialog> setup_;
     std::unique_ptr<frmEdit> editor_;
     std::unique_ptr<QWidget> converter_;
     QPointer<frmMain> main_;
