@@ -7,6 +7,7 @@
 // Prints one "name wall-milliseconds cpu-milliseconds" line per measure.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPushButton>
 #include <QTextStream>
 #include <algorithm>
 #include <ctime>
@@ -18,7 +19,7 @@
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
 #include "ui/program/program.h"
-#include "ui/setup/frm_setup.h"
+#include "ui/setup/setup_dialog.h"
 
 namespace {
 
@@ -102,7 +103,7 @@ int main(int argc, char** argv) {
 
     tray.openSetup();
     watch.Restart();
-    tray.setupDialog()->cmdClose_Click();
+    tray.setupDialog()->findChild<QPushButton*>(QStringLiteral("closeButton"))->click();
     report("close", watch.WallMs(), watch.CpuMsSince());
 
     watch.Restart();

@@ -51,8 +51,6 @@ class AppState {
     std::int32_t LocalBias = 0;
     bool LocalIsDst = false;
 
-    // True only while the start-up creates the setup dialog, the one moment it may be created.
-    bool StartupLoadFlag = false;
 
     // Re-reads the computer's own zone state.
     void RefreshLocalZone();

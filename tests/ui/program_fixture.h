@@ -14,9 +14,10 @@
 #include <vector>
 
 #include "manual_query_clock.h"
+#include "setup_controls.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/program/program.h"
-#include "ui/setup/frm_setup.h"
+#include "ui/setup/setup_dialog.h"
 #include "ui_test_support.h"
 
 namespace horavia::testing {
@@ -78,7 +79,7 @@ class ProgramTest : public ::testing::Test, public TestServices {
             ran = true;
             program->clockEditor()->reject();
         });
-        program->setupDialog()->cmdNew_Click();
+        Click(*program->setupDialog(), "newButton");
         EXPECT_TRUE(ran);
     }
     ClockWindow* Main() const { return program->clockWindow(); }

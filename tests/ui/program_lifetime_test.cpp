@@ -88,7 +88,7 @@ TEST_F(ProgramTest, MoreClocksThanTheLimitAreToldAndNeverWrittenOver) {
 
     store.log.clear();
     program->openSetup();
-    program->setupDialog()->cmdClose_Click();
+    testing::Click(*program->setupDialog(), "closeButton");
     state.book.Rename(0, "Changed");
     testing::ProcessPending();
     program->shutDown();

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QStyleHints>
@@ -15,8 +16,9 @@
 #include "fake_time_server.h"
 #include "platform/qt_settings_store.h"
 #include "program_fixture.h"
+#include "setup_controls.h"
 #include "ui/editor/clock_editor.h"
-#include "ui/setup/frm_setup.h"
+#include "ui/setup/setup_dialog.h"
 
 namespace horavia {
 namespace {
@@ -48,7 +50,7 @@ TEST_F(ProgramTest, StartUpRunsInOrder) {
 
     ti.openSetup();
     ASSERT_NE(ti.setupDialog(), nullptr);
-    EXPECT_EQ(ti.setupDialog()->RowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
+    EXPECT_EQ(ti.setupDialog()->rowKeys(), (std::vector<std::string>{"K0000", "K0001"}));
     WhileTheEditorIsOpen([&] {
         EXPECT_GT(ti.clockEditor()->findChild<QComboBox*>(QStringLiteral("zoneCombo"))->count(), 0)
             << "its zone list sorted and filled";
@@ -156,11 +158,16 @@ TEST_F(ProgramTest, TheClockListOutlivesTheWindowsAndTheTipFollowsIt) {
     Main()->close();
     testing::ProcessPending();
     ASSERT_EQ(Main(), nullptr);
-    ti.setupDialog()->SelectRow(1);
-    ti.setupDialog()->cmdUp_Click();
+    testing::SelectClockRow(*ti.setupDialog(), 1);
+    testing::Click(*ti.setupDialog(), "upButton");
     EXPECT_EQ(ti.tray().tip().left(8), QStringLiteral("Swatch: ")) << "told at once, no tick";
-    bool cancel = false;
-    ti.setupDialog()->LVSZones_AfterLabelEdit(cancel, QStringLiteral("Beat"));
+    QTreeWidget* list = testing::ClockList(*ti.setupDialog());
+    list->editItem(list->topLevelItem(0), 0);  // renamed in place
+    auto* nameEditor = list->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(nameEditor, nullptr);
+    nameEditor->setText(QStringLiteral("Beat"));
+    QTest::keyClick(nameEditor, Qt::Key_Return);
+    testing::ProcessPending();  // the list commits the text, then the editor goes
     EXPECT_EQ(ti.tray().tip().left(6), QStringLiteral("Beat: "));
 
     ShowItem()->trigger();  // a new main window shows the list as it is now
@@ -441,12 +448,12 @@ TEST(ProgramSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain)
     EXPECT_EQ(told.icon, MsgIcon::Exclamation);
     EXPECT_EQ(ti.clockWindow()->paintLayout().rows, 2) << "the default clocks, from memory";
     ti.openSetup();
-    ti.setupDialog()->cmdClose_Click();
+    testing::Click(*ti.setupDialog(), "closeButton");
     EXPECT_EQ(s.messages.shown.size(), 1u) << "told once";
     EXPECT_FALSE(QFile::exists(folder + "/Horavia 2.0.ini"));
 
     fs.failStep.clear();
-    ti.setupDialog()->cmdClose_Click();
+    testing::Click(*ti.setupDialog(), "closeButton");
     QFile file(folder + "/Horavia 2.0.ini");
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray saved = file.readAll();

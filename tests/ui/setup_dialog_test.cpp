@@ -1,28 +1,39 @@
 // The setup dialog: its frame, and the clock list showing and changing the display order.
+#include "ui/setup/setup_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
 
+#include "setup_controls.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/main/twips.h"
-#include "ui/setup/frm_setup.h"
 #include "ui_test_support.h"
 
 namespace horavia {
 namespace {
 
-class SetupDialog : public ::testing::Test, public testing::TestServices {
+using testing::Click;
+using testing::ClockList;
+using testing::Control;
+using testing::DoubleClickClockRow;
+using testing::SelectClockRow;
+using testing::SelectedClockRow;
+
+class SetupDialogTest : public ::testing::Test, public testing::TestServices {
   protected:
+    // The dialog is created before the clocks are read: its list follows the load as it
+    // follows any change of the program's clocks.
     void Open(const std::vector<std::string>& clocks) {
         StoreClocks(clocks);
-        state.StartupLoadFlag = true;
-        setup = std::make_unique<frmSetup>(state, [this] { ++fatalExits; });
-        state.StartupLoadFlag = false;
+        setup = std::make_unique<SetupDialog>(state);
         PreferencesView noControls;
         state.LoadSettings(noControls);
         ASSERT_TRUE(state.LoadCatalogue());
@@ -30,64 +41,60 @@ class SetupDialog : public ::testing::Test, public testing::TestServices {
     }
     // The rows' keys as the list shows them, which must be the program's display order.
     std::vector<std::string> Keys() const {
-        const std::vector<std::string> shown = setup->RowKeys();
+        const std::vector<std::string> shown = setup->rowKeys();
         EXPECT_EQ(shown, state.book.RowKeys()) << "the list shows the program's order";
         return shown;
     }
     QString Cell(int row, int column) const {
-        return setup->LVSZones->topLevelItem(row)->text(column);
+        return ClockList(*setup)->topLevelItem(row)->text(column);
     }
     std::string Label(int slot) const { return state.clocks[static_cast<std::size_t>(slot)].Label; }
 
-    std::unique_ptr<frmSetup> setup;
-    int fatalExits = 0;
+    QString Caption(const char* button) const {
+        return Control<QPushButton>(*setup, button)->text();
+    }
+
+    std::unique_ptr<SetupDialog> setup;
 };
 
 const std::vector<std::string> kThree{"Zulu|0|True", "Tokyo|Tokyo Standard Time|False",
                                       "Berlin|W. Europe Standard Time|True"};
 
-TEST_F(SetupDialog, FrameTabsAndColumns) {
+TEST_F(SetupDialogTest, FrameTabsAndColumns) {
     Open(kThree);
-    EXPECT_EQ(fatalExits, 0);
     EXPECT_EQ(setup->windowTitle(), QStringLiteral("Horavia Timezones"));
-    ASSERT_EQ(setup->TabStrip->count(), 4);
+    auto* tabStrip = Control<QTabWidget>(*setup, "tabs");
+    ASSERT_NE(tabStrip, nullptr);
+    ASSERT_EQ(tabStrip->count(), 4);
     const QStringList tabs{"Timezones", "Settings", "TimeSync", "Default Format"};
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(setup->TabStrip->tabText(i), tabs[i]);
-    EXPECT_EQ(setup->TabStrip->currentIndex(), 0);
-    const QTreeWidgetItem* header = setup->LVSZones->headerItem();
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(tabStrip->tabText(i), tabs[i]);
+    EXPECT_EQ(tabStrip->currentIndex(), 0);
+    QTreeWidget* list = ClockList(*setup);
+    ASSERT_NE(list, nullptr);
+    const QTreeWidgetItem* header = list->headerItem();
     EXPECT_EQ(header->text(0), QStringLiteral("Name"));
     EXPECT_EQ(header->text(1), QString());
     EXPECT_EQ(header->text(2), QStringLiteral("Timezone"));
-    EXPECT_EQ(setup->LVSZones->selectionBehavior(), QAbstractItemView::SelectRows);
-    EXPECT_EQ(setup->cmdNew->text(), QStringLiteral("&New"));
-    EXPECT_EQ(setup->cmdEdit->text(), QStringLiteral("&Edit"));
-    EXPECT_EQ(setup->cmdDelete->text(), QStringLiteral("&Delete"));
-    EXPECT_EQ(setup->cmdClose->text(), QStringLiteral("&Close"));
-    EXPECT_EQ(setup->cmdHelp->text(), QStringLiteral("&Help"));
+    EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(Caption("newButton"), QStringLiteral("&New"));
+    EXPECT_EQ(Caption("editButton"), QStringLiteral("&Edit"));
+    EXPECT_EQ(Caption("deleteButton"), QStringLiteral("&Delete"));
+    EXPECT_EQ(Caption("closeButton"), QStringLiteral("&Close"));
+    EXPECT_EQ(Caption("helpButton"), QStringLiteral("&Help"));
 
     setup->show();
-    EXPECT_LE(setup->TabStrip->tabBar()->sizeHint().width(), setup->TabStrip->width())
+    EXPECT_LE(tabStrip->tabBar()->sizeHint().width(), tabStrip->width())
         << "the four tabs fit side by side";
-    const double w0 = setup->LVSZones->columnWidth(0);
-    const double w2 = setup->LVSZones->columnWidth(2);
+    const double w0 = list->columnWidth(0);
+    const double w2 = list->columnWidth(2);
     EXPECT_NEAR(w2 / w0, 3678.0 / 1764.0, 0.05);
-    EXPECT_NEAR(setup->LVSZones->columnWidth(1) / w0, 123.0 / 1764.0, 0.02);
+    EXPECT_NEAR(list->columnWidth(1) / w0, 123.0 / 1764.0, 0.02);
     const double tpp = TwipsPerPixel(setup.get());  // 15 at 96 dpi: 350 x 282 pixels
     EXPECT_EQ(setup->frameGeometry().width(), PixelsFromTwips(5250, tpp));
     EXPECT_EQ(setup->frameGeometry().height(), PixelsFromTwips(4230, tpp));
 }
 
-TEST_F(SetupDialog, RefusedOutsideTheStartUp) {
-    frmSetup late(state, [this] { ++fatalExits; });
-    EXPECT_EQ(fatalExits, 1);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "Severe error, ending program");
-    EXPECT_EQ(messages.shown[0].title, "Horavia");
-    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);
-    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Critical);
-}
-
-TEST_F(SetupDialog, RowsFollowTheSlotsWithKeysAndMarks) {
+TEST_F(SetupDialogTest, RowsFollowTheSlotsWithKeysAndMarks) {
     Open({"Zulu|0|True", "|0|False", "Tokyo|Tokyo Standard Time|False"});
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0000", "K0002"})) << "no row for an empty slot";
     EXPECT_EQ(Cell(0, 1), QStringLiteral("X"));
@@ -95,14 +102,14 @@ TEST_F(SetupDialog, RowsFollowTheSlotsWithKeysAndMarks) {
     EXPECT_EQ(Cell(1, 1), QString()) << "a disabled clock keeps its row";
     EXPECT_EQ(Cell(1, 2), QStringLiteral("(UTC+09:00) Osaka, Tokyo"));
     EXPECT_EQ(Cell(0, 2), QStringLiteral("(UTC) Coordinated Universal Time"));
-    EXPECT_EQ(setup->SelectedRow(), 0);
+    EXPECT_EQ(SelectedClockRow(*setup), 0);
 }
 
-TEST_F(SetupDialog, DeleteAsksThenFreesTheSlotForTheNextNewClock) {
+TEST_F(SetupDialogTest, DeleteAsksThenFreesTheSlotForTheNextNewClock) {
     Open(kThree);
     messages.answer = MsgAnswer::No;
-    setup->SelectRow(1);
-    setup->cmdDelete_Click();
+    SelectClockRow(*setup, 1);
+    Click(*setup, "deleteButton");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
               "Are you sure you want to delete this timezone permanently ?");
@@ -112,7 +119,7 @@ TEST_F(SetupDialog, DeleteAsksThenFreesTheSlotForTheNextNewClock) {
     EXPECT_EQ(Label(1), "Tokyo");
 
     messages.answer = MsgAnswer::Yes;
-    setup->cmdDelete_Click();
+    Click(*setup, "deleteButton");
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0000", "K0002"}));
     EXPECT_EQ(Label(1), "");
     EXPECT_FALSE(state.clocks[1].Enabled);
@@ -129,38 +136,38 @@ TEST_F(SetupDialog, DeleteAsksThenFreesTheSlotForTheNextNewClock) {
     EXPECT_EQ(Label(1), "Eastern");
 }
 
-TEST_F(SetupDialog, UpAndDownMoveRowsNotSlots) {
+TEST_F(SetupDialogTest, UpAndDownMoveRowsNotSlots) {
     Open(kThree);
-    setup->SelectRow(0);
-    setup->cmdUp_Click();
-    setup->SelectRow(2);
-    setup->cmdDn_Click();
+    SelectClockRow(*setup, 0);
+    Click(*setup, "upButton");
+    SelectClockRow(*setup, 2);
+    Click(*setup, "downButton");
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0000", "K0001", "K0002"})) << "ends stay";
 
-    setup->SelectRow(0);
-    setup->cmdDn_Click();
+    SelectClockRow(*setup, 0);
+    Click(*setup, "downButton");
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0001", "K0000", "K0002"}));
-    EXPECT_EQ(setup->SelectedRow(), 1) << "the moved row stays selected";
+    EXPECT_EQ(SelectedClockRow(*setup), 1) << "the moved row stays selected";
     EXPECT_EQ(Cell(1, 0), QStringLiteral("Zulu"));
-    setup->SelectRow(2);
-    setup->cmdUp_Click();
+    SelectClockRow(*setup, 2);
+    Click(*setup, "upButton");
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0001", "K0002", "K0000"}));
     EXPECT_EQ(state.clocks[0].Label, "Zulu") << "the clock list keeps its slots";
     EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{2, 0})) << "display order";
 
     // Close stores the clocks in row order.
     setup->show();
-    setup->cmdClose_Click();
+    Click(*setup, "closeButton");
     EXPECT_FALSE(setup->isVisible());
     EXPECT_EQ(store.Value("S0Dis"), "Tokyo");
     EXPECT_EQ(store.Value("S1Dis"), "Berlin");
     EXPECT_EQ(store.Value("S2Dis"), "Zulu");
 }
 
-TEST_F(SetupDialog, TheOrderOutlivesTheDialogAndChangesFromElsewhereShow) {
+TEST_F(SetupDialogTest, TheOrderOutlivesTheDialogAndChangesFromElsewhereShow) {
     Open(kThree);
-    setup->SelectRow(0);
-    setup->cmdDn_Click();
+    SelectClockRow(*setup, 0);
+    Click(*setup, "downButton");
     state.book.Enable(0, false);  // as another window would
     EXPECT_EQ(Cell(1, 1), QString()) << "the list follows the program's clocks";
     setup.reset();
@@ -168,29 +175,24 @@ TEST_F(SetupDialog, TheOrderOutlivesTheDialogAndChangesFromElsewhereShow) {
     EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{2}));
     state.book.Delete(1);  // nothing listens: nothing may reach the dialog that is gone
 
-    state.StartupLoadFlag = true;
-    setup = std::make_unique<frmSetup>(state, [this] { ++fatalExits; });
-    state.StartupLoadFlag = false;
+    setup = std::make_unique<SetupDialog>(state);  // any time: it shows the clocks as they are
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0000", "K0002"}));
     EXPECT_EQ(Cell(0, 0), QStringLiteral("Zulu"));
     EXPECT_EQ(Cell(1, 1), QStringLiteral("X"));
-    EXPECT_EQ(setup->SelectedRow(), 0);
+    EXPECT_EQ(SelectedClockRow(*setup), 0);
 }
 
-TEST_F(SetupDialog, RenameRefusesBlanksAndKeepsSurroundingBlanks) {
+TEST_F(SetupDialogTest, RenameRefusesBlanksAndKeepsSurroundingBlanks) {
     Open(kThree);
-    setup->SelectRow(1);
-    bool cancel = false;
-    setup->LVSZones_AfterLabelEdit(cancel, QStringLiteral("   "));
-    EXPECT_TRUE(cancel);
-    EXPECT_EQ(Label(1), "Tokyo");
+    SelectClockRow(*setup, 1);
 
-    // Through the list itself: the typed text reaches row and clock only when accepted.
+    // In the list itself: the typed text reaches row and clock only when accepted.
     setup->show();
-    QTreeWidgetItem* row = setup->LVSZones->topLevelItem(1);
+    QTreeWidget* list = ClockList(*setup);
+    QTreeWidgetItem* row = list->topLevelItem(1);
     auto rename = [&](const QString& text) {
-        setup->LVSZones->editItem(row, 0);
-        auto* editor = setup->LVSZones->viewport()->findChild<QLineEdit*>();
+        list->editItem(row, 0);
+        auto* editor = list->viewport()->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr);
         editor->setText(text);
         QTest::keyClick(editor, Qt::Key_Return);
@@ -204,14 +206,14 @@ TEST_F(SetupDialog, RenameRefusesBlanksAndKeepsSurroundingBlanks) {
     EXPECT_EQ(Label(1), " Osaka ");
 
     // Only the name can be edited in place.
-    setup->LVSZones->editItem(row, 2);
-    EXPECT_EQ(setup->LVSZones->viewport()->findChild<QLineEdit*>(), nullptr);
+    list->editItem(row, 2);
+    EXPECT_EQ(list->viewport()->findChild<QLineEdit*>(), nullptr);
 }
 
-TEST_F(SetupDialog, CloseBoxAndEscRunClose) {
+TEST_F(SetupDialogTest, CloseBoxAndEscRunClose) {
     Open(kThree);
-    setup->SelectRow(0);
-    setup->cmdDn_Click();
+    SelectClockRow(*setup, 0);
+    Click(*setup, "downButton");
     setup->show();
     setup->close();
     EXPECT_FALSE(setup->isVisible());
@@ -227,22 +229,77 @@ TEST_F(SetupDialog, CloseBoxAndEscRunClose) {
     // The program ending closes it without saving.
     setup->show();
     store.log.clear();
-    setup->CloseForShutDown();
+    setup->closeForShutDown();
     EXPECT_FALSE(setup->isVisible());
     EXPECT_TRUE(store.log.empty());
 }
 
-TEST_F(SetupDialog, CommandsWithoutRowsDoNothing) {
+TEST_F(SetupDialogTest, CommandsWithoutRowsDoNothing) {
     Open({"Zulu|0|True"});
-    setup->SelectRow(0);
-    setup->cmdDelete_Click();
+    QSignalSpy edits(setup.get(), &SetupDialog::editClockRequested);
+    SelectClockRow(*setup, 0);
+    Click(*setup, "deleteButton");
     EXPECT_TRUE(Keys().empty());
     const std::size_t asked = messages.shown.size();
-    setup->cmdDelete_Click();
-    setup->cmdUp_Click();
-    setup->cmdDn_Click();
+    Click(*setup, "deleteButton");
+    Click(*setup, "upButton");
+    Click(*setup, "downButton");
+    Click(*setup, "editButton");
     EXPECT_EQ(messages.shown.size(), asked);
-    EXPECT_EQ(setup->SelectedRow(), -1);
+    EXPECT_EQ(SelectedClockRow(*setup), -1);
+    EXPECT_EQ(edits.count(), 0) << "Edit asks for no clock";
+}
+
+TEST_F(SetupDialogTest, NewAndEditAskForTheEditorWithTheSelectedClock) {
+    Open(kThree);
+    QSignalSpy news(setup.get(), &SetupDialog::newClockRequested);
+    QSignalSpy edits(setup.get(), &SetupDialog::editClockRequested);
+    SelectClockRow(*setup, 0);
+    Click(*setup, "downButton");  // rows Tokyo, Zulu, Berlin
+    Click(*setup, "newButton");
+    EXPECT_EQ(news.count(), 1);
+    SelectClockRow(*setup, 0);
+    Click(*setup, "editButton");
+    setup->show();
+    DoubleClickClockRow(*setup, 2);
+    ASSERT_EQ(edits.count(), 2);
+    EXPECT_EQ(edits[0][0].toInt(), 1) << "the slot of the row, not its place";
+    EXPECT_EQ(edits[1][0].toInt(), 2);
+    EXPECT_EQ(news.count(), 1);
+    EXPECT_TRUE(store.log.empty()) << "asking stores nothing";
+}
+
+// Close tells the program what to apply at the points where the choices are stored, so that
+// its own writes fall inside the one write of the settings file.
+TEST_F(SetupDialogTest, CloseTellsTheProgramBetweenItsWrites) {
+    Open(kThree);
+    std::vector<std::string> told;
+    const auto note = [&](const std::string& what) {
+        told.push_back(what);
+        store.log.push_back("told " + what);
+    };
+    QObject::connect(setup.get(), &SetupDialog::startUpChosen,
+                     [&] { note("startUp " + std::string(state.prefs.StartUp ? "on" : "off")); });
+    QObject::connect(setup.get(), &SetupDialog::windowChoiceMade,
+                     [&](bool show) { note(show ? "show" : "hide"); });
+    QObject::connect(setup.get(), &SetupDialog::sortOrderChosen,
+                     [&] { note("sort " + std::to_string(state.prefs.SortBy)); });
+    QObject::connect(setup.get(), &SetupDialog::alwaysOnTopChosen, [&](bool onTop) {
+        note(std::string(onTop ? "onTop" : "notOnTop") + (setup->isVisible() ? " shown" : ""));
+    });
+    Control<QCheckBox>(*setup, "startUpCheck")->setChecked(true);
+    Control<QCheckBox>(*setup, "showWindowCheck")->setChecked(false);
+    Control<QCheckBox>(*setup, "alwaysOnTopCheck")->setChecked(true);
+    Control<QComboBox>(*setup, "sortCombo")->setCurrentIndex(2);
+    setup->show();
+    const std::size_t fileWrites = store.Commits();
+    Click(*setup, "closeButton");
+
+    EXPECT_EQ(told, (std::vector<std::string>{"startUp on", "hide", "sort 2", "onTop"}));
+    EXPECT_EQ(store.Commits(), fileWrites + 1);
+    EXPECT_LT(store.IndexOf("W S2Ena"), store.IndexOf("told startUp on")) << "clocks first";
+    EXPECT_LT(store.IndexOf("told sort 2"), store.IndexOf("W AlwaysOnTop"));
+    EXPECT_LT(store.IndexOf("W DefaultFormat"), store.IndexOf("told onTop"));
 }
 
 }  // namespace

@@ -5,10 +5,13 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -16,16 +19,25 @@
 #include "fake_ntp_server.h"
 #include "fake_time_server.h"
 #include "manual_query_clock.h"
+#include "setup_controls.h"
 #include "ui/convert/converter_window.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/main/log_on_start.h"
 #include "ui/program/program.h"
-#include "ui/setup/frm_setup.h"
+#include "ui/setup/setup_dialog.h"
 #include "ui/setup/sync_interval.h"
+#include "ui/setup/time_sync_page.h"
 #include "ui_test_support.h"
 
 namespace horavia {
 namespace {
+
+using testing::Click;
+using testing::ClockList;
+using testing::Control;
+using testing::DoubleClickClockRow;
+using testing::SelectClockRow;
+using testing::SelectedClockRow;
 
 TEST(IntervalField, LimitedRoundedAndAtLeastThirtySeconds) {
     struct Case {
@@ -46,7 +58,7 @@ TEST(IntervalField, LimitedRoundedAndAtLeastThirtySeconds) {
 class SetupPanels : public ::testing::Test, public testing::TestServices {
   protected:
     // ntpPort 0: the same as timePort.
-    frmSetup& Start(quint16 timePort = testing::ClosedPort(), quint16 ntpPort = 0) {
+    SetupDialog& Start(quint16 timePort = testing::ClosedPort(), quint16 ntpPort = 0) {
         ProgramOptions options;
         options.timePorts = {timePort, ntpPort != 0 ? ntpPort : timePort};
         if (!realQueryClock) options.queryTiming = {&queryClock};
@@ -61,7 +73,7 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
         return *tray->setupDialog();
     }
     // A server that answers after 150 ms, and a synchronisation due on every tick.
-    frmSetup& StartWithASynchronisationDue(test::FakeTimeServer& server) {
+    SetupDialog& StartWithASynchronisationDue(test::FakeTimeServer& server) {
         server.SetSeconds(testing::ServerSecondsForNow());
         server.SetPauseMs(150);
         store.Save("STInt", "True");
@@ -73,13 +85,13 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
     test::ManualQueryClock queryClock;
     bool realQueryClock = false;
 
-    frmSetup& Setup() const { return *tray->setupDialog(); }
+    SetupDialog& Setup() const { return *tray->setupDialog(); }
     ClockWindow* Main() const { return tray->clockWindow(); }
     // The clock editor, made by a first New (cancelled) where it does not exist yet.
     ClockEditor& Editor() const {
         if (tray->clockEditor() == nullptr) {
             QTimer::singleShot(0, [this] { tray->clockEditor()->reject(); });
-            Setup().cmdNew_Click();
+            Click(Setup(), "newButton");
         }
         return *tray->clockEditor();
     }
@@ -123,32 +135,36 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
 };
 
 TEST_F(SetupPanels, PanelsStartAsDesignedAndFitTheDialog) {
-    frmSetup& s = Start();
-    EXPECT_TRUE(s.opt24->isChecked()) << "24 h until the settings say otherwise";
+    SetupDialog& s = Start();
+    EXPECT_TRUE(Control<QRadioButton>(s, "hours24Radio")->isChecked())
+        << "24 h until the settings say otherwise";
     // The 13 Time Protocol servers first, then the NTP servers.
     const int listed = static_cast<int>(kTimeServers.size() + kNtpServers.size());
-    ASSERT_EQ(s.cmbSTServer->count(), listed);
+    ASSERT_EQ(Control<QComboBox>(s, "serverCombo")->count(), listed);
     for (int i = 0; i < listed; ++i) {
-        EXPECT_EQ(s.cmbSTServer->itemText(i).startsWith(QStringLiteral("ntp:")), i >= 13) << i;
+        EXPECT_EQ(
+            Control<QComboBox>(s, "serverCombo")->itemText(i).startsWith(QStringLiteral("ntp:")),
+            i >= 13)
+            << i;
     }
-    EXPECT_EQ(s.cmbSTServer->itemText(2), QString::fromUtf8(kDefaultServer))
+    EXPECT_EQ(Control<QComboBox>(s, "serverCombo")->itemText(2), QString::fromUtf8(kDefaultServer))
         << "the default server is the third";
-    EXPECT_EQ(s.lblFont->text(), QStringLiteral("MS Sans Serif 10 pts"));
-    EXPECT_EQ(s.txtSTInt->text(), QStringLiteral("1"));
-    EXPECT_EQ(s.cmbSTInt->currentText(), QStringLiteral("Hours"));
-    EXPECT_EQ(s.txtDefaultFormat->text(), QStringLiteral("hh:nn:ss"));
+    EXPECT_EQ(Control<QLabel>(s, "fontSample")->text(), QStringLiteral("MS Sans Serif 10 pts"));
+    EXPECT_EQ(Control<QLineEdit>(s, "intervalEdit")->text(), QStringLiteral("1"));
+    EXPECT_EQ(Control<QComboBox>(s, "intervalUnitCombo")->currentText(), QStringLiteral("Hours"));
+    EXPECT_EQ(Control<QLineEdit>(s, "defaultFormatEdit")->text(), QStringLiteral("hh:nn:ss"));
 
     // Enter in the server field keeps the list that Auto tests as it is.
     s.show();
-    s.TabStrip->setCurrentIndex(2);
-    s.cmbSTServer->setEditText(QStringLiteral("my.server"));
-    QTest::keyClick(s.cmbSTServer->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(s.cmbSTServer->count(), listed);
+    Control<QTabWidget>(s, "tabs")->setCurrentIndex(2);
+    Control<QComboBox>(s, "serverCombo")->setEditText(QStringLiteral("my.server"));
+    QTest::keyClick(Control<QComboBox>(s, "serverCombo")->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(Control<QComboBox>(s, "serverCombo")->count(), listed);
     EXPECT_TRUE(s.isVisible()) << "Enter runs no command";
 
     for (int tab = 1; tab < 4; ++tab) {
-        s.TabStrip->setCurrentIndex(tab);
-        QWidget* panel = s.picTab[static_cast<std::size_t>(tab)];
+        Control<QTabWidget>(s, "tabs")->setCurrentIndex(tab);
+        QWidget* panel = Control<QTabWidget>(s, "tabs")->widget(tab);
         QCoreApplication::processEvents();
         EXPECT_LE(panel->layout()->minimumSize().height(), panel->height()) << "tab " << tab;
         EXPECT_LE(panel->layout()->minimumSize().width(), panel->width()) << "tab " << tab;
@@ -161,12 +177,13 @@ TEST_F(SetupPanels, LoadedValuesThatNeedARule) {
     store.Save("FontName", "DejaVu Serif");
     store.Save("FontSize", "11.5");
     store.Save("STIntType", "9");
-    frmSetup& s = Start();
-    EXPECT_TRUE(s.optAMPM->isChecked());
-    EXPECT_EQ(s.txtDefaultFormat->text(), QStringLiteral("hh:nn:ss AM/PM"));
-    EXPECT_EQ(s.lblFont->text(), QStringLiteral("DejaVu Serif 12 pts"));
-    EXPECT_EQ(s.cmbSTInt->currentIndex(), 4) << "an unknown unit shows the last entry";
-    s.cmdClose_Click();
+    SetupDialog& s = Start();
+    EXPECT_TRUE(Control<QRadioButton>(s, "amPmRadio")->isChecked());
+    EXPECT_EQ(Control<QLineEdit>(s, "defaultFormatEdit")->text(), QStringLiteral("hh:nn:ss AM/PM"));
+    EXPECT_EQ(Control<QLabel>(s, "fontSample")->text(), QStringLiteral("DejaVu Serif 12 pts"));
+    EXPECT_EQ(Control<QComboBox>(s, "intervalUnitCombo")->currentIndex(), 4)
+        << "an unknown unit shows the last entry";
+    Click(s, "closeButton");
     EXPECT_EQ(store.Value("STIntType"), "4");
 }
 
@@ -186,10 +203,10 @@ TEST_F(SetupPanels, CloseWithNoChangesRewritesEveryKey) {
                                   "S1Dis",    "S1Fmt", "S1Zon", "S1Ena"};
     std::map<std::string, std::string> before = prefs;
     for (const std::string& key : keys) before[key] = store.Value(key);
-    frmSetup& s = Start();
+    SetupDialog& s = Start();
     s.show();
     const std::size_t fileWrites = store.Commits();
-    s.cmdClose_Click();
+    Click(s, "closeButton");
     EXPECT_FALSE(s.isVisible());
     EXPECT_EQ(store.Commits(), fileWrites + 1) << "Close is one write of the settings file";
 
@@ -209,22 +226,23 @@ TEST_F(SetupPanels, CloseWithNoChangesRewritesEveryKey) {
 }
 
 TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
-    frmSetup& s = Start();
+    SetupDialog& s = Start();
     tray->openSetup();
-    s.chkAOT->setChecked(true);
-    s.chkStartUp->setChecked(true);
-    s.chkSingleClick->setCheckState(Qt::PartiallyChecked);  // any state but unticked
-    s.chkSTStartUp->setChecked(true);
-    s.chkSTInt->setChecked(true);
-    s.optAMPM->setChecked(true);
-    s.cmbSTServer->setEditText(QStringLiteral(" my.server "));
-    s.txtDefaultFormat->setText(QStringLiteral("h:nn AM/PM"));
-    s.txtSTInt->setText(QStringLiteral("0"));
-    s.cmbSTInt->setCurrentIndex(0);
-    s.chkSWnd->setChecked(false);
+    Control<QCheckBox>(s, "alwaysOnTopCheck")->setChecked(true);
+    Control<QCheckBox>(s, "startUpCheck")->setChecked(true);
+    Control<QCheckBox>(s, "singleClickCheck")
+        ->setCheckState(Qt::PartiallyChecked);  // any state but unticked
+    Control<QCheckBox>(s, "syncAtStartCheck")->setChecked(true);
+    Control<QCheckBox>(s, "syncIntervalCheck")->setChecked(true);
+    Control<QRadioButton>(s, "amPmRadio")->setChecked(true);
+    Control<QComboBox>(s, "serverCombo")->setEditText(QStringLiteral(" my.server "));
+    Control<QLineEdit>(s, "defaultFormatEdit")->setText(QStringLiteral("h:nn AM/PM"));
+    Control<QLineEdit>(s, "intervalEdit")->setText(QStringLiteral("0"));
+    Control<QComboBox>(s, "intervalUnitCombo")->setCurrentIndex(0);
+    Control<QCheckBox>(s, "showWindowCheck")->setChecked(false);
     EXPECT_TRUE(Main()->isVisible()) << "nothing applies before Close";
 
-    s.cmdClose_Click();
+    Click(s, "closeButton");
     EXPECT_FALSE(Main()->isVisible()) << "the main window goes at once";
     EXPECT_EQ(tray->tray().menu()->actions().at(2)->text(), QStringLiteral("S&how"));
     EXPECT_TRUE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -242,65 +260,66 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
                                                                   {"DefaultFormat", "h:nn AM/PM"}};
     for (const auto& [key, value] : stored) EXPECT_EQ(store.Value(key), value) << key;
     EXPECT_TRUE(state.prefs.SingleClick);
-    EXPECT_EQ(s.txtSTInt->text(), QStringLiteral("0")) << "the field keeps what was typed";
+    EXPECT_EQ(Control<QLineEdit>(s, "intervalEdit")->text(), QStringLiteral("0"))
+        << "the field keeps what was typed";
 }
 
 TEST_F(SetupPanels, ChangedSortReordersTheEditorListNotTheClocks) {
     StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|True", "NY|Eastern Standard Time|True"});
-    frmSetup& s = Start();
+    SetupDialog& s = Start();
     const int eastern = ZoneNamed("Eastern");
     const int tokyo = ZoneNamed("Osaka, Tokyo");
     const int europe = ZoneNamed("Amsterdam, Berlin");
     // By name: Amsterdam, Berlin / Eastern / Osaka, Tokyo.
     EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{europe, eastern, tokyo}));
-    const std::vector<std::string> keys = s.RowKeys();
+    const std::vector<std::string> keys = s.rowKeys();
 
-    s.cmbSort->setCurrentIndex(3);
+    Control<QComboBox>(s, "sortCombo")->setCurrentIndex(3);
     EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{europe, eastern, tokyo}))
         << "only Close re-sorts";
-    s.cmdClose_Click();
+    Click(s, "closeButton");
     EXPECT_EQ(state.prefs.SortBy, 3);
     EXPECT_EQ(store.Value("SortBy"), "3");
     // Smallest bias first: Tokyo (-540), Europe (-60), Eastern (300).
     EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{tokyo, europe, eastern}));
     EXPECT_EQ(EditorZones()->currentIndex(), -1) << "no selection after the re-sort";
-    EXPECT_EQ(s.RowKeys(), keys);
+    EXPECT_EQ(s.rowKeys(), keys);
     EXPECT_EQ(state.clocks[1].Label, "Tokyo");
     EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{0, 1, 2}));
 }
 
 TEST_F(SetupPanels, FontChooserAppliesAtOnceAndCloseStores) {
-    frmSetup& s = Start();
+    SetupDialog& s = Start();
     std::vector<QFont> presets;
     std::optional<QFont> answer;
-    s.SetFontChooser([&](const QFont& preset, QWidget*) {
+    s.setFontChooser([&](const QFont& preset, QWidget*) {
         presets.push_back(preset);
         return answer;
     });
     const QFont mainFont = Main()->font();
 
-    s.cmdFont_Click();  // cancelled
+    Click(s, "fontButton");  // cancelled
     ASSERT_EQ(presets.size(), 1u);
     EXPECT_EQ(presets[0].family(), QStringLiteral("MS Sans Serif"));
     EXPECT_EQ(presets[0].pointSize(), 10);
     EXPECT_EQ(Main()->font(), mainFont);
-    EXPECT_EQ(s.lblFont->text(), QStringLiteral("MS Sans Serif 10 pts"));
+    EXPECT_EQ(Control<QLabel>(s, "fontSample")->text(), QStringLiteral("MS Sans Serif 10 pts"));
     EXPECT_EQ(state.prefs.FontName, "MS Sans Serif");
 
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(12);
     arial.setBold(true);
     answer = arial;
-    s.cmdFont_Click();
+    Click(s, "fontButton");
     EXPECT_EQ(Main()->font().family(), QStringLiteral("Arial"));
     EXPECT_EQ(Main()->font().pointSize(), 12);
     EXPECT_FALSE(Main()->font().bold()) << "bold and italic are always off";
-    EXPECT_EQ(s.lblFont->text(), QStringLiteral("Arial 12 pts"));
+    EXPECT_EQ(Control<QLabel>(s, "fontSample")->text(), QStringLiteral("Arial 12 pts"));
     EXPECT_EQ(presets.back().family(), QStringLiteral("MS Sans Serif")) << "preset before change";
     EXPECT_EQ(store.Value("FontName"), "<none>") << "stored only by Close";
     EXPECT_TRUE(store.Writes().empty());
 
-    s.cmdClose_Click();
+    Click(s, "closeButton");
     EXPECT_EQ(store.Value("FontName"), "Arial");
     EXPECT_EQ(store.Value("FontSize"), "12");
 
@@ -309,14 +328,14 @@ TEST_F(SetupPanels, FontChooserAppliesAtOnceAndCloseStores) {
         QFont f(QStringLiteral("Arial"));
         f.setPointSizeF(size);
         answer = f;
-        s.cmdFont_Click();
+        Click(s, "fontButton");
         EXPECT_EQ(state.prefs.FontSize, whole) << size;
     }
 }
 
 TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|False"});
-    frmSetup& s = Start();
+    SetupDialog& s = Start();
     s.show();
     const int tokyo = ZoneNamed("Osaka, Tokyo");
 
@@ -330,14 +349,14 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
         EditorZones()->setCurrentIndex(EditorZones()->findData(tokyo));
         EditorPart<QPushButton>("okButton")->click();
     });
-    s.SelectRow(0);
-    s.cmdNew->click();
+    SelectClockRow(s, 0);
+    Control<QPushButton>(s, "newButton")->click();
     EXPECT_TRUE(editorWasOpen);
     EXPECT_FALSE(Editor().isVisible());
-    EXPECT_EQ(s.RowKeys(), (std::vector<std::string>{"K0000", "K0001", "K0002"}));
+    EXPECT_EQ(s.rowKeys(), (std::vector<std::string>{"K0000", "K0001", "K0002"}));
     EXPECT_EQ(state.clocks[2].Label, "Osaka");
     EXPECT_EQ(state.clocks[2].Zone, tokyo);
-    EXPECT_EQ(s.SelectedRow(), 0);
+    EXPECT_EQ(SelectedClockRow(s), 0);
 
     // Edit: the selected clock's fields; OK writes them back.
     editorWasOpen = false;
@@ -349,11 +368,11 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
         EditorPart<QCheckBox>("enabledCheck")->setChecked(true);
         EditorPart<QPushButton>("okButton")->click();
     });
-    s.SelectRow(1);
-    s.cmdEdit->click();
+    SelectClockRow(s, 1);
+    Control<QPushButton>(s, "editButton")->click();
     EXPECT_TRUE(editorWasOpen);
     EXPECT_TRUE(state.clocks[1].Enabled);
-    EXPECT_EQ(s.LVSZones->topLevelItem(1)->text(1), QStringLiteral("X"));
+    EXPECT_EQ(ClockList(s)->topLevelItem(1)->text(1), QStringLiteral("X"));
 
     // A double click edits too.
     editorWasOpen = false;
@@ -361,14 +380,13 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
         editorWasOpen = Editor().isVisible() && EditorLabel()->text() == "Osaka";
         EditorPart<QPushButton>("cancelButton")->click();
     });
-    s.SelectRow(2);
-    s.LVSZones_DblClick();
+    DoubleClickClockRow(s, 2);
     EXPECT_TRUE(editorWasOpen);
 
     // With no row selected Edit opens nothing.
-    s.LVSZones->clearSelection();
+    ClockList(s)->clearSelection();
     const QString labelBefore = EditorLabel()->text();
-    s.cmdEdit_Click();
+    Click(s, "editButton");
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(EditorLabel()->text(), labelBefore) << "no clock prepared for editing";
     s.hide();
@@ -405,18 +423,19 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
     ASSERT_TRUE(server.Listen());
     server.SetSeconds(testing::ServerSecondsForNow() + 3);
     server.SetPauseMs(100);
-    frmSetup& s = Start(server.Port());
+    SetupDialog& s = Start(server.Port());
     s.show();
-    EXPECT_TRUE(s.cmdTest->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(s, "testButton")->isEnabled());
 
     bool offWhileTesting = false;
     QTimer::singleShot(30, [&] {
-        offWhileTesting = !s.cmdTest->isEnabled() && !s.cmdAuto->isEnabled();
-        s.cmdTest_Click();  // a second click meanwhile does nothing
+        offWhileTesting = !Control<QPushButton>(s, "testButton")->isEnabled() &&
+                          !Control<QPushButton>(s, "autoButton")->isEnabled();
+        Click(s, "testButton");  // a second click meanwhile does nothing
     });
-    s.cmdTest->click();
+    Control<QPushButton>(s, "testButton")->click();
     EXPECT_TRUE(offWhileTesting);
-    EXPECT_TRUE(s.cmdTest->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(s, "testButton")->isEnabled());
     EXPECT_EQ(server.Accepted(), 1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information);
@@ -428,11 +447,12 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
     bool offWhileSyncing = false;
     QTimer::singleShot(30, [&] {
         // The dialog follows the service's announcements: nothing to wait for.
-        offWhileSyncing = !s.cmdTest->isEnabled() && !s.cmdAuto->isEnabled();
+        offWhileSyncing = !Control<QPushButton>(s, "testButton")->isEnabled() &&
+                          !Control<QPushButton>(s, "autoButton")->isEnabled();
     });
     tray->timeService().SyncTime();
     EXPECT_TRUE(offWhileSyncing);
-    EXPECT_TRUE(s.cmdAuto->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(s, "autoButton")->isEnabled());
     s.hide();
 }
 
@@ -440,22 +460,24 @@ TEST_F(SetupPanels, AutoProposesTheServerThatAnsweredIntoTheCombo) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
     ASSERT_TRUE(server.Listen());
     server.SetSeconds(testing::ServerSecondsForNow());
-    frmSetup& s = Start(server.Port());
+    SetupDialog& s = Start(server.Port());
     // Never the real servers: a list of one that refuses and one that answers.
-    s.cmbSTServer->clear();
-    s.cmbSTServer->addItems({QStringLiteral("127.0.0.2"), QStringLiteral("127.0.0.1")});
-    s.cmbSTServer->setEditText(QStringLiteral("127.0.0.2"));
+    Control<QComboBox>(s, "serverCombo")->clear();
+    Control<QComboBox>(s, "serverCombo")
+        ->addItems({QStringLiteral("127.0.0.2"), QStringLiteral("127.0.0.1")});
+    Control<QComboBox>(s, "serverCombo")->setEditText(QStringLiteral("127.0.0.2"));
     s.show();
 
-    s.cmdAuto_Click();
+    Click(s, "autoButton");
     EXPECT_EQ(server.Accepted(), 1) << "three tests, one server that answers";
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_NE(messages.shown[0].text.find("Name: 127.0.0.1"), std::string::npos);
-    EXPECT_EQ(s.cmbSTServer->currentText(), QStringLiteral("127.0.0.1")) << "Yes takes it";
-    EXPECT_EQ(s.cmbSTServer->count(), 2) << "the list itself is unchanged";
+    EXPECT_EQ(Control<QComboBox>(s, "serverCombo")->currentText(), QStringLiteral("127.0.0.1"))
+        << "Yes takes it";
+    EXPECT_EQ(Control<QComboBox>(s, "serverCombo")->count(), 2) << "the list itself is unchanged";
     EXPECT_EQ(s.findChild<QDialog*>(), nullptr) << "the window is gone";
-    EXPECT_TRUE(s.cmdAuto->isEnabled());
+    EXPECT_TRUE(Control<QPushButton>(s, "autoButton")->isEnabled());
     s.hide();
 }
 
@@ -466,9 +488,9 @@ TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
     server.SetOffsetMs(-480);
     ASSERT_TRUE(server.Listen());
     realQueryClock = true;  // the rule in real time, with the dialog live meanwhile
-    frmSetup& s = Start(testing::ClosedPort(), server.Port());
-    s.cmbSTServer->clear();  // Auto tests the typed server alone
-    s.cmbSTServer->setEditText(QStringLiteral("ntp:127.0.0.1"));
+    SetupDialog& s = Start(testing::ClosedPort(), server.Port());
+    Control<QComboBox>(s, "serverCombo")->clear();  // Auto tests the typed server alone
+    Control<QComboBox>(s, "serverCombo")->setEditText(QStringLiteral("ntp:127.0.0.1"));
     s.show();
 
     int clicks = 0;
@@ -476,11 +498,11 @@ TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
     QTimer autoTest;
     QObject::connect(&test, &QTimer::timeout, [&] {
         ++clicks;
-        s.cmdTest->click();
+        Control<QPushButton>(s, "testButton")->click();
     });
     QObject::connect(&autoTest, &QTimer::timeout, [&] {
         ++clicks;
-        s.cmdAuto->click();
+        Control<QPushButton>(s, "autoButton")->click();
     });
     QElapsedTimer wall;
     wall.start();
@@ -507,14 +529,14 @@ TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
 TEST_F(SetupPanels, ClosingTheMainWindowDuringATestLeavesTheQueryAlone) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Delayed);
     ASSERT_TRUE(server.Listen());
-    frmSetup& s = StartWithASynchronisationDue(server);
+    SetupDialog& s = StartWithASynchronisationDue(server);
     QPointer<ClockWindow> main = Main();
 
     QTimer::singleShot(30, [&] {
         tray->timeService().RequestUpdateTime();  // a tick: the due synchronisation waits
         main->close();                            // the close box, during the wait
     });
-    s.cmdTest_Click();
+    Click(s, "testButton");
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_EQ(store.Value("STLast"), "0");
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -551,12 +573,13 @@ TEST_F(SetupPanels, BusyStateIsAnnouncedAroundTheWholeSynchronisation) {
     ASSERT_TRUE(server.Listen());
     server.SetSeconds(testing::ServerSecondsForNow() + 180);  // asks whether to set the clock
     messages.answer = MsgAnswer::No;
-    frmSetup& s = Start(server.Port());
+    SetupDialog& s = Start(server.Port());
     s.show();
     TimeService& time = tray->timeService();
     std::vector<std::pair<bool, bool>> seen;  // busy, Test offered
-    QObject::connect(&time, &TimeService::busyChanged,
-                     [&](bool busy) { seen.emplace_back(busy, s.cmdTest->isEnabled()); });
+    QObject::connect(&time, &TimeService::busyChanged, [&](bool busy) {
+        seen.emplace_back(busy, Control<QPushButton>(s, "testButton")->isEnabled());
+    });
 
     EXPECT_EQ(time.SyncTime(), SyncOutcome::Declined);
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -570,14 +593,15 @@ TEST_F(SetupPanels, ExitDuringAutoStopsTheRunWithoutAQuestion) {
     ASSERT_TRUE(server.Listen());
     server.SetSeconds(testing::ServerSecondsForNow());
     server.SetPauseMs(150);
-    frmSetup& s = Start(server.Port());
-    s.cmbSTServer->clear();
-    s.cmbSTServer->addItems({QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")});
-    s.cmbSTServer->setEditText(QStringLiteral("127.0.0.1"));
+    SetupDialog& s = Start(server.Port());
+    Control<QComboBox>(s, "serverCombo")->clear();
+    Control<QComboBox>(s, "serverCombo")
+        ->addItems({QStringLiteral("127.0.0.1"), QStringLiteral("127.0.0.1")});
+    Control<QComboBox>(s, "serverCombo")->setEditText(QStringLiteral("127.0.0.1"));
     s.show();
 
     QTimer::singleShot(30, [&] { MenuItem("E&xit")->trigger(); });
-    s.cmdAuto_Click();
+    Click(s, "autoButton");
     EXPECT_EQ(server.Accepted(), 1) << "the run stops before its next server";
     EXPECT_TRUE(messages.shown.empty()) << "no proposal";
     EXPECT_TRUE(tray->hasEnded());

@@ -4,8 +4,7 @@
 #include "ui/editor/clock_editor.h"
 #include "ui/main/help_page.h"
 #include "ui/main/log_on_start.h"
-#include "ui/setup/frm_setup.h"
-#include "ui/setup/setup_host.h"
+#include "ui/setup/setup_dialog.h"
 
 namespace horavia {
 
@@ -106,8 +105,7 @@ void Program::saveAndClose() {
         } else if (converter_) {
             converter_->close();
         }
-        if (setup_) setup_->CloseServerTest();
-        if (setup_) setup_->CloseForShutDown();
+        if (setup_) setup_->closeForShutDown();  // a running server test first
         if (editor_) editor_->close();
         if (clockWindow_) clockWindow_->closeForShutDown();  // writes the window's geometry
     }
@@ -174,7 +172,7 @@ void Program::bringForward() {
 }
 
 void Program::openSetup() {
-    frmSetup& setup = ensureSetupDialog();
+    SetupDialog& setup = ensureSetupDialog();
     if (setup.isVisible()) {
         bringOpenWindowForward();
         return;
@@ -214,7 +212,7 @@ void Program::openHelp() {
 
 void Program::showClockWindow(bool show) {
     state_.prefs.ShowWnd = show;
-    if (setup_) setup_->SetShowWindowCheck(show);
+    if (setup_) setup_->setShowWindowChecked(show);
     tray_.setWindowShown(show);
     SavePreference(state_.prefs, state_.services.settings, &Preferences::ShowWnd);
     if (editor_ && editor_->isVisible()) return;
@@ -225,62 +223,26 @@ void Program::showClockWindow(bool show) {
     }
 }
 
-namespace {
-
-// What the setup dialog asks of the program.
-class SetupRequests : public SetupHost {
-  public:
-    explicit SetupRequests(std::function<void(int)> handler) : handler_(std::move(handler)) {}
-    void RegisterStartUp() override { handler_(0); }
-    void SetAlwaysOnTop(bool onTop) override { handler_(onTop ? 1 : 2); }
-    void ApplyMainWindowFont(const std::string&, std::int32_t) override { handler_(3); }
-    void SortEditorList() override { handler_(4); }
-    void ShowEditorNew() override { handler_(5); }
-    void ShowEditorEdit(int slot) override { handler_(100 + slot); }
-
-  private:
-    std::function<void(int)> handler_;
-};
-
-}  // namespace
-
-frmSetup& Program::ensureSetupDialog() {
+SetupDialog& Program::ensureSetupDialog() {
     if (!setup_) {
-        state_.StartupLoadFlag = true;
-        setup_ = std::make_unique<frmSetup>(state_);
-        state_.StartupLoadFlag = false;
-        setup_->ApplyWindowPreferences(state_.prefs);
-        setup_->ApplySyncPreferences(state_.prefs);
-        setup_->ApplyDefaultFormat(state_.prefs);
-        static SetupRequests* requests = nullptr;
-        delete requests;
-        requests = new SetupRequests([this](int what) {
-            switch (what) {
-                case 0:
-                    registerStartUp();
-                    break;
-                case 1:
-                case 2:
-                    if (clockWindow_) clockWindow_->setAlwaysOnTop(what == 1);
-                    break;
-                case 3:
-                    if (clockWindow_) {
-                        clockWindow_->applyFont(state_.prefs.FontName, state_.prefs.FontSize);
-                    }
-                    break;
-                case 4:
-                    sortZoneLists();
-                    break;
-                case 5:
-                    ensureClockEditor().editNewClock();
-                    break;
-                default:
-                    ensureClockEditor().editClock(what - 100);
-            }
+        setup_ = std::make_unique<SetupDialog>(state_);
+        setup_->setTimeService(&time_);
+        // Direct connections: Close's effects and writes keep their order.
+        connect(setup_.get(), &SetupDialog::startUpChosen, this, &Program::registerStartUp);
+        connect(setup_.get(), &SetupDialog::windowChoiceMade, this, &Program::showClockWindow);
+        connect(setup_.get(), &SetupDialog::sortOrderChosen, this, &Program::sortZoneLists);
+        connect(setup_.get(), &SetupDialog::alwaysOnTopChosen, this, [this](bool onTop) {
+            if (clockWindow_) clockWindow_->setAlwaysOnTop(onTop);
         });
-        setup_->SetHost(requests);
-        setup_->SetTimeService(&time_);
-        connect(setup_.get(), &frmSetup::windowChoiceMade, this, &Program::showClockWindow);
+        connect(setup_.get(), &SetupDialog::fontChosen, this,
+                [this](const QString& name, int points) {
+                    // A clock window made later takes the font from the preferences.
+                    if (clockWindow_) clockWindow_->applyFont(name.toStdString(), points);
+                });
+        connect(setup_.get(), &SetupDialog::newClockRequested, this,
+                [this] { ensureClockEditor().editNewClock(); });
+        connect(setup_.get(), &SetupDialog::editClockRequested, this,
+                [this](int slot) { ensureClockEditor().editClock(slot); });
     }
     return *setup_;
 }

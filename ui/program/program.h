@@ -22,7 +22,7 @@
 
 namespace horavia {
 
-class frmSetup;
+class SetupDialog;
 class ClockEditor;
 
 struct ProgramOptions {
@@ -67,7 +67,7 @@ class Program : public QObject {
 
     // What the tests look at; null while a window does not exist.
     ClockWindow* clockWindow() const { return clockWindow_.data(); }
-    frmSetup* setupDialog() const { return setup_.get(); }
+    SetupDialog* setupDialog() const { return setup_.get(); }
     ClockEditor* clockEditor() const { return editor_.get(); }
     QWidget* converter() const { return converter_.get(); }
     TrayPresenter& tray() { return tray_; }
@@ -96,7 +96,7 @@ class Program : public QObject {
     void saveAndClose();
     bool notificationAreaAvailable() const;
     ClockWindow& ensureClockWindow();
-    frmSetup& ensureSetupDialog();
+    SetupDialog& ensureSetupDialog();
     ClockEditor& ensureClockEditor();
     bool bringOpenWindowForward();
     void registerStartUp();
@@ -108,7 +108,7 @@ class Program : public QObject {
     SecondTicker ticker_;
     ClockListSaver saver_;
     TrayPresenter tray_;
-    std::unique_ptr<frmSetup> setup_;
+    std::unique_ptr<SetupDialog> setup_;
     std::unique_ptr<ClockEditor> editor_;
     std::unique_ptr<QWidget> converter_;
     QPointer<ClockWindow> clockWindow_;  // deleted by its close box

@@ -1,10 +1,11 @@
-#include "sync/server_test_window.h"
+#include "ui/setup/server_test_dialog.h"
 
 #include <gtest/gtest.h>
 
 #include <QListWidget>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QTest>
 #include <QTimer>
 #include <cmath>
 #include <map>
@@ -60,14 +61,20 @@ class ServerTest : public ::testing::Test {
     }
     std::optional<std::string> Run(const std::vector<std::string>& list,
                                    const std::string& comboText) {
-        window = std::make_unique<frmSTAuto>(query, clock, localZone, messages);
+        window = std::make_unique<ServerTestDialog>(query, clock, localZone, messages);
         window->show();
-        return window->DoIt(list, comboText);
+        return window->testServers(list, comboText);
+    }
+    QListWidget* ProgressList() const {
+        auto* list = window->findChild<QListWidget*>(QStringLiteral("progressList"));
+        EXPECT_NE(list, nullptr);
+        return list;
     }
     std::vector<std::string> Progress() const {
         std::vector<std::string> lines;
-        for (int i = 0; i < window->lstProgress->count(); ++i)
-            lines.push_back(window->lstProgress->item(i)->text().toStdString());
+        const QListWidget* list = ProgressList();
+        for (int i = 0; list != nullptr && i < list->count(); ++i)
+            lines.push_back(list->item(i)->text().toStdString());
         return lines;
     }
 
@@ -76,7 +83,7 @@ class ServerTest : public ::testing::Test {
     FixedLocalZone localZone{LocalZoneState{-60, false}};
     LoopbackQuery query;
     test::FakeMessageBox messages;
-    std::unique_ptr<frmSTAuto> window;
+    std::unique_ptr<ServerTestDialog> window;
 
   private:
     std::vector<std::unique_ptr<FakeTimeServer>> servers_;
@@ -88,7 +95,7 @@ TEST_F(ServerTest, OneAnsweringServerIsProposedAndTakenOnYes) {
     // The combo's own text first, then the list in order; the last line selected.
     EXPECT_EQ(query.asked, (std::vector<std::string>{"typed", "dead-a", "good", "dead-b"}));
     EXPECT_EQ(Progress(), query.asked);
-    EXPECT_EQ(window->lstProgress->currentRow(), 3);
+    EXPECT_EQ(ProgressList()->currentRow(), 3);
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string& text = messages.shown[0].text;
     EXPECT_EQ(text.rfind("Do you want to use this server :\r\n\r\nName: good\r\nRespons time: ", 0),
@@ -115,10 +122,13 @@ TEST_F(ServerTest, CancelDuringTheFirstTestClosesWithoutAQuestion) {
     FakeTimeServer& typed = Server("slow", 0, FakeTimeServer::Mode::Delayed);
     typed.SetPauseMs(400);
     FakeTimeServer& first = Server("first", 0);
-    window = std::make_unique<frmSTAuto>(query, clock, localZone, messages);
+    window = std::make_unique<ServerTestDialog>(query, clock, localZone, messages);
     window->show();
-    QTimer::singleShot(100, window->cmdCancel, &QPushButton::click);
-    EXPECT_FALSE(window->DoIt({"first", "second"}, "slow").has_value());
+    auto* cancel = window->findChild<QPushButton*>(QStringLiteral("cancelButton"));
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
+    QTimer::singleShot(100, cancel, [cancel] { QTest::mouseClick(cancel, Qt::LeftButton); });
+    EXPECT_FALSE(window->testServers({"first", "second"}, "slow").has_value());
     EXPECT_EQ(first.Accepted(), 0);
     EXPECT_EQ(Progress(), std::vector<std::string>{"slow"});
     EXPECT_TRUE(messages.shown.empty());

@@ -1,0 +1,217 @@
+#include "ui/setup/clock_list_page.h"
+
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStyle>
+#include <QTreeWidget>
+#include <algorithm>
+
+#include "model/text_helpers.h"
+#include "platform/qt_utf8.h"
+#include "ui/setup/label_edit_delegate.h"
+
+namespace horavia {
+
+namespace {
+
+constexpr int kKeyRole = Qt::UserRole;  // a row's ClockKey
+
+std::string KeyOf(const QTreeWidgetItem* row) {
+    return row->data(0, kKeyRole).toString().toStdString();
+}
+
+QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);  // Enter in the list must not run a command
+    return button;
+}
+
+}  // namespace
+
+ClockListPage::ClockListPage(AppState& state, QWidget* parent)
+    : QWidget(parent), state_(state), clockList_(new QTreeWidget(this)) {
+    clockList_->setObjectName(QStringLiteral("clockList"));
+    clockList_->setColumnCount(3);
+    clockList_->setHeaderLabels({QStringLiteral("Name"), QString(), QStringLiteral("Timezone")});
+    clockList_->setRootIsDecorated(false);
+    clockList_->setUniformRowHeights(true);
+    // The on/off column is as narrow as its mark; it may clip the mark but never elide it.
+    clockList_->header()->setMinimumSectionSize(1);
+    clockList_->setTextElideMode(Qt::ElideNone);
+    clockList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    clockList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    clockList_->setAllColumnsShowFocus(true);
+    clockList_->setEditTriggers(QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::SelectedClicked);
+    clockList_->setItemDelegate(new LabelEditDelegate(
+        [this](const QModelIndex&, const QString& text) { return renameSelectedClock(text); },
+        clockList_));
+    connect(clockList_, &QTreeWidget::itemDoubleClicked, this, &ClockListPage::editSelectedClock);
+
+    newButton_ = MakeButton(QStringLiteral("&New"), "newButton", this);
+    editButton_ = MakeButton(QStringLiteral("&Edit"), "editButton", this);
+    deleteButton_ = MakeButton(QStringLiteral("&Delete"), "deleteButton", this);
+    upButton_ = MakeButton(QString(), "upButton", this);
+    downButton_ = MakeButton(QString(), "downButton", this);
+    upButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
+    downButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
+    upButton_->setToolTip(QStringLiteral("Move up"));
+    downButton_->setToolTip(QStringLiteral("Move down"));
+    // The editor's OK appends the new clock's row, unselected.
+    connect(newButton_, &QPushButton::clicked, this, &ClockListPage::newClockRequested);
+    connect(editButton_, &QPushButton::clicked, this, &ClockListPage::editSelectedClock);
+    connect(deleteButton_, &QPushButton::clicked, this, &ClockListPage::deleteSelectedClock);
+    connect(upButton_, &QPushButton::clicked, this, &ClockListPage::moveSelectedUp);
+    connect(downButton_, &QPushButton::clicked, this, &ClockListPage::moveSelectedDown);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(6, 6, 6, 6);
+    grid->setSpacing(4);
+    grid->addWidget(clockList_, 0, 0, 1, 6);
+    grid->addWidget(newButton_, 1, 0);
+    grid->addWidget(editButton_, 1, 1);
+    grid->addWidget(deleteButton_, 1, 2);
+    grid->setColumnStretch(3, 1);
+    grid->addWidget(upButton_, 1, 4);
+    grid->addWidget(downButton_, 1, 5);
+
+    fillList();
+    clockSubscription_ =
+        state_.book.Subscribe([this](const ClockChange& change) { showClockChange(change); });
+}
+
+ClockListPage::~ClockListPage() {
+    state_.book.Unsubscribe(clockSubscription_);
+}
+
+void ClockListPage::fitColumns() {
+    const int total = kColumnRatio[0] + kColumnRatio[1] + kColumnRatio[2];
+    const int available = clockList_->viewport()->width();
+    int used = 0;
+    for (int c = 0; c < 2; ++c) {
+        const int width = available * kColumnRatio[static_cast<std::size_t>(c)] / total;
+        clockList_->setColumnWidth(c, width);
+        used += width;
+    }
+    clockList_->setColumnWidth(2, std::max(1, available - used));
+}
+
+void ClockListPage::writeRow(QTreeWidgetItem* row, int slot) const {
+    const ClockEntry* clock = state_.book.Clock(slot);
+    if (clock == nullptr) return;
+    row->setText(0, Utf8(clock->Label));
+    row->setText(1, clock->Enabled ? QStringLiteral("X") : QString());
+    row->setText(2, Utf8(ZoneDisplayText(state_.catalogue, clock->Zone)));
+}
+
+QTreeWidgetItem* ClockListPage::makeRow(int slot) const {
+    auto* row = new QTreeWidgetItem;
+    row->setData(0, kKeyRole, Utf8(ClockKey(slot)));
+    row->setFlags(row->flags() | Qt::ItemIsEditable);
+    row->setTextAlignment(1, Qt::AlignHCenter);
+    writeRow(row, slot);
+    return row;
+}
+
+void ClockListPage::fillList() {
+    clockList_->clear();
+    QList<QTreeWidgetItem*> rows;
+    for (int slot : state_.book.Order()) rows.append(makeRow(slot));
+    clockList_->addTopLevelItems(rows);  // one insertion for the whole list
+    selectRow(0);
+}
+
+void ClockListPage::showClockChange(const ClockChange& change) {
+    switch (change.kind) {
+        case ClockChange::Kind::Reset:
+            fillList();
+            break;
+        case ClockChange::Kind::Added:
+            // The new row comes last and is not selected: the rows only grow.
+            clockList_->addTopLevelItem(makeRow(change.slot));
+            if (clockList_->topLevelItemCount() == 1) selectRow(0);
+            break;
+        case ClockChange::Kind::Changed:
+            if (QTreeWidgetItem* row = clockList_->topLevelItem(change.position)) {
+                writeRow(row, change.slot);
+            }
+            break;
+        case ClockChange::Kind::Removed:
+            delete clockList_->takeTopLevelItem(change.position);
+            selectRow(change.position);
+            break;
+        case ClockChange::Kind::Moved:
+            // The row is rebuilt from its clock at the new place.
+            delete clockList_->takeTopLevelItem(change.position);
+            clockList_->insertTopLevelItem(change.target, makeRow(change.slot));
+            selectRow(change.target);
+            break;
+    }
+}
+
+std::vector<std::string> ClockListPage::rowKeys() const {
+    const int count = clockList_->topLevelItemCount();
+    std::vector<std::string> keys;
+    keys.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) keys.push_back(KeyOf(clockList_->topLevelItem(i)));
+    return keys;
+}
+
+int ClockListPage::selectedRow() const {
+    const QList<QTreeWidgetItem*> selected = clockList_->selectedItems();
+    if (selected.isEmpty()) return -1;
+    return clockList_->indexOfTopLevelItem(selected.first());
+}
+
+void ClockListPage::selectRow(int position) {
+    const int count = clockList_->topLevelItemCount();
+    if (count == 0) return;
+    QTreeWidgetItem* row = clockList_->topLevelItem(std::clamp(position, 0, count - 1));
+    clockList_->setCurrentItem(row);
+    row->setSelected(true);
+}
+
+int ClockListPage::selectedSlot() const {
+    return state_.book.SlotAt(selectedRow());
+}
+
+void ClockListPage::editSelectedClock() {
+    const int slot = selectedSlot();
+    if (slot >= 0) emit editClockRequested(slot);
+}
+
+void ClockListPage::deleteSelectedClock() {
+    const int slot = selectedSlot();
+    if (slot < 0) return;
+    if (state_.services.messages.Show(kDeleteQuestion, kAppTitle, MsgButtons::YesNo,
+                                      MsgIcon::Question) != MsgAnswer::Yes) {
+        return;
+    }
+    state_.book.Delete(slot);
+}
+
+void ClockListPage::moveSelectedRow(int step) {
+    const int slot = selectedSlot();
+    if (slot >= 0) state_.book.Move(slot, step);
+}
+
+void ClockListPage::moveSelectedUp() {
+    moveSelectedRow(-1);
+}
+
+void ClockListPage::moveSelectedDown() {
+    moveSelectedRow(+1);
+}
+
+bool ClockListPage::renameSelectedClock(const QString& name) {
+    const std::string text = name.toStdString();
+    if (Trim(text).empty()) return false;
+    const int slot = selectedSlot();
+    if (slot < 0) return false;
+    state_.book.Rename(slot, text);
+    return true;
+}
+
+}  // namespace horavia

@@ -1,0 +1,43 @@
+// The setup dialog's "Default Format" tab: the format of clocks without their own, and a
+// legend of the format letters.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "model/preferences.h"
+
+class QLineEdit;
+
+namespace horavia {
+
+struct FormatLegendLine {
+    const char* letters;
+    const char* meaning;
+};
+inline constexpr std::array<FormatLegendLine, 7> kFormatLegend{{
+    {"h", "Hours (0-23)"},
+    {"hh", "Hours with leading zeros (00-23)"},
+    {"nn", "Minutes (0-59)"},
+    {"ss", "Seconds (0-59)"},
+    {"AM/PM", "AM or PM, if used then hours will be 0-12"},
+    {"d", "Day of the month (1-31)"},
+    {"ddd", "Day of the week (Mon-Sun)"},
+}};
+
+class DefaultFormatPage : public QWidget {
+    Q_OBJECT
+
+  public:
+    // Shows DefaultFormat of `prefs`.
+    explicit DefaultFormatPage(const Preferences& prefs, QWidget* parent = nullptr);
+
+    // The format as typed.
+    std::string defaultFormat() const;
+
+  private:
+    QLineEdit* formatEdit_;
+};
+
+}  // namespace horavia

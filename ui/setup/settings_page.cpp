@@ -1,0 +1,160 @@
+#include "ui/setup/settings_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "model/setting_readers.h"
+#include "model/text_helpers.h"
+
+namespace horavia {
+
+namespace {
+
+bool Ticked(const QCheckBox* box) {
+    return box->checkState() != Qt::Unchecked;
+}
+
+QCheckBox* MakeCheck(const QString& caption, const char* name, bool checked, QWidget* parent) {
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setChecked(checked);
+    return box;
+}
+
+}  // namespace
+
+QString FontSampleText(const std::string& name, std::int32_t points) {
+    return QString::fromStdString(name + " " + std::to_string(points) + " pts");
+}
+
+std::optional<QFont> SettingsPage::chooseWithFontDialog(const QFont& preset, QWidget* parent) {
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, preset, parent);
+    if (!ok) return std::nullopt;
+    return chosen;
+}
+
+SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent) : QWidget(parent), prefs_(prefs) {
+    showWindowCheck_ =
+        MakeCheck(QStringLiteral("Show window"), "showWindowCheck", prefs.ShowWnd, this);
+    startUpCheck_ =
+        MakeCheck(QStringLiteral("Load on startup"), "startUpCheck", prefs.StartUp, this);
+    alwaysOnTopCheck_ =
+        MakeCheck(QStringLiteral("Always on top"), "alwaysOnTopCheck", prefs.AlwaysOnTop, this);
+    singleClickCheck_ = MakeCheck(QStringLiteral("Single click on tray icon shows/hides window"),
+                                  "singleClickCheck", prefs.SingleClick, this);
+
+    auto* sortLabel = new QLabel(QStringLiteral("Sort timezones by"), this);
+    sortCombo_ = new QComboBox(this);
+    sortCombo_->setObjectName(QStringLiteral("sortCombo"));
+    for (const char* entry : kSortEntries) sortCombo_->addItem(QString::fromUtf8(entry));
+    // A sort order without an entry reads as the first.
+    const bool known = prefs.SortBy >= 0 && prefs.SortBy < sortCombo_->count();
+    sortCombo_->setCurrentIndex(known ? prefs.SortBy : 0);
+    sortLabel->setBuddy(sortCombo_);
+
+    auto* hoursFrame = new QWidget(this);  // borderless, holds the two option buttons
+    amPmRadio_ = new QRadioButton(QStringLiteral("AM/PM"), hoursFrame);
+    hours24Radio_ = new QRadioButton(QStringLiteral("24 h"), hoursFrame);
+    amPmRadio_->setObjectName(QStringLiteral("amPmRadio"));
+    hours24Radio_->setObjectName(QStringLiteral("hours24Radio"));
+    (prefs.AMPM ? amPmRadio_ : hours24Radio_)->setChecked(true);
+
+    auto* fontTitle = new QLabel(QStringLiteral("Font"), this);
+    fontSample_ = new QLabel(this);
+    fontSample_->setObjectName(QStringLiteral("fontSample"));
+    fontSample_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    fontSample_->setMinimumWidth(1);  // a long font name is cut, never widens the dialog
+    fontButton_ = new QPushButton(QStringLiteral("Choose"), this);
+    fontButton_->setObjectName(QStringLiteral("fontButton"));
+    fontButton_->setAutoDefault(false);
+    connect(fontButton_, &QPushButton::clicked, this, &SettingsPage::chooseFont);
+    showFontSample(prefs.FontName, prefs.FontSize);
+
+    auto* sortRow = new QHBoxLayout;
+    sortRow->addWidget(sortLabel);
+    sortRow->addWidget(sortCombo_, 1);
+    auto* options = new QHBoxLayout(hoursFrame);
+    options->setContentsMargins(0, 0, 0, 0);
+    options->addWidget(amPmRadio_);
+    options->addWidget(hours24Radio_);
+    options->addStretch(1);
+    auto* fontRow = new QHBoxLayout;
+    fontRow->addWidget(fontTitle);
+    fontRow->addWidget(fontSample_, 1);
+    fontRow->addWidget(fontButton_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(2);
+    for (QCheckBox* box : {showWindowCheck_, startUpCheck_, alwaysOnTopCheck_, singleClickCheck_}) {
+        layout->addWidget(box);
+    }
+    layout->addSpacing(2);
+    layout->addLayout(sortRow);
+    layout->addWidget(hoursFrame);
+    layout->addLayout(fontRow);
+    layout->addStretch(1);
+}
+
+void SettingsPage::showFontSample(const std::string& name, std::int32_t points) {
+    fontSample_->setText(FontSampleText(name, points));
+    // The sample shows the face; the dialog's own size keeps it inside the tab.
+    QFont sample = font();
+    sample.setFamily(QString::fromStdString(name));
+    fontSample_->setFont(sample);
+}
+
+void SettingsPage::setShowWindowChecked(bool checked) {
+    showWindowCheck_->setChecked(checked);
+}
+
+bool SettingsPage::showWindow() const {
+    return Ticked(showWindowCheck_);
+}
+
+bool SettingsPage::startUp() const {
+    return Ticked(startUpCheck_);
+}
+
+bool SettingsPage::alwaysOnTop() const {
+    return Ticked(alwaysOnTopCheck_);
+}
+
+bool SettingsPage::singleClick() const {
+    return Ticked(singleClickCheck_);
+}
+
+std::int32_t SettingsPage::sortOrder() const {
+    return std::max(0, sortCombo_->currentIndex());
+}
+
+bool SettingsPage::amPm() const {
+    return amPmRadio_->isChecked();
+}
+
+void SettingsPage::chooseFont() {
+    QFont preset(QString::fromStdString(prefs_.FontName));
+    if (prefs_.FontSize > 0) preset.setPointSize(prefs_.FontSize);
+    const std::optional<QFont> chosen =
+        fontChooser_ ? fontChooser_(preset, window()) : std::nullopt;
+    if (!chosen) return;
+
+    prefs_.FontName = chosen->family().toStdString();
+    // Whole points, halves to the even neighbour; a font given in pixels keeps the old size.
+    if (chosen->pointSizeF() > 0) {
+        prefs_.FontSize =
+            MaxOf<std::int32_t>(1, RoundToInt32(chosen->pointSizeF()).value_or(prefs_.FontSize));
+    }
+    emit fontChosen(QString::fromStdString(prefs_.FontName), prefs_.FontSize);
+    showFontSample(prefs_.FontName, prefs_.FontSize);
+}
+
+}  // namespace horavia

@@ -1,0 +1,75 @@
+// The setup dialog's "Settings" tab: the main window, the tray icon, the zone-list order,
+// 12/24 hours and the main window's font. It shows the preferences it is created with; the
+// dialog's Close reads the choices back, except the font, which Choose stores at once.
+#pragma once
+
+#include <QFont>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "model/preferences.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace horavia {
+
+inline constexpr std::array<const char*, 4> kSortEntries{"Name (Up)", "Name (Down)",
+                                                         "GMT Offset (Up)", "GMT Offset (Down)"};
+
+// The font sample's caption: name, a blank, the size, " pts".
+QString FontSampleText(const std::string& name, std::int32_t points);
+
+class SettingsPage : public QWidget {
+    Q_OBJECT
+
+  public:
+    // The font dialog: preset to a font, the chosen font out, empty when cancelled.
+    using FontChooser = std::function<std::optional<QFont>(const QFont& preset, QWidget* parent)>;
+
+    explicit SettingsPage(Preferences& prefs, QWidget* parent = nullptr);
+
+    void setFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
+    void setShowWindowChecked(bool checked);
+
+    // The choices as the controls show them; any state of a check box but unticked is ticked.
+    bool showWindow() const;
+    bool startUp() const;
+    bool alwaysOnTop() const;
+    bool singleClick() const;
+    std::int32_t sortOrder() const;
+    bool amPm() const;
+
+  signals:
+    // A font was chosen and stored in FontName and FontSize.
+    void fontChosen(const QString& name, int points);
+
+  private slots:
+    // Cancelled, nothing changes.
+    void chooseFont();
+
+  private:
+    static std::optional<QFont> chooseWithFontDialog(const QFont& preset, QWidget* parent);
+    void showFontSample(const std::string& name, std::int32_t points);
+
+    Preferences& prefs_;
+    FontChooser fontChooser_ = &SettingsPage::chooseWithFontDialog;
+    QCheckBox* showWindowCheck_;
+    QCheckBox* startUpCheck_;
+    QCheckBox* alwaysOnTopCheck_;
+    QCheckBox* singleClickCheck_;
+    QComboBox* sortCombo_;
+    QRadioButton* amPmRadio_;
+    QRadioButton* hours24Radio_;
+    QLabel* fontSample_;
+    QPushButton* fontButton_;
+};
+
+}  // namespace horavia

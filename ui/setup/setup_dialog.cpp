@@ -1,0 +1,151 @@
+#include "ui/setup/setup_dialog.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "ui/main/help_page.h"
+#include "ui/main/twips.h"
+#include "ui/setup/clock_list_page.h"
+#include "ui/setup/compact_tab_style.h"
+#include "ui/setup/default_format_page.h"
+#include "ui/setup/time_sync_page.h"
+
+namespace horavia {
+
+namespace {
+
+QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);  // Enter in the list must not run a command
+    return button;
+}
+
+}  // namespace
+
+SetupDialog::SetupDialog(AppState& state, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      state_(state),
+      tabs_(new QTabWidget(this)) {
+    setWindowTitle(QString::fromUtf8(kSetupCaption));
+    setModal(false);
+
+    tabs_->setObjectName(QStringLiteral("tabs"));
+    auto* tabStyle = new CompactTabStyle;
+    tabStyle->setParent(tabs_);
+    tabs_->tabBar()->setStyle(tabStyle);
+    clockListPage_ = new ClockListPage(state_, tabs_);
+    settingsPage_ = new SettingsPage(state_.prefs, tabs_);
+    timeSyncPage_ = new TimeSyncPage(state_, tabs_);
+    defaultFormatPage_ = new DefaultFormatPage(state_.prefs, tabs_);
+    tabs_->addTab(clockListPage_, QStringLiteral("Timezones"));
+    tabs_->addTab(settingsPage_, QStringLiteral("Settings"));
+    tabs_->addTab(timeSyncPage_, QStringLiteral("TimeSync"));
+    tabs_->addTab(defaultFormatPage_, QStringLiteral("Default Format"));
+    connect(clockListPage_, &ClockListPage::newClockRequested, this,
+            &SetupDialog::newClockRequested);
+    connect(clockListPage_, &ClockListPage::editClockRequested, this,
+            &SetupDialog::editClockRequested);
+    connect(settingsPage_, &SettingsPage::fontChosen, this, &SetupDialog::fontChosen);
+
+    closeButton_ = MakeButton(QStringLiteral("&Close"), "closeButton", this);
+    helpButton_ = MakeButton(QStringLiteral("&Help"), "helpButton", this);
+    connect(closeButton_, &QPushButton::clicked, this, &SetupDialog::saveAndHide);
+    connect(helpButton_, &QPushButton::clicked, this, &SetupDialog::openHelp);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(closeButton_);
+    buttons->addWidget(helpButton_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(6);
+    layout->addWidget(tabs_, 1);
+    layout->addLayout(buttons);
+
+    SetFixedOuterSize(*this, outerSize());
+}
+
+QSize SetupDialog::outerSize() const {
+    const double tpp = TwipsPerPixel(this);
+    return {PixelsFromTwips(kSetupWidthTwips, tpp), PixelsFromTwips(kSetupHeightTwips, tpp)};
+}
+
+void SetupDialog::setTimeService(TimeService* time) {
+    timeSyncPage_->setTimeService(time);
+}
+
+void SetupDialog::setFontChooser(FontChooser chooser) {
+    settingsPage_->setFontChooser(std::move(chooser));
+}
+
+void SetupDialog::setShowWindowChecked(bool checked) {
+    settingsPage_->setShowWindowChecked(checked);
+}
+
+std::vector<std::string> SetupDialog::rowKeys() const {
+    return clockListPage_->rowKeys();
+}
+
+void SetupDialog::showEvent(QShowEvent* event) {
+    // The window manager's frame is known once the dialog has been shown.
+    SetFixedOuterSize(*this, outerSize());
+    QDialog::showEvent(event);
+    if (!columnsFitted_) {
+        columnsFitted_ = true;
+        clockListPage_->fitColumns();
+    }
+}
+
+void SetupDialog::reject() {
+    saveAndHide();
+}
+
+void SetupDialog::saveAndHide() {
+    Preferences& p = state_.prefs;
+    SettingsBatch batch(state_.services.settings);  // one write of the settings file
+
+    state_.SaveClockList();
+    p.AlwaysOnTop = settingsPage_->alwaysOnTop();
+    p.StartUp = settingsPage_->startUp();
+    emit startUpChosen();
+    p.ShowWnd = settingsPage_->showWindow();
+    emit windowChoiceMade(p.ShowWnd);
+    p.SingleClick = settingsPage_->singleClick();
+    p.SortBy = settingsPage_->sortOrder();
+    emit sortOrderChosen();
+    p.AMPM = settingsPage_->amPm();
+    timeSyncPage_->storeInto(p);
+    p.DefaultFormat = defaultFormatPage_->defaultFormat();
+    state_.SaveSettings();
+    hide();
+    // The Setup command took the main window out of the top band while the dialog was open.
+    emit alwaysOnTopChosen(p.AlwaysOnTop);
+}
+
+void SetupDialog::openHelp() {
+    OpenHelp(state_.services.messages);
+}
+
+void SetupDialog::closeEvent(QCloseEvent* event) {
+    if (closingForShutDown_) {
+        event->accept();
+        return;
+    }
+    saveAndHide();
+    // Not QDialog's own handling, which would run Close a second time through reject().
+    event->ignore();
+}
+
+void SetupDialog::closeForShutDown() {
+    timeSyncPage_->closeServerTest();
+    closingForShutDown_ = true;
+    close();
+}
+
+}  // namespace horavia

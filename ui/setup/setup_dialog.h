@@ -1,0 +1,89 @@
+// The setup dialog: the program's clocks in display order on its first tab, the preferences on
+// the others. It shows the program's state as it is when created and follows the clock list
+// from then on; Close stores everything and tells the program, through the signals below,
+// what it has to apply.
+#pragma once
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "model/zone_model.h"
+#include "ui/setup/settings_page.h"
+
+class QPushButton;
+class QTabWidget;
+
+namespace horavia {
+
+class ClockListPage;
+class DefaultFormatPage;
+class TimeService;
+class TimeSyncPage;
+
+inline constexpr const char* kSetupCaption = "Horavia Timezones";
+inline constexpr int kSetupWidthTwips = 5250;
+inline constexpr int kSetupHeightTwips = 4230;
+
+class SetupDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    using FontChooser = SettingsPage::FontChooser;
+
+    explicit SetupDialog(AppState& state, QWidget* parent = nullptr);
+
+    // The program's time service, which Test and Auto use. Without one they do nothing.
+    void setTimeService(TimeService* time);
+    void setFontChooser(FontChooser chooser);
+    // The "Show window" check box follows the choice wherever it is made.
+    void setShowWindowChecked(bool checked);
+    // The program ending: closes a running server test, then the dialog, without saving.
+    void closeForShutDown();
+    // The clock list's rows, top to bottom, as their clocks' ClockKeys.
+    std::vector<std::string> rowKeys() const;
+
+  signals:
+    // Emitted by Close, in this order, after the choice is stored in the preferences:
+    // StartUp (the log-on entry is to follow it), ShowWnd, SortBy (the clock editor's zone
+    // list is to be re-sorted), and once the dialog is hidden AlwaysOnTop.
+    void startUpChosen();
+    void windowChoiceMade(bool show);
+    void sortOrderChosen();
+    void alwaysOnTopChosen(bool onTop);
+    // Choose on the font: the main window takes the font at once; only Close stores it.
+    void fontChosen(const QString& name, int points);
+    // New, Edit or a double click on a clock: the clock editor is to open.
+    void newClockRequested();
+    void editClockRequested(int slot);
+
+  public slots:
+    // Esc runs Close.
+    void reject() override;
+
+  protected:
+    // The close box runs Close and keeps the dialog; the program ending closes it.
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+  private slots:
+    // Close: saves the clock list and every preference, applies them and hides the dialog.
+    void saveAndHide();
+    void openHelp();
+
+  private:
+    QSize outerSize() const;
+
+    AppState& state_;
+    QTabWidget* tabs_;
+    ClockListPage* clockListPage_;
+    SettingsPage* settingsPage_;
+    TimeSyncPage* timeSyncPage_;
+    DefaultFormatPage* defaultFormatPage_;
+    QPushButton* closeButton_;
+    QPushButton* helpButton_;
+    bool closingForShutDown_ = false;
+    bool columnsFitted_ = false;
+};
+
+}  // namespace horavia

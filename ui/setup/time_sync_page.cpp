@@ -1,0 +1,185 @@
+#include "ui/setup/time_sync_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <optional>
+
+#include "model/text_helpers.h"
+#include "sync/time_service.h"
+#include "ui/setup/server_test_dialog.h"
+#include "ui/setup/sync_interval.h"
+
+namespace horavia {
+
+namespace {
+
+constexpr int kButtonPadding = 24;  // pixels beside a button's caption, both sides together
+
+// Clears a flag when the scope ends, whichever way it ends.
+class FlagWhileRunning {
+  public:
+    explicit FlagWhileRunning(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagWhileRunning() { flag_ = false; }
+    FlagWhileRunning(const FlagWhileRunning&) = delete;
+    FlagWhileRunning& operator=(const FlagWhileRunning&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+bool Ticked(const QCheckBox* box) {
+    return box->checkState() != Qt::Unchecked;
+}
+
+}  // namespace
+
+TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
+    const Preferences& prefs = state.prefs;
+    auto* note = new QLabel(QString::fromUtf8(kSyncNote), this);
+    note->setWordWrap(true);
+
+    auto* serverBox = new QGroupBox(QStringLiteral("Server"), this);
+    serverCombo_ = new QComboBox(serverBox);
+    serverCombo_->setObjectName(QStringLiteral("serverCombo"));
+    serverCombo_->setEditable(true);
+    // Enter in the field must not add the typed name to the list that Auto tests.
+    serverCombo_->setInsertPolicy(QComboBox::NoInsert);
+    for (const char* host : kTimeServers) serverCombo_->addItem(QString::fromUtf8(host));
+    for (const char* host : kNtpServers) serverCombo_->addItem(QString::fromUtf8(host));
+    const QString server = QString::fromStdString(prefs.STServer);
+    const int listed =
+        serverCombo_->findText(server, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    serverCombo_->setCurrentIndex(listed >= 0 ? listed : 2);
+    serverCombo_->setEditText(server);
+    serverCombo_->setMinimumContentsLength(16);
+    serverCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    testButton_ = new QPushButton(QStringLiteral("Test"), serverBox);
+    autoButton_ = new QPushButton(QStringLiteral("Auto"), serverBox);
+    testButton_->setObjectName(QStringLiteral("testButton"));
+    autoButton_->setObjectName(QStringLiteral("autoButton"));
+    for (QPushButton* b : {testButton_, autoButton_}) {
+        b->setAutoDefault(false);
+        // As narrow as their captions allow, so the server names get the room.
+        b->setMaximumWidth(b->fontMetrics().horizontalAdvance(b->text()) + kButtonPadding);
+    }
+    connect(testButton_, &QPushButton::clicked, this, &TimeSyncPage::testServer);
+    connect(autoButton_, &QPushButton::clicked, this, &TimeSyncPage::findBestServer);
+    auto* serverRow = new QHBoxLayout(serverBox);
+    serverRow->setContentsMargins(6, 2, 6, 4);
+    serverRow->setSpacing(4);
+    serverRow->addWidget(serverCombo_, 1);
+    serverRow->addWidget(testButton_);
+    serverRow->addWidget(autoButton_);
+
+    auto* whenBox = new QGroupBox(QStringLiteral("When"), this);
+    syncAtStartCheck_ = new QCheckBox(QStringLiteral("When starting Horavia"), whenBox);
+    syncIntervalCheck_ = new QCheckBox(QStringLiteral("Every"), whenBox);
+    syncAtStartCheck_->setObjectName(QStringLiteral("syncAtStartCheck"));
+    syncIntervalCheck_->setObjectName(QStringLiteral("syncIntervalCheck"));
+    syncAtStartCheck_->setChecked(prefs.STStartUp);
+    syncIntervalCheck_->setChecked(prefs.STInt);
+    intervalEdit_ = new QLineEdit(QString::number(prefs.STIntNum), whenBox);
+    intervalEdit_->setObjectName(QStringLiteral("intervalEdit"));
+    intervalEdit_->setMaximumWidth(
+        intervalEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
+    intervalUnitCombo_ = new QComboBox(whenBox);
+    intervalUnitCombo_->setObjectName(QStringLiteral("intervalUnitCombo"));
+    for (const char* unit : kIntervalUnits) intervalUnitCombo_->addItem(QString::fromUtf8(unit));
+    intervalUnitCombo_->setCurrentIndex(
+        ClampValue(prefs.STIntType, 0, intervalUnitCombo_->count() - 1));
+    auto* when = new QGridLayout(whenBox);
+    when->setContentsMargins(6, 2, 6, 4);
+    when->setHorizontalSpacing(4);
+    when->setVerticalSpacing(2);
+    when->addWidget(syncAtStartCheck_, 0, 0, 1, 4);
+    when->addWidget(syncIntervalCheck_, 1, 0);
+    when->addWidget(intervalEdit_, 1, 1);
+    when->addWidget(intervalUnitCombo_, 1, 2);
+    when->setColumnStretch(3, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 4, 8, 4);
+    layout->setSpacing(4);
+    layout->addWidget(note);
+    layout->addWidget(serverBox);
+    layout->addWidget(whenBox);
+    layout->addStretch(1);
+
+    updateServerButtons();
+}
+
+void TimeSyncPage::setTimeService(TimeService* time) {
+    if (time_ != nullptr) disconnect(time_, nullptr, this, nullptr);
+    time_ = time;
+    if (time_ != nullptr) {
+        connect(time_, &TimeService::busyChanged, this, &TimeSyncPage::updateServerButtons);
+    }
+    updateServerButtons();
+}
+
+void TimeSyncPage::storeInto(Preferences& prefs) const {
+    prefs.STStartUp = Ticked(syncAtStartCheck_);
+    prefs.STInt = Ticked(syncIntervalCheck_);
+    prefs.STIntType = std::max(0, intervalUnitCombo_->currentIndex());
+    prefs.STIntNum = IntervalFromText(intervalEdit_->text().toStdString(), prefs.STIntType);
+    prefs.STServer = serverCombo_->currentText().toStdString();
+}
+
+bool TimeSyncPage::serverTestPossible() const {
+    return time_ != nullptr && !serverTestRunning_ && !time_->IsBusy();
+}
+
+void TimeSyncPage::updateServerButtons() {
+    const bool possible = serverTestPossible();
+    testButton_->setEnabled(possible);
+    autoButton_->setEnabled(possible);
+}
+
+std::vector<std::string> TimeSyncPage::listedServers() const {
+    std::vector<std::string> servers;
+    servers.reserve(static_cast<std::size_t>(serverCombo_->count()));
+    for (int i = 0; i < serverCombo_->count(); ++i) {
+        servers.push_back(serverCombo_->itemText(i).toStdString());
+    }
+    return servers;
+}
+
+void TimeSyncPage::testServer() {
+    if (!serverTestPossible()) return;
+    {
+        FlagWhileRunning running(serverTestRunning_);
+        updateServerButtons();
+        time_->TestServer(serverCombo_->currentText().toStdString());
+    }
+    updateServerButtons();
+}
+
+void TimeSyncPage::findBestServer() {
+    if (!serverTestPossible()) return;
+    std::optional<std::string> chosen;
+    {
+        FlagWhileRunning running(serverTestRunning_);
+        updateServerButtons();
+        Services& s = state_.services;
+        ServerTestDialog dialog(time_->Query(), s.clock, s.localZone, s.messages, window());
+        serverTestDialog_ = &dialog;
+        dialog.show();
+        chosen = dialog.testServers(listedServers(), serverCombo_->currentText().toStdString());
+    }
+    if (chosen) serverCombo_->setEditText(QString::fromStdString(*chosen));
+    updateServerButtons();
+}
+
+void TimeSyncPage::closeServerTest() {
+    if (serverTestDialog_) serverTestDialog_->close();
+}
+
+}  // namespace horavia
