@@ -124,6 +124,11 @@ bool SettingsFile::Flush() {
     if (!ReadIfChanged(error)) {
         return Fail(SettingsProblem::Kind::Write, "reading it again before saving: " + error);
     }
+    // Replacing the file would succeed in a writable folder; a file made read-only says
+    // its owner wants it kept as it is.
+    if (stamp_.exists && (stamp_.mode & 0222u) == 0) {
+        return Fail(SettingsProblem::Kind::Write, "the file is read-only");
+    }
     if (!WriteDocument(target, error)) return Fail(SettingsProblem::Kind::Write, error);
     pending_.clear();
     pendingIndex_.clear();

@@ -236,6 +236,24 @@ TEST_F(SettingsFileTest, AFileThatCannotBeReadIsNeverWritten) {
     EXPECT_TRUE(QFileInfo(dir.path() + "/Other/Horavia 2.0.ini").isDir());
 }
 
+TEST_F(SettingsFileTest, AReadOnlyFileIsNeverReplacedAndTheUserIsTold) {
+    WriteRaw("[Settings]\nA=1\n");
+    ASSERT_EQ(::chmod(Path().toLocal8Bit().constData(), 0444), 0);
+    store.Save("A", "2");
+    store.Save("B", "3");
+    EXPECT_EQ(Raw(), "[Settings]\nA=1\n");
+    EXPECT_EQ(Get("A"), "2") << "kept in memory";
+    ASSERT_EQ(reported.size(), 1u) << "told once";
+    EXPECT_EQ(reported[0].kind, SettingsProblem::Kind::Write);
+    EXPECT_EQ(reported[0].reason, "the file is read-only");
+    EXPECT_TRUE(Others().isEmpty()) << "no temporary file left";
+
+    ASSERT_EQ(::chmod(Path().toLocal8Bit().constData(), 0644), 0);  // the user allows it again
+    store.Save("C", "4");
+    EXPECT_EQ(Raw(), "[Settings]\nA=2\nB=3\nC=4\n");
+    EXPECT_FALSE(store.Problem());
+}
+
 // Someone edits the file while the program runs: the program's next save keeps the edit,
 // except for a key the program itself changes.
 TEST_F(SettingsFileTest, AHandEditDuringTheRunSurvivesUnrelatedSaves) {
