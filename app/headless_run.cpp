@@ -36,7 +36,13 @@ bool HeadlessRun::Load() {
         ReportSettingsProblem();
         return false;
     }
-    return state_->LoadCatalogue();
+    if (!state_->LoadCatalogue()) return false;
+    if (state_->clockListOverLimit) {
+        std::fprintf(stderr,
+                     "horavia: more than %d clocks are stored; only the first %d are read\n",
+                     kMaxClocks, kMaxClocks);
+    }
+    return true;
 }
 
 bool HeadlessRun::ReportSettingsProblem() {

@@ -38,6 +38,11 @@ std::optional<std::string> AutostartEntry::ReadRunText() const {
 }
 
 bool AutostartEntry::WriteRunText(const std::string& text) {
+    // Not starting at log-on leaves no entry behind: the desktop's autostart list stays as it
+    // was before the program was ever asked to start there.
+    if (ProgramOfRunText(text).empty()) {
+        return !QFile::exists(FilePath()) || QFile::remove(FilePath());
+    }
     bool exists = false;
     const QByteArray old = ReadWhole(FilePath(), exists);
     const std::string content = AutostartEntryText(text, View(old));

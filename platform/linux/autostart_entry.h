@@ -19,9 +19,9 @@ class AutostartEntry {
     // in double quotes).
     std::optional<std::string> ReadRunText() const;
 
-    // A text naming a program (surrounding double quotes are dropped) enables the entry with
-    // that program; the empty text keeps the entry but disables it. The file is replaced
-    // atomically; false when it cannot be written.
+    // A text naming a program (surrounding double quotes are dropped) writes the entry with
+    // that program, replacing the file atomically; the empty text removes the entry. False
+    // when the file cannot be written or removed.
     bool WriteRunText(const std::string& text);
 
   private:

@@ -11,19 +11,19 @@ namespace {
 // Keeps the exact text written, so that reading the value gives it back.
 constexpr char kRunTextKey[] = "X-Horavia-RunText";
 
-std::string ProgramOfRunText(const std::string& text) {
-    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
-        return text.substr(1, text.size() - 2);
-    }
-    return text;
-}
-
 std::string Value(const std::map<std::string, std::string>& keys, const std::string& key) {
     const auto it = keys.find(key);
     return it == keys.end() ? std::string() : UnescapeDesktopString(it->second);
 }
 
 }  // namespace
+
+std::string ProgramOfRunText(const std::string& text) {
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') {
+        return text.substr(1, text.size() - 2);
+    }
+    return text;
+}
 
 std::string AutostartEntryText(const std::string& runText, std::string_view previousEntry) {
     std::string program = ProgramOfRunText(runText);

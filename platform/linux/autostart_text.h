@@ -12,6 +12,9 @@ namespace horavia {
 // keeps the program and Run text of previousEntry (the file's current text, or empty).
 std::string AutostartEntryText(const std::string& runText, std::string_view previousEntry);
 
+// The program a Run text names, surrounding double quotes dropped; empty when it names none.
+std::string ProgramOfRunText(const std::string& text);
+
 // The Run text an entry stands for: the empty text when the entry is disabled or names no
 // program; otherwise the text last written (or, for an entry changed by other tools, its
 // program in double quotes).

@@ -86,6 +86,21 @@ TEST(PrintEndToEnd, BadSettingsAreReportedOnStandardErrorAndNoClockGivesTheProgr
     EXPECT_TRUE(tip.err.contains("GetSettingLng(Horavia 2.0, Settings, FontSize, 10) = huge"));
 }
 
+TEST(PrintEndToEnd, MoreClocksThanTheLimitAreToldAndTheFileIsLeftAsItIs) {
+    QTemporaryDir config;
+    QByteArray ini = "[Settings]\nSZoneNum=10001\n";  // version 1: would be migrated
+    for (int n = 0; n <= 10000; ++n) ini += "S" + QByteArray::number(n) + "Dis=C\n";
+    ASSERT_TRUE(WriteIni(config, ini));
+    const ProgramRun print = RunHoravia(config, {"--print"});
+    EXPECT_EQ(print.exitCode, 0);
+    EXPECT_EQ(print.out.count('\n'), 0) << "no clock is enabled";
+    EXPECT_EQ(print.err,
+              "horavia: more than 10000 clocks are stored; only the first 10000 are read\n");
+    QFile file(IniPath(config));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), ini) << "neither migrated nor renumbered";
+}
+
 // A label or format holding line breaks or other controls must not break or forge a line.
 TEST(PrintEndToEnd, ControlCharactersPrintAsSpacesSoEveryClockIsOneLine) {
     QTemporaryDir config;

@@ -56,13 +56,10 @@ TEST_F(RunKey, EnableDisableAndReadBack) {
     EXPECT_EQ(reg_.QueryValue(kHkcu, kRunKeyPath, kRunValueName),
               std::string("\"/opt/Horavia Apps/horavia\"\0", 28));
 
-    // The empty text keeps the entry, disabled, with its program.
+    // The empty text removes the entry: nothing starts at log-on, nothing is left behind.
     ASSERT_TRUE(Write(""));
-    ASSERT_TRUE(QFile::exists(file_));
-    content = FileText(file_);
-    EXPECT_NE(content.find("\nHidden=true\n"), std::string::npos);
-    EXPECT_NE(content.find("\nExec=\"/opt/Horavia Apps/horavia\"\n"), std::string::npos);
-    EXPECT_EQ(Read(), "");
+    EXPECT_FALSE(QFile::exists(file_));
+    EXPECT_EQ(Read(), std::nullopt);
 
     // Enabled again with a path that needs no quoting; key path and name in any case.
     ASSERT_TRUE(RegWriteString(reg_, kHkcu, "software\\MICROSOFT\\windows\\CurrentVersion\\run\\",
@@ -73,12 +70,19 @@ TEST_F(RunKey, EnableDisableAndReadBack) {
     EXPECT_EQ(Read(), "/usr/bin/horavia");
 }
 
-TEST_F(RunKey, DisablingWithoutAnEntryCreatesADisabledOne) {
+TEST_F(RunKey, DisablingWritesNoEntryAndAnEntryDisabledElsewhereReadsEmpty) {
     ASSERT_TRUE(Write(""));
-    EXPECT_NE(FileText(file_).find("\nHidden=true\n"), std::string::npos);
-    EXPECT_EQ(Read(), "");
-    // Quotes around nothing name no program: disabled as well.
+    EXPECT_FALSE(QFile::exists(file_));
+    // Quotes around nothing name no program: no entry either.
+    ASSERT_TRUE(Write("\"/usr/bin/horavia\""));
     ASSERT_TRUE(Write("\"\""));
+    EXPECT_FALSE(QFile::exists(file_));
+    // An entry the desktop's own settings turned off reads as not starting.
+    QDir().mkpath(folder_);
+    QFile file(file_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Desktop Entry]\nType=Application\nExec=horavia\nHidden=true\n");
+    file.close();
     EXPECT_EQ(Read(), "");
 }
 
@@ -115,16 +119,11 @@ TEST_F(RunKey, WrittenEntriesPassTheDesktopEntryValidator) {
     };
     for (const std::string text :
          {"\"/usr/bin/horavia\"", "/usr/bin/horavia", "\"/opt/Horavia Apps/horavia\"",
-          "\"/home/a b/100%/$HOME/it's \\\"q\\\"/back\\\\slash/horavia\"", "\"/tmp/tab\there\"",
-          ""}) {
+          "\"/home/a b/100%/$HOME/it's \\\"q\\\"/back\\\\slash/horavia\"", "\"/tmp/tab\there\""}) {
         SCOPED_TRACE(text);
         ASSERT_TRUE(Write(text));
         validate();
     }
-    // Disabled without ever having been enabled: no program at all.
-    ASSERT_TRUE(QFile::remove(file_));
-    ASSERT_TRUE(Write(""));
-    validate();
 }
 
 TEST_F(RunKey, AnEntryEditedByOtherToolsReadsAsItsQuotedProgram) {
