@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Figures for a review of the code's structure: lines per folder, the largest functions, the
-tray form's public methods and the files that take part in showing or hiding the main window.
+public methods and public data members of each window class, and the files that take part in
+showing or hiding the main window.
 
 Usage: tools/code_metrics.py [source root]   (default: the folder above this script)
 """
@@ -56,6 +57,39 @@ def functions(path):
     return out
 
 
+def public_members():
+    """(class, public methods, public data members) of each class declared in ui/ and app/."""
+    out = []
+    for folder in ["ui", "app"]:
+        for header in source_files(folder):
+            if header.suffix != ".h":
+                continue
+            text = header.read_text(errors="replace")
+            for m in re.finditer(r"^class (\w+)[^;{]*\{", text, flags=re.M):
+                depth, section, methods, members, statement = 1, "private", 0, 0, ""
+                name = m.group(1)
+                for line in text[m.end():].splitlines():
+                    s = line.strip()
+                    if depth == 1 and re.match(r"(public|private|protected)( slots)?:|signals:", s):
+                        section = s
+                    elif depth == 1 and section.startswith("public") and s and \
+                            not s.startswith(("//", "using", "friend", "static_assert", "}")):
+                        statement += " " + s  # a declaration may run over several lines
+                        if statement.rstrip().endswith(";") or "{" in statement:
+                            d = statement.strip()
+                            constructor = re.match(rf"(explicit )?~?{name}\(", d)
+                            if "(" in d and not constructor and "operator=" not in d:
+                                methods += 1
+                            elif "(" not in d and not d.startswith(("enum", "static constexpr")):
+                                members += 1
+                            statement = ""
+                    depth += s.count("{") - s.count("}")
+                    if depth <= 0:
+                        break
+                out.append((m.group(1), methods, members))
+    return sorted(out)
+
+
 def main():
     print("Lines of code per folder (no blanks or comment lines):")
     total = 0
@@ -76,23 +110,9 @@ def main():
     for n, where in funcs[:10]:
         print(f"  {n:4}  {where}")
 
-    header = ROOT / "ui/tray/frm_ti.h"
-    if header.exists():
-        text = header.read_text()
-        body = text[text.find("class frmTI"):]
-        publics = 0
-        section = None
-        depth = 0
-        for line in body.splitlines():
-            s = line.strip()
-            depth += s.count("{") - s.count("}")
-            if re.match(r"(public|private|protected)( slots)?:|signals:", s):
-                section = s
-                continue
-            if section and section.startswith("public") and depth == 1 and "(" in s \
-                    and not s.startswith(("//", "using", "friend")) and "operator=" not in s:
-                publics += 1
-        print(f"frmTI public methods: {publics}")
+    print("Public methods / public data members per class in ui/ and app/:")
+    for cls, methods, members in public_members():
+        print(f"  {cls:24} {methods:3} / {members}")
 
     touched = sorted(str(p.relative_to(ROOT)) for folder in ["app", "ui", "platform", "sync"]
                      for p in source_files(folder) if SHOW_HIDE.search(p.read_text()))

@@ -75,7 +75,16 @@ class Program : public QObject {
     TimeService& timeService() { return time_; }
 
   public slots:
+    // The Setup command (menu, double click on the clock window): shows the setup dialog.
     void openSetup();
+
+  signals:
+    // The program is asked to end: open message boxes are to close unanswered.
+    void endRequested();
+    // The shut-down has run: nothing is left, the program ends.
+    void ended();
+
+  private slots:
     void openConverter();
     void toggleClockWindow();
     void syncNow();
@@ -84,12 +93,6 @@ class Program : public QObject {
     // then shows or hides the clock window, unless the clock editor is open: the window then
     // follows the choice the next time. Created anew when it was closed with its close box.
     void showClockWindow(bool show);
-
-  signals:
-    // The program is asked to end: open message boxes are to close unanswered.
-    void endRequested();
-    // The shut-down has run: nothing is left, the program ends.
-    void ended();
 
   private:
     void tick();
