@@ -39,14 +39,16 @@ std::int64_t FloorMod(std::int64_t a, std::int64_t b) {
 }  // namespace
 
 double JulianDate(DayCount utc) {
-    return utc + kJulianDateOfDay0;
+    return LinearDays(utc) + kJulianDateOfDay0;
 }
 
 std::string JulianDateText(DayCount utc, bool longForm, const LocaleInfo& locale) {
     return FormatNumber(JulianDate(utc), longForm ? "#,0.00000" : "#,0.00", locale);
 }
 
-StardateValue StardateOf(DayCount utc) {
+StardateValue StardateOf(DayCount count) {
+    // Arithmetic on the time line: before 1899-12-30 a day count's fraction runs backwards.
+    const double utc = LinearDays(count);
     if (utc < kStardateEpoch2) return {5 * (utc - kStardateEpoch1), 4};
     if (utc < kStardateEpoch3) return {0.1 * (utc - kStardateEpoch2) + 197340, 4};
     if (utc < kStardateEpoch4) return {0.5 * (utc - kStardateEpoch3) + 197840, 4};
@@ -96,7 +98,7 @@ double PopulationEstimate(DayCount localTime, const PopulationModel& model) {
 }
 
 DayCount MarsTime(DayCount utc) {
-    return (utc - kMarsEpoch) / kMarsDay + kMarsTimeAtEpoch;
+    return FromLinearDays((LinearDays(utc) - kMarsEpoch) / kMarsDay + kMarsTimeAtEpoch);
 }
 
 DayCount ApplyMarsLongitude(DayCount m, std::string& format, const LocaleInfo& locale) {
@@ -121,7 +123,7 @@ DayCount ApplyMarsLongitude(DayCount m, std::string& format, const LocaleInfo& l
         inner,
         {.decimal = locale.decimalSeparator, .group = locale.groupSeparator, .exponent = false});
     if (!longitude) return m;
-    return m + sign * *longitude / 360;
+    return FromLinearDays(LinearDays(m) + sign * *longitude / 360);
 }
 
 std::optional<std::string> MarsTimeText(DayCount utc, const std::string& format,
@@ -133,7 +135,7 @@ std::optional<std::string> MarsTimeText(DayCount utc, const std::string& format,
 }
 
 std::optional<std::int64_t> UnixTime(DayCount utc) {
-    const double x = (utc - kUnixEpochDay) * 86400.0;
+    const double x = (LinearDays(utc) - kUnixEpochDay) * 86400.0;
     if (!std::isfinite(x) || std::fabs(x) >= kInt64Limit / 2) return std::nullopt;
     // Halves go to the even neighbour, independent of the floating-point rounding mode.
     double r = std::floor(x);
@@ -149,7 +151,7 @@ std::string UnixTimeText(std::int64_t seconds) {
 std::optional<int> SwatchBeats(DayCount utc) {
     if (!std::isfinite(utc) || std::fabs(utc) > kMaxDays) return std::nullopt;
     // Whole milliseconds first, so a moment on a beat boundary is not one beat short.
-    const std::int64_t ms = std::llround(utc * static_cast<double>(kMsPerDay));
+    const std::int64_t ms = std::llround(LinearDays(utc) * static_cast<double>(kMsPerDay));
     return static_cast<int>(FloorMod(ms + kMsPerHour, kMsPerDay) / kMsPerBeat);
 }
 

@@ -53,8 +53,23 @@ TEST(PseudoZones, SwatchBeats) {
     EXPECT_EQ(text(FromCivil(2026, 3, 5, 23, 1, 26, 400)), "@001");
     EXPECT_EQ(text(FromCivil(2026, 3, 5, 23, 1, 26, 399)), "@000");
     EXPECT_EQ(text(FromCivil(2026, 3, 5, 22, 59, 59, 999)), "@999");
-    EXPECT_EQ(text(-0.25), "@791");  // before day 0 too
+    EXPECT_EQ(text(-0.25), "@291");  // 1899-12-30 06:00: before day 0 the fraction is the time
     EXPECT_FALSE(SwatchBeats(std::nan("")));
+}
+
+// Before 1899-12-30 a day count's fraction runs backwards (-1.25 is 06:00 of the day before);
+// the time scales still run forwards. Values from Python's datetime.
+TEST(PseudoZones, BeforeTheDayCountsEpochTheScalesRunForwards) {
+    const DayCount morning = FromCivil(1800, 1, 1, 6, 0, 0);
+    const DayCount evening = FromCivil(1800, 1, 1, 18, 0, 0);
+    EXPECT_EQ(UnixTime(morning), -5364640800);
+    EXPECT_EQ(UnixTime(evening), -5364597600);
+    EXPECT_EQ(SwatchBeats(morning), 291);
+    EXPECT_EQ(SwatchBeats(evening), 791);
+    EXPECT_DOUBLE_EQ(JulianDate(morning), 2378496.75);
+    EXPECT_LT(StardateOf(morning).v, StardateOf(evening).v);
+    EXPECT_NEAR(LinearDays(MarsTime(evening)) - LinearDays(MarsTime(morning)), 0.5 / 1.02749125,
+                1e-9);
 }
 
 TEST(PseudoZones, StardateAtItsEpochs) {
