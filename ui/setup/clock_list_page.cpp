@@ -9,6 +9,7 @@
 
 #include "model/text_helpers.h"
 #include "platform/qt_utf8.h"
+#include "ui/setup/command_button.h"
 #include "ui/setup/label_edit_delegate.h"
 
 namespace horavia {
@@ -19,13 +20,6 @@ constexpr int kKeyRole = Qt::UserRole;  // a row's ClockKey
 
 std::string KeyOf(const QTreeWidgetItem* row) {
     return row->data(0, kKeyRole).toString().toStdString();
-}
-
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);  // Enter in the list must not run a command
-    return button;
 }
 
 }  // namespace
@@ -50,11 +44,11 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
         clockList_));
     connect(clockList_, &QTreeWidget::itemDoubleClicked, this, &ClockListPage::editSelectedClock);
 
-    newButton_ = MakeButton(QStringLiteral("&New"), "newButton", this);
-    editButton_ = MakeButton(QStringLiteral("&Edit"), "editButton", this);
-    deleteButton_ = MakeButton(QStringLiteral("&Delete"), "deleteButton", this);
-    upButton_ = MakeButton(QString(), "upButton", this);
-    downButton_ = MakeButton(QString(), "downButton", this);
+    newButton_ = MakeCommandButton(QStringLiteral("&New"), "newButton", this);
+    editButton_ = MakeCommandButton(QStringLiteral("&Edit"), "editButton", this);
+    deleteButton_ = MakeCommandButton(QStringLiteral("&Delete"), "deleteButton", this);
+    upButton_ = MakeCommandButton(QString(), "upButton", this);
+    downButton_ = MakeCommandButton(QString(), "downButton", this);
     upButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     downButton_->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     upButton_->setToolTip(QStringLiteral("Move up"));

@@ -10,22 +10,12 @@
 #include "ui/main/help_page.h"
 #include "ui/main/twips.h"
 #include "ui/setup/clock_list_page.h"
+#include "ui/setup/command_button.h"
 #include "ui/setup/compact_tab_style.h"
 #include "ui/setup/default_format_page.h"
 #include "ui/setup/time_sync_page.h"
 
 namespace horavia {
-
-namespace {
-
-QPushButton* MakeButton(const QString& caption, const char* name, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);  // Enter in the list must not run a command
-    return button;
-}
-
-}  // namespace
 
 SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -53,8 +43,8 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
             &SetupDialog::editClockRequested);
     connect(settingsPage_, &SettingsPage::fontChosen, this, &SetupDialog::fontChosen);
 
-    closeButton_ = MakeButton(QStringLiteral("&Close"), "closeButton", this);
-    helpButton_ = MakeButton(QStringLiteral("&Help"), "helpButton", this);
+    closeButton_ = MakeCommandButton(QStringLiteral("&Close"), "closeButton", this);
+    helpButton_ = MakeCommandButton(QStringLiteral("&Help"), "helpButton", this);
     connect(closeButton_, &QPushButton::clicked, this, &SetupDialog::saveAndHide);
     connect(helpButton_, &QPushButton::clicked, this, &SetupDialog::openHelp);
 
