@@ -65,12 +65,14 @@ bool RuleSaysDaylight(const ZoneInfo& zone, DayCount utc) {
     const std::int64_t dltReading = WholeMs(utc) - std::int64_t{zone.DltBias} * 60'000;
     const std::int64_t stdStart = WholeMs(stdStartDays);
     const std::int64_t dltStart = WholeMs(dltStartDays);
+    // At the very instant of a change the new offset applies, as the tz database says: the
+    // clock jumps from 01:59:59 to 03:00:00, never showing 02:00:00.
     if (dltStart < stdStart) {
         // Daylight time in the middle of the year.
-        return dltStart < stdReading && dltReading < stdStart;
+        return dltStart <= stdReading && dltReading < stdStart;
     }
     // Daylight time across the turn of the year.
-    return !(stdStart < dltReading && stdReading < dltStart);
+    return !(stdStart <= dltReading && stdReading < dltStart);
 }
 
 // The instants the history is asked about: years 1 to 9999 (day counts of 0001-01-01 and
@@ -90,8 +92,7 @@ std::int32_t HistoryBiasAt(const YearChanges& year, DayCount utc) {
     std::int32_t bias = year.biasAtStart;
     for (const ZoneChange& change : year.changes) {
         const std::int64_t at = WholeMs(change.at);
-        if (now < at) break;
-        if (now == at) return change.biasAfter == year.biasAtStart ? change.biasAfter : bias;
+        if (now < at) break;  // from the instant of a change on, its new offset
         bias = change.biasAfter;
     }
     return bias;

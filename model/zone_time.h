@@ -18,18 +18,14 @@ DayCount TransitionMoment(int year, const TransitionRule& rule);
 // Whether the zone is on daylight time at the instant `utc`. From the yearly rule: each
 // transition moment is compared with the zone's own clock reading of that instant, the
 // daylight start with the standard-time reading, the standard start with the daylight-time
-// reading, both strictly; rules are evaluated for the year of that reading, so every year
-// uses its own transition dates. From the zone's history: the offset in force is not the
-// lowest of its year.
+// reading; rules are evaluated for the year of that reading, so every year uses its own
+// transition dates. From the zone's history: the offset in force is not the lowest of its
+// year. From the instant of a change on, the new offset applies.
 bool IsDaylightTime(const ZoneInfo& zone, DayCount utc);
 
 // The offset (minutes, UTC = zone time + offset) in force in the zone at `utc`: from the
 // zone's history when it has one, else from its yearly rule.
-//
-// At the very instant of a change the history keeps the yearly rule's strict comparisons: a
-// daylight period within the year shows standard time at both of its changes, one across New
-// Year daylight time at both. Put generally, the clock shows the offset its year began with
-// when that is one side of the change, and otherwise the offset before the change.
+// At the very instant of a change the new offset applies, as the tz database says.
 std::int32_t ZoneOffsetAt(const ZoneInfo& zone, DayCount utc);
 
 // The biases the zone uses in the UTC years from - 1 to year + 1, each once, ascending.
