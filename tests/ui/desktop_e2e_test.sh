@@ -62,7 +62,8 @@ start_program() {
   wait_for 20 program_window || fail "no window titled Horavia"
   WINDOW=$(program_window | head -n1)
 }
-program_window() { xdotool search --onlyvisible --pid "$PROGRAM" --name '^Horavia$'; }
+# --all: xdotool's default would take any window of the program, or any window so named.
+program_window() { xdotool search --all --onlyvisible --pid "$PROGRAM" --name '^Horavia$'; }
 stop_program() {
   kill -TERM "$PROGRAM"
   wait "$PROGRAM"
@@ -180,14 +181,18 @@ program_item() {
   done
   return 1
 }
-wait_for 10 program_item || fail "the icon was not registered with the panel"
-read -r SERVICE ITEM_PATH < <(program_item)
 item_property() {
   dbus-send --session --print-reply --dest="$SERVICE" "$ITEM_PATH" \
     org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1" |
     sed -n '2,$p' | sed -n 's/.*\(object path\|string\) "\(.*\)"/\2/p'
 }
-MENU=$(item_property Menu)
+# The running program's icon and menu, once the panel lists them.
+find_icon() {
+  wait_for 10 program_item || fail "the icon was not registered with the panel"
+  read -r SERVICE ITEM_PATH < <(program_item)
+  MENU=$(item_property Menu)
+}
+find_icon
 [ -n "$MENU" ] && [ "$MENU" != "/NO_DBUSMENU" ] || fail "the icon exports no menu ($MENU)"
 [ "$(item_property Id)" = "Horavia" ] && [ "$(item_property Title)" = "Horavia" ] ||
   fail "the icon is not named Horavia: $(item_property Id) / $(item_property Title)"
@@ -280,9 +285,7 @@ start_program env PATH="$WORK/no-browser"  # Help finds no browser and says so
 xprop -id "$WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the window is not kept on top"
 ON_TOP=$(settled_frame "$WINDOW" "400 300")
 [ "$ON_TOP" = "400 300" ] || fail "kept on top, the frame opened at $ON_TOP"
-wait_for 10 program_item || fail "the icon was not registered"
-read -r SERVICE ITEM_PATH < <(program_item)
-MENU=$(item_property Menu)
+find_icon
 click_item "_Help"
 message_box() { program_window | grep -v "^$WINDOW\$"; }
 wait_for 10 message_box || fail "no message box for the help"
@@ -304,4 +307,5 @@ xdotool key Return  # the box has the focus
 box_gone() { ! message_box; }
 wait_for 5 box_gone || fail "the box did not close"
 stop_program
+
 echo "passed"
