@@ -4,8 +4,9 @@
 # Checks that the window's frame stays where it was over starts and stops, without and with a
 # window manager; that a first start puts the title bar on screen; the icon's menu as the
 # notification area reads it over D-Bus (captions, Hide/Show); that two activations make a
-# double click; that a right click on the icon in the panel opens the menu; and that a message
-# box opens above the window kept on top and takes the focus.
+# double click; that a right click on the icon in the panel opens the menu; that a message
+# box opens above the window kept on top and takes the focus; that the tip goes on ticking
+# after the close box; and that a clock added through Setup is saved at once and at log-out.
 # Usage: desktop_e2e_test.sh HORAVIA SNI_ACTIVATE. Exits 77 (skipped) when a tool is missing.
 # With HORAVIA_E2E_SHOTS=FOLDER the screenshots are kept there.
 set -u
@@ -62,7 +63,8 @@ start_program() {
   wait_for 20 program_window || fail "no window titled Horavia"
   WINDOW=$(program_window | head -n1)
 }
-program_window() { xdotool search --onlyvisible --pid "$PROGRAM" --name '^Horavia$'; }
+# --all: xdotool's default would take any window of the program, or any window so named.
+program_window() { xdotool search --all --onlyvisible --pid "$PROGRAM" --name '^Horavia$'; }
 stop_program() {
   kill -TERM "$PROGRAM"
   wait "$PROGRAM"
@@ -180,14 +182,18 @@ program_item() {
   done
   return 1
 }
-wait_for 10 program_item || fail "the icon was not registered with the panel"
-read -r SERVICE ITEM_PATH < <(program_item)
 item_property() {
   dbus-send --session --print-reply --dest="$SERVICE" "$ITEM_PATH" \
     org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1" |
     sed -n '2,$p' | sed -n 's/.*\(object path\|string\) "\(.*\)"/\2/p'
 }
-MENU=$(item_property Menu)
+# The running program's icon and menu, once the panel lists them.
+find_icon() {
+  wait_for 10 program_item || fail "the icon was not registered with the panel"
+  read -r SERVICE ITEM_PATH < <(program_item)
+  MENU=$(item_property Menu)
+}
+find_icon
 [ -n "$MENU" ] && [ "$MENU" != "/NO_DBUSMENU" ] || fail "the icon exports no menu ($MENU)"
 [ "$(item_property Id)" = "Horavia" ] && [ "$(item_property Title)" = "Horavia" ] ||
   fail "the icon is not named Horavia: $(item_property Id) / $(item_property Title)"
@@ -280,9 +286,7 @@ start_program env PATH="$WORK/no-browser"  # Help finds no browser and says so
 xprop -id "$WINDOW" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE || fail "the window is not kept on top"
 ON_TOP=$(settled_frame "$WINDOW" "400 300")
 [ "$ON_TOP" = "400 300" ] || fail "kept on top, the frame opened at $ON_TOP"
-wait_for 10 program_item || fail "the icon was not registered"
-read -r SERVICE ITEM_PATH < <(program_item)
-MENU=$(item_property Menu)
+find_icon
 click_item "_Help"
 message_box() { program_window | grep -v "^$WINDOW\$"; }
 wait_for 10 message_box || fail "no message box for the help"
@@ -303,5 +307,46 @@ wait_for 5 box_above || fail "the box is stacked below the clock window"
 xdotool key Return  # the box has the focus
 box_gone() { ! message_box; }
 wait_for 5 box_gone || fail "the box did not close"
+stop_program
+
+# --- The close box, and a clock added through the menu ---
+store_place 6000 4500 $'SVersion=2\nSZoneNum=1\nS0Dis=Unix\nS0Zon=7\nS0Ena=True\n'
+start_program
+find_icon
+tip_shows() { TIP=$(item_property ToolTip); [[ "$TIP" == *"$1: "* ]]; }
+wait_for 3 tip_shows Unix || fail "the tip shows no Unix clock: $TIP"
+xdotool windowactivate --sync "$WINDOW" 2>/dev/null
+xdotool key alt+F4  # openbox's Close, as its close box does
+window_destroyed() { ! xwininfo -id "$WINDOW"; }
+wait_for 5 window_destroyed || fail "the close box did not close the window"
+wait_for 5 has_caption "S_how" || fail "after the close box the menu reads $(captions)"
+# Without the window the tip still follows the clock: the Unix time changes twice.
+tip_changed() { local now; now=$(item_property ToolTip); [ "$now" != "$TIP" ] && TIP=$now; }
+wait_for 2 tip_changed && wait_for 2 tip_changed || fail "the tip stopped at $TIP after the close box"
+
+# Setup, New, a label and the last zone of the list, OK: keys into the focused dialog.
+click_item "_Setup"
+setup_dialog() { xdotool search --all --onlyvisible --pid "$PROGRAM" --name '^Horavia Timezones$'; }
+wait_for 5 setup_dialog || fail "the menu's _Setup opened no dialog"
+xdotool windowactivate --sync "$(setup_dialog | head -n1)" 2>/dev/null
+xdotool key alt+n
+clock_editor() { program_window; }  # titled Horavia, like the clock window, which is closed
+wait_for 5 clock_editor || fail "New opened no clock editor"
+xdotool windowactivate --sync "$(clock_editor | head -n1)" 2>/dev/null
+xdotool key alt+l ctrl+a && xdotool type "Office clock"
+xdotool key Tab Tab Tab End  # the last zone of the list
+shot clock-editor
+xdotool key alt+o
+editor_closed() { ! clock_editor; }
+wait_for 5 editor_closed || fail "OK did not close the clock editor"
+wait_for 5 grep -Eq '^S1Dis="?Office clock"?$' "$INI" || fail "the new clock was not saved at once"
+setup_dialog >/dev/null || fail "the setup dialog closed with the editor"
+stop_program  # the log-out, with the setup dialog open
+grep -Eq '^SZoneNum="?2"?$' "$INI" && grep -Eq '^S1Dis="?Office clock"?$' "$INI" ||
+  fail "the shut-down lost the new clock: $(grep '^S' "$INI" | paste -sd ' ')"
+"$HORAVIA" >>"$LOG" 2>&1 &
+PROGRAM=$!
+find_icon
+wait_for 5 tip_shows "Office clock" || fail "after a restart the tip reads $TIP"
 stop_program
 echo "passed"

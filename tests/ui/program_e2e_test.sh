@@ -2,7 +2,8 @@
 # The program end to end on a virtual display with a private session bus and a notification
 # area of our own: fresh settings show the window and the tip, the icon survives a restart of
 # the notification area, Escape hides the window and stores it, a second start brings it
-# back, SIGTERM saves the settings.
+# back, SIGTERM saves the settings; SIGTERM while a start-up message box shows closes the box
+# and saves what was stored, with the preferences read to the end.
 # Usage: program_e2e_test.sh HORAVIA SNI_WATCHER. Exits 77 (skipped) without Xvfb or D-Bus.
 set -u
 HORAVIA=$1
@@ -85,4 +86,19 @@ RC=$?
 [ "$RC" -eq 0 ] || fail "exit code $RC after SIGTERM"
 grep -Eq '^WndLeft="?-?[0-9]+"?$' "$INI" || fail "the window geometry was not saved"
 grep -Eq '^DefaultFormat=' "$INI" || fail "the settings were not saved"
+
+# A value that cannot be read shows a message box while the settings are read; the desktop
+# asks the program to end meanwhile (a log-out).
+printf '[Settings]\nAlwaysOnTop=maybe\nFontName="Test Serif"\n' >"$INI"
+"$HORAVIA" >>"$WORK/horavia.log" 2>&1 &
+PROGRAM=$!
+start_up_box() { xdotool search --onlyvisible --pid "$PROGRAM"; }
+wait_for 20 start_up_box || fail "no message box for AlwaysOnTop=maybe"
+kill -TERM "$PROGRAM"
+wait_for 5 bash -c "! kill -0 $PROGRAM" || fail "SIGTERM did not end the program in its start-up message box"
+wait "$PROGRAM"
+RC=$?
+[ "$RC" -eq 0 ] || fail "exit code $RC after SIGTERM in the start-up message box"
+grep -Eq '^DefaultFormat=' "$INI" || fail "the shut-down did not save the preferences"
+grep -Eq '^FontName="?Test Serif"?$' "$INI" || fail "the stored font was not kept: $(grep FontName "$INI")"
 echo "passed"
