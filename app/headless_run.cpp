@@ -28,8 +28,7 @@ HeadlessRun::HeadlessRun() : services_(std::make_unique<HeadlessServices>()) {
 HeadlessRun::~HeadlessRun() = default;
 
 bool HeadlessRun::Load() {
-    PreferencesView noWindows;
-    state_->LoadSettings(noWindows);
+    state_->LoadSettings();
     const auto problem = services_->settings.Problem();
     if (problem && problem->kind == SettingsProblem::Kind::Read) {
         // Clocks made up from the defaults would be a wrong answer.

@@ -49,8 +49,7 @@ struct Loaded {
         store.Save("S0Zon", "0");
         store.Save("S0Ena", "True");
         store.Save("FontSize", s.fontSize);
-        PreferencesView view;
-        state.LoadSettings(view);
+        state.LoadSettings();
         state.LoadCatalogue();
         window = std::make_unique<ClockWindow>(state);
         window->applyFont(state.prefs.FontName, state.prefs.FontSize);

@@ -52,8 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FixedLocalZone localZone({-60, false});
     FixedClock clock(46364.5);
     AppState state(Services{store, registry, messages, localZone, clock}, EnglishUnitedStates());
-    PreferencesView view;
-    state.LoadSettings(view);
+    state.LoadSettings();
     if (!state.LoadCatalogue()) return 0;
     for (std::size_t n = 0; n < state.clocks.size() && n < 64; ++n) {
         state.ZoneTimeText(static_cast<int>(n), true, clock.NowLocal());

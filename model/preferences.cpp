@@ -79,7 +79,6 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(TextField("FontName", "MS Sans Serif", &Preferences::FontName));
         t.push_back(IntField("FontSize", PrefType::Int32, "10", &Preferences::FontSize));
         t.back().mend = PrefMend::FontSize;
-        t.back().push = PrefPush::Window;
         t.push_back(BoolField("STStartUp", "False", &Preferences::STStartUp));
         t.push_back(BoolField("STInt", "False", &Preferences::STInt));
         t.push_back(IntField("STIntNum", PrefType::Int16, "1", &Preferences::STIntNum));
@@ -88,7 +87,6 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(TextField("STServer", kDefaultServer, &Preferences::STServer));
         PreferenceField last{"STLast", PrefType::Date, "0"};
         last.dateField = &Preferences::STLast;
-        last.push = PrefPush::Sync;
         t.push_back(last);
         t.push_back(TextField("DefaultFormat", nullptr, &Preferences::DefaultFormat));
         return t;
@@ -102,7 +100,7 @@ std::int32_t NormaliseInterval(std::int32_t number, std::int32_t unit) {
     return number;
 }
 
-void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesView& view) {
+void LoadPreferences(Preferences& prefs, SettingReaders& readers) {
     for (const PreferenceField& f : PreferenceTable()) {
         const std::string def =
             f.defaultText ? f.defaultText : (prefs.AMPM ? kFormatAmPm : kFormat24);
@@ -124,18 +122,7 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesVie
                 break;
         }
         Mend(prefs, f.mend);
-        switch (f.push) {
-            case PrefPush::Window:
-                view.ApplyWindowPreferences(prefs);
-                break;
-            case PrefPush::Sync:
-                view.ApplySyncPreferences(prefs);
-                break;
-            case PrefPush::None:
-                break;
-        }
     }
-    view.ApplyDefaultFormat(prefs);
 }
 
 void SavePreferences(const Preferences& prefs, SettingsStore& store) {

@@ -44,8 +44,6 @@ enum class PrefMend {
     FontSize,   // kept within what the font dialog offers
     Interval,   // STIntNum made fit for the unit just read (NormaliseInterval)
 };
-// What the windows are given once this preference has been read (see PreferencesView).
-enum class PrefPush { None, Window, Sync };
 
 struct PreferenceField {
     const char* key;
@@ -57,29 +55,16 @@ struct PreferenceField {
     // Read only here: STLast is written by the scheduled synchronisation alone.
     DayCount Preferences::*dateField = nullptr;
     PrefMend mend = PrefMend::None;
-    PrefPush push = PrefPush::None;
 };
 
 // The preferences in the order they are read (and, less STLast, written).
 const std::vector<PreferenceField>& PreferenceTable();
 
-// Where loading hands the values to the windows; the windows implement it.
-class PreferencesView {
-  public:
-    virtual ~PreferencesView() = default;
-    // After FontSize: window, tray and font controls; shows or hides the main window.
-    virtual void ApplyWindowPreferences(const Preferences&) {}
-    // After STLast: the time-synchronisation controls.
-    virtual void ApplySyncPreferences(const Preferences&) {}
-    // Last: the default-format field.
-    virtual void ApplyDefaultFormat(const Preferences&) {}
-};
-
-// Reads every preference in table order, pushing to the view at the three points. Values
+// Reads every preference in table order. Values
 // that would make no sense are mended: a sort order outside 0..3 reads as 0, the font size is
 // kept within what the font dialog offers, and the sync interval is raised to at least 1 (30
 // with the unit seconds) and at most 255.
-void LoadPreferences(Preferences& prefs, SettingReaders& readers, PreferencesView& view);
+void LoadPreferences(Preferences& prefs, SettingReaders& readers);
 
 // Writes every preference but STLast in table order.
 void SavePreferences(const Preferences& prefs, SettingsStore& store);

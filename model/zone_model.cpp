@@ -20,9 +20,9 @@ void AppState::RefreshLocalZone() {
     LocalIsDst = state.isDst;
 }
 
-void AppState::LoadSettings(PreferencesView& view) {
+void AppState::LoadSettings() {
     SettingsBatch batch(services.settings);
-    LoadPreferences(prefs, readers, view);
+    LoadPreferences(prefs, readers);
 }
 
 void AppState::SaveSettings() {

@@ -51,11 +51,10 @@ class AppState {
     std::int32_t LocalBias = 0;
     bool LocalIsDst = false;
 
-
     // Re-reads the computer's own zone state.
     void RefreshLocalZone();
 
-    void LoadSettings(PreferencesView& view);
+    void LoadSettings();
     void SaveSettings();
 
     // Builds the catalogue (transition moments of the current local year), sorts the zone

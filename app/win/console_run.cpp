@@ -27,8 +27,7 @@ ConsoleRun::ConsoleRun() : services_(std::make_unique<ConsoleServices>()) {
 ConsoleRun::~ConsoleRun() = default;
 
 bool ConsoleRun::Load() {
-    PreferencesView noWindows;
-    state_->LoadSettings(noWindows);
+    state_->LoadSettings();
     return state_->LoadCatalogue();
 }
 

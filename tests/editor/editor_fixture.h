@@ -57,8 +57,7 @@ class EditorTest : public ::testing::Test {
         AddZone(registry, "Delta Zone", "(UTC+01:00) Middle Europe", MakeTzi(-60), "3,21");
         AddZone(registry, "Gamma Zone", "(UTC) Greenwich", MakeTzi(0), "");
         editor = std::make_unique<ClockEditor>(state, nullptr, MapPictureForTest());
-        PreferencesView view;
-        state.LoadSettings(view);
+        state.LoadSettings();
         ASSERT_TRUE(state.LoadCatalogue([this] { editor->sortZoneList(); }));
         // Slots: 0 " Tokyo " (disabled, own format), 1 empty, 2 "Berlin".
         state.clocks = {{" Tokyo ", "hh:nn", kAlpha, false}, {}, {"Berlin", "", kDelta, true}};

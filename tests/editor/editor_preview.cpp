@@ -25,8 +25,7 @@ int main(int argc, char** argv) {
     AppState state{Services{store, *registry, messages, localZone, clock}, LocaleFromQt()};
 
     ClockEditor editor(state);
-    PreferencesView view;
-    state.LoadSettings(view);
+    state.LoadSettings();
     if (!state.LoadCatalogue([&] { editor.sortZoneList(); })) return 1;
     editor.prepareNewClock();
     if (argc > 1) {

@@ -14,7 +14,6 @@ class Settings : public ::testing::Test {
     MemorySettingsStore store;
     RecordingMessages messages;
     SettingReaders readers{store, messages};
-    PreferencesView view;
 };
 
 TEST_F(Settings, BoolReaderAcceptsWordsInAnyCaseAndNumbers) {
@@ -74,7 +73,7 @@ TEST_F(Settings, EmptyStoreGivesTheDefaults) {
     Preferences p;
     p.ShowWnd = false;
     p.FontName = "x";
-    LoadPreferences(p, readers, view);
+    LoadPreferences(p, readers);
     EXPECT_FALSE(p.AlwaysOnTop);
     EXPECT_TRUE(p.ShowWnd);
     EXPECT_EQ(p.SortBy, 0);
@@ -96,49 +95,26 @@ TEST_F(Settings, DefaultFormatFollowsAmPmAndBadValuesAreMended) {
     store.Save("STIntNum", "0");
     store.Save("STIntType", "0");
     Preferences p;
-    LoadPreferences(p, readers, view);
+    LoadPreferences(p, readers);
     EXPECT_EQ(p.DefaultFormat, "hh:nn:ss AM/PM");
     EXPECT_EQ(p.SortBy, 0);
     EXPECT_EQ(p.FontSize, 12);
     EXPECT_EQ(p.STIntNum, 30);  // seconds: never below 30
     store.Save("STIntType", "1");
     store.Save("STIntNum", "-5");
-    LoadPreferences(p, readers, view);
+    LoadPreferences(p, readers);
     EXPECT_EQ(p.STIntNum, 1);
     store.Save("STIntNum", "70000");
-    LoadPreferences(p, readers, view);
+    LoadPreferences(p, readers);
     EXPECT_EQ(p.STIntNum, 255);
 
     // The font size stays within what the font dialog offers (1 to 512 points).
     for (const auto& [stored, points] : std::vector<std::pair<std::string, std::int32_t>>{
              {"2147483647", 512}, {"513", 512}, {"512", 512}, {"1", 1}, {"0", 1}, {"-40", 1}}) {
         store.Save("FontSize", stored);
-        LoadPreferences(p, readers, view);
+        LoadPreferences(p, readers);
         EXPECT_EQ(p.FontSize, points) << stored;
     }
-}
-
-TEST_F(Settings, LoadingPushesToTheViewAtItsThreePoints) {
-    struct Spy : PreferencesView {
-        std::vector<std::string> calls;
-        void ApplyWindowPreferences(const Preferences& p) override {
-            calls.push_back("window " + p.FontName + " " + (p.STServer.empty() ? "-" : "?"));
-        }
-        void ApplySyncPreferences(const Preferences& p) override {
-            calls.push_back("sync " + p.STServer);
-        }
-        void ApplyDefaultFormat(const Preferences& p) override {
-            calls.push_back("format " + p.DefaultFormat);
-        }
-    } spy;
-    store.Save("FontName", "Arial");
-    store.Save("STServer", "time.example");
-    Preferences p;
-    p.STServer.clear();
-    LoadPreferences(p, readers, spy);
-    // The window push comes before the server is read.
-    EXPECT_EQ(spy.calls,
-              (std::vector<std::string>{"window Arial -", "sync time.example", "format hh:nn:ss"}));
 }
 
 TEST_F(Settings, SaveWritesEveryPreferenceButSTLastAndRoundTrips) {
@@ -154,7 +130,7 @@ TEST_F(Settings, SaveWritesEveryPreferenceButSTLastAndRoundTrips) {
     EXPECT_FALSE(store.Has("STLast"));
     EXPECT_EQ(store.Get("AlwaysOnTop", ""), "True");
     Preferences q;
-    LoadPreferences(q, readers, view);
+    LoadPreferences(q, readers);
     EXPECT_TRUE(q.AlwaysOnTop);
     EXPECT_EQ(q.FontName, p.FontName);
 }

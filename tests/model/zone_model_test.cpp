@@ -20,8 +20,7 @@ class Model : public ::testing::Test {
         AddZone(reg, "Tokyo Standard Time", "(UTC+09:00) Tokyo", MakeTzi(-540));
     }
     void Load() {
-        PreferencesView view;
-        state.LoadSettings(view);
+        state.LoadSettings();
         ASSERT_TRUE(state.LoadCatalogue());
     }
     int Zone(const std::string& std) { return DecodeZoneRef(state.catalogue, std); }

@@ -25,8 +25,7 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
     void TearDown() override { delete window.data(); }
 
     ClockWindow& Open() {
-        PreferencesView noControls;
-        state.LoadSettings(noControls);
+        state.LoadSettings();
         EXPECT_TRUE(state.LoadCatalogue());
         return Create();
     }

@@ -34,8 +34,7 @@ class SetupDialogTest : public ::testing::Test, public testing::TestServices {
     void Open(const std::vector<std::string>& clocks) {
         StoreClocks(clocks);
         setup = std::make_unique<SetupDialog>(state);
-        PreferencesView noControls;
-        state.LoadSettings(noControls);
+        state.LoadSettings();
         ASSERT_TRUE(state.LoadCatalogue());
         store.log.clear();
     }

@@ -58,8 +58,7 @@ bool Program::start() {
     {
         // What a first start or a migration writes reaches the file in one write.
         SettingsBatch batch(state_.services.settings);
-        PreferencesView noWindowsYet;
-        state_.LoadSettings(noWindowsYet);
+        state_.LoadSettings();
         if (!state_.LoadCatalogue()) return false;
     }
     if (state_.clockListOverLimit) {
