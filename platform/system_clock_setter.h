@@ -9,6 +9,7 @@ enum class ClockSetResult {
     Set,
     AutomaticSyncOn,  // the system keeps the clock synchronised itself and will not be overruled
     NotAuthorised,    // the user may not change the clock
+    NoAnswer,         // the system's date-time service did not answer in time
     Failed,           // any other refusal
 };
 

@@ -44,10 +44,14 @@ ServerDifference MeasureServerDifference(const std::string& server, DayCount dAt
     return difference;
 }
 
+std::string DifferenceAmount(const ServerDifference& difference) {
+    std::string amount = std::to_string(difference.seconds) + " s";
+    if (difference.ms) amount += " (" + std::to_string(*difference.ms) + " ms)";
+    return amount;
+}
+
 std::string DifferenceLine(const ServerDifference& difference) {
-    std::string line = "Difference with local time: " + std::to_string(difference.seconds) + " s";
-    if (difference.ms) line += " (" + std::to_string(*difference.ms) + " ms)";
-    return line;
+    return "Difference with local time: " + DifferenceAmount(difference);
 }
 
 std::string ServerTestText(const std::string& server, std::int32_t respons,

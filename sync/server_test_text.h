@@ -26,7 +26,9 @@ struct ServerDifference {
 ServerDifference MeasureServerDifference(const std::string& server, DayCount dAtomDate,
                                          DayCount nowLocal, std::int32_t localBias);
 
-// "Difference with local time: -5 s", with " (-5123 ms)" when the milliseconds are known.
+// "-5 s", with " (-5123 ms)" when the milliseconds are known.
+std::string DifferenceAmount(const ServerDifference& difference);
+// "Difference with local time: " and the amount.
 std::string DifferenceLine(const ServerDifference& difference);
 
 // "Name: ...", "Respons time: ... ms", and the difference line, joined by lineBreak.

@@ -1,5 +1,6 @@
 #include "sync/sync_time.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,6 +21,15 @@ class RunningFlag {
   private:
     bool& flag_;
 };
+
+// Whether two differences (server minus computer, in days) taken elapsedMs apart on the steady
+// clock agree: a server that keeps time shows the same difference both times.
+bool DifferencesAgree(DayCount confirmed, DayCount second, std::int64_t elapsedMs) {
+    const double apartMs = std::fabs(second - confirmed) * static_cast<double>(kMsPerDay);
+    const auto allowedMs =
+        static_cast<double>(std::max<std::int64_t>(elapsedMs, 0) + kConfirmedDifferenceSlackMs);
+    return apartMs <= allowedMs;  // false for a difference that is not finite
+}
 
 }  // namespace
 
@@ -69,6 +79,9 @@ SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string&
                     MsgIcon::Information};
         case ClockSetResult::NotAuthorised:
             return {std::string(kNotAuthorisedText) + kCrLf + differenceLine, MsgIcon::Exclamation};
+        case ClockSetResult::NoAnswer:
+            return {std::string(kDateTimeServiceSilentText) + kCrLf + differenceLine,
+                    MsgIcon::Exclamation};
         case ClockSetResult::Set:
         case ClockSetResult::Failed:
             break;
@@ -76,19 +89,31 @@ SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string&
     return {kSetClockFailedText, MsgIcon::Exclamation};
 }
 
+std::string AnswerDisagreedText(const ServerDifference& confirmed, const ServerDifference& second) {
+    return std::string(kAnswerDisagreedText) + kCrLf +
+           "Difference you confirmed: " + DifferenceAmount(confirmed) + kCrLf +
+           "Difference in the second answer: " + DifferenceAmount(second);
+}
+
 TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter,
                                    MessageBoxPort& messages, ClockSource& clock,
-                                   LocalZoneSource& localZone)
-    : query_(query), setter_(setter), messages_(messages), clock_(clock), localZone_(localZone) {}
+                                   LocalZoneSource& localZone, QueryClock& steady)
+    : query_(query),
+      setter_(setter),
+      messages_(messages),
+      clock_(clock),
+      localZone_(localZone),
+      steady_(steady) {}
 
-bool TimeSynchroniser::QueryLocalServerTime(const std::string& sServer, DayCount& serverLocal,
-                                            ServerDifference& found) {
+bool TimeSynchroniser::QueryLocalServerTime(const std::string& sServer, Reading& reading) {
     DayCount dAtomDate = 0;
     std::int32_t lRespons = 0;
     if (!query_.GetAtomTime(sServer, dAtomDate, lRespons)) return false;
+    reading.steadyMs = steady_.NowMs();
+    reading.clockLocal = clock_.NowLocal();
     // The bias is read after the wait, so a zone change during it is taken into account.
-    serverLocal = dAtomDate - localZone_.Query().bias / 1440.0;
-    found = MeasureServerDifference(sServer, serverLocal, clock_.NowLocal(), 0);
+    reading.serverLocal = dAtomDate - localZone_.Query().bias / 1440.0;
+    reading.found = MeasureServerDifference(sServer, reading.serverLocal, reading.clockLocal, 0);
     return true;
 }
 
@@ -98,25 +123,38 @@ SyncOutcome TimeSynchroniser::SyncTime(const std::string& sServer) {
     if (running_) return SyncOutcome::Skipped;
     RunningFlag running(running_);
 
-    DayCount serverLocal = 0;
-    ServerDifference found;
-    if (!QueryLocalServerTime(sServer, serverLocal, found)) return SyncOutcome::QueryFailed;
+    Reading first;
+    if (!QueryLocalServerTime(sServer, first)) return SyncOutcome::QueryFailed;
 
+    // Measured against the same reading of the clock as the time set: what is set without
+    // asking is never more than 90 seconds from the computer's clock.
     std::int32_t minutes = 0;
-    if (!DifferenceMinutes(clock_.NowLocal(), serverLocal, minutes)) {
+    if (!DifferenceMinutes(first.clockLocal, first.serverLocal, minutes)) {
         return SyncOutcome::QueryFailed;
     }
     if (minutes <= 1) {
-        return SetClockTime(serverLocal, found) ? SyncOutcome::ClockSet : SyncOutcome::SetRefused;
+        return SetClockTime(first.serverLocal, first.found) ? SyncOutcome::ClockSet
+                                                            : SyncOutcome::SetRefused;
     }
 
     const MsgAnswer answer =
         messages_.Show(SyncQuestionText(minutes), kAppTitle, MsgButtons::YesNo, MsgIcon::Question);
     if (answer != MsgAnswer::Yes) return SyncOutcome::Declined;
 
-    // The user may have taken a while to answer: ask the server again.
-    if (!QueryLocalServerTime(sServer, serverLocal, found)) return SyncOutcome::SecondQueryFailed;
-    return SetClockTime(serverLocal, found) ? SyncOutcome::ClockSet : SyncOutcome::SetRefused;
+    // The user may have taken a while to answer: ask the server again. The user agreed to a
+    // difference, not to whatever the server says next: a second answer that moves the clock
+    // by more than that is not set.
+    Reading second;
+    if (!QueryLocalServerTime(sServer, second)) return SyncOutcome::SecondQueryFailed;
+    if (!DifferencesAgree(first.serverLocal - first.clockLocal,
+                          second.serverLocal - second.clockLocal,
+                          second.steadyMs - first.steadyMs)) {
+        messages_.Show(AnswerDisagreedText(first.found, second.found), kAppTitle, MsgButtons::Ok,
+                       MsgIcon::Exclamation);
+        return SyncOutcome::AnswerDisagreed;
+    }
+    return SetClockTime(second.serverLocal, second.found) ? SyncOutcome::ClockSet
+                                                          : SyncOutcome::SetRefused;
 }
 
 bool TimeSynchroniser::SetClockTime(const DayCount& d,

@@ -8,6 +8,7 @@
 #include "model/day_count.h"
 #include "model/services.h"
 #include "platform/system_clock_setter.h"
+#include "sync/query_clock.h"
 #include "sync/server_test_text.h"
 #include "sync/time_query_port.h"
 
@@ -20,6 +21,7 @@ enum class SyncOutcome {
     SetRefused,         // the system refused; the user was told
     Declined,           // the user answered No
     SecondQueryFailed,  // the user answered Yes but the second query failed
+    AnswerDisagreed,    // the second answer did not show the difference the user confirmed
 };
 
 // |now - server| in whole minutes, rounded to the nearest (halves to even), clamped to the
@@ -37,9 +39,24 @@ inline constexpr const char* kAutomaticSyncOnText =
     "(automatic time synchronisation is on).";
 inline constexpr const char* kNotAuthorisedText =
     "Failed setting new date/time: you are not allowed to change the system clock.";
+inline constexpr const char* kDateTimeServiceSilentText =
+    "The computer's clock was not set: the system's date-time service did not answer.";
+inline constexpr const char* kAnswerDisagreedText =
+    "The computer's clock was not set: the time server's second answer did not agree with "
+    "the difference you confirmed.";
+
+// How far the second answer's difference may stray from the confirmed one, beyond the time
+// that passed between the two queries: the whole-second answers of the Time Protocol and the
+// time the answers take on the way.
+inline constexpr std::int64_t kConfirmedDifferenceSlackMs = 2000;
+
+// The message for a second answer that disagrees: the reason, then the difference the user
+// confirmed and the one the second answer showed, lines joined with "\r\n".
+std::string AnswerDisagreedText(const ServerDifference& confirmed, const ServerDifference& second);
 
 // What the user is told when the clock could not be set: the reason and, when the system keeps
-// the clock itself or the user lacks the right, the difference found (server minus local time).
+// the clock itself, the user lacks the right or the system's date-time service is silent, the
+// difference found (server minus local time).
 struct SetClockMessage {
     std::string text;
     MsgIcon icon = MsgIcon::Exclamation;
@@ -48,8 +65,9 @@ SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string&
 
 class TimeSynchroniser {
   public:
+    // steady measures the time between the two queries; it is the queries' own clock.
     TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter, MessageBoxPort& messages,
-                     ClockSource& clock, LocalZoneSource& localZone);
+                     ClockSource& clock, LocalZoneSource& localZone, QueryClock& steady);
 
     // One synchronisation with the server. A call made while another one is still running
     // (waiting for the server or for the user's answer) does nothing and returns Skipped.
@@ -63,16 +81,22 @@ class TimeSynchroniser {
     bool IsRunning() const { return running_; }
 
   private:
-    // The server's answer turned into local time with the current bias, and how far it is from
-    // the computer's clock at that moment.
-    bool QueryLocalServerTime(const std::string& sServer, DayCount& serverLocal,
-                              ServerDifference& found);
+    // One answer of the server: its time in local time (with the bias then in force), the
+    // computer's clock and the steady clock when it came, and the difference it shows.
+    struct Reading {
+        DayCount serverLocal = 0;
+        DayCount clockLocal = 0;
+        std::int64_t steadyMs = 0;
+        ServerDifference found;
+    };
+    bool QueryLocalServerTime(const std::string& sServer, Reading& reading);
 
     TimeQueryPort& query_;
     SystemClockSetter& setter_;
     MessageBoxPort& messages_;
     ClockSource& clock_;
     LocalZoneSource& localZone_;
+    QueryClock& steady_;
     bool running_ = false;
 };
 

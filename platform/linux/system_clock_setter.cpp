@@ -4,7 +4,9 @@
 #include <time.h>
 
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <cmath>
 #include <utility>
 
@@ -12,8 +14,19 @@ namespace horavia {
 
 namespace {
 
-// Polkit may show a password dialog; give the user time to answer it.
-constexpr int kTimedatedTimeoutMs = 120'000;
+const QString kTimedatedName = QStringLiteral("org.freedesktop.timedate1");
+
+// Whether timedated runs on the bus or the bus can start it. The bus itself is asked, rather
+// than an error name read, as bus implementations differ in those; an answer that is not
+// clear counts as yes, so that the clock is then not set directly.
+bool TimedatedMayBeOnBus(const QDBusConnection& bus) {
+    QDBusConnectionInterface* names = bus.interface();
+    if (names == nullptr) return true;
+    const QDBusReply<bool> running = names->isServiceRegistered(kTimedatedName);
+    if (!running.isValid() || running.value()) return true;
+    const QDBusReply<QStringList> startable = names->activatableServiceNames();
+    return !startable.isValid() || startable.value().contains(kTimedatedName);
+}
 
 }  // namespace
 
@@ -22,9 +35,11 @@ std::int64_t UtcMicrosecondsFromLocal(DayCount local, std::int32_t bias) {
 }
 
 LinuxSystemClockSetter::LinuxSystemClockSetter(LocalZoneSource& localZone)
-    : LinuxSystemClockSetter(localZone, &SetViaTimedated, &SetViaClockSettime) {}
+    : LinuxSystemClockSetter(
+          localZone, [](std::int64_t usecUtc) { return SetViaTimedated(usecUtc); },
+          &SetViaClockSettime) {}
 
-LinuxSystemClockSetter::LinuxSystemClockSetter(LocalZoneSource& localZone, Backend timedated,
+LinuxSystemClockSetter::LinuxSystemClockSetter(LocalZoneSource& localZone, ServiceBackend timedated,
                                                Backend clockSettime)
     : localZone_(localZone),
       timedated_(std::move(timedated)),
@@ -36,20 +51,22 @@ ClockSetResult LinuxSystemClockSetter::SetLocalDateTime(DayCount local) {
     const std::int64_t usecUtc = UtcMicrosecondsFromLocal(local, localZone_.Query().bias);
     // Before 1970: the system clock cannot hold it.
     if (usecUtc < 0) return ClockSetResult::Failed;
-    const ClockSetResult viaTimedated = timedated_ ? timedated_(usecUtc) : ClockSetResult::Failed;
-    // A clock that the system synchronises itself is not overruled behind its back.
-    if (viaTimedated == ClockSetResult::Set || viaTimedated == ClockSetResult::AutomaticSyncOn) {
-        return viaTimedated;
+    // Whatever timedated says stands: a refusal, its own synchronisation or its silence are
+    // not overruled behind its back.
+    if (const std::optional<ClockSetResult> viaTimedated =
+            timedated_ ? timedated_(usecUtc) : std::nullopt) {
+        return *viaTimedated;
     }
-    const ClockSetResult direct = clockSettime_ ? clockSettime_(usecUtc) : ClockSetResult::Failed;
-    if (direct == ClockSetResult::Set) return direct;
-    if (viaTimedated == ClockSetResult::NotAuthorised || direct == ClockSetResult::NotAuthorised) {
-        return ClockSetResult::NotAuthorised;
-    }
-    return ClockSetResult::Failed;
+    return clockSettime_ ? clockSettime_(usecUtc) : ClockSetResult::Failed;
 }
 
 ClockSetResult LinuxSystemClockSetter::ResultOfTimedatedError(const std::string& errorName) {
+    if (errorName == "org.freedesktop.DBus.Error.NoReply" ||
+        errorName == "org.freedesktop.DBus.Error.Timeout" ||
+        errorName == "org.freedesktop.DBus.Error.TimedOut" ||
+        errorName == "org.freedesktop.DBus.Error.Disconnected") {
+        return ClockSetResult::NoAnswer;
+    }
     if (errorName == "org.freedesktop.timedate1.AutomaticTimeSyncEnabled") {
         return ClockSetResult::AutomaticSyncOn;
     }
@@ -61,16 +78,18 @@ ClockSetResult LinuxSystemClockSetter::ResultOfTimedatedError(const std::string&
     return ClockSetResult::Failed;
 }
 
-ClockSetResult LinuxSystemClockSetter::SetViaTimedated(std::int64_t usecUtc) {
+std::optional<ClockSetResult> LinuxSystemClockSetter::SetViaTimedated(std::int64_t usecUtc,
+                                                                      int timeoutMs) {
     QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) return ClockSetResult::Failed;
-    QDBusMessage call =
-        QDBusMessage::createMethodCall("org.freedesktop.timedate1", "/org/freedesktop/timedate1",
-                                       "org.freedesktop.timedate1", "SetTime");
+    // Without a system bus there is no timedated either.
+    if (!bus.isConnected()) return std::nullopt;
+    if (!TimedatedMayBeOnBus(bus)) return std::nullopt;
+    QDBusMessage call = QDBusMessage::createMethodCall(kTimedatedName, "/org/freedesktop/timedate1",
+                                                       "org.freedesktop.timedate1", "SetTime");
     // usec_utc, relative, interactive
     call << static_cast<qlonglong>(usecUtc) << false << true;
     call.setInteractiveAuthorizationAllowed(true);
-    const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, kTimedatedTimeoutMs);
+    const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, timeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage) return ClockSetResult::Set;
     return ResultOfTimedatedError(reply.errorName().toStdString());
 }

@@ -1,10 +1,13 @@
-// Setting the computer's clock on Linux: through systemd-timedated (which asks for the
-// administrator's consent the desktop's own way), else directly with clock_settime. When
-// timedated refuses because its automatic synchronisation is on, the clock is left to it.
+// Setting the computer's clock on Linux: through systemd-timedated, which asks for the
+// administrator's consent the desktop's own way and leaves alone a clock that it synchronises
+// itself. Where the system has timedated, its answer is final, as the program may run as root
+// and setting the clock directly would overrule both. Only on a system without it is the clock
+// set directly with clock_settime.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "model/services.h"
@@ -16,27 +19,37 @@ namespace horavia {
 // Rounded to whole milliseconds, the precision of the program's date-time.
 std::int64_t UtcMicrosecondsFromLocal(DayCount local, std::int32_t bias);
 
+// Polkit may show a password dialog; give the user time to answer it.
+inline constexpr int kTimedatedTimeoutMs = 120'000;
+
 class LinuxSystemClockSetter : public SystemClockSetter {
   public:
-    // One way of setting the clock to a UTC instant, and how it went.
+    // Setting the clock to a UTC instant directly, and how it went.
     using Backend = std::function<ClockSetResult(std::int64_t usecUtc)>;
+    // Asking the system's date-time service to set it: its answer, or nothing when the system
+    // has no such service.
+    using ServiceBackend = std::function<std::optional<ClockSetResult>(std::int64_t usecUtc)>;
 
     explicit LinuxSystemClockSetter(LocalZoneSource& localZone);
     // Tests pass their own backends: the real ones would change this machine's clock.
-    LinuxSystemClockSetter(LocalZoneSource& localZone, Backend timedated, Backend clockSettime);
+    LinuxSystemClockSetter(LocalZoneSource& localZone, ServiceBackend timedated,
+                           Backend clockSettime);
 
     // Converts with the bias in force now, as the local date-time was computed with it.
     ClockSetResult SetLocalDateTime(DayCount local) override;
 
-    // timedated's SetTime on the system bus (DBUS_SYSTEM_BUS_ADDRESS may name another bus).
-    static ClockSetResult SetViaTimedated(std::int64_t usecUtc);
+    // timedated's SetTime on the system bus (DBUS_SYSTEM_BUS_ADDRESS may name another bus),
+    // waiting at most timeoutMs. Nothing when there is no system bus, or no timedated on it
+    // that runs or that the bus could start.
+    static std::optional<ClockSetResult> SetViaTimedated(std::int64_t usecUtc,
+                                                         int timeoutMs = kTimedatedTimeoutMs);
     static ClockSetResult SetViaClockSettime(std::int64_t usecUtc);
-    // What a D-Bus error from timedated (or polkit on its behalf) means.
+    // What a D-Bus error from timedated (or polkit on its behalf, or the bus) means.
     static ClockSetResult ResultOfTimedatedError(const std::string& errorName);
 
   private:
     LocalZoneSource& localZone_;
-    Backend timedated_;
+    ServiceBackend timedated_;
     Backend clockSettime_;
 };
 

@@ -1,6 +1,7 @@
 // A stand-in for systemd-timedated on a private bus: `fake_timedated MODE` answers SetTime the
 // way timedated does when its automatic synchronisation is on ("ntp-on"), the way it does when
-// polkit denies the caller ("denied"), or accepts ("accept"). It prints each call it gets.
+// polkit denies the caller ("denied"), never answers ("silent"), or accepts ("accept"). It
+// prints each call it gets.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -25,6 +26,8 @@ class Timedated : public QObject, protected QDBusContext {
         } else if (mode_ == QLatin1String("denied")) {
             sendErrorReply(QStringLiteral("org.freedesktop.DBus.Error.AccessDenied"),
                            QStringLiteral("Permission denied"));
+        } else if (mode_ == QLatin1String("silent")) {
+            setDelayedReply(true);  // and never sends it, like a hung service
         }
     }
 

@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "manual_query_clock.h"
 #include "sync_fakes.h"
 
 namespace horavia {
@@ -28,7 +29,16 @@ struct Fixture {
     FakeMessageBox box;
     FixedClock clock{kNow};
     FixedLocalZone zone{LocalZoneState{kBias, false}};
-    TimeSynchroniser sync{query, setter, box, clock, zone};
+    test::ManualQueryClock steady;
+    TimeSynchroniser sync{query, setter, box, clock, zone, steady};
+
+    // The user answers the question `seconds` after it was asked; both clocks move on.
+    void AnswerAfter(double seconds) {
+        box.whileOpen = [this, seconds] {
+            clock.Set(clock.NowLocal() + seconds * kSecond);
+            steady.Advance(static_cast<std::int64_t>(seconds * 1000));
+        };
+    }
 };
 
 const std::string kBody = "The difference between local and atomic time\r\nis ";
@@ -43,7 +53,8 @@ TEST(SyncTime, FailedQueryShowsNothingAndChangesNothing) {
 }
 
 TEST(SyncTime, SmallDifferenceSetsTheClockWithoutAsking) {
-    for (double seconds : {0.0, 40.0, -40.0, 89.0}) {
+    // Never more than 90 seconds from the clock: from there on, the user is asked.
+    for (double seconds : {0.0, 40.0, -40.0, 89.0, -89.999}) {
         Fixture f;
         f.query.answers = {AnswerAhead(seconds)};
         EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::ClockSet) << seconds;
@@ -103,8 +114,10 @@ TEST(SyncTime, OneHourOffGivesSixLines) {
 
 TEST(SyncTime, YesQueriesAgainAndSetsTheSecondAnswer) {
     Fixture f;
-    // A zone set an hour wrong: the answer is set in the computer's (wrong) zone.
-    const DayCount second = AnswerAhead(3600 + 7);
+    // A zone set an hour wrong: the answer is set in the computer's (wrong) zone. The user
+    // takes ten seconds to answer, in which the server's difference may move as much.
+    f.AnswerAfter(10);
+    const DayCount second = AnswerAhead(3600 + 7, kNow + 10 * kSecond);
     f.query.answers = {AnswerAhead(3600), second};
     f.box.answer = MsgAnswer::Yes;
     EXPECT_EQ(f.sync.SyncTime("srv"), SyncOutcome::ClockSet);
@@ -112,6 +125,65 @@ TEST(SyncTime, YesQueriesAgainAndSetsTheSecondAnswer) {
     ASSERT_EQ(f.setter.calls.size(), 1u);
     EXPECT_NEAR(f.setter.calls[0], second - kBias / 1440.0, 1e-9);
     EXPECT_EQ(f.box.shown.size(), 1u);
+}
+
+// The user confirmed a difference: the second answer is set only when it shows that same
+// difference, give or take the time the user took to answer and two seconds.
+TEST(SyncTime, SecondAnswerIsSetOnlyWhenItShowsTheConfirmedDifference) {
+    constexpr double kFortyYears = 14610 * 86400.0;
+    const struct {
+        double answerAfter;  // seconds the question stayed open
+        double first;        // server ahead of the computer, at each query
+        double second;
+        bool set;
+    } cases[] = {
+        {1, 300, 301, true},     {0, 300, 301.9, true},        {0, 300, 298.1, true},
+        {0, 300, 302.5, false},  {60, 300, 361.9, true},       {60, 300, 238.1, true},
+        {60, 300, 362.5, false}, {0, 300, kFortyYears, false}, {0, -600, 600, false},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        f.AnswerAfter(c.answerAfter);
+        const DayCount later = kNow + c.answerAfter * kSecond;
+        f.query.answers = {AnswerAhead(c.first), AnswerAhead(c.second, later)};
+        const SyncOutcome outcome = f.sync.SyncTime("s");
+        EXPECT_EQ(f.query.servers.size(), 2u);
+        if (c.set) {
+            EXPECT_EQ(outcome, SyncOutcome::ClockSet) << c.second;
+            ASSERT_EQ(f.setter.calls.size(), 1u);
+            EXPECT_NEAR(f.setter.calls[0], later + c.second * kSecond, 1e-9);
+            EXPECT_EQ(f.box.shown.size(), 1u) << "only the question";
+        } else {
+            EXPECT_EQ(outcome, SyncOutcome::AnswerDisagreed) << c.second;
+            EXPECT_TRUE(f.setter.calls.empty()) << c.second;
+            ASSERT_EQ(f.box.shown.size(), 2u);
+            EXPECT_EQ(f.box.shown[1].title, "Horavia");
+            EXPECT_EQ(f.box.shown[1].buttons, MsgButtons::Ok);
+            EXPECT_EQ(f.box.shown[1].icon, MsgIcon::Exclamation);
+        }
+    }
+}
+
+// A server that says 5 minutes, is believed, then says 40 years: nothing is set, and the user
+// learns why, with both differences in seconds (and milliseconds for an NTP server).
+TEST(SyncTime, SecondAnswerThatDisagreesIsToldWithBothDifferences) {
+    Fixture f;
+    f.query.answers = {AnswerAhead(300), AnswerAhead(300 + 14610 * 86400.0)};
+    EXPECT_EQ(f.sync.SyncTime("time.example"), SyncOutcome::AnswerDisagreed);
+    EXPECT_NE(f.box.shown[0].text.find("is 5 minutes."), std::string::npos);
+    EXPECT_EQ(f.box.shown.back().text,
+              "The computer's clock was not set: the time server's second answer did not agree "
+              "with the difference you confirmed.\r\n"
+              "Difference you confirmed: 300 s\r\n"
+              "Difference in the second answer: 1262304300 s");
+    EXPECT_TRUE(f.setter.calls.empty());
+
+    Fixture ntp;
+    ntp.query.answers = {AnswerAhead(-299.75), AnswerAhead(-3.5)};
+    EXPECT_EQ(ntp.sync.SyncTime("ntp:pool.example"), SyncOutcome::AnswerDisagreed);
+    EXPECT_EQ(ntp.box.shown.back().text, std::string(kAnswerDisagreedText) +
+                                             "\r\nDifference you confirmed: -300 s (-299750 ms)\r\n"
+                                             "Difference in the second answer: -4 s (-3500 ms)");
 }
 
 TEST(SyncTime, FailedSecondQueryShowsNothingMore) {
@@ -159,6 +231,10 @@ TEST(SyncTime, RefusalsWithAReasonNameTheDifferenceFound) {
          "(automatic time synchronisation is on).\r\n"
          "Difference with local time: 75 s",
          MsgIcon::Information},
+        {ClockSetResult::NoAnswer, "time.example", 20,
+         "The computer's clock was not set: the system's date-time service did not answer.\r\n"
+         "Difference with local time: 20 s",
+         MsgIcon::Exclamation},
         {ClockSetResult::NotAuthorised, "ntp:pool.example", 0.004,
          "Failed setting new date/time: you are not allowed to change the system clock.\r\n"
          "Difference with local time: 0 s (4 ms)",

@@ -1,6 +1,7 @@
 // Setting the clock through timedated on a private bus (run under dbus-run-session, with the
 // session bus standing in for the system bus). The direct way is always a fake here: as root
-// it would really change this machine's clock.
+// it would really change this machine's clock. While timedated is on the bus, whatever it
+// answers is final: the direct way is never tried.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
+#include "manual_query_clock.h"
 #include "platform/linux/system_clock_setter.h"
 #include "sync/sync_time.h"
 #include "sync_fakes.h"
@@ -18,6 +20,8 @@ namespace {
 
 constexpr DayCount kNow = 46000.5;  // 2025-12-09 12:00 local, UTC+1
 constexpr std::int32_t kBias = -60;
+// How long a call waits for the fake timedated: it answers at once, except when silent.
+constexpr int kCallTimeoutMs = 1000;
 
 // A fake timedated in the given mode, for as long as this lives.
 class Timedated {
@@ -64,12 +68,17 @@ class TimedatedTest : public ::testing::Test {
     }
     FixedLocalZone zone{LocalZoneState{kBias, false}};
     Direct direct;
-    LinuxSystemClockSetter setter{zone, &LinuxSystemClockSetter::SetViaTimedated,
+    LinuxSystemClockSetter setter{zone,
+                                  [](std::int64_t usec) {
+                                      return LinuxSystemClockSetter::SetViaTimedated(
+                                          usec, kCallTimeoutMs);
+                                  },
                                   [this](std::int64_t usec) { return direct.Set(usec); }};
     test::FakeTimeQuery query;
     test::FakeMessageBox box;
     FixedClock clock{kNow};
-    TimeSynchroniser sync{query, setter, box, clock, zone};
+    test::ManualQueryClock steady;
+    TimeSynchroniser sync{query, setter, box, clock, zone, steady};
 };
 
 TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
@@ -98,7 +107,20 @@ TEST_F(TimedatedTest, NotAuthorisedIsSaid) {
     EXPECT_EQ(box.shown[0].text,
               std::string(kNotAuthorisedText) + "\r\nDifference with local time: -30 s");
     EXPECT_EQ(box.shown[0].icon, MsgIcon::Exclamation);
-    EXPECT_EQ(direct.calls, 1) << "the direct way was tried too";
+    EXPECT_EQ(direct.calls, 0) << "polkit's refusal is not overruled";
+}
+
+TEST_F(TimedatedTest, SilenceIsSaidAndNotOverruled) {
+    Timedated timedated(QStringLiteral("silent"));
+    ASSERT_TRUE(Timedated::Registered());
+    query.answers = {kNow + kBias / 1440.0 + 45.0 / 86400.0};
+
+    EXPECT_EQ(sync.SyncTime("time.example"), SyncOutcome::SetRefused);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text,
+              std::string(kDateTimeServiceSilentText) + "\r\nDifference with local time: 45 s");
+    EXPECT_EQ(box.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(direct.calls, 0);
 }
 
 TEST_F(TimedatedTest, AcceptedOrAbsent) {

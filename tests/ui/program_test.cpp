@@ -71,6 +71,30 @@ TEST_F(ProgramTest, StartUpSynchronisationLeavesSTLast) {
     EXPECT_EQ(state.prefs.STLast, 46000.5);
 }
 
+// A server that answers five minutes ahead, is believed, then forty years ahead: the start-up
+// synchronisation sets nothing and says why.
+TEST_F(ProgramTest, StartUpSynchronisationSetsOnlyTheDifferenceConfirmed) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::Normal);
+    ASSERT_TRUE(server.Listen());
+    server.SetSeconds(testing::ServerSecondsForNow() + 300);
+    messages.onShow = [&](const std::string&) {
+        server.SetSeconds(testing::ServerSecondsForNow() + 300 + 14610u * 86400u);
+    };
+    store.Save("STStartUp", "True");
+    Start(server.Port());
+    EXPECT_EQ(server.Accepted(), 2);
+    EXPECT_TRUE(clockSetter.calls.empty());
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(messages.shown[1].text,
+              "The computer's clock was not set: the time server's second answer did not agree "
+              "with the difference you confirmed.\r\n"
+              "Difference you confirmed: 300 s\r\n"
+              "Difference in the second answer: 1262304300 s");
+    EXPECT_EQ(messages.shown[1].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.shown[1].title, "Horavia");
+}
+
 TEST_F(ProgramTest, NoZoneDatabaseEndsTheStart) {
     registry = MemoryRegistry();
     Start();
