@@ -22,13 +22,11 @@ class RunningFlag {
     bool& flag_;
 };
 
-// Whether two differences (server minus computer, in days) taken elapsedMs apart on the steady
-// clock agree: a server that keeps time shows the same difference both times.
-bool DifferencesAgree(DayCount confirmed, DayCount second, std::int64_t elapsedMs) {
+// Whether two differences (server minus computer, in days) agree: a server that keeps time
+// shows the same difference both times, however long apart they were taken.
+bool DifferencesAgree(DayCount confirmed, DayCount second) {
     const double apartMs = std::fabs(second - confirmed) * static_cast<double>(kMsPerDay);
-    const auto allowedMs =
-        static_cast<double>(std::max<std::int64_t>(elapsedMs, 0) + kConfirmedDifferenceSlackMs);
-    return apartMs <= allowedMs;  // false for a difference that is not finite
+    return apartMs <= static_cast<double>(kConfirmedDifferenceSlackMs);  // false when not finite
 }
 
 }  // namespace
@@ -97,19 +95,13 @@ std::string AnswerDisagreedText(const ServerDifference& confirmed, const ServerD
 
 TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter,
                                    MessageBoxPort& messages, ClockSource& clock,
-                                   LocalZoneSource& localZone, QueryClock& steady)
-    : query_(query),
-      setter_(setter),
-      messages_(messages),
-      clock_(clock),
-      localZone_(localZone),
-      steady_(steady) {}
+                                   LocalZoneSource& localZone)
+    : query_(query), setter_(setter), messages_(messages), clock_(clock), localZone_(localZone) {}
 
 bool TimeSynchroniser::QueryLocalServerTime(const std::string& sServer, Reading& reading) {
     DayCount dAtomDate = 0;
     std::int32_t lRespons = 0;
     if (!query_.GetAtomTime(sServer, dAtomDate, lRespons)) return false;
-    reading.steadyMs = steady_.NowMs();
     reading.clockLocal = clock_.NowLocal();
     // The bias is read after the wait, so a zone change during it is taken into account.
     reading.serverLocal = dAtomDate - localZone_.Query().bias / 1440.0;
@@ -147,8 +139,7 @@ SyncOutcome TimeSynchroniser::SyncTime(const std::string& sServer) {
     Reading second;
     if (!QueryLocalServerTime(sServer, second)) return SyncOutcome::SecondQueryFailed;
     if (!DifferencesAgree(first.serverLocal - first.clockLocal,
-                          second.serverLocal - second.clockLocal,
-                          second.steadyMs - first.steadyMs)) {
+                          second.serverLocal - second.clockLocal)) {
         messages_.Show(AnswerDisagreedText(first.found, second.found), kAppTitle, MsgButtons::Ok,
                        MsgIcon::Exclamation);
         return SyncOutcome::AnswerDisagreed;

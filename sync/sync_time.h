@@ -8,7 +8,6 @@
 #include "model/day_count.h"
 #include "model/services.h"
 #include "platform/system_clock_setter.h"
-#include "sync/query_clock.h"
 #include "sync/server_test_text.h"
 #include "sync/time_query_port.h"
 
@@ -45,9 +44,9 @@ inline constexpr const char* kAnswerDisagreedText =
     "The computer's clock was not set: the time server's second answer did not agree with "
     "the difference you confirmed.";
 
-// How far the second answer's difference may stray from the confirmed one, beyond the time
-// that passed between the two queries: the whole-second answers of the Time Protocol and the
-// time the answers take on the way.
+// How far the second answer's difference may stray from the confirmed one: the whole-second
+// answers of the Time Protocol and the time the answers take on the way. The computer's clock
+// and a server that keeps time move on alike, so the time the user took to answer adds nothing.
 inline constexpr std::int64_t kConfirmedDifferenceSlackMs = 2000;
 
 // The message for a second answer that disagrees: the reason, then the difference the user
@@ -65,9 +64,8 @@ SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string&
 
 class TimeSynchroniser {
   public:
-    // steady measures the time between the two queries; it is the queries' own clock.
     TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter, MessageBoxPort& messages,
-                     ClockSource& clock, LocalZoneSource& localZone, QueryClock& steady);
+                     ClockSource& clock, LocalZoneSource& localZone);
 
     // One synchronisation with the server. A call made while another one is still running
     // (waiting for the server or for the user's answer) does nothing and returns Skipped.
@@ -82,11 +80,10 @@ class TimeSynchroniser {
 
   private:
     // One answer of the server: its time in local time (with the bias then in force), the
-    // computer's clock and the steady clock when it came, and the difference it shows.
+    // computer's clock when it came, and the difference it shows.
     struct Reading {
         DayCount serverLocal = 0;
         DayCount clockLocal = 0;
-        std::int64_t steadyMs = 0;
         ServerDifference found;
     };
     bool QueryLocalServerTime(const std::string& sServer, Reading& reading);
@@ -96,7 +93,6 @@ class TimeSynchroniser {
     MessageBoxPort& messages_;
     ClockSource& clock_;
     LocalZoneSource& localZone_;
-    QueryClock& steady_;
     bool running_ = false;
 };
 

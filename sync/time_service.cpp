@@ -13,7 +13,7 @@ TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter, TimeSe
       query_(UtcClockOf(state.services.clock, state.services.localZone), pacer_, ports, this,
              timing),
       synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock,
-                    state.services.localZone, ClockOf(timing)) {}
+                    state.services.localZone) {}
 
 TimeService::BusyScope::BusyScope(TimeService& service) : service_(service) {
     if (service_.busyDepth_++ == 0) emit service_.busyChanged(true);

@@ -10,7 +10,6 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
-#include "manual_query_clock.h"
 #include "platform/linux/system_clock_setter.h"
 #include "sync/sync_time.h"
 #include "sync_fakes.h"
@@ -77,8 +76,7 @@ class TimedatedTest : public ::testing::Test {
     test::FakeTimeQuery query;
     test::FakeMessageBox box;
     FixedClock clock{kNow};
-    test::ManualQueryClock steady;
-    TimeSynchroniser sync{query, setter, box, clock, zone, steady};
+    TimeSynchroniser sync{query, setter, box, clock, zone};
 };
 
 TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
