@@ -65,13 +65,20 @@ std::vector<Run> DaylightRuns(const std::vector<Segment>& segments, std::int32_t
     return runs;
 }
 
+// A clock reading in seconds since 1970-01-01 00:00 as a civil date and time.
 CivilTime ReadingAsCivil(std::int64_t reading) {
     const std::int64_t days =
         reading >= 0 ? reading / kSecondsPerDay : (reading - kSecondsPerDay + 1) / kSecondsPerDay;
-    const int secondOfDay = static_cast<int>(reading - days * kSecondsPerDay);
+    const auto secondOfDay = static_cast<int>(reading - days * kSecondsPerDay);
     const CivilDate date = CivilFromDays(days + DaysFromCivil(1970, 1, 1));
-    return {date.year,        date.month, date.day, secondOfDay / 3600, secondOfDay / 60 % 60,
-            secondOfDay % 60, 0};
+    CivilTime t;
+    t.year = date.year;
+    t.month = date.month;
+    t.day = date.day;
+    t.hour = secondOfDay / 3600;
+    t.minute = secondOfDay / 60 % 60;
+    t.second = secondOfDay % 60;
+    return t;
 }
 
 }  // namespace
