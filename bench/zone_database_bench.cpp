@@ -8,7 +8,8 @@
 #include "model/zone_catalogue_loader.h"
 #include "model/zone_time.h"
 #include "platform/linux/tz_registry.h"
-#include "platform/linux/tz_zone_history.h"
+#include "platform/linux/zone_file.h"
+#include "tz/tz_zone_history.h"
 
 namespace {
 
@@ -76,7 +77,7 @@ BENCHMARK(BM_BuildAndLoadCatalogue)->Unit(benchmark::kMillisecond);
 // first call of a year, which works out that year's changes from the zone file.
 void BM_HistoryZoneTime(benchmark::State& state) {
     const auto zone =
-        std::make_shared<horavia::TzZoneHistory>(*horavia::ZoneTimeline::Load("Europe/Paris"));
+        std::make_shared<horavia::TzZoneHistory>(*horavia::LoadZoneTimeline("Europe/Paris"));
     horavia::ZoneInfo paris;
     paris.Bias = -60;
     paris.DltBias = -120;
@@ -90,7 +91,7 @@ void BM_HistoryZoneTime(benchmark::State& state) {
 BENCHMARK(BM_HistoryZoneTime);
 
 void BM_HistoryNewYear(benchmark::State& state) {
-    const horavia::TzZoneHistory zone(*horavia::ZoneTimeline::Load("America/Miquelon"));
+    const horavia::TzZoneHistory zone(*horavia::LoadZoneTimeline("America/Miquelon"));
     int year = 1;
     for (auto _ : state) {
         benchmark::DoNotOptimize(zone.ChangesOfYear(year));

@@ -11,9 +11,9 @@
 #include <optional>
 #include <string_view>
 
-#include "platform/linux/posix_tz_rule.h"
-#include "platform/linux/zone_timeline.h"
-#include "platform/linux/zone_year.h"
+#include "tz/posix_tz_rule.h"
+#include "tz/zone_timeline.h"
+#include "tz/zone_year.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ void CheckZone(const ZoneTimeline& zone, std::int64_t instant) {
     const int year = UtcYearOfSeconds(instant);
     if (year >= 1 && year <= 9999) {
         const ZoneYear record = ComputeZoneYear(zone, year);
-        if (record.daylightPeriods < 0) Fail();
+        if (record.daylightPeriods < 0 || record.daylightOffset < record.standardOffset) Fail();
     }
 }
 

@@ -59,6 +59,14 @@ int DaysInMonth(int year, int month) {
     return kDays[(month - 1) % 12];
 }
 
+std::int64_t DayOfNthWeekday(int year, int month, int weekday, int n) {
+    // The last one is a week before the first such weekday of the month after.
+    const std::int64_t first = DaysFromCivil(year, n == 5 ? month + 1 : month, 1);
+    int day = weekday - WeekdayOfDays(first);
+    if (day < 0) day += 7;
+    return first + day + (n >= 5 ? -7 : (n - 1) * 7);
+}
+
 std::optional<CivilTime> ToCivil(DayCount value) {
     if (!std::isfinite(value) || std::fabs(value) > 7'000'000.0) return std::nullopt;
     const auto ms = static_cast<std::int64_t>(std::llround(value * static_cast<double>(kMsPerDay)));

@@ -37,6 +37,13 @@ int WeekdayOfDays(std::int64_t days);
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
 
+// The day (counted as DaysFromCivil counts) of the n-th `weekday` (0 = Sunday) of `month` in
+// `year`, n = 1..4, or 5 for the last one, as both the registry's yearly rules and the rule
+// strings of the tz database name their days. Out-of-range values, as a damaged registry
+// record may hold, keep the registry reader's arithmetic: months roll into neighbouring years,
+// n <= 0 counts weeks back from the first such weekday, and n >= 6 is the week before it.
+std::int64_t DayOfNthWeekday(int year, int month, int weekday, int n);
+
 // Splits a day count into a civil date and time through whole milliseconds (rounded to the
 // nearest), so 14:30:05 never reads back as 14:30:04. A negative count keeps the convention
 // of the automation date: the whole part is the date, the fraction's size the time of day.

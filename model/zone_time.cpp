@@ -5,22 +5,9 @@
 
 namespace horavia {
 
-DayCount TransitionDate(int year, int month, int dayOfWeek, int week) {
-    const int wantedMonth = week == 5 ? month + 1 : month;  // 13 rolls into January
-    const std::int64_t first = DaysFromCivil(year, wantedMonth, 1);
-    const int w1 = WeekdayOfDays(first) + 1;  // 1 = Sunday .. 7 = Saturday
-    int d = (dayOfWeek + 1) - w1;
-    if (d < 0) d += 7;
-    if (week >= 5) {
-        d -= 7;
-    } else {
-        d += (week - 1) * 7;
-    }
-    return static_cast<DayCount>(first + d);
-}
-
 DayCount TransitionMoment(int year, const TransitionRule& rule) {
-    return ShiftMinutes(TransitionDate(year, rule.month, rule.dayOfWeek, rule.week),
+    const auto day = DayOfNthWeekday(year, rule.month, rule.dayOfWeek, rule.week);
+    return ShiftMinutes(static_cast<DayCount>(day),
                         rule.hour * 60.0 + rule.minute + rule.second / 60.0);
 }
 

@@ -9,9 +9,6 @@
 
 namespace horavia {
 
-// Day `week` (1..4, 5 = last) of weekday `dayOfWeek` (0 = Sunday) in `month` of `year`, 00:00.
-DayCount TransitionDate(int year, int month, int dayOfWeek, int week);
-
 // The transition moment of a rule in a given year, in the zone's own clock reading.
 DayCount TransitionMoment(int year, const TransitionRule& rule);
 

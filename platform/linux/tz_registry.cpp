@@ -7,10 +7,10 @@
 #include <set>
 
 #include "model/text_helpers.h"
-#include "platform/linux/tz_zone_history.h"
 #include "platform/linux/tzi_record.h"
 #include "platform/linux/zone_table.h"
-#include "platform/linux/zone_year.h"
+#include "tz/tz_zone_history.h"
+#include "tz/zone_year.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
 static void InitZoneTableResource() {
@@ -53,24 +53,25 @@ void TzRegistry::AddZones(std::string_view tableText, int year, const std::strin
     skippedLines_ = table.skippedLines;
     std::set<std::string> seen;
     for (const ZoneTableRow& row : table.rows) {
-        auto timeline = ZoneTimeline::Load(row.ianaId, zoneFolder);
+        auto timeline = LoadZoneTimeline(row.ianaId, zoneFolder);
         if (!timeline || !seen.insert(ToLowerAscii(row.key)).second) {
             ++skippedLines_;
             continue;
         }
         const ZoneYear zy = ComputeZoneYear(*timeline, year);
         if (zy.daylightPeriods > 1) severalPeriods_.push_back(row.key);
+        const TziRecord tzi = TziOfZoneYear(zy);
 
         const std::string path = std::string(kTimeZonesKeyPath) + '\\' + row.key;
         const std::string display =
-            DisplayPrefix(zy.tzi.bias, IsUniversalTime(row.ianaId)) + row.display;
+            DisplayPrefix(tzi.bias, IsUniversalTime(row.ianaId)) + row.display;
         const std::string mapId = std::to_string(row.mapId1) + ',' + std::to_string(row.mapId2);
         const RegRoot hklm = RegRoot::LocalMachine;
         machine_.SetValue(hklm, path, "Display", WithNul(display));
         machine_.SetValue(hklm, path, "Std", WithNul(row.stdName));
         machine_.SetValue(hklm, path, "Dlt", WithNul(row.dltName));
         machine_.SetValue(hklm, path, "MapID", WithNul(mapId));
-        machine_.SetValue(hklm, path, "TZI", PackTzi(zy.tzi));
+        machine_.SetValue(hklm, path, "TZI", PackTzi(tzi));
         histories_[NormalisedPath(path)] = std::make_shared<TzZoneHistory>(std::move(*timeline));
     }
 }

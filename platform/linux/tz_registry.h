@@ -14,7 +14,7 @@
 #include "model/registry.h"
 #include "model/zone_catalogue_loader.h"  // kRunKeyPath
 #include "platform/linux/autostart_entry.h"
-#include "platform/linux/zone_timeline.h"
+#include "platform/linux/zone_file.h"
 
 namespace horavia {
 

@@ -57,6 +57,20 @@ SystemTime RuleForMoment(int year, int month, int day, int hour, int minute, int
     return t;
 }
 
+TziRecord TziOfZoneYear(const ZoneYear& year) {
+    auto minutes = [](std::int32_t seconds) { return static_cast<std::int32_t>(seconds / 60); };
+    auto rule = [](const CivilTime& t) {
+        return RuleForMoment(t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond);
+    };
+    TziRecord record;
+    record.bias = -minutes(year.standardOffset);
+    if (year.daylightPeriods == 0) return record;
+    record.daylightBias = -minutes(year.daylightOffset - year.standardOffset);
+    record.daylightDate = rule(year.daylightStarts);
+    record.standardDate = rule(year.daylightEnds);
+    return record;
+}
+
 std::string DisplayPrefix(std::int32_t bias, bool isUniversalTime) {
     if (bias == 0 && isUniversalTime) return "(UTC) ";
     const std::int32_t offset = -bias;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "tz/zone_year.h"
+
 namespace horavia {
 
 // A yearly transition rule in the registry's SYSTEMTIME layout: year 0, the month, the weekday
@@ -39,6 +41,11 @@ std::string PackTzi(const TziRecord& record);
 // month is "the last" such weekday (week 5), any other day the ((day - 1) / 7 + 1)-th.
 SystemTime RuleForMoment(int year, int month, int day, int hour, int minute, int second,
                          int millisecond);
+
+// The record of a zone's year: the changes of its longest daylight period as rules named for
+// the days they fall on, offsets in whole minutes (seconds dropped). A year without daylight
+// time gives all-zero dates and no daylight bias.
+TziRecord TziOfZoneYear(const ZoneYear& year);
 
 // "(UTC+hh:mm) " or "(UTC-hh:mm) " for the standard offset; "(UTC) " for Coordinated Universal
 // Time itself, as the system writes it (other zones at offset 0 read "(UTC+00:00) ").

@@ -20,6 +20,31 @@ TEST(DayCount, KnownDaysOfTheCalendar) {
     EXPECT_EQ(WeekdayOfDays(-1), 5);                          // 1899-12-29, a Friday
 }
 
+TEST(DayCount, NthWeekdayOfTheMonth) {
+    EXPECT_EQ(DayOfNthWeekday(2026, 3, 0, 2), DaysFromCivil(2026, 3, 8));
+    EXPECT_EQ(DayOfNthWeekday(2026, 11, 0, 1), DaysFromCivil(2026, 11, 1));
+    // The last Sunday of March and of October, where Europe changes its clocks.
+    EXPECT_EQ(DayOfNthWeekday(2026, 3, 0, 5), DaysFromCivil(2026, 3, 29));
+    EXPECT_EQ(DayOfNthWeekday(2026, 10, 0, 5), DaysFromCivil(2026, 10, 25));
+    // The last one is the fifth where there is one and the fourth where there is not.
+    EXPECT_EQ(DayOfNthWeekday(2026, 3, 1, 5), DaysFromCivil(2026, 3, 30));
+    EXPECT_EQ(DayOfNthWeekday(2026, 2, 1, 5), DaysFromCivil(2026, 2, 23));
+    // The last Sunday of December looks at January of the next year and steps back.
+    EXPECT_EQ(DayOfNthWeekday(2026, 12, 0, 5), DaysFromCivil(2026, 12, 27));
+    EXPECT_EQ(DayOfNthWeekday(2027, 12, 5, 5), DaysFromCivil(2027, 12, 31));  // last Friday
+    // A month whose first day is the wanted weekday.
+    EXPECT_EQ(DayOfNthWeekday(2026, 2, 0, 1), DaysFromCivil(2026, 2, 1));
+    EXPECT_EQ(DayOfNthWeekday(2026, 2, 0, 4), DaysFromCivil(2026, 2, 22));
+    // Leap Februaries: 29 February 2028 is the last Tuesday, 2032 has five Sundays.
+    EXPECT_EQ(DayOfNthWeekday(2028, 2, 2, 5), DaysFromCivil(2028, 2, 29));
+    EXPECT_EQ(DayOfNthWeekday(2028, 2, 0, 5), DaysFromCivil(2028, 2, 27));
+    EXPECT_EQ(DayOfNthWeekday(2032, 2, 0, 5), DaysFromCivil(2032, 2, 29));
+    EXPECT_EQ(DayOfNthWeekday(2027, 2, 0, 5), DaysFromCivil(2027, 2, 28));
+    // A damaged record's week: 0 and 6 both name the week before the first such weekday.
+    EXPECT_EQ(DayOfNthWeekday(2026, 3, 0, 0), DaysFromCivil(2026, 2, 22));
+    EXPECT_EQ(DayOfNthWeekday(2026, 3, 0, 6), DaysFromCivil(2026, 2, 22));
+}
+
 TEST(DayCount, CivilRoundTripOverCenturies) {
     for (std::int64_t d = -700000; d < 3000000; d += 997) {
         const CivilDate c = CivilFromDays(d);

@@ -22,18 +22,6 @@ ZoneInfo ZoneFromTzi(const std::string& tzi, int loadYear = 2026) {
     return zone;
 }
 
-TEST(TransitionDate, WeeksOfTheMonth) {
-    EXPECT_EQ(TransitionDate(2026, 3, 0, 5), DaysFromCivil(2026, 3, 29));
-    EXPECT_EQ(TransitionDate(2026, 3, 0, 2), DaysFromCivil(2026, 3, 8));
-    EXPECT_EQ(TransitionDate(2026, 11, 0, 1), DaysFromCivil(2026, 11, 1));
-    // The last Sunday of December looks at January of the next year and steps back.
-    EXPECT_EQ(TransitionDate(2026, 12, 0, 5), DaysFromCivil(2026, 12, 27));
-    EXPECT_EQ(TransitionDate(2027, 12, 5, 5), DaysFromCivil(2027, 12, 31));  // last Friday
-    // A month whose first day is the wanted weekday.
-    EXPECT_EQ(TransitionDate(2026, 2, 0, 1), DaysFromCivil(2026, 2, 1));
-    EXPECT_EQ(TransitionDate(2026, 2, 0, 4), DaysFromCivil(2026, 2, 22));
-}
-
 TEST(ZoneTime, LocalToUtcToZoneTime) {
     const DayCount local = FromCivil(2026, 6, 1, 12);
     const DayCount utc = UtcFromLocal(local, -60);

@@ -1,9 +1,10 @@
-// The pieces of a zone's registry record: the table rows, the binary record and its rules.
+// The pieces of a zone's registry record: the table rows, the zone files, the binary record
+// and its rules.
 #include <gtest/gtest.h>
 
 #include "platform/linux/tzi_record.h"
+#include "platform/linux/zone_file.h"
 #include "platform/linux/zone_table.h"
-#include "platform/linux/zone_year.h"
 #include "tzi_reader.h"
 
 namespace horavia {
@@ -12,9 +13,14 @@ namespace {
 using testing::UnpackTzi;
 
 ZoneTimeline Zone(const char* ianaId) {
-    auto timeline = ZoneTimeline::Load(ianaId);
+    auto timeline = LoadZoneTimeline(ianaId);
     EXPECT_TRUE(timeline.has_value()) << ianaId;
-    return timeline ? *timeline : *ZoneTimeline::Load("Etc/UTC");
+    return timeline ? *timeline : *LoadZoneTimeline("Etc/UTC");
+}
+
+// The registry's record of the zone's year.
+TziRecord YearRecord(const char* ianaId, int year) {
+    return TziOfZoneYear(ComputeZoneYear(Zone(ianaId), year));
 }
 
 SystemTime Rule(int month, int dayOfWeek, int week, int hour, int minute = 0) {
@@ -63,6 +69,14 @@ TEST(ZoneTable, SurvivesBinaryGarbage) {
     const ZoneTable table = ParseZoneTable(garbage);
     EXPECT_TRUE(table.rows.empty());
     EXPECT_GT(table.skippedLines, 0);
+}
+
+TEST(ZoneFile, ZoneIdsThatAreNotPlainNamesAreRefused) {
+    for (const char* id : {"", "/etc/passwd", "../zoneinfo/Europe/Paris", "Europe/../Europe/Paris",
+                           "Europe//Paris", "Europe/Paris/", "No/Such_Zone"}) {
+        EXPECT_FALSE(LoadZoneTimeline(id).has_value()) << id;
+    }
+    EXPECT_TRUE(LoadZoneTimeline("Europe/Paris").has_value());
 }
 
 TEST(TziRecord, PacksLittleEndianInTheRegistryLayout) {
@@ -120,44 +134,46 @@ TEST(TziRecord, DisplayPrefixFollowsTheOffset) {
 TEST(ZoneYear, NegativeDaylightSavingIsReadAsWinterStandard) {
     // The tz database keeps Irish summer time as standard and winter as "negative" daylight
     // saving; the registry view is winter standard, summer daylight.
-    const ZoneYear dublin = ComputeZoneYear(Zone("Europe/Dublin"), 2026);
-    EXPECT_EQ(dublin.tzi.bias, 0);
-    EXPECT_EQ(dublin.tzi.daylightBias, -60);
-    EXPECT_EQ(dublin.tzi.daylightDate, Rule(3, 0, 5, 1));
-    EXPECT_EQ(dublin.tzi.standardDate, Rule(10, 0, 5, 2));
-    EXPECT_EQ(dublin.daylightPeriods, 1);
+    const ZoneYear dublinYear = ComputeZoneYear(Zone("Europe/Dublin"), 2026);
+    EXPECT_EQ(dublinYear.daylightPeriods, 1);
+    const TziRecord dublin = TziOfZoneYear(dublinYear);
+    EXPECT_EQ(dublin.bias, 0);
+    EXPECT_EQ(dublin.daylightBias, -60);
+    EXPECT_EQ(dublin.daylightDate, Rule(3, 0, 5, 1));
+    EXPECT_EQ(dublin.standardDate, Rule(10, 0, 5, 2));
 }
 
 TEST(ZoneYear, ChangesAtMidnightAndHalfHourDaylightSaving) {
     // Lord Howe moves by half an hour; its changes are at 2:00 local standard time.
-    const ZoneYear lordHowe = ComputeZoneYear(Zone("Australia/Lord_Howe"), 2026);
-    EXPECT_EQ(lordHowe.tzi.bias, -630);
-    EXPECT_EQ(lordHowe.tzi.daylightBias, -30);
-    EXPECT_EQ(lordHowe.tzi.daylightDate, Rule(10, 0, 1, 2));
-    EXPECT_EQ(lordHowe.tzi.standardDate, Rule(4, 0, 1, 2));
+    const TziRecord lordHowe = YearRecord("Australia/Lord_Howe", 2026);
+    EXPECT_EQ(lordHowe.bias, -630);
+    EXPECT_EQ(lordHowe.daylightBias, -30);
+    EXPECT_EQ(lordHowe.daylightDate, Rule(10, 0, 1, 2));
+    EXPECT_EQ(lordHowe.standardDate, Rule(4, 0, 1, 2));
     // Chile changes at 24:00 on Saturday, which the clock reads as 00:00 on Sunday.
-    const ZoneYear santiago = ComputeZoneYear(Zone("America/Santiago"), 2026);
-    EXPECT_EQ(santiago.tzi.bias, 240);
-    EXPECT_EQ(santiago.tzi.daylightDate.dayOfWeek, 0);
-    EXPECT_EQ(santiago.tzi.daylightDate.hour, 0);
-    EXPECT_EQ(santiago.tzi.daylightDate.month, 9);
+    const TziRecord santiago = YearRecord("America/Santiago", 2026);
+    EXPECT_EQ(santiago.bias, 240);
+    EXPECT_EQ(santiago.daylightDate.dayOfWeek, 0);
+    EXPECT_EQ(santiago.daylightDate.hour, 0);
+    EXPECT_EQ(santiago.daylightDate.month, 9);
 }
 
 TEST(ZoneYear, AZoneThatChangedItsOffsetForGoodKeepsOnePeriodCutByTheYear) {
     // Greenland moved from -3 to -2 in March 2023 and had no other change that year.
-    const ZoneYear nuuk = ComputeZoneYear(Zone("America/Nuuk"), 2023);
-    EXPECT_EQ(nuuk.tzi.bias, 180);
-    EXPECT_EQ(nuuk.tzi.daylightBias, -60);
-    EXPECT_EQ(nuuk.tzi.daylightDate.month, 3);
-    EXPECT_EQ(nuuk.tzi.standardDate, RuleForMoment(2023, 12, 31, 23, 59, 59, 999));
-    EXPECT_EQ(nuuk.daylightPeriods, 1);
+    const ZoneYear nuukYear = ComputeZoneYear(Zone("America/Nuuk"), 2023);
+    EXPECT_EQ(nuukYear.daylightPeriods, 1);
+    const TziRecord nuuk = TziOfZoneYear(nuukYear);
+    EXPECT_EQ(nuuk.bias, 180);
+    EXPECT_EQ(nuuk.daylightBias, -60);
+    EXPECT_EQ(nuuk.daylightDate.month, 3);
+    EXPECT_EQ(nuuk.standardDate, RuleForMoment(2023, 12, 31, 23, 59, 59, 999));
 }
 
 TEST(ZoneYear, AZoneWithoutChangesGivesAnEmptyRecordAndAnUnknownZoneNone) {
     const ZoneYear utc = ComputeZoneYear(Zone("Etc/UTC"), 2026);
     EXPECT_EQ(utc.daylightPeriods, 0);
-    EXPECT_EQ(PackTzi(utc.tzi), std::string(kTziBytes, '\0'));
-    EXPECT_FALSE(ZoneTimeline::Load("No/Such_Zone").has_value());
+    EXPECT_EQ(PackTzi(TziOfZoneYear(utc)), std::string(kTziBytes, '\0'));
+    EXPECT_FALSE(LoadZoneTimeline("No/Such_Zone").has_value());
 }
 
 }  // namespace

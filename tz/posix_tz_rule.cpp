@@ -1,4 +1,4 @@
-#include "platform/linux/posix_tz_rule.h"
+#include "tz/posix_tz_rule.h"
 
 #include <array>
 
@@ -129,11 +129,7 @@ std::int64_t DayOfRule(const PosixDayRule& rule, int year) {
         case PosixDayRule::Kind::MonthWeekDay:
             break;
     }
-    const std::int64_t first = DaysFromCivil(year, rule.month, 1);
-    const int firstWeekday = WeekdayOfDays(first);
-    int day = 1 + (rule.weekday - firstWeekday + 7) % 7 + (rule.week - 1) * 7;
-    while (day > DaysInMonth(year, rule.month)) day -= 7;
-    return first - DaysFromCivil(1970, 1, 1) + day - 1;
+    return DayOfNthWeekday(year, rule.month, rule.weekday, rule.week) - DaysFromCivil(1970, 1, 1);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/linux/zone_year.h"
+#include "tz/zone_year.h"
 
 #include <algorithm>
 #include <vector>
@@ -12,7 +12,7 @@ namespace {
 struct Segment {
     std::int64_t start;
     std::int64_t end;
-    int offset;
+    std::int32_t offset;
 };
 
 // Consecutive segments [first, last] (indices modulo the segment count, so that a period
@@ -44,7 +44,7 @@ std::vector<Segment> SegmentsOfYear(const ZoneTimeline& zone, int year) {
     return segments;
 }
 
-std::vector<Run> DaylightRuns(const std::vector<Segment>& segments, int standardOffset) {
+std::vector<Run> DaylightRuns(const std::vector<Segment>& segments, std::int32_t standardOffset) {
     std::vector<Run> runs;
     for (std::size_t i = 0; i < segments.size(); ++i) {
         if (segments[i].offset == standardOffset) continue;
@@ -65,17 +65,20 @@ std::vector<Run> DaylightRuns(const std::vector<Segment>& segments, int standard
     return runs;
 }
 
-SystemTime RuleForReading(std::int64_t reading) {
+// A clock reading in seconds since 1970-01-01 00:00 as a civil date and time.
+CivilTime ReadingAsCivil(std::int64_t reading) {
     const std::int64_t days =
         reading >= 0 ? reading / kSecondsPerDay : (reading - kSecondsPerDay + 1) / kSecondsPerDay;
-    const int secondOfDay = static_cast<int>(reading - days * kSecondsPerDay);
+    const auto secondOfDay = static_cast<int>(reading - days * kSecondsPerDay);
     const CivilDate date = CivilFromDays(days + DaysFromCivil(1970, 1, 1));
-    return RuleForMoment(date.year, date.month, date.day, secondOfDay / 3600, secondOfDay / 60 % 60,
-                         secondOfDay % 60, 0);
-}
-
-std::int32_t Minutes(int seconds) {
-    return static_cast<std::int32_t>(seconds / 60);
+    CivilTime t;
+    t.year = date.year;
+    t.month = date.month;
+    t.day = date.day;
+    t.hour = secondOfDay / 3600;
+    t.minute = secondOfDay / 60 % 60;
+    t.second = secondOfDay % 60;
+    return t;
 }
 
 }  // namespace
@@ -86,33 +89,27 @@ ZoneYear ComputeZoneYear(const ZoneTimeline& zone, int year) {
     const auto lowest =
         std::min_element(segments.begin(), segments.end(),
                          [](const Segment& a, const Segment& b) { return a.offset < b.offset; });
-    const int standard = lowest->offset;
-    result.tzi.bias = -Minutes(standard);
+    result.standardOffset = lowest->offset;
+    result.daylightOffset = lowest->offset;
 
-    const std::vector<Run> runs = DaylightRuns(segments, standard);
+    const std::vector<Run> runs = DaylightRuns(segments, result.standardOffset);
     result.daylightPeriods = static_cast<int>(runs.size());
     if (runs.empty()) return result;
 
     const Run& main = *std::max_element(
         runs.begin(), runs.end(), [](const Run& a, const Run& b) { return a.length < b.length; });
-    int daylight = standard;
     for (std::size_t i = main.first;; i = (i + 1) % segments.size()) {
-        daylight = std::max(daylight, segments[i].offset);
+        result.daylightOffset = std::max(result.daylightOffset, segments[i].offset);
         if (i == main.last) break;
     }
-    result.tzi.daylightBias = -Minutes(daylight - standard);
-
-    // Each change is written in the clock reading just before it. A period cut by the start
-    // or the end of the year (a zone that changed its offset for good) begins at the year's
-    // first moment or ends at its last.
     const Segment& first = segments[main.first];
-    result.tzi.daylightDate = main.first == 0
-                                  ? RuleForMoment(year, 1, 1, 0, 0, 0, 0)
-                                  : RuleForReading(first.start + segments[main.first - 1].offset);
+    result.daylightStarts = main.first == 0
+                                ? CivilTime{year, 1, 1, 0, 0, 0, 0}
+                                : ReadingAsCivil(first.start + segments[main.first - 1].offset);
     const Segment& last = segments[main.last];
-    result.tzi.standardDate = main.last + 1 == segments.size()
-                                  ? RuleForMoment(year, 12, 31, 23, 59, 59, 999)
-                                  : RuleForReading(last.end + last.offset);
+    result.daylightEnds = main.last + 1 == segments.size()
+                              ? CivilTime{year, 12, 31, 23, 59, 59, 999}
+                              : ReadingAsCivil(last.end + last.offset);
     return result;
 }
 

@@ -1,4 +1,4 @@
-#include "platform/linux/tzif_data.h"
+#include "tz/tzif_data.h"
 
 namespace horavia {
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "model/zone_history.h"
-#include "platform/linux/zone_timeline.h"
+#include "tz/zone_timeline.h"
 
 namespace horavia {
 

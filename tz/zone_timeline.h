@@ -1,21 +1,18 @@
-// A zone's offset from UTC at any instant, read from its compiled zone file: the file's table
-// up to its last transition, then the rule string of its footer. (Qt 6.4's QTimeZone reports
-// a transition that changes nothing where a file's 32-bit table ends, 2038-01-19 03:14:07
+// A zone's offset from UTC at any instant, read from the bytes of its compiled zone file: the
+// file's table up to its last transition, then the rule string of its footer. (Qt 6.4's QTimeZone
+// reports a transition that changes nothing where a file's 32-bit table ends, 2038-01-19 03:14:07
 // UTC, and misses the real changes of that year, so the footer is read here directly.)
 #pragma once
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
-#include "platform/linux/posix_tz_rule.h"
-#include "platform/linux/tzif_data.h"
+#include "tz/posix_tz_rule.h"
+#include "tz/tzif_data.h"
 
 namespace horavia {
-
-inline constexpr char kSystemZoneFolder[] = "/usr/share/zoneinfo";
 
 // One change of the zone's offset (transitions that change only a name or the daylight flag
 // are left out).
@@ -29,10 +26,6 @@ class ZoneTimeline {
   public:
     // Nothing when the data is malformed or its footer is not a rule string.
     static std::optional<ZoneTimeline> FromTzif(std::string_view bytes);
-    // The zone file of an IANA zone id in the folder; nothing when the id is not a plain
-    // relative name, or the file is missing or malformed.
-    static std::optional<ZoneTimeline> Load(const std::string& ianaId,
-                                            const std::string& folder = kSystemZoneFolder);
 
     // Seconds east of Greenwich at the instant.
     std::int32_t OffsetAt(std::int64_t utcSeconds) const;

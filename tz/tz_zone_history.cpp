@@ -1,4 +1,4 @@
-#include "platform/linux/tz_zone_history.h"
+#include "tz/tz_zone_history.h"
 
 #include <algorithm>
 #include <cstdlib>
