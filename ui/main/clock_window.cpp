@@ -191,6 +191,12 @@ void ClockWindow::closeForShutDown() {
     close();
 }
 
+void ClockWindow::setVisible(bool visible) {
+    // A hidden window is not laid out by the tick; its texts may have changed width since.
+    if (visible && !isVisible()) refresh();
+    QWidget::setVisible(visible);
+}
+
 void ClockWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     // The frame may be known only now: the size rule counts it.

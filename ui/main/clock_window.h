@@ -33,6 +33,10 @@ class ClockWindow : public QWidget {
 
     const ClockPaintLayout& paintLayout() const { return layout_; }
 
+    // Showing lays the clocks out first: a window that fits itself to its texts while the
+    // window manager maps it would be placed by its inside, not its frame.
+    void setVisible(bool visible) override;
+
   signals:
     // Escape or the close box: the user wants the window out of sight.
     void hideRequested();
