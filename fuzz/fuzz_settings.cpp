@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     44));
     QuietMessages messages;
     FixedLocalZone localZone({-60, false});
-    FixedClock clock(46364.5);
+    FixedClock clock(46364.5, -60);
     AppState state(Services{store, registry, messages, localZone, clock}, EnglishUnitedStates());
     state.LoadSettings();
     if (!state.LoadCatalogue()) return 0;

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/day_count.h"
+#include "model/instant.h"
 
 namespace horavia {
 
@@ -33,30 +35,42 @@ class LocalZoneSource {
   public:
     virtual ~LocalZoneSource() = default;
     virtual LocalZoneState Query() = 0;
+    // The zone's state at any instant, past or future, as its rules have it.
+    virtual LocalZoneState QueryAt(Instant t) = 0;
+    // A local wall time (a local day count, as stored) read back as instants.
+    std::optional<LocalTimeLookup> LookUp(DayCount local) {
+        return LookUpLocalTime(local, [this](Instant t) { return QueryAt(t).bias; });
+    }
 };
 
-// "Now" on the computer's clock, as a local day count.
+// "Now" on the computer's clock: the instant, and the local clock's reading as a day count.
 class ClockSource {
   public:
     virtual ~ClockSource() = default;
+    virtual Instant NowUtc() = 0;
     virtual DayCount NowLocal() = 0;
 };
 
 // Fakes for tests and for runs without a desktop.
 class FixedClock : public ClockSource {
   public:
-    explicit FixedClock(DayCount now = 0) : now_(now) {}
+    // A local reading and the bias in force with it (UTC = local + bias minutes).
+    explicit FixedClock(DayCount now = 0, std::int32_t bias = 0) : now_(now), bias_(bias) {}
+    Instant NowUtc() override { return InstantOfLocal(now_, bias_).value_or(Instant{}); }
     DayCount NowLocal() override { return now_; }
     void Set(DayCount now) { now_ = now; }
+    void SetUtc(Instant now) { now_ = LocalDayCountAt(now, bias_); }
 
   private:
     DayCount now_;
+    std::int32_t bias_;
 };
 
 class FixedLocalZone : public LocalZoneSource {
   public:
     explicit FixedLocalZone(LocalZoneState state = {}) : state_(state) {}
     LocalZoneState Query() override { return state_; }
+    LocalZoneState QueryAt(Instant) override { return state_; }
     void Set(LocalZoneState state) { state_ = state; }
 
   private:

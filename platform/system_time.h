@@ -9,6 +9,7 @@ namespace horavia {
 class SystemLocalZone : public LocalZoneSource {
   public:
     LocalZoneState Query() override;
+    LocalZoneState QueryAt(Instant t) override;
 };
 
 // The computer's clock reading and zone state at an instant (milliseconds since 1970, UTC),
@@ -19,9 +20,10 @@ struct LocalReading {
 };
 LocalReading LocalReadingAt(std::int64_t utcMs);
 
-// "Now" on the computer's clock as a local day count.
+// "Now" on the computer's clock: the system clock's UTC instant and its local reading.
 class SystemClock : public ClockSource {
   public:
+    Instant NowUtc() override;
     DayCount NowLocal() override;
 };
 

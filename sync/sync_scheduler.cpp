@@ -1,9 +1,6 @@
 #include "sync/sync_scheduler.h"
 
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <limits>
+#include <algorithm>
 
 #include "model/setting_readers.h"
 
@@ -30,27 +27,45 @@ std::int64_t UnitMilliseconds(std::int32_t STIntType) {
 
 }  // namespace
 
-std::int64_t ElapsedIntervalUnits(std::int32_t STIntType, DayCount STLast, DayCount now) {
+std::int64_t ElapsedIntervalUnits(std::int32_t STIntType, Instant last, Instant now) {
     const std::int64_t unit = UnitMilliseconds(STIntType);
     if (unit == 0) return 0;
-    // Counted in whole milliseconds first, so exactly three hours is 3 and not 2.9999999.
-    const double ms = std::fabs(now - STLast) * static_cast<double>(kMsPerDay);
-    if (!(ms < 9.0e18)) return std::numeric_limits<std::int64_t>::max();  // also NaN
-    return std::llround(ms) / unit;
+    const std::int64_t ms = (now - last).count();
+    return (ms < 0 ? -ms : ms) / unit;
 }
 
-bool IsSyncDue(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount STLast,
-               DayCount now) {
+std::optional<Instant> LastSyncInstant(DayCount STLast, Instant now, LocalZoneSource& zone) {
+    if (STLast == 0) return std::nullopt;
+    const std::optional<LocalTimeLookup> found = zone.LookUp(STLast);
+    if (!found) return std::nullopt;
+    // The same rule serves a skipped reading (a stored value the clock never showed): of the
+    // instants on either side of the gap, the later one unless it is still to come.
+    const Instant earlier = std::min(found->pre, found->post);
+    const Instant later = std::max(found->pre, found->post);
+    return later <= now ? later : earlier;
+}
+
+bool IsSyncDue(bool STInt, std::int32_t STIntNum, std::int32_t STIntType,
+               std::optional<Instant> last, Instant now) {
     if (!STInt) return false;
-    if (STLast == 0) return true;
-    return ElapsedIntervalUnits(STIntType, STLast, now) >= STIntNum;
+    if (!last) return true;
+    return ElapsedIntervalUnits(STIntType, *last, now) >= STIntNum;
+}
+
+bool IsSyncDueNow(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount STLast,
+                  ClockSource& clock, LocalZoneSource& zone) {
+    if (!STInt) return false;
+    const Instant now = clock.NowUtc();
+    return IsSyncDue(STInt, STIntNum, STIntType, LastSyncInstant(STLast, now, zone), now);
 }
 
 bool UpdateTime(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount& STLast,
-                const std::function<void()>& syncTime, ClockSource& clock, SettingsStore& store) {
-    if (!IsSyncDue(STInt, STIntNum, STIntType, STLast, clock.NowLocal())) return false;
+                const std::function<void()>& syncTime, ClockSource& clock, LocalZoneSource& zone,
+                SettingsStore& store) {
+    if (!IsSyncDueNow(STInt, STIntNum, STIntType, STLast, clock, zone)) return false;
     syncTime();
-    STLast = clock.NowLocal();
+    const Instant done = clock.NowUtc();
+    STLast = LocalDayCountAt(done, zone.QueryAt(done).bias);
     store.Save("STLast", DayCountSettingText(STLast));
     return true;
 }

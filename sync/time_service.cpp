@@ -43,14 +43,15 @@ bool TimeService::UpdateTime() {
     Preferences& p = state_.prefs;
     return horavia::UpdateTime(
         p.STInt, p.STIntNum, p.STIntType, p.STLast, [this] { SyncTime(); }, state_.services.clock,
-        state_.services.settings);
+        state_.services.localZone, state_.services.settings);
 }
 
 void TimeService::RequestUpdateTime() {
     // Most ticks find nothing due: they post nothing.
     const Preferences& p = state_.prefs;
     if (updatePending_ || IsBusy() ||
-        !IsSyncDue(p.STInt, p.STIntNum, p.STIntType, p.STLast, state_.services.clock.NowLocal())) {
+        !IsSyncDueNow(p.STInt, p.STIntNum, p.STIntType, p.STLast, state_.services.clock,
+                      state_.services.localZone)) {
         return;
     }
     updatePending_ = true;

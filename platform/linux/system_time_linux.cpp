@@ -7,8 +7,8 @@ namespace horavia {
 namespace {
 
 std::int64_t NowMs() {
-    const auto now = std::chrono::system_clock::now();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+    return UnixMsOf(
+        std::chrono::floor<std::chrono::milliseconds>(std::chrono::system_clock::now()));
 }
 
 }  // namespace
@@ -28,6 +28,14 @@ LocalReading LocalReadingAt(std::int64_t utcMs) {
 
 LocalZoneState SystemLocalZone::Query() {
     return LocalReadingAt(NowMs()).zone;
+}
+
+LocalZoneState SystemLocalZone::QueryAt(Instant t) {
+    return LocalReadingAt(UnixMsOf(t)).zone;
+}
+
+Instant SystemClock::NowUtc() {
+    return InstantFromUnixMs(NowMs());
 }
 
 DayCount SystemClock::NowLocal() {

@@ -118,7 +118,7 @@ class EditorTest : public ::testing::Test {
     MemorySettingsStore store;
     RecordingMessages messages;
     FixedLocalZone localZone{{-60, false}};
-    FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0)};
+    FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0), -60};
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
     RecordingRows rows{state.book, state.catalogue};
     std::unique_ptr<ClockEditor> editor;

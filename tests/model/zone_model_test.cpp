@@ -29,7 +29,7 @@ class Model : public ::testing::Test {
     MemorySettingsStore store;
     testing::RecordingMessages messages;
     FixedLocalZone localZone{{-60, false}};
-    FixedClock clock{FromCivil(2026, 7, 1, 12, 30, 15)};  // local, UTC+1
+    FixedClock clock{FromCivil(2026, 7, 1, 12, 30, 15), -60};  // local, UTC+1
     AppState state{Services{store, reg, messages, localZone, clock}, EnglishUnitedStates()};
 };
 

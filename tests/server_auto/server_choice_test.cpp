@@ -58,7 +58,7 @@ TEST(ServerChoice, ClocksHoursOffDoNotOverflow) {
 
 TEST(ServerChoice, TestButtonMessages) {
     // The computer in UTC+2: local 14:00:00 is 12:00:00 UTC.
-    FixedClock clock{FromCivil(2026, 5, 4, 14, 0, 0)};
+    FixedClock clock{FromCivil(2026, 5, 4, 14, 0, 0), -120};
     FixedLocalZone localZone{LocalZoneState{-120, true}};
     test::FakeTimeQuery query;
     test::FakeMessageBox messages;

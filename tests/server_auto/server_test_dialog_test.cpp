@@ -79,7 +79,7 @@ class ServerTest : public ::testing::Test {
     }
 
     // The computer in UTC+1: its local clock reads 13:00 at 12:00 UTC.
-    FixedClock clock{kNowUtc + 1.0 / 24.0};
+    FixedClock clock{kNowUtc + 1.0 / 24.0, -60};
     FixedLocalZone localZone{LocalZoneState{-60, false}};
     LoopbackQuery query;
     test::FakeMessageBox messages;

@@ -108,7 +108,7 @@ struct TestServices {
     RecordingStore store;
     RecordingMessages messages;
     FixedLocalZone localZone{{-60, false}};
-    FixedClock clock{kNow};
+    FixedClock clock{kNow, -60};
     RecordingClockSetter clockSetter;
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
 };

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "model/zone_time.h"
 #include "platform/system_time.h"
@@ -44,6 +45,37 @@ TEST(LocalZone, BiasAndDaylightFlagAreThoseTheSystemAppliesNow) {
     const DayCount expected = FromCivil(local.wYear, local.wMonth, local.wDay, local.wHour,
                                         local.wMinute, local.wSecond, local.wMilliseconds);
     EXPECT_NEAR(now, expected, 2.0 / 86400.0);
+
+    // The instant and the zone at it give the same local reading; the zone now is the zone at
+    // this instant.
+    const Instant instant = clock.NowUtc();
+    EXPECT_EQ(zone.QueryAt(instant).bias, state.bias);
+    EXPECT_EQ(zone.QueryAt(instant).isDst, state.isDst);
+    EXPECT_NEAR(LocalDayCountAt(instant, state.bias), clock.NowLocal(), 2.0 / 86400.0);
+}
+
+// Local wall times read back as instants, against Python's zoneinfo (fold=0 / fold=1 of
+// 2026-03-29 02:30 and 2026-10-25 02:30 in Europe/Berlin). Runs where TZ names that zone.
+TEST(ZoneLookup, SkippedAndRepeatedWallTimesInBerlin) {
+    const char* tz = std::getenv("TZ");
+    if (tz == nullptr || std::string(tz) != "Europe/Berlin") GTEST_SKIP() << "TZ is not Berlin";
+    SystemLocalZone zone;
+    const auto skipped = zone.LookUp(FromCivil(2026, 3, 29, 2, 30));
+    ASSERT_TRUE(skipped);
+    EXPECT_EQ(skipped->kind, LocalTimeLookup::Kind::Skipped);
+    EXPECT_EQ(UnixMsOf(skipped->pre), 1774747800000);
+    EXPECT_EQ(UnixMsOf(skipped->post), 1774744200000);
+    const auto repeated = zone.LookUp(FromCivil(2026, 10, 25, 2, 30));
+    ASSERT_TRUE(repeated);
+    EXPECT_EQ(repeated->kind, LocalTimeLookup::Kind::Repeated);
+    EXPECT_EQ(UnixMsOf(repeated->pre), 1792888200000);
+    EXPECT_EQ(UnixMsOf(repeated->post), 1792891800000);
+    const auto summer = zone.LookUp(FromCivil(2026, 10, 25, 1, 59, 59, 999));
+    ASSERT_TRUE(summer);
+    EXPECT_EQ(summer->kind, LocalTimeLookup::Kind::Unique);
+    EXPECT_EQ(UnixMsOf(summer->pre), 1792886399999);
+    EXPECT_TRUE(zone.QueryAt(summer->pre).isDst);
+    EXPECT_FALSE(zone.QueryAt(repeated->post).isDst);
 }
 
 TEST(ClockSetter, SetsTheSystemTimeToTheLocalTimeTurnedIntoUtc) {

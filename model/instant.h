@@ -1,0 +1,44 @@
+// A moment on the time line in UTC, and the one place where it meets a reading of the local
+// clock (a local day count).
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "model/day_count.h"
+
+namespace horavia {
+
+// A UTC instant to the millisecond.
+using Instant = std::chrono::sys_time<std::chrono::milliseconds>;
+
+Instant InstantFromUnixMs(std::int64_t ms);
+std::int64_t UnixMsOf(Instant t);
+
+// The local day count of an instant under a bias (UTC = local + bias minutes), and back. A
+// count before 1899-12-30 keeps the automation date's convention (see LinearDays). The
+// instant is empty when the count is not finite or lies beyond years -9999..19999.
+DayCount LocalDayCountAt(Instant t, std::int32_t bias);
+std::optional<Instant> InstantOfLocal(DayCount local, std::int32_t bias);
+
+// Where a local wall time lies on the time line once the zone's changes of offset are
+// counted. pre is the wall time read with the offset in force before a change, post with the
+// offset after it. Unique: both are the one instant. Repeated (the clock was set back): pre
+// is the first pass, post the second, an offset's difference later. Skipped (the clock was
+// set forward): no instant has this reading; post lies before the change and pre after it.
+struct LocalTimeLookup {
+    enum class Kind { Unique, Skipped, Repeated };
+    Kind kind = Kind::Unique;
+    Instant pre;
+    Instant post;
+};
+
+// The lookup from the zone's bias at any instant (UTC = local + bias minutes). Assumes at most
+// one change of offset within a day either side of the wall time, which holds for every zone.
+// Empty when the count is not finite or out of range.
+std::optional<LocalTimeLookup> LookUpLocalTime(DayCount local,
+                                               const std::function<std::int32_t(Instant)>& biasAt);
+
+}  // namespace horavia
