@@ -10,7 +10,7 @@ import re
 import sys
 
 ROOT = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).parent.parent)
-FOLDERS = ["model", "platform", "sync", "app", "ui", "tests", "bench", "fuzz", "tools"]
+FOLDERS = ["model", "tz", "platform", "sync", "app", "ui", "tests", "bench", "fuzz", "tools"]
 SOURCES = (".cpp", ".h", ".py", ".sh", ".txt")
 SHOW_HIDE = re.compile(r"\b(ShowMainWindow|HideMainWindow|ToggleMainWindow|ShowWnd)\b")
 
@@ -100,7 +100,7 @@ def main():
     print(f"  {'total':9} {total:7}")
 
     funcs = []
-    for folder in ["model", "platform", "sync", "app", "ui"]:
+    for folder in ["model", "tz", "platform", "sync", "app", "ui"]:
         for p in source_files(folder):
             if p.suffix == ".cpp":
                 funcs += functions(p)
