@@ -47,6 +47,15 @@ TEST_F(Conversion, EachZoneUsesTheDaylightStateOfTheMomentConverted) {
     EXPECT_EQ(Convert("Plain East", 999, FromCivil(2026, 1, 15, 12, 0)), "Invalid Format!!");
 }
 
+// Before 1899-12-30 too the time scales run forwards (values from Python's datetime).
+TEST_F(Conversion, PseudoScalesBeforeTheDayCountsEpoch) {
+    const DayCount morning = FromCivil(1800, 1, 1, 6, 0, 0);  // read as UTC: no registry zone
+    EXPECT_EQ(ConvertZoneTime(catalogue, kZoneUtc, kZoneUnix, morning, EnglishUnitedStates()),
+              "-5364640800");
+    EXPECT_EQ(ConvertZoneTime(catalogue, kZoneUtc, kZoneSwatch, morning, EnglishUnitedStates()),
+              "@291");
+}
+
 TEST_F(Conversion, ReadingsAroundTheChangesOfTheClock) {
     const ZoneInfo& eastern = catalogue.zones[static_cast<std::size_t>(Zone("US Eastern"))];
     // 2026-03-08 02:30 is skipped in New York: taken as standard time.
