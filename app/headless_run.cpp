@@ -13,7 +13,9 @@ namespace horavia {
 class HeadlessServices {
   public:
     QtSettingsStore settings;
-    std::unique_ptr<RegistryBackend> registry = CreatePlatform()->CreateRegistry();
+    std::unique_ptr<Platform> platform = CreatePlatform();
+    std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
+    std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
@@ -22,7 +24,8 @@ class HeadlessServices {
 HeadlessRun::HeadlessRun() : services_(std::make_unique<HeadlessServices>()) {
     auto& s = *services_;
     state_ = std::make_unique<AppState>(
-        Services{s.settings, *s.registry, s.messages, s.localZone, s.clock}, LocaleFromQt());
+        Services{s.settings, *s.registry, s.messages, s.localZone, s.clock, s.zones.get()},
+        LocaleFromQt());
 }
 
 HeadlessRun::~HeadlessRun() = default;

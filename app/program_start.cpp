@@ -37,9 +37,11 @@ int StartProgram(int argc, char** argv) {
 
     QtMessageBoxes messages;
     const std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
+    const std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
     SystemLocalZone localZone;
     SystemClock clock;
-    AppState state(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
+    AppState state(Services{settings, *registry, messages, localZone, clock, zones.get()},
+                   LocaleFromQt());
     const std::unique_ptr<SystemClockSetter> clockSetter = platform->CreateClockSetter(localZone);
 
     Program running(state, *clockSetter);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_source.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
 #include "platform/stderr_messages.h"
@@ -64,12 +65,14 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
 
     QtSettingsStore settings(QString::fromLocal8Bit(argv[1]));
-    std::unique_ptr<TzRegistry> registry = MakeSystemTzRegistry();
+    std::unique_ptr<TzRegistry> registry = MakeUserTzRegistry();
+    std::unique_ptr<TzZoneSource> zones = MakeSystemTzZoneSource();
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock systemClock;
     FixedClock clock(systemClock.NowLocal());  // moved on by a second per tick
-    AppState state(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
+    AppState state(Services{settings, *registry, messages, localZone, clock, zones.get()},
+                   LocaleFromQt());
     NoClockSetter clockSetter;
     ProgramOptions options;
     options.notificationAreaAvailable = [] { return false; };

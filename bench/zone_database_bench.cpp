@@ -8,6 +8,7 @@
 #include "model/zone_catalogue_loader.h"
 #include "model/zone_time.h"
 #include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_source.h"
 #include "platform/linux/zone_file.h"
 #include "tz/tz_zone_history.h"
 
@@ -72,6 +73,26 @@ void BM_BuildAndLoadCatalogue(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BuildAndLoadCatalogue)->Unit(benchmark::kMillisecond);
+
+// What start-up does on Linux: the zone source read from the table and the zone files, then
+// the catalogue filled from it directly.
+void BM_TzSourceLoadCatalogue(benchmark::State& state) {
+    struct NoMessages : horavia::MessageBoxPort {
+        horavia::MsgAnswer Show(const std::string&, const std::string&, horavia::MsgButtons,
+                                horavia::MsgIcon) override {
+            return horavia::MsgAnswer::Ok;
+        }
+    } messages;
+    const int year = QDate::currentDate().year();
+    for (auto _ : state) {
+        const auto source = horavia::MakeSystemTzZoneSource();
+        horavia::ZoneCatalogue catalogue;
+        horavia::LoadZoneCatalogue(catalogue, *source, year, messages);
+        horavia::SortZoneOrder(catalogue, 0);
+        benchmark::DoNotOptimize(catalogue.zones.data());
+    }
+}
+BENCHMARK(BM_TzSourceLoadCatalogue)->Unit(benchmark::kMillisecond);
 
 // Zone time of a zone with its history (Paris), one call a second of clock time, and the
 // first call of a year, which works out that year's changes from the zone file.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/registry_zone_source.h"
 #include "model/text_helpers.h"
 #include "model/zone_time.h"
 
@@ -18,17 +19,6 @@ std::int32_t ReadWord(const std::string& text, std::size_t position) {
 
 namespace {
 
-TransitionRule RuleAt(const std::string& tzi, std::size_t monthChar, std::size_t hourChar) {
-    TransitionRule rule;
-    rule.month = ReadWord(tzi, monthChar);
-    rule.dayOfWeek = ReadWord(tzi, monthChar + 2);
-    rule.week = ReadWord(tzi, monthChar + 4);
-    rule.hour = ReadWord(tzi, hourChar);
-    rule.minute = ReadWord(tzi, hourChar + 2);
-    rule.second = ReadWord(tzi, hourChar + 4);
-    return rule;
-}
-
 void SetMapFlags(ZoneCatalogue& catalogue, const ZoneInfo& zone) {
     auto set = [&](std::int32_t id, std::int32_t kind) {
         if (id >= 0 && static_cast<std::size_t>(id) < kMapIndexCount) {
@@ -37,6 +27,19 @@ void SetMapFlags(ZoneCatalogue& catalogue, const ZoneInfo& zone) {
     };
     set(zone.MapId2, 0);
     set(zone.MapId1, 1);
+}
+
+void SetRules(ZoneInfo& zone, const ZoneEntry& entry, int year) {
+    zone.Bias = entry.bias;
+    zone.DltBias = entry.dltBias;
+    zone.stdRule = entry.stdRule;
+    zone.dltRule = entry.dltRule;
+    zone.hasRule = true;
+    zone.StdStart = TransitionMoment(year, zone.stdRule);
+    zone.DltStart = TransitionMoment(year, zone.dltRule);
+    zone.cachedYear = year;
+    zone.cachedStdStart = zone.StdStart;
+    zone.cachedDltStart = zone.DltStart;
 }
 
 ZoneInfo Pseudo(const char* prefix, const char* name, std::int32_t bias) {
@@ -75,20 +78,9 @@ void SplitDisplay(const std::string& display, std::string& prefix, std::string& 
 }
 
 void ApplyTzi(ZoneInfo& zone, const std::string& tzi, int year) {
-    zone.Bias = ReadWord(tzi, 1);
-    bool allNul = true;
-    for (std::size_t p = 16; p < 32; ++p) {
-        if (p <= tzi.size() && tzi[p - 1] != '\0') allNul = false;
-    }
-    zone.DltBias = allNul ? zone.Bias : zone.Bias + ReadWord(tzi, 9);
-    zone.stdRule = RuleAt(tzi, 15, 21);
-    zone.dltRule = RuleAt(tzi, 31, 37);
-    zone.hasRule = true;
-    zone.StdStart = TransitionMoment(year, zone.stdRule);
-    zone.DltStart = TransitionMoment(year, zone.dltRule);
-    zone.cachedYear = year;
-    zone.cachedStdStart = zone.StdStart;
-    zone.cachedDltStart = zone.DltStart;
+    ZoneEntry entry;
+    ReadTzi(entry, tzi);
+    SetRules(zone, entry, year);
 }
 
 void FillPseudoZones(ZoneCatalogue& catalogue) {
@@ -107,49 +99,41 @@ void FillPseudoZones(ZoneCatalogue& catalogue) {
     for (int index : {0, 2, 3, 4, 5, 6, 7, 8, 9}) catalogue.order.push_back(index);
 }
 
-bool LoadZoneCatalogue(ZoneCatalogue& catalogue, RegistryBackend& registry, int year,
+bool LoadZoneCatalogue(ZoneCatalogue& catalogue, ZoneSource& source, int year,
                        MessageBoxPort& messages) {
     catalogue = ZoneCatalogue{};
-    std::vector<std::string> keys;
-    std::string path = kZoneKeyPath;
-    std::size_t count = RegEnumSubKeys(registry, RegRoot::LocalMachine, path, keys);
-    if (count == 0) {
-        path = kZoneKeyPathNt;
-        count = RegEnumSubKeys(registry, RegRoot::LocalMachine, path, keys);
-    }
-    if (count == 0) {
+    ZoneEntries entries = source.Entries(year);
+    if (entries.zones.empty()) {
         messages.Show(kNoZonesMessage, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
         return false;
     }
-    catalogue.zoneKeyPath = path;
+    const std::size_t count = entries.zones.size();
+    catalogue.zoneKeyPath = std::move(entries.keyPath);
     catalogue.runKeyPath = kRunKeyPath;
     catalogue.registryZoneCount = static_cast<int>(count);
     catalogue.zones.resize(count + kFirstRegistryZone);
-
     for (std::size_t k = 0; k < count; ++k) {
-        const std::string sub = path + "\\" + keys[k];
+        ZoneEntry& entry = entries.zones[k];
         ZoneInfo& zone = catalogue.zones[k + kFirstRegistryZone];
-        std::string text;
-        if (RegReadString(registry, RegRoot::LocalMachine, sub, "Display", text)) {
-            SplitDisplay(text, zone.Prefix, zone.Name);
-        }
-        text.clear();
-        if (RegReadString(registry, RegRoot::LocalMachine, sub, "Dlt", text)) zone.DltName = text;
-        text.clear();
-        if (RegReadString(registry, RegRoot::LocalMachine, sub, "Std", text)) zone.StdName = text;
-        text.clear();
-        if (RegReadString(registry, RegRoot::LocalMachine, sub, "MapID", text) &&
-            ParseMapId(text, zone.MapId1, zone.MapId2)) {
-            SetMapFlags(catalogue, zone);
-        }
-        text.clear();
-        RegReadString(registry, RegRoot::LocalMachine, sub, "TZI", text);
-        ApplyTzi(zone, text, year);
-        zone.history = registry.ZoneHistoryOf(RegRoot::LocalMachine, sub);
+        zone.Prefix = std::move(entry.prefix);
+        zone.Name = std::move(entry.name);
+        zone.StdName = std::move(entry.stdName);
+        zone.DltName = std::move(entry.dltName);
+        zone.MapId1 = entry.mapId1;
+        zone.MapId2 = entry.mapId2;
+        SetMapFlags(catalogue, zone);
+        SetRules(zone, entry, year);
+        zone.history = std::move(entry.history);
         catalogue.order.push_back(static_cast<int>(k) + kFirstRegistryZone);
     }
     FillPseudoZones(catalogue);
     return true;
+}
+
+bool LoadZoneCatalogue(ZoneCatalogue& catalogue, RegistryBackend& registry, int year,
+                       MessageBoxPort& messages) {
+    RegistryZoneSource source(registry);
+    return LoadZoneCatalogue(catalogue, source, year, messages);
 }
 
 bool ZonesOutOfOrder(const ZoneCatalogue& catalogue, int a, int b, int sortBy) {

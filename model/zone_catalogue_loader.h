@@ -7,6 +7,7 @@
 #include "model/registry.h"
 #include "model/services.h"
 #include "model/zone_catalogue.h"
+#include "model/zone_source.h"
 
 namespace horavia {
 
@@ -32,9 +33,12 @@ void ApplyTzi(ZoneInfo& zone, const std::string& tzi, int year);
 // Fills the pseudo-zone slots 0..9.
 void FillPseudoZones(ZoneCatalogue& catalogue);
 
-// The first half of loading: the registry zones (transition moments of `year`), the
+// The first half of loading: the source's zones (transition moments of `year`), the
 // pseudo-zones, the zone order and the map flags. Without any zone it shows the fatal
 // message and returns false: the caller ends the program.
+bool LoadZoneCatalogue(ZoneCatalogue& catalogue, ZoneSource& source, int year,
+                       MessageBoxPort& messages);
+// The same over the registry's time-zone key.
 bool LoadZoneCatalogue(ZoneCatalogue& catalogue, RegistryBackend& registry, int year,
                        MessageBoxPort& messages);
 

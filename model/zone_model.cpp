@@ -32,7 +32,11 @@ void AppState::SaveSettings() {
 bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
     const DayCount now = services.clock.NowLocal();
     const int year = ToCivil(now).value_or(CivilTime{}).year;
-    if (!LoadZoneCatalogue(catalogue, services.registry, year, services.messages)) return false;
+    const bool loaded =
+        services.zones != nullptr
+            ? LoadZoneCatalogue(catalogue, *services.zones, year, services.messages)
+            : LoadZoneCatalogue(catalogue, services.registry, year, services.messages);
+    if (!loaded) return false;
     RefreshLocalZone();
     if (sortList) {
         sortList();

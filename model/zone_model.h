@@ -18,6 +18,7 @@
 #include "model/settings_store.h"
 #include "model/zone_catalogue.h"
 #include "model/zone_catalogue_loader.h"
+#include "model/zone_source.h"
 #include "model/zone_time.h"
 
 namespace horavia {
@@ -31,6 +32,8 @@ struct Services {
     MessageBoxPort& messages;
     LocalZoneSource& localZone;
     ClockSource& clock;
+    // Where the zones come from; without one they are read from the registry.
+    ZoneSource* zones = nullptr;
 };
 
 class AppState {

@@ -7,6 +7,7 @@
 
 #include "model/registry.h"
 #include "model/services.h"
+#include "model/zone_source.h"
 #include "platform/system_clock_setter.h"
 
 namespace horavia {
@@ -21,8 +22,11 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
-    // The registry the zones are read from and the log-on entry is written to.
+    // The registry the log-on entry is written to (on Windows also the program's settings).
     virtual std::unique_ptr<RegistryBackend> CreateRegistry() = 0;
+
+    // The computer's time zones, for the zone catalogue.
+    virtual std::unique_ptr<ZoneSource> CreateZoneSource() = 0;
 
     // Sets the computer's clock; local date-times are converted with localZone, which must
     // outlive the setter.

@@ -16,6 +16,8 @@ class TzZoneHistory : public ZoneHistory {
     // Years are worked out on first use and kept (a bounded number of them).
     std::shared_ptr<const YearChanges> ChangesOfYear(int year) const override;
 
+    const ZoneTimeline& Timeline() const { return timeline_; }
+
   private:
     ZoneTimeline timeline_;
     mutable std::map<int, std::shared_ptr<const YearChanges>> years_;

@@ -11,7 +11,9 @@
 namespace horavia {
 
 struct ConsoleServices {
-    std::unique_ptr<RegistryBackend> registry = CreatePlatform()->CreateRegistry();
+    std::unique_ptr<Platform> platform = CreatePlatform();
+    std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
+    std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
     RegistrySettingsStore settings{*registry};
     StderrMessages messages;
     SystemLocalZone localZone;
@@ -21,7 +23,8 @@ struct ConsoleServices {
 ConsoleRun::ConsoleRun() : services_(std::make_unique<ConsoleServices>()) {
     auto& s = *services_;
     state_ = std::make_unique<AppState>(
-        Services{s.settings, *s.registry, s.messages, s.localZone, s.clock}, LocaleFromWindows());
+        Services{s.settings, *s.registry, s.messages, s.localZone, s.clock, s.zones.get()},
+        LocaleFromWindows());
 }
 
 ConsoleRun::~ConsoleRun() = default;

@@ -1,8 +1,9 @@
-// The platform on Linux: the zone registry over the tz database, the clock set through
-// timedated, and the termination signals.
+// The platform on Linux: the zones from the tz database, the log-on entry as an XDG autostart
+// entry, the clock set through timedated, and the termination signals.
 #include "platform/linux/system_clock_setter.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_source.h"
 #include "platform/platform.h"
 
 namespace horavia {
@@ -22,7 +23,9 @@ class TerminationWatch final : public PlatformWatch {
 
 class LinuxPlatform final : public Platform {
   public:
-    std::unique_ptr<RegistryBackend> CreateRegistry() override { return MakeSystemTzRegistry(); }
+    std::unique_ptr<RegistryBackend> CreateRegistry() override { return MakeUserTzRegistry(); }
+
+    std::unique_ptr<ZoneSource> CreateZoneSource() override { return MakeSystemTzZoneSource(); }
 
     std::unique_ptr<SystemClockSetter> CreateClockSetter(LocalZoneSource& localZone) override {
         return std::make_unique<LinuxSystemClockSetter>(localZone);

@@ -120,11 +120,8 @@ QByteArray ZoneTableResourceText() {
     return table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
 }
 
-std::unique_ptr<TzRegistry> MakeSystemTzRegistry() {
-    const QByteArray text = ZoneTableResourceText();
-    return std::make_unique<TzRegistry>(
-        std::string_view(text.constData(), static_cast<std::size_t>(text.size())),
-        QDate::currentDate().year(), UserAutostartFolder());
+std::unique_ptr<TzRegistry> MakeUserTzRegistry() {
+    return std::make_unique<TzRegistry>("", QDate::currentDate().year(), UserAutostartFolder());
 }
 
 }  // namespace horavia

@@ -61,8 +61,8 @@ class TzRegistry : public RegistryBackend {
 // The zone table compiled into the program (empty when the resource is missing).
 QByteArray ZoneTableResourceText();
 
-// The registry of this computer: the table compiled into the program, this year's rules and
-// the user's autostart folder.
-std::unique_ptr<TzRegistry> MakeSystemTzRegistry();
+// The registry of this computer's user: the log-on entry in the user's autostart folder and the
+// per-user keys, without zones (the program reads those from the zone source).
+std::unique_ptr<TzRegistry> MakeUserTzRegistry();
 
 }  // namespace horavia

@@ -1,6 +1,7 @@
 // The platform on Windows: the real registry and the system's clock. Windows asks a program to
 // end at log-off through the session manager, which Qt already reports (commitDataRequest), so
 // there is nothing further to watch.
+#include "model/registry_zone_source.h"
 #include "platform/platform.h"
 #include "platform/win/system_clock_setter_win.h"
 #include "platform/win/win_registry.h"
@@ -13,6 +14,10 @@ class WinPlatform final : public Platform {
   public:
     std::unique_ptr<RegistryBackend> CreateRegistry() override {
         return std::make_unique<WinRegistry>();
+    }
+
+    std::unique_ptr<ZoneSource> CreateZoneSource() override {
+        return std::make_unique<RegistryZoneSource>(std::make_unique<WinRegistry>());
     }
 
     std::unique_ptr<SystemClockSetter> CreateClockSetter(LocalZoneSource& localZone) override {

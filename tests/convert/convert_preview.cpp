@@ -8,6 +8,7 @@
 
 #include "model/zone_model.h"
 #include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_source.h"
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
@@ -26,11 +27,13 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     using namespace horavia;
     MemorySettingsStore settings;
-    auto registry = MakeSystemTzRegistry();
+    auto registry = MakeUserTzRegistry();
+    auto zones = MakeSystemTzZoneSource();
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
-    AppState app(Services{settings, *registry, messages, localZone, clock}, LocaleFromQt());
+    AppState app(Services{settings, *registry, messages, localZone, clock, zones.get()},
+                 LocaleFromQt());
     if (!app.LoadCatalogue()) return 1;
 
     ConverterWindow window(app, messages);

@@ -9,6 +9,7 @@
 
 #include "model/zone_model.h"
 #include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_source.h"
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
@@ -17,12 +18,14 @@
 int main(int argc, char** argv) {
     using namespace horavia;
     QApplication app(argc, argv);
-    std::unique_ptr<TzRegistry> registry = MakeSystemTzRegistry();
+    std::unique_ptr<TzRegistry> registry = MakeUserTzRegistry();
+    std::unique_ptr<TzZoneSource> zones = MakeSystemTzZoneSource();
     MemorySettingsStore store;
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
-    AppState state{Services{store, *registry, messages, localZone, clock}, LocaleFromQt()};
+    AppState state{Services{store, *registry, messages, localZone, clock, zones.get()},
+                   LocaleFromQt()};
 
     ClockEditor editor(state);
     state.LoadSettings();

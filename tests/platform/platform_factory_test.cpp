@@ -1,4 +1,4 @@
-// The platform as the program gets it from the factory: the zone registry, and requests to end
+// The platform as the program gets it from the factory: the zones, and requests to end
 // that reach the program only while it watches for them.
 #include <gtest/gtest.h>
 
@@ -12,11 +12,10 @@
 namespace horavia {
 namespace {
 
-TEST(PlatformFactory, RegistryHoldsTheSystemZones) {
-    const auto registry = CreatePlatform()->CreateRegistry();
-    const auto zones = registry->SubKeys(RegRoot::LocalMachine, kZoneKeyPathNt);
-    ASSERT_TRUE(zones.has_value());
-    EXPECT_GT(zones->size(), 100u);
+TEST(PlatformFactory, ZoneSourceHoldsTheSystemZones) {
+    const auto zones = CreatePlatform()->CreateZoneSource()->Entries(2026);
+    EXPECT_EQ(zones.keyPath, kZoneKeyPathNt);
+    EXPECT_GT(zones.zones.size(), 100u);
 }
 
 TEST(PlatformFactory, TerminationRequestsReachTheWatchWhileItLives) {

@@ -13,6 +13,7 @@
 #include "model/zone_catalogue_loader.h"
 #include "model/zone_time.h"
 #include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_source.h"
 #include "platform/linux/zone_table.h"
 
 namespace horavia {
@@ -54,16 +55,15 @@ TEST(ZoneAgreement, EveryZoneMatchesTheTzDatabaseForThreeComputerZones) {
     const int year = QDate::currentDate().year();
     const QByteArray tableText = ZoneTableResourceText();
     ASSERT_FALSE(tableText.isEmpty());
-    TzRegistry registry(
-        std::string_view(tableText.constData(), static_cast<std::size_t>(tableText.size())), year,
-        QString());
+    TzZoneSource source(
+        std::string_view(tableText.constData(), static_cast<std::size_t>(tableText.size())));
     struct NoMessages : MessageBoxPort {
         MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
             return MsgAnswer::Ok;
         }
     } messages;
     ZoneCatalogue catalogue;
-    ASSERT_TRUE(LoadZoneCatalogue(catalogue, registry, year, messages));
+    ASSERT_TRUE(LoadZoneCatalogue(catalogue, source, year, messages));
 
     std::map<std::string, std::string> ianaOf;
     for (const auto& row :

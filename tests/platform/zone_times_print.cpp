@@ -9,7 +9,7 @@
 //
 // A line "convert<TAB>FROM<TAB>TO<TAB>YYYY-MM-DD hh:mm" prints what the converter shows for
 // that clock time of zone FROM in zone TO ("hh:nn"). An optional argument names the year whose
-// yearly records the catalogue loads (by default 2026); zone time does not depend on it.
+// yearly rules the catalogue loads (by default 2026); zone time does not depend on it.
 #include <QByteArray>
 #include <QString>
 #include <cstdio>
@@ -22,6 +22,7 @@
 #include "model/time_conversion.h"
 #include "model/zone_catalogue_loader.h"
 #include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_source.h"
 #include "platform/system_time.h"
 
 namespace {
@@ -40,11 +41,11 @@ int main(int argc, char** argv) {
     using namespace horavia;
     const int year = argc > 1 ? std::atoi(argv[1]) : 2026;
     const QByteArray table = ZoneTableResourceText();
-    TzRegistry registry(std::string_view(table.constData(), static_cast<std::size_t>(table.size())),
-                        year, QString());
+    TzZoneSource source(
+        std::string_view(table.constData(), static_cast<std::size_t>(table.size())));
     SilentMessages messages;
     ZoneCatalogue catalogue;
-    if (!LoadZoneCatalogue(catalogue, registry, year, messages)) return 1;
+    if (!LoadZoneCatalogue(catalogue, source, year, messages)) return 1;
     std::map<std::string, int> indexOf;
     for (int i = kFirstRegistryZone; i < kFirstRegistryZone + catalogue.registryZoneCount; ++i) {
         indexOf.emplace(catalogue.zones[static_cast<std::size_t>(i)].StdName, i);

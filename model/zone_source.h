@@ -1,0 +1,45 @@
+// Where the zone catalogue's zones come from: the registry's time-zone key on Windows, the
+// system's zone database on Linux. A source only supplies each zone's texts, offsets and rules;
+// the catalogue adds the pseudo-zones, the order and the map flags.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/zone_catalogue.h"
+#include "model/zone_history.h"
+
+namespace horavia {
+
+struct ZoneEntry {
+    std::string key;     // the zone's key name, e.g. "Romance Standard Time"
+    std::string prefix;  // the display text up to and with the character after its ")"
+    std::string name;    // the rest of the display text
+    std::string stdName;
+    std::string dltName;
+    // Minutes with UTC = zone time + bias, in standard and in daylight time.
+    std::int32_t bias = 0;
+    std::int32_t dltBias = 0;
+    TransitionRule stdRule;  // change back to standard time, in the year asked
+    TransitionRule dltRule;  // change to daylight time, in the year asked
+    std::int32_t mapId1 = -1;
+    std::int32_t mapId2 = -1;
+    std::shared_ptr<const ZoneHistory> history;  // when the source knows every year
+};
+
+struct ZoneEntries {
+    std::string keyPath;  // the time-zone key the zones were read from
+    std::vector<ZoneEntry> zones;
+};
+
+class ZoneSource {
+  public:
+    virtual ~ZoneSource() = default;
+    // Every zone, in the order the catalogue numbers them, with the rules of `year`; no zones
+    // when the source has none.
+    virtual ZoneEntries Entries(int year) = 0;
+};
+
+}  // namespace horavia

@@ -1,0 +1,76 @@
+#include "platform/linux/tz_zone_source.h"
+
+#include <QByteArray>
+#include <algorithm>
+#include <set>
+
+#include "model/text_helpers.h"
+#include "model/zone_catalogue_loader.h"
+#include "platform/linux/tz_registry.h"
+#include "platform/linux/tzi_record.h"
+#include "tz/zone_year.h"
+
+namespace horavia {
+namespace {
+
+TransitionRule RuleOf(const SystemTime& t) {
+    return {t.month, t.dayOfWeek, t.week, t.hour, t.minute, t.second};
+}
+
+}  // namespace
+
+TzZoneSource::TzZoneSource(std::string_view tableText, const std::string& zoneFolder) {
+    ZoneTable table = ParseZoneTable(tableText);
+    skippedLines_ = table.skippedLines;
+    std::set<std::string> seen;
+    for (ZoneTableRow& row : table.rows) {
+        auto timeline = LoadZoneTimeline(row.ianaId, zoneFolder);
+        // The first usable line of a key wins, whatever its spelling.
+        if (!timeline || !seen.insert(ToLowerAscii(row.key)).second) {
+            ++skippedLines_;
+            continue;
+        }
+        zones_.push_back(
+            {std::move(row), std::make_shared<const TzZoneHistory>(std::move(*timeline))});
+    }
+    // Registry keys list in case-insensitive name order.
+    std::stable_sort(zones_.begin(), zones_.end(), [](const Zone& a, const Zone& b) {
+        return ToLowerAscii(a.row.key) < ToLowerAscii(b.row.key);
+    });
+}
+
+ZoneEntries TzZoneSource::Entries(int year) {
+    ZoneEntries result;
+    if (zones_.empty()) return result;
+    result.keyPath = kTimeZonesKeyPath;
+    result.zones.reserve(zones_.size());
+    for (const Zone& zone : zones_) {
+        const TziRecord record = TziOfZoneYear(ComputeZoneYear(zone.history->Timeline(), year));
+        ZoneEntry entry;
+        entry.key = zone.row.key;
+        const bool universal = zone.row.ianaId.rfind("Etc/", 0) == 0;
+        SplitDisplay(DisplayPrefix(record.bias, universal) + zone.row.display, entry.prefix,
+                     entry.name);
+        entry.stdName = zone.row.stdName;
+        entry.dltName = zone.row.dltName;
+        entry.bias = record.bias;
+        // A year without daylight time has no daylight date: its daylight bias is the standard one.
+        entry.dltBias =
+            record.daylightDate.month == 0 ? record.bias : record.bias + record.daylightBias;
+        entry.stdRule = RuleOf(record.standardDate);
+        entry.dltRule = RuleOf(record.daylightDate);
+        entry.mapId1 = zone.row.mapId1;
+        entry.mapId2 = zone.row.mapId2;
+        entry.history = zone.history;
+        result.zones.push_back(std::move(entry));
+    }
+    return result;
+}
+
+std::unique_ptr<TzZoneSource> MakeSystemTzZoneSource() {
+    const QByteArray text = ZoneTableResourceText();
+    return std::make_unique<TzZoneSource>(
+        std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
+}
+
+}  // namespace horavia

@@ -1,0 +1,44 @@
+// The zones of the compiled-in table of Windows zones, each with its rules and history from the
+// system tz database.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/zone_source.h"
+#include "platform/linux/zone_file.h"
+#include "platform/linux/zone_table.h"
+#include "tz/tz_zone_history.h"
+
+namespace horavia {
+
+class TzZoneSource : public ZoneSource {
+  public:
+    // tableText: the zone table (see zone_table.h); zoneFolder: the compiled zone files, read
+    // here once.
+    explicit TzZoneSource(std::string_view tableText,
+                          const std::string& zoneFolder = kSystemZoneFolder);
+
+    // The zones in case-insensitive key order under the registry's time-zone key, as the
+    // registry would list them; the display prefix "(UTC+hh:mm) " follows the standard offset
+    // of `year`.
+    ZoneEntries Entries(int year) override;
+
+    // Table lines left out: malformed, a repeated key, or an IANA zone the system lacks.
+    int SkippedTableLines() const { return skippedLines_; }
+
+  private:
+    struct Zone {
+        ZoneTableRow row;
+        std::shared_ptr<const TzZoneHistory> history;
+    };
+    std::vector<Zone> zones_;
+    int skippedLines_ = 0;
+};
+
+// The zones of this computer: the table compiled into the program over the system tz database.
+std::unique_ptr<TzZoneSource> MakeSystemTzZoneSource();
+
+}  // namespace horavia
