@@ -1,12 +1,23 @@
 // The one question the synchronisation asks the network: what time does this server say it is?
 #pragma once
 
+#include <QEventLoop>
+#include <QObject>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/day_count.h"
 
 namespace horavia {
+
+// What a query found: when answered, the server's UTC time; the response time in ms,
+// meaningful only on success.
+struct TimeAnswer {
+    bool answered = false;
+    DayCount dAtomDate = 0;
+    std::int32_t lRespons = 0;
+};
 
 class TimeQueryPort {
   public:
@@ -17,4 +28,27 @@ class TimeQueryPort {
                              std::int32_t& lRespons) = 0;
 };
 
+// Starts query and runs an event loop of its own until its finished signal. False at once
+// when the query does not start.
+template <class Query>
+bool AwaitAnswer(Query& query, const std::string& server, DayCount& dAtomDate,
+                 std::int32_t& lRespons) {
+    QEventLoop loop;
+    std::optional<TimeAnswer> answer;
+    const auto connection =
+        QObject::connect(&query, &Query::finished, &loop, [&](const TimeAnswer& found) {
+            answer = found;
+            loop.quit();
+        });
+    if (query.Start(server) && !answer) loop.exec();
+    QObject::disconnect(connection);
+    if (!answer) return false;
+    lRespons = answer->lRespons;
+    if (!answer->answered) return false;
+    dAtomDate = answer->dAtomDate;
+    return true;
+}
+
 }  // namespace horavia
+
+Q_DECLARE_METATYPE(horavia::TimeAnswer)

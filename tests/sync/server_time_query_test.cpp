@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
 #include "fake_ntp_server.h"
 #include "fake_time_server.h"
+#include "manual_query_clock.h"
 
 namespace horavia {
 namespace {
@@ -97,6 +99,44 @@ TEST(ServerTimeQuery, OneServerIsAskedOnlyOncePerInterval) {
     wall.restart();
     EXPECT_TRUE(query.GetAtomTime("ntp:localhost", date, respons));
     EXPECT_LT(wall.elapsed(), kInterval);
+}
+
+// Start returns at once; the answer comes with finished, from the event loop, and the pause
+// before a server asked again is counted on the query's clock.
+TEST(ServerTimeQuery, StartReturnsAtOnceAndFinishedBringsTheAnswer) {
+    Servers servers;
+    QueryPacer pacer;
+    test::ManualQueryClock clock;
+    ServerTimeQuery query(&SystemUtcNow, pacer, servers.Ports(), nullptr, {&clock});
+    std::vector<TimeAnswer> answers;
+    QObject::connect(&query, &ServerTimeQuery::finished,
+                     [&](const TimeAnswer& answer) { answers.push_back(answer); });
+    const auto awaitAnswers = [&](std::size_t count) {
+        QElapsedTimer wall;
+        wall.start();
+        while (answers.size() < count && wall.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    };
+
+    ASSERT_TRUE(query.Start("ntp:127.0.0.1"));
+    EXPECT_TRUE(answers.empty()) << "never from within Start";
+    EXPECT_TRUE(query.IsWaiting());
+    EXPECT_FALSE(query.Start("127.0.0.1")) << "one query at a time";
+    awaitAnswers(1);
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_TRUE(answers[0].answered);
+    EXPECT_NEAR((answers[0].dAtomDate - SystemUtcNow()) * 86'400'000.0, -1234.0, 10.0);
+    EXPECT_FALSE(query.IsWaiting());
+
+    const std::int64_t firstEndMs = clock.NowMs();
+    ASSERT_TRUE(query.Start("127.0.0.1"));
+    awaitAnswers(2);
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_TRUE(answers[1].answered);
+    EXPECT_EQ(clock.pauses, 1);
+    EXPECT_GE(clock.NowMs() - firstEndMs, kMinimumQueryIntervalMs) << "the same host, paced";
+    EXPECT_EQ(servers.time.Accepted(), 1);
 }
 
 }  // namespace
