@@ -37,6 +37,9 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
     // once, always from the event loop, never from within Start. A call made while another
     // one waits returns false at once.
     bool Start(const std::string& sServer);
+    bool StartQuery(const std::string& sServer, AnswerHandler done) override {
+        return StartAndHandOn(*this, sServer, std::move(done));
+    }
     // Start, waiting for its answer.
     bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
                      std::int32_t& lRespons) override;

@@ -47,11 +47,12 @@ bool IsSyncDue(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCou
 }
 
 bool UpdateTime(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount& STLast,
-                const std::function<void()>& syncTime, ClockSource& clock, SettingsStore& store) {
+                const SyncStarter& syncTime, ClockSource& clock, SettingsStore& store) {
     if (!IsSyncDue(STInt, STIntNum, STIntType, STLast, clock.NowLocal())) return false;
-    syncTime();
-    STLast = clock.NowLocal();
-    store.Save("STLast", DayCountSettingText(STLast));
+    syncTime([&STLast, &clock, &store] {
+        STLast = clock.NowLocal();
+        store.Save("STLast", DayCountSettingText(STLast));
+    });
     return true;
 }
 

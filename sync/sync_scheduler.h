@@ -30,11 +30,13 @@ std::int64_t ElapsedIntervalUnits(std::int32_t STIntType, DayCount STLast, DayCo
 bool IsSyncDue(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount STLast,
                DayCount now);
 
-// The scheduler, called once per effective tick. When a synchronisation is due it runs
-// syncTime, then stores the time after it returned, whatever the outcome, in STLast (memory
-// and settings store) so that a failing server is retried only after a full interval.
-// Returns whether a synchronisation was run.
+// The scheduler, called once per effective tick. When a synchronisation is due it starts
+// one with syncTime, handing it the call to make once it is over; that call stores the time
+// then, whatever the outcome, in STLast (memory and settings store) so that a failing server
+// is retried only after a full interval. STLast, clock and store must outlive the
+// synchronisation. Returns whether a synchronisation was started.
+using SyncStarter = std::function<void(std::function<void()> finished)>;
 bool UpdateTime(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount& STLast,
-                const std::function<void()>& syncTime, ClockSource& clock, SettingsStore& store);
+                const SyncStarter& syncTime, ClockSource& clock, SettingsStore& store);
 
 }  // namespace horavia

@@ -33,6 +33,9 @@ class TimeQuery : public QObject, public TimeQueryPort {
     // never from within Start. A call made while a query is waiting returns false at once and
     // leaves the running query alone.
     bool Start(const std::string& sServer);
+    bool StartQuery(const std::string& sServer, AnswerHandler done) override {
+        return StartAndHandOn(*this, sServer, std::move(done));
+    }
     // Start, waiting for its answer.
     bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
                      std::int32_t& lRespons) override;

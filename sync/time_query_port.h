@@ -4,8 +4,10 @@
 #include <QEventLoop>
 #include <QObject>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/day_count.h"
 
@@ -19,14 +21,27 @@ struct TimeAnswer {
     std::int32_t lRespons = 0;
 };
 
+using AnswerHandler = std::function<void(const TimeAnswer&)>;
+
 class TimeQueryPort {
   public:
     virtual ~TimeQueryPort() = default;
+    // Starts one query of sServer; done gets its answer once, from the event loop, never from
+    // within this call. False, and done is never called, while a query is running.
+    virtual bool StartQuery(const std::string& sServer, AnswerHandler done) = 0;
     // True when the server answered: dAtomDate is then its UTC time. lRespons is the response
     // time in ms, meaningful only on success.
     virtual bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
                              std::int32_t& lRespons) = 0;
 };
+
+// Starts query and hands its next finished signal to done.
+template <class Query>
+bool StartAndHandOn(Query& query, const std::string& server, AnswerHandler done) {
+    if (query.IsWaiting()) return false;
+    QObject::connect(&query, &Query::finished, &query, std::move(done), Qt::SingleShotConnection);
+    return query.Start(server);
+}
 
 // Starts query and runs an event loop of its own until its finished signal. False at once
 // when the query does not start.

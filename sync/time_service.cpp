@@ -15,35 +15,57 @@ TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter, TimeSe
       synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock,
                     state.services.localZone) {}
 
-TimeService::BusyScope::BusyScope(TimeService& service) : service_(service) {
-    if (service_.busyDepth_++ == 0) emit service_.busyChanged(true);
+void TimeService::BeginBusy() {
+    if (busyDepth_++ == 0) emit busyChanged(true);
 }
 
-TimeService::BusyScope::~BusyScope() {
-    if (--service_.busyDepth_ == 0) emit service_.busyChanged(false);
+void TimeService::EndBusy() {
+    if (--busyDepth_ == 0) emit busyChanged(false);
+}
+
+bool TimeService::AnnouncedQuery::StartQuery(const std::string& sServer, AnswerHandler done) {
+    // A call while another query waits is refused by the query itself, without a wait.
+    if (service_.query_.IsWaiting()) return false;
+    service_.BeginBusy();
+    return service_.query_.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
+        service_.EndBusy();
+        done(answer);
+    });
 }
 
 bool TimeService::AnnouncedQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
                                               std::int32_t& lRespons) {
-    // A call while another query waits is refused by the query itself, without a wait.
     if (service_.query_.IsWaiting()) return false;
-    const BusyScope busy(service_);
-    return service_.query_.GetAtomTime(sServer, dAtomDate, lRespons);
+    service_.BeginBusy();
+    const bool answered = service_.query_.GetAtomTime(sServer, dAtomDate, lRespons);
+    service_.EndBusy();
+    return answered;
 }
 
-SyncOutcome TimeService::SyncTime() {
-    // The synchroniser refuses a second run itself; the scope only announces the first.
-    if (synchroniser_.IsRunning()) return SyncOutcome::Skipped;
-    const BusyScope busy(*this);
-    return synchroniser_.SyncTime(state_.prefs.STServer);
+bool TimeService::SyncTime() {
+    return StartSync({});
+}
+
+bool TimeService::StartSync(std::function<void()> afterwards) {
+    // The synchroniser refuses a second run itself; this only keeps the busy count right.
+    if (synchroniser_.IsRunning()) return false;
+    BeginBusy();
+    synchroniser_.SyncTime(state_.prefs.STServer,
+                           [this, afterwards = std::move(afterwards)](SyncOutcome outcome) {
+                               EndBusy();
+                               if (afterwards) afterwards();
+                               emit synchronised(outcome);
+                           });
+    return true;
 }
 
 bool TimeService::UpdateTime() {
     if (IsBusy()) return false;
     Preferences& p = state_.prefs;
     return horavia::UpdateTime(
-        p.STInt, p.STIntNum, p.STIntType, p.STLast, [this] { SyncTime(); }, state_.services.clock,
-        state_.services.settings);
+        p.STInt, p.STIntNum, p.STIntType, p.STLast,
+        [this](std::function<void()> finished) { StartSync(std::move(finished)); },
+        state_.services.clock, state_.services.settings);
 }
 
 void TimeService::RequestUpdateTime() {

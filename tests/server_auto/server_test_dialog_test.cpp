@@ -30,16 +30,27 @@ class LoopbackQuery : public TimeQueryPort {
         deadPort_ = probe.serverPort();
     }
     void Add(const std::string& host, quint16 port) { ports_[host] = port; }
+    bool StartQuery(const std::string& sServer, AnswerHandler done) override {
+        asked.push_back(sServer);
+        // Each query lives as long as the test: one may end from within another's answer.
+        queries_.push_back(std::make_unique<TimeQuery>(PortOf(sServer)));
+        return queries_.back()->StartQuery("127.0.0.1", std::move(done));
+    }
     bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
                      std::int32_t& lRespons) override {
         asked.push_back(sServer);
-        const auto it = ports_.find(sServer);
-        TimeQuery query(it == ports_.end() ? deadPort_ : it->second);
+        TimeQuery query(PortOf(sServer));
         return query.GetAtomTime("127.0.0.1", dAtomDate, lRespons);
     }
     std::vector<std::string> asked;
 
   private:
+    quint16 PortOf(const std::string& host) const {
+        const auto it = ports_.find(host);
+        return it == ports_.end() ? deadPort_ : it->second;
+    }
+
+    std::vector<std::unique_ptr<TimeQuery>> queries_;
     std::map<std::string, quint16> ports_;
     quint16 deadPort_ = 0;
 };

@@ -67,10 +67,11 @@ TEST(SyncScheduler, UpdateTimeSyncsThenStoresTheTimeAfterwards) {
     DayCount STLast = kLast;
     int syncs = 0;
     const DayCount afterSync = kLast + 1.0 + 2.5 / 86400.0;  // the sync took 2.5 s
-    auto sync = [&] {
+    auto sync = [&](const std::function<void()>& finished) {
         ++syncs;
-        EXPECT_EQ(STLast, kLast) << "STLast is written only after the sync returned";
         clock.Set(afterSync);
+        EXPECT_EQ(STLast, kLast) << "STLast is written only once the sync is over";
+        finished();
     };
 
     EXPECT_FALSE(UpdateTime(true, 2, kIntervalDays, STLast, sync, clock, store));

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -444,14 +445,12 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
 
     // While a synchronisation waits for its server, neither button can start a test.
     messages.answer = MsgAnswer::No;
-    bool offWhileSyncing = false;
-    QTimer::singleShot(30, [&] {
-        // The dialog follows the service's announcements: nothing to wait for.
-        offWhileSyncing = !Control<QPushButton>(s, "testButton")->isEnabled() &&
-                          !Control<QPushButton>(s, "autoButton")->isEnabled();
-    });
-    tray->timeService().SyncTime();
-    EXPECT_TRUE(offWhileSyncing);
+    QSignalSpy synchronised(&tray->timeService(), &TimeService::synchronised);
+    ASSERT_TRUE(tray->timeService().SyncTime());
+    // The dialog follows the service's announcements: nothing to wait for.
+    EXPECT_FALSE(Control<QPushButton>(s, "testButton")->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(s, "autoButton")->isEnabled());
+    ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_TRUE(Control<QPushButton>(s, "autoButton")->isEnabled());
     s.hide();
 }
@@ -581,7 +580,10 @@ TEST_F(SetupPanels, BusyStateIsAnnouncedAroundTheWholeSynchronisation) {
         seen.emplace_back(busy, Control<QPushButton>(s, "testButton")->isEnabled());
     });
 
-    EXPECT_EQ(time.SyncTime(), SyncOutcome::Declined);
+    QSignalSpy synchronised(&time, &TimeService::synchronised);
+    ASSERT_TRUE(time.SyncTime());
+    ASSERT_TRUE(synchronised.wait(5000));
+    EXPECT_EQ(synchronised[0][0].value<SyncOutcome>(), SyncOutcome::Declined);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(seen, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}}));
