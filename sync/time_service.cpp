@@ -1,5 +1,7 @@
 #include "sync/time_service.h"
 
+#include <utility>
+
 #include "sync/server_choice.h"
 #include "sync/sync_scheduler.h"
 #include "sync/utc_clock.h"
@@ -85,9 +87,9 @@ void TimeService::RequestUpdateTime() {
         Qt::QueuedConnection);
 }
 
-void TimeService::TestServer(const std::string& server) {
+void TimeService::TestServer(const std::string& server, std::function<void()> done) {
     Services& s = state_.services;
-    TestServerAndReport(server, announcedQuery_, s.clock, s.localZone, s.messages);
+    TestServerAndReport(server, announcedQuery_, s.clock, s.localZone, s.messages, std::move(done));
 }
 
 }  // namespace horavia

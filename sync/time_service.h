@@ -37,8 +37,9 @@ class TimeService : public QObject {
     // window's handler is on the stack while the synchronisation runs.
     void RequestUpdateTime();
 
-    // The Test button: one query, its result or failure told in a message box.
-    void TestServer(const std::string& server);
+    // The Test button: starts one query, whose result or failure is told in a message box;
+    // then calls done.
+    void TestServer(const std::string& server, std::function<void()> done);
     // The query for a run of server tests; it counts as busy while it waits.
     TimeQueryPort& Query() { return announcedQuery_; }
 

@@ -4,6 +4,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
@@ -74,7 +75,15 @@ class ServerTest : public ::testing::Test {
                                    const std::string& comboText) {
         window = std::make_unique<ServerTestDialog>(query, clock, localZone, messages);
         window->show();
-        return window->testServers(list, comboText);
+        return RunTests(list, comboText);
+    }
+    // The run on the window there is, the event loop running until it is over.
+    std::optional<std::string> RunTests(const std::vector<std::string>& list,
+                                        const std::string& comboText) {
+        QSignalSpy finished(window.get(), &ServerTestDialog::testsFinished);
+        window->testServers(list, comboText);
+        EXPECT_TRUE(finished.wait(10'000));
+        return window->chosenServer();
     }
     QListWidget* ProgressList() const {
         auto* list = window->findChild<QListWidget*>(QStringLiteral("progressList"));
@@ -139,7 +148,7 @@ TEST_F(ServerTest, CancelDuringTheFirstTestClosesWithoutAQuestion) {
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
     QTimer::singleShot(100, cancel, [cancel] { QTest::mouseClick(cancel, Qt::LeftButton); });
-    EXPECT_FALSE(window->testServers({"first", "second"}, "slow").has_value());
+    EXPECT_FALSE(RunTests({"first", "second"}, "slow").has_value());
     EXPECT_EQ(first.Accepted(), 0);
     EXPECT_EQ(Progress(), std::vector<std::string>{"slow"});
     EXPECT_TRUE(messages.shown.empty());

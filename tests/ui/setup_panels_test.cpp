@@ -435,6 +435,7 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
         Click(s, "testButton");  // a second click meanwhile does nothing
     });
     Control<QPushButton>(s, "testButton")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 5000));
     EXPECT_TRUE(offWhileTesting);
     EXPECT_TRUE(Control<QPushButton>(s, "testButton")->isEnabled());
     EXPECT_EQ(server.Accepted(), 1);
@@ -468,6 +469,9 @@ TEST_F(SetupPanels, AutoProposesTheServerThatAnsweredIntoTheCombo) {
     s.show();
 
     Click(s, "autoButton");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Control<QPushButton>(s, "autoButton")->isEnabled(); },
+                                10'000));
+    testing::ProcessPending();  // the window is deleted once its run is over
     EXPECT_EQ(server.Accepted(), 1) << "three tests, one server that answers";
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
@@ -507,9 +511,16 @@ TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
     wall.start();
     test.start(100);
     autoTest.start(130);
-    QTest::qWait(6000);  // returns once the test running then is over
+    QTest::qWait(6000);
     test.stop();
     autoTest.stop();
+    // The test running then is over.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return Control<QPushButton>(s, "testButton")->isEnabled() &&
+                   Control<QPushButton>(s, "autoButton")->isEnabled();
+        },
+        10'000));
 
     const std::vector<std::int64_t>& asked = server.Arrivals();
     ASSERT_GE(asked.size(), 2u);
@@ -536,6 +547,7 @@ TEST_F(SetupPanels, ClosingTheMainWindowDuringATestLeavesTheQueryAlone) {
         main->close();                            // the close box, during the wait
     });
     Click(s, "testButton");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 5000));
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_EQ(store.Value("STLast"), "0");
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -604,6 +616,10 @@ TEST_F(SetupPanels, ExitDuringAutoStopsTheRunWithoutAQuestion) {
 
     QTimer::singleShot(30, [&] { MenuItem("E&xit")->trigger(); });
     Click(s, "autoButton");
+    // Over once the program has ended and the query under way has its answer.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return tray->hasEnded() && !tray->timeService().IsBusy(); }, 5000));
+    QTest::qWait(50);  // a next server would be asked by now
     EXPECT_EQ(server.Accepted(), 1) << "the run stops before its next server";
     EXPECT_TRUE(messages.shown.empty()) << "no proposal";
     EXPECT_TRUE(tray->hasEnded());
