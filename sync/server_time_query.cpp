@@ -52,9 +52,4 @@ void ServerTimeQuery::OnAnswer(const TimeAnswer& answer) {
     emit finished(answer);
 }
 
-bool ServerTimeQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                                  std::int32_t& lRespons) {
-    return AwaitAnswer(*this, sServer, dAtomDate, lRespons);
-}
-
 }  // namespace horavia

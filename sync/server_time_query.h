@@ -40,9 +40,6 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
     bool StartQuery(const std::string& sServer, AnswerHandler done) override {
         return StartAndHandOn(*this, sServer, std::move(done));
     }
-    // Start, waiting for its answer.
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                     std::int32_t& lRespons) override;
 
     bool IsWaiting() const { return running_; }
     const TimeQuery& TimeProtocol() const { return time_; }

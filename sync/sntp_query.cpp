@@ -101,10 +101,6 @@ void SntpQuery::Finish() {
         Qt::QueuedConnection);
 }
 
-bool SntpQuery::GetAtomTime(const std::string& host, DayCount& dAtomDate, std::int32_t& lRespons) {
-    return AwaitAnswer(*this, host, dAtomDate, lRespons);
-}
-
 void SntpQuery::TryNextAddress() {
     trying_ = true;
     const auto done = [this] { trying_ = false; };

@@ -40,8 +40,6 @@ class SntpQuery : public QObject {
     // finished follows once, always from the event loop, never from within Start. A call made
     // while a query is waiting returns false at once.
     bool Start(const std::string& host);
-    // Start, waiting for its answer.
-    bool GetAtomTime(const std::string& host, DayCount& dAtomDate, std::int32_t& lRespons);
 
     bool IsWaiting() const { return waiting_; }
     // The last query's reply as read (verdict, offset, delay, kiss code).

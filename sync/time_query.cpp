@@ -78,9 +78,4 @@ void TimeQuery::Finish() {
         Qt::QueuedConnection);
 }
 
-bool TimeQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                            std::int32_t& lRespons) {
-    return AwaitAnswer(*this, sServer, dAtomDate, lRespons);
-}
-
 }  // namespace horavia

@@ -36,9 +36,6 @@ class TimeQuery : public QObject, public TimeQueryPort {
     bool StartQuery(const std::string& sServer, AnswerHandler done) override {
         return StartAndHandOn(*this, sServer, std::move(done));
     }
-    // Start, waiting for its answer.
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                     std::int32_t& lRespons) override;
 
     bool IsWaiting() const { return waiting_; }
     // The first chunk the last query received (empty when nothing arrived).

@@ -35,15 +35,6 @@ bool TimeService::AnnouncedQuery::StartQuery(const std::string& sServer, AnswerH
     });
 }
 
-bool TimeService::AnnouncedQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                                              std::int32_t& lRespons) {
-    if (service_.query_.IsWaiting()) return false;
-    service_.BeginBusy();
-    const bool answered = service_.query_.GetAtomTime(sServer, dAtomDate, lRespons);
-    service_.EndBusy();
-    return answered;
-}
-
 bool TimeService::SyncTime() {
     return StartSync({});
 }

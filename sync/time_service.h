@@ -59,8 +59,6 @@ class TimeService : public QObject {
       public:
         explicit AnnouncedQuery(TimeService& service) : service_(service) {}
         bool StartQuery(const std::string& sServer, AnswerHandler done) override;
-        bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                         std::int32_t& lRespons) override;
 
       private:
         TimeService& service_;

@@ -37,12 +37,6 @@ class LoopbackQuery : public TimeQueryPort {
         queries_.push_back(std::make_unique<TimeQuery>(PortOf(sServer)));
         return queries_.back()->StartQuery("127.0.0.1", std::move(done));
     }
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                     std::int32_t& lRespons) override {
-        asked.push_back(sServer);
-        TimeQuery query(PortOf(sServer));
-        return query.GetAtomTime("127.0.0.1", dAtomDate, lRespons);
-    }
     std::vector<std::string> asked;
 
   private:

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "answer_wait.h"
 #include "fake_ntp_server.h"
 #include "fake_time_server.h"
 #include "manual_query_clock.h"
@@ -50,10 +51,10 @@ TEST(ServerTimeQuery, TheNameChoosesTheProtocol) {
     DayCount date = 0;
     std::int32_t respons = 0;
     for (const char* name : {"ntp:127.0.0.1", "ntp://127.0.0.1", "NTP:localhost"}) {
-        ASSERT_TRUE(query.GetAtomTime(name, date, respons)) << name;
+        ASSERT_TRUE(test::AwaitAnswer(query, name, date, respons)) << name;
         EXPECT_NEAR((date - SystemUtcNow()) * 86'400'000.0, -1234.0, 10.0) << name;
     }
-    ASSERT_TRUE(query.GetAtomTime("127.0.0.1", date, respons));
+    ASSERT_TRUE(test::AwaitAnswer(query, "127.0.0.1", date, respons));
     EXPECT_NEAR((date - SystemUtcNow()) * 86400.0, 0.0, 1.5) << "the Time Protocol's whole seconds";
     EXPECT_EQ(servers.ntp.Arrivals().size(), 3u);
     EXPECT_EQ(servers.time.Accepted(), 1);
@@ -74,7 +75,8 @@ TEST(ServerTimeQuery, OneServerIsAskedOnlyOncePerInterval) {
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         ++ticks;
-        if (query.IsWaiting()) nestedRefused = !query.GetAtomTime("ntp:127.0.0.1", date, respons);
+        if (query.IsWaiting())
+            nestedRefused = !test::AwaitAnswer(query, "ntp:127.0.0.1", date, respons);
     });
     ticker.start(50);
 
@@ -82,7 +84,7 @@ TEST(ServerTimeQuery, OneServerIsAskedOnlyOncePerInterval) {
     QElapsedTimer wall;
     wall.start();
     for (const char* name : {"ntp:127.0.0.1", "ntp:127.0.0.1", "127.0.0.1", "ntp:127.0.0.1"}) {
-        EXPECT_TRUE(query.GetAtomTime(name, date, respons)) << name;
+        EXPECT_TRUE(test::AwaitAnswer(query, name, date, respons)) << name;
         ends.push_back(wall.elapsed());
     }
     ticker.stop();
@@ -97,7 +99,7 @@ TEST(ServerTimeQuery, OneServerIsAskedOnlyOncePerInterval) {
 
     // Another server does not wait for this one.
     wall.restart();
-    EXPECT_TRUE(query.GetAtomTime("ntp:localhost", date, respons));
+    EXPECT_TRUE(test::AwaitAnswer(query, "ntp:localhost", date, respons));
     EXPECT_LT(wall.elapsed(), kInterval);
 }
 

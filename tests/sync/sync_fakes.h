@@ -40,8 +40,8 @@ class FakeTimeQuery : public TimeQueryPort {
         return true;
     }
 
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                     std::int32_t& lRespons) override {
+  private:
+    bool Answer(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons) {
         servers.push_back(sServer);
         if (duringWait) duringWait();
         lRespons = 42;
@@ -51,11 +51,6 @@ class FakeTimeQuery : public TimeQueryPort {
         if (!answer) return false;
         dAtomDate = *answer;
         return true;
-    }
-
-  private:
-    bool Answer(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons) {
-        return GetAtomTime(sServer, dAtomDate, lRespons);
     }
 
     QObject context_;
