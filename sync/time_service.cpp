@@ -29,10 +29,13 @@ bool TimeService::AnnouncedQuery::StartQuery(const std::string& sServer, AnswerH
     // A call while another query waits is refused by the query itself, without a wait.
     if (service_.query_.IsWaiting()) return false;
     service_.BeginBusy();
-    return service_.query_.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
-        service_.EndBusy();
-        done(answer);
-    });
+    const bool started =
+        service_.query_.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
+            service_.EndBusy();
+            done(answer);
+        });
+    if (!started) service_.EndBusy();
+    return started;
 }
 
 bool TimeService::SyncTime() {
