@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "sync/sntp_query.h"
+#include "tests/sync/answer_wait.h"
 #include "tests/sync/fake_ntp_server.h"
 #include "tests/sync/process_usage.h"
 #include "tests/sync/server_thread.h"
@@ -50,7 +51,7 @@ int main(int argc, char** argv) {
         QElapsedTimer wall;
         wall.start();
         const double cpu = CpuSeconds();
-        const bool answered = query.GetAtomTime("127.0.0.1", date, respons);
+        const bool answered = horavia::test::AwaitAnswer(query, "127.0.0.1", date, respons);
         const double used = CpuSeconds() - cpu;
         const qint64 wallMs = wall.elapsed();
         std::printf("%-34s %-8s %6d ms %6lld ms %6.1f ms %+6lld\n", c.what,

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sync/time_query.h"
+#include "tests/sync/answer_wait.h"
 #include "tests/sync/fake_time_server.h"
 #include "tests/sync/process_usage.h"
 #include "tests/sync/server_thread.h"
@@ -52,7 +53,7 @@ int main(int argc, char** argv) {
     DayCount date = 0;
     std::int32_t respons = 0;
     double before = CpuSeconds();
-    query.GetAtomTime("127.0.0.1", date, respons);
+    horavia::test::AwaitAnswer(query, "127.0.0.1", date, respons);
     const double waitCpu = CpuSeconds() - before;
     const double spinCpu = SpinningWaitCpu(silent.Port());
     std::printf(
@@ -63,13 +64,14 @@ int main(int argc, char** argv) {
     TimeQuery fast(normal.Port());
     std::vector<double> micros;
     int failures = 0;
-    for (int i = 0; i < 20; ++i) fast.GetAtomTime("127.0.0.1", date, respons);  // warm up
+    for (int i = 0; i < 20; ++i)
+        horavia::test::AwaitAnswer(fast, "127.0.0.1", date, respons);  // warm up
     const qsizetype fdsBefore = OpenDescriptors();
     before = CpuSeconds();
     for (int i = 0; i < 1000; ++i) {
         QElapsedTimer wall;
         wall.start();
-        if (!fast.GetAtomTime("127.0.0.1", date, respons)) ++failures;
+        if (!horavia::test::AwaitAnswer(fast, "127.0.0.1", date, respons)) ++failures;
         micros.push_back(static_cast<double>(wall.nsecsElapsed()) / 1000.0);
     }
     const double queryCpu = CpuSeconds() - before;
@@ -98,7 +100,7 @@ int main(int argc, char** argv) {
     TimeQuery refused(closedPort);
     int answered = 0;
     for (int i = 0; i < 1000; ++i) {
-        if (refused.GetAtomTime("127.0.0.1", date, respons)) ++answered;
+        if (horavia::test::AwaitAnswer(refused, "127.0.0.1", date, respons)) ++answered;
     }
     std::printf("open file descriptors after 1000 refused queries: %lld (answered %d)\n",
                 static_cast<long long>(OpenDescriptors()), answered);

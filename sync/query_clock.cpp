@@ -1,15 +1,47 @@
 #include "sync/query_clock.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <limits>
+#include <utility>
 
 namespace horavia {
 
 namespace {
+
+class SteadyClock;
+
+// A precise single-shot timer, started again when it wakes a little early.
+class TimerAlarm final : public QueryAlarm {
+  public:
+    TimerAlarm(const QueryClock& clock, std::int64_t atMs, std::function<void()> due)
+        : clock_(clock), atMs_(atMs), due_(std::move(due)) {
+        timer_.setSingleShot(true);
+        timer_.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (Remaining() > 0) {
+                timer_.start(Remaining());
+                return;
+            }
+            // The call may destroy this alarm: nothing is touched after it.
+            const std::function<void()> due = due_;
+            due();
+        });
+        timer_.start(Remaining());
+    }
+
+  private:
+    int Remaining() const {
+        return static_cast<int>(
+            std::clamp<std::int64_t>(atMs_ - clock_.NowMs(), 0, std::numeric_limits<int>::max()));
+    }
+
+    const QueryClock& clock_;
+    std::int64_t atMs_;
+    std::function<void()> due_;
+    QTimer timer_;
+};
 
 class SteadyClock final : public QueryClock {
   public:
@@ -19,28 +51,9 @@ class SteadyClock final : public QueryClock {
             .count();
     }
 
-    // The event loop runs, and sleeps until something happens, so a wait costs no CPU; a
-    // precise timer makes sure the loop wakes when the time is up.
-    void WaitUntil(const std::function<bool()>& done, std::int64_t untilMs) override {
-        const auto remaining = [&] {
-            return static_cast<int>(
-                std::clamp<std::int64_t>(untilMs - NowMs(), 0, std::numeric_limits<int>::max()));
-        };
-        bool timedOut = false;
-        QTimer deadline;
-        deadline.setSingleShot(true);
-        deadline.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&deadline, &QTimer::timeout, [&] {
-            if (remaining() == 0) {
-                timedOut = true;
-            } else {
-                deadline.start(remaining());  // woken a little early
-            }
-        });
-        deadline.start(remaining());
-        while (!(done && done()) && !timedOut && remaining() > 0) {
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        }
+    std::unique_ptr<QueryAlarm> AlarmAt(std::int64_t atMs, AlarmKind /*kind*/,
+                                        std::function<void()> due) override {
+        return std::make_unique<TimerAlarm>(*this, atMs, std::move(due));
     }
 };
 

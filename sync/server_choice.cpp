@@ -23,20 +23,28 @@ std::int32_t Clamp32(std::int64_t value) {
 
 }  // namespace
 
-ServerResult MeasureServer(const std::string& host, TimeQueryPort& query, ClockSource& clock,
-                           LocalZoneSource& localZone) {
+ServerResult MeasuredResult(const std::string& host, const TimeAnswer& answer, ClockSource& clock,
+                            LocalZoneSource& localZone) {
     ServerResult result;
     result.Server = host;
-    DayCount dAtomDate = 0;
-    std::int32_t lRespons = 0;
-    if (query.GetAtomTime(host, dAtomDate, lRespons)) {
-        const ServerDifference difference = MeasuredDifference(host, dAtomDate, clock, localZone);
+    if (answer.answered) {
+        const ServerDifference difference =
+            MeasuredDifference(host, answer.dAtomDate, clock, localZone);
         result.Diff = Clamp32(difference.seconds);
         result.DiffMs = difference.ms;
         // An answer always counts as one, however slow the query says it was.
-        result.Respons = std::clamp<std::int32_t>(lRespons, 0, kNoAnswerRespons - 1);
+        result.Respons = std::clamp<std::int32_t>(answer.lRespons, 0, kNoAnswerRespons - 1);
     }
     return result;
+}
+
+void MeasureServer(const std::string& host, TimeQueryPort& query, ClockSource& clock,
+                   LocalZoneSource& localZone, ResultHandler done) {
+    const bool started =
+        query.StartQuery(host, [host, &clock, &localZone, done](const TimeAnswer& answer) {
+            done(MeasuredResult(host, answer, clock, localZone));
+        });
+    if (!started) done(MeasuredResult(host, TimeAnswer{}, clock, localZone));
 }
 
 std::optional<std::int64_t> MeanDifference(const std::vector<ServerResult>& results) {
@@ -86,16 +94,20 @@ std::string ProposalText(const ServerResult& result) {
 }
 
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
-                         LocalZoneSource& localZone, MessageBoxPort& messages) {
-    DayCount dAtomDate = 0;
-    std::int32_t lRespons = 0;
-    if (!query.GetAtomTime(server, dAtomDate, lRespons)) {
-        messages.Show(kConnectionFailedText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
-        return;
-    }
-    const ServerDifference diff = MeasuredDifference(server, dAtomDate, clock, localZone);
-    messages.Show(ServerTestText(server, lRespons, diff, kLineBreak), kAppTitle, MsgButtons::Ok,
-                  MsgIcon::Information);
+                         LocalZoneSource& localZone, MessageBoxPort& messages,
+                         std::function<void()> done) {
+    const auto report = [server, &clock, &localZone, &messages, done](const TimeAnswer& answer) {
+        if (!answer.answered) {
+            messages.Show(kConnectionFailedText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        } else {
+            const ServerDifference diff =
+                MeasuredDifference(server, answer.dAtomDate, clock, localZone);
+            messages.Show(ServerTestText(server, answer.lRespons, diff, kLineBreak), kAppTitle,
+                          MsgButtons::Ok, MsgIcon::Information);
+        }
+        if (done) done();
+    };
+    if (!query.StartQuery(server, report)) report(TimeAnswer{});
 }
 
 }  // namespace horavia

@@ -10,29 +10,46 @@ ServerTimeQuery::ServerTimeQuery(UtcClock utcNow, QueryPacer& pacer, TimeServerP
       pacer_(pacer),
       clock_(ClockOf(timing)),
       time_(utcNow, ports.timeProtocol, this, timing),
-      ntp_(utcNow, ports.ntp, this, timing) {}
+      ntp_(utcNow, ports.ntp, this, timing) {
+    connect(&time_, &TimeQuery::finished, this, &ServerTimeQuery::OnAnswer);
+    connect(&ntp_, &SntpQuery::finished, this, &ServerTimeQuery::OnAnswer);
+}
 
-bool ServerTimeQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                                  std::int32_t& lRespons) {
-    if (IsWaiting()) return false;
+bool ServerTimeQuery::Start(const std::string& sServer) {
+    if (running_) return false;
+    running_ = true;
+    server_ = sServer;
     const std::string key = ServerPacingKey(sServer);
-    if (!key.empty()) {
-        const std::int64_t nowMs = clock_.NowMs();
-        const std::int64_t waitMs = pacer_.WaitMs(key, nowMs);
-        if (waitMs > 0) {
-            pacing_ = true;
-            clock_.WaitUntil({}, nowMs + waitMs);
-            pacing_ = false;
-        }
+    const std::int64_t nowMs = clock_.NowMs();
+    const std::int64_t waitMs = key.empty() ? 0 : pacer_.WaitMs(key, nowMs);
+    if (waitMs > 0) {
+        pause_ = clock_.AlarmAt(nowMs + waitMs, AlarmKind::Pause, [this] {
+            pause_.reset();
+            Ask();
+        });
+    } else {
+        Ask();
     }
-    const ServerAddress address = ParseServerName(sServer);
-    const bool answered = address.protocol == TimeProtocol::Ntp
-                              ? ntp_.GetAtomTime(address.host, dAtomDate, lRespons)
-                              : time_.GetAtomTime(address.host, dAtomDate, lRespons);
+    return true;
+}
+
+void ServerTimeQuery::Ask() {
+    const ServerAddress address = ParseServerName(server_);
+    // Neither query runs but through this one, so both are free.
+    if (address.protocol == TimeProtocol::Ntp) {
+        ntp_.Start(address.host);
+    } else {
+        time_.Start(address.host);
+    }
+}
+
+void ServerTimeQuery::OnAnswer(const TimeAnswer& answer) {
     // Counted from the end of the query, so that its request, whenever it left, is at least
     // the interval before the next one.
+    const std::string key = ServerPacingKey(server_);
     if (!key.empty()) pacer_.Note(key, clock_.NowMs());
-    return answered;
+    running_ = false;
+    emit finished(answer);
 }
 
 }  // namespace horavia

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "sync/ntp_packet.h"
@@ -31,22 +32,34 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
                     QObject* parent = nullptr, QueryTiming timing = {});
 
     // When the last query to this host (in either protocol) ended less than 4 s ago, first
-    // waits out the rest with the event loop running (the window stays live; this counts as
-    // waiting), so two requests never leave within 4 s. Then one query in the server's
-    // protocol. A call made while another one waits returns false at once.
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                     std::int32_t& lRespons) override;
+    // pauses for the rest (this counts as waiting), so two requests never leave within 4 s.
+    // Then one query in the server's protocol, whose answer finished brings. finished follows
+    // once, always from the event loop, never from within Start. A call made while another
+    // one waits returns false at once.
+    bool Start(const std::string& sServer);
+    bool StartQuery(const std::string& sServer, AnswerHandler done) override {
+        return StartAndHandOn(*this, sServer, std::move(done));
+    }
 
-    bool IsWaiting() const { return pacing_ || time_.IsWaiting() || ntp_.IsWaiting(); }
+    bool IsWaiting() const { return running_; }
     const TimeQuery& TimeProtocol() const { return time_; }
     const SntpQuery& Ntp() const { return ntp_; }
 
+  signals:
+    void finished(const horavia::TimeAnswer& answer);
+
   private:
+    // The pause is over: the server's own query.
+    void Ask();
+    void OnAnswer(const TimeAnswer& answer);
+
     QueryPacer& pacer_;
     QueryClock& clock_;
     TimeQuery time_;
     SntpQuery ntp_;
-    bool pacing_ = false;
+    std::unique_ptr<QueryAlarm> pause_;
+    std::string server_;
+    bool running_ = false;
 };
 
 }  // namespace horavia

@@ -28,7 +28,7 @@ SntpQuery::SntpQuery(UtcClock utcNow, quint16 port, QObject* parent, QueryTiming
       socket_(this),
       random_(std::random_device{}()) {
     connect(&lookup_, &HostLookup::Finished, this, [this](const QList<QHostAddress>& found) {
-        if (!waiting_) return;
+        if (!Running()) return;
         addresses_ = found;
         TryNextAddress();
     });
@@ -36,12 +36,11 @@ SntpQuery::SntpQuery(UtcClock utcNow, quint16 port, QObject* parent, QueryTiming
     connect(&socket_, &QUdpSocket::errorOccurred, this, &SntpQuery::OnError);
 }
 
-bool SntpQuery::GetAtomTime(const std::string& host, DayCount& dAtomDate, std::int32_t& lRespons) {
+bool SntpQuery::Start(const std::string& host) {
     if (waiting_) return false;
 
     QueryClock& clock = ClockOf(timing_);
-    const std::int64_t startMs = clock.NowMs();
-    const CStopWatch stopWatch = StopWatchOn(clock);
+    stopWatch_ = StopWatchOn(clock);
     ++generation_;
     socket_.abort();
     addresses_.clear();
@@ -49,40 +48,57 @@ bool SntpQuery::GetAtomTime(const std::string& host, DayCount& dAtomDate, std::i
     reply_ = SntpReply{};
     finished_ = false;
     waiting_ = true;
+    deadline_ = clock.AlarmAt(clock.NowMs() + timing_.deadlineMs, AlarmKind::Deadline,
+                              [this] { Finish(); });
 
     const QString name = QString::fromStdString(host).trimmed();
     const QHostAddress numeric(name);
     const unsigned generation = generation_;
     if (!numeric.isNull()) {
         addresses_ = {numeric};
-        // Sent from the wait, like a looked-up name, so that the wait sees every outcome.
+        // Sent from the event loop, like a looked-up name, so that every outcome comes alike.
         QMetaObject::invokeMethod(
             this,
             [this, generation] {
-                if (generation == generation_ && waiting_) TryNextAddress();
+                if (generation == generation_ && Running()) TryNextAddress();
             },
             Qt::QueuedConnection);
     } else if (name.isEmpty()) {
-        finished_ = true;
+        Finish();
     } else {
-        // On a thread of its own: a resolver that hangs holds up neither the wait's end nor
-        // the program's.
+        // On a thread of its own: a resolver that hangs holds up neither the deadline nor the
+        // program.
         lookup_.Start(name);
     }
+    return true;
+}
 
-    clock.WaitUntil([this] { return finished_; }, startMs + timing_.deadlineMs);
-    lRespons = stopWatch.Elapsed();
-    waiting_ = false;
+void SntpQuery::Finish() {
+    if (!Running()) return;
+    finished_ = true;
+    const std::int32_t lRespons = stopWatch_.Elapsed();
+    deadline_.reset();
     ++generation_;
     lookup_.Abort();
     socket_.abort();
-
-    if (reply_.verdict != SntpVerdict::Answer) return false;
-    // The computer's clock as the query returns, moved by the offset measured: the caller
-    // compares it with the clock read right after, so the time spent since the answer came
-    // does not count as a difference.
-    dAtomDate = utcNow_() + reply_.offsetSeconds / 86400.0;
-    return true;
+    // Posted, so that whoever starts the next query in its slot does not do so from within
+    // this socket's own signal.
+    QMetaObject::invokeMethod(
+        this,
+        [this, lRespons] {
+            TimeAnswer answer;
+            answer.lRespons = lRespons;
+            if (reply_.verdict == SntpVerdict::Answer) {
+                // The computer's clock as the answer is handed on, moved by the offset
+                // measured: the receiver compares it with the clock read right after, so the
+                // time spent since the answer came does not count as a difference.
+                answer.answered = true;
+                answer.dAtomDate = utcNow_() + reply_.offsetSeconds / 86400.0;
+            }
+            waiting_ = false;
+            emit finished(answer);
+        },
+        Qt::QueuedConnection);
 }
 
 void SntpQuery::TryNextAddress() {
@@ -105,12 +121,12 @@ void SntpQuery::TryNextAddress() {
             return;
         }
     }
-    finished_ = true;  // no address left to ask
     done();
+    Finish();  // no address left to ask
 }
 
 void SntpQuery::OnReadyRead() {
-    if (!waiting_ || finished_) return;
+    if (!Running()) return;
     do {
         const auto arrived = std::chrono::steady_clock::now();
         // A refusal (ICMP) comes as a read that fails; receiving it raises the error.
@@ -129,12 +145,12 @@ void SntpQuery::OnReadyRead() {
                           sent_, t1_, AddMicros(t1_, arrivalMicros));
         if (reply.verdict == SntpVerdict::NotOurs) continue;
         reply_ = reply;
-        finished_ = true;
-    } while (waiting_ && !finished_ && socket_.hasPendingDatagrams());
+        Finish();
+    } while (Running() && socket_.hasPendingDatagrams());
 }
 
 void SntpQuery::OnError(QAbstractSocket::SocketError error) {
-    if (!waiting_ || finished_ || trying_ || error == QAbstractSocket::TemporaryError) return;
+    if (!Running() || trying_ || error == QAbstractSocket::TemporaryError) return;
     // Refused or unreachable: nobody answers at this address; one try for each.
     TryNextAddress();
 }

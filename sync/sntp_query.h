@@ -1,4 +1,5 @@
-// The NTP query (SNTP version 4, RFC 4330) over UDP, waiting with the event loop running.
+// The NTP query (SNTP version 4, RFC 4330) over UDP, driven by the socket's signals and a
+// deadline.
 #pragma once
 
 #include <QHostAddress>
@@ -7,6 +8,7 @@
 #include <QUdpSocket>
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -14,6 +16,7 @@
 #include "platform/host_lookup.h"
 #include "sync/ntp_packet.h"
 #include "sync/query_clock.h"
+#include "sync/time_query_port.h"
 #include "sync/utc_clock.h"
 
 namespace horavia {
@@ -29,13 +32,14 @@ class SntpQuery : public QObject {
               QueryTiming timing = {});
 
     // Asks `host` (a name or a numeric address) for the time and waits up to 2000 ms for a
-    // valid answer. On success dAtomDate is the server's UTC time as the call returns (this
-    // computer's clock then plus the measured offset). lRespons is the time from
-    // just before the name lookup until the wait ended. Only datagrams from the address and
-    // port asked are read; those that do not answer this request are ignored. A kiss-o'-death
-    // or an unsynchronised server ends the query at once, without a time. A call made while a
-    // query is waiting returns false at once.
-    bool GetAtomTime(const std::string& host, DayCount& dAtomDate, std::int32_t& lRespons);
+    // valid answer, which finished then brings: dAtomDate is the server's UTC time as finished
+    // is emitted (this computer's clock then plus the measured offset). lRespons is the time
+    // from just before the name lookup until the wait ended. Only datagrams from the address
+    // and port asked are read; those that do not answer this request are ignored. A
+    // kiss-o'-death or an unsynchronised server ends the query at once, without a time.
+    // finished follows once, always from the event loop, never from within Start. A call made
+    // while a query is waiting returns false at once.
+    bool Start(const std::string& host);
 
     bool IsWaiting() const { return waiting_; }
     // The last query's reply as read (verdict, offset, delay, kiss code).
@@ -44,8 +48,14 @@ class SntpQuery : public QObject {
     int Requests() const { return requests_; }
     const QUdpSocket& Socket() const { return socket_; }
 
+  signals:
+    void finished(const horavia::TimeAnswer& answer);
+
   private:
     void TryNextAddress();
+    // The answer is in, or none will come: the socket is closed and finished posted.
+    void Finish();
+    bool Running() const { return waiting_ && !finished_; }
     void OnReadyRead();
     void OnError(QAbstractSocket::SocketError error);
 
@@ -63,9 +73,11 @@ class SntpQuery : public QObject {
     NtpTimestamp t1_ = 0;    // when the request left, on the computer's clock
     std::chrono::steady_clock::time_point sentAt_;
     SntpReply reply_;
-    bool waiting_ = false;
-    bool finished_ = false;
-    bool trying_ = false;  // errors raised while an address is being tried are its own
+    std::unique_ptr<QueryAlarm> deadline_;
+    CStopWatch stopWatch_;
+    bool waiting_ = false;   // until finished is emitted
+    bool finished_ = false;  // the answer is settled
+    bool trying_ = false;    // errors raised while an address is being tried are its own
 };
 
 }  // namespace horavia

@@ -60,13 +60,14 @@ bool IsSyncDueNow(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, Day
 }
 
 bool UpdateTime(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount& STLast,
-                const std::function<void()>& syncTime, ClockSource& clock, LocalZoneSource& zone,
+                const SyncStarter& syncTime, ClockSource& clock, LocalZoneSource& zone,
                 SettingsStore& store) {
     if (!IsSyncDueNow(STInt, STIntNum, STIntType, STLast, clock, zone)) return false;
-    syncTime();
-    const Instant done = clock.NowUtc();
-    STLast = LocalDayCountAt(done, zone.QueryAt(done).bias);
-    store.Save("STLast", DayCountSettingText(STLast));
+    syncTime([&STLast, &clock, &zone, &store] {
+        const Instant done = clock.NowUtc();
+        STLast = LocalDayCountAt(done, zone.QueryAt(done).bias);
+        store.Save("STLast", DayCountSettingText(STLast));
+    });
     return true;
 }
 

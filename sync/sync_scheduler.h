@@ -42,12 +42,14 @@ bool IsSyncDue(bool STInt, std::int32_t STIntNum, std::int32_t STIntType,
 bool IsSyncDueNow(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount STLast,
                   ClockSource& clock, LocalZoneSource& zone);
 
-// The scheduler, called once per effective tick. When a synchronisation is due it runs
-// syncTime, then stores the instant after it returned, whatever the outcome, in STLast
-// (memory and settings store, as the local day count of that instant) so that a failing
-// server is retried only after a full interval. Returns whether a synchronisation was run.
+// The scheduler, called once per effective tick. When a synchronisation is due it starts
+// one with syncTime, handing it the call to make once it is over; that call stores the instant
+// then, whatever the outcome, in STLast (memory and settings store, as the local day count of
+// that instant) so that a failing server is retried only after a full interval. STLast,
+// clock, zone and store must outlive the synchronisation. Returns whether one was started.
+using SyncStarter = std::function<void(std::function<void()> finished)>;
 bool UpdateTime(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCount& STLast,
-                const std::function<void()>& syncTime, ClockSource& clock, LocalZoneSource& zone,
+                const SyncStarter& syncTime, ClockSource& clock, LocalZoneSource& zone,
                 SettingsStore& store);
 
 }  // namespace horavia

@@ -10,18 +10,6 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// Marks a synchronisation as running for as long as it is in scope.
-class RunningFlag {
-  public:
-    explicit RunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
-    ~RunningFlag() { flag_ = false; }
-    RunningFlag(const RunningFlag&) = delete;
-    RunningFlag& operator=(const RunningFlag&) = delete;
-
-  private:
-    bool& flag_;
-};
-
 // Whether two differences (server minus computer, in days) agree: a server that keeps time
 // shows the same difference both times, however long apart they were taken.
 bool DifferencesAgree(DayCount confirmed, DayCount second) {
@@ -98,54 +86,84 @@ TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& sett
                                    LocalZoneSource& localZone)
     : query_(query), setter_(setter), messages_(messages), clock_(clock), localZone_(localZone) {}
 
-bool TimeSynchroniser::QueryLocalServerTime(const std::string& sServer, Reading& reading) {
-    DayCount dAtomDate = 0;
-    std::int32_t lRespons = 0;
-    if (!query_.GetAtomTime(sServer, dAtomDate, lRespons)) return false;
+bool TimeSynchroniser::ReadAnswer(const TimeAnswer& answer, Reading& reading) {
+    if (!answer.answered) return false;
     reading.clockLocal = clock_.NowLocal();
-    // The bias is read after the wait, so a zone change during it is taken into account.
-    reading.serverLocal = dAtomDate - localZone_.Query().bias / 1440.0;
-    reading.found = MeasureServerDifference(sServer, reading.serverLocal, reading.clockLocal, 0);
+    // The bias is read once the answer is in, so a zone change during the wait counts.
+    reading.serverLocal = answer.dAtomDate - localZone_.Query().bias / 1440.0;
+    reading.found = MeasureServerDifference(server_, reading.serverLocal, reading.clockLocal, 0);
     return true;
 }
 
-SyncOutcome TimeSynchroniser::SyncTime(const std::string& sServer) {
+void TimeSynchroniser::SyncTime(const std::string& sServer, SyncHandler done) {
     // The wait and the question box keep the event loop running; a tick or a menu command
     // arriving meanwhile must not start a second query or a second question.
-    if (running_) return SyncOutcome::Skipped;
-    RunningFlag running(running_);
+    if (IsRunning()) {
+        done(SyncOutcome::Skipped);
+        return;
+    }
+    server_ = sServer;
+    done_ = std::move(done);
+    if (!Ask(SyncStage::Querying)) End(SyncOutcome::QueryFailed);
+}
 
-    Reading first;
-    if (!QueryLocalServerTime(sServer, first)) return SyncOutcome::QueryFailed;
+bool TimeSynchroniser::Ask(SyncStage stage) {
+    stage_ = stage;
+    return query_.StartQuery(server_, [this, stage](const TimeAnswer& answer) {
+        if (stage == SyncStage::Querying) {
+            OnFirstAnswer(answer);
+        } else {
+            OnSecondAnswer(answer);
+        }
+    });
+}
+
+void TimeSynchroniser::OnFirstAnswer(const TimeAnswer& answer) {
+    first_ = {};
+    if (!ReadAnswer(answer, first_)) return End(SyncOutcome::QueryFailed);
 
     // Measured against the same reading of the clock as the time set: what is set without
     // asking is never more than 90 seconds from the computer's clock.
     std::int32_t minutes = 0;
-    if (!DifferenceMinutes(first.clockLocal, first.serverLocal, minutes)) {
-        return SyncOutcome::QueryFailed;
+    if (!DifferenceMinutes(first_.clockLocal, first_.serverLocal, minutes)) {
+        return End(SyncOutcome::QueryFailed);
     }
-    if (minutes <= 1) {
-        return SetClockTime(first.serverLocal, first.found) ? SyncOutcome::ClockSet
-                                                            : SyncOutcome::SetRefused;
-    }
+    if (minutes <= 1) return SetAndEnd(first_);
 
-    const MsgAnswer answer =
+    stage_ = SyncStage::Asking;
+    const MsgAnswer reply =
         messages_.Show(SyncQuestionText(minutes), kAppTitle, MsgButtons::YesNo, MsgIcon::Question);
-    if (answer != MsgAnswer::Yes) return SyncOutcome::Declined;
+    if (reply != MsgAnswer::Yes) return End(SyncOutcome::Declined);
 
-    // The user may have taken a while to answer: ask the server again. The user agreed to a
-    // difference, not to whatever the server says next: a second answer that moves the clock
-    // by more than that is not set.
+    // The user may have taken a while to answer: ask the server again.
+    if (!Ask(SyncStage::QueryingAgain)) End(SyncOutcome::SecondQueryFailed);
+}
+
+void TimeSynchroniser::OnSecondAnswer(const TimeAnswer& answer) {
+    // The user agreed to a difference, not to whatever the server says next: a second answer
+    // that moves the clock by more than that is not set.
     Reading second;
-    if (!QueryLocalServerTime(sServer, second)) return SyncOutcome::SecondQueryFailed;
-    if (!DifferencesAgree(first.serverLocal - first.clockLocal,
+    if (!ReadAnswer(answer, second)) return End(SyncOutcome::SecondQueryFailed);
+    if (!DifferencesAgree(first_.serverLocal - first_.clockLocal,
                           second.serverLocal - second.clockLocal)) {
-        messages_.Show(AnswerDisagreedText(first.found, second.found), kAppTitle, MsgButtons::Ok,
+        messages_.Show(AnswerDisagreedText(first_.found, second.found), kAppTitle, MsgButtons::Ok,
                        MsgIcon::Exclamation);
-        return SyncOutcome::AnswerDisagreed;
+        return End(SyncOutcome::AnswerDisagreed);
     }
-    return SetClockTime(second.serverLocal, second.found) ? SyncOutcome::ClockSet
-                                                          : SyncOutcome::SetRefused;
+    SetAndEnd(second);
+}
+
+void TimeSynchroniser::SetAndEnd(const Reading& reading) {
+    stage_ = SyncStage::Setting;
+    End(SetClockTime(reading.serverLocal, reading.found) ? SyncOutcome::ClockSet
+                                                         : SyncOutcome::SetRefused);
+}
+
+void TimeSynchroniser::End(SyncOutcome outcome) {
+    stage_ = SyncStage::Idle;
+    const SyncHandler done = std::move(done_);
+    done_ = nullptr;
+    if (done) done(outcome);
 }
 
 bool TimeSynchroniser::SetClockTime(const DayCount& d,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -62,21 +63,29 @@ struct SetClockMessage {
 };
 SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string& differenceLine);
 
+using SyncHandler = std::function<void(SyncOutcome)>;
+
+// A synchronisation's steps: it queries, asks the user when the clock is more than a minute
+// off, queries again after a Yes, and sets the clock.
+enum class SyncStage { Idle, Querying, Asking, QueryingAgain, Setting };
+
 class TimeSynchroniser {
   public:
     TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter, MessageBoxPort& messages,
                      ClockSource& clock, LocalZoneSource& localZone);
 
-    // One synchronisation with the server. A call made while another one is still running
-    // (waiting for the server or for the user's answer) does nothing and returns Skipped.
-    SyncOutcome SyncTime(const std::string& sServer);
+    // Starts one synchronisation with the server; done gets its outcome once it is over. A
+    // call made while another one is still running (waiting for the server or for the user's
+    // answer) changes nothing: done gets Skipped at once.
+    void SyncTime(const std::string& sServer, SyncHandler done);
 
     // Sets the computer's clock to a local date-time (the server's time); on refusal tells the
     // user why, with the difference found when the server answered (without one: d minus the
     // clock now, in seconds), and returns false.
     bool SetClockTime(const DayCount& d, const std::optional<ServerDifference>& found = {});
 
-    bool IsRunning() const { return running_; }
+    bool IsRunning() const { return stage_ != SyncStage::Idle; }
+    SyncStage Stage() const { return stage_; }
 
   private:
     // One answer of the server: its time in local time (with the bias then in force), the
@@ -86,14 +95,25 @@ class TimeSynchroniser {
         DayCount clockLocal = 0;
         ServerDifference found;
     };
-    bool QueryLocalServerTime(const std::string& sServer, Reading& reading);
+    // The server's answer as a reading, with the computer's clock read as it is handed on.
+    bool ReadAnswer(const TimeAnswer& answer, Reading& reading);
+    // Queries the server; false when the query did not start.
+    bool Ask(SyncStage stage);
+    void OnFirstAnswer(const TimeAnswer& answer);
+    void OnSecondAnswer(const TimeAnswer& answer);
+    // Sets the clock to the reading and ends.
+    void SetAndEnd(const Reading& reading);
+    void End(SyncOutcome outcome);
 
     TimeQueryPort& query_;
     SystemClockSetter& setter_;
     MessageBoxPort& messages_;
     ClockSource& clock_;
     LocalZoneSource& localZone_;
-    bool running_ = false;
+    SyncStage stage_ = SyncStage::Idle;
+    std::string server_;
+    Reading first_;
+    SyncHandler done_;
 };
 
 }  // namespace horavia

@@ -1,5 +1,7 @@
 #include "sync/test_server_command.h"
 
+#include <QCoreApplication>
+
 #include "sync/server_test_text.h"
 
 namespace horavia {
@@ -8,18 +10,24 @@ int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStre
     QueryPacer pacer;
     ServerTimeQuery query(&SystemUtcNow, pacer, ports);
     const std::string name = server.toStdString();
-    DayCount dAtomDate = 0;
-    std::int32_t lRespons = 0;
-    if (!query.GetAtomTime(name, dAtomDate, lRespons)) {
-        out << kConnectionFailedText << '\n';
+    QObject::connect(&query, &ServerTimeQuery::finished, [&](const TimeAnswer& answer) {
+        if (!answer.answered) {
+            out << kConnectionFailedText << '\n';
+            out.flush();
+            QCoreApplication::exit(1);
+            return;
+        }
+        // The computer's clock in UTC, which is local time + bias read in one step.
+        const ServerDifference difference =
+            MeasureServerDifference(name, answer.dAtomDate, SystemUtcNow(), 0);
+        out << QString::fromStdString(ServerTestText(name, answer.lRespons, difference, "\n"))
+            << '\n';
         out.flush();
-        return 1;
-    }
-    // The computer's clock in UTC, which is local time + bias read in one step.
-    const ServerDifference difference = MeasureServerDifference(name, dAtomDate, SystemUtcNow(), 0);
-    out << QString::fromStdString(ServerTestText(name, lRespons, difference, "\n")) << '\n';
-    out.flush();
-    return 0;
+        QCoreApplication::exit(0);
+    });
+    query.Start(name);
+    // The application's own event loop runs until the answer is in.
+    return QCoreApplication::exec();
 }
 
 }  // namespace horavia

@@ -23,47 +23,59 @@ TimeQuery::TimeQuery(UtcClock utcNow, quint16 port, QObject* parent, QueryTiming
 }
 
 void TimeQuery::WS_DataArrival(qint64 /*bytesTotal*/) {
-    if (!waiting_ || !sReply.empty()) return;
+    if (!Running() || !sReply.empty()) return;
     const QByteArray bytes = WS.readAll();
     if (bytes.isEmpty()) return;
-    sReply.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
     // Only the first chunk counts; whatever the server sends later is dropped.
-    WS.abort();
+    sReply.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    Finish();
 }
 
 void TimeQuery::WS_Ended() {
-    if (!waiting_) return;
+    if (!Running()) return;
     // Data that arrived together with the close still counts as the first chunk.
     if (WS.bytesAvailable() > 0) WS_DataArrival(WS.bytesAvailable());
-    connectionEnded_ = true;
+    Finish();
 }
 
-bool TimeQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                            std::int32_t& lRespons) {
+bool TimeQuery::Start(const std::string& sServer) {
     // The connection and the buffer belong to the query that is waiting.
     if (waiting_) return false;
 
     sReply.clear();
     QueryClock& clock = ClockOf(timing_);
-    const std::int64_t startMs = clock.NowMs();
-    const CStopWatch stopWatch = StopWatchOn(clock);
+    stopWatch_ = StopWatchOn(clock);
     connector_.Abort();
     WS.abort();
-    connectionEnded_ = false;
     waiting_ = true;
+    finished_ = false;
+    deadline_ = clock.AlarmAt(clock.NowMs() + timing_.deadlineMs, AlarmKind::Deadline,
+                              [this] { Finish(); });
     connector_.Start(QString::fromStdString(sServer), port_);
+    return true;
+}
 
-    clock.WaitUntil([this] { return !sReply.empty() || connectionEnded_; },
-                    startMs + timing_.deadlineMs);
-    lRespons = stopWatch.Elapsed();
-    waiting_ = false;
+void TimeQuery::Finish() {
+    if (!Running()) return;
+    finished_ = true;
+    TimeAnswer answer;
+    answer.lRespons = stopWatch_.Elapsed();
+    deadline_.reset();
     connector_.Abort();
     WS.abort();
-
-    const auto decoded = DecodeTimeReplyNear(sReply, utcNow_());
-    if (!decoded) return false;
-    dAtomDate = *decoded;
-    return true;
+    if (const auto decoded = DecodeTimeReplyNear(sReply, utcNow_())) {
+        answer.answered = true;
+        answer.dAtomDate = *decoded;
+    }
+    // Posted, so that whoever starts the next query in its slot does not do so from within
+    // this socket's own signal.
+    QMetaObject::invokeMethod(
+        this,
+        [this, answer] {
+            waiting_ = false;
+            emit finished(answer);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace horavia

@@ -1,9 +1,11 @@
-// The Time Protocol query over one TCP connection, waiting with the event loop running.
+// The Time Protocol query over one TCP connection, driven by the socket's signals and a
+// deadline.
 #pragma once
 
 #include <QObject>
 #include <QTcpSocket>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "model/day_count.h"
@@ -26,12 +28,14 @@ class TimeQuery : public QObject, public TimeQueryPort {
     explicit TimeQuery(quint16 port = kTimeProtocolPort, QObject* parent = nullptr);
     TimeQuery(UtcClock utcNow, quint16 port, QObject* parent = nullptr, QueryTiming timing = {});
 
-    // Connects to sServer, waits up to 2000 ms (the deadline) for the first chunk of data and
-    // decodes it.
-    // The event loop keeps running during the wait. A call made while a query is waiting
-    // returns false at once and leaves the running query alone.
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                     std::int32_t& lRespons) override;
+    // Connects to sServer and waits up to 2000 ms (the deadline) for the first chunk of data,
+    // which finished then brings decoded. finished follows once, always from the event loop,
+    // never from within Start. A call made while a query is waiting returns false at once and
+    // leaves the running query alone.
+    bool Start(const std::string& sServer);
+    bool StartQuery(const std::string& sServer, AnswerHandler done) override {
+        return StartAndHandOn(*this, sServer, std::move(done));
+    }
 
     bool IsWaiting() const { return waiting_; }
     // The first chunk the last query received (empty when nothing arrived).
@@ -40,10 +44,16 @@ class TimeQuery : public QObject, public TimeQueryPort {
     // Connection attempts made by the last query (one per resolved address at most).
     int ConnectAttempts() const { return connector_.Attempts(); }
 
+  signals:
+    void finished(const horavia::TimeAnswer& answer);
+
   private:
     void WS_DataArrival(qint64 bytesTotal);
     // Refused, unreachable, unresolved, or closed by the server: no data can come any more.
     void WS_Ended();
+    // The answer is in, or none will come: the connection is closed and finished posted.
+    void Finish();
+    bool Running() const { return waiting_ && !finished_; }
 
     QTcpSocket WS;
     // Connects WS: QTcpSocket's own connect would try again, silently, after a reset.
@@ -52,8 +62,10 @@ class TimeQuery : public QObject, public TimeQueryPort {
     UtcClock utcNow_;
     quint16 port_;
     QueryTiming timing_;
-    bool waiting_ = false;
-    bool connectionEnded_ = false;
+    std::unique_ptr<QueryAlarm> deadline_;
+    CStopWatch stopWatch_;
+    bool waiting_ = false;   // until finished is emitted
+    bool finished_ = false;  // the answer is settled
 };
 
 }  // namespace horavia

@@ -1,5 +1,7 @@
 #include "sync/time_service.h"
 
+#include <utility>
+
 #include "sync/server_choice.h"
 #include "sync/sync_scheduler.h"
 #include "sync/utc_clock.h"
@@ -15,35 +17,51 @@ TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter, TimeSe
       synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock,
                     state.services.localZone) {}
 
-TimeService::BusyScope::BusyScope(TimeService& service) : service_(service) {
-    if (service_.busyDepth_++ == 0) emit service_.busyChanged(true);
+void TimeService::BeginBusy() {
+    if (busyDepth_++ == 0) emit busyChanged(true);
 }
 
-TimeService::BusyScope::~BusyScope() {
-    if (--service_.busyDepth_ == 0) emit service_.busyChanged(false);
+void TimeService::EndBusy() {
+    if (--busyDepth_ == 0) emit busyChanged(false);
 }
 
-bool TimeService::AnnouncedQuery::GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                                              std::int32_t& lRespons) {
+bool TimeService::AnnouncedQuery::StartQuery(const std::string& sServer, AnswerHandler done) {
     // A call while another query waits is refused by the query itself, without a wait.
     if (service_.query_.IsWaiting()) return false;
-    const BusyScope busy(service_);
-    return service_.query_.GetAtomTime(sServer, dAtomDate, lRespons);
+    service_.BeginBusy();
+    const bool started =
+        service_.query_.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
+            service_.EndBusy();
+            done(answer);
+        });
+    if (!started) service_.EndBusy();
+    return started;
 }
 
-SyncOutcome TimeService::SyncTime() {
-    // The synchroniser refuses a second run itself; the scope only announces the first.
-    if (synchroniser_.IsRunning()) return SyncOutcome::Skipped;
-    const BusyScope busy(*this);
-    return synchroniser_.SyncTime(state_.prefs.STServer);
+bool TimeService::SyncTime() {
+    return StartSync({});
+}
+
+bool TimeService::StartSync(std::function<void()> afterwards) {
+    // The synchroniser refuses a second run itself; this only keeps the busy count right.
+    if (synchroniser_.IsRunning()) return false;
+    BeginBusy();
+    synchroniser_.SyncTime(state_.prefs.STServer,
+                           [this, afterwards = std::move(afterwards)](SyncOutcome outcome) {
+                               EndBusy();
+                               if (afterwards) afterwards();
+                               emit synchronised(outcome);
+                           });
+    return true;
 }
 
 bool TimeService::UpdateTime() {
     if (IsBusy()) return false;
     Preferences& p = state_.prefs;
     return horavia::UpdateTime(
-        p.STInt, p.STIntNum, p.STIntType, p.STLast, [this] { SyncTime(); }, state_.services.clock,
-        state_.services.localZone, state_.services.settings);
+        p.STInt, p.STIntNum, p.STIntType, p.STLast,
+        [this](std::function<void()> finished) { StartSync(std::move(finished)); },
+        state_.services.clock, state_.services.localZone, state_.services.settings);
 }
 
 void TimeService::RequestUpdateTime() {
@@ -64,9 +82,9 @@ void TimeService::RequestUpdateTime() {
         Qt::QueuedConnection);
 }
 
-void TimeService::TestServer(const std::string& server) {
+void TimeService::TestServer(const std::string& server, std::function<void()> done) {
     Services& s = state_.services;
-    TestServerAndReport(server, announcedQuery_, s.clock, s.localZone, s.messages);
+    TestServerAndReport(server, announcedQuery_, s.clock, s.localZone, s.messages, std::move(done));
 }
 
 }  // namespace horavia

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "model/zone_model.h"
@@ -25,18 +26,20 @@ class TimeService : public QObject {
     TimeService(AppState& state, SystemClockSetter& clockSetter, TimeServerPorts ports = {},
                 QueryTiming timing = {}, QObject* parent = nullptr);
 
-    // One synchronisation with the configured server (STServer); STLast is left alone.
-    SyncOutcome SyncTime();
-    // The scheduled synchronisation: runs one when it is due, then records STLast. Never
-    // starts while the service is busy: the query would fail at once, and STLast would mark
-    // it as done. True when a synchronisation was run.
+    // Starts one synchronisation with the configured server (STServer) and returns at once;
+    // synchronised follows when it is over. STLast is left alone. False when one is running.
+    bool SyncTime();
+    // The scheduled synchronisation: starts one when it is due and records STLast once it is
+    // over. Never starts while the service is busy: the query would fail at once, and STLast
+    // would mark it as done. True when a synchronisation was started.
     bool UpdateTime();
     // UpdateTime, run from the event loop as soon as the caller has returned, so that no
-    // window's handler is on the stack while the synchronisation waits.
+    // window's handler is on the stack while the synchronisation runs.
     void RequestUpdateTime();
 
-    // The Test button: one query, its result or failure told in a message box.
-    void TestServer(const std::string& server);
+    // The Test button: starts one query, whose result or failure is told in a message box;
+    // then calls done.
+    void TestServer(const std::string& server, std::function<void()> done);
     // The query for a run of server tests; it counts as busy while it waits.
     TimeQueryPort& Query() { return announcedQuery_; }
 
@@ -47,29 +50,26 @@ class TimeService : public QObject {
   signals:
     // Announced when the service becomes busy and when it is free again.
     void busyChanged(bool busy);
+    // A synchronisation is over.
+    void synchronised(horavia::SyncOutcome outcome);
 
   private:
     // The server query, with the busy state announced around each call.
     class AnnouncedQuery : public TimeQueryPort {
       public:
         explicit AnnouncedQuery(TimeService& service) : service_(service) {}
-        bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                         std::int32_t& lRespons) override;
+        bool StartQuery(const std::string& sServer, AnswerHandler done) override;
 
       private:
         TimeService& service_;
     };
-    // Counts nested busy scopes; busyChanged is emitted on the outermost only.
-    class BusyScope {
-      public:
-        explicit BusyScope(TimeService& service);
-        ~BusyScope();
-        BusyScope(const BusyScope&) = delete;
-        BusyScope& operator=(const BusyScope&) = delete;
-
-      private:
-        TimeService& service_;
-    };
+    // Starts a synchronisation with the service busy until it is over; afterwards, when
+    // given, runs once it is, after the service is announced free again.
+    bool StartSync(std::function<void()> afterwards);
+    // Busy periods may overlap (a synchronisation's queries); busyChanged is emitted when the
+    // first begins and when the last ends.
+    void BeginBusy();
+    void EndBusy();
 
     AppState& state_;
     QueryPacer pacer_;  // every query counts against the same servers

@@ -7,6 +7,23 @@
 namespace horavia {
 namespace {
 
+// One measurement, the event loop running until it is in.
+ServerResult Measure(const std::string& host, TimeQueryPort& query, ClockSource& clock,
+                     LocalZoneSource& localZone) {
+    std::optional<ServerResult> result;
+    MeasureServer(host, query, clock, localZone, [&](const ServerResult& r) { result = r; });
+    test::RunUntil([&] { return result.has_value(); });
+    return result.value_or(ServerResult{});
+}
+
+// One Test button press, until its message is shown.
+void TestServer(const std::string& server, TimeQueryPort& query, ClockSource& clock,
+                LocalZoneSource& localZone, MessageBoxPort& messages) {
+    bool done = false;
+    TestServerAndReport(server, query, clock, localZone, messages, [&] { done = true; });
+    test::RunUntil([&] { return done; });
+}
+
 ServerResult Answer(std::int32_t diff, std::int32_t respons) {
     return {"h", diff, respons, {}};
 }
@@ -53,7 +70,7 @@ TEST(ServerChoice, ClocksHoursOffDoNotOverflow) {
     FixedLocalZone utc;
     test::FakeTimeQuery query;
     query.answers.push_back(FromCivil(1900, 1, 1));
-    EXPECT_EQ(MeasureServer("old", query, clock, utc).Diff, INT32_MIN);
+    EXPECT_EQ(Measure("old", query, clock, utc).Diff, INT32_MIN);
 }
 
 TEST(ServerChoice, TestButtonMessages) {
@@ -63,11 +80,11 @@ TEST(ServerChoice, TestButtonMessages) {
     test::FakeTimeQuery query;
     test::FakeMessageBox messages;
     query.answers.push_back(FromCivil(2026, 5, 4, 11, 59, 57));
-    TestServerAndReport("time.example", query, clock, localZone, messages);
-    TestServerAndReport("nobody.example", query, clock, localZone, messages);
+    TestServer("time.example", query, clock, localZone, messages);
+    TestServer("nobody.example", query, clock, localZone, messages);
     // An NTP answer carries milliseconds; the seconds are rounded from them.
     query.answers.push_back(FromCivil(2026, 5, 4, 11, 59, 57, 123));
-    TestServerAndReport("ntp:time.example", query, clock, localZone, messages);
+    TestServer("ntp:time.example", query, clock, localZone, messages);
     ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0].text,
               "Name: time.example\r\nRespons time: 42 ms\r\nDifference with local time: -3 s");
@@ -80,7 +97,7 @@ TEST(ServerChoice, TestButtonMessages) {
 
     // The proposal of the Auto button shows them too.
     query.answers.push_back(FromCivil(2026, 5, 4, 12, 0, 1, 600));
-    const ServerResult measured = MeasureServer("ntp:time.example", query, clock, localZone);
+    const ServerResult measured = Measure("ntp:time.example", query, clock, localZone);
     EXPECT_EQ(measured.Diff, 2);
     EXPECT_EQ(measured.DiffMs, 1600);
     EXPECT_EQ(ProposalText(measured),

@@ -4,6 +4,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 #include <QTimer>
@@ -30,16 +31,21 @@ class LoopbackQuery : public TimeQueryPort {
         deadPort_ = probe.serverPort();
     }
     void Add(const std::string& host, quint16 port) { ports_[host] = port; }
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                     std::int32_t& lRespons) override {
+    bool StartQuery(const std::string& sServer, AnswerHandler done) override {
         asked.push_back(sServer);
-        const auto it = ports_.find(sServer);
-        TimeQuery query(it == ports_.end() ? deadPort_ : it->second);
-        return query.GetAtomTime("127.0.0.1", dAtomDate, lRespons);
+        // Each query lives as long as the test: one may end from within another's answer.
+        queries_.push_back(std::make_unique<TimeQuery>(PortOf(sServer)));
+        return queries_.back()->StartQuery("127.0.0.1", std::move(done));
     }
     std::vector<std::string> asked;
 
   private:
+    quint16 PortOf(const std::string& host) const {
+        const auto it = ports_.find(host);
+        return it == ports_.end() ? deadPort_ : it->second;
+    }
+
+    std::vector<std::unique_ptr<TimeQuery>> queries_;
     std::map<std::string, quint16> ports_;
     quint16 deadPort_ = 0;
 };
@@ -63,7 +69,15 @@ class ServerTest : public ::testing::Test {
                                    const std::string& comboText) {
         window = std::make_unique<ServerTestDialog>(query, clock, localZone, messages);
         window->show();
-        return window->testServers(list, comboText);
+        return RunTests(list, comboText);
+    }
+    // The run on the window there is, the event loop running until it is over.
+    std::optional<std::string> RunTests(const std::vector<std::string>& list,
+                                        const std::string& comboText) {
+        QSignalSpy finished(window.get(), &ServerTestDialog::testsFinished);
+        window->testServers(list, comboText);
+        EXPECT_TRUE(finished.wait(10'000));
+        return window->chosenServer();
     }
     QListWidget* ProgressList() const {
         auto* list = window->findChild<QListWidget*>(QStringLiteral("progressList"));
@@ -128,7 +142,7 @@ TEST_F(ServerTest, CancelDuringTheFirstTestClosesWithoutAQuestion) {
     ASSERT_NE(cancel, nullptr);
     EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
     QTimer::singleShot(100, cancel, [cancel] { QTest::mouseClick(cancel, Qt::LeftButton); });
-    EXPECT_FALSE(window->testServers({"first", "second"}, "slow").has_value());
+    EXPECT_FALSE(RunTests({"first", "second"}, "slow").has_value());
     EXPECT_EQ(first.Accepted(), 0);
     EXPECT_EQ(Progress(), std::vector<std::string>{"slow"});
     EXPECT_TRUE(messages.shown.empty());

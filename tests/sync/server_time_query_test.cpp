@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "answer_wait.h"
 #include "fake_ntp_server.h"
 #include "fake_time_server.h"
+#include "manual_query_clock.h"
 
 namespace horavia {
 namespace {
@@ -48,10 +51,10 @@ TEST(ServerTimeQuery, TheNameChoosesTheProtocol) {
     DayCount date = 0;
     std::int32_t respons = 0;
     for (const char* name : {"ntp:127.0.0.1", "ntp://127.0.0.1", "NTP:localhost"}) {
-        ASSERT_TRUE(query.GetAtomTime(name, date, respons)) << name;
+        ASSERT_TRUE(test::AwaitAnswer(query, name, date, respons)) << name;
         EXPECT_NEAR((date - SystemUtcNow()) * 86'400'000.0, -1234.0, 10.0) << name;
     }
-    ASSERT_TRUE(query.GetAtomTime("127.0.0.1", date, respons));
+    ASSERT_TRUE(test::AwaitAnswer(query, "127.0.0.1", date, respons));
     EXPECT_NEAR((date - SystemUtcNow()) * 86400.0, 0.0, 1.5) << "the Time Protocol's whole seconds";
     EXPECT_EQ(servers.ntp.Arrivals().size(), 3u);
     EXPECT_EQ(servers.time.Accepted(), 1);
@@ -72,7 +75,8 @@ TEST(ServerTimeQuery, OneServerIsAskedOnlyOncePerInterval) {
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] {
         ++ticks;
-        if (query.IsWaiting()) nestedRefused = !query.GetAtomTime("ntp:127.0.0.1", date, respons);
+        if (query.IsWaiting())
+            nestedRefused = !test::AwaitAnswer(query, "ntp:127.0.0.1", date, respons);
     });
     ticker.start(50);
 
@@ -80,7 +84,7 @@ TEST(ServerTimeQuery, OneServerIsAskedOnlyOncePerInterval) {
     QElapsedTimer wall;
     wall.start();
     for (const char* name : {"ntp:127.0.0.1", "ntp:127.0.0.1", "127.0.0.1", "ntp:127.0.0.1"}) {
-        EXPECT_TRUE(query.GetAtomTime(name, date, respons)) << name;
+        EXPECT_TRUE(test::AwaitAnswer(query, name, date, respons)) << name;
         ends.push_back(wall.elapsed());
     }
     ticker.stop();
@@ -95,8 +99,46 @@ TEST(ServerTimeQuery, OneServerIsAskedOnlyOncePerInterval) {
 
     // Another server does not wait for this one.
     wall.restart();
-    EXPECT_TRUE(query.GetAtomTime("ntp:localhost", date, respons));
+    EXPECT_TRUE(test::AwaitAnswer(query, "ntp:localhost", date, respons));
     EXPECT_LT(wall.elapsed(), kInterval);
+}
+
+// Start returns at once; the answer comes with finished, from the event loop, and the pause
+// before a server asked again is counted on the query's clock.
+TEST(ServerTimeQuery, StartReturnsAtOnceAndFinishedBringsTheAnswer) {
+    Servers servers;
+    QueryPacer pacer;
+    test::ManualQueryClock clock;
+    ServerTimeQuery query(&SystemUtcNow, pacer, servers.Ports(), nullptr, {&clock});
+    std::vector<TimeAnswer> answers;
+    QObject::connect(&query, &ServerTimeQuery::finished,
+                     [&](const TimeAnswer& answer) { answers.push_back(answer); });
+    const auto awaitAnswers = [&](std::size_t count) {
+        QElapsedTimer wall;
+        wall.start();
+        while (answers.size() < count && wall.elapsed() < 5000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+    };
+
+    ASSERT_TRUE(query.Start("ntp:127.0.0.1"));
+    EXPECT_TRUE(answers.empty()) << "never from within Start";
+    EXPECT_TRUE(query.IsWaiting());
+    EXPECT_FALSE(query.Start("127.0.0.1")) << "one query at a time";
+    awaitAnswers(1);
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_TRUE(answers[0].answered);
+    EXPECT_NEAR((answers[0].dAtomDate - SystemUtcNow()) * 86'400'000.0, -1234.0, 10.0);
+    EXPECT_FALSE(query.IsWaiting());
+
+    const std::int64_t firstEndMs = clock.NowMs();
+    ASSERT_TRUE(query.Start("127.0.0.1"));
+    awaitAnswers(2);
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_TRUE(answers[1].answered);
+    EXPECT_EQ(clock.pauses, 1);
+    EXPECT_GE(clock.NowMs() - firstEndMs, kMinimumQueryIntervalMs) << "the same host, paced";
+    EXPECT_EQ(servers.time.Accepted(), 1);
 }
 
 }  // namespace

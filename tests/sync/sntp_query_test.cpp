@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include "answer_wait.h"
 #include "fake_ntp_server.h"
 #include "manual_query_clock.h"
 #include "process_usage.h"
@@ -34,7 +35,7 @@ QueryRun TimedQuery(SntpQuery& query, const std::string& host) {
     QElapsedTimer wall;
     wall.start();
     const double cpu = CpuSeconds();
-    run.answered = query.GetAtomTime(host, run.dAtomDate, run.lRespons);
+    run.answered = test::AwaitAnswer(query, host, run.dAtomDate, run.lRespons);
     run.cpuSeconds = CpuSeconds() - cpu;
     run.wallMs = wall.elapsed();
     return run;

@@ -1,6 +1,9 @@
 // In-memory stand-ins for the time query, the clock setter and the message box.
 #pragma once
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QObject>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -14,15 +17,31 @@
 
 namespace horavia::test {
 
-// Answers from a queue: a day count (UTC) or nullopt for a failed query.
+// Answers from a queue: a day count (UTC) or nullopt for a failed query. StartQuery answers
+// from the event loop, one query at a time.
 class FakeTimeQuery : public TimeQueryPort {
   public:
     std::deque<std::optional<DayCount>> answers;
     std::vector<std::string> servers;
-    std::function<void()> duringWait;  // runs inside the "wait", like a tick would
+    std::function<void()> duringWait;  // runs while the query waits, like a tick would
 
-    bool GetAtomTime(const std::string& sServer, DayCount& dAtomDate,
-                     std::int32_t& lRespons) override {
+    bool StartQuery(const std::string& sServer, AnswerHandler done) override {
+        if (waiting_) return false;
+        waiting_ = true;
+        QMetaObject::invokeMethod(
+            &context_,
+            [this, sServer, done] {
+                TimeAnswer answer;
+                answer.answered = Answer(sServer, answer.dAtomDate, answer.lRespons);
+                waiting_ = false;
+                done(answer);
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+
+  private:
+    bool Answer(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons) {
         servers.push_back(sServer);
         if (duringWait) duringWait();
         lRespons = 42;
@@ -33,7 +52,19 @@ class FakeTimeQuery : public TimeQueryPort {
         dAtomDate = *answer;
         return true;
     }
+
+    QObject context_;
+    bool waiting_ = false;
 };
+
+// Runs the event loop until done() or the guard's time is up.
+inline void RunUntil(const std::function<bool()>& done, qint64 guardMs = 5000) {
+    QElapsedTimer wall;
+    wall.start();
+    while (!done() && wall.elapsed() < guardMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
 
 class FakeClockSetter : public SystemClockSetter {
   public:

@@ -76,10 +76,11 @@ TEST(SyncScheduler, UpdateTimeSyncsThenStoresTheTimeAfterwards) {
     DayCount STLast = 46000.25;
     int syncs = 0;
     const DayCount afterSync = FromCivil(2025, 12, 10, 6, 0, 2, 500);  // the sync took 2.5 s
-    auto sync = [&] {
+    auto sync = [&](const std::function<void()>& finished) {
         ++syncs;
-        EXPECT_EQ(STLast, 46000.25) << "STLast is written only after the sync returned";
         clock.Set(afterSync);
+        EXPECT_EQ(STLast, 46000.25) << "STLast is written only once the sync is over";
+        finished();
     };
 
     EXPECT_FALSE(UpdateTime(true, 2, kIntervalDays, STLast, sync, clock, zone, store));
@@ -118,7 +119,8 @@ class NewYork : public testing::Test {
         clock.SetUtc(
             *InstantOfLocal(FromCivil(2026, month, month == 3 ? 8 : 1, hour, minute, 0, ms), 0));
         return UpdateTime(
-            true, number, type, STLast, [] {}, clock, zone, store);
+            true, number, type, STLast, [](const std::function<void()>& finished) { finished(); },
+            clock, zone, store);
     }
 
     SystemLocalZone zone;

@@ -30,6 +30,14 @@ struct Fixture {
     FixedLocalZone zone{LocalZoneState{kBias, false}};
     TimeSynchroniser sync{query, setter, box, clock, zone};
 
+    // One whole synchronisation, the event loop running until it is over.
+    SyncOutcome Sync(const std::string& server) {
+        std::optional<SyncOutcome> outcome;
+        sync.SyncTime(server, [&outcome](SyncOutcome o) { outcome = o; });
+        test::RunUntil([&] { return outcome.has_value(); });
+        return outcome.value_or(SyncOutcome::Skipped);
+    }
+
     // The user answers the question `seconds` after it was asked; the clock moves on.
     void AnswerAfter(double seconds) {
         box.whileOpen = [this, seconds] { clock.Set(clock.NowLocal() + seconds * kSecond); };
@@ -41,7 +49,7 @@ const std::string kBody = "The difference between local and atomic time\r\nis ";
 TEST(SyncTime, FailedQueryShowsNothingAndChangesNothing) {
     Fixture f;
     f.query.answers = {std::nullopt};
-    EXPECT_EQ(f.sync.SyncTime("time.example"), SyncOutcome::QueryFailed);
+    EXPECT_EQ(f.Sync("time.example"), SyncOutcome::QueryFailed);
     EXPECT_EQ(f.query.servers, std::vector<std::string>{"time.example"});
     EXPECT_TRUE(f.box.shown.empty());
     EXPECT_TRUE(f.setter.calls.empty());
@@ -52,7 +60,7 @@ TEST(SyncTime, SmallDifferenceSetsTheClockWithoutAsking) {
     for (double seconds : {0.0, 40.0, -40.0, 89.0, -89.999}) {
         Fixture f;
         f.query.answers = {AnswerAhead(seconds)};
-        EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::ClockSet) << seconds;
+        EXPECT_EQ(f.Sync("s"), SyncOutcome::ClockSet) << seconds;
         EXPECT_TRUE(f.box.shown.empty()) << seconds;
         ASSERT_EQ(f.setter.calls.size(), 1u);
         // The server's time in local time, without any correction.
@@ -78,7 +86,7 @@ TEST(SyncTime, QuestionTextAndHourWarningFollowTheThresholds) {
         Fixture f;
         f.query.answers = {AnswerAhead(c.seconds)};
         f.box.answer = MsgAnswer::No;
-        EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::Declined) << c.seconds;
+        EXPECT_EQ(f.Sync("s"), SyncOutcome::Declined) << c.seconds;
         ASSERT_EQ(f.box.shown.size(), 1u) << c.seconds;
         std::string expected;
         if (c.warningHours != 0) {
@@ -115,7 +123,7 @@ TEST(SyncTime, YesQueriesAgainAndSetsTheSecondAnswer) {
     const DayCount second = AnswerAhead(3600 + 1, kNow + 10 * kSecond);
     f.query.answers = {AnswerAhead(3600), second};
     f.box.answer = MsgAnswer::Yes;
-    EXPECT_EQ(f.sync.SyncTime("srv"), SyncOutcome::ClockSet);
+    EXPECT_EQ(f.Sync("srv"), SyncOutcome::ClockSet);
     EXPECT_EQ(f.query.servers, (std::vector<std::string>{"srv", "srv"}));
     ASSERT_EQ(f.setter.calls.size(), 1u);
     EXPECT_NEAR(f.setter.calls[0], second - kBias / 1440.0, 1e-9);
@@ -142,7 +150,7 @@ TEST(SyncTime, SecondAnswerIsSetOnlyWhenItShowsTheConfirmedDifference) {
         f.AnswerAfter(c.answerAfter);
         const DayCount later = kNow + c.answerAfter * kSecond;
         f.query.answers = {AnswerAhead(c.first), AnswerAhead(c.second, later)};
-        const SyncOutcome outcome = f.sync.SyncTime("s");
+        const SyncOutcome outcome = f.Sync("s");
         EXPECT_EQ(f.query.servers.size(), 2u);
         if (c.set) {
             EXPECT_EQ(outcome, SyncOutcome::ClockSet) << c.second;
@@ -165,7 +173,7 @@ TEST(SyncTime, SecondAnswerIsSetOnlyWhenItShowsTheConfirmedDifference) {
 TEST(SyncTime, SecondAnswerThatDisagreesIsToldWithBothDifferences) {
     Fixture f;
     f.query.answers = {AnswerAhead(300), AnswerAhead(300 + 14610 * 86400.0)};
-    EXPECT_EQ(f.sync.SyncTime("time.example"), SyncOutcome::AnswerDisagreed);
+    EXPECT_EQ(f.Sync("time.example"), SyncOutcome::AnswerDisagreed);
     EXPECT_NE(f.box.shown[0].text.find("is 5 minutes."), std::string::npos);
     EXPECT_EQ(f.box.shown.back().text,
               "The computer's clock was not set: the time server's second answer did not agree "
@@ -176,7 +184,7 @@ TEST(SyncTime, SecondAnswerThatDisagreesIsToldWithBothDifferences) {
 
     Fixture ntp;
     ntp.query.answers = {AnswerAhead(-299.75), AnswerAhead(-3.5)};
-    EXPECT_EQ(ntp.sync.SyncTime("ntp:pool.example"), SyncOutcome::AnswerDisagreed);
+    EXPECT_EQ(ntp.Sync("ntp:pool.example"), SyncOutcome::AnswerDisagreed);
     EXPECT_EQ(ntp.box.shown.back().text, std::string(kAnswerDisagreedText) +
                                              "\r\nDifference you confirmed: -300 s (-299750 ms)\r\n"
                                              "Difference in the second answer: -4 s (-3500 ms)");
@@ -185,7 +193,7 @@ TEST(SyncTime, SecondAnswerThatDisagreesIsToldWithBothDifferences) {
 TEST(SyncTime, FailedSecondQueryShowsNothingMore) {
     Fixture f;
     f.query.answers = {AnswerAhead(600), std::nullopt};
-    EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::SecondQueryFailed);
+    EXPECT_EQ(f.Sync("s"), SyncOutcome::SecondQueryFailed);
     EXPECT_EQ(f.box.shown.size(), 1u);
     EXPECT_TRUE(f.setter.calls.empty());
 }
@@ -195,7 +203,7 @@ TEST(SyncTime, RefusalToSetTheClockIsReported) {
         Fixture f;
         f.setter.result = ClockSetResult::Failed;
         f.query.answers = {AnswerAhead(seconds), AnswerAhead(seconds)};
-        EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::SetRefused);
+        EXPECT_EQ(f.Sync("s"), SyncOutcome::SetRefused);
         ASSERT_FALSE(f.box.shown.empty());
         const test::ShownMessage& last = f.box.shown.back();
         EXPECT_EQ(last.text,
@@ -245,7 +253,7 @@ TEST(SyncTime, RefusalsWithAReasonNameTheDifferenceFound) {
         Fixture f;
         f.setter.result = c.result;
         f.query.answers = {AnswerAhead(c.seconds), AnswerAhead(c.seconds + 1)};
-        EXPECT_EQ(f.sync.SyncTime(c.server), SyncOutcome::SetRefused) << c.text;
+        EXPECT_EQ(f.Sync(c.server), SyncOutcome::SetRefused) << c.text;
         ASSERT_FALSE(f.box.shown.empty());
         const test::ShownMessage& last = f.box.shown.back();
         EXPECT_EQ(last.text, c.text);
@@ -260,10 +268,18 @@ TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {
     f.query.answers = {AnswerAhead(600), AnswerAhead(600)};
     std::vector<SyncOutcome> nested;
     // A tick during the server's wait, then another while the question is open.
-    f.query.duringWait = [&] { nested.push_back(f.sync.SyncTime("s")); };
-    f.box.whileOpen = [&] { nested.push_back(f.sync.SyncTime("s")); };
-    EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::ClockSet);
+    std::vector<SyncStage> stages;
+    const auto nestedSync = [&] {
+        stages.push_back(f.sync.Stage());
+        nested.push_back(f.Sync("s"));
+    };
+    f.query.duringWait = nestedSync;
+    f.box.whileOpen = nestedSync;
+    EXPECT_EQ(f.Sync("s"), SyncOutcome::ClockSet);
     EXPECT_EQ(nested, std::vector<SyncOutcome>(3, SyncOutcome::Skipped));
+    EXPECT_EQ(stages, (std::vector<SyncStage>{SyncStage::Querying, SyncStage::Asking,
+                                              SyncStage::QueryingAgain}));
+    EXPECT_EQ(f.sync.Stage(), SyncStage::Idle);
     EXPECT_EQ(f.query.servers.size(), 2u);
     EXPECT_EQ(f.box.shown.size(), 1u);
     EXPECT_EQ(f.setter.calls.size(), 1u);
@@ -272,9 +288,9 @@ TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {
     f.query.duringWait = nullptr;
     f.query.answers = {std::nullopt};
     EXPECT_FALSE(f.sync.IsRunning());
-    EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::QueryFailed);
+    EXPECT_EQ(f.Sync("s"), SyncOutcome::QueryFailed);
     f.query.answers = {AnswerAhead(1)};
-    EXPECT_EQ(f.sync.SyncTime("s"), SyncOutcome::ClockSet);
+    EXPECT_EQ(f.Sync("s"), SyncOutcome::ClockSet);
 }
 
 TEST(SyncTime, FarOffClockNeitherOverflowsNorFails) {

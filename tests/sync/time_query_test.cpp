@@ -12,6 +12,7 @@
 #include <functional>
 #include <vector>
 
+#include "answer_wait.h"
 #include "fake_time_server.h"
 #include "manual_query_clock.h"
 #include "platform/host_lookup.h"
@@ -39,7 +40,7 @@ QueryRun TimedQuery(TimeQuery& query, const std::string& host) {
     QueryRun run;
     QElapsedTimer wall;
     wall.start();
-    run.answered = query.GetAtomTime(host, run.dAtomDate, run.lRespons);
+    run.answered = test::AwaitAnswer(query, host, run.dAtomDate, run.lRespons);
     run.wallMs = wall.elapsed();
     return run;
 }

@@ -9,6 +9,7 @@
 #include <QDBusConnectionInterface>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <optional>
 
 #include "platform/linux/system_clock_setter.h"
 #include "sync/sync_time.h"
@@ -77,6 +78,14 @@ class TimedatedTest : public ::testing::Test {
     test::FakeMessageBox box;
     FixedClock clock{kNow};
     TimeSynchroniser sync{query, setter, box, clock, zone};
+
+    // One whole synchronisation, the event loop running until it is over.
+    SyncOutcome Sync(const std::string& server) {
+        std::optional<SyncOutcome> outcome;
+        sync.SyncTime(server, [&outcome](SyncOutcome o) { outcome = o; });
+        test::RunUntil([&] { return outcome.has_value(); });
+        return outcome.value_or(SyncOutcome::Skipped);
+    }
 };
 
 TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
@@ -84,7 +93,7 @@ TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
     ASSERT_TRUE(Timedated::Registered());
     query.answers = {kNow + kBias / 1440.0 + 12.5 / 86400.0};  // 12.5 s ahead
 
-    EXPECT_EQ(sync.SyncTime("ntp:pool.example"), SyncOutcome::SetRefused);
+    EXPECT_EQ(Sync("ntp:pool.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, std::string(kAutomaticSyncOnText) +
                                      "\r\nDifference with local time: 13 s (12500 ms)");
@@ -100,7 +109,7 @@ TEST_F(TimedatedTest, NotAuthorisedIsSaid) {
     ASSERT_TRUE(Timedated::Registered());
     query.answers = {kNow + kBias / 1440.0 - 30.0 / 86400.0};
 
-    EXPECT_EQ(sync.SyncTime("time.example"), SyncOutcome::SetRefused);
+    EXPECT_EQ(Sync("time.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text,
               std::string(kNotAuthorisedText) + "\r\nDifference with local time: -30 s");
@@ -113,7 +122,7 @@ TEST_F(TimedatedTest, SilenceIsSaidAndNotOverruled) {
     ASSERT_TRUE(Timedated::Registered());
     query.answers = {kNow + kBias / 1440.0 + 45.0 / 86400.0};
 
-    EXPECT_EQ(sync.SyncTime("time.example"), SyncOutcome::SetRefused);
+    EXPECT_EQ(Sync("time.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text,
               std::string(kDateTimeServiceSilentText) + "\r\nDifference with local time: 45 s");

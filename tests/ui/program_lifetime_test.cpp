@@ -2,6 +2,7 @@
 // changes is saved as it happens, and an end asked for at any moment saves everything.
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTimer>
 #include <cctype>
 
@@ -27,8 +28,10 @@ TEST_F(ProgramTest, HeartbeatGoesOnWithTheClockWindowClosed) {
     testing::ProcessPending();
     ASSERT_EQ(Main(), nullptr);
 
+    QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
     ASSERT_TRUE(Tick());
-    testing::ProcessPending();  // the time service runs the synchronisation the tick asked for
+    testing::ProcessPending();  // the time service starts the synchronisation the tick asked for
+    ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_EQ(server.Accepted(), 1) << "a due synchronisation runs without a window";
     EXPECT_EQ(state.prefs.STLast, kNow);
     for (int second = 1; second <= 3; ++second) {
@@ -39,8 +42,10 @@ TEST_F(ProgramTest, HeartbeatGoesOnWithTheClockWindowClosed) {
     }
     EXPECT_EQ(tips.back(), "Unix: 1782905418");
     EXPECT_EQ(server.Accepted(), 1) << "not due again within the interval";
+    EXPECT_EQ(synchronised.size(), 1);
     ASSERT_TRUE(NextSecond(30));
     testing::ProcessPending();
+    ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_EQ(server.Accepted(), 2) << "and due again after it";
 
     ShowItem()->trigger();  // the window comes back and ticks with the rest

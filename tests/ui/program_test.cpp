@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QStyleHints>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +66,9 @@ TEST_F(ProgramTest, StartUpSynchronisationLeavesSTLast) {
     store.Save("STLast", "46000.5");
     store.log.clear();
     Start(server.Port());
+    // Started by the start-up, over later.
+    QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
+    ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_EQ(clockSetter.calls.size(), 1u);
     EXPECT_EQ(store.IndexOf("W STLast"), -1);
@@ -82,6 +86,8 @@ TEST_F(ProgramTest, StartUpSynchronisationSetsOnlyTheDifferenceConfirmed) {
     };
     store.Save("STStartUp", "True");
     Start(server.Port());
+    QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
+    ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_EQ(server.Accepted(), 2);
     EXPECT_TRUE(clockSetter.calls.empty());
     ASSERT_EQ(messages.shown.size(), 2u);
@@ -245,8 +251,10 @@ TEST_F(ProgramTest, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
     store.Save("STIntNum", "3");
     Start(server.Port());
     store.log.clear();
+    QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
     ASSERT_TRUE(Tick());
-    testing::ProcessPending();  // run by the time service once the tick is over
+    testing::ProcessPending();  // started by the time service once the tick is over
+    ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_EQ(clockSetter.calls.size(), 1u) << "the clock was right to the minute: set at once";
     EXPECT_EQ(state.prefs.STLast, kNow);
@@ -257,9 +265,13 @@ TEST_F(ProgramTest, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
     store.log.clear();
     Tick();
     testing::ProcessPending();
+    EXPECT_FALSE(program->timeService().IsBusy());
     EXPECT_EQ(server.Accepted(), 1);
     const std::int64_t firstAskedMs = queryClock.NowMs();
-    EXPECT_EQ(program->timeService().SyncTime(), SyncOutcome::ClockSet);
+    ASSERT_TRUE(program->timeService().SyncTime());
+    ASSERT_TRUE(synchronised.wait(5000));
+    ASSERT_EQ(synchronised.size(), 2);
+    EXPECT_EQ(synchronised[1][0].value<SyncOutcome>(), SyncOutcome::ClockSet);
     EXPECT_EQ(server.Accepted(), 2);
     EXPECT_GE(queryClock.NowMs() - firstAskedMs, kMinimumQueryIntervalMs) << "paced";
     EXPECT_EQ(state.prefs.STLast, kNow);
@@ -271,8 +283,10 @@ TEST_F(ProgramTest, FailingServerIsRetriedOnlyAfterAFullInterval) {
     store.Save("STIntType", "0");
     store.Save("STIntNum", "30");
     Start(testing::ClosedPort());
+    QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
     EXPECT_TRUE(Tick());
     testing::ProcessPending();
+    ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_EQ(state.prefs.STLast, kNow) << "recorded although the query failed";
     EXPECT_TRUE(messages.shown.empty()) << "a failed query is silent";
     EXPECT_TRUE(clockSetter.calls.empty());

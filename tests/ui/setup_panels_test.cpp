@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -434,6 +435,7 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
         Click(s, "testButton");  // a second click meanwhile does nothing
     });
     Control<QPushButton>(s, "testButton")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 5000));
     EXPECT_TRUE(offWhileTesting);
     EXPECT_TRUE(Control<QPushButton>(s, "testButton")->isEnabled());
     EXPECT_EQ(server.Accepted(), 1);
@@ -444,14 +446,12 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
 
     // While a synchronisation waits for its server, neither button can start a test.
     messages.answer = MsgAnswer::No;
-    bool offWhileSyncing = false;
-    QTimer::singleShot(30, [&] {
-        // The dialog follows the service's announcements: nothing to wait for.
-        offWhileSyncing = !Control<QPushButton>(s, "testButton")->isEnabled() &&
-                          !Control<QPushButton>(s, "autoButton")->isEnabled();
-    });
-    tray->timeService().SyncTime();
-    EXPECT_TRUE(offWhileSyncing);
+    QSignalSpy synchronised(&tray->timeService(), &TimeService::synchronised);
+    ASSERT_TRUE(tray->timeService().SyncTime());
+    // The dialog follows the service's announcements: nothing to wait for.
+    EXPECT_FALSE(Control<QPushButton>(s, "testButton")->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(s, "autoButton")->isEnabled());
+    ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_TRUE(Control<QPushButton>(s, "autoButton")->isEnabled());
     s.hide();
 }
@@ -469,6 +469,9 @@ TEST_F(SetupPanels, AutoProposesTheServerThatAnsweredIntoTheCombo) {
     s.show();
 
     Click(s, "autoButton");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Control<QPushButton>(s, "autoButton")->isEnabled(); },
+                                10'000));
+    testing::ProcessPending();  // the window is deleted once its run is over
     EXPECT_EQ(server.Accepted(), 1) << "three tests, one server that answers";
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
@@ -508,9 +511,16 @@ TEST_F(SetupPanels, BurstOfTestAndAutoClicksAsksTheServerOnlyEveryFourSeconds) {
     wall.start();
     test.start(100);
     autoTest.start(130);
-    QTest::qWait(6000);  // returns once the test running then is over
+    QTest::qWait(6000);
     test.stop();
     autoTest.stop();
+    // The test running then is over.
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return Control<QPushButton>(s, "testButton")->isEnabled() &&
+                   Control<QPushButton>(s, "autoButton")->isEnabled();
+        },
+        10'000));
 
     const std::vector<std::int64_t>& asked = server.Arrivals();
     ASSERT_GE(asked.size(), 2u);
@@ -537,6 +547,7 @@ TEST_F(SetupPanels, ClosingTheMainWindowDuringATestLeavesTheQueryAlone) {
         main->close();                            // the close box, during the wait
     });
     Click(s, "testButton");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !messages.shown.empty(); }, 5000));
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_EQ(store.Value("STLast"), "0");
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -581,7 +592,10 @@ TEST_F(SetupPanels, BusyStateIsAnnouncedAroundTheWholeSynchronisation) {
         seen.emplace_back(busy, Control<QPushButton>(s, "testButton")->isEnabled());
     });
 
-    EXPECT_EQ(time.SyncTime(), SyncOutcome::Declined);
+    QSignalSpy synchronised(&time, &TimeService::synchronised);
+    ASSERT_TRUE(time.SyncTime());
+    ASSERT_TRUE(synchronised.wait(5000));
+    EXPECT_EQ(synchronised[0][0].value<SyncOutcome>(), SyncOutcome::Declined);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(seen, (std::vector<std::pair<bool, bool>>{{true, false}, {false, true}}));
@@ -602,6 +616,10 @@ TEST_F(SetupPanels, ExitDuringAutoStopsTheRunWithoutAQuestion) {
 
     QTimer::singleShot(30, [&] { MenuItem("E&xit")->trigger(); });
     Click(s, "autoButton");
+    // Over once the program has ended and the query under way has its answer.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return tray->hasEnded() && !tray->timeService().IsBusy(); }, 5000));
+    QTest::qWait(50);  // a next server would be asked by now
     EXPECT_EQ(server.Accepted(), 1) << "the run stops before its next server";
     EXPECT_TRUE(messages.shown.empty()) << "no proposal";
     EXPECT_TRUE(tray->hasEnded());

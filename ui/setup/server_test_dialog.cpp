@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -40,43 +41,49 @@ void ServerTestDialog::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void ServerTestDialog::measure(const std::string& host, ServerResult& result) {
-    result = MeasureServer(host, query_, clock_, localZone_);
-    progressList_->addItem(QString::fromStdString(host));
-    progressList_->setCurrentRow(progressList_->count() - 1);
-    progressList_->scrollToItem(progressList_->currentItem());
+void ServerTestDialog::measure(const std::string& host, std::size_t slot) {
+    MeasureServer(host, query_, clock_, localZone_,
+                  [self = QPointer<ServerTestDialog>(this), host, slot](const ServerResult& r) {
+                      if (!self) return;  // the window went with its owner
+                      self->results_[slot] = r;
+                      self->progressList_->addItem(QString::fromStdString(host));
+                      self->progressList_->setCurrentRow(self->progressList_->count() - 1);
+                      self->progressList_->scrollToItem(self->progressList_->currentItem());
+                      self->measureNext();
+                  });
 }
 
-std::optional<std::string> ServerTestDialog::testServers(const std::vector<std::string>& servers,
-                                                         const std::string& typedServer) {
-    std::optional<std::string> accepted;
-    const std::size_t n = servers.size();
-    std::vector<ServerResult> results(n + 1);
-
+void ServerTestDialog::testServers(const std::vector<std::string>& servers,
+                                   const std::string& typedServer) {
+    servers_ = servers;
+    results_.assign(servers.size() + 1, ServerResult{});
+    next_ = 0;
+    chosen_.reset();
     // The typed server first, into the last slot; then the list, until Cancel.
-    measure(typedServer, results[n]);
-    bool stopped = false;
-    for (std::size_t k = 0; k < n; ++k) {
-        if (cancelled_) {
-            stopped = true;
-            break;
-        }
-        measure(servers[k], results[k]);
-    }
+    measure(typedServer, servers.size());
+}
 
+void ServerTestDialog::measureNext() {
+    if (next_ >= servers_.size()) return finish(false);
+    if (cancelled_) return finish(true);
+    const std::size_t k = next_++;
+    measure(servers_[k], k);
+}
+
+void ServerTestDialog::finish(bool stopped) {
     if (!stopped) {
-        if (const auto best = ChooseServer(results)) {
-            const ServerResult& chosen = results[*best];
+        if (const auto best = ChooseServer(results_)) {
+            const ServerResult& chosen = results_[*best];
             if (messages_.Show(ProposalText(chosen), kAppTitle, MsgButtons::YesNo, MsgIcon::None) ==
                 MsgAnswer::Yes) {
-                accepted = chosen.Server;
+                chosen_ = chosen.Server;
             }
         } else {
             messages_.Show(kNoActiveServersText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         }
     }
     close();
-    return accepted;
+    emit testsFinished();
 }
 
 }  // namespace horavia

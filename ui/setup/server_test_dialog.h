@@ -23,11 +23,15 @@ class ServerTestDialog : public QDialog {
     ServerTestDialog(TimeQueryPort& query, ClockSource& clock, LocalZoneSource& localZone,
                      MessageBoxPort& messages, QWidget* parent = nullptr);
 
-    // Tests `typedServer` first, then each list entry in order until Cancel, and asks whether
-    // to use the best server that answered. Returns that host name when the user says Yes. The
-    // window is closed when this returns, whatever happened.
-    std::optional<std::string> testServers(const std::vector<std::string>& servers,
-                                           const std::string& typedServer);
+    // Starts the run and returns at once: tests `typedServer` first, then each list entry in
+    // order until Cancel, and asks whether to use the best server that answered. Once the run
+    // is over the window is closed, whatever happened, and testsFinished follows.
+    void testServers(const std::vector<std::string>& servers, const std::string& typedServer);
+    // The host name the user said Yes to, once the run is over.
+    const std::optional<std::string>& chosenServer() const { return chosen_; }
+
+  signals:
+    void testsFinished();
 
   protected:
     // Closing the window during a run stops it like Cancel.
@@ -40,11 +44,19 @@ class ServerTestDialog : public QDialog {
     void cancel() { cancelled_ = true; }
 
   private:
-    void measure(const std::string& host, ServerResult& result);
+    // Tests host into results_[slot], then goes on with the run.
+    void measure(const std::string& host, std::size_t slot);
+    void measureNext();
+    // Proposes the best server unless the run was stopped, and closes.
+    void finish(bool stopped);
 
     QListWidget* progressList_;
     QPushButton* cancelButton_;
     bool cancelled_ = false;
+    std::vector<std::string> servers_;
+    std::vector<ServerResult> results_;  // the list's, then the typed server's
+    std::size_t next_ = 0;               // the next list entry to test
+    std::optional<std::string> chosen_;
     TimeQueryPort& query_;
     ClockSource& clock_;
     LocalZoneSource& localZone_;

@@ -23,18 +23,6 @@ namespace {
 
 constexpr int kButtonPadding = 24;  // pixels beside a button's caption, both sides together
 
-// Clears a flag when the scope ends, whichever way it ends.
-class FlagWhileRunning {
-  public:
-    explicit FlagWhileRunning(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagWhileRunning() { flag_ = false; }
-    FlagWhileRunning(const FlagWhileRunning&) = delete;
-    FlagWhileRunning& operator=(const FlagWhileRunning&) = delete;
-
-  private:
-    bool& flag_;
-};
-
 bool Ticked(const QCheckBox* box) {
     return box->checkState() != Qt::Unchecked;
 }
@@ -154,27 +142,34 @@ std::vector<std::string> TimeSyncPage::listedServers() const {
 
 void TimeSyncPage::testServer() {
     if (!serverTestPossible()) return;
-    {
-        FlagWhileRunning running(serverTestRunning_);
-        updateServerButtons();
-        time_->TestServer(serverCombo_->currentText().toStdString());
-    }
+    serverTestRunning_ = true;
     updateServerButtons();
+    time_->TestServer(serverCombo_->currentText().toStdString(),
+                      [page = QPointer<TimeSyncPage>(this)] {
+                          if (page) page->endServerTest();
+                      });
 }
 
 void TimeSyncPage::findBestServer() {
     if (!serverTestPossible()) return;
-    std::optional<std::string> chosen;
-    {
-        FlagWhileRunning running(serverTestRunning_);
-        updateServerButtons();
-        Services& s = state_.services;
-        ServerTestDialog dialog(time_->Query(), s.clock, s.localZone, s.messages, window());
-        serverTestDialog_ = &dialog;
-        dialog.show();
-        chosen = dialog.testServers(listedServers(), serverCombo_->currentText().toStdString());
-    }
-    if (chosen) serverCombo_->setEditText(QString::fromStdString(*chosen));
+    serverTestRunning_ = true;
+    updateServerButtons();
+    Services& s = state_.services;
+    auto* dialog = new ServerTestDialog(time_->Query(), s.clock, s.localZone, s.messages, window());
+    serverTestDialog_ = dialog;
+    connect(dialog, &ServerTestDialog::testsFinished, this, [this, dialog] {
+        if (const auto& chosen = dialog->chosenServer()) {
+            serverCombo_->setEditText(QString::fromStdString(*chosen));
+        }
+        dialog->deleteLater();
+        endServerTest();
+    });
+    dialog->show();
+    dialog->testServers(listedServers(), serverCombo_->currentText().toStdString());
+}
+
+void TimeSyncPage::endServerTest() {
+    serverTestRunning_ = false;
     updateServerButtons();
 }
 

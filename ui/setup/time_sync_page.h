@@ -54,6 +54,8 @@ class TimeSyncPage : public QWidget {
     void testServer();
     // Every server of the list tested; the best one that answered is offered for the combo.
     void findBestServer();
+    // A Test or an Auto run is over: the buttons are offered again.
+    void endServerTest();
     void updateServerButtons();
 
   private:
