@@ -5,19 +5,39 @@
 #include "model/zone_time.h"
 
 namespace horavia {
+namespace {
+
+std::string PseudoZoneTime(const ZoneCatalogue& catalogue, int zone, DayCount utc,
+                           DayCount localTime, const std::string& format,
+                           const LocaleInfo& locale) {
+    const PopulationModel population = PopulationModelOf(
+        catalogue.IsValidIndex(kZonePopulation) ? catalogue.zones[kZonePopulation] : ZoneInfo{});
+    return PseudoZoneText(zone, utc, localTime, population, format, locale)
+        .value_or(kInvalidFormat);
+}
+
+}  // namespace
 
 std::string FormatZoneTime(const ZoneCatalogue& catalogue, int zone, DayCount t, std::int32_t bias,
                            const std::string& format, const LocaleInfo& locale) {
     if (!catalogue.IsValidIndex(zone)) return kInvalidFormat;
     const ZoneInfo& info = catalogue.zones[static_cast<std::size_t>(zone)];
     const DayCount utc = UtcFromLocal(t, bias);
-    if (IsPseudoValueZone(zone)) {
-        const PopulationModel population = PopulationModelOf(catalogue.IsValidIndex(kZonePopulation)
-                                                                 ? catalogue.zones[kZonePopulation]
-                                                                 : ZoneInfo{});
-        return PseudoZoneText(zone, utc, t, population, format, locale).value_or(kInvalidFormat);
-    }
+    if (IsPseudoValueZone(zone)) return PseudoZoneTime(catalogue, zone, utc, t, format, locale);
     return FormatDateTime(ZoneTimeFromUtc(info, utc), format, locale).value_or(kInvalidFormat);
+}
+
+std::string FormatZoneTimeAt(const ZoneCatalogue& catalogue, int zone, Instant t,
+                             DayCount localTime, const std::string& format,
+                             const LocaleInfo& locale) {
+    if (!catalogue.IsValidIndex(zone)) return kInvalidFormat;
+    const ZoneInfo& info = catalogue.zones[static_cast<std::size_t>(zone)];
+    // The other scales take a UTC day count.
+    if (IsPseudoValueZone(zone)) {
+        return PseudoZoneTime(catalogue, zone, LocalDayCountAt(t, 0), localTime, format, locale);
+    }
+    return FormatDateTime(LocalDayCountAt(t, ZoneOffsetAt(info, t)), format, locale)
+        .value_or(kInvalidFormat);
 }
 
 }  // namespace horavia

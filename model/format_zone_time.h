@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/day_count.h"
+#include "model/instant.h"
 #include "model/locale_info.h"
 #include "model/zone_catalogue.h"
 
@@ -17,5 +18,11 @@ inline constexpr const char* kInvalidFormat = "Invalid Format!!";
 // cannot be written.
 std::string FormatZoneTime(const ZoneCatalogue& catalogue, int zone, DayCount t, std::int32_t bias,
                            const std::string& format, const LocaleInfo& locale);
+
+// The time of catalogue zone `zone` at the instant t, written with `format`. The population
+// pseudo-zone, which counts by a local clock, counts from the reading `localTime`.
+std::string FormatZoneTimeAt(const ZoneCatalogue& catalogue, int zone, Instant t,
+                             DayCount localTime, const std::string& format,
+                             const LocaleInfo& locale);
 
 }  // namespace horavia

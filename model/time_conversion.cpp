@@ -8,23 +8,12 @@
 
 namespace horavia {
 
-std::int32_t BiasAtReading(const ZoneInfo& zone, DayCount local) {
-    if (!std::isfinite(local)) return zone.Bias;
-    // A bias fits the reading when the instant it names has that bias, or gets it right after
-    // (the strict comparisons keep the old offset at the very instant of a change, so the
-    // first reading of the new offset shows only a moment later). The smallest bias names
-    // the earliest instant, so the first fit is the earlier of two, and where none fits (a
-    // skipped reading) that earliest instant lies before the change.
-    const int year = ToCivil(local).value_or(CivilTime{}).year;
-    const std::vector<std::int32_t> biases = BiasesAround(zone, year);
-    for (const std::int32_t bias : biases) {
-        const DayCount utc = UtcFromLocal(local, bias);
-        if (ZoneOffsetAt(zone, utc) == bias ||
-            ZoneOffsetAt(zone, ShiftMinutes(utc, 1.0 / 60'000)) == bias) {
-            return bias;
-        }
-    }
-    return ZoneOffsetAt(zone, UtcFromLocal(local, biases.front()));
+std::optional<Instant> InstantOfReading(const ZoneInfo& zone, DayCount local) {
+    const std::optional<LocalTimeLookup> lookup = LookUpZoneTime(zone, local);
+    if (!lookup) return std::nullopt;
+    // pre reads the wall time with the offset before the change: the first pass of a repeated
+    // reading, and a skipped reading on the offset it was skipped from.
+    return lookup->pre;
 }
 
 DayCount SourceMoment(const std::string& text, const LocaleInfo& locale, DayCount nowLocal) {
@@ -34,11 +23,12 @@ DayCount SourceMoment(const std::string& text, const LocaleInfo& locale, DayCoun
 
 std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to, DayCount local,
                             const LocaleInfo& locale) {
-    std::int32_t bias = 0;
-    if (catalogue.IsRegistryZone(from)) {
-        bias = BiasAtReading(catalogue.zones[static_cast<std::size_t>(from)], local);
-    }
-    return FormatZoneTime(catalogue, to, local, bias, kConvertFormat, locale);
+    const std::optional<Instant> moment =
+        catalogue.IsRegistryZone(from)
+            ? InstantOfReading(catalogue.zones[static_cast<std::size_t>(from)], local)
+            : InstantOfLocal(local, 0);
+    if (!moment) return kInvalidFormat;
+    return FormatZoneTimeAt(catalogue, to, *moment, local, kConvertFormat, locale);
 }
 
 }  // namespace horavia

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "model/day_count.h"
+#include "model/instant.h"
 #include "model/locale_info.h"
 #include "model/zone_catalogue.h"
 
@@ -12,11 +14,11 @@ namespace horavia {
 
 inline constexpr const char* kConvertFormat = "hh:nn";
 
-// The bias (UTC = reading + bias) of a zone's clock reading `local`, with the zone's offset at
-// that very moment. A reading that occurs twice (when the clocks go back) is taken as the
-// earlier one, on daylight time; a reading skipped when the clocks go forward is taken with
-// the offset before the change, standard time.
-std::int32_t BiasAtReading(const ZoneInfo& zone, DayCount local);
+// The instant a zone's clock reading `local` stands for. A reading that occurs twice (when the
+// clocks go back) is taken as the earlier one, on daylight time; a reading skipped when the
+// clocks go forward is taken with the offset before the change, standard time. Empty when the
+// reading is not finite or out of range.
+std::optional<Instant> InstantOfReading(const ZoneInfo& zone, DayCount local);
 
 // The moment the source text stands for: what ParseDateTimeText reads, with a time alone on
 // today's date; text that cannot be read counts as 00:00 of today.
@@ -24,7 +26,7 @@ DayCount SourceMoment(const std::string& text, const LocaleInfo& locale, DayCoun
 
 // The reading `local` of registry zone `from`, written as zone `to` shows that moment with
 // "hh:nn". Pseudo-zone targets give their own scales. A source that is not a registry zone
-// counts as UTC; an unknown target gives "Invalid Format!!".
+// counts as UTC; an unknown target, or a reading with no instant, gives "Invalid Format!!".
 std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to, DayCount local,
                             const LocaleInfo& locale);
 

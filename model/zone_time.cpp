@@ -103,20 +103,12 @@ std::int32_t ZoneOffsetAt(const ZoneInfo& zone, DayCount utc) {
     return RuleSaysDaylight(zone, utc) ? zone.DltBias : zone.Bias;
 }
 
-std::vector<std::int32_t> BiasesAround(const ZoneInfo& zone, int year) {
-    std::vector<std::int32_t> biases;
-    if (zone.history && year > 1 && year < 9999) {
-        for (int y = year - 1; y <= year + 1; ++y) {
-            const auto changes = zone.history->ChangesOfYear(y);
-            if (!changes) continue;
-            biases.push_back(changes->biasAtStart);
-            for (const ZoneChange& change : changes->changes) biases.push_back(change.biasAfter);
-        }
-    }
-    if (biases.empty()) biases = {zone.Bias, zone.DltBias};
-    std::sort(biases.begin(), biases.end());
-    biases.erase(std::unique(biases.begin(), biases.end()), biases.end());
-    return biases;
+std::int32_t ZoneOffsetAt(const ZoneInfo& zone, Instant t) {
+    return ZoneOffsetAt(zone, LocalDayCountAt(t, 0));
+}
+
+std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount reading) {
+    return LookUpLocalTime(reading, [&zone](Instant t) { return ZoneOffsetAt(zone, t); });
 }
 
 }  // namespace horavia

@@ -2,9 +2,10 @@
 #pragma once
 
 #include <cstdint>
-#include <vector>
+#include <optional>
 
 #include "model/day_count.h"
+#include "model/instant.h"
 #include "model/zone_catalogue.h"
 
 namespace horavia {
@@ -24,9 +25,12 @@ bool IsDaylightTime(const ZoneInfo& zone, DayCount utc);
 // zone's history when it has one, else from its yearly rule.
 // At the very instant of a change the new offset applies, as the tz database says.
 std::int32_t ZoneOffsetAt(const ZoneInfo& zone, DayCount utc);
+std::int32_t ZoneOffsetAt(const ZoneInfo& zone, Instant t);
 
-// The biases the zone uses in the UTC years from - 1 to year + 1, each once, ascending.
-std::vector<std::int32_t> BiasesAround(const ZoneInfo& zone, int year);
+// A clock reading of the zone (its wall time as a day count) placed on the time line: unique,
+// skipped or repeated, with the instants around it. Empty when the reading is not finite or
+// out of range.
+std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount reading);
 
 inline DayCount UtcFromLocal(DayCount local, std::int32_t localBias) {
     return ShiftMinutes(local, localBias);

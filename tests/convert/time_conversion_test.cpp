@@ -58,17 +58,23 @@ TEST_F(Conversion, PseudoScalesBeforeTheDayCountsEpoch) {
 
 TEST_F(Conversion, ReadingsAroundTheChangesOfTheClock) {
     const ZoneInfo& eastern = catalogue.zones[static_cast<std::size_t>(Zone("US Eastern"))];
+    const auto takenWith = [&](DayCount local, std::int32_t bias) {
+        EXPECT_EQ(InstantOfReading(eastern, local), InstantOfLocal(local, bias)) << bias;
+    };
     // 2026-03-08 02:30 is skipped in New York: taken as standard time.
-    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 1, 59)), 300);
-    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 2, 30)), 300);
-    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 3, 30)), 240);
+    takenWith(FromCivil(2026, 3, 8, 1, 59), 300);
+    takenWith(FromCivil(2026, 3, 8, 2, 30), 300);
+    takenWith(FromCivil(2026, 3, 8, 3, 30), 240);
     // The clock reads 02:00:00 at the change itself and 03:00:01 a second later: 03:00 is the
     // first reading of daylight time, not an hour later.
-    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 3, 0)), 240);
-    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 3, 8, 2, 0)), 300);
+    takenWith(FromCivil(2026, 3, 8, 3, 0), 240);
+    takenWith(FromCivil(2026, 3, 8, 2, 0), 300);
     // 2026-11-01 01:30 happens twice: the earlier, daylight one is taken.
-    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 11, 1, 1, 30)), 240);
-    EXPECT_EQ(BiasAtReading(eastern, FromCivil(2026, 11, 1, 2, 0)), 300);
+    takenWith(FromCivil(2026, 11, 1, 1, 30), 240);
+    takenWith(FromCivil(2026, 11, 1, 2, 0), 300);
+    // Both sides of the conversion: the skipped 02:30 EST is 07:30 UTC.
+    EXPECT_EQ(Convert("US Eastern", kZoneUtc, FromCivil(2026, 3, 8, 2, 30)), "07:30");
+    EXPECT_EQ(Convert("US Eastern", kZoneUtc, FromCivil(2026, 11, 1, 1, 30)), "05:30");
 }
 
 }  // namespace

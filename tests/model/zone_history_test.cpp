@@ -144,10 +144,54 @@ TEST(ZoneHistoryTime, ReadingsAreTakenWithTheOffsetOfTheirMoment) {
              {"twice: the earlier", FromCivil(2040, 11, 4, 1, 30), 120},
              {"after", FromCivil(2040, 11, 4, 2, 30), 180},
              {"another year keeps one offset", FromCivil(2045, 7, 1, 12), 180},
-             {"not a number", NAN, 300},
          }) {
-        EXPECT_EQ(BiasAtReading(zone.info, c.local), c.bias) << c.what;
+        EXPECT_EQ(InstantOfReading(zone.info, c.local), InstantOfLocal(c.local, c.bias)) << c.what;
     }
+    EXPECT_FALSE(InstantOfReading(zone.info, NAN)) << "not a number";
+}
+
+// Readings one second either side of each change, for a zone whose clocks go forward from
+// 02:00 to 03:00 at the instant `spring` and back from 02:00 to 01:00 at `autumn` (UTC).
+void ExpectLookupsAroundTheChanges(const ZoneInfo& zone, DayCount spring, DayCount autumn) {
+    using Kind = LocalTimeLookup::Kind;
+    constexpr int kHour = 3600;
+    struct LookupCase {
+        const char* what;
+        DayCount change;
+        int hour, minute, second;
+        Kind kind;
+        int pre, post;  // seconds from the change
+    };
+    for (const LookupCase& c : std::vector<LookupCase>{
+             {"before the clocks go forward", spring, 1, 59, 59, Kind::Unique, -1, -1},
+             {"the first skipped reading", spring, 2, 0, 0, Kind::Skipped, 0, -kHour},
+             {"the last skipped reading", spring, 2, 59, 59, Kind::Skipped, kHour - 1, -1},
+             {"the first daylight reading", spring, 3, 0, 0, Kind::Unique, 0, 0},
+             {"before the repeated hour", autumn, 0, 59, 59, Kind::Unique, -kHour - 1, -kHour - 1},
+             {"the first repeated reading", autumn, 1, 0, 0, Kind::Repeated, -kHour, 0},
+             {"the last repeated reading", autumn, 1, 59, 59, Kind::Repeated, -1, kHour - 1},
+             {"after the repeated hour", autumn, 2, 0, 0, Kind::Unique, kHour, kHour},
+         }) {
+        const CivilTime day = ToCivil(c.change).value();
+        const auto lookup = LookUpZoneTime(
+            zone, FromCivil(day.year, day.month, day.day, c.hour, c.minute, c.second));
+        ASSERT_TRUE(lookup) << c.what;
+        const std::int64_t change = UnixMsOf(InstantOfLocal(c.change, 0).value());
+        EXPECT_EQ(lookup->kind, c.kind) << c.what;
+        EXPECT_EQ(UnixMsOf(lookup->pre), change + c.pre * 1000) << c.what;
+        EXPECT_EQ(UnixMsOf(lookup->post), change + c.post * 1000) << c.what;
+    }
+}
+
+TEST(ZoneLookup, ReadingsAroundTheChangesOfAYearlyRuleAndOfAHistory) {
+    ZoneInfo newYork;
+    ApplyTzi(newYork, testing::MakeTzi(300, -60, testing::kUsStd, testing::kUsDlt), 2026);
+    ExpectLookupsAroundTheChanges(newYork, FromCivil(2026, 3, 8, 7), FromCivil(2026, 11, 1, 6));
+    const DayCount on = FromCivil(2040, 3, 11, 5);
+    const DayCount off = FromCivil(2040, 11, 4, 4);
+    const Zone zone = WithHistory(180, {{2040, {180, {{on, 120}, {off, 180}}}}});
+    ExpectLookupsAroundTheChanges(zone.info, on, off);
+    EXPECT_FALSE(LookUpZoneTime(zone.info, INFINITY));
 }
 
 }  // namespace
