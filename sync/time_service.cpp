@@ -14,8 +14,7 @@ TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter, TimeSe
       state_(state),
       query_(UtcClockOf(state.services.clock, state.services.localZone), pacer_, ports, this,
              timing),
-      synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock,
-                    state.services.localZone) {}
+      synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock) {}
 
 void TimeService::BeginBusy() {
     if (busyDepth_++ == 0) emit busyChanged(true);
