@@ -12,8 +12,7 @@ TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter, TimeSe
                          QueryTiming timing, QObject* parent)
     : QObject(parent),
       state_(state),
-      query_(UtcClockOf(state.services.clock, state.services.localZone), pacer_, ports, this,
-             timing),
+      query_(UtcClockOf(state.services.clock), pacer_, ports, this, timing),
       synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock) {}
 
 void TimeService::BeginBusy() {
