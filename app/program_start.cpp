@@ -42,7 +42,7 @@ int StartProgram(int argc, char** argv) {
     SystemClock clock;
     AppState state(Services{settings, *registry, messages, localZone, clock, zones.get()},
                    LocaleFromQt());
-    const std::unique_ptr<SystemClockSetter> clockSetter = platform->CreateClockSetter(localZone);
+    const std::unique_ptr<SystemClockSetter> clockSetter = platform->CreateClockSetter();
 
     Program running(state, *clockSetter);
     program = &running;

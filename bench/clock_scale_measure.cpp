@@ -28,7 +28,7 @@ using namespace horavia;
 
 class NoClockSetter : public SystemClockSetter {
   public:
-    ClockSetResult SetLocalDateTime(DayCount) override { return ClockSetResult::Failed; }
+    ClockSetResult SetTime(Instant) override { return ClockSetResult::Failed; }
 };
 
 // Wall-clock and CPU time of one step: on a busy machine the CPU time is the steadier figure.

@@ -44,8 +44,11 @@ void CheckAnswer(const std::string& server, DayCount serverUtc, DayCount nowLoca
     const ServerDifference difference = MeasureServerDifference(server, serverUtc, nowLocal, bias);
     const std::string text = ServerTestText(server, 17, difference, "\n");
     if (text.find(DifferenceLine(difference)) == std::string::npos) Fail();
-    std::int32_t minutes = 0;
-    if (!DifferenceMinutes(nowLocal, serverUtc - bias / 1440.0, minutes) || minutes < 0) Fail();
+    const auto serverAt = InstantOfLocal(serverUtc, 0);
+    const auto now = InstantOfLocal(nowLocal, bias);
+    if (!serverAt || !now) Fail();
+    const std::int32_t minutes = DifferenceMinutes(*now, *serverAt);
+    if (minutes < 0) Fail();
     (void)SyncQuestionText(minutes);
 }
 

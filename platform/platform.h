@@ -28,9 +28,8 @@ class Platform {
     // The computer's time zones, for the zone catalogue.
     virtual std::unique_ptr<ZoneSource> CreateZoneSource() = 0;
 
-    // Sets the computer's clock; local date-times are converted with localZone, which must
-    // outlive the setter.
-    virtual std::unique_ptr<SystemClockSetter> CreateClockSetter(LocalZoneSource& localZone) = 0;
+    // Sets the computer's clock.
+    virtual std::unique_ptr<SystemClockSetter> CreateClockSetter() = 0;
 
     // Calls onRequest on the event loop each time the program is asked from outside to end
     // (log-out, a service manager, Ctrl+C), for as long as the returned object lives.

@@ -1,7 +1,7 @@
 // Setting the computer's clock.
 #pragma once
 
-#include "model/day_count.h"
+#include "model/instant.h"
 
 namespace horavia {
 
@@ -16,9 +16,9 @@ enum class ClockSetResult {
 class SystemClockSetter {
   public:
     virtual ~SystemClockSetter() = default;
-    // Sets the computer's date and time of day to a local date-time, converted to UTC with the
-    // computer's zone as it is at this moment.
-    virtual ClockSetResult SetLocalDateTime(DayCount local) = 0;
+    // Sets the computer's clock to a UTC instant. No zone is involved: the instant is the same
+    // whatever offset the computer's zone has, before or after a change of it.
+    virtual ClockSetResult SetTime(Instant utc) = 0;
 };
 
 }  // namespace horavia

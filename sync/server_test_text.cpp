@@ -44,6 +44,20 @@ ServerDifference MeasureServerDifference(const std::string& server, DayCount dAt
     return difference;
 }
 
+ServerDifference MeasureServerDifference(const std::string& server, Instant serverUtc,
+                                         Instant clockUtc) {
+    const std::int64_t serverMs = UnixMsOf(serverUtc);
+    const std::int64_t clockMs = UnixMsOf(clockUtc);
+    ServerDifference difference;
+    if (IsNtpServer(server)) {
+        difference.ms = serverMs - clockMs;
+        difference.seconds = NearestSeconds(*difference.ms);
+    } else {
+        difference.seconds = FloorSeconds(serverMs) - FloorSeconds(clockMs);
+    }
+    return difference;
+}
+
 std::string DifferenceAmount(const ServerDifference& difference) {
     std::string amount = std::to_string(difference.seconds) + " s";
     if (difference.ms) amount += " (" + std::to_string(*difference.ms) + " ms)";

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/day_count.h"
+#include "model/instant.h"
 
 namespace horavia {
 
@@ -25,6 +26,10 @@ struct ServerDifference {
 };
 ServerDifference MeasureServerDifference(const std::string& server, DayCount dAtomDate,
                                          DayCount nowLocal, std::int32_t localBias);
+
+// The same, from the server's instant and the computer's clock at its answer, both in UTC.
+ServerDifference MeasureServerDifference(const std::string& server, Instant serverUtc,
+                                         Instant clockUtc);
 
 // "-5 s", with " (-5123 ms)" when the milliseconds are known.
 std::string DifferenceAmount(const ServerDifference& difference);

@@ -1,6 +1,6 @@
 #include "sync/sync_time.h"
 
-#include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <limits>
 
@@ -10,32 +10,25 @@ namespace {
 
 constexpr const char* kCrLf = "\r\n";
 
-// Whether two differences (server minus computer, in days) agree: a server that keeps time
-// shows the same difference both times, however long apart they were taken.
-bool DifferencesAgree(DayCount confirmed, DayCount second) {
-    const double apartMs = std::fabs(second - confirmed) * static_cast<double>(kMsPerDay);
-    return apartMs <= static_cast<double>(kConfirmedDifferenceSlackMs);  // false when not finite
+// Whether two differences (server minus computer) agree: a server that keeps time shows the
+// same difference both times, however long apart they were taken.
+bool DifferencesAgree(std::chrono::milliseconds confirmed, std::chrono::milliseconds second) {
+    return std::chrono::abs(second - confirmed).count() <= kConfirmedDifferenceSlackMs;
 }
 
 }  // namespace
 
-bool DifferenceMinutes(DayCount nowLocal, DayCount serverLocal, std::int32_t& minutes) {
-    // Counted in whole milliseconds first, so that a difference of exactly 2.5 minutes is
-    // exactly halfway and rounds to the even 2, whatever the floating-point error.
-    const double ms = std::fabs(nowLocal - serverLocal) * static_cast<double>(kMsPerDay);
-    if (!std::isfinite(ms)) return false;
+std::int32_t DifferenceMinutes(Instant now, Instant server) {
+    // In whole milliseconds, so that a difference of exactly 2.5 minutes is exactly halfway
+    // and rounds to the even 2.
+    const std::int64_t ms = std::chrono::abs(now - server).count();
     constexpr std::int64_t kMsPerMinute = 60'000;
     constexpr std::int64_t kMaxMinutes = std::numeric_limits<std::int32_t>::max();
-    if (ms >= static_cast<double>(kMaxMinutes * kMsPerMinute)) {
-        minutes = std::numeric_limits<std::int32_t>::max();
-        return true;
-    }
-    const std::int64_t whole = std::llround(ms);
-    std::int64_t result = whole / kMsPerMinute;
-    const std::int64_t rest = whole % kMsPerMinute;
+    if (ms >= kMaxMinutes * kMsPerMinute) return std::numeric_limits<std::int32_t>::max();
+    std::int64_t result = ms / kMsPerMinute;
+    const std::int64_t rest = ms % kMsPerMinute;
     if (rest * 2 > kMsPerMinute || (rest * 2 == kMsPerMinute && result % 2 == 1)) ++result;
-    minutes = static_cast<std::int32_t>(result);
-    return true;
+    return static_cast<std::int32_t>(result);
 }
 
 std::string SyncQuestionText(std::int32_t differenceMinutes) {
@@ -82,16 +75,16 @@ std::string AnswerDisagreedText(const ServerDifference& confirmed, const ServerD
 }
 
 TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter,
-                                   MessageBoxPort& messages, ClockSource& clock,
-                                   LocalZoneSource& localZone)
-    : query_(query), setter_(setter), messages_(messages), clock_(clock), localZone_(localZone) {}
+                                   MessageBoxPort& messages, ClockSource& clock)
+    : query_(query), setter_(setter), messages_(messages), clock_(clock) {}
 
 bool TimeSynchroniser::ReadAnswer(const TimeAnswer& answer, Reading& reading) {
     if (!answer.answered) return false;
-    reading.clockLocal = clock_.NowLocal();
-    // The bias is read once the answer is in, so a zone change during the wait counts.
-    reading.serverLocal = answer.dAtomDate - localZone_.Query().bias / 1440.0;
-    reading.found = MeasureServerDifference(server_, reading.serverLocal, reading.clockLocal, 0);
+    const std::optional<Instant> server = InstantOfLocal(answer.dAtomDate, 0);
+    if (!server) return false;  // not a date
+    reading.server = *server;
+    reading.clock = clock_.NowUtc();
+    reading.found = MeasureServerDifference(server_, reading.server, reading.clock);
     return true;
 }
 
@@ -124,10 +117,7 @@ void TimeSynchroniser::OnFirstAnswer(const TimeAnswer& answer) {
 
     // Measured against the same reading of the clock as the time set: what is set without
     // asking is never more than 90 seconds from the computer's clock.
-    std::int32_t minutes = 0;
-    if (!DifferenceMinutes(first_.clockLocal, first_.serverLocal, minutes)) {
-        return End(SyncOutcome::QueryFailed);
-    }
+    const std::int32_t minutes = DifferenceMinutes(first_.clock, first_.server);
     if (minutes <= 1) return SetAndEnd(first_);
 
     stage_ = SyncStage::Asking;
@@ -144,8 +134,7 @@ void TimeSynchroniser::OnSecondAnswer(const TimeAnswer& answer) {
     // that moves the clock by more than that is not set.
     Reading second;
     if (!ReadAnswer(answer, second)) return End(SyncOutcome::SecondQueryFailed);
-    if (!DifferencesAgree(first_.serverLocal - first_.clockLocal,
-                          second.serverLocal - second.clockLocal)) {
+    if (!DifferencesAgree(first_.server - first_.clock, second.server - second.clock)) {
         messages_.Show(AnswerDisagreedText(first_.found, second.found), kAppTitle, MsgButtons::Ok,
                        MsgIcon::Exclamation);
         return End(SyncOutcome::AnswerDisagreed);
@@ -155,8 +144,8 @@ void TimeSynchroniser::OnSecondAnswer(const TimeAnswer& answer) {
 
 void TimeSynchroniser::SetAndEnd(const Reading& reading) {
     stage_ = SyncStage::Setting;
-    End(SetClockTime(reading.serverLocal, reading.found) ? SyncOutcome::ClockSet
-                                                         : SyncOutcome::SetRefused);
+    End(SetClockTime(reading.server, reading.found) ? SyncOutcome::ClockSet
+                                                    : SyncOutcome::SetRefused);
 }
 
 void TimeSynchroniser::End(SyncOutcome outcome) {
@@ -166,13 +155,11 @@ void TimeSynchroniser::End(SyncOutcome outcome) {
     if (done) done(outcome);
 }
 
-bool TimeSynchroniser::SetClockTime(const DayCount& d,
-                                    const std::optional<ServerDifference>& found) {
-    const ClockSetResult result = setter_.SetLocalDateTime(d);
+bool TimeSynchroniser::SetClockTime(Instant utc, const std::optional<ServerDifference>& found) {
+    const ClockSetResult result = setter_.SetTime(utc);
     if (result == ClockSetResult::Set) return true;
-    // Both moments in local time: the server's and the computer's.
     const ServerDifference difference =
-        found ? *found : MeasureServerDifference({}, d, clock_.NowLocal(), 0);
+        found ? *found : MeasureServerDifference({}, utc, clock_.NowUtc());
     const SetClockMessage message = SetClockFailureMessage(result, DifferenceLine(difference));
     messages_.Show(message.text, kAppTitle, MsgButtons::Ok, message.icon);
     return false;

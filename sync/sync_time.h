@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "model/day_count.h"
+#include "model/instant.h"
 #include "model/services.h"
 #include "platform/system_clock_setter.h"
 #include "sync/server_test_text.h"
@@ -25,8 +25,8 @@ enum class SyncOutcome {
 };
 
 // |now - server| in whole minutes, rounded to the nearest (halves to even), clamped to the
-// 32-bit range. False when either value is not finite.
-bool DifferenceMinutes(DayCount nowLocal, DayCount serverLocal, std::int32_t& minutes);
+// 32-bit range.
+std::int32_t DifferenceMinutes(Instant now, Instant server);
 
 // The question asked when the clock is more than a minute off, lines joined with "\r\n".
 std::string SyncQuestionText(std::int32_t differenceMinutes);
@@ -72,27 +72,28 @@ enum class SyncStage { Idle, Querying, Asking, QueryingAgain, Setting };
 class TimeSynchroniser {
   public:
     TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter, MessageBoxPort& messages,
-                     ClockSource& clock, LocalZoneSource& localZone);
+                     ClockSource& clock);
 
     // Starts one synchronisation with the server; done gets its outcome once it is over. A
     // call made while another one is still running (waiting for the server or for the user's
     // answer) changes nothing: done gets Skipped at once.
     void SyncTime(const std::string& sServer, SyncHandler done);
 
-    // Sets the computer's clock to a local date-time (the server's time); on refusal tells the
-    // user why, with the difference found when the server answered (without one: d minus the
-    // clock now, in seconds), and returns false.
-    bool SetClockTime(const DayCount& d, const std::optional<ServerDifference>& found = {});
+    // Sets the computer's clock to a UTC instant (the server's time); on refusal tells the
+    // user why, with the difference found when the server answered (without one: utc minus
+    // the clock now, in seconds), and returns false.
+    bool SetClockTime(Instant utc, const std::optional<ServerDifference>& found = {});
 
     bool IsRunning() const { return stage_ != SyncStage::Idle; }
     SyncStage Stage() const { return stage_; }
 
   private:
-    // One answer of the server: its time in local time (with the bias then in force), the
-    // computer's clock when it came, and the difference it shows.
+    // One answer of the server: its instant, the computer's clock when it came (both in UTC,
+    // so that a change of the zone's offset meanwhile counts for nothing), and the difference
+    // it shows.
     struct Reading {
-        DayCount serverLocal = 0;
-        DayCount clockLocal = 0;
+        Instant server;
+        Instant clock;
         ServerDifference found;
     };
     // The server's answer as a reading, with the computer's clock read as it is handed on.
@@ -109,7 +110,6 @@ class TimeSynchroniser {
     SystemClockSetter& setter_;
     MessageBoxPort& messages_;
     ClockSource& clock_;
-    LocalZoneSource& localZone_;
     SyncStage stage_ = SyncStage::Idle;
     std::string server_;
     Reading first_;

@@ -12,10 +12,8 @@ TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter, TimeSe
                          QueryTiming timing, QObject* parent)
     : QObject(parent),
       state_(state),
-      query_(UtcClockOf(state.services.clock, state.services.localZone), pacer_, ports, this,
-             timing),
-      synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock,
-                    state.services.localZone) {}
+      query_(UtcClockOf(state.services.clock), pacer_, ports, this, timing),
+      synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock) {}
 
 void TimeService::BeginBusy() {
     if (busyDepth_++ == 0) emit busyChanged(true);

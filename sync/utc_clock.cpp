@@ -4,8 +4,8 @@
 
 namespace horavia {
 
-UtcClock UtcClockOf(ClockSource& clock, LocalZoneSource& localZone) {
-    return [&clock, &localZone] { return clock.NowLocal() + localZone.Query().bias / 1440.0; };
+UtcClock UtcClockOf(ClockSource& clock) {
+    return [&clock] { return LocalDayCountAt(clock.NowUtc(), 0); };
 }
 
 DayCount SystemUtcNow() {

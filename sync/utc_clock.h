@@ -10,8 +10,10 @@ namespace horavia {
 
 using UtcClock = std::function<DayCount()>;
 
-// The program's injected clock and zone: local time + bias. Both must outlive the result.
-UtcClock UtcClockOf(ClockSource& clock, LocalZoneSource& localZone);
+// The program's injected clock, read as an instant: no zone's bias is added to a local
+// reading, which could be read on the other side of a change of offset. clock must outlive
+// the result.
+UtcClock UtcClockOf(ClockSource& clock);
 
 // This computer's own clock in UTC, to the microsecond.
 DayCount SystemUtcNow();

@@ -27,8 +27,8 @@ class LinuxPlatform final : public Platform {
 
     std::unique_ptr<ZoneSource> CreateZoneSource() override { return MakeSystemTzZoneSource(); }
 
-    std::unique_ptr<SystemClockSetter> CreateClockSetter(LocalZoneSource& localZone) override {
-        return std::make_unique<LinuxSystemClockSetter>(localZone);
+    std::unique_ptr<SystemClockSetter> CreateClockSetter() override {
+        return std::make_unique<LinuxSystemClockSetter>();
     }
 
     std::unique_ptr<PlatformWatch> WatchTerminationRequests(

@@ -7,7 +7,7 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusReply>
-#include <cmath>
+#include <limits>
 #include <utility>
 
 namespace horavia {
@@ -30,27 +30,23 @@ bool TimedatedMayBeOnBus(const QDBusConnection& bus) {
 
 }  // namespace
 
-std::int64_t UtcMicrosecondsFromLocal(DayCount local, std::int32_t bias) {
-    return (UnixMsFromDayCount(local) + static_cast<std::int64_t>(bias) * 60'000) * 1000;
+std::optional<std::int64_t> UnixMicrosecondsOf(Instant utc) {
+    const std::int64_t ms = UnixMsOf(utc);
+    if (ms < 0 || ms > std::numeric_limits<std::int64_t>::max() / 1000) return std::nullopt;
+    return ms * 1000;
 }
 
-LinuxSystemClockSetter::LinuxSystemClockSetter(LocalZoneSource& localZone)
-    : LinuxSystemClockSetter(
-          localZone, [](std::int64_t usecUtc) { return SetViaTimedated(usecUtc); },
-          &SetViaClockSettime) {}
+LinuxSystemClockSetter::LinuxSystemClockSetter()
+    : LinuxSystemClockSetter([](std::int64_t usecUtc) { return SetViaTimedated(usecUtc); },
+                             &SetViaClockSettime) {}
 
-LinuxSystemClockSetter::LinuxSystemClockSetter(LocalZoneSource& localZone, ServiceBackend timedated,
-                                               Backend clockSettime)
-    : localZone_(localZone),
-      timedated_(std::move(timedated)),
-      clockSettime_(std::move(clockSettime)) {}
+LinuxSystemClockSetter::LinuxSystemClockSetter(ServiceBackend timedated, Backend clockSettime)
+    : timedated_(std::move(timedated)), clockSettime_(std::move(clockSettime)) {}
 
-ClockSetResult LinuxSystemClockSetter::SetLocalDateTime(DayCount local) {
-    // Beyond this the microsecond count would overflow; no sane clock is there.
-    if (!std::isfinite(local) || std::fabs(local) > 3'000'000.0) return ClockSetResult::Failed;
-    const std::int64_t usecUtc = UtcMicrosecondsFromLocal(local, localZone_.Query().bias);
-    // Before 1970: the system clock cannot hold it.
-    if (usecUtc < 0) return ClockSetResult::Failed;
+ClockSetResult LinuxSystemClockSetter::SetTime(Instant utc) {
+    const std::optional<std::int64_t> usec = UnixMicrosecondsOf(utc);
+    if (!usec) return ClockSetResult::Failed;
+    const std::int64_t usecUtc = *usec;
     // Whatever timedated says stands: a refusal, its own synchronisation or its silence are
     // not overruled behind its back.
     if (const std::optional<ClockSetResult> viaTimedated =

@@ -10,14 +10,14 @@
 #include <optional>
 #include <string>
 
-#include "model/services.h"
+#include "model/instant.h"
 #include "platform/system_clock_setter.h"
 
 namespace horavia {
 
-// Microseconds since 1970-01-01 00:00 UTC of a local date-time, UTC = local + bias (minutes).
-// Rounded to whole milliseconds, the precision of the program's date-time.
-std::int64_t UtcMicrosecondsFromLocal(DayCount local, std::int32_t bias);
+// Microseconds since 1970-01-01 00:00 UTC of an instant; empty before 1970, which the system
+// clock cannot hold, or beyond what the count can.
+std::optional<std::int64_t> UnixMicrosecondsOf(Instant utc);
 
 // Polkit may show a password dialog; give the user time to answer it.
 inline constexpr int kTimedatedTimeoutMs = 120'000;
@@ -30,13 +30,11 @@ class LinuxSystemClockSetter : public SystemClockSetter {
     // has no such service.
     using ServiceBackend = std::function<std::optional<ClockSetResult>(std::int64_t usecUtc)>;
 
-    explicit LinuxSystemClockSetter(LocalZoneSource& localZone);
+    LinuxSystemClockSetter();
     // Tests pass their own backends: the real ones would change this machine's clock.
-    LinuxSystemClockSetter(LocalZoneSource& localZone, ServiceBackend timedated,
-                           Backend clockSettime);
+    LinuxSystemClockSetter(ServiceBackend timedated, Backend clockSettime);
 
-    // Converts with the bias in force now, as the local date-time was computed with it.
-    ClockSetResult SetLocalDateTime(DayCount local) override;
+    ClockSetResult SetTime(Instant utc) override;
 
     // timedated's SetTime on the system bus (DBUS_SYSTEM_BUS_ADDRESS may name another bus),
     // waiting at most timeoutMs. Nothing when there is no system bus, or no timedated on it
@@ -48,7 +46,6 @@ class LinuxSystemClockSetter : public SystemClockSetter {
     static ClockSetResult ResultOfTimedatedError(const std::string& errorName);
 
   private:
-    LocalZoneSource& localZone_;
     ServiceBackend timedated_;
     Backend clockSettime_;
 };

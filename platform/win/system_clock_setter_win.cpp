@@ -1,10 +1,7 @@
 #include "platform/win/system_clock_setter_win.h"
 
-#include <cmath>
+#include <chrono>
 #include <utility>
-
-#include "model/day_count.h"
-#include "model/zone_time.h"
 
 namespace horavia {
 namespace {
@@ -25,33 +22,33 @@ void EnableSystemTimePrivilege() {
 
 }  // namespace
 
-std::optional<SYSTEMTIME> SystemTimeFromUtc(DayCount utc) {
-    const std::optional<CivilTime> t = ToCivil(utc);
-    if (!t || t->year < 1601 || t->year > 30827) return std::nullopt;
+std::optional<SYSTEMTIME> SystemTimeFromUtc(Instant utc) {
+    using namespace std::chrono;
+    const sys_days day = floor<days>(utc);
+    const year_month_day date{day};
+    const int year = static_cast<int>(date.year());
+    if (year < 1601 || year > 30827) return std::nullopt;
+    const hh_mm_ss<milliseconds> time{utc - day};
     SYSTEMTIME st{};
-    st.wYear = static_cast<WORD>(t->year);
-    st.wMonth = static_cast<WORD>(t->month);
-    st.wDay = static_cast<WORD>(t->day);
-    st.wDayOfWeek = static_cast<WORD>(WeekdayOfDays(DaysFromCivil(t->year, t->month, t->day)));
-    st.wHour = static_cast<WORD>(t->hour);
-    st.wMinute = static_cast<WORD>(t->minute);
-    st.wSecond = static_cast<WORD>(t->second);
-    st.wMilliseconds = static_cast<WORD>(t->millisecond);
+    st.wYear = static_cast<WORD>(year);
+    st.wMonth = static_cast<WORD>(static_cast<unsigned>(date.month()));
+    st.wDay = static_cast<WORD>(static_cast<unsigned>(date.day()));
+    st.wDayOfWeek = static_cast<WORD>(weekday{day}.c_encoding());
+    st.wHour = static_cast<WORD>(time.hours().count());
+    st.wMinute = static_cast<WORD>(time.minutes().count());
+    st.wSecond = static_cast<WORD>(time.seconds().count());
+    st.wMilliseconds = static_cast<WORD>(time.subseconds().count());
     return st;
 }
 
-WinSystemClockSetter::WinSystemClockSetter(LocalZoneSource& localZone)
-    : WinSystemClockSetter(localZone, &SetViaSetSystemTime) {}
+WinSystemClockSetter::WinSystemClockSetter() : WinSystemClockSetter(&SetViaSetSystemTime) {}
 
-WinSystemClockSetter::WinSystemClockSetter(LocalZoneSource& localZone, Backend setUtc)
-    : localZone_(localZone), setUtc_(std::move(setUtc)) {}
+WinSystemClockSetter::WinSystemClockSetter(Backend setUtc) : setUtc_(std::move(setUtc)) {}
 
-ClockSetResult WinSystemClockSetter::SetLocalDateTime(DayCount local) {
-    if (!std::isfinite(local)) return ClockSetResult::Failed;
-    const std::optional<SYSTEMTIME> utc =
-        SystemTimeFromUtc(UtcFromLocal(local, localZone_.Query().bias));
-    if (!utc || !setUtc_) return ClockSetResult::Failed;
-    return setUtc_(*utc);
+ClockSetResult WinSystemClockSetter::SetTime(Instant utc) {
+    const std::optional<SYSTEMTIME> st = SystemTimeFromUtc(utc);
+    if (!st || !setUtc_) return ClockSetResult::Failed;
+    return setUtc_(*st);
 }
 
 ClockSetResult WinSystemClockSetter::SetViaSetSystemTime(const SYSTEMTIME& utc) {

@@ -20,8 +20,8 @@ class WinPlatform final : public Platform {
         return std::make_unique<RegistryZoneSource>(std::make_unique<WinRegistry>());
     }
 
-    std::unique_ptr<SystemClockSetter> CreateClockSetter(LocalZoneSource& localZone) override {
-        return std::make_unique<WinSystemClockSetter>(localZone);
+    std::unique_ptr<SystemClockSetter> CreateClockSetter() override {
+        return std::make_unique<WinSystemClockSetter>();
     }
 
     std::unique_ptr<PlatformWatch> WatchTerminationRequests(std::function<void()>) override {

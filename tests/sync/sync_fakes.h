@@ -69,9 +69,9 @@ inline void RunUntil(const std::function<bool()>& done, qint64 guardMs = 5000) {
 class FakeClockSetter : public SystemClockSetter {
   public:
     ClockSetResult result = ClockSetResult::Set;
-    std::vector<DayCount> calls;
-    ClockSetResult SetLocalDateTime(DayCount local) override {
-        calls.push_back(local);
+    std::vector<Instant> calls;
+    ClockSetResult SetTime(Instant utc) override {
+        calls.push_back(utc);
         return result;
     }
 };

@@ -22,13 +22,17 @@ DayCount AnswerAhead(double seconds, DayCount nowLocal = kNow) {
     return nowLocal + kBias / 1440.0 + seconds * kSecond;
 }
 
+// The instant of a UTC day count, as the clock setter gets it.
+Instant Utc(DayCount utc) {
+    return InstantOfLocal(utc, 0).value();
+}
+
 struct Fixture {
     FakeTimeQuery query;
     FakeClockSetter setter;
     FakeMessageBox box;
-    FixedClock clock{kNow};
-    FixedLocalZone zone{LocalZoneState{kBias, false}};
-    TimeSynchroniser sync{query, setter, box, clock, zone};
+    FixedClock clock{kNow, kBias};
+    TimeSynchroniser sync{query, setter, box, clock};
 
     // One whole synchronisation, the event loop running until it is over.
     SyncOutcome Sync(const std::string& server) {
@@ -63,8 +67,8 @@ TEST(SyncTime, SmallDifferenceSetsTheClockWithoutAsking) {
         EXPECT_EQ(f.Sync("s"), SyncOutcome::ClockSet) << seconds;
         EXPECT_TRUE(f.box.shown.empty()) << seconds;
         ASSERT_EQ(f.setter.calls.size(), 1u);
-        // The server's time in local time, without any correction.
-        EXPECT_NEAR(f.setter.calls[0], kNow + seconds * kSecond, 1e-9) << seconds;
+        // The server's instant, without any correction.
+        EXPECT_EQ(f.setter.calls[0], Utc(AnswerAhead(seconds))) << seconds;
     }
 }
 
@@ -126,7 +130,7 @@ TEST(SyncTime, YesQueriesAgainAndSetsTheSecondAnswer) {
     EXPECT_EQ(f.Sync("srv"), SyncOutcome::ClockSet);
     EXPECT_EQ(f.query.servers, (std::vector<std::string>{"srv", "srv"}));
     ASSERT_EQ(f.setter.calls.size(), 1u);
-    EXPECT_NEAR(f.setter.calls[0], second - kBias / 1440.0, 1e-9);
+    EXPECT_EQ(f.setter.calls[0], Utc(second));
     EXPECT_EQ(f.box.shown.size(), 1u);
 }
 
@@ -155,7 +159,7 @@ TEST(SyncTime, SecondAnswerIsSetOnlyWhenItShowsTheConfirmedDifference) {
         if (c.set) {
             EXPECT_EQ(outcome, SyncOutcome::ClockSet) << c.second;
             ASSERT_EQ(f.setter.calls.size(), 1u);
-            EXPECT_NEAR(f.setter.calls[0], later + c.second * kSecond, 1e-9);
+            EXPECT_EQ(f.setter.calls[0], Utc(AnswerAhead(c.second, later)));
             EXPECT_EQ(f.box.shown.size(), 1u) << "only the question";
         } else {
             EXPECT_EQ(outcome, SyncOutcome::AnswerDisagreed) << c.second;
@@ -294,10 +298,13 @@ TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {
 }
 
 TEST(SyncTime, FarOffClockNeitherOverflowsNorFails) {
-    std::int32_t minutes = -1;
-    ASSERT_TRUE(DifferenceMinutes(2.0e6, 2.0, minutes));
-    EXPECT_EQ(minutes, 2147483647);
-    EXPECT_FALSE(DifferenceMinutes(kNow, std::numeric_limits<double>::quiet_NaN(), minutes));
+    EXPECT_EQ(DifferenceMinutes(Utc(2.0e6), Utc(2.0)), 2147483647);
+    // An answer that is no date at all counts as none.
+    Fixture f;
+    f.query.answers = {std::numeric_limits<double>::quiet_NaN()};
+    EXPECT_EQ(f.Sync("s"), SyncOutcome::QueryFailed);
+    EXPECT_TRUE(f.box.shown.empty());
+    EXPECT_TRUE(f.setter.calls.empty());
 }
 
 }  // namespace

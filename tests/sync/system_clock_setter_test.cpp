@@ -8,6 +8,9 @@
 #include <optional>
 #include <vector>
 
+#include "sync/sync_time.h"
+#include "sync_fakes.h"
+
 namespace horavia {
 namespace {
 
@@ -27,27 +30,49 @@ struct Recorder {
 using ServiceRecorder = Recorder<std::optional<ClockSetResult>>;
 using DirectRecorder = Recorder<ClockSetResult>;
 
-constexpr DayCount kLocalNoon = kUnixEpochDay + 20000.5;  // 2024-10-04 12:00 local
-constexpr std::int64_t kDayUs = 86'400'000'000;
+constexpr std::int64_t kNoonMs = 20000LL * 86'400'000 + 43'200'000;  // 2024-10-04 12:00 UTC
+const Instant kNoon = InstantFromUnixMs(kNoonMs);
 
-TEST(SystemClockSetter, ConvertsLocalTimeWithTheCurrentBias) {
-    EXPECT_EQ(UtcMicrosecondsFromLocal(kLocalNoon, 0), 20000 * kDayUs + kDayUs / 2);
-    EXPECT_EQ(UtcMicrosecondsFromLocal(kLocalNoon, -120),
-              20000 * kDayUs + kDayUs / 2 - 7'200'000'000);
-    EXPECT_EQ(UtcMicrosecondsFromLocal(kUnixEpochDay + 0.25 / 86400.0, 0), 250'000);
+TEST(SystemClockSetter, SetsTheInstantInMicrosecondsSince1970) {
+    EXPECT_EQ(UnixMicrosecondsOf(kNoon), kNoonMs * 1000);
+    EXPECT_EQ(UnixMicrosecondsOf(InstantFromUnixMs(250)), 250'000);
 
-    FixedLocalZone zone(LocalZoneState{-60, true});
     ServiceRecorder timedated;
     timedated.result = ClockSetResult::Set;
     DirectRecorder settime;
-    LinuxSystemClockSetter setter(zone, timedated.Backend(), settime.Backend());
-    EXPECT_EQ(setter.SetLocalDateTime(kLocalNoon), ClockSetResult::Set);
-    zone.Set(LocalZoneState{60, false});
-    EXPECT_EQ(setter.SetLocalDateTime(kLocalNoon), ClockSetResult::Set);
-    EXPECT_EQ(timedated.calls,
-              (std::vector<std::int64_t>{20000 * kDayUs + kDayUs / 2 - 3'600'000'000,
-                                         20000 * kDayUs + kDayUs / 2 + 3'600'000'000}));
+    LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
+    EXPECT_EQ(setter.SetTime(kNoon), ClockSetResult::Set);
+    EXPECT_EQ(timedated.calls, std::vector<std::int64_t>{kNoonMs * 1000});
     EXPECT_TRUE(settime.calls.empty()) << "timedated accepted: no second way";
+}
+
+// The zone moves its offset (summer time ends) while the user is asked whether to set the
+// clock: the clock is still set to exactly the server's instant, not an hour beside it.
+TEST(SystemClockSetter, ChangeOfTheZoneDuringTheQuestionLeavesTheServersInstant) {
+    constexpr std::int32_t kSummerBias = -120;
+    FixedLocalZone zone(LocalZoneState{kSummerBias, true});
+    FixedClock clock(LocalDayCountAt(kNoon, kSummerBias), kSummerBias);
+    test::FakeTimeQuery query;
+    const std::int64_t serverMs = kNoonMs + 600'000;  // ten minutes ahead
+    query.answers = {LocalDayCountAt(InstantFromUnixMs(serverMs), 0),
+                     LocalDayCountAt(InstantFromUnixMs(serverMs + 5'000), 0)};
+    test::FakeMessageBox box;
+    box.whileOpen = [&] {
+        zone.Set(LocalZoneState{-60, false});
+        clock.SetUtc(InstantFromUnixMs(kNoonMs + 5'000));
+    };
+    ServiceRecorder timedated;
+    timedated.result = ClockSetResult::Set;
+    DirectRecorder settime;
+    LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
+    TimeSynchroniser sync(query, setter, box, clock);
+
+    std::optional<SyncOutcome> outcome;
+    sync.SyncTime("time.example", [&](SyncOutcome o) { outcome = o; });
+    test::RunUntil([&] { return outcome.has_value(); });
+    EXPECT_EQ(outcome, SyncOutcome::ClockSet);
+    EXPECT_EQ(box.shown.size(), 1u) << "only the question";
+    EXPECT_EQ(timedated.calls, std::vector<std::int64_t>{(serverMs + 5'000) * 1000});
 }
 
 // Where the system has timedated, its answer is final, even where this program could set the
@@ -70,13 +95,12 @@ TEST(SystemClockSetter, TimedatedDecidesWhereThereIsOneElseTheDirectWay) {
         {std::nullopt, R::Failed, true, R::Failed},
     };
     for (const auto& c : cases) {
-        FixedLocalZone zone;
         ServiceRecorder timedated;
         timedated.result = c.timedated;
         DirectRecorder settime;
         settime.result = c.settime;
-        LinuxSystemClockSetter setter(zone, timedated.Backend(), settime.Backend());
-        EXPECT_EQ(setter.SetLocalDateTime(kLocalNoon), c.expected) << "case " << &c - cases;
+        LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
+        EXPECT_EQ(setter.SetTime(kNoon), c.expected) << "case " << &c - cases;
         EXPECT_EQ(timedated.calls.size(), 1u);
         EXPECT_EQ(settime.calls.size(), c.settimeTried ? 1u : 0u);
         if (c.settimeTried) {
@@ -108,15 +132,15 @@ TEST(SystemClockSetter, TimedatedErrorsAreReadByName) {
 }
 
 TEST(SystemClockSetter, ImpossibleTimesAreRefusedWithoutTouchingTheClock) {
-    FixedLocalZone zone;
     ServiceRecorder timedated;
     DirectRecorder settime;
     timedated.result = settime.result = ClockSetResult::Set;
-    LinuxSystemClockSetter setter(zone, timedated.Backend(), settime.Backend());
-    for (DayCount impossible :
-         {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e12,
-          2.0 /* 1900: before the system clock's epoch */}) {
-        EXPECT_EQ(setter.SetLocalDateTime(impossible), ClockSetResult::Failed) << impossible;
+    LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
+    for (std::int64_t impossibleMs :
+         {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(),
+          std::int64_t{-1} /* before the system clock's epoch */}) {
+        EXPECT_EQ(setter.SetTime(InstantFromUnixMs(impossibleMs)), ClockSetResult::Failed)
+            << impossibleMs;
     }
     EXPECT_TRUE(timedated.calls.empty());
     EXPECT_TRUE(settime.calls.empty());

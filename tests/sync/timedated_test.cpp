@@ -66,18 +66,16 @@ class TimedatedTest : public ::testing::Test {
             GTEST_SKIP() << "no private bus: run under dbus-run-session";
         }
     }
-    FixedLocalZone zone{LocalZoneState{kBias, false}};
     Direct direct;
-    LinuxSystemClockSetter setter{zone,
-                                  [](std::int64_t usec) {
+    LinuxSystemClockSetter setter{[](std::int64_t usec) {
                                       return LinuxSystemClockSetter::SetViaTimedated(
                                           usec, kCallTimeoutMs);
                                   },
                                   [this](std::int64_t usec) { return direct.Set(usec); }};
     test::FakeTimeQuery query;
     test::FakeMessageBox box;
-    FixedClock clock{kNow};
-    TimeSynchroniser sync{query, setter, box, clock, zone};
+    FixedClock clock{kNow, kBias};
+    TimeSynchroniser sync{query, setter, box, clock};
 
     // One whole synchronisation, the event loop running until it is over.
     SyncOutcome Sync(const std::string& server) {
@@ -100,7 +98,7 @@ TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
     EXPECT_EQ(box.shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(direct.calls, 0) << "the system's own synchronisation is not overruled";
     // The absolute time in UTC microseconds, interactive authorisation allowed.
-    const std::int64_t usec = UtcMicrosecondsFromLocal(kNow + 12.5 / 86400.0, kBias);
+    const std::int64_t usec = UnixMsOf(clock.NowUtc()) * 1000 + 12'500'000;
     EXPECT_EQ(timedated.Calls(), QStringLiteral("SetTime %1 0 1\n").arg(usec));
 }
 
@@ -134,7 +132,7 @@ TEST_F(TimedatedTest, AcceptedOrAbsent) {
     {
         Timedated timedated(QStringLiteral("accept"));
         ASSERT_TRUE(Timedated::Registered());
-        EXPECT_EQ(setter.SetLocalDateTime(kNow), ClockSetResult::Set);
+        EXPECT_EQ(setter.SetTime(clock.NowUtc()), ClockSetResult::Set);
         EXPECT_EQ(direct.calls, 0);
     }
     QElapsedTimer wall;
@@ -143,7 +141,7 @@ TEST_F(TimedatedTest, AcceptedOrAbsent) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     // No timedated on the bus: the direct way decides.
-    EXPECT_EQ(setter.SetLocalDateTime(kNow), ClockSetResult::NotAuthorised);
+    EXPECT_EQ(setter.SetTime(clock.NowUtc()), ClockSetResult::NotAuthorised);
     EXPECT_EQ(direct.calls, 1);
 }
 

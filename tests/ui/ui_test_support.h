@@ -54,11 +54,11 @@ class RecordingStore : public MemorySettingsStore {
 
 class RecordingClockSetter : public SystemClockSetter {
   public:
-    ClockSetResult SetLocalDateTime(DayCount local) override {
-        calls.push_back(local);
+    ClockSetResult SetTime(Instant utc) override {
+        calls.push_back(utc);
         return ClockSetResult::Set;
     }
-    std::vector<DayCount> calls;
+    std::vector<Instant> calls;
 };
 
 inline const DayCount kNow = FromCivil(2026, 7, 1, 12, 30, 15);  // local, UTC+1

@@ -78,16 +78,17 @@ TEST(ZoneLookup, SkippedAndRepeatedWallTimesInBerlin) {
     EXPECT_FALSE(zone.QueryAt(repeated->post).isDst);
 }
 
-TEST(ClockSetter, SetsTheSystemTimeToTheLocalTimeTurnedIntoUtc) {
-    EXPECT_FALSE(SystemTimeFromUtc(FromCivil(1600, 12, 31, 23, 59, 59)));
-    EXPECT_FALSE(SystemTimeFromUtc(std::nan("")));
-    FixedLocalZone zone({-60, false});  // UTC+1
+TEST(ClockSetter, SetsTheSystemTimeToTheUtcInstant) {
+    EXPECT_FALSE(SystemTimeFromUtc(InstantOfLocal(FromCivil(1600, 12, 31, 23, 59, 59), 0).value()));
+    EXPECT_TRUE(SystemTimeFromUtc(InstantOfLocal(FromCivil(1601, 1, 1), 0).value()));
     std::optional<SYSTEMTIME> set;
-    WinSystemClockSetter setter(zone, [&](const SYSTEMTIME& utc) {
+    WinSystemClockSetter setter([&](const SYSTEMTIME& utc) {
         set = utc;
         return ClockSetResult::Set;
     });
-    ASSERT_EQ(setter.SetLocalDateTime(FromCivil(2026, 3, 29, 0, 30, 15, 250)), ClockSetResult::Set);
+    // 2026-03-29 00:30:15.250 at UTC+1.
+    ASSERT_EQ(setter.SetTime(InstantOfLocal(FromCivil(2026, 3, 29, 0, 30, 15, 250), -60).value()),
+              ClockSetResult::Set);
     ASSERT_TRUE(set);
     EXPECT_EQ(set->wYear, 2026);
     EXPECT_EQ(set->wMonth, 3);
