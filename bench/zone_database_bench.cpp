@@ -50,16 +50,19 @@ void BM_BuildEnumerateReadAll(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildEnumerateReadAll)->Unit(benchmark::kMillisecond);
 
+// The catalogue loads tell nothing in a benchmark.
+struct SilentMessages : horavia::MessageBoxPort {
+    horavia::MsgAnswer Show(const std::string&, const std::string&, horavia::MsgButtons,
+                            horavia::MsgIcon) override {
+        return horavia::MsgAnswer::Ok;
+    }
+};
+
 // What start-up does: build the database, then the catalogue from it (every zone read and
 // its transition moments computed, the zone order sorted).
 void BM_BuildAndLoadCatalogue(benchmark::State& state) {
     QTemporaryDir temp;
-    struct NoMessages : horavia::MessageBoxPort {
-        horavia::MsgAnswer Show(const std::string&, const std::string&, horavia::MsgButtons,
-                                horavia::MsgIcon) override {
-            return horavia::MsgAnswer::Ok;
-        }
-    } messages;
+    SilentMessages messages;
     const int year = QDate::currentDate().year();
     for (auto _ : state) {
         const QByteArray table = horavia::ZoneTableResourceText();
@@ -77,12 +80,7 @@ BENCHMARK(BM_BuildAndLoadCatalogue)->Unit(benchmark::kMillisecond);
 // What start-up does on Linux: the zone source read from the table and the zone files, then
 // the catalogue filled from it directly.
 void BM_TzSourceLoadCatalogue(benchmark::State& state) {
-    struct NoMessages : horavia::MessageBoxPort {
-        horavia::MsgAnswer Show(const std::string&, const std::string&, horavia::MsgButtons,
-                                horavia::MsgIcon) override {
-            return horavia::MsgAnswer::Ok;
-        }
-    } messages;
+    SilentMessages messages;
     const int year = QDate::currentDate().year();
     for (auto _ : state) {
         const auto source = horavia::MakeSystemTzZoneSource();

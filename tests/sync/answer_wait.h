@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "sync/sync_time.h"
 #include "sync/time_query_port.h"
 
 namespace horavia::test {
@@ -32,6 +33,22 @@ bool AwaitAnswer(Query& query, const std::string& server, DayCount& dAtomDate,
     if (!answer->answered) return false;
     dAtomDate = answer->dAtomDate;
     return true;
+}
+
+// One whole synchronisation, the event loop running until it is over (a lost end fails the
+// test after ten seconds, as Skipped).
+inline SyncOutcome AwaitSync(TimeSynchroniser& sync, const std::string& server) {
+    QEventLoop loop;
+    std::optional<SyncOutcome> outcome;
+    sync.SyncTime(server, [&](SyncOutcome o) {
+        outcome = o;
+        loop.quit();
+    });
+    if (!outcome) {
+        QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return outcome.value_or(SyncOutcome::Skipped);
 }
 
 }  // namespace horavia::test

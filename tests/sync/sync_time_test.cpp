@@ -4,6 +4,7 @@
 
 #include <limits>
 
+#include "answer_wait.h"
 #include "sync_fakes.h"
 
 namespace horavia {
@@ -34,13 +35,7 @@ struct Fixture {
     FixedClock clock{kNow, kBias};
     TimeSynchroniser sync{query, setter, box, clock};
 
-    // One whole synchronisation, the event loop running until it is over.
-    SyncOutcome Sync(const std::string& server) {
-        std::optional<SyncOutcome> outcome;
-        sync.SyncTime(server, [&outcome](SyncOutcome o) { outcome = o; });
-        test::RunUntil([&] { return outcome.has_value(); });
-        return outcome.value_or(SyncOutcome::Skipped);
-    }
+    SyncOutcome Sync(const std::string& server) { return test::AwaitSync(sync, server); }
 
     // The user answers the question `seconds` after it was asked; the clock moves on.
     void AnswerAfter(double seconds) {

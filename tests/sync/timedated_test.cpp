@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <optional>
 
+#include "answer_wait.h"
 #include "platform/linux/system_clock_setter.h"
 #include "sync/sync_time.h"
 #include "sync_fakes.h"
@@ -77,13 +78,7 @@ class TimedatedTest : public ::testing::Test {
     FixedClock clock{kNow, kBias};
     TimeSynchroniser sync{query, setter, box, clock};
 
-    // One whole synchronisation, the event loop running until it is over.
-    SyncOutcome Sync(const std::string& server) {
-        std::optional<SyncOutcome> outcome;
-        sync.SyncTime(server, [&outcome](SyncOutcome o) { outcome = o; });
-        test::RunUntil([&] { return outcome.has_value(); });
-        return outcome.value_or(SyncOutcome::Skipped);
-    }
+    SyncOutcome Sync(const std::string& server) { return test::AwaitSync(sync, server); }
 };
 
 TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
