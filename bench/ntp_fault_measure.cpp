@@ -14,7 +14,7 @@
 
 namespace {
 
-using horavia::DayCount;
+using horavia::Instant;
 using horavia::SntpQuery;
 using horavia::test::CpuSeconds;
 using horavia::test::FakeNtpServer;
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         server.start();
         SntpQuery query(&horavia::SystemUtcNow, server.Port());
         const qsizetype fds = OpenDescriptors();
-        DayCount date = 0;
+        Instant date{};
         std::int32_t respons = 0;
         QElapsedTimer wall;
         wall.start();

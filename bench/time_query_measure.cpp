@@ -17,7 +17,7 @@
 
 namespace {
 
-using horavia::DayCount;
+using horavia::Instant;
 using horavia::TimeQuery;
 using horavia::test::CpuSeconds;
 using horavia::test::FakeTimeServer;
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     normal.start();
 
     TimeQuery query(silent.Port());
-    DayCount date = 0;
+    Instant date{};
     std::int32_t respons = 0;
     double before = CpuSeconds();
     horavia::test::AwaitAnswer(query, "127.0.0.1", date, respons);

@@ -4,8 +4,9 @@
 // bytes must give a result or a clean failure.
 //
 // Input: byte 0 picks the protocol (bit 0) and, for NTP, whether the reply echoes the request
-// (bit 1); byte 1 the computer's bias; bytes 2..9 the computer's clock; bytes 10..13 the
+// (bit 1); byte 1 is not read; bytes 2..9 the computer's clock; bytes 10..13 the
 // request's nonce and the reply's arrival; the rest is the reply's first chunk or datagram.
+#include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -38,16 +39,12 @@ std::uint64_t Read64(const std::uint8_t* bytes) {
 }
 
 // The checks every answer must pass, whatever the protocol.
-void CheckAnswer(const std::string& server, DayCount serverUtc, DayCount nowLocal,
-                 std::int32_t bias) {
-    if (!std::isfinite(serverUtc)) Fail();
-    const ServerDifference difference = MeasureServerDifference(server, serverUtc, nowLocal, bias);
+void CheckAnswer(const std::string& server, Instant serverUtc, Instant now) {
+    if (!IsCalendarInstant(serverUtc)) Fail();
+    const ServerDifference difference = MeasureServerDifference(server, serverUtc, now);
     const std::string text = ServerTestText(server, 17, difference, "\n");
     if (text.find(DifferenceLine(difference)) == std::string::npos) Fail();
-    const auto serverAt = InstantOfLocal(serverUtc, 0);
-    const auto now = InstantOfLocal(nowLocal, bias);
-    if (!serverAt || !now) Fail();
-    const std::int32_t minutes = DifferenceMinutes(*now, *serverAt);
+    const std::int32_t minutes = DifferenceMinutes(now, serverUtc);
     if (minutes < 0) Fail();
     (void)SyncQuestionText(minutes);
 }
@@ -57,12 +54,10 @@ void CheckAnswer(const std::string& server, DayCount serverUtc, DayCount nowLoca
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 14) return 0;
     const bool ntp = (data[0] & 1) != 0;
-    const std::int32_t bias = static_cast<std::int8_t>(data[1]) * 30;
     const auto nowSeconds =
         kSecondsFrom1900To1970 +
         static_cast<std::int64_t>(Read64(data + 2) % (kSecondsTo2200 - kSecondsFrom1900To1970));
-    const DayCount nowUtc = static_cast<double>(nowSeconds) / 86400.0 + 2.0;
-    const DayCount nowLocal = nowUtc - bias / 1440.0;
+    const Instant nowUtc = InstantOfSeconds1900(nowSeconds);
     std::uint32_t extra = 0;
     std::memcpy(&extra, data + 10, sizeof extra);
     std::string reply(reinterpret_cast<const char*>(data + 14), size - 14);
@@ -76,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         if (!decoded) return 0;
         // The reply's own seconds, in the era nearest to the computer's clock.
-        const std::int64_t since1900 = std::llround((*decoded - 2.0) * 86400.0);
+        const std::int64_t since1900 = SecondsSince1900(*decoded);
+        if (InstantOfSeconds1900(since1900) != *decoded) Fail();
         if (static_cast<std::uint32_t>(static_cast<std::uint64_t>(since1900)) != *seconds) Fail();
         // The nearest era, unless that one would begin before 1900.
         if (since1900 < 0) Fail();
@@ -84,9 +80,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Fail();
         }
         const ServerDifference difference =
-            MeasureServerDifference("time.example", *decoded, nowLocal, bias);
+            MeasureServerDifference("time.example", *decoded, nowUtc);
         if (difference.seconds != since1900 - nowSeconds || difference.ms) Fail();
-        CheckAnswer("time.example", *decoded, nowLocal, bias);
+        CheckAnswer("time.example", *decoded, nowUtc);
         return 0;
     }
 
@@ -103,6 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read.verdict != SntpVerdict::Answer) return 0;
     if (!std::isfinite(read.offsetSeconds) || !std::isfinite(read.delaySeconds)) Fail();
     if (std::fabs(read.offsetSeconds) > static_cast<double>(kEraSeconds)) Fail();
-    CheckAnswer("ntp:time.example", nowUtc + read.offsetSeconds / 86400.0, nowLocal, bias);
+    const auto offset = std::chrono::milliseconds(std::llround(read.offsetSeconds * 1000.0));
+    CheckAnswer("ntp:time.example", nowUtc + offset, nowUtc);
     return 0;
 }

@@ -21,6 +21,9 @@ std::int64_t UnixMsOf(Instant t);
 // count before 1899-12-30 keeps the automation date's convention (see LinearDays). The
 // instant is empty when the count is not finite or lies beyond years -9999..19999.
 DayCount LocalDayCountAt(Instant t, std::int32_t bias);
+// Whether the instant lies in the calendar's range (years -9999..19999): beyond it no clock
+// reading, and no difference from one, means anything.
+bool IsCalendarInstant(Instant t);
 std::optional<Instant> InstantOfLocal(DayCount local, std::int32_t bias);
 
 // Where a local wall time lies on the time line once the zone's changes of offset are

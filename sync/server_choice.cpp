@@ -11,11 +11,6 @@ namespace {
 
 constexpr const char* kLineBreak = "\r\n";
 
-ServerDifference MeasuredDifference(const std::string& server, DayCount dAtomDate,
-                                    ClockSource& clock, LocalZoneSource& localZone) {
-    return MeasureServerDifference(server, dAtomDate, clock.NowLocal(), localZone.Query().bias);
-}
-
 std::int32_t Clamp32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
@@ -23,13 +18,12 @@ std::int32_t Clamp32(std::int64_t value) {
 
 }  // namespace
 
-ServerResult MeasuredResult(const std::string& host, const TimeAnswer& answer, ClockSource& clock,
-                            LocalZoneSource& localZone) {
+ServerResult MeasuredResult(const std::string& host, const TimeAnswer& answer, ClockSource& clock) {
     ServerResult result;
     result.Server = host;
     if (answer.answered) {
         const ServerDifference difference =
-            MeasuredDifference(host, answer.dAtomDate, clock, localZone);
+            MeasureServerDifference(host, answer.serverUtc, clock.NowUtc());
         result.Diff = Clamp32(difference.seconds);
         result.DiffMs = difference.ms;
         // An answer always counts as one, however slow the query says it was.
@@ -39,12 +33,11 @@ ServerResult MeasuredResult(const std::string& host, const TimeAnswer& answer, C
 }
 
 void MeasureServer(const std::string& host, TimeQueryPort& query, ClockSource& clock,
-                   LocalZoneSource& localZone, ResultHandler done) {
-    const bool started =
-        query.StartQuery(host, [host, &clock, &localZone, done](const TimeAnswer& answer) {
-            done(MeasuredResult(host, answer, clock, localZone));
-        });
-    if (!started) done(MeasuredResult(host, TimeAnswer{}, clock, localZone));
+                   ResultHandler done) {
+    const bool started = query.StartQuery(host, [host, &clock, done](const TimeAnswer& answer) {
+        done(MeasuredResult(host, answer, clock));
+    });
+    if (!started) done(MeasuredResult(host, TimeAnswer{}, clock));
 }
 
 std::optional<std::int64_t> MeanDifference(const std::vector<ServerResult>& results) {
@@ -94,14 +87,13 @@ std::string ProposalText(const ServerResult& result) {
 }
 
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
-                         LocalZoneSource& localZone, MessageBoxPort& messages,
-                         std::function<void()> done) {
-    const auto report = [server, &clock, &localZone, &messages, done](const TimeAnswer& answer) {
+                         MessageBoxPort& messages, std::function<void()> done) {
+    const auto report = [server, &clock, &messages, done](const TimeAnswer& answer) {
         if (!answer.answered) {
             messages.Show(kConnectionFailedText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         } else {
             const ServerDifference diff =
-                MeasuredDifference(server, answer.dAtomDate, clock, localZone);
+                MeasureServerDifference(server, answer.serverUtc, clock.NowUtc());
             messages.Show(ServerTestText(server, answer.lRespons, diff, kLineBreak), kAppTitle,
                           MsgButtons::Ok, MsgIcon::Information);
         }

@@ -32,14 +32,13 @@ struct ServerResult {
 // What `host`'s answer measures. Answered: Diff from the computer's clock in UTC (read now,
 // as the answer is handed on, limited to the 32-bit range; with DiffMs for NTP) and the
 // response time; otherwise 0 and 5000.
-ServerResult MeasuredResult(const std::string& host, const TimeAnswer& answer, ClockSource& clock,
-                            LocalZoneSource& localZone);
+ServerResult MeasuredResult(const std::string& host, const TimeAnswer& answer, ClockSource& clock);
 
 // Queries `host` once; done gets the measurement when the answer is in (at once, as a
 // failure, when the query does not start).
 using ResultHandler = std::function<void(const ServerResult&)>;
 void MeasureServer(const std::string& host, TimeQueryPort& query, ClockSource& clock,
-                   LocalZoneSource& localZone, ResultHandler done);
+                   ResultHandler done);
 
 // The mean Diff of the servers that answered, rounded half to even; empty when none did.
 std::optional<std::int64_t> MeanDifference(const std::vector<ServerResult>& results);
@@ -57,7 +56,6 @@ std::string ProposalText(const ServerResult& result);
 // The Test button: queries `server` once and reports its name, response time and difference
 // (information icon), or "Connection failed!" (exclamation icon); then calls done.
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
-                         LocalZoneSource& localZone, MessageBoxPort& messages,
-                         std::function<void()> done);
+                         MessageBoxPort& messages, std::function<void()> done);
 
 }  // namespace horavia

@@ -1,7 +1,5 @@
 #include "sync/server_test_text.h"
 
-#include <cmath>
-
 #include "sync/server_name.h"
 
 namespace horavia {
@@ -17,32 +15,6 @@ std::int64_t NearestSeconds(std::int64_t ms) {
 }
 
 }  // namespace
-
-std::int64_t ServerDifferenceSeconds(DayCount dAtomDate, DayCount nowLocal,
-                                     std::int32_t localBias) {
-    const std::int64_t serverMs = UnixMsFromDayCount(dAtomDate);
-    const std::int64_t computerUtcMs =
-        UnixMsFromDayCount(nowLocal) + static_cast<std::int64_t>(localBias) * 60'000;
-    return FloorSeconds(serverMs) - FloorSeconds(computerUtcMs);
-}
-
-std::int64_t ServerDifferenceMs(DayCount dAtomDate, DayCount nowLocal, std::int32_t localBias) {
-    // Subtracted as day counts first: each one alone only holds about a microsecond.
-    const double days = dAtomDate - (nowLocal + localBias / 1440.0);
-    return std::llround(days * static_cast<double>(kMsPerDay));
-}
-
-ServerDifference MeasureServerDifference(const std::string& server, DayCount dAtomDate,
-                                         DayCount nowLocal, std::int32_t localBias) {
-    ServerDifference difference;
-    if (IsNtpServer(server)) {
-        difference.ms = ServerDifferenceMs(dAtomDate, nowLocal, localBias);
-        difference.seconds = NearestSeconds(*difference.ms);
-    } else {
-        difference.seconds = ServerDifferenceSeconds(dAtomDate, nowLocal, localBias);
-    }
-    return difference;
-}
 
 ServerDifference MeasureServerDifference(const std::string& server, Instant serverUtc,
                                          Instant clockUtc) {

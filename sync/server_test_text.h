@@ -5,18 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "model/day_count.h"
 #include "model/instant.h"
 
 namespace horavia {
-
-// Whole seconds from the computer's clock (local time + bias, i.e. UTC) to the server's
-// answer; positive when the server is ahead. Both moments are first cut to whole seconds, as
-// the server's answer itself is.
-std::int64_t ServerDifferenceSeconds(DayCount dAtomDate, DayCount nowLocal, std::int32_t localBias);
-
-// The same difference to the millisecond, for answers that carry milliseconds (NTP).
-std::int64_t ServerDifferenceMs(DayCount dAtomDate, DayCount nowLocal, std::int32_t localBias);
 
 // The difference a server's answer shows: whole seconds, and the milliseconds when the
 // protocol gives them (then the seconds are the milliseconds rounded, halves away from zero).
@@ -24,10 +15,9 @@ struct ServerDifference {
     std::int64_t seconds = 0;
     std::optional<std::int64_t> ms;
 };
-ServerDifference MeasureServerDifference(const std::string& server, DayCount dAtomDate,
-                                         DayCount nowLocal, std::int32_t localBias);
-
-// The same, from the server's instant and the computer's clock at its answer, both in UTC.
+// From the server's instant and the computer's clock at its answer: positive when the server
+// is ahead. Without milliseconds (Time Protocol) both moments are first cut to whole seconds,
+// as the server's answer itself is.
 ServerDifference MeasureServerDifference(const std::string& server, Instant serverUtc,
                                          Instant clockUtc);
 

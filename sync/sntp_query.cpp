@@ -12,11 +12,6 @@ namespace horavia {
 namespace {
 
 constexpr qint64 kLargestDatagram = 1024;  // a reply with extension fields still fits
-constexpr double kMicrosPerDay = static_cast<double>(kMsPerDay) * 1000.0;
-
-std::int64_t UnixMicrosOf(DayCount utc) {
-    return std::llround((utc - kUnixEpochDay) * kMicrosPerDay);
-}
 
 }  // namespace
 
@@ -93,7 +88,8 @@ void SntpQuery::Finish() {
                 // measured: the receiver compares it with the clock read right after, so the
                 // time spent since the answer came does not count as a difference.
                 answer.answered = true;
-                answer.dAtomDate = utcNow_() + reply_.offsetSeconds / 86400.0;
+                answer.serverUtc = utcNow_() + std::chrono::milliseconds(
+                                                   std::llround(reply_.offsetSeconds * 1000.0));
             }
             waiting_ = false;
             emit finished(answer);
@@ -110,7 +106,7 @@ void SntpQuery::TryNextAddress() {
         // A connected socket hears only from that address and port, and learns of a refusal.
         socket_.connectToHost(peer_, port_);
         if (socket_.state() != QAbstractSocket::ConnectedState) continue;
-        t1_ = NtpTimestampFromUnixMicros(UnixMicrosOf(utcNow_()));
+        t1_ = NtpTimestampFromUnixMicros(UnixMsOf(utcNow_()) * 1000);
         sent_ = WithNonce(t1_, static_cast<std::uint32_t>(random_()));
         const std::string request = BuildSntpRequest(sent_);
         ++requests_;

@@ -79,10 +79,8 @@ TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& sett
     : query_(query), setter_(setter), messages_(messages), clock_(clock) {}
 
 bool TimeSynchroniser::ReadAnswer(const TimeAnswer& answer, Reading& reading) {
-    if (!answer.answered) return false;
-    const std::optional<Instant> server = InstantOfLocal(answer.dAtomDate, 0);
-    if (!server) return false;  // not a date
-    reading.server = *server;
+    if (!answer.answered || !IsCalendarInstant(answer.serverUtc)) return false;
+    reading.server = answer.serverUtc;
     reading.clock = clock_.NowUtc();
     reading.found = MeasureServerDifference(server_, reading.server, reading.clock);
     return true;

@@ -19,7 +19,7 @@ int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStre
         }
         // The computer's clock in UTC, which is local time + bias read in one step.
         const ServerDifference difference =
-            MeasureServerDifference(name, answer.dAtomDate, SystemUtcNow(), 0);
+            MeasureServerDifference(name, answer.serverUtc, SystemUtcNow());
         out << QString::fromStdString(ServerTestText(name, answer.lRespons, difference, "\n"))
             << '\n';
         out.flush();

@@ -65,7 +65,7 @@ void TimeQuery::Finish() {
     WS.abort();
     if (const auto decoded = DecodeTimeReplyNear(sReply, utcNow_())) {
         answer.answered = true;
-        answer.dAtomDate = *decoded;
+        answer.serverUtc = *decoded;
     }
     // Posted, so that whoever starts the next query in its slot does not do so from within
     // this socket's own signal.

@@ -7,15 +7,15 @@
 #include <string>
 #include <utility>
 
-#include "model/day_count.h"
+#include "model/instant.h"
 
 namespace horavia {
 
-// What a query found: when answered, the server's UTC time; the response time in ms,
-// meaningful only on success.
+// What a query found: when answered, the server's time; the response time in ms, meaningful
+// only on success.
 struct TimeAnswer {
     bool answered = false;
-    DayCount dAtomDate = 0;
+    Instant serverUtc{};
     std::int32_t lRespons = 0;
 };
 

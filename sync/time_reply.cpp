@@ -1,19 +1,13 @@
 #include "sync/time_reply.h"
 
-#include <cmath>
+#include <chrono>
 
 namespace horavia {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
-constexpr double kDay1900 = 2.0;
-// Far beyond any clock: keeps the conversions below inside 64 bits.
-constexpr double kSaneDays = 10'000'000.0;
-
-DayCount DayCountFromSeconds1900(std::int64_t seconds) {
-    return static_cast<double>(seconds) / kSecondsPerDay + kDay1900;
-}
+// Far beyond any clock (about 35,000 years): keeps the era arithmetic inside 64 bits.
+constexpr std::int64_t kSaneSeconds = std::int64_t{1} << 40;
 
 }  // namespace
 
@@ -35,21 +29,27 @@ std::int64_t NearestEraSeconds(std::uint32_t seconds, std::int64_t referenceSeco
     return referenceSeconds + step;
 }
 
-std::optional<std::int64_t> SecondsSince1900(DayCount utc) {
-    if (!std::isfinite(utc) || std::fabs(utc) > kSaneDays) return std::nullopt;
-    return static_cast<std::int64_t>(std::floor((utc - kDay1900) * kSecondsPerDay));
+std::int64_t SecondsSince1900(Instant t) {
+    return std::chrono::floor<std::chrono::seconds>(t).time_since_epoch().count() +
+           kSecondsFrom1900To1970;
 }
 
-std::optional<DayCount> DecodeTimeReplyNear(std::string_view reply, DayCount nowUtc) {
+Instant InstantOfSeconds1900(std::int64_t seconds) {
+    return Instant{std::chrono::seconds(seconds - kSecondsFrom1900To1970)};
+}
+
+std::optional<Instant> DecodeTimeReplyNear(std::string_view reply, Instant nowUtc) {
     const auto seconds = ReplySeconds(reply);
     if (!seconds) return std::nullopt;
-    const auto reference = SecondsSince1900(nowUtc);
-    if (!reference) return DayCountFromSeconds1900(*seconds);  // no clock to go by
     // No server's time precedes 1900, the count's start: a clock that near 1900 reads the
     // first era.
-    std::int64_t since1900 = NearestEraSeconds(*seconds, *reference);
+    const std::int64_t reference = SecondsSince1900(nowUtc);
+    if (reference < -kSaneSeconds || reference > kSaneSeconds) {
+        return InstantOfSeconds1900(*seconds);  // no clock to go by
+    }
+    std::int64_t since1900 = NearestEraSeconds(*seconds, reference);
     if (since1900 < 0) since1900 += std::int64_t{1} << 32;
-    return DayCountFromSeconds1900(since1900);
+    return InstantOfSeconds1900(since1900);
 }
 
 }  // namespace horavia

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "model/day_count.h"
+#include "model/instant.h"
 
 namespace horavia {
 
@@ -22,10 +22,13 @@ std::optional<std::uint32_t> ReplySeconds(std::string_view reply);
 // and lies nearest to `referenceSeconds`: the same reading in whichever era the reference is.
 std::int64_t NearestEraSeconds(std::uint32_t seconds, std::int64_t referenceSeconds);
 
-// Whole seconds since 1900 of a UTC day count (rounded down); empty when it is not a sane date.
-std::optional<std::int64_t> SecondsSince1900(DayCount utc);
+// Whole seconds since 1900 of an instant (rounded down).
+std::int64_t SecondsSince1900(Instant t);
 
-// The server's UTC time read in the era nearest to nowUtc, the computer's clock in UTC.
-std::optional<DayCount> DecodeTimeReplyNear(std::string_view reply, DayCount nowUtc);
+// The instant of a count of seconds since 1900.
+Instant InstantOfSeconds1900(std::int64_t seconds);
+
+// The server's time read in the era nearest to nowUtc, the computer's clock.
+std::optional<Instant> DecodeTimeReplyNear(std::string_view reply, Instant nowUtc);
 
 }  // namespace horavia

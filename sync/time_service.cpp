@@ -82,7 +82,7 @@ void TimeService::RequestUpdateTime() {
 
 void TimeService::TestServer(const std::string& server, std::function<void()> done) {
     Services& s = state_.services;
-    TestServerAndReport(server, announcedQuery_, s.clock, s.localZone, s.messages, std::move(done));
+    TestServerAndReport(server, announcedQuery_, s.clock, s.messages, std::move(done));
 }
 
 }  // namespace horavia

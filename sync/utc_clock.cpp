@@ -5,14 +5,11 @@
 namespace horavia {
 
 UtcClock UtcClockOf(ClockSource& clock) {
-    return [&clock] { return LocalDayCountAt(clock.NowUtc(), 0); };
+    return [&clock] { return clock.NowUtc(); };
 }
 
-DayCount SystemUtcNow() {
-    const auto micros = std::chrono::duration_cast<std::chrono::microseconds>(
-                            std::chrono::system_clock::now().time_since_epoch())
-                            .count();
-    return kUnixEpochDay + static_cast<double>(micros) / (static_cast<double>(kMsPerDay) * 1000.0);
+Instant SystemUtcNow() {
+    return std::chrono::floor<std::chrono::milliseconds>(std::chrono::system_clock::now());
 }
 
 }  // namespace horavia

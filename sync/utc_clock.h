@@ -3,19 +3,16 @@
 
 #include <functional>
 
-#include "model/day_count.h"
 #include "model/services.h"
 
 namespace horavia {
 
-using UtcClock = std::function<DayCount()>;
+using UtcClock = std::function<Instant()>;
 
-// The program's injected clock, read as an instant: no zone's bias is added to a local
-// reading, which could be read on the other side of a change of offset. clock must outlive
-// the result.
+// The program's injected clock. clock must outlive the result.
 UtcClock UtcClockOf(ClockSource& clock);
 
-// This computer's own clock in UTC, to the microsecond.
-DayCount SystemUtcNow();
+// This computer's own clock.
+Instant SystemUtcNow();
 
 }  // namespace horavia

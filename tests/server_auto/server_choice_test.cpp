@@ -3,24 +3,24 @@
 #include <gtest/gtest.h>
 
 #include "tests/sync/sync_fakes.h"
+#include "tests/sync/utc_at.h"
 
 namespace horavia {
 namespace {
 
 // One measurement, the event loop running until it is in.
-ServerResult Measure(const std::string& host, TimeQueryPort& query, ClockSource& clock,
-                     LocalZoneSource& localZone) {
+ServerResult Measure(const std::string& host, TimeQueryPort& query, ClockSource& clock) {
     std::optional<ServerResult> result;
-    MeasureServer(host, query, clock, localZone, [&](const ServerResult& r) { result = r; });
+    MeasureServer(host, query, clock, [&](const ServerResult& r) { result = r; });
     test::RunUntil([&] { return result.has_value(); });
     return result.value_or(ServerResult{});
 }
 
 // One Test button press, until its message is shown.
 void TestServer(const std::string& server, TimeQueryPort& query, ClockSource& clock,
-                LocalZoneSource& localZone, MessageBoxPort& messages) {
+                MessageBoxPort& messages) {
     bool done = false;
-    TestServerAndReport(server, query, clock, localZone, messages, [&] { done = true; });
+    TestServerAndReport(server, query, clock, messages, [&] { done = true; });
     test::RunUntil([&] { return done; });
 }
 
@@ -67,24 +67,22 @@ TEST(ServerChoice, ClocksHoursOffDoNotOverflow) {
     EXPECT_EQ(ChooseServer(extreme), 0u);
     // A difference beyond 32 bits is held at the limit.
     FixedClock clock{FromCivil(2026, 5, 4, 14, 0, 0)};
-    FixedLocalZone utc;
     test::FakeTimeQuery query;
-    query.answers.push_back(FromCivil(1900, 1, 1));
-    EXPECT_EQ(Measure("old", query, clock, utc).Diff, INT32_MIN);
+    query.answers.push_back(test::UtcAt(1900, 1, 1));
+    EXPECT_EQ(Measure("old", query, clock).Diff, INT32_MIN);
 }
 
 TEST(ServerChoice, TestButtonMessages) {
     // The computer in UTC+2: local 14:00:00 is 12:00:00 UTC.
     FixedClock clock{FromCivil(2026, 5, 4, 14, 0, 0), -120};
-    FixedLocalZone localZone{LocalZoneState{-120, true}};
     test::FakeTimeQuery query;
     test::FakeMessageBox messages;
-    query.answers.push_back(FromCivil(2026, 5, 4, 11, 59, 57));
-    TestServer("time.example", query, clock, localZone, messages);
-    TestServer("nobody.example", query, clock, localZone, messages);
+    query.answers.push_back(test::UtcAt(2026, 5, 4, 11, 59, 57));
+    TestServer("time.example", query, clock, messages);
+    TestServer("nobody.example", query, clock, messages);
     // An NTP answer carries milliseconds; the seconds are rounded from them.
-    query.answers.push_back(FromCivil(2026, 5, 4, 11, 59, 57, 123));
-    TestServer("ntp:time.example", query, clock, localZone, messages);
+    query.answers.push_back(test::UtcAt(2026, 5, 4, 11, 59, 57, 123));
+    TestServer("ntp:time.example", query, clock, messages);
     ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0].text,
               "Name: time.example\r\nRespons time: 42 ms\r\nDifference with local time: -3 s");
@@ -96,8 +94,8 @@ TEST(ServerChoice, TestButtonMessages) {
               "Difference with local time: -3 s (-2877 ms)");
 
     // The proposal of the Auto button shows them too.
-    query.answers.push_back(FromCivil(2026, 5, 4, 12, 0, 1, 600));
-    const ServerResult measured = Measure("ntp:time.example", query, clock, localZone);
+    query.answers.push_back(test::UtcAt(2026, 5, 4, 12, 0, 1, 600));
+    const ServerResult measured = Measure("ntp:time.example", query, clock);
     EXPECT_EQ(measured.Diff, 2);
     EXPECT_EQ(measured.DiffMs, 1600);
     EXPECT_EQ(ProposalText(measured),

@@ -67,7 +67,7 @@ class ServerTest : public ::testing::Test {
     }
     std::optional<std::string> Run(const std::vector<std::string>& list,
                                    const std::string& comboText) {
-        window = std::make_unique<ServerTestDialog>(query, clock, localZone, messages);
+        window = std::make_unique<ServerTestDialog>(query, clock, messages);
         window->show();
         return RunTests(list, comboText);
     }
@@ -94,7 +94,6 @@ class ServerTest : public ::testing::Test {
 
     // The computer in UTC+1: its local clock reads 13:00 at 12:00 UTC.
     FixedClock clock{kNowUtc + 1.0 / 24.0, -60};
-    FixedLocalZone localZone{LocalZoneState{-60, false}};
     LoopbackQuery query;
     test::FakeMessageBox messages;
     std::unique_ptr<ServerTestDialog> window;
@@ -136,7 +135,7 @@ TEST_F(ServerTest, CancelDuringTheFirstTestClosesWithoutAQuestion) {
     FakeTimeServer& typed = Server("slow", 0, FakeTimeServer::Mode::Delayed);
     typed.SetPauseMs(400);
     FakeTimeServer& first = Server("first", 0);
-    window = std::make_unique<ServerTestDialog>(query, clock, localZone, messages);
+    window = std::make_unique<ServerTestDialog>(query, clock, messages);
     window->show();
     auto* cancel = window->findChild<QPushButton*>(QStringLiteral("cancelButton"));
     ASSERT_NE(cancel, nullptr);

@@ -11,10 +11,10 @@
 
 namespace horavia::test {
 
-// True when the server answered (dAtomDate is then its UTC time). lRespons is set whenever
+// True when the server answered (serverUtc is then its time). lRespons is set whenever
 // the query ran; a query that did not start returns false at once and touches nothing.
 template <class Query>
-bool AwaitAnswer(Query& query, const std::string& server, DayCount& dAtomDate,
+bool AwaitAnswer(Query& query, const std::string& server, Instant& serverUtc,
                  std::int32_t& lRespons) {
     QEventLoop loop;
     std::optional<TimeAnswer> answer;
@@ -31,7 +31,7 @@ bool AwaitAnswer(Query& query, const std::string& server, DayCount& dAtomDate,
     if (!answer) return false;
     lRespons = answer->lRespons;
     if (!answer->answered) return false;
-    dAtomDate = answer->dAtomDate;
+    serverUtc = answer->serverUtc;
     return true;
 }
 

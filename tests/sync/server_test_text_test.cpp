@@ -2,29 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include "utc_at.h"
+
 namespace horavia {
 namespace {
 
-TEST(ServerTestText, DifferenceIsServerMinusComputerInUtc) {
-    const DayCount server = FromCivil(2025, 12, 9, 12, 0, 5);  // UTC, whole seconds
-    // The computer runs in UTC+2 (bias -120): its local clock reads 14:00.
-    EXPECT_EQ(ServerDifferenceSeconds(server, FromCivil(2025, 12, 9, 14, 0, 0), -120), 5);
-    EXPECT_EQ(ServerDifferenceSeconds(server, FromCivil(2025, 12, 9, 14, 0, 10), -120), -5);
-    // UTC-5 (bias 300).
-    EXPECT_EQ(ServerDifferenceSeconds(server, FromCivil(2025, 12, 9, 7, 0, 5), 300), 0);
-    // A computer a whole day ahead.
-    EXPECT_EQ(ServerDifferenceSeconds(server, FromCivil(2025, 12, 10, 12, 0, 5), 0), -86400);
-}
+using test::UtcAt;
 
-TEST(ServerTestText, FractionsOfTheComputerClockAreCutLikeTheServers) {
-    const DayCount server = FromCivil(2025, 12, 9, 12, 0, 5);
-    EXPECT_EQ(ServerDifferenceSeconds(server, FromCivil(2025, 12, 9, 12, 0, 4, 900), 0), 1);
-    EXPECT_EQ(ServerDifferenceSeconds(server, FromCivil(2025, 12, 9, 12, 0, 5, 999), 0), 0);
-    EXPECT_EQ(ServerDifferenceSeconds(server, FromCivil(2025, 12, 9, 12, 0, 6, 1), 0), -1);
+TEST(ServerTestText, TimeProtocolDifferenceCutsBothMomentsToWholeSeconds) {
+    const Instant server = UtcAt(2025, 12, 9, 12, 0, 5);
+    EXPECT_EQ(MeasureServerDifference("h", server, UtcAt(2025, 12, 9, 12, 0, 0)).seconds, 5);
+    EXPECT_EQ(MeasureServerDifference("h", server, UtcAt(2025, 12, 9, 12, 0, 10)).seconds, -5);
+    EXPECT_EQ(MeasureServerDifference("h", server, UtcAt(2025, 12, 10, 12, 0, 5)).seconds, -86400);
+    // Fractions of the computer's clock are cut like the server's.
+    EXPECT_EQ(MeasureServerDifference("h", server, UtcAt(2025, 12, 9, 12, 0, 4, 900)).seconds, 1);
+    EXPECT_EQ(MeasureServerDifference("h", server, UtcAt(2025, 12, 9, 12, 0, 5, 999)).seconds, 0);
+    EXPECT_EQ(MeasureServerDifference("h", server, UtcAt(2025, 12, 9, 12, 0, 6, 1)).seconds, -1);
+    // Before 1970 too.
+    EXPECT_EQ(
+        MeasureServerDifference("h", UtcAt(1960, 1, 1), UtcAt(1959, 12, 31, 23, 59, 58, 1)).seconds,
+        2);
+    EXPECT_FALSE(MeasureServerDifference("h", server, server).ms);
 }
 
 TEST(ServerTestText, NtpAnswersAreMeasuredToTheMillisecond) {
-    const DayCount computer = FromCivil(2036, 2, 7, 8, 28, 16, 250);  // local, UTC+2
+    const Instant computer = UtcAt(2036, 2, 7, 6, 28, 16, 250);
     const struct {
         const char* server;
         int serverMs;  // the server's answer: 06:28:16 UTC plus this
@@ -41,8 +43,8 @@ TEST(ServerTestText, NtpAnswersAreMeasuredToTheMillisecond) {
         {"h", 250 - 499, -1, std::nullopt},
     };
     for (const auto& c : cases) {
-        const DayCount answer = FromCivil(2036, 2, 7, 6, 28, 16, c.serverMs);
-        const ServerDifference d = MeasureServerDifference(c.server, answer, computer, -120);
+        const Instant answer = UtcAt(2036, 2, 7, 6, 28, 16) + std::chrono::milliseconds(c.serverMs);
+        const ServerDifference d = MeasureServerDifference(c.server, answer, computer);
         EXPECT_EQ(d.seconds, c.seconds) << c.server << " " << c.serverMs;
         EXPECT_EQ(d.ms, c.ms) << c.server << " " << c.serverMs;
     }

@@ -48,14 +48,15 @@ TEST(ServerTimeQuery, TheNameChoosesTheProtocol) {
     Servers servers;
     QueryPacer pacer(0);
     ServerTimeQuery query(&SystemUtcNow, pacer, servers.Ports());
-    DayCount date = 0;
+    Instant date{};
     std::int32_t respons = 0;
     for (const char* name : {"ntp:127.0.0.1", "ntp://127.0.0.1", "NTP:localhost"}) {
         ASSERT_TRUE(test::AwaitAnswer(query, name, date, respons)) << name;
-        EXPECT_NEAR((date - SystemUtcNow()) * 86'400'000.0, -1234.0, 10.0) << name;
+        EXPECT_NEAR(static_cast<double>((date - SystemUtcNow()).count()), -1234.0, 10.0) << name;
     }
     ASSERT_TRUE(test::AwaitAnswer(query, "127.0.0.1", date, respons));
-    EXPECT_NEAR((date - SystemUtcNow()) * 86400.0, 0.0, 1.5) << "the Time Protocol's whole seconds";
+    EXPECT_NEAR(static_cast<double>((date - SystemUtcNow()).count()), 0.0, 1500.0)
+        << "the Time Protocol's whole seconds";
     EXPECT_EQ(servers.ntp.Arrivals().size(), 3u);
     EXPECT_EQ(servers.time.Accepted(), 1);
 }
@@ -67,7 +68,7 @@ TEST(ServerTimeQuery, OneServerIsAskedOnlyOncePerInterval) {
     Servers servers;
     QueryPacer pacer(kInterval);
     ServerTimeQuery query(&SystemUtcNow, pacer, servers.Ports());
-    DayCount date = 0;
+    Instant date{};
     std::int32_t respons = 0;
 
     int ticks = 0;
@@ -128,7 +129,8 @@ TEST(ServerTimeQuery, StartReturnsAtOnceAndFinishedBringsTheAnswer) {
     awaitAnswers(1);
     ASSERT_EQ(answers.size(), 1u);
     EXPECT_TRUE(answers[0].answered);
-    EXPECT_NEAR((answers[0].dAtomDate - SystemUtcNow()) * 86'400'000.0, -1234.0, 10.0);
+    EXPECT_NEAR(static_cast<double>((answers[0].serverUtc - SystemUtcNow()).count()), -1234.0,
+                10.0);
     EXPECT_FALSE(query.IsWaiting());
 
     const std::int64_t firstEndMs = clock.NowMs();

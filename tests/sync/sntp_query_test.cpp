@@ -10,6 +10,7 @@
 #include "manual_query_clock.h"
 #include "process_usage.h"
 #include "sync/time_query.h"
+#include "utc_at.h"
 
 namespace horavia {
 namespace {
@@ -20,11 +21,12 @@ using test::CpuSeconds;
 using test::OpenDescriptors;
 
 constexpr qint64 kLimitMs = 3000;  // 2000 ms and a little, on a loaded machine
-constexpr double kMsPerDay = 86'400'000.0;
+// What a query run holds until an answer replaces it.
+const Instant kUntouched = InstantFromUnixMs(-1);
 
 struct QueryRun {
     bool answered = false;
-    DayCount dAtomDate = -1;
+    Instant serverUtc = kUntouched;
     std::int32_t lRespons = -1;
     qint64 wallMs = 0;
     double cpuSeconds = 0;
@@ -35,7 +37,7 @@ QueryRun TimedQuery(SntpQuery& query, const std::string& host) {
     QElapsedTimer wall;
     wall.start();
     const double cpu = CpuSeconds();
-    run.answered = test::AwaitAnswer(query, host, run.dAtomDate, run.lRespons);
+    run.answered = test::AwaitAnswer(query, host, run.serverUtc, run.lRespons);
     run.cpuSeconds = CpuSeconds() - cpu;
     run.wallMs = wall.elapsed();
     return run;
@@ -55,7 +57,7 @@ TEST(SntpQuery, AnswerIsTheServersTimeToTheMillisecond) {
         SntpQuery query(&SystemUtcNow, server.Port());
         const QueryRun run = TimedQuery(query, "127.0.0.1");
         ASSERT_TRUE(run.answered) << skewMs;
-        const double foundMs = (run.dAtomDate - SystemUtcNow()) * kMsPerDay;
+        const auto foundMs = static_cast<double>((run.serverUtc - SystemUtcNow()).count());
         EXPECT_NEAR(foundMs, skewMs, 10.0);
         EXPECT_NEAR(query.LastReply().offsetSeconds * 1000.0, skewMs, 10.0);
         EXPECT_GE(query.LastReply().delaySeconds, -0.001);
@@ -75,7 +77,7 @@ TEST(SntpQuery, ForgedReplyIsPassedOverForTheRealOne) {
     SntpQuery query(&SystemUtcNow, server.Port());
     const QueryRun run = TimedQuery(query, "127.0.0.1");
     ASSERT_TRUE(run.answered);
-    EXPECT_NEAR((run.dAtomDate - SystemUtcNow()) * kMsPerDay, 250.0, 10.0);
+    EXPECT_NEAR(static_cast<double>((run.serverUtc - SystemUtcNow()).count()), 250.0, 10.0);
     EXPECT_LT(run.lRespons, 1000);
 }
 
@@ -84,12 +86,12 @@ TEST(SntpQuery, ForgedReplyIsPassedOverForTheRealOne) {
 TEST(SntpQuery, ComputerClockOnTheOtherSideOfTheWrap) {
     FakeNtpServer server(Mode::Normal);
     ASSERT_TRUE(server.Listen());
-    const double skewDays = FromCivil(2050, 6, 1) - SystemUtcNow();
-    SntpQuery query([skewDays] { return SystemUtcNow() + skewDays; }, server.Port());
+    const auto skew = test::UtcAt(2050, 6, 1) - SystemUtcNow();
+    SntpQuery query([skew] { return SystemUtcNow() + skew; }, server.Port());
     const QueryRun run = TimedQuery(query, "localhost");
     ASSERT_TRUE(run.answered);
-    EXPECT_NEAR((run.dAtomDate - SystemUtcNow()) * kMsPerDay, 0.0, 10.0);
-    EXPECT_NEAR(query.LastReply().offsetSeconds / 86400.0, -skewDays, 1e-6);
+    EXPECT_NEAR(static_cast<double>((run.serverUtc - SystemUtcNow()).count()), 0.0, 10.0);
+    EXPECT_NEAR(query.LastReply().offsetSeconds * 1000.0, -static_cast<double>(skew.count()), 10.0);
 }
 
 // Every fault ends in the design's failure; a reply that is not an answer to this request is
@@ -120,7 +122,7 @@ TEST(SntpQuery, FaultyRepliesAreRefusedAndTheSocketIsClosed) {
         const int descriptors = OpenDescriptors();
         const QueryRun run = TimedQuery(query, "127.0.0.1");
         EXPECT_FALSE(run.answered) << c.what;
-        EXPECT_EQ(run.dAtomDate, -1) << c.what << ": left alone";
+        EXPECT_EQ(run.serverUtc, kUntouched) << c.what << ": left alone";
         EXPECT_EQ(server.Arrivals().size(), 1u) << c.what << ": asked once";
         if (c.endsAtOnce) {
             EXPECT_LT(run.lRespons, 1000) << c.what;

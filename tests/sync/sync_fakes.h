@@ -17,11 +17,11 @@
 
 namespace horavia::test {
 
-// Answers from a queue: a day count (UTC) or nullopt for a failed query. StartQuery answers
+// Answers from a queue: the server's instant or nullopt for a failed query. StartQuery answers
 // from the event loop, one query at a time.
 class FakeTimeQuery : public TimeQueryPort {
   public:
-    std::deque<std::optional<DayCount>> answers;
+    std::deque<std::optional<Instant>> answers;
     std::vector<std::string> servers;
     std::function<void()> duringWait;  // runs while the query waits, like a tick would
 
@@ -32,7 +32,7 @@ class FakeTimeQuery : public TimeQueryPort {
             &context_,
             [this, sServer, done] {
                 TimeAnswer answer;
-                answer.answered = Answer(sServer, answer.dAtomDate, answer.lRespons);
+                answer.answered = Answer(sServer, answer.serverUtc, answer.lRespons);
                 waiting_ = false;
                 done(answer);
             },
@@ -41,7 +41,7 @@ class FakeTimeQuery : public TimeQueryPort {
     }
 
   private:
-    bool Answer(const std::string& sServer, DayCount& dAtomDate, std::int32_t& lRespons) {
+    bool Answer(const std::string& sServer, Instant& serverUtc, std::int32_t& lRespons) {
         servers.push_back(sServer);
         if (duringWait) duringWait();
         lRespons = 42;
@@ -49,7 +49,7 @@ class FakeTimeQuery : public TimeQueryPort {
         const auto answer = answers.front();
         answers.pop_front();
         if (!answer) return false;
-        dAtomDate = *answer;
+        serverUtc = *answer;
         return true;
     }
 

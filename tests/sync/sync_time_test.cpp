@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 #include "answer_wait.h"
@@ -18,14 +19,14 @@ constexpr DayCount kNow = 46000.5;   // 2025-12-09 12:00 local
 constexpr std::int32_t kBias = -60;  // UTC = local - 1 h
 constexpr double kSecond = 1.0 / 86400.0;
 
-// The server's UTC answer that puts it `seconds` ahead of the computer's local clock.
-DayCount AnswerAhead(double seconds, DayCount nowLocal = kNow) {
-    return nowLocal + kBias / 1440.0 + seconds * kSecond;
-}
-
 // The instant of a UTC day count, as the clock setter gets it.
 Instant Utc(DayCount utc) {
     return InstantOfLocal(utc, 0).value();
+}
+
+// The server's answer that puts it `seconds` ahead of the computer's local clock.
+Instant AnswerAhead(double seconds, DayCount nowLocal = kNow) {
+    return Utc(nowLocal + kBias / 1440.0) + std::chrono::milliseconds(std::llround(seconds * 1000));
 }
 
 struct Fixture {
@@ -63,7 +64,7 @@ TEST(SyncTime, SmallDifferenceSetsTheClockWithoutAsking) {
         EXPECT_TRUE(f.box.shown.empty()) << seconds;
         ASSERT_EQ(f.setter.calls.size(), 1u);
         // The server's instant, without any correction.
-        EXPECT_EQ(f.setter.calls[0], Utc(AnswerAhead(seconds))) << seconds;
+        EXPECT_EQ(f.setter.calls[0], AnswerAhead(seconds)) << seconds;
     }
 }
 
@@ -119,13 +120,13 @@ TEST(SyncTime, YesQueriesAgainAndSetsTheSecondAnswer) {
     // A zone set an hour wrong: the answer is set in the computer's (wrong) zone. The user
     // takes ten seconds to answer; the second answer shows the same difference within a second.
     f.AnswerAfter(10);
-    const DayCount second = AnswerAhead(3600 + 1, kNow + 10 * kSecond);
+    const Instant second = AnswerAhead(3600 + 1, kNow + 10 * kSecond);
     f.query.answers = {AnswerAhead(3600), second};
     f.box.answer = MsgAnswer::Yes;
     EXPECT_EQ(f.Sync("srv"), SyncOutcome::ClockSet);
     EXPECT_EQ(f.query.servers, (std::vector<std::string>{"srv", "srv"}));
     ASSERT_EQ(f.setter.calls.size(), 1u);
-    EXPECT_EQ(f.setter.calls[0], Utc(second));
+    EXPECT_EQ(f.setter.calls[0], second);
     EXPECT_EQ(f.box.shown.size(), 1u);
 }
 
@@ -154,7 +155,7 @@ TEST(SyncTime, SecondAnswerIsSetOnlyWhenItShowsTheConfirmedDifference) {
         if (c.set) {
             EXPECT_EQ(outcome, SyncOutcome::ClockSet) << c.second;
             ASSERT_EQ(f.setter.calls.size(), 1u);
-            EXPECT_EQ(f.setter.calls[0], Utc(AnswerAhead(c.second, later)));
+            EXPECT_EQ(f.setter.calls[0], AnswerAhead(c.second, later));
             EXPECT_EQ(f.box.shown.size(), 1u) << "only the question";
         } else {
             EXPECT_EQ(outcome, SyncOutcome::AnswerDisagreed) << c.second;
@@ -294,9 +295,10 @@ TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {
 
 TEST(SyncTime, FarOffClockNeitherOverflowsNorFails) {
     EXPECT_EQ(DifferenceMinutes(Utc(2.0e6), Utc(2.0)), 2147483647);
-    // An answer that is no date at all counts as none.
+    // An answer beyond every calendar counts as none.
     Fixture f;
-    f.query.answers = {std::numeric_limits<double>::quiet_NaN()};
+    f.query.answers = {Instant::max(), Instant::min()};
+    EXPECT_EQ(f.Sync("s"), SyncOutcome::QueryFailed);
     EXPECT_EQ(f.Sync("s"), SyncOutcome::QueryFailed);
     EXPECT_TRUE(f.box.shown.empty());
     EXPECT_TRUE(f.setter.calls.empty());

@@ -54,8 +54,7 @@ TEST(SystemClockSetter, ChangeOfTheZoneDuringTheQuestionLeavesTheServersInstant)
     FixedClock clock(LocalDayCountAt(kNoon, kSummerBias), kSummerBias);
     test::FakeTimeQuery query;
     const std::int64_t serverMs = kNoonMs + 600'000;  // ten minutes ahead
-    query.answers = {LocalDayCountAt(InstantFromUnixMs(serverMs), 0),
-                     LocalDayCountAt(InstantFromUnixMs(serverMs + 5'000), 0)};
+    query.answers = {InstantFromUnixMs(serverMs), InstantFromUnixMs(serverMs + 5'000)};
     test::FakeMessageBox box;
     box.whileOpen = [&] {
         zone.Set(LocalZoneState{-60, false});

@@ -18,6 +18,7 @@
 #include "platform/host_lookup.h"
 #include "process_usage.h"
 #include "sync/time_reply.h"
+#include "utc_at.h"
 
 namespace horavia {
 namespace {
@@ -25,13 +26,17 @@ namespace {
 using test::FakeTimeServer;
 using test::OpenDescriptors;
 using Mode = FakeTimeServer::Mode;
+using test::UtcAt;
+
+// What a query run holds until an answer replaces it.
+const Instant kUntouched = InstantFromUnixMs(-1);
 
 // "Within 2000 ms and a little": generous for a loaded machine, far below a second wait.
 constexpr qint64 kLimitMs = 3000;
 
 struct QueryRun {
     bool answered = false;
-    DayCount dAtomDate = -1;
+    Instant serverUtc = kUntouched;
     std::int32_t lRespons = -1;
     qint64 wallMs = 0;
 };
@@ -40,7 +45,7 @@ QueryRun TimedQuery(TimeQuery& query, const std::string& host) {
     QueryRun run;
     QElapsedTimer wall;
     wall.start();
-    run.answered = test::AwaitAnswer(query, host, run.dAtomDate, run.lRespons);
+    run.answered = test::AwaitAnswer(query, host, run.serverUtc, run.lRespons);
     run.wallMs = wall.elapsed();
     return run;
 }
@@ -61,7 +66,7 @@ TEST(TimeQuery, AnswersWithTheDecodedServerTime) {
     TimeQuery query(server.Port());
     const QueryRun run = TimedQuery(query, "127.0.0.1");
     EXPECT_TRUE(run.answered);
-    EXPECT_EQ(run.dAtomDate, 36892.0);
+    EXPECT_EQ(run.serverUtc, UtcAt(2001, 1, 1));
     EXPECT_GE(run.lRespons, 0);
     EXPECT_LT(run.lRespons, 2000);
     EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState);
@@ -71,7 +76,7 @@ TEST(TimeQuery, AnswersWithTheDecodedServerTime) {
     server.SetSeconds(0xFFFFFFFFu);
     const QueryRun again = TimedQuery(query, "localhost");
     EXPECT_TRUE(again.answered);
-    EXPECT_NEAR(again.dAtomDate, FromCivil(2036, 2, 7, 6, 28, 15), 1e-9);
+    EXPECT_EQ(again.serverUtc, UtcAt(2036, 2, 7, 6, 28, 15));
     EXPECT_EQ(server.Accepted(), 2);
 }
 
@@ -81,23 +86,23 @@ TEST(TimeQuery, AnswersWithTheDecodedServerTime) {
 TEST(TimeQuery, RepliesAreReadInTheEraOfTheInjectedClock) {
     const struct {
         std::uint32_t seconds;
-        DayCount clock;
-        DayCount expected;
+        Instant clock;
+        Instant expected;
     } cases[] = {
-        {0, FromCivil(1901, 1, 1), 2.0},
-        {0, FromCivil(2030, 1, 1), FromCivil(2036, 2, 7, 6, 28, 16)},
-        {0x001DF780u, FromCivil(2036, 3, 1, 0, 0, 5), FromCivil(2036, 3, 1)},
-        {0xFFFFFFFBu, FromCivil(2036, 2, 7, 6, 28, 20), FromCivil(2036, 2, 7, 6, 28, 11)},
+        {0, UtcAt(1901, 1, 1), UtcAt(1900, 1, 1)},
+        {0, UtcAt(2030, 1, 1), UtcAt(2036, 2, 7, 6, 28, 16)},
+        {0x001DF780u, UtcAt(2036, 3, 1, 0, 0, 5), UtcAt(2036, 3, 1)},
+        {0xFFFFFFFBu, UtcAt(2036, 2, 7, 6, 28, 20), UtcAt(2036, 2, 7, 6, 28, 11)},
     };
     for (const auto& c : cases) {
         FakeTimeServer server(Mode::Normal);
         server.SetSeconds(c.seconds);
         ASSERT_TRUE(server.Listen());
-        const DayCount clock = c.clock;
+        const Instant clock = c.clock;
         TimeQuery query([clock] { return clock; }, server.Port());
         const QueryRun run = TimedQuery(query, "127.0.0.1");
         ASSERT_TRUE(run.answered);
-        EXPECT_NEAR(run.dAtomDate, c.expected, 1e-9) << c.seconds;
+        EXPECT_EQ(run.serverUtc, c.expected) << c.seconds;
     }
 }
 
@@ -108,7 +113,7 @@ TEST(TimeQuery, LongerFirstChunkIsDecodedFromItsFirstFourBytes) {
     TimeQuery query(server.Port());
     const QueryRun run = TimedQuery(query, "127.0.0.1");
     EXPECT_TRUE(run.answered);
-    EXPECT_EQ(run.dAtomDate, 36892.0);
+    EXPECT_EQ(run.serverUtc, UtcAt(2001, 1, 1));
     EXPECT_EQ(query.Reply().size(), 8u);
 }
 
@@ -120,7 +125,7 @@ TEST(TimeQuery, ShortFirstChunkFailsAtOnce) {
         TimeQuery query(server.Port());
         const QueryRun run = TimedQuery(query, "127.0.0.1");
         EXPECT_FALSE(run.answered);
-        EXPECT_EQ(run.dAtomDate, -1) << "left alone on failure";
+        EXPECT_EQ(run.serverUtc, kUntouched) << "left alone on failure";
         EXPECT_EQ(query.Reply().size(), mode == Mode::ThreeBytes ? 3u : 2u);
         EXPECT_LT(run.lRespons, 2000) << "the first chunk ends the wait";
         EXPECT_EQ(query.Socket().state(), QAbstractSocket::UnconnectedState);
@@ -176,7 +181,7 @@ TEST(TimeQuery, ConnectionFailuresEndTheWaitEarly) {
         TimeQuery query(c.port);
         const QueryRun run = TimedQuery(query, c.host);
         EXPECT_FALSE(run.answered) << c.what;
-        EXPECT_EQ(run.dAtomDate, -1) << c.what;
+        EXPECT_EQ(run.serverUtc, kUntouched) << c.what;
         EXPECT_LT(run.wallMs, kLimitMs) << c.what;
         if (c.endsAtOnce) {
             EXPECT_LT(run.lRespons, kTimeQueryWaitMs) << c.what;
@@ -271,7 +276,7 @@ TEST(TimeQuery, EventLoopRunsDuringTheWaitButNoSecondQueryStarts) {
     EXPECT_EQ(nested.lRespons, -1) << "refused at once, nothing touched";
     EXPECT_LT(nested.wallMs, 50);
     EXPECT_TRUE(run.answered) << "the waiting query was not disturbed";
-    EXPECT_EQ(run.dAtomDate, 36892.0);
+    EXPECT_EQ(run.serverUtc, UtcAt(2001, 1, 1));
     EXPECT_GE(run.lRespons, 350);
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_FALSE(query.IsWaiting());

@@ -21,6 +21,11 @@ namespace {
 
 constexpr DayCount kNow = 46000.5;  // 2025-12-09 12:00 local, UTC+1
 constexpr std::int32_t kBias = -60;
+
+// The server's answer `ms` ahead of the computer's clock.
+Instant AnswerAhead(std::int64_t ms) {
+    return InstantOfLocal(kNow, kBias).value() + std::chrono::milliseconds(ms);
+}
 // How long a call waits for the fake timedated: it answers at once, except when silent.
 constexpr int kCallTimeoutMs = 1000;
 
@@ -84,7 +89,7 @@ class TimedatedTest : public ::testing::Test {
 TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
     Timedated timedated(QStringLiteral("ntp-on"));
     ASSERT_TRUE(Timedated::Registered());
-    query.answers = {kNow + kBias / 1440.0 + 12.5 / 86400.0};  // 12.5 s ahead
+    query.answers = {AnswerAhead(12'500)};  // 12.5 s ahead
 
     EXPECT_EQ(Sync("ntp:pool.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
@@ -100,7 +105,7 @@ TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
 TEST_F(TimedatedTest, NotAuthorisedIsSaid) {
     Timedated timedated(QStringLiteral("denied"));
     ASSERT_TRUE(Timedated::Registered());
-    query.answers = {kNow + kBias / 1440.0 - 30.0 / 86400.0};
+    query.answers = {AnswerAhead(-30'000)};
 
     EXPECT_EQ(Sync("time.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
@@ -113,7 +118,7 @@ TEST_F(TimedatedTest, NotAuthorisedIsSaid) {
 TEST_F(TimedatedTest, SilenceIsSaidAndNotOverruled) {
     Timedated timedated(QStringLiteral("silent"));
     ASSERT_TRUE(Timedated::Registered());
-    query.answers = {kNow + kBias / 1440.0 + 45.0 / 86400.0};
+    query.answers = {AnswerAhead(45'000)};
 
     EXPECT_EQ(Sync("time.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);

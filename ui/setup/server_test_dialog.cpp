@@ -10,14 +10,12 @@
 namespace horavia {
 
 ServerTestDialog::ServerTestDialog(TimeQueryPort& query, ClockSource& clock,
-                                   LocalZoneSource& localZone, MessageBoxPort& messages,
-                                   QWidget* parent)
+                                   MessageBoxPort& messages, QWidget* parent)
     : QDialog(parent),
       progressList_(new QListWidget(this)),
       cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)),
       query_(query),
       clock_(clock),
-      localZone_(localZone),
       messages_(messages) {
     setWindowTitle(QStringLiteral("Testing time servers..."));
     setModal(false);
@@ -42,7 +40,7 @@ void ServerTestDialog::closeEvent(QCloseEvent* event) {
 }
 
 void ServerTestDialog::measure(const std::string& host, std::size_t slot) {
-    MeasureServer(host, query_, clock_, localZone_,
+    MeasureServer(host, query_, clock_,
                   [self = QPointer<ServerTestDialog>(this), host, slot](const ServerResult& r) {
                       if (!self) return;  // the window went with its owner
                       self->results_[slot] = r;

@@ -20,8 +20,8 @@ class ServerTestDialog : public QDialog {
     Q_OBJECT
 
   public:
-    ServerTestDialog(TimeQueryPort& query, ClockSource& clock, LocalZoneSource& localZone,
-                     MessageBoxPort& messages, QWidget* parent = nullptr);
+    ServerTestDialog(TimeQueryPort& query, ClockSource& clock, MessageBoxPort& messages,
+                     QWidget* parent = nullptr);
 
     // Starts the run and returns at once: tests `typedServer` first, then each list entry in
     // order until Cancel, and asks whether to use the best server that answered. Once the run
@@ -59,7 +59,6 @@ class ServerTestDialog : public QDialog {
     std::optional<std::string> chosen_;
     TimeQueryPort& query_;
     ClockSource& clock_;
-    LocalZoneSource& localZone_;
     MessageBoxPort& messages_;
 };
 

@@ -155,7 +155,7 @@ void TimeSyncPage::findBestServer() {
     serverTestRunning_ = true;
     updateServerButtons();
     Services& s = state_.services;
-    auto* dialog = new ServerTestDialog(time_->Query(), s.clock, s.localZone, s.messages, window());
+    auto* dialog = new ServerTestDialog(time_->Query(), s.clock, s.messages, window());
     serverTestDialog_ = dialog;
     connect(dialog, &ServerTestDialog::testsFinished, this, [this, dialog] {
         if (const auto& chosen = dialog->chosenServer()) {
