@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     state.LoadSettings();
     if (!state.LoadCatalogue()) return 0;
     for (std::size_t n = 0; n < state.clocks.size() && n < 64; ++n) {
-        state.ZoneTimeText(static_cast<int>(n), true, clock.NowLocal());
+        state.ZoneTimeText(static_cast<int>(n), true, clock.NowUtc());
     }
     state.TipText();
     state.SaveSettings();

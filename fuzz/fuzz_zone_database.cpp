@@ -107,7 +107,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 if (!std::isfinite(ZoneTimeFromUtc(zone, utc))) Fail();
             }
         }
-        (void)FormatZoneTime(catalogue, index, moments[0], localBias, "c", locale);
+        if (const auto t = InstantOfLocal(moments[0], localBias)) {
+            (void)FormatZoneTimeAt(catalogue, index, *t, moments[0], "c", locale);
+        }
         // A clock stored under the zone's name finds a zone of that name (a numeric name is
         // read as an index, as the stored layout says).
         if (catalogue.IsRegistryZone(index)) {

@@ -18,15 +18,6 @@ std::string PseudoZoneTime(const ZoneCatalogue& catalogue, int zone, DayCount ut
 
 }  // namespace
 
-std::string FormatZoneTime(const ZoneCatalogue& catalogue, int zone, DayCount t, std::int32_t bias,
-                           const std::string& format, const LocaleInfo& locale) {
-    if (!catalogue.IsValidIndex(zone)) return kInvalidFormat;
-    const ZoneInfo& info = catalogue.zones[static_cast<std::size_t>(zone)];
-    const DayCount utc = UtcFromLocal(t, bias);
-    if (IsPseudoValueZone(zone)) return PseudoZoneTime(catalogue, zone, utc, t, format, locale);
-    return FormatDateTime(ZoneTimeFromUtc(info, utc), format, locale).value_or(kInvalidFormat);
-}
-
 std::string FormatZoneTimeAt(const ZoneCatalogue& catalogue, int zone, Instant t,
                              DayCount localTime, const std::string& format,
                              const LocaleInfo& locale) {

@@ -13,14 +13,9 @@ namespace horavia {
 
 inline constexpr const char* kInvalidFormat = "Invalid Format!!";
 
-// The time of catalogue zone `zone` for the computer's local time t (UTC = t + bias), written
-// with `format`; the pseudo-zones give their own scales. "Invalid Format!!" when the text
-// cannot be written.
-std::string FormatZoneTime(const ZoneCatalogue& catalogue, int zone, DayCount t, std::int32_t bias,
-                           const std::string& format, const LocaleInfo& locale);
-
-// The time of catalogue zone `zone` at the instant t, written with `format`. The population
-// pseudo-zone, which counts by a local clock, counts from the reading `localTime`.
+// The time of catalogue zone `zone` at the instant t, written with `format`; the pseudo-zones
+// give their own scales. The population pseudo-zone, which counts by a local clock, counts
+// from the reading `localTime`. "Invalid Format!!" when the text cannot be written.
 std::string FormatZoneTimeAt(const ZoneCatalogue& catalogue, int zone, Instant t,
                              DayCount localTime, const std::string& format,
                              const LocaleInfo& locale);

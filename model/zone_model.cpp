@@ -48,14 +48,15 @@ bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
     return true;
 }
 
-std::string AppState::ZoneTimeText(int clockIndex, bool full, DayCount t,
+std::string AppState::ZoneTimeText(int clockIndex, bool full, Instant t,
                                    std::size_t formatLimit) const {
     if (clockIndex < 0 || static_cast<std::size_t>(clockIndex) >= clocks.size()) return {};
     const ClockEntry& clock = clocks[static_cast<std::size_t>(clockIndex)];
     std::string format(
         full ? Utf8Prefix(clock.Format.empty() ? prefs.DefaultFormat : clock.Format, formatLimit)
              : std::string_view(kShortFormat));
-    return FormatZoneTime(catalogue, clock.Zone, t, LocalBias, format, locale);
+    return FormatZoneTimeAt(catalogue, clock.Zone, t, LocalDayCountAt(t, LocalBias), format,
+                            locale);
 }
 
 std::vector<int> AppState::EnabledClocksInOrder() const {
@@ -70,7 +71,7 @@ std::string AppState::TipText() {
         // A label of kTipBudget characters or more ends the tip whatever follows, so no more
         // of it is needed (a character takes at most four bytes).
         text += Utf8Prefix(clocks[static_cast<std::size_t>(index)].Label, 4 * kTipBudget);
-        text += ": " + ZoneTimeText(index, false, services.clock.NowLocal());
+        text += ": " + ZoneTimeText(index, false, services.clock.NowUtc());
         if (TextLength(text) < kTipBudget) {
             accepted = text;
         } else {

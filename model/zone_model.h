@@ -69,7 +69,7 @@ class AppState {
     // The text of one clock at local time t: its full format (or the default) or "hh:nn".
     // formatLimit: only the format's first bytes are used (for a display, which cannot show
     // what a format of megabytes would write).
-    std::string ZoneTimeText(int clockIndex, bool full, DayCount t,
+    std::string ZoneTimeText(int clockIndex, bool full, Instant t,
                              std::size_t formatLimit = std::string::npos) const;
 
     // The enabled clocks in display order, as clock indices.

@@ -35,7 +35,7 @@ bool ConsoleRun::Load() {
 }
 
 void WriteClockLines(AppState& state, std::ostream& out) {
-    const DayCount now = state.services.clock.NowLocal();
+    const Instant now = state.services.clock.NowUtc();
     for (int index : state.EnabledClocksInOrder()) {
         const ClockEntry& clock = state.clocks[static_cast<std::size_t>(index)];
         out << clock.Label << '\t' << state.ZoneTimeText(index, true, now) << '\n';

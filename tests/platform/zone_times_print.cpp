@@ -85,8 +85,8 @@ int main(int argc, char** argv) {
         }
         const long long seconds = std::strtoll(line.c_str() + tab2 + 1, nullptr, 10);
         const LocalReading reading = LocalReadingAt(seconds * 1000);
-        std::cout << FormatZoneTime(catalogue, zone->second, reading.local, reading.zone.bias,
-                                    "yyyy-mm-dd hh:nn:ss", locale)
+        std::cout << FormatZoneTimeAt(catalogue, zone->second, InstantFromUnixMs(seconds * 1000),
+                                      reading.local, "yyyy-mm-dd hh:nn:ss", locale)
                   << '\n';
     }
     return 0;

@@ -1,6 +1,7 @@
 // The arithmetic of the windows: row layout, restored geometry, tick timing, tray decoding.
 #include <gtest/gtest.h>
 
+#include "tests/sync/utc_at.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/tray/tray_message.h"
@@ -87,13 +88,18 @@ TEST(RestoredGeometry, DesktopOfSeveralScreens) {
     EXPECT_EQ(KeepOnDesktop({18800, 0, 3000, 900}, desktop).left, 19200 - 3000);
 }
 
+using test::UtcAt;
+
 TEST(TickSchedule, WakesJustAfterTheNextSecond) {
-    EXPECT_EQ(MsToNextTick(FromCivil(2026, 7, 1, 12, 0, 0, 0)), 1000 + kTickDelayMs);
-    EXPECT_EQ(MsToNextTick(FromCivil(2026, 7, 1, 12, 0, 0, 250)), 750 + kTickDelayMs);
+    EXPECT_EQ(MsToNextTick(UtcAt(2026, 7, 1, 12, 0, 0, 0)), 1000 + kTickDelayMs);
+    EXPECT_EQ(MsToNextTick(UtcAt(2026, 7, 1, 12, 0, 0, 250)), 750 + kTickDelayMs);
     // Woken a little early, the tick sleeps only to the boundary it missed.
-    EXPECT_EQ(MsToNextTick(FromCivil(2026, 7, 1, 12, 0, 0, 999)), 1 + kTickDelayMs);
-    EXPECT_EQ(SecondOfMinute(FromCivil(2026, 7, 1, 23, 59, 59, 999)), 59);
-    EXPECT_EQ(SecondOfMinute(FromCivil(2026, 7, 1, 12, 0, 7, 0)), 7);
+    EXPECT_EQ(MsToNextTick(UtcAt(2026, 7, 1, 12, 0, 0, 999)), 1 + kTickDelayMs);
+    EXPECT_EQ(SecondOfMinute(UtcAt(2026, 7, 1, 23, 59, 59, 999)), 59);
+    EXPECT_EQ(SecondOfMinute(UtcAt(2026, 7, 1, 12, 0, 7, 0)), 7);
+    // Before 1970 the milliseconds still count up to the next second.
+    EXPECT_EQ(MsToNextTick(UtcAt(1969, 12, 31, 23, 59, 59, 250)), 750 + kTickDelayMs);
+    EXPECT_EQ(SecondOfMinute(UtcAt(1969, 12, 31, 23, 59, 59, 250)), 59);
 }
 
 // What each command does is checked on the tray form; here only the message numbers.

@@ -98,7 +98,7 @@ ClockPaintLayout ClockWindow::computeLayout() const {
         rows.push_back(
             {ShownText(state_.clocks[static_cast<std::size_t>(index)].Label, desktopWidth), {}});
     }
-    const DayCount now = state_.services.clock.NowLocal();
+    const Instant now = state_.services.clock.NowUtc();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         rows[i].time =
             ShownText(state_.ZoneTimeText(clocks[i], true, now, kShownFormatBytes), desktopWidth);

@@ -8,9 +8,9 @@ namespace horavia {
 
 namespace {
 
-int MillisecondOfSecond(DayCount t) {
-    const auto civil = ToCivil(t);
-    return civil ? civil->millisecond : 0;
+// The remainder of a floor division, so that instants before 1970 count the same way.
+int PositiveRemainder(std::int64_t value, std::int64_t divisor) {
+    return static_cast<int>(((value % divisor) + divisor) % divisor);
 }
 
 void AppendLogLine(const QByteArray& line) {
@@ -22,13 +22,13 @@ void AppendLogLine(const QByteArray& line) {
 
 }  // namespace
 
-int SecondOfMinute(DayCount t) {
-    const auto civil = ToCivil(t);
-    return civil ? civil->second : 0;
+int SecondOfMinute(Instant t) {
+    return PositiveRemainder(std::chrono::floor<std::chrono::seconds>(t).time_since_epoch().count(),
+                             60);
 }
 
-int MsToNextTick(DayCount t) {
-    return 1000 - MillisecondOfSecond(t) + kTickDelayMs;
+int MsToNextTick(Instant t) {
+    return 1000 - PositiveRemainder(UnixMsOf(t), 1000) + kTickDelayMs;
 }
 
 void LogTick() {

@@ -24,11 +24,11 @@ void SecondTicker::stop() {
 }
 
 void SecondTicker::arm() {
-    timer_.start(MsToNextTick(clock_.NowLocal()));
+    timer_.start(MsToNextTick(clock_.NowUtc()));
 }
 
 bool SecondTicker::tickIfNewSecond() {
-    const int second = SecondOfMinute(clock_.NowLocal());
+    const int second = SecondOfMinute(clock_.NowUtc());
     if (second == lastSecond_) return false;
     lastSecond_ = second;
     LogTick();
