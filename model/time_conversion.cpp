@@ -4,9 +4,26 @@
 
 #include "model/date_time_text.h"
 #include "model/format_zone_time.h"
+#include "model/text_helpers.h"
 #include "model/zone_time.h"
 
 namespace horavia {
+
+namespace {
+
+// "9" or "21": one or two digits naming an hour of the day.
+std::optional<int> HourAlone(std::string_view text) {
+    if (text.empty() || text.size() > 2) return std::nullopt;
+    int hour = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        hour = hour * 10 + (c - '0');
+    }
+    if (hour > 23) return std::nullopt;
+    return hour;
+}
+
+}  // namespace
 
 std::optional<Instant> InstantOfReading(const ZoneInfo& zone, DayCount local) {
     const std::optional<LocalTimeLookup> lookup = LookUpZoneTime(zone, local);
@@ -16,9 +33,13 @@ std::optional<Instant> InstantOfReading(const ZoneInfo& zone, DayCount local) {
     return lookup->pre;
 }
 
-DayCount SourceMoment(const std::string& text, const LocaleInfo& locale, DayCount nowLocal) {
+std::optional<DayCount> SourceMoment(const std::string& text, const LocaleInfo& locale,
+                                     DayCount nowLocal) {
     const DayCount today = std::isfinite(nowLocal) ? std::floor(nowLocal) : 0.0;
-    return ParseDateTimeText(text, locale, today).value_or(today);
+    const std::string_view trimmed = TrimBlanks(text);
+    if (trimmed.empty()) return today;
+    if (const auto hour = HourAlone(trimmed)) return today + *hour / 24.0;
+    return ParseDateTimeText(std::string(trimmed), locale, today);
 }
 
 std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to, DayCount local,
@@ -29,6 +50,13 @@ std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to, Da
             : InstantOfLocal(local, 0);
     if (!moment) return kInvalidFormat;
     return FormatZoneTimeAt(catalogue, to, *moment, local, kConvertFormat, locale);
+}
+
+std::string ConvertTypedTime(const ZoneCatalogue& catalogue, int from, int to,
+                             const std::string& text, const LocaleInfo& locale, DayCount nowLocal) {
+    const std::optional<DayCount> moment = SourceMoment(text, locale, nowLocal);
+    if (!moment) return kInvalidFormat;
+    return ConvertZoneTime(catalogue, from, to, *moment, locale);
 }
 
 }  // namespace horavia

@@ -21,13 +21,20 @@ inline constexpr const char* kConvertFormat = "hh:nn";
 std::optional<Instant> InstantOfReading(const ZoneInfo& zone, DayCount local);
 
 // The moment the source text stands for: what ParseDateTimeText reads, with a time alone on
-// today's date; text that cannot be read counts as 00:00 of today.
-DayCount SourceMoment(const std::string& text, const LocaleInfo& locale, DayCount nowLocal);
+// today's date; an hour alone ("9", "21") is that hour today; empty text is 00:00 of today.
+// Empty when the text cannot be read: it never silently counts as midnight.
+std::optional<DayCount> SourceMoment(const std::string& text, const LocaleInfo& locale,
+                                     DayCount nowLocal);
 
 // The reading `local` of registry zone `from`, written as zone `to` shows that moment with
 // "hh:nn". Pseudo-zone targets give their own scales. A source that is not a registry zone
 // counts as UTC; an unknown target, or a reading with no instant, gives "Invalid Format!!".
 std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to, DayCount local,
                             const LocaleInfo& locale);
+
+// The converter's result for the typed text: ConvertZoneTime of its SourceMoment, or
+// "Invalid Format!!" when the text cannot be read.
+std::string ConvertTypedTime(const ZoneCatalogue& catalogue, int from, int to,
+                             const std::string& text, const LocaleInfo& locale, DayCount nowLocal);
 
 }  // namespace horavia

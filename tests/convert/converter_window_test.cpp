@@ -45,6 +45,7 @@ class Converter : public ::testing::Test {
     // Replaces the source time by typing `text` over it.
     void Type(const QString& text) const {
         FromTime()->selectAll();
+        if (text.isEmpty()) QTest::keyClick(FromTime(), Qt::Key_Backspace);
         QTest::keyClicks(FromTime(), text);
     }
 
@@ -94,11 +95,20 @@ TEST_F(Converter, ResultFollowsTextAndZones) {
     Pick(Zone("Central Europe"), Zone("US Eastern"));
     Type("2026-07-01 12:00");
     EXPECT_EQ(Result(), "06:00");
-    // Unreadable text gives the result for 00:00 and stays as typed.
+    // Unreadable text is said to be unreadable, never converted as midnight, and stays as
+    // typed; an empty field is 00:00 and an hour alone is that hour.
     Pick(Zone("Plain East"), Zone("Plain West"));
-    Type("noon");
+    for (const char* unreadable : {"noon", "25:00", "nine", "9 o'clock"}) {
+        Type(unreadable);
+        EXPECT_EQ(Result(), "Invalid Format!!") << unreadable;
+        EXPECT_EQ(FromTime()->text(), unreadable);
+    }
+    Type("");
     EXPECT_EQ(Result(), "18:00");
-    EXPECT_EQ(FromTime()->text(), "noon");
+    Type(" 9 ");
+    EXPECT_EQ(Result(), "03:00");
+    Type("21");
+    EXPECT_EQ(Result(), "15:00");
 }
 
 TEST_F(Converter, SwappingTwiceReturnsToTheStart) {

@@ -105,10 +105,9 @@ int ConverterWindow::zoneOf(const QComboBox* combo) {
 }
 
 void ConverterWindow::updateResult() {
-    const DayCount moment = SourceMoment(fromTimeEdit_->text().toStdString(), app_.locale,
-                                         app_.services.clock.NowLocal());
-    toTimeEdit_->setText(QString::fromStdString(ConvertZoneTime(
-        app_.catalogue, zoneOf(fromZoneCombo_), zoneOf(toZoneCombo_), moment, app_.locale)));
+    toTimeEdit_->setText(QString::fromStdString(ConvertTypedTime(
+        app_.catalogue, zoneOf(fromZoneCombo_), zoneOf(toZoneCombo_),
+        fromTimeEdit_->text().toStdString(), app_.locale, app_.services.clock.NowLocal())));
 }
 
 void ConverterWindow::swapZones() {
