@@ -6,6 +6,11 @@
 
 namespace horavia {
 
+std::string DefaultFormatForStyle(const std::string& current, bool amPm) {
+    const char* other = amPm ? kFormat24 : kFormatAmPm;
+    return current == other ? (amPm ? kFormatAmPm : kFormat24) : current;
+}
+
 namespace {
 
 PreferenceField BoolField(const char* key, const char* def, bool Preferences::*field) {

@@ -14,6 +14,11 @@ namespace horavia {
 inline constexpr const char* kDefaultServer = "time.nist.gov";
 inline constexpr const char* kFormat24 = "hh:nn:ss";
 inline constexpr const char* kFormatAmPm = "hh:nn:ss AM/PM";
+
+// The default format once the clock style becomes amPm: the new style's own default when
+// `current` is the other style's default, so that the choice takes effect; a format the user
+// typed stays as it is.
+std::string DefaultFormatForStyle(const std::string& current, bool amPm);
 // The font sizes, in points, that the font dialog accepts.
 inline constexpr std::int32_t kMinFontSize = 1;
 inline constexpr std::int32_t kMaxFontSize = 512;

@@ -265,6 +265,24 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
         << "the field keeps what was typed";
 }
 
+// Picking a clock style takes the default format with it while that holds the other style's
+// default; a format the user typed stays.
+TEST_F(SetupPanels, ClockStyleCarriesTheDefaultFormatAlong) {
+    SetupDialog& s = Start();
+    tray->openSetup();
+    auto* format = Control<QLineEdit>(s, "defaultFormatEdit");
+    Control<QRadioButton>(s, "amPmRadio")->setChecked(true);
+    EXPECT_EQ(format->text(), QStringLiteral("hh:nn:ss AM/PM"));
+    Control<QRadioButton>(s, "hours24Radio")->setChecked(true);
+    EXPECT_EQ(format->text(), QStringLiteral("hh:nn:ss"));
+    format->setText(QStringLiteral("h:nn"));
+    Control<QRadioButton>(s, "amPmRadio")->setChecked(true);
+    EXPECT_EQ(format->text(), QStringLiteral("h:nn"));
+    Click(s, "closeButton");
+    EXPECT_EQ(store.Value("AMPM"), "True");
+    EXPECT_EQ(store.Value("DefaultFormat"), "h:nn");
+}
+
 TEST_F(SetupPanels, ChangedSortReordersTheEditorListNotTheClocks) {
     StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|True", "NY|Eastern Standard Time|True"});
     SetupDialog& s = Start();

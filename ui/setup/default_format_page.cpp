@@ -39,4 +39,9 @@ std::string DefaultFormatPage::defaultFormat() const {
     return formatEdit_->text().toStdString();
 }
 
+void DefaultFormatPage::followClockStyle(bool amPm) {
+    const std::string followed = DefaultFormatForStyle(defaultFormat(), amPm);
+    if (followed != defaultFormat()) formatEdit_->setText(QString::fromStdString(followed));
+}
+
 }  // namespace horavia

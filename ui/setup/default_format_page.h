@@ -35,6 +35,8 @@ class DefaultFormatPage : public QWidget {
 
     // The format as typed.
     std::string defaultFormat() const;
+    // Follows a new clock style where the field holds the other style's default.
+    void followClockStyle(bool amPm);
 
   private:
     QLineEdit* formatEdit_;

@@ -66,6 +66,7 @@ SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent) : QWidget(parent
     amPmRadio_->setObjectName(QStringLiteral("amPmRadio"));
     hours24Radio_->setObjectName(QStringLiteral("hours24Radio"));
     (prefs.AMPM ? amPmRadio_ : hours24Radio_)->setChecked(true);
+    connect(amPmRadio_, &QRadioButton::toggled, this, &SettingsPage::clockStyleChosen);
 
     auto* fontTitle = new QLabel(QStringLiteral("Font"), this);
     fontSample_ = new QLabel(this);

@@ -50,6 +50,8 @@ class SettingsPage : public QWidget {
   signals:
     // A font was chosen and stored in FontName and FontSize.
     void fontChosen(const QString& name, int points);
+    // The user picked "AM/PM" (true) or "24 h" (false).
+    void clockStyleChosen(bool amPm);
 
   private slots:
     // Cancelled, nothing changes.

@@ -42,6 +42,8 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     connect(clockListPage_, &ClockListPage::editClockRequested, this,
             &SetupDialog::editClockRequested);
     connect(settingsPage_, &SettingsPage::fontChosen, this, &SetupDialog::fontChosen);
+    connect(settingsPage_, &SettingsPage::clockStyleChosen, defaultFormatPage_,
+            &DefaultFormatPage::followClockStyle);
 
     closeButton_ = MakeCommandButton(QStringLiteral("&Close"), "closeButton", this);
     helpButton_ = MakeCommandButton(QStringLiteral("&Help"), "helpButton", this);
