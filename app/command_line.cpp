@@ -5,10 +5,58 @@
 
 namespace horavia {
 
+namespace {
+
+// Qt's standard options, which QApplication takes out of the command line; like Qt, with one
+// dash or two.
+struct QtOption {
+    const char* name;
+    bool takesValue;  // "-style Fusion"
+    bool equalsForm;  // "-style=Fusion"
+};
+constexpr QtOption kQtOptions[] = {
+    {"style", true, true},
+    {"stylesheet", true, true},
+    {"widgetcount", false, false},
+    {"reverse", false, false},
+    {"qmljsdebugger", true, true},
+    {"platform", true, false},
+    {"platformpluginpath", true, false},
+    {"platformtheme", true, false},
+    {"plugin", true, false},
+    {"qwindowgeometry", true, false},
+    {"qwindowicon", true, false},
+    {"qwindowtitle", true, false},
+    {"session", true, false},
+    {"display", true, false},   // X11
+    {"geometry", true, false},  // X11
+};
+
+// How many arguments a Qt option at arguments[i] takes up, itself included; 0 when it is
+// none, or lacks its value (which Qt leaves in place too).
+qsizetype QtOptionLength(const QStringList& arguments, qsizetype i) {
+    QStringView arg = arguments[i];
+    if (!arg.startsWith(u'-')) return 0;
+    arg = arg.mid(arg.startsWith(u"--") ? 2 : 1);
+    const qsizetype equals = arg.indexOf(u'=');
+    for (const QtOption& option : kQtOptions) {
+        const QLatin1String name(option.name);
+        if (arg == name) return !option.takesValue ? 1 : i + 1 < arguments.size() ? 2 : 0;
+        if (option.equalsForm && equals > 0 && arg.left(equals) == name) return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
 ParsedCommand ParseCommandLine(const QStringList& arguments) {
     ParsedCommand parsed;
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
+        if (const qsizetype qtLength = QtOptionLength(arguments, i); qtLength > 0) {
+            i += qtLength - 1;  // Qt's, taken by QApplication or meaningless without a window
+            continue;
+        }
         Command next = Command::Error;
         if (arg == QLatin1String("--print")) {
             next = Command::Print;

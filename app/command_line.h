@@ -17,6 +17,8 @@ struct ParsedCommand {
     QString error;  // Command::Error
 };
 
+// Qt's standard options (-style, -platform, -reverse, ...) are passed over: QApplication takes
+// them, and the commands that run without a window ignore them.
 ParsedCommand ParseCommandLine(const QStringList& arguments);
 
 QString UsageText();

@@ -34,5 +34,30 @@ TEST(CommandLine, HelpWinsAndMistakesAreReported) {
     EXPECT_TRUE(bad.error.contains("--frobnicate"));
 }
 
+TEST(CommandLine, QtsOwnOptionsArePassedOverWithTheirValues) {
+    EXPECT_EQ(Parse({"-style", "Fusion"}).command, Command::StartProgram);
+    EXPECT_EQ(Parse({"-style", "Fusion", "--print"}).command, Command::Print);
+    EXPECT_EQ(Parse({"--print", "-reverse"}).command, Command::Print);
+    EXPECT_EQ(Parse({"-style=Fusion", "--stylesheet=a.qss", "--tip"}).command, Command::Tip);
+    EXPECT_EQ(Parse({"-platform", "xcb", "-display", ":1", "-qwindowgeometry", "100x50+0+0",
+                     "-session", "1a2b", "-widgetcount"})
+                  .command,
+              Command::StartProgram);
+    // A value that looks like one of ours is still the Qt option's.
+    EXPECT_EQ(Parse({"-qwindowtitle", "--print"}).command, Command::StartProgram);
+    const ParsedCommand test = Parse({"--test-server", "time.example", "-platform", "offscreen"});
+    EXPECT_EQ(test.command, Command::TestServer);
+    EXPECT_EQ(test.host, "time.example");
+}
+
+TEST(CommandLine, LookalikesOfQtOptionsAreStillUnknown) {
+    // Qt leaves these in place, so they are mistakes here too.
+    EXPECT_EQ(Parse({"-style"}).error, "unknown option: -style");
+    EXPECT_EQ(Parse({"-platform=xcb"}).error, "unknown option: -platform=xcb");
+    EXPECT_EQ(Parse({"-styles", "Fusion"}).error, "unknown option: -styles");
+    EXPECT_EQ(Parse({"---reverse"}).error, "unknown option: ---reverse");
+    EXPECT_EQ(Parse({"Fusion"}).error, "unknown option: Fusion");
+}
+
 }  // namespace
 }  // namespace horavia

@@ -149,6 +149,21 @@ TEST(PrintEndToEnd, HelpVersionAndUnknownOptions) {
     const ProgramRun bad = RunHoravia(config, {"--nonsense"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("unknown option"));
+    EXPECT_TRUE(bad.err.startsWith("horavia: unknown option: --nonsense\n\nUsage: horavia"))
+        << bad.err.toStdString();
+    EXPECT_TRUE(bad.out.isEmpty());
+}
+
+TEST(PrintEndToEnd, QtsStandardOptionsNeedNoDisplayForACommand) {
+    QTemporaryDir config;
+    for (const QStringList& args :
+         {QStringList{"-style", "Fusion", "--print"}, QStringList{"-reverse", "--print"},
+          QStringList{"--tip", "-platform", "xcb", "-display", ":99"}}) {
+        const ProgramRun run = RunHoravia(config, args);
+        EXPECT_EQ(run.exitCode, 0) << args.join(' ').toStdString() << ": " << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        EXPECT_TRUE(run.out.contains("Zulu")) << run.out.toStdString();
+    }
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
         return Create();
     }
     // A window as the program makes it: placed, then shown when it is to show.
-    ClockWindow& Create() {
-        window = new ClockWindow(state);
+    ClockWindow& Create(WindowLimits limits = {}) {
+        window = new ClockWindow(state, limits);
         QObject::connect(window, &ClockWindow::hideRequested,
                          [this] { hideRequests.push_back(false); });
         QObject::connect(window, &ClockWindow::setupRequested, [this] { ++setupRequests; });
@@ -207,6 +207,27 @@ TEST_F(MainWindow, AnyFontSizeAndManyClocksStayOnTheDesktop) {
     EXPECT_EQ(w.frameGeometry().width(), desktop.width());
     EXPECT_EQ(w.frameGeometry().height(), desktop.height());
     EXPECT_EQ(w.paintLayout().rows, 60);
+}
+
+// Hiding and showing a window again is how the stays-on-top hint changes; under Wayland the
+// compositor would then put the window somewhere new, and the hint does nothing there anyway.
+TEST_F(MainWindow, WhereNothingStaysOnTopTheWindowIsNeverShownAfresh) {
+    store.Save("AlwaysOnTop", "True");
+    for (const char* platform : {"xcb", "wayland"}) {
+        const bool wayland = QByteArray(platform) == "wayland";
+        state.LoadSettings();
+        ASSERT_TRUE(state.LoadCatalogue());
+        ClockWindow& w = Create(WindowLimitsOf(QString::fromLatin1(platform)));
+        EXPECT_EQ(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint), !wayland) << platform;
+        std::vector<std::string> hides;
+        testing::HideRecorder recorder(&w, hides, "hidden");
+        w.setAlwaysOnTop(false);  // as when the setup dialog opens
+        w.setAlwaysOnTop(true);   // and closes
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint), !wayland) << platform;
+        EXPECT_EQ(hides.size(), wayland ? 0U : 2U) << platform;
+        delete window.data();
+    }
 }
 
 // Offscreen windows get a frame of 2 pixels at once; a real window manager's late framing is

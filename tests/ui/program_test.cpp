@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "failing_file_system.h"
 #include "fake_time_server.h"
@@ -140,6 +141,28 @@ TEST_F(ProgramTest, MenuItemsAndShowHideCaptions) {
     QCoreApplication::sendEvent(Main(), &right);  // from the clock window
     EXPECT_TRUE(Menu().isVisible());
     EXPECT_EQ(Menu().defaultAction(), Item("&Setup"));
+    Menu().hide();
+}
+
+// A Wayland compositor places a menu only relative to a window of the program, at the position
+// given in that window's coordinates; without one it puts the menu where it likes.
+TEST_F(ProgramTest, TheWindowsMenuOpensAtThePointerOverTheWindow) {
+    Start();
+    const QPoint local(7, 6);
+    const QPoint global = Main()->mapToGlobal(local);
+    QMouseEvent right(QEvent::MouseButtonRelease, local, global, Qt::RightButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(Main(), &right);
+    ASSERT_TRUE(Menu().isVisible());
+    EXPECT_EQ(Menu().pos(), global);
+    ASSERT_NE(Menu().windowHandle(), nullptr);
+    EXPECT_EQ(Menu().windowHandle()->transientParent(), Main()->windowHandle());
+    Menu().hide();
+
+    // From the icon the menu belongs to no window.
+    Activate(QSystemTrayIcon::Context);
+    ASSERT_TRUE(Menu().isVisible());
+    EXPECT_EQ(Menu().windowHandle()->transientParent(), nullptr);
     Menu().hide();
 }
 

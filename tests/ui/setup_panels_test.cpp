@@ -25,6 +25,7 @@
 #include "ui/editor/clock_editor.h"
 #include "ui/main/log_on_start.h"
 #include "ui/program/program.h"
+#include "ui/setup/settings_page.h"
 #include "ui/setup/setup_dialog.h"
 #include "ui/setup/sync_interval.h"
 #include "ui/setup/time_sync_page.h"
@@ -171,6 +172,30 @@ TEST_F(SetupPanels, PanelsStartAsDesignedAndFitTheDialog) {
         EXPECT_LE(panel->layout()->minimumSize().width(), panel->width()) << "tab " << tab;
     }
     s.hide();
+}
+
+TEST(SettingsPageNote, AlwaysOnTopIsExplainedOnlyWhereTheDesktopIgnoresIt) {
+    Preferences prefs;
+    prefs.AlwaysOnTop = true;
+    for (const char* platform : {"wayland", "wayland-egl", "xcb", "offscreen", "windows"}) {
+        const bool wayland = QByteArray(platform).startsWith("wayland");
+        SettingsPage page(prefs, nullptr, WindowLimitsOf(QString::fromLatin1(platform)));
+        const auto* note = page.findChild<QLabel*>(QStringLiteral("onTopNote"));
+        ASSERT_EQ(note != nullptr, wayland) << platform;
+        auto* onTop = page.findChild<QCheckBox*>(QStringLiteral("alwaysOnTopCheck"));
+        EXPECT_TRUE(onTop->isEnabled() && onTop->isChecked()) << "the choice is still stored";
+        EXPECT_TRUE(page.alwaysOnTop());
+        if (!wayland) continue;
+        EXPECT_EQ(note->text(),
+                  QStringLiteral("This desktop does not let programs keep windows on top."));
+        // Right under the check box, once.
+        EXPECT_EQ(page.layout()->indexOf(note), page.layout()->indexOf(onTop) + 1);
+        EXPECT_EQ(page.findChildren<QLabel*>(QStringLiteral("onTopNote")).size(), 1);
+        page.resize(page.sizeHint());
+        page.show();
+        EXPECT_TRUE(note->isVisible());
+        EXPECT_GE(note->height(), note->heightForWidth(note->width())) << "not cut";
+    }
 }
 
 TEST_F(SetupPanels, LoadedValuesThatNeedARule) {

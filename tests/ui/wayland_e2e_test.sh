@@ -46,18 +46,20 @@ export HORAVIA_TICK_LOG="$WORK/ticks.log"
 SETTINGS="$XDG_CONFIG_HOME/Horavia"
 INI="$SETTINGS/Horavia 2.0.ini"
 PROGRAM=""
+HORAVIA_ARGS=()
 
 "$WATCHER" >"$WORK/watcher.out" 2>&1 &
 WATCHER_PID=$!
 trap 'kill "$WATCHER_PID" $PROGRAM 2>/dev/null; wait' EXIT
 wait_for 10 grep -q ready "$WORK/watcher.out" || fail "the notification area did not start"
 
-# One run: start, wait for the painted window and the clocks in the tip, end with SIGTERM.
+# One run: start, wait for the painted window and the clocks in the tip, run the checks given
+# (with the item's bus name in $item), end with SIGTERM.
 run_once() {
   : >"$HORAVIA_TICK_LOG"
-  local items_before item entry
+  local items_before entry
   items_before=$(grep -c "^item " "$WORK/watcher.out")
-  "$HORAVIA" >>"$LOG" 2>&1 &
+  "$HORAVIA" "${HORAVIA_ARGS[@]}" >>"$LOG" 2>&1 &
   PROGRAM=$!
   if ! wait_for 20 grep -q first-paint "$HORAVIA_TICK_LOG"; then
     if grep -q 'Could not find the Qt platform plugin "wayland"' "$LOG"; then
@@ -79,6 +81,7 @@ run_once() {
   echo "tip: $(tooltip | grep -o 'Zulu: [^"]*' | head -n1)"
   dbus-send --session --print-reply --dest="$item" /MenuBar com.canonical.dbusmenu.GetLayout \
     int32:0 int32:-1 array:string: | grep -q '"_Hide"' || fail "the menu is not exported"
+  "$@"
   kill -TERM "$PROGRAM"
   wait "$PROGRAM"
   local rc=$?
@@ -101,4 +104,35 @@ run_once
 if grep -Eq '^Wnd(Left|Top)=' "$INI"; then
   fail "a made-up place was stored: $(grep -E '^Wnd(Left|Top)' "$INI" | tr '\n' ' ')"
 fi
+# Qt's own options are taken as in any Qt program.
+HORAVIA_ARGS=(-style Fusion -reverse)
+run_once
+HORAVIA_ARGS=()
+
+# Opening the setup dialog leaves the clock window where the compositor put it. No Wayland
+# client can move its window, but one shown afresh (hidden and shown again, as a change of the
+# stays-on-top hint does) is a new toplevel that the compositor places anew; so the clock window
+# is to stay the one toplevel it was. WAYLAND_DEBUG lists every request the program makes.
+click_item() {
+  local id
+  id=$(dbus-send --session --print-reply --dest="$item" /MenuBar com.canonical.dbusmenu.GetLayout \
+    int32:0 int32:-1 array:string: |
+    awk -v want="\"$1\"" '/^ +int32 [0-9]+$/ { id = $2 } /string "label"/ { getline; if ($NF == want) print id }')
+  [ -n "$id" ] || fail "no menu item $1"
+  dbus-send --session --print-reply --dest="$item" /MenuBar com.canonical.dbusmenu.Event \
+    "int32:$id" string:clicked variant:int32:0 uint32:0 >/dev/null
+}
+toplevels_titled() { grep -c "set_title(\"$1\")" "$LOG"; }
+open_setup() {
+  [ "$(toplevels_titled Horavia)" -eq 1 ] || fail "the clock window was shown $(toplevels_titled Horavia) times at start"
+  click_item _Setup
+  wait_for 10 grep -q 'set_title("Horavia Timezones")' "$LOG" || fail "the setup dialog did not open"
+  sleep 1
+  [ "$(toplevels_titled Horavia)" -eq 1 ] ||
+    fail "opening Setup showed the clock window afresh ($(toplevels_titled Horavia) toplevels)"
+  echo "setup open, the clock window still its first toplevel"
+}
+printf '[Settings]\nAlwaysOnTop=True\n' >"$INI"
+: >"$LOG"
+WAYLAND_DEBUG=1 run_once open_setup
 echo "passed"

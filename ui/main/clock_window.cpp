@@ -43,10 +43,11 @@ QRect WorkAreaAt(QPoint topLeft) {
 
 }  // namespace
 
-ClockWindow::ClockWindow(AppState& state)
+ClockWindow::ClockWindow(AppState& state, WindowLimits limits)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      state_(state) {
+      state_(state),
+      limits_(limits) {
     setWindowTitle(QString::fromUtf8(kAppTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
@@ -217,6 +218,7 @@ void ClockWindow::applyFont(const std::string& name, std::int32_t points) {
 }
 
 void ClockWindow::setAlwaysOnTop(bool onTop) {
+    if (!limits_.keepsOnTop) return;
     if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop) return;
     const bool wasVisible = isVisible();
     setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window

@@ -11,6 +11,7 @@
 #include "ui/main/frame_placement.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/text_width_cache.h"
+#include "ui/main/window_limits.h"
 
 namespace horavia {
 
@@ -18,7 +19,8 @@ class ClockWindow : public QWidget {
     Q_OBJECT
 
   public:
-    explicit ClockWindow(AppState& state);
+    // limits: what the windowing system lets the window do (its place, staying on top).
+    explicit ClockWindow(AppState& state, WindowLimits limits = CurrentWindowLimits());
     ~ClockWindow() override;
 
     // Puts the window where it was last (kept on the desktop) and applies always-on-top;
@@ -26,6 +28,8 @@ class ClockWindow : public QWidget {
     void restorePlace();
     // Lays the clocks out at this moment, resizes the window to fit and repaints it.
     void refresh();
+    // Where windows cannot be kept on top the window is left as it is: changing the hint
+    // re-creates it, and the compositor would put it somewhere new.
     void setAlwaysOnTop(bool onTop);
     void applyFont(const std::string& name, std::int32_t points);
     // The program closing the window at shut-down: geometry written, ShowWnd kept.
@@ -61,7 +65,8 @@ class ClockWindow : public QWidget {
     void writeGeometry();
 
     AppState& state_;
-    FramePlacement placement_{*this, WindowPositionsKnown()};
+    const WindowLimits limits_;
+    FramePlacement placement_{*this, limits_.positionsKnown};
     ClockPaintLayout layout_;
     mutable TextWidthCache widths_;
     bool painted_ = false;

@@ -1,7 +1,6 @@
 #include "ui/main/frame_placement.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QWidget>
 
 namespace horavia {
@@ -12,10 +11,6 @@ namespace {
 constexpr int kMaxCorrections = 5;
 
 }  // namespace
-
-bool WindowPositionsKnown() {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
 
 FramePlacement::FramePlacement(QWidget& window, bool positionsKnown, int frameWaitMs, int settleMs)
     : QObject(&window),

@@ -17,10 +17,6 @@ class QWidget;
 
 namespace horavia {
 
-// False where the platform can neither report nor set a window's position (Wayland): there
-// every position Qt reports is made up.
-bool WindowPositionsKnown();
-
 class FramePlacement : public QObject {
     Q_OBJECT
 
@@ -32,7 +28,8 @@ class FramePlacement : public QObject {
     // How long a frame seen in place is still watched.
     static constexpr int kSettleMs = 1000;
 
-    // positionsKnown: see WindowPositionsKnown(); when false nothing is placed or reported.
+    // positionsKnown: see WindowLimits; when false nothing is placed or reported (every
+    // position Qt reports is made up).
     // frameWaitMs: how long after a show the frame is waited for; settleMs: see kSettleMs.
     FramePlacement(QWidget& window, bool positionsKnown, int frameWaitMs = kFrameWaitMs,
                    int settleMs = kSettleMs);

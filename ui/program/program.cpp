@@ -131,7 +131,7 @@ ClockWindow& Program::ensureClockWindow() {
                 [this] { showClockWindow(false); });
         connect(clockWindow_, &ClockWindow::setupRequested, this, &Program::openSetup);
         connect(clockWindow_, &ClockWindow::menuRequested, this,
-                [this](const QPoint& at) { tray_.popUpMenu(at, true); });
+                [this](const QPoint& at) { tray_.popUpMenu(at, true, clockWindow_.data()); });
         clockWindow_->applyFont(state_.prefs.FontName, state_.prefs.FontSize);
         clockWindow_->restorePlace();
         // While the setup dialog is open the window stays out of the top band.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -28,6 +29,17 @@ QCheckBox* MakeCheck(const QString& caption, const char* name, bool checked, QWi
     return box;
 }
 
+// Under the check box's text, where the desktop ignores the choice.
+QLabel* MakeOnTopNote(QWidget* parent) {
+    auto* note = new QLabel(QString::fromUtf8(kOnTopUnavailableNote), parent);
+    note->setObjectName(QStringLiteral("onTopNote"));
+    note->setWordWrap(true);
+    const QStyle* style = parent->style();
+    note->setIndent(style->pixelMetric(QStyle::PM_IndicatorWidth) +
+                    style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing));
+    return note;
+}
+
 }  // namespace
 
 QString FontSampleText(const std::string& name, std::int32_t points) {
@@ -41,7 +53,8 @@ std::optional<QFont> SettingsPage::chooseWithFontDialog(const QFont& preset, QWi
     return chosen;
 }
 
-SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent) : QWidget(parent), prefs_(prefs) {
+SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits limits)
+    : QWidget(parent), prefs_(prefs) {
     showWindowCheck_ =
         MakeCheck(QStringLiteral("Show window"), "showWindowCheck", prefs.ShowWnd, this);
     startUpCheck_ =
@@ -97,6 +110,11 @@ SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent) : QWidget(parent
     layout->setSpacing(2);
     for (QCheckBox* box : {showWindowCheck_, startUpCheck_, alwaysOnTopCheck_, singleClickCheck_}) {
         layout->addWidget(box);
+    }
+    // The choice is still stored where it has no effect: the same settings may serve another
+    // desktop.
+    if (!limits.keepsOnTop) {
+        layout->insertWidget(layout->indexOf(alwaysOnTopCheck_) + 1, MakeOnTopNote(this));
     }
     layout->addSpacing(2);
     layout->addLayout(sortRow);

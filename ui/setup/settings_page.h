@@ -12,6 +12,7 @@
 #include <string>
 
 #include "model/preferences.h"
+#include "ui/main/window_limits.h"
 
 class QCheckBox;
 class QComboBox;
@@ -20,6 +21,10 @@ class QPushButton;
 class QRadioButton;
 
 namespace horavia {
+
+// Beside "Always on top" where the desktop ignores it.
+inline constexpr const char* kOnTopUnavailableNote =
+    "This desktop does not let programs keep windows on top.";
 
 inline constexpr std::array<const char*, 4> kSortEntries{"Name (Up)", "Name (Down)",
                                                          "GMT Offset (Up)", "GMT Offset (Down)"};
@@ -34,7 +39,9 @@ class SettingsPage : public QWidget {
     // The font dialog: preset to a font, the chosen font out, empty when cancelled.
     using FontChooser = std::function<std::optional<QFont>(const QFont& preset, QWidget* parent)>;
 
-    explicit SettingsPage(Preferences& prefs, QWidget* parent = nullptr);
+    // limits: whether "Always on top" can have an effect here; where not, a note says so.
+    explicit SettingsPage(Preferences& prefs, QWidget* parent = nullptr,
+                          WindowLimits limits = CurrentWindowLimits());
 
     void setFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
     void setShowWindowChecked(bool checked);

@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QStyleHints>
+#include <QWindow>
 
 #include "platform/qt_utf8.h"
 #include "ui/main/program_icon.h"
@@ -70,8 +71,12 @@ void TrayPresenter::setWindowShown(bool shown) {
     showAction_->setText(QString::fromUtf8(shown ? kMenuHideCaption : kMenuShowCaption));
 }
 
-void TrayPresenter::popUpMenu(const QPoint& globalPos, bool setupAsDefault) {
+void TrayPresenter::popUpMenu(const QPoint& globalPos, bool setupAsDefault, QWidget* over) {
     menu_.setDefaultAction(setupAsDefault ? setupAction_ : nullptr);
+    // Without a parent window a Wayland compositor places the menu as it likes.
+    menu_.winId();  // the menu's native window, to take the parent
+    menu_.windowHandle()->setTransientParent(over != nullptr ? over->window()->windowHandle()
+                                                             : nullptr);
     menu_.popup(globalPos);
 }
 

@@ -43,7 +43,9 @@ class TrayPresenter : public QObject {
     // The Show/Hide item's caption follows whether the clock window is to show.
     void setWindowShown(bool shown);
     // Pops the menu up at a screen position, "&Setup" marked as the default item or not.
-    void popUpMenu(const QPoint& globalPos, bool setupAsDefault);
+    // over: the window clicked, if any; where a window's place cannot be known (Wayland) the
+    // compositor places the menu relative to it, so the position is read in its coordinates.
+    void popUpMenu(const QPoint& globalPos, bool setupAsDefault, QWidget* over = nullptr);
 
     bool isIconAdded() const;
     QString tip() const;
