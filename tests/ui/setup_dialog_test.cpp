@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QToolTip>
 
 #include "setup_controls.h"
 #include "ui/editor/clock_editor.h"
@@ -94,6 +95,28 @@ TEST_F(SetupDialogTest, FrameTabsAndColumns) {
     EXPECT_EQ(setup->frameGeometry().size(), usual.expandedTo(setup->minimumSize() + frame))
         << "the usual size, larger only where the font needs more";
     EXPECT_LT(setup->minimumHeight(), setup->maximumHeight()) << "resizable";
+}
+
+TEST_F(SetupDialogTest, TextsTooLongForTheirColumnShowWholeInATooltip) {
+    const std::string longName(60, 'N');
+    Open({longName + "|Tokyo Standard Time|True", "Zulu|0|True"});
+    setup->show();
+    QTreeWidget* list = ClockList(*setup);
+    const auto tipAt = [&](int row, int column) {
+        QToolTip::hideText();  // hidden a moment later
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+        const QRect cell = list->visualRect(list->model()->index(row, column));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        list->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(list->viewport(), &help);
+        // The tip shows from the event loop.
+        return QTest::qWaitFor([] { return QToolTip::isVisible(); }, 500) ? QToolTip::text()
+                                                                          : QString();
+    };
+    EXPECT_EQ(tipAt(0, 0), QString::fromStdString(longName));
+    EXPECT_EQ(tipAt(1, 0), QString()) << "a name that fits has no tooltip";
+    EXPECT_EQ(tipAt(0, 1), QString()) << "the mark is never elided";
+    QToolTip::hideText();
 }
 
 TEST_F(SetupDialogTest, RowsFollowTheSlotsWithKeysAndMarks) {
