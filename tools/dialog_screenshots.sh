@@ -11,7 +11,7 @@ PREVIEW=$(realpath "${1:-build/tests/ui/dialogs_preview}")
 OUT=$(realpath -m "${2:-shots}")
 SIZES=${3:-default 12}
 SCALES=${4:-1 2}
-DIALOGS="setup settings timesync format servertest editor convert"
+DIALOGS=${DIALOGS:-"setup settings timesync format servertest editor convert"}
 
 for tool in Xvfb openbox import convert; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
@@ -27,7 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 2400x1600x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 PIDS+=($!)
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$WORK/display")"
