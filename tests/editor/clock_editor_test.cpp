@@ -1,5 +1,6 @@
 // Making and changing clocks with the editor: slots, announced rows, OK and Cancel.
 #include <QApplication>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -154,22 +155,34 @@ TEST_F(ClockEditorTest, CancelEscapeAndTheCloseBoxDiscardEveryChange) {
     EXPECT_TRUE(rows.calls.empty());
 }
 
-TEST_F(ClockEditorTest, FieldsSitAtTheirPlacesAndTheLabelSelectsOnFocus) {
-    // 1440 twips to the inch, at the screen's logical resolution.
-    const auto x = [&](int twips) { return (twips * editor->logicalDpiX() + 720) / 1440; };
-    const auto y = [&](int twips) { return (twips * editor->logicalDpiY() + 720) / 1440; };
-    EXPECT_EQ(LabelEdit()->pos(), QPoint(x(960), y(240)));
-    EXPECT_EQ(MapView()->geometry(), QRect(x(120), y(1440), x(5400), y(2820)));
-    EXPECT_EQ(CancelButton()->pos(), QPoint(x(4560), y(4440)));
+TEST_F(ClockEditorTest, FieldsSitInOrderAndTheLabelSelectsOnFocus) {
+    editor->show();
+    QCoreApplication::processEvents();
+    const auto rowOf = [](const QWidget* w) { return w->geometry().center().y(); };
+    const auto* labelCaption = Part<QLabel>(*editor, "labelCaption");
+    const auto* formatCaption = Part<QLabel>(*editor, "formatCaption");
+    const auto* formatHint = Part<QLabel>(*editor, "formatHint");
+    // Label row: caption, field, check box, left to right; the format row likewise below it.
+    EXPECT_LT(labelCaption->geometry().right(), LabelEdit()->x());
+    EXPECT_LT(LabelEdit()->geometry().right(), EnabledCheck()->x());
+    EXPECT_EQ(rowOf(labelCaption), rowOf(LabelEdit()));
+    EXPECT_EQ(rowOf(EnabledCheck()), rowOf(LabelEdit()));
+    EXPECT_LT(formatCaption->geometry().right(), FormatEdit()->x());
+    EXPECT_LT(FormatEdit()->geometry().right(), formatHint->x());
+    EXPECT_EQ(rowOf(formatHint), rowOf(FormatEdit()));
+    EXPECT_EQ(LabelEdit()->x(), FormatEdit()->x());
+    EXPECT_LT(LabelEdit()->geometry().bottom(), FormatEdit()->y());
+    // Then the zone list, the map, and the buttons, OK left of Cancel, all inside.
+    EXPECT_LT(FormatEdit()->geometry().bottom(), ZoneCombo()->y());
     EXPECT_LE(ZoneCombo()->geometry().bottom(), MapView()->y());
+    EXPECT_LT(MapView()->geometry().bottom(), OkButton()->y());
+    EXPECT_EQ(OkButton()->y(), CancelButton()->y());
+    EXPECT_LT(OkButton()->geometry().right(), CancelButton()->x());
     EXPECT_TRUE(editor->rect().contains(CancelButton()->geometry()));
-    if (editor->logicalDpiX() == 96 &&
-        editor->logicalDpiY() == 96) {  // the map's inner area is exactly the 356 x 184 picture
-        EXPECT_EQ(MapView()->contentsRect().size(), QSize(356, 184));
-    }
+    // The map's inner area is exactly its picture, one picture pixel to a logical pixel.
+    EXPECT_EQ(MapView()->contentsRect().size(), MapView()->picture().size());
 
     editor->prepareNewClock();
-    editor->show();
     QApplication::setActiveWindow(editor.get());
     ZoneCombo()->setFocus();
     LabelEdit()->setFocus(Qt::OtherFocusReason);  // the line edit would not select

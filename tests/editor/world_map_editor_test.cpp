@@ -1,4 +1,5 @@
 // The map in the editor: colours by colour table for the chosen zone, and zone choice by click.
+#include <QSet>
 #include <QTest>
 
 #include "tests/editor/editor_fixture.h"
@@ -95,6 +96,45 @@ TEST_F(WorldMap, TheCompiledMapIsUsedAndAnUnusablePictureIsIgnored) {
     EXPECT_EQ(Part<QComboBox>(unusable, "zoneCombo")->currentIndex(), -1);
     ChooseZone(unusable, kAlpha);
     EXPECT_EQ(unusable.mapZone(), kAlpha);
+}
+
+// Run at 1x and again at 2x (QT_SCALE_FACTOR; see CMakeLists.txt), where the clicks above must
+// pick the same zones.
+TEST_F(WorldMap, DrawnPixelForPixelAt1xAndSmoothlyOnDenserScreens) {
+    ClockEditor compiled(state);
+    ChooseZone(compiled, kAlpha);
+    compiled.show();
+    auto* map = Part<WorldMapView>(compiled, "worldMap");
+    const QImage& picture = map->picture();
+    ASSERT_EQ(map->contentsRect().size(), picture.size()) << "one picture pixel a logical pixel";
+    const QImage shot =
+        map->grab(map->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = map->devicePixelRatioF();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        EXPECT_DOUBLE_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    ASSERT_EQ(shot.size(), (QSizeF(picture.size()) * ratio).toSize());
+
+    const auto colours = [](const QImage& image) {
+        QSet<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) seen.insert(image.pixel(x, y) & 0xFFFFFFu);
+        }
+        return seen.size();
+    };
+    if (ratio == 1.0) {
+        for (int y = 0; y < picture.height(); y += 7) {
+            for (int x = 0; x < picture.width(); x += 5) {
+                ASSERT_EQ(shot.pixel(x, y) & 0xFFFFFFu, picture.pixel(x, y) & 0xFFFFFFu)
+                    << x << "," << y;
+            }
+        }
+        return;
+    }
+    // The area picture has a few colours; drawn smooth, its coasts and borders blend them.
+    const auto pictureColours = colours(picture.convertToFormat(QImage::Format_RGB32));
+    EXPECT_LE(pictureColours, 4);
+    EXPECT_GE(colours(shot), 4 * pictureColours) << pictureColours;
 }
 
 }  // namespace

@@ -61,6 +61,7 @@ usr/share/icons/hicolor/24x24/apps/horavia.png
 usr/share/icons/hicolor/32x32/apps/horavia.png
 usr/share/icons/hicolor/48x48/apps/horavia.png
 usr/share/icons/hicolor/64x64/apps/horavia.png
+usr/share/icons/hicolor/128x128/apps/horavia.png
 usr/share/icons/hicolor/scalable/apps/horavia.svg
 usr/share/man/man1/horavia.1.gz
 usr/share/metainfo/org.horavia.horavia.metainfo.xml

@@ -1,11 +1,34 @@
-// The arithmetic of the windows: row layout, restored geometry, tick timing, tray decoding.
+// The arithmetic of the windows: row layout, restored geometry, tick timing, tray decoding; and
+// the dialogs' layouts, which must show every text whole at any font and scale.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
 #include "tests/sync/utc_at.h"
+#include "ui/convert/converter_window.h"
+#include "ui/editor/clock_editor.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/tick_schedule.h"
+#include "ui/setup/server_test_dialog.h"
+#include "ui/setup/setup_dialog.h"
 #include "ui/tray/tray_message.h"
 #include "ui/tray/tray_presenter.h"
+#include "ui_test_support.h"
 
 namespace horavia {
 namespace {
@@ -157,6 +180,182 @@ TEST(TrayTip, FieldHoldsAtMost127Characters) {
     clocks += "\xF0\x9F\x95\x90";  // one clock face, two UTF-16 units
     EXPECT_EQ(TrayTipField(clocks).size(), 128);
 }
+
+// --- The dialogs at the desktop's font sizes --------------------------------------------------
+// Run at 1x here and again at 1.5x and 2x (QT_SCALE_FACTOR; see CMakeLists.txt).
+
+// The application font at `points` for as long as it lives, as a desktop's font setting is.
+class AppFontSize {
+  public:
+    explicit AppFontSize(int points) : saved_(QApplication::font()) {
+        QFont font = saved_;
+        font.setPointSize(points);
+        QApplication::setFont(font);
+    }
+    ~AppFontSize() { QApplication::setFont(saved_); }
+    AppFontSize(const AppFontSize&) = delete;
+    AppFontSize& operator=(const AppFontSize&) = delete;
+
+  private:
+    QFont saved_;
+};
+
+QString WithoutMnemonic(QString text) {
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+        .remove(QLatin1Char('&'))
+        .replace(QStringLiteral("\x01"), QStringLiteral("&"));
+}
+
+std::string Describe(const QWidget* w) {
+    std::string text = w->metaObject()->className();
+    if (!w->objectName().isEmpty()) text += " " + w->objectName().toStdString();
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        text += " '" + label->text().toStdString() + "'";
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+        text += " '" + button->text().toStdString() + "'";
+    }
+    return text;
+}
+
+// Every widget of `window` that is shown: no caption or text is cut, and every layout has at
+// least the room it asks for.
+void ExpectEverythingFits(const QWidget& window, const std::string& where) {
+    EXPECT_GE(window.width(), window.minimumSizeHint().width()) << where;
+    EXPECT_GE(window.height(), window.minimumSizeHint().height()) << where;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&window) || w->isWindow()) continue;
+        const std::string what = where + ": " + Describe(w);
+        if (w->layout() != nullptr) {
+            const QSize needed = w->layout()->totalMinimumSize();
+            EXPECT_GE(w->width(), needed.width()) << what;
+            EXPECT_GE(w->height(), needed.height()) << what;
+        }
+        if (const auto* bar = qobject_cast<const QTabBar*>(w)) {
+            EXPECT_LE(bar->sizeHint().width(), bar->width()) << what << ": all tabs side by side";
+            for (const QToolButton* scroll : bar->findChildren<QToolButton*>()) {
+                EXPECT_FALSE(scroll->isVisible()) << what << ": no tab scroller";
+            }
+            for (int i = 0; i < bar->count(); ++i) {
+                EXPECT_GT(bar->tabRect(i).width(),
+                          bar->fontMetrics().horizontalAdvance(WithoutMnemonic(bar->tabText(i))))
+                    << what << " tab " << i;
+            }
+        } else if (const auto* label = qobject_cast<const QLabel*>(w)) {
+            if (label->text().isEmpty()) continue;
+            if (label->wordWrap()) {
+                EXPECT_GE(label->height(), label->heightForWidth(label->width())) << what;
+            } else {
+                EXPECT_GE(label->width(), label->sizeHint().width()) << what;
+                EXPECT_GE(label->height(), label->fontMetrics().height()) << what;
+            }
+        } else if (const auto* push = qobject_cast<const QPushButton*>(w)) {
+            if (push->text().isEmpty()) continue;
+            // The style's least width may be more than the caption needs; the caption is what
+            // must show.
+            const int margin = push->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, push);
+            EXPECT_GE(push->width(),
+                      push->fontMetrics().horizontalAdvance(WithoutMnemonic(push->text())) + margin)
+                << what;
+            EXPECT_GE(push->height(), push->fontMetrics().height()) << what;
+        } else if (qobject_cast<const QCheckBox*>(w) != nullptr ||
+                   qobject_cast<const QRadioButton*>(w) != nullptr) {
+            EXPECT_GE(w->width(), w->sizeHint().width()) << what;
+            EXPECT_GE(w->height(), w->sizeHint().height()) << what;
+        } else if (qobject_cast<const QComboBox*>(w) != nullptr ||
+                   qobject_cast<const QGroupBox*>(w) != nullptr) {
+            EXPECT_GE(w->width(), w->minimumSizeHint().width()) << what;
+            EXPECT_GE(w->height(), w->minimumSizeHint().height()) << what;
+        } else if (qobject_cast<const QLineEdit*>(w) != nullptr &&
+                   qobject_cast<const QComboBox*>(w->parentWidget()) == nullptr) {
+            EXPECT_GE(w->height(), w->minimumSizeHint().height()) << what;
+        }
+    }
+}
+
+void ExpectResizable(const QWidget& window, const std::string& where) {
+    EXPECT_LT(window.minimumWidth(), window.maximumWidth()) << where;
+    EXPECT_LT(window.minimumHeight(), window.maximumHeight()) << where;
+}
+
+// The first servers answer at once, so the progress list has rows; the rest never answer.
+class FirstAnswersQuery : public TimeQueryPort {
+  public:
+    bool StartQuery(const std::string&, AnswerHandler done) override {
+        if (++asked_ <= 4) QTimer::singleShot(0, [done = std::move(done)] { done(TimeAnswer{}); });
+        return true;
+    }
+
+  private:
+    int asked_ = 0;
+};
+
+using testing::AddZone;
+using testing::MakeTzi;
+
+class DialogFit : public ::testing::TestWithParam<int>, public testing::TestServices {
+  protected:
+    void SetUp() override {
+        AddZone(registry, "Mountain Standard Time", "(UTC-07:00) Mountain Time (US & Canada)",
+                MakeTzi(420, -60, testing::kUsStd, testing::kUsDlt));
+        StoreClocks({"Denver|Mountain Standard Time|True", "A clock with a long name|0|True",
+                     "Tokyo|Tokyo Standard Time|False"});
+        state.LoadSettings();
+        ASSERT_TRUE(state.LoadCatalogue());
+    }
+    std::string Where(const char* dialog) const {
+        return std::string(dialog) + " at " + std::to_string(GetParam()) + " pt, scale " +
+               qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toStdString();
+    }
+};
+
+TEST_P(DialogFit, SetupDialogShowsEveryTabAndTextWhole) {
+    const AppFontSize size(GetParam());
+    SetupDialog setup(state);
+    setup.show();
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {  // the scaled runs really are scaled
+        EXPECT_DOUBLE_EQ(setup.devicePixelRatioF(),
+                         qEnvironmentVariable("QT_SCALE_FACTOR").toDouble());
+    }
+    ExpectResizable(setup, Where("setup"));
+    auto* tabs = setup.findChild<QTabWidget*>(QStringLiteral("tabs"));
+    ASSERT_NE(tabs, nullptr);
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        ExpectEverythingFits(setup, Where("setup") + ", tab " + std::to_string(tab));
+    }
+    // At its smallest, too.
+    setup.resize(setup.minimumSize());
+    QCoreApplication::processEvents();
+    ExpectEverythingFits(setup, Where("setup at its minimum"));
+}
+
+TEST_P(DialogFit, ServerTestEditorAndConverterShowEveryTextWhole) {
+    const AppFontSize size(GetParam());
+    FirstAnswersQuery query;
+    ServerTestDialog test(query, clock, messages);
+    test.show();
+    test.testServers({"time-a-g.nist.gov", "time-b-g.nist.gov", "ntp:ptbtime1.ptb.de"},
+                     "time.nist.gov");
+    ClockEditor editor(state);  // with the real map
+    ASSERT_TRUE(editor.prepareClock(0));
+    editor.show();
+    ConverterWindow converter(state, messages);
+    converter.show();
+    QTest::qWait(20);
+    for (QWidget* window : std::initializer_list<QWidget*>{&test, &editor, &converter}) {
+        const std::string where = Where(window->metaObject()->className());
+        ExpectResizable(*window, where);
+        ExpectEverythingFits(*window, where);
+        window->resize(window->minimumSize());
+        QCoreApplication::processEvents();
+        ExpectEverythingFits(*window, where + " at its minimum");
+    }
+    test.close();
+}
+
+INSTANTIATE_TEST_SUITE_P(Points, DialogFit, ::testing::Values(8, 10, 12, 14),
+                         [](const auto& info) { return std::to_string(info.param) + "pt"; });
 
 }  // namespace
 }  // namespace horavia

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
+#include <QToolTip>
 
 #include "setup_controls.h"
 #include "ui/editor/clock_editor.h"
@@ -89,8 +90,33 @@ TEST_F(SetupDialogTest, FrameTabsAndColumns) {
     EXPECT_NEAR(w2 / w0, 3678.0 / 1764.0, 0.05);
     EXPECT_NEAR(list->columnWidth(1) / w0, 123.0 / 1764.0, 0.02);
     const double tpp = TwipsPerPixel(setup.get());  // 15 at 96 dpi: 350 x 282 pixels
-    EXPECT_EQ(setup->frameGeometry().width(), PixelsFromTwips(5250, tpp));
-    EXPECT_EQ(setup->frameGeometry().height(), PixelsFromTwips(4230, tpp));
+    const QSize usual(PixelsFromTwips(5250, tpp), PixelsFromTwips(4230, tpp));
+    const QSize frame = setup->frameGeometry().size() - setup->size();
+    EXPECT_EQ(setup->frameGeometry().size(), usual.expandedTo(setup->minimumSize() + frame))
+        << "the usual size, larger only where the font needs more";
+    EXPECT_LT(setup->minimumHeight(), setup->maximumHeight()) << "resizable";
+}
+
+TEST_F(SetupDialogTest, TextsTooLongForTheirColumnShowWholeInATooltip) {
+    const std::string longName(60, 'N');
+    Open({longName + "|Tokyo Standard Time|True", "Zulu|0|True"});
+    setup->show();
+    QTreeWidget* list = ClockList(*setup);
+    const auto tipAt = [&](int row, int column) {
+        QToolTip::hideText();  // hidden a moment later
+        EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
+        const QRect cell = list->visualRect(list->model()->index(row, column));
+        QHelpEvent help(QEvent::ToolTip, cell.center(),
+                        list->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(list->viewport(), &help);
+        // The tip shows from the event loop.
+        return QTest::qWaitFor([] { return QToolTip::isVisible(); }, 500) ? QToolTip::text()
+                                                                          : QString();
+    };
+    EXPECT_EQ(tipAt(0, 0), QString::fromStdString(longName));
+    EXPECT_EQ(tipAt(1, 0), QString()) << "a name that fits has no tooltip";
+    EXPECT_EQ(tipAt(0, 1), QString()) << "the mark is never elided";
+    QToolTip::hideText();
 }
 
 TEST_F(SetupDialogTest, RowsFollowTheSlotsWithKeysAndMarks) {

@@ -61,8 +61,14 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     grid->addWidget(toTimeEdit_, 2, 1);
     grid->addWidget(swapButton_, 0, 2, 3, 1, Qt::AlignCenter);
     grid->setColumnStretch(0, 1);
-    grid->setSizeConstraint(QLayout::SetFixedSize);
+    grid->setRowStretch(3, 1);
+    // At least as large as the font needs; wider shows longer zone names.
+    grid->setSizeConstraint(QLayout::SetMinimumSize);
 
+    // A zone name too long for its list is read whole in the tooltip.
+    for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
+        connect(combo, &QComboBox::currentTextChanged, combo, &QComboBox::setToolTip);
+    }
     connect(fromZoneCombo_, &QComboBox::currentIndexChanged, this, &ConverterWindow::updateResult);
     connect(toZoneCombo_, &QComboBox::currentIndexChanged, this, &ConverterWindow::updateResult);
     connect(fromTimeEdit_, &QLineEdit::textChanged, this, &ConverterWindow::updateResult);

@@ -2,42 +2,46 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPixmap>
 
 namespace horavia {
 
 namespace {
 
-// Two arrows, one up and one down, drawn in the palette's text colour.
-QPixmap SwapArrows(const QColor& colour) {
-    constexpr int kWidth = 20;
-    constexpr int kHeight = 28;
-    QPixmap pixmap(kWidth, kHeight);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+constexpr int kWidth = 20;
+constexpr int kHeight = 28;
+
+}  // namespace
+
+SwapPicture::SwapPicture(QWidget* parent) : QWidget(parent) {
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("Swap"));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+QSize SwapPicture::sizeHint() const {
+    return {kWidth, kHeight};
+}
+
+void SwapPicture::paintEvent(QPaintEvent*) {
+    // Drawn as lines at every showing rather than kept as a picture, so that the arrows are as
+    // sharp as the screen's pixels allow at any scale.
+    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.translate((width() - kWidth) / 2.0, (height() - kHeight) / 2.0);
+    painter.setPen(
+        QPen(palette().color(QPalette::WindowText), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     // Up arrow on the left, down arrow on the right.
     painter.drawLine(QPointF(6, 25), QPointF(6, 4));
     painter.drawPolyline(QPolygonF({QPointF(2, 9), QPointF(6, 4), QPointF(10, 9)}));
     painter.drawLine(QPointF(14, 3), QPointF(14, 24));
     painter.drawPolyline(QPolygonF({QPointF(10, 19), QPointF(14, 24), QPointF(18, 19)}));
-    return pixmap;
-}
-
-}  // namespace
-
-SwapPicture::SwapPicture(QWidget* parent) : QLabel(parent) {
-    setPixmap(SwapArrows(palette().color(QPalette::WindowText)));
-    setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Swap"));
 }
 
 void SwapPicture::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
-    QLabel::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace horavia

@@ -1,12 +1,17 @@
 #include "ui/editor/clock_editor.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
@@ -14,20 +19,13 @@
 #include "platform/qt_utf8.h"
 #include "ui/editor/map_colours.h"
 #include "ui/editor/world_map_view.h"
-#include "ui/main/twips.h"
 
 namespace horavia {
 
 namespace {
 
-// The client area, in twips: the zone list's right edge plus its left margin, and the buttons'
-// bottom plus the same margin.
-constexpr int kClientWidth = 5655;
-constexpr int kClientHeight = 4935;
-constexpr int kButtonWidth = 975;
-constexpr int kButtonHeight = 375;
-constexpr int kFieldHeight = 285;
 constexpr int kLabelSelectionLength = 255;
+constexpr int kMargin = 8;  // pixels around the controls and between the groups of them
 
 }  // namespace
 
@@ -61,6 +59,10 @@ void ClockEditor::createControls() {
     zoneCombo_->setObjectName(QStringLiteral("zoneCombo"));
     zoneCombo_->setEditable(false);
     zoneCombo_->setMaxVisibleItems(20);
+    // The list gets the editor's width; its longest names are read in the open list and in the
+    // tooltip.
+    zoneCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    zoneCombo_->setMinimumContentsLength(24);
     worldMap_ = new WorldMapView(this);
     worldMap_->setObjectName(QStringLiteral("worldMap"));
     worldMap_->setCursor(Qt::CrossCursor);
@@ -81,39 +83,32 @@ void ClockEditor::createControls() {
 }
 
 void ClockEditor::placeControls() {
-    const double perPixelX = TwipsPerPixelAt(logicalDpiX());
-    const double perPixelY = TwipsPerPixelAt(logicalDpiY());
-    auto px = [&](int twips) { return PixelsFromTwips(twips, perPixelX); };
-    auto py = [&](int twips) { return PixelsFromTwips(twips, perPixelY); };
-    auto rect = [&](int left, int top, int width, int height) {
-        return QRect(px(left), py(top), px(width), py(height));
-    };
-    auto place = [&](QWidget* w, int left, int top, int width, int height) {
-        QRect r = rect(left, top, width, height);
-        // Text needs the style's own height at least; the top stays where it is.
-        r.setHeight(std::max(r.height(), w->sizeHint().height()));
-        w->setGeometry(r);
-    };
-    place(labelEdit_, 960, 240, 1095, kFieldHeight);
-    place(enabledCheck_, 2520, 240, 1215, kFieldHeight);
-    place(formatEdit_, 960, 600, 1095, kFieldHeight);
-    place(zoneCombo_, 120, 960, 5415, kFieldHeight);
-    worldMap_->setGeometry(rect(120, 1440, 5400, 2820));
-    place(okButton_, 3480, 4440, kButtonWidth, kButtonHeight);
-    place(cancelButton_, 4560, 4440, kButtonWidth, kButtonHeight);
+    // Label and format with their captions, the check box and the hint to their right; below,
+    // the zone list, the map and the buttons. The map keeps its picture's size; the rest of the
+    // room goes to the zone list, so a wider editor shows longer zone names.
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(kMargin);
+    fields->addWidget(labelCaption_, 0, 0);
+    fields->addWidget(labelEdit_, 0, 1);
+    fields->addWidget(enabledCheck_, 0, 2);
+    fields->addWidget(formatCaption_, 1, 0);
+    fields->addWidget(formatEdit_, 1, 1);
+    fields->addWidget(formatHint_, 1, 2);
+    fields->setColumnStretch(3, 1);
 
-    // Captions sit at the left of their fields, the hint at the right, centred on the field.
-    auto caption = [&](QLabel* label, QWidget* field, int left, int width) {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        label->setGeometry(px(left), field->y(), px(width), field->height());
-    };
-    caption(labelCaption_, labelEdit_, 120, 795);
-    caption(formatCaption_, formatEdit_, 120, 795);
-    caption(formatHint_, formatEdit_, 2160, 3375);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
 
-    const QSize client(px(kClientWidth), py(kClientHeight));
-    setFixedSize(client.expandedTo(
-        QSize(cancelButton_->geometry().right() + 1, cancelButton_->geometry().bottom() + 1)));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(kMargin);
+    layout->addLayout(fields);
+    layout->addWidget(zoneCombo_);
+    layout->addWidget(worldMap_, 1, Qt::AlignCenter);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 void ClockEditor::prepareNewClock() {
@@ -168,6 +163,11 @@ void ClockEditor::fillZoneList() {
         if (!state_.catalogue.IsValidIndex(index)) continue;
         zoneCombo_->addItem(Utf8(ZoneDisplayText(state_.catalogue, index)), index);
     }
+    // The open list is wide enough for its longest name.
+    QAbstractItemView* view = zoneCombo_->view();
+    view->setMinimumWidth(view->sizeHintForColumn(0) +
+                          view->style()->pixelMetric(QStyle::PM_ScrollBarExtent) +
+                          2 * view->frameWidth());
     // A list box starts without a selection; the combo box would pick its first entry.
     zoneCombo_->setCurrentIndex(-1);
 }
@@ -226,6 +226,8 @@ void ClockEditor::reject() {
 }
 
 void ClockEditor::updateMap() {
+    // The list may be too narrow for a long zone name; its tooltip shows it whole.
+    zoneCombo_->setToolTip(zoneCombo_->currentText());
     int zone = 0;  // no selection: Coordinated Universal Time, which owns no area
     if (zoneCombo_->currentIndex() >= 0) {
         zone = zoneCombo_->currentData().toInt();

@@ -24,18 +24,21 @@ QImage LoadWorldMapPicture() {
 WorldMapView::WorldMapView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void WorldMapView::setPicture(QImage picture) {
     // Recolouring works on the colour table, so only an indexed picture will do.
     if (picture.format() != QImage::Format_Indexed8) picture = QImage();
     picture_ = std::move(picture);
+    scaled_ = QImage();
     update();
 }
 
 void WorldMapView::setColourTable(const QVector<QRgb>& table) {
     if (picture_.isNull()) return;
     picture_.setColorTable(table);
+    scaled_ = QImage();
     update();
 }
 
@@ -44,14 +47,36 @@ QSize WorldMapView::sizeHint() const {
     return picture_.size() + QSize(border, border);
 }
 
+QSize WorldMapView::minimumSizeHint() const {
+    return sizeHint();
+}
+
+const QImage& WorldMapView::scaledPicture(qreal ratio) {
+    const QSize size(static_cast<int>(std::ceil(picture_.width() * ratio)),
+                     static_cast<int>(std::ceil(picture_.height() * ratio)));
+    if (scaled_.size() != size) {
+        // Filtered in colour: area numbers must never be blended, the colours may.
+        scaled_ = picture_.convertToFormat(QImage::Format_RGB32)
+                      .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_.setDevicePixelRatio(ratio);
+    }
+    return scaled_;
+}
+
 void WorldMapView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     if (picture_.isNull()) return;
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     // One device pixel per picture pixel would shrink the map on high-resolution screens;
-    // the picture is drawn at its size in logical pixels, unscaled otherwise.
-    painter.drawImage(contentsRect().topLeft(), picture_);
+    // the picture is drawn at its size in logical pixels.
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (ratio <= 1.0) {
+        painter.drawImage(contentsRect().topLeft(), picture_);
+    } else {
+        painter.drawImage(QRectF(contentsRect().topLeft(), QSizeF(picture_.size())),
+                          scaledPicture(ratio));
+    }
 }
 
 void WorldMapView::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
-// The world map in the clock editor: an indexed picture drawn unscaled inside a sunken border.
-// Presses are reported in picture pixels, 0,0 at the inner top-left corner.
+// The world map in the clock editor: an indexed picture inside a sunken border, one picture
+// pixel to a logical pixel. On a screen with more device pixels than logical ones the colours
+// are scaled up smoothly, so coasts are not staircased; presses are still reported in picture
+// pixels, 0,0 at the inner top-left corner.
 #pragma once
 
 #include <QFrame>
@@ -25,6 +27,7 @@ class WorldMapView : public QFrame {
     void setColourTable(const QVector<QRgb>& table);
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
   signals:
     // Any mouse button; the pixel may lie outside the picture (on the border or past it).
@@ -35,7 +38,11 @@ class WorldMapView : public QFrame {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // The coloured picture at `ratio` device pixels per logical pixel, made when first needed.
+    const QImage& scaledPicture(qreal ratio);
+
     QImage picture_;
+    QImage scaled_;
 };
 
 }  // namespace horavia

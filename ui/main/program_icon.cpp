@@ -15,7 +15,7 @@ void EnsureProgramResources() {
 QIcon ProgramIcon() {
     EnsureProgramResources();
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64}) {
+    for (int size : {16, 22, 24, 32, 48, 64, 128}) {
         icon.addFile(QStringLiteral(":/icons/horavia-%1.png").arg(size), QSize(size, size));
     }
     return icon;

@@ -31,7 +31,10 @@ ServerTestDialog::ServerTestDialog(TimeQueryPort& query, ClockSource& clock,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(progressList_);
     layout->addLayout(buttons);
-    resize(280, 220);
+    // Room for a long server name and a dozen rows, more where the font is large.
+    const QFontMetrics metrics = fontMetrics();
+    resize(QSize(280, 220).expandedTo(
+        QSize(metrics.averageCharWidth() * 36, metrics.lineSpacing() * 14)));
 }
 
 void ServerTestDialog::closeEvent(QCloseEvent* event) {

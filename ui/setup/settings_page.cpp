@@ -125,6 +125,7 @@ SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits lim
 
 void SettingsPage::showFontSample(const std::string& name, std::int32_t points) {
     fontSample_->setText(FontSampleText(name, points));
+    fontSample_->setToolTip(fontSample_->text());  // a long name may be cut
     // The sample shows the face; the dialog's own size keeps it inside the tab.
     QFont sample = font();
     sample.setFamily(QString::fromStdString(name));

@@ -11,7 +11,6 @@
 #include "ui/main/twips.h"
 #include "ui/setup/clock_list_page.h"
 #include "ui/setup/command_button.h"
-#include "ui/setup/compact_tab_style.h"
 #include "ui/setup/default_format_page.h"
 #include "ui/setup/time_sync_page.h"
 
@@ -26,9 +25,9 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     setModal(false);
 
     tabs_->setObjectName(QStringLiteral("tabs"));
-    auto* tabStyle = new CompactTabStyle;
-    tabStyle->setParent(tabs_);
-    tabs_->tabBar()->setStyle(tabStyle);
+    // All four captions in full side by side: the dialog is as wide as they need.
+    tabs_->setUsesScrollButtons(false);
+    tabs_->setElideMode(Qt::ElideNone);
     clockListPage_ = new ClockListPage(state_, tabs_);
     settingsPage_ = new SettingsPage(state_.prefs, tabs_);
     timeSyncPage_ = new TimeSyncPage(state_, tabs_);
@@ -59,13 +58,17 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     layout->setSpacing(6);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
-
-    SetFixedOuterSize(*this, outerSize());
+    // The layout's minimum is the dialog's: every caption fits at any font and scale.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
-QSize SetupDialog::outerSize() const {
+QSize SetupDialog::startingSize() const {
     const double tpp = TwipsPerPixel(this);
-    return {PixelsFromTwips(kSetupWidthTwips, tpp), PixelsFromTwips(kSetupHeightTwips, tpp)};
+    const QSize outer(PixelsFromTwips(kSetupWidthTwips, tpp),
+                      PixelsFromTwips(kSetupHeightTwips, tpp));
+    // The window manager's frame is known once the dialog has been shown.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    return (outer - frame.expandedTo(QSize(0, 0))).expandedTo(minimumSize());
 }
 
 void SetupDialog::setTimeService(TimeService* time) {
@@ -85,11 +88,11 @@ std::vector<std::string> SetupDialog::rowKeys() const {
 }
 
 void SetupDialog::showEvent(QShowEvent* event) {
-    // The window manager's frame is known once the dialog has been shown.
-    SetFixedOuterSize(*this, outerSize());
     QDialog::showEvent(event);
-    if (!columnsFitted_) {
-        columnsFitted_ = true;
+    // Sized once; later showings keep the size the user gave it.
+    if (!firstShowDone_) {
+        firstShowDone_ = true;
+        resize(startingSize());
         clockListPage_->fitColumns();
     }
 }

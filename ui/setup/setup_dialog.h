@@ -72,7 +72,9 @@ class SetupDialog : public QDialog {
     void openHelp();
 
   private:
-    QSize outerSize() const;
+    // The dialog's usual size (frame included, as far as the frame is known), or the layout's
+    // minimum where the font needs more.
+    QSize startingSize() const;
 
     AppState& state_;
     QTabWidget* tabs_;
@@ -83,7 +85,7 @@ class SetupDialog : public QDialog {
     QPushButton* closeButton_;
     QPushButton* helpButton_;
     bool closingForShutDown_ = false;
-    bool columnsFitted_ = false;
+    bool firstShowDone_ = false;
 };
 
 }  // namespace horavia
