@@ -94,6 +94,7 @@ const std::vector<PreferenceField>& PreferenceTable() {
         last.dateField = &Preferences::STLast;
         t.push_back(last);
         t.push_back(TextField("DefaultFormat", nullptr, &Preferences::DefaultFormat));
+        t.push_back(BoolField("ShowOffset", "False", &Preferences::ShowOffset));
         return t;
     }();
     return table;

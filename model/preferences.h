@@ -39,6 +39,7 @@ struct Preferences {
     std::string STServer = kDefaultServer;
     DayCount STLast = 0;
     std::string DefaultFormat = kFormat24;
+    bool ShowOffset = false;  // each clock's offset and day from the computer's, after its time
 };
 
 enum class PrefType { Bool, Int16, Int32, Text, Date };

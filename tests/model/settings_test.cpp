@@ -123,10 +123,10 @@ TEST_F(Settings, SaveWritesEveryPreferenceButSTLastAndRoundTrips) {
     p.FontName = " Odd, \"name\"; #=\\ é ";
     p.STLast = 123.5;
     SavePreferences(p, store);
-    EXPECT_EQ(store.Size(), 14u);
+    EXPECT_EQ(store.Size(), 15u);
     EXPECT_EQ(store.Commits(), 1u) << "one write of the file";
     EXPECT_EQ(store.SavedKeys().front(), "AlwaysOnTop");
-    EXPECT_EQ(store.SavedKeys().back(), "DefaultFormat");
+    EXPECT_EQ(store.SavedKeys().back(), "ShowOffset");
     EXPECT_FALSE(store.Has("STLast"));
     EXPECT_EQ(store.Get("AlwaysOnTop", ""), "True");
     Preferences q;

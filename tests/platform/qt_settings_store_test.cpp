@@ -120,7 +120,7 @@ TEST_F(SettingsFileTest, OtherIniReadersSeeTheValuesOfATypicalFileAsWritten) {
     ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     const QJsonObject seen = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
     QtSettingsStore reopened{Folder()};
-    ASSERT_EQ(seen.size(), 14 + 1 + 12 + 1);  // preferences, count, three clocks, STLast
+    ASSERT_EQ(seen.size(), 15 + 1 + 12 + 1);  // preferences, count, three clocks, STLast
     for (auto it = seen.begin(); it != seen.end(); ++it) {
         const std::string key = it.key().toStdString();
         EXPECT_EQ(it.value().toString().toStdString(), reopened.Get(key, "<absent>")) << key;

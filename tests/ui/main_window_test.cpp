@@ -76,6 +76,19 @@ TEST_F(MainWindow, RowsOnlyForEnabledClocksWithoutGaps) {
     EXPECT_FALSE(w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }
 
+// With the offset shown, each real zone's time is followed by its distance from the
+// computer's; scales without a time of day get nothing.
+TEST_F(MainWindow, OffsetFromTheComputersTimeFollowsEachTimeWhenChosen) {
+    StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|True", "Beat|8|True"});
+    store.Save("ShowOffset", "True");
+    Open();
+    const std::vector<std::string> texts = Texts();
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_EQ(texts[3], "11:30:15  \u22121 h");
+    EXPECT_EQ(texts[4], "20:30:15  +8 h");
+    EXPECT_EQ(texts[5].find("  "), std::string::npos) << texts[5];
+}
+
 TEST_F(MainWindow, PaintingOnlyDrawsTheTextsFollowTheTickAndTheClockList) {
     StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|True"});
     ClockWindow& w = Open();

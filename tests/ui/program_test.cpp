@@ -457,8 +457,8 @@ TEST_F(ProgramTest, ShutDownWritesSettingsThenGeometryAndEnds) {
         "SZoneNum",    "S0Dis",    "S0Fmt",     "S0Zon",       "S0Ena",         "S1Dis",
         "S1Fmt",       "S1Zon",    "S1Ena",     "AlwaysOnTop", "ShowWnd",       "StartUp",
         "SingleClick", "SortBy",   "AMPM",      "FontName",    "FontSize",      "STStartUp",
-        "STInt",       "STIntNum", "STIntType", "STServer",    "DefaultFormat", "WndLeft",
-        "WndWidth",    "WndTop",   "WndHeight"};
+        "STInt",       "STIntNum", "STIntType", "STServer",    "DefaultFormat", "ShowOffset",
+        "WndLeft",     "WndWidth", "WndTop",    "WndHeight"};
     EXPECT_EQ(store.Writes(), expected) << "no STLast";
     EXPECT_LT(store.IndexOf("W DefaultFormat"), store.IndexOf("setup closed"));
     EXPECT_LT(store.IndexOf("setup closed"), store.IndexOf("W WndLeft"));

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/relative_offset.h"
 #include "platform/qt_utf8.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/main/twips.h"
@@ -101,8 +102,14 @@ ClockPaintLayout ClockWindow::computeLayout() const {
     }
     const Instant now = state_.services.clock.NowUtc();
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        rows[i].time =
-            ShownText(state_.ZoneTimeText(clocks[i], true, now, kShownFormatBytes), desktopWidth);
+        std::string time = state_.ZoneTimeText(clocks[i], true, now, kShownFormatBytes);
+        if (state_.prefs.ShowOffset) {
+            const int zone = state_.clocks[static_cast<std::size_t>(clocks[i])].Zone;
+            const std::string offset =
+                RelativeOffsetText(state_.catalogue, zone, now, state_.LocalBias);
+            if (!offset.empty()) time += "  " + offset;
+        }
+        rows[i].time = ShownText(time, desktopWidth);
     }
     return LayOutClockRows(rows, lineHeight, widthOf);
 }

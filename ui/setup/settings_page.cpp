@@ -63,6 +63,9 @@ SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits lim
         MakeCheck(QStringLiteral("Always on top"), "alwaysOnTopCheck", prefs.AlwaysOnTop, this);
     singleClickCheck_ = MakeCheck(QStringLiteral("Single click on tray icon shows/hides window"),
                                   "singleClickCheck", prefs.SingleClick, this);
+    showOffsetCheck_ =
+        MakeCheck(QStringLiteral("Show each clock's offset from this computer's time"),
+                  "showOffsetCheck", prefs.ShowOffset, this);
 
     auto* sortLabel = new QLabel(QStringLiteral("Sort timezones by"), this);
     sortCombo_ = new QComboBox(this);
@@ -108,7 +111,8 @@ SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits lim
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(2);
-    for (QCheckBox* box : {showWindowCheck_, startUpCheck_, alwaysOnTopCheck_, singleClickCheck_}) {
+    for (QCheckBox* box : {showWindowCheck_, startUpCheck_, alwaysOnTopCheck_, singleClickCheck_,
+                           showOffsetCheck_}) {
         layout->addWidget(box);
     }
     // The choice is still stored where it has no effect: the same settings may serve another
@@ -138,6 +142,10 @@ void SettingsPage::setShowWindowChecked(bool checked) {
 
 bool SettingsPage::showWindow() const {
     return Ticked(showWindowCheck_);
+}
+
+bool SettingsPage::showOffset() const {
+    return Ticked(showOffsetCheck_);
 }
 
 bool SettingsPage::startUp() const {

@@ -51,6 +51,7 @@ class SettingsPage : public QWidget {
     bool startUp() const;
     bool alwaysOnTop() const;
     bool singleClick() const;
+    bool showOffset() const;
     std::int32_t sortOrder() const;
     bool amPm() const;
 
@@ -74,6 +75,7 @@ class SettingsPage : public QWidget {
     QCheckBox* startUpCheck_;
     QCheckBox* alwaysOnTopCheck_;
     QCheckBox* singleClickCheck_;
+    QCheckBox* showOffsetCheck_;
     QComboBox* sortCombo_;
     QRadioButton* amPmRadio_;
     QRadioButton* hours24Radio_;

@@ -115,6 +115,7 @@ void SetupDialog::saveAndHide() {
     p.SortBy = settingsPage_->sortOrder();
     emit sortOrderChosen();
     p.AMPM = settingsPage_->amPm();
+    p.ShowOffset = settingsPage_->showOffset();
     timeSyncPage_->storeInto(p);
     p.DefaultFormat = defaultFormatPage_->defaultFormat();
     state_.SaveSettings();
