@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "fake_notification_area.h"
 #include "manual_query_clock.h"
 #include "setup_controls.h"
 #include "ui/editor/clock_editor.h"
@@ -30,7 +31,11 @@ class ProgramTest : public ::testing::Test, public TestServices {
         options.queryTiming = QueryTiming{&queryClock};
         options.mapPicture = TinyMap();
         options.openHelp = [this] { ++helpOpened; };
-        options.notificationAreaAvailable = [this] { return trayAvailable; };
+        options.notificationArea = [this] {
+            auto made = std::make_unique<FakeNotificationArea>(trayAvailable, trayHost);
+            area = made.get();
+            return made;
+        };
         options.clickClockMs = [this] { return clickNowMs; };
         program = std::make_unique<Program>(state, clockSetter, options);
         QObject::connect(program.get(), &Program::ended, [this] { ++ended; });
@@ -95,6 +100,8 @@ class ProgramTest : public ::testing::Test, public TestServices {
     std::vector<std::string> tips;  // the tip after each tick
     bool loaded = false;
     bool trayAvailable = true;
+    TrayHostStyle trayHost = TrayHostStyle::ClickActivates;
+    FakeNotificationArea* area = nullptr;  // the program's, once started
     int helpOpened = 0;
     int ended = 0;
     qint64 clickNowMs = 10000;
