@@ -59,7 +59,16 @@ class ProgramTest : public ::testing::Test, public TestServices {
         ADD_FAILURE() << "no menu item " << caption;
         return nullptr;
     }
-    QAction* ShowItem() const { return Menu().actions().at(2); }
+    // The Show/Hide item, whichever its caption (the third command of the menu).
+    QAction* ShowItem() const {
+        for (QAction* a : Menu().actions()) {
+            if (a->text() == QStringLiteral("S&how") || a->text() == QStringLiteral("&Hide")) {
+                return a;
+            }
+        }
+        ADD_FAILURE() << "no Show/Hide item";
+        return nullptr;
+    }
     // The icon's activation as the notification area reports it.
     void Activate(QSystemTrayIcon::ActivationReason reason) {
         auto* icon = program->tray().findChild<QSystemTrayIcon*>(QStringLiteral("trayIcon"));

@@ -39,6 +39,8 @@ Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions
     connect(&tray_, &TrayPresenter::exitRequested, this, &Program::shutDown);
     connect(&tray_, &TrayPresenter::foregroundRequested, this, &Program::bringOpenWindowForward);
     connect(&time_, &TimeService::busyChanged, &tray_, &TrayPresenter::setSynchronising);
+    // A host that shows no tips shows the clocks in the menu from the first moment.
+    connect(&tray_, &TrayPresenter::iconAdded, this, &Program::showClockLinesInTray);
     // The tip shows a changed clock at once, not at the next tick.
     connect(&saver_, &ClockListSaver::clockListChanged, this, [this] {
         if (tray_.isIconAdded()) showClocksInTray();
@@ -124,6 +126,10 @@ void Program::tick() {
 
 void Program::showClocksInTray() {
     tray_.setTip(state_.TipText());
+    showClockLinesInTray();
+}
+
+void Program::showClockLinesInTray() {
     if (!tray_.showsClockLines()) return;
     std::vector<std::string> lines;
     const DayCount now = state_.services.clock.NowLocal();

@@ -99,6 +99,7 @@ class Program : public QObject {
     void tick();
     // The tip, and the clocks' lines in the menu where the host shows no tips.
     void showClocksInTray();
+    void showClockLinesInTray();
     void saveAndClose();
     ClockWindow& ensureClockWindow();
     SetupDialog& ensureSetupDialog();

@@ -80,6 +80,7 @@ void TrayPresenter::createIcon() {
     icon_->setToolTip(tip_);
     updateClockLines();
     icon_->show();
+    emit iconAdded();
 }
 
 void TrayPresenter::removeIcon() {

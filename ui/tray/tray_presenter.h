@@ -71,6 +71,8 @@ class TrayPresenter : public QObject {
     void exitRequested();
     // A click on the icon: bring the program's open window forward.
     void foregroundRequested();
+    // The icon is in a notification area now (at once, or when one appeared).
+    void iconAdded();
 
   private:
     void createIcon();
