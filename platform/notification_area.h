@@ -28,7 +28,8 @@ class NotificationArea : public QObject {
     virtual TrayHostStyle hostStyle() = 0;
 
   signals:
-    // A notification area is there where none was: the icon can be added now.
+    // A notification area is there where none was, or a new host took over: the icon can
+    // be added now, or is shown by that host.
     void appeared();
 };
 

@@ -18,6 +18,11 @@ class FakeNotificationArea final : public NotificationArea {
         present_ = true;
         emit appeared();
     }
+    // Another panel, whose host treats the icon its own way, takes the area over.
+    void takeOver(TrayHostStyle style) {
+        style_ = style;
+        appear();
+    }
 
   private:
     bool present_;

@@ -43,7 +43,16 @@ TrayPresenter::TrayPresenter(const Preferences& prefs, std::unique_ptr<Notificat
       clickClockMs_(std::move(clickClockMs)) {
     clickClock_.start();
     connect(area_.get(), &NotificationArea::appeared, this, [this] {
-        if (iconWanted_ && !icon_) createIcon();
+        if (!iconWanted_) return;
+        if (!icon_) {
+            createIcon();
+            return;
+        }
+        // Another host took the icon over (the toolkit registers it again): it may treat it
+        // differently.
+        hostStyle_ = area_->hostStyle();
+        updateClockLines();
+        emit iconAdded();
     });
     setupAction_ = menu_.addAction(QStringLiteral("&Setup"), this, &TrayPresenter::setupRequested);
     menu_.addAction(QStringLiteral("&Convert"), this, &TrayPresenter::convertRequested);

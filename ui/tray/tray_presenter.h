@@ -71,7 +71,8 @@ class TrayPresenter : public QObject {
     void exitRequested();
     // A click on the icon: bring the program's open window forward.
     void foregroundRequested();
-    // The icon is in a notification area now (at once, or when one appeared).
+    // The icon is in a notification area now: at once, when one appeared, or when another
+    // host took it over.
     void iconAdded();
 
   private:
