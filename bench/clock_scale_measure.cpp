@@ -31,6 +31,13 @@ class NoClockSetter : public SystemClockSetter {
     ClockSetResult SetTime(Instant) override { return ClockSetResult::Failed; }
 };
 
+// The measured program has no icon to keep up to date.
+class NoNotificationArea : public NotificationArea {
+  public:
+    bool isPresent() override { return false; }
+    TrayHostStyle hostStyle() override { return TrayHostStyle::ClickActivates; }
+};
+
 // Wall-clock and CPU time of one step: on a busy machine the CPU time is the steadier figure.
 class Stopwatch {
   public:
@@ -75,7 +82,7 @@ int main(int argc, char** argv) {
                    LocaleFromQt());
     NoClockSetter clockSetter;
     ProgramOptions options;
-    options.notificationAreaAvailable = [] { return false; };
+    options.notificationArea = [] { return std::make_unique<NoNotificationArea>(); };
     options.openHelp = [] {};
     Program tray(state, clockSetter, options);
 

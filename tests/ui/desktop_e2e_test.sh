@@ -1,21 +1,27 @@
 #!/usr/bin/env bash
 # The program on a real desktop: Xvfb, then the openbox window manager and lxqt-panel's
-# notification area (a real StatusNotifierWatcher and host), under a private session bus.
+# notification area (a real StatusNotifierWatcher and host), under a private session bus;
+# then xfwm4 with xfce4-panel's notification area, and a host that opens the menu on a click.
 # Checks that the window's frame stays where it was over starts and stops, without and with a
 # window manager; that a first start puts the title bar on screen; the icon's menu as the
 # notification area reads it over D-Bus (captions, Hide/Show); that two activations make a
 # double click; that a right click on the icon in the panel opens the menu; that a message
 # box opens above the window kept on top and takes the focus; that the tip goes on ticking
-# after the close box; and that a clock added through Setup is saved at once and at log-out.
-# Usage: desktop_e2e_test.sh HORAVIA SNI_ACTIVATE. Exits 77 (skipped) when a tool is missing.
+# after the close box; that a clock added through Setup is saved at once and at log-out; that
+# the icon comes within 5 s of a panel started after the program, on both panels; the menu
+# and Show/Hide on xfce4-panel; and that on a host that reports a double click as one
+# activation and shows no tips, one activation hides the window and the menu shows the clocks.
+# Usage: desktop_e2e_test.sh HORAVIA SNI_ACTIVATE SNI_WATCHER. Exits 77 (skipped) when a tool
+# is missing.
 # With HORAVIA_E2E_SHOTS=FOLDER the screenshots are kept there.
 set -u
 HORAVIA=$1
 ACTIVATE=$2
+WATCHER=$3
 
-if [ "${3:-}" != "--inside" ]; then
-  for tool in Xvfb openbox lxqt-panel dbus-run-session dbus-send xdotool xwininfo xprop import \
-              convert; do
+if [ "${4:-}" != "--inside" ]; then
+  for tool in Xvfb openbox lxqt-panel xfwm4 xfce4-panel dbus-run-session dbus-send \
+              dbus-update-activation-environment xdotool xwininfo xprop import convert; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
   WORK=$(mktemp -d)
@@ -25,11 +31,11 @@ if [ "${3:-}" != "--inside" ]; then
   for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
   [ -s "$WORK/display" ] || { echo "Xvfb did not start"; cat "$WORK/xvfb.log"; exit 1; }
   export DISPLAY=":$(head -n1 "$WORK/display")"
-  dbus-run-session -- bash "$0" "$HORAVIA" "$ACTIVATE" --inside "$WORK"
+  dbus-run-session -- bash "$0" "$HORAVIA" "$ACTIVATE" "$WATCHER" --inside "$WORK"
   exit $?
 fi
 
-WORK=$4
+WORK=$5
 LOG="$WORK/horavia.log"
 fail() {
   echo "FAIL: $*"
@@ -50,11 +56,13 @@ shot() {
 mkdir -m 700 "$WORK/runtime" "$WORK/no-browser"
 export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config" XDG_CACHE_HOME="$WORK/cache"
 export QT_QPA_PLATFORM=xcb  # the real display, whatever the test run set
+# Services the bus starts (xfce4-panel's settings daemon) read the private folders too.
+dbus-update-activation-environment XDG_RUNTIME_DIR XDG_CONFIG_HOME XDG_CACHE_HOME
 unset BROWSER DEFAULT_BROWSER
 SETTINGS="$XDG_CONFIG_HOME/Horavia"
 INI="$SETTINGS/Horavia 2.0.ini"
-PROGRAM="" OPENBOX="" PANEL=""
-trap 'kill $PROGRAM $PANEL $OPENBOX 2>/dev/null; wait' EXIT
+PROGRAM="" OPENBOX="" XFWM="" PANEL="" HOST=""
+trap 'kill $PROGRAM $PANEL $OPENBOX $XFWM $HOST 2>/dev/null; wait' EXIT
 
 # --- The program, its window and its settings ---
 start_program() {
@@ -123,6 +131,35 @@ check_place_kept "no window manager" "400 300"
 [ "$FRAME" = "400 300" ] || fail "the frame opened at $FRAME, not at 6000/4500 twips"
 [ "$(stored WndLeft) $(stored WndTop)" = "6000 4500" ] || fail "the place was stored as $(stored WndLeft)/$(stored WndTop)"
 
+# --- The icon as the notification area sees it ---
+# The icon's service and path, as the panel's watcher lists it for this program.
+program_item() {
+  local entry service pid
+  for entry in $(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher \
+      /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
+      string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems |
+      grep -o '"[^"]*"' | tr -d '"'); do
+    service=${entry%%/*}
+    pid=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
+      org.freedesktop.DBus.GetConnectionUnixProcessID "string:$service" 2>/dev/null |
+      awk '/uint32/ { print $2 }')
+    # A watcher lists "service/path", or the service alone for the usual path.
+    [ "$entry" = "$service" ] && entry="$service/StatusNotifierItem"
+    [ "$pid" = "$PROGRAM" ] && { echo "$service /${entry#*/}"; return 0; }
+  done
+  return 1
+}
+# Starts a panel (PANEL) while the program runs: its icon must be listed within 5 s.
+start_panel_after_program() {
+  local started took
+  started=$(date +%s%N)
+  "$@" >"$WORK/panel.log" 2>&1 &
+  PANEL=$!
+  wait_for 5 program_item || { cat "$WORK/panel.log"; fail "$1: the icon was not registered within 5 s of the panel's start"; }
+  took=$((($(date +%s%N) - started) / 1000000))
+  echo "$1 started after the program: icon registered after $took ms"
+}
+
 # --- openbox and lxqt-panel's notification area ---
 mkdir -p "$XDG_CONFIG_HOME/lxqt"
 cat >"$XDG_CONFIG_HOME/lxqt/panel.conf" <<'EOF'
@@ -143,13 +180,11 @@ openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
 OPENBOX=$!
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 wait_for 20 wm_ready || { cat "$WORK/openbox.log"; fail "openbox did not take the screen"; }
-lxqt-panel >"$WORK/panel.log" 2>&1 &
-PANEL=$!
-watcher_ready() {
-  dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-    org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher | grep -q true
-}
-wait_for 20 watcher_ready || { cat "$WORK/panel.log"; fail "the panel's notification area did not start"; }
+# The program first, as at a log-in that starts it before the panel.
+store_place 6000 4500
+start_program
+start_panel_after_program lxqt-panel
+stop_program
 
 store_place 6000 4500
 check_place_kept "openbox" "400 300"
@@ -166,22 +201,6 @@ echo "first start: frame at $FIRST, work area from y=$WORK_TOP"
 [ "${FIRST#* }" -ge "${WORK_TOP:-0}" ] && [ "${FIRST% *}" -ge 0 ] || fail "the title bar is off screen at $FIRST"
 start_program
 
-# --- The icon as the notification area sees it ---
-# The icon's service and path, as the panel's watcher lists it for this program.
-program_item() {
-  local entry service pid
-  for entry in $(dbus-send --session --print-reply --dest=org.kde.StatusNotifierWatcher \
-      /StatusNotifierWatcher org.freedesktop.DBus.Properties.Get \
-      string:org.kde.StatusNotifierWatcher string:RegisteredStatusNotifierItems |
-      grep -o '"[^"]*"' | tr -d '"'); do
-    service=${entry%%/*}
-    pid=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-      org.freedesktop.DBus.GetConnectionUnixProcessID "string:$service" 2>/dev/null |
-      awk '/uint32/ { print $2 }')
-    [ "$pid" = "$PROGRAM" ] && { echo "$service /${entry#*/}"; return 0; }
-  done
-  return 1
-}
 item_property() {
   dbus-send --session --print-reply --dest="$SERVICE" "$ITEM_PATH" \
     org.freedesktop.DBus.Properties.Get string:org.kde.StatusNotifierItem "string:$1" |
@@ -348,5 +367,77 @@ grep -Eq '^SZoneNum="?2"?$' "$INI" && grep -Eq '^S1Dis="?Office clock"?$' "$INI"
 PROGRAM=$!
 find_icon
 wait_for 5 tip_shows "Office clock" || fail "after a restart the tip reads $TIP"
+stop_program
+kill "$PANEL" "$OPENBOX"
+wait "$PANEL" "$OPENBOX" 2>/dev/null
+PANEL="" OPENBOX=""
+
+# --- xfwm4 and xfce4-panel's notification area, the panel started after the program ---
+XFCONF="$XDG_CONFIG_HOME/xfce4/xfconf/xfce-perchannel-xml"
+mkdir -p "$XFCONF"
+cat >"$XFCONF/xfce4-panel.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<channel name="xfce4-panel" version="1.0">
+  <property name="configver" type="int" value="2"/>
+  <property name="panels" type="array">
+    <value type="int" value="1"/>
+    <property name="panel-1" type="empty">
+      <property name="position" type="string" value="p=6;x=0;y=0"/>
+      <property name="length" type="uint" value="100"/>
+      <property name="position-locked" type="bool" value="true"/>
+      <property name="size" type="uint" value="30"/>
+      <property name="plugin-ids" type="array">
+        <value type="int" value="1"/>
+      </property>
+    </property>
+  </property>
+  <property name="plugins" type="empty">
+    <property name="plugin-1" type="string" value="systray"/>
+  </property>
+</channel>
+EOF
+xfwm4 --compositor=off --sm-client-disable >"$WORK/xfwm4.log" 2>&1 &
+XFWM=$!
+xfwm4_ready() {
+  xprop -id "$(xprop -root _NET_SUPPORTING_WM_CHECK | awk '{ print $NF }')" _NET_WM_NAME | grep -qi xfwm4
+}
+wait_for 20 xfwm4_ready || { cat "$WORK/xfwm4.log"; fail "xfwm4 did not take the screen"; }
+store_place 6000 4500
+start_program
+start_panel_after_program xfce4-panel
+find_icon
+[ "$(captions)" = "$EXPECTED" ] || fail "xfce4-panel, menu over D-Bus: $(captions), expected $EXPECTED"
+click_item "_Hide"
+wait_for 5 window_hidden || fail "xfce4-panel: the menu's _Hide did not hide the window"
+wait_for 5 has_caption "S_how" || fail "xfce4-panel: after hiding the menu reads $(captions)"
+click_item "S_how"
+wait_for 5 program_window || fail "xfce4-panel: the menu's S_how did not show the window"
+stop_program
+kill "$PANEL"
+wait "$PANEL" 2>/dev/null
+PANEL=""
+
+# --- A host that opens the menu on a click, reports a double click as one activation and
+# shows no tips; it is known by its process's name ---
+cp "$WATCHER" "$WORK/gnome-shell"
+"$WORK/gnome-shell" >"$WORK/host.log" 2>&1 &
+HOST=$!
+wait_for 5 grep -q ready "$WORK/host.log" || fail "the test's host did not start"
+store_place 6000 4500
+start_program
+find_icon
+activate_once() {
+  dbus-send --session --print-reply --dest="$SERVICE" "$ITEM_PATH" \
+    org.kde.StatusNotifierItem.Activate int32:0 int32:0 >/dev/null
+}
+activate_once
+wait_for 5 window_hidden || fail "one activation did not hide the window"
+sleep 0.6  # no second activation within the double-click interval
+window_hidden || fail "the window came back without a second activation"
+activate_once
+wait_for 5 program_window || fail "the next activation did not show the window"
+echo "menu on a host without tips: $(captions)"
+[[ "$(captions)" =~ ^[^|]+:\ [^|]+\|[^|]+:\ [^|]+\|-\|_Setup\| ]] ||
+  fail "the menu does not begin with the two clocks: $(captions)"
 stop_program
 echo "passed"

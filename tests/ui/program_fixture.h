@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "fake_notification_area.h"
 #include "manual_query_clock.h"
 #include "setup_controls.h"
 #include "ui/editor/clock_editor.h"
@@ -30,7 +31,11 @@ class ProgramTest : public ::testing::Test, public TestServices {
         options.queryTiming = QueryTiming{&queryClock};
         options.mapPicture = TinyMap();
         options.openHelp = [this] { ++helpOpened; };
-        options.notificationAreaAvailable = [this] { return trayAvailable; };
+        options.notificationArea = [this] {
+            auto made = std::make_unique<FakeNotificationArea>(trayAvailable, trayHost);
+            area = made.get();
+            return made;
+        };
         options.clickClockMs = [this] { return clickNowMs; };
         program = std::make_unique<Program>(state, clockSetter, options);
         QObject::connect(program.get(), &Program::ended, [this] { ++ended; });
@@ -54,7 +59,16 @@ class ProgramTest : public ::testing::Test, public TestServices {
         ADD_FAILURE() << "no menu item " << caption;
         return nullptr;
     }
-    QAction* ShowItem() const { return Menu().actions().at(2); }
+    // The Show/Hide item, whichever its caption (the third command of the menu).
+    QAction* ShowItem() const {
+        for (QAction* a : Menu().actions()) {
+            if (a->text() == QStringLiteral("S&how") || a->text() == QStringLiteral("&Hide")) {
+                return a;
+            }
+        }
+        ADD_FAILURE() << "no Show/Hide item";
+        return nullptr;
+    }
     // The icon's activation as the notification area reports it.
     void Activate(QSystemTrayIcon::ActivationReason reason) {
         auto* icon = program->tray().findChild<QSystemTrayIcon*>(QStringLiteral("trayIcon"));
@@ -95,6 +109,8 @@ class ProgramTest : public ::testing::Test, public TestServices {
     std::vector<std::string> tips;  // the tip after each tick
     bool loaded = false;
     bool trayAvailable = true;
+    TrayHostStyle trayHost = TrayHostStyle::ClickActivates;
+    FakeNotificationArea* area = nullptr;  // the program's, once started
     int helpOpened = 0;
     int ended = 0;
     qint64 clickNowMs = 10000;

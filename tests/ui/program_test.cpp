@@ -495,7 +495,9 @@ TEST(ProgramSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain)
     ProgramOptions options;
     options.timePorts = {testing::ClosedPort(), testing::ClosedPort()};
     options.mapPicture = testing::TinyMap();
-    options.notificationAreaAvailable = [] { return true; };
+    options.notificationArea = [] {
+        return std::make_unique<testing::FakeNotificationArea>(true, TrayHostStyle::ClickActivates);
+    };
     Program ti(state, s.clockSetter, options);
     ASSERT_TRUE(ti.start());  // a first start: its defaults cannot be written
 

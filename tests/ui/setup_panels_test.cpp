@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <cmath>
 
+#include "fake_notification_area.h"
 #include "fake_ntp_server.h"
 #include "fake_time_server.h"
 #include "manual_query_clock.h"
@@ -66,7 +67,10 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
         if (!realQueryClock) options.queryTiming = {&queryClock};
         options.mapPicture = testing::TinyMap();
         options.openHelp = [] {};
-        options.notificationAreaAvailable = [] { return true; };
+        options.notificationArea = [] {
+            return std::make_unique<testing::FakeNotificationArea>(true,
+                                                                   TrayHostStyle::ClickActivates);
+        };
         tray = std::make_unique<Program>(state, clockSetter, options);
         EXPECT_TRUE(tray->start());
         tray->openSetup();

@@ -28,7 +28,8 @@ Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions
       time_(state, clockSetter, options_.timePorts, options_.queryTiming),
       ticker_(state.services.clock),
       saver_(state),
-      tray_(state.prefs, options_.clickClockMs) {
+      tray_(state.prefs, options_.notificationArea ? options_.notificationArea() : nullptr,
+            options_.clickClockMs) {
     connect(&ticker_, &SecondTicker::tick, this, &Program::tick);
     connect(&tray_, &TrayPresenter::setupRequested, this, &Program::openSetup);
     connect(&tray_, &TrayPresenter::convertRequested, this, &Program::openConverter);
@@ -37,9 +38,12 @@ Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions
     connect(&tray_, &TrayPresenter::helpRequested, this, &Program::openHelp);
     connect(&tray_, &TrayPresenter::exitRequested, this, &Program::shutDown);
     connect(&tray_, &TrayPresenter::foregroundRequested, this, &Program::bringOpenWindowForward);
+    connect(&time_, &TimeService::busyChanged, &tray_, &TrayPresenter::setSynchronising);
+    // A host that shows no tips shows the clocks in the menu from the first moment.
+    connect(&tray_, &TrayPresenter::iconAdded, this, &Program::showClockLinesInTray);
     // The tip shows a changed clock at once, not at the next tick.
     connect(&saver_, &ClockListSaver::clockListChanged, this, [this] {
-        if (tray_.isIconAdded()) tray_.setTip(state_.TipText());
+        if (tray_.isIconAdded()) showClocksInTray();
     });
 }
 
@@ -73,8 +77,9 @@ bool Program::start() {
 
     tray_.setWindowShown(state_.prefs.ShowWnd);
     tray_.addIcon(kAppTitle);
-    if (!state_.prefs.ShowWnd && !notificationAreaAvailable()) {
-        // Without a notification area the clock window is the only way in.
+    if (!state_.prefs.ShowWnd && !tray_.isIconAdded()) {
+        // Without a notification area the clock window is the only way in. It stays when an
+        // area appears later: the user can see it, and hides it from the icon when it suits them.
         showClockWindow(true);
     } else if (state_.prefs.ShowWnd) {
         ensureClockWindow().show();
@@ -115,13 +120,24 @@ void Program::saveAndClose() {
 void Program::tick() {
     state_.RefreshLocalZone();
     if (clockWindow_ && clockWindow_->isVisible()) clockWindow_->refresh();
-    tray_.setTip(state_.TipText());
+    showClocksInTray();
     time_.RequestUpdateTime();
 }
 
-bool Program::notificationAreaAvailable() const {
-    return options_.notificationAreaAvailable ? options_.notificationAreaAvailable()
-                                              : TrayPresenter::isNotificationAreaAvailable();
+void Program::showClocksInTray() {
+    tray_.setTip(state_.TipText());
+    showClockLinesInTray();
+}
+
+void Program::showClockLinesInTray() {
+    if (!tray_.showsClockLines()) return;
+    std::vector<std::string> lines;
+    const DayCount now = state_.services.clock.NowLocal();
+    for (int index : state_.EnabledClocksInOrder()) {
+        lines.push_back(state_.clocks[static_cast<std::size_t>(index)].Label + ": " +
+                        state_.ZoneTimeText(index, false, now));
+    }
+    tray_.setClockLines(lines);
 }
 
 ClockWindow& Program::ensureClockWindow() {

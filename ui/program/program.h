@@ -30,7 +30,8 @@ struct ProgramOptions {
     QueryTiming queryTiming;         // tests use a clock of their own
     QImage mapPicture;               // the clock editor's map; empty: the compiled-in one
     std::function<void()> openHelp;  // empty: the help page in the user's browser
-    std::function<bool()> notificationAreaAvailable;  // empty: ask the desktop
+    // The desktop's notification area; empty: this platform's.
+    std::function<std::unique_ptr<NotificationArea>()> notificationArea;
     // Creates the converter window on first use; empty: the program's own.
     std::function<QWidget*()> createConverter;
     // A steady clock in milliseconds for telling double clicks on the icon; empty: the real one.
@@ -96,8 +97,10 @@ class Program : public QObject {
 
   private:
     void tick();
+    // The tip, and the clocks' lines in the menu where the host shows no tips.
+    void showClocksInTray();
+    void showClockLinesInTray();
     void saveAndClose();
-    bool notificationAreaAvailable() const;
     ClockWindow& ensureClockWindow();
     SetupDialog& ensureSetupDialog();
     ClockEditor& ensureClockEditor();

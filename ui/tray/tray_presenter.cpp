@@ -1,5 +1,6 @@
 #include "ui/tray/tray_presenter.h"
 
+#include <QAction>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QStyleHints>
@@ -22,15 +23,43 @@ QString TrayTipField(const std::string& tip) {
     return text.left(end);
 }
 
-TrayPresenter::TrayPresenter(const Preferences& prefs, std::function<qint64()> clickClockMs,
-                             QObject* parent)
-    : QObject(parent), prefs_(prefs), clickClockMs_(std::move(clickClockMs)) {
+namespace {
+
+// The icon as the toolkit draws a disabled one.
+QIcon Greyed(const QIcon& icon) {
+    QIcon greyed;
+    for (const QSize& size : icon.availableSizes()) {
+        greyed.addPixmap(icon.pixmap(size, QIcon::Disabled));
+    }
+    return greyed;
+}
+
+}  // namespace
+
+TrayPresenter::TrayPresenter(const Preferences& prefs, std::unique_ptr<NotificationArea> area,
+                             std::function<qint64()> clickClockMs, QObject* parent)
+    : QObject(parent),
+      prefs_(prefs),
+      area_(area ? std::move(area) : CreateNotificationArea()),
+      clickClockMs_(std::move(clickClockMs)) {
     clickClock_.start();
+    connect(area_.get(), &NotificationArea::appeared, this, [this] {
+        if (!iconWanted_) return;
+        if (!icon_) {
+            createIcon();
+            return;
+        }
+        // Another host took the icon over (the toolkit registers it again): it may treat it
+        // differently.
+        hostStyle_ = area_->hostStyle();
+        updateClockLines();
+        emit iconAdded();
+    });
     setupAction_ = menu_.addAction(QStringLiteral("&Setup"), this, &TrayPresenter::setupRequested);
     menu_.addAction(QStringLiteral("&Convert"), this, &TrayPresenter::convertRequested);
     showAction_ = menu_.addAction(QString::fromUtf8(kMenuShowCaption), this,
                                   &TrayPresenter::showHideRequested);
-    menu_.addAction(QStringLiteral("Sync Now!"), this, &TrayPresenter::syncRequested);
+    syncAction_ = menu_.addAction(QStringLiteral("Sync Now!"), this, &TrayPresenter::syncRequested);
     menu_.addSeparator();
     menu_.addAction(QStringLiteral("&Help"), this, &TrayPresenter::helpRequested);
     menu_.addSeparator();
@@ -39,32 +68,85 @@ TrayPresenter::TrayPresenter(const Preferences& prefs, std::function<qint64()> c
 
 TrayPresenter::~TrayPresenter() = default;
 
-bool TrayPresenter::isNotificationAreaAvailable() {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+void TrayPresenter::addIcon(const std::string& tip) {
+    iconWanted_ = true;
+    tip_ = TrayTipField(tip);
+    if (icon_) {
+        icon_->setToolTip(tip_);
+    } else if (area_->isPresent()) {
+        createIcon();
+    }
 }
 
-void TrayPresenter::addIcon(const std::string& tip) {
-    if (!icon_) {
-        icon_ = std::make_unique<QSystemTrayIcon>(this);  // a child, so tests can find it
-        icon_->setObjectName(QStringLiteral("trayIcon"));
-        icon_->setIcon(ProgramIcon());
-        // The menu the notification area shows by itself on a right click.
-        icon_->setContextMenu(&menu_);
-        connect(icon_.get(), &QSystemTrayIcon::activated, this, &TrayPresenter::handleActivation);
-    }
-    icon_->setToolTip(TrayTipField(tip));
+void TrayPresenter::createIcon() {
+    // Asked only now: before an area exists the toolkit would settle on the wrong kind.
+    hostStyle_ = area_->hostStyle();
+    icon_ = std::make_unique<QSystemTrayIcon>(this);  // a child, so tests can find it
+    icon_->setObjectName(QStringLiteral("trayIcon"));
+    icon_->setIcon(currentIcon());
+    // The menu the notification area shows by itself on a right click.
+    icon_->setContextMenu(&menu_);
+    connect(icon_.get(), &QSystemTrayIcon::activated, this, &TrayPresenter::handleActivation);
+    icon_->setToolTip(tip_);
+    updateClockLines();
     icon_->show();
+    emit iconAdded();
 }
 
 void TrayPresenter::removeIcon() {
+    iconWanted_ = false;
     if (icon_) icon_->hide();
     icon_.reset();
 }
 
 void TrayPresenter::setTip(const std::string& tip) {
-    if (!icon_) return;
     const QString field = TrayTipField(tip);
-    if (icon_->toolTip() != field) icon_->setToolTip(field);
+    if (!iconWanted_ || field == tip_) return;
+    tip_ = field;
+    if (icon_) icon_->setToolTip(field);
+}
+
+void TrayPresenter::setClockLines(const std::vector<std::string>& lines) {
+    if (lines == clockLines_) return;
+    clockLines_ = lines;
+    updateClockLines();
+}
+
+bool TrayPresenter::showsClockLines() const {
+    return icon_ != nullptr && hostStyle_ == TrayHostStyle::MenuOnClick;
+}
+
+void TrayPresenter::updateClockLines() {
+    const std::size_t count = showsClockLines() ? clockLines_.size() : 0;
+    // The lines, then a separator: one action more than lines, or none at all.
+    const std::size_t actions = count == 0 ? 0 : count + 1;
+    if (clockLineActions_.size() != actions) {
+        for (QAction* action : clockLineActions_) delete action;
+        clockLineActions_.clear();
+        for (std::size_t i = 0; i < actions; ++i) {
+            auto* action = new QAction(&menu_);
+            action->setSeparator(i == count);
+            action->setEnabled(false);  // a line to read, not a command
+            menu_.insertAction(setupAction_, action);
+            clockLineActions_.push_back(action);
+        }
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        QString text = TrayTipField(clockLines_[i]);
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));  // no mnemonic in a clock's label
+        if (clockLineActions_[i]->text() != text) clockLineActions_[i]->setText(text);
+    }
+}
+
+void TrayPresenter::setSynchronising(bool running) {
+    if (running == synchronising_) return;
+    synchronising_ = running;
+    syncAction_->setEnabled(!running);
+    if (icon_) icon_->setIcon(currentIcon());
+}
+
+QIcon TrayPresenter::currentIcon() const {
+    return synchronising_ ? Greyed(ProgramIcon()) : ProgramIcon();
 }
 
 void TrayPresenter::setWindowShown(bool shown) {
@@ -89,6 +171,12 @@ QString TrayPresenter::tip() const {
 }
 
 void TrayPresenter::handleActivation(QSystemTrayIcon::ActivationReason reason) {
+    if (hostStyle_ == TrayHostStyle::MenuOnClick && reason == QSystemTrayIcon::Trigger) {
+        // The host's one activation is a double click, and its only gesture that reaches the
+        // program: it shows or hides the window, whatever SingleClick says.
+        emit showHideRequested();
+        return;
+    }
     const qint64 now = clickClockMs_ ? clickClockMs_() : clickClock_.elapsed();
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
     switch (DecodeTrayMessage(clicks_.MessageFor(reason, now, interval), prefs_.SingleClick)) {

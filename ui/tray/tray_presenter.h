@@ -1,6 +1,7 @@
 // The program's notification-area icon and its menu: the icon carries the tip and tells what
 // the user asks for (setup, converter, show/hide, synchronise, help, exit) with signals; the
-// program decides. Where no notification area exists the menu still serves the clock window.
+// program decides. Where no notification area exists the menu still serves the clock window,
+// and the icon is added as soon as one appears.
 #pragma once
 
 #include <QElapsedTimer>
@@ -10,8 +11,10 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/preferences.h"
+#include "platform/notification_area.h"
 #include "ui/tray/tray_message.h"
 
 namespace horavia {
@@ -29,17 +32,25 @@ class TrayPresenter : public QObject {
     Q_OBJECT
 
   public:
-    // prefs: SingleClick decides what a click does. clickClockMs: a steady clock in
-    // milliseconds for telling double clicks (empty: the real one).
-    explicit TrayPresenter(const Preferences& prefs, std::function<qint64()> clickClockMs = {},
-                           QObject* parent = nullptr);
+    // prefs: SingleClick decides what a click does. area: the desktop's notification area
+    // (null: this platform's). clickClockMs: a steady clock in milliseconds for telling double
+    // clicks (empty: the real one).
+    TrayPresenter(const Preferences& prefs, std::unique_ptr<NotificationArea> area,
+                  std::function<qint64()> clickClockMs = {}, QObject* parent = nullptr);
     ~TrayPresenter() override;
 
-    // Shows the icon with its tip. Where no notification area exists yet the icon appears
-    // when one does (the platform re-registers it, as when the area is re-created).
+    // Shows the icon with its tip; where no notification area exists yet, as soon as one
+    // appears. The platform puts it back when the area is re-created.
     void addIcon(const std::string& tip);
     void removeIcon();
     void setTip(const std::string& tip);
+    // The clocks, one line each as in the tip. A host that shows no tips shows them as the
+    // menu's first lines, greyed.
+    void setClockLines(const std::vector<std::string>& lines);
+    bool showsClockLines() const;
+    // While a synchronisation or a server test runs the icon is greyed and "Sync Now!" is
+    // unavailable: the sign that something happens, and no second one can start.
+    void setSynchronising(bool running);
     // The Show/Hide item's caption follows whether the clock window is to show.
     void setWindowShown(bool shown);
     // Pops the menu up at a screen position, "&Setup" marked as the default item or not.
@@ -51,7 +62,7 @@ class TrayPresenter : public QObject {
     QString tip() const;
     // The menu the icon carries; hosts that show an item's menu read it over D-Bus.
     QMenu* menu() { return &menu_; }
-    static bool isNotificationAreaAvailable();
+    bool isNotificationAreaPresent() const { return area_->isPresent(); }
 
   signals:
     void setupRequested();
@@ -62,17 +73,31 @@ class TrayPresenter : public QObject {
     void exitRequested();
     // A click on the icon: bring the program's open window forward.
     void foregroundRequested();
+    // The icon is in a notification area now: at once, when one appeared, or when another
+    // host took it over.
+    void iconAdded();
 
   private:
+    void createIcon();
+    void updateClockLines();
+    QIcon currentIcon() const;
     void handleActivation(QSystemTrayIcon::ActivationReason reason);
 
     const Preferences& prefs_;
+    std::unique_ptr<NotificationArea> area_;
+    TrayHostStyle hostStyle_ = TrayHostStyle::ClickActivates;
     std::function<qint64()> clickClockMs_;
     QElapsedTimer clickClock_;
     TrayClicks clicks_;
     QMenu menu_;
     QAction* setupAction_;
     QAction* showAction_;
+    QAction* syncAction_;
+    std::vector<std::string> clockLines_;
+    std::vector<QAction*> clockLineActions_;  // above a separator, before "&Setup"
+    QString tip_;
+    bool iconWanted_ = false;  // added and not removed, though maybe waiting for an area
+    bool synchronising_ = false;
     std::unique_ptr<QSystemTrayIcon> icon_;
 };
 

@@ -1,0 +1,7 @@
+#include "platform/notification_area.h"
+
+namespace horavia {
+
+NotificationArea::~NotificationArea() = default;
+
+}  // namespace horavia
