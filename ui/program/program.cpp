@@ -132,7 +132,7 @@ void Program::showClocksInTray() {
 void Program::showClockLinesInTray() {
     if (!tray_.showsClockLines()) return;
     std::vector<std::string> lines;
-    const DayCount now = state_.services.clock.NowLocal();
+    const Instant now = state_.services.clock.NowUtc();
     for (int index : state_.EnabledClocksInOrder()) {
         lines.push_back(state_.clocks[static_cast<std::size_t>(index)].Label + ": " +
                         state_.ZoneTimeText(index, false, now));
