@@ -20,7 +20,9 @@ Windows zone has a place; the two zones without any location get a hand-picked o
 Table (UTF-8, tab-separated, '#' lines are comments):
   C  code  name  population  alias,alias...           a country
   R  country code  region code  name                   a region
-  Z  tz id  Windows zone key                           zone k (counted from 0)
+  Z  tz id  Windows zone key  own                      zone k (counted from 0); own is 1
+                                                       for the zone's own tz id (CLDR's
+                                                       territory 001), else 0
   P  name  alternate,alternate...  country  region  latitude  longitude  population  zone k
 
 Usage: tools/gen_place_table.py [--geonames DIR] [--cldr DIR] [--zoneinfo DIR] [--out FILE]
@@ -186,6 +188,27 @@ def kept_alternates(name, ascii_name, alternates):
             if folded and folded != own and not holds_another(folded)]
 
 
+def mend_stray_zones(rows, tznames, notes):
+    """GeoNames gives some cities the tz id of a far-away zone (Zhongshan in Guangdong with
+    Asia/Urumqi). A city whose tz id is not the one most cities of its region have, and whose
+    zone.tab location is more than 15 degrees of longitude away, gets its region's tz id."""
+    by_region = {}
+    for row in rows:
+        if row[10]:
+            by_region.setdefault((row[8], row[10]), []).append(row[17])
+    for row in rows:
+        tzs = by_region.get((row[8], row[10]))
+        if not tzs:
+            continue
+        common = max(set(tzs), key=tzs.count)
+        where = tznames.tab.get(row[17])
+        if row[17] == common or where is None or tzs.count(common) * 2 <= len(tzs):
+            continue
+        if abs(where[2] - float(row[5])) > 15:
+            notes.append(f"mended {row[1]} ({row[8]}.{row[10]}): {row[17]} -> {common}")
+            row[17] = common
+
+
 def clean(text):
     return " ".join(text.replace(",", " ").split())
 
@@ -214,7 +237,9 @@ def main():
     zones = {}  # (tz id, key) -> index
     places = []
     seen_tz = set()
-    for f in read_tsv(os.path.join(opts.geonames, "cities15000.txt")):
+    rows = list(read_tsv(os.path.join(opts.geonames, "cities15000.txt")))
+    mend_stray_zones(rows, tznames, notes)
+    for f in rows:
         name, ascii_name, alternates = f[1], f[2], f[3]
         country, region, tz = f[8], f[10], f[17]
         system_tz = tznames.system_id(tz)
@@ -249,14 +274,20 @@ def main():
         notes.append("Windows zones without any place: " + ", ".join(missing))
 
     places.sort(key=lambda p: -p[6])  # largest first; stable, so GeoNames' order otherwise
-    # Every tz id CLDR maps, so that a search by tz id finds zones without places too.
-    zone_pairs = sorted({p[7] for p in places})
+    # Every tz id CLDR maps, so that a search by tz id finds zones without places too; each
+    # Windows zone's own tz id (CLDR's territory 001) is marked.
+    zone_pairs = {p[7] for p in places}
+    golden_pairs = set()
     for (tz, territory), key in sorted(by_territory.items()):
         system_tz = tznames.system_id(tz)
-        if system_tz and (territory == "001" or not any(z[0] == system_tz for z in zone_pairs)):
-            if system_tz not in {z[0] for z in zone_pairs}:
-                zone_pairs.append((system_tz, key))
-    zone_pairs.sort()
+        if system_tz is None:
+            continue
+        if territory == "001":
+            golden_pairs.add((system_tz, key))
+            zone_pairs.add((system_tz, key))
+        elif not any(z[0] == system_tz for z in zone_pairs):
+            zone_pairs.add((system_tz, key))
+    zone_pairs = sorted(zone_pairs)
     zones = {pair: k for k, pair in enumerate(zone_pairs)}
 
     used_regions = sorted({(p[2], p[3]) for p in places if p[3]})
@@ -270,7 +301,8 @@ def main():
         "# (https://creativecommons.org/licenses/by/4.0/); names filtered, zones added.",
         "# Regenerate: python3 tools/gen_place_table.py (needs libtimezonemap-data and"
         " unicode-cldr-core).",
-        "# C code name population aliases | R country region name | Z tz-id zone-key |",
+        "# C code name population aliases | R country region name |",
+        "# Z tz-id zone-key own (1: the zone's own tz id) |",
         "# P name alternates country region latitude longitude population zone",
     ]
     for code in used_countries:
@@ -280,13 +312,13 @@ def main():
     for country, region in used_regions:
         out.append(f"R\t{country}\t{region}\t{regions[country + '.' + region]}")
     for tz, key in zone_pairs:
-        out.append(f"Z\t{tz}\t{key}")
+        out.append(f"Z\t{tz}\t{key}\t{1 if (tz, key) in golden_pairs else 0}")
     for name, alts, country, region, lat, lon, population, zone in places:
         out.append("\t".join([clean(name), ",".join(clean(a) for a in alts), country, region,
                               f"{lat:.2f}", f"{lon:.2f}", str(population), str(zones[zone])]))
         out[-1] = "P\t" + out[-1]
     text = "\n".join(out) + "\n"
-    if any(len(line.split("\t")) not in (4, 5, 3, 9) for line in out if not line.startswith("#")):
+    if any(len(line.split("\t")) not in (4, 5, 9) for line in out if not line.startswith("#")):
         sys.exit("a field holds a tab")
     with open(opts.out, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
