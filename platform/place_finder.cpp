@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "model/search_text.h"
+
 // Resources of a static library must be registered by name, outside any namespace.
 static void InitPlaceTableResource() {
     Q_INIT_RESOURCE(places);
@@ -20,6 +22,7 @@ PlaceFinder::~PlaceFinder() = default;
 
 std::vector<PlaceMatch> PlaceFinder::Find(std::string_view text, const ZoneCatalogue& catalogue,
                                           std::size_t limit) {
+    if (FoldSearchText(text).empty()) return {};
     if (!search_) {
         const QByteArray bytes = PlaceTableResourceText();
         search_ = std::make_unique<PlaceSearch>(ParsePlaceTable(

@@ -15,7 +15,8 @@ namespace horavia {
 // The place table's text as compiled into the program.
 QByteArray PlaceTableResourceText();
 
-// Reads and indexes the table on the first search, not before: start-up never pays for it.
+// Reads and indexes the table on the first search for something (not for a blank text), not
+// before: start-up never pays for it.
 class PlaceFinder {
   public:
     PlaceFinder();

@@ -182,7 +182,8 @@ def kept_alternates(name, ascii_name, alternates):
 
     def holds_another(folded):
         # "Lungsod ng Muenchen", "Munich ed Baviera": another name with words around it.
-        return any(len(other) >= 3 and other != folded and other in folded for other in names)
+        padded = f" {folded} "
+        return any(other != folded and f" {other} " in padded for other in names)
 
     return [alt for folded, alt in candidates.items()
             if folded and folded != own and not holds_another(folded)]
@@ -232,7 +233,8 @@ def main():
         countries[f[0]] = {"name": f[4], "population": int(f[7] or 0)}
     regions = {}
     for f in read_tsv(os.path.join(opts.geonames, "admin1Codes.txt")):
-        regions[f[0]] = f[1]
+        if f[1].strip():
+            regions[f[0]] = f[1]
 
     zones = {}  # (tz id, key) -> index
     places = []
