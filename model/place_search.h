@@ -2,13 +2,22 @@
 // is known by), a country or region, a tz id or the display text of a catalogue zone.
 //
 // Names are compared in their folded form (search_text.h), so case, accents and punctuation do
-// not matter. A name that equals what was typed ranks before one that starts with it, which
-// ranks before one that merely holds it; within each, larger places come first.
+// not matter. Ranking: a place's own name equal to what was typed, then another of its names
+// (an old or foreign name, a country's alias, a region's name) equal to it, then a name
+// starting with it, then a later word starting with it, then a name merely holding it; within
+// each, larger places first. A zone's key name ("Pacific Standard Time") counts as its name.
 //
-// A country or region with one catalogue zone gives one result, the area itself; one with
-// several gives, for each of its zones, its largest city in that zone. A tz id gives its city
-// (the place named like the id's last part, else its largest place); a catalogue display text
-// gives its zone's largest city. Places whose zone the catalogue lacks are left out.
+// A country or region whose places all lie in one zone gives one result, the area itself;
+// one with several gives, for each of its zones, its largest city in that zone. A tz id gives
+// its city (the place named like the id's last part, else its largest place); a catalogue
+// display text or key gives the place of the zone's own tz id. Places whose zone the
+// catalogue lacks are left out, and no two results read the same.
+//
+// Typical use (the table comes from the platform: PlaceFinder in platform/place_finder.h reads
+// the compiled-in one on the first search):
+//     for (const PlaceMatch& m : finder.Find(text, catalogue)) list(m.place, m.zoneDisplay);
+//     // chosen: select m.zoneIndex; dot at m.latitude/m.longitude if m.hasLocation;
+//     // label m.label if the clock has none.
 #pragma once
 
 #include <cstddef>
