@@ -16,7 +16,8 @@ struct ParsedCommand {
     Command command = Command::StartProgram;
     QString host;   // --test-server
     QString error;  // Command::Error
-    QString text = {};  // --find
+    // --find (initialised, so that the error returns need not name it)
+    QString text = {};
 };
 
 ParsedCommand ParseCommandLine(const QStringList& arguments);
