@@ -73,6 +73,12 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
             }
             parsed.host = arguments[++i];
             next = Command::TestServer;
+        } else if (arg == QLatin1String("--find")) {
+            if (i + 1 >= arguments.size() || arguments[i + 1].trimmed().isEmpty()) {
+                return {Command::Error, {}, QStringLiteral("--find needs a text")};
+            }
+            parsed.text = arguments[++i];
+            next = Command::Find;
         } else {
             return {Command::Error, {}, QStringLiteral("unknown option: ") + arg};
         }
@@ -84,7 +90,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         } else if (parsed.command != Command::StartProgram && parsed.command != next) {
             return {Command::Error,
                     {},
-                    QStringLiteral("choose one of --print, --tip and --test-server")};
+                    QStringLiteral("choose one of --print, --tip, --test-server and --find")};
         } else {
             parsed.command = next;
         }
@@ -104,6 +110,9 @@ QString UsageText() {
         "  --tip                print the notification-area tip line; then exit\n"
         "  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write\n"
         "                       ntp:HOST for NTP, UDP port 123); then exit\n"
+        "  --find TEXT          print the places and zones that TEXT names (a city, country,\n"
+        "                       tz id or zone name), best first: place, a tab, tz id, a tab,\n"
+        "                       zone; then exit (status 1 when nothing matches)\n"
         "  -h, --help           show this help\n"
         "  -v, --version        show the version\n");
 }

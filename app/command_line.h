@@ -1,4 +1,5 @@
-// The options for scripts and status bars: --print, --tip, --test-server, --help, --version.
+// The options for scripts and status bars: --print, --tip, --test-server, --find, --help,
+// --version.
 #pragma once
 
 #include <QString>
@@ -9,12 +10,14 @@ namespace horavia {
 
 class AppState;
 
-enum class Command { StartProgram, Print, Tip, TestServer, Help, Version, Error };
+enum class Command { StartProgram, Print, Tip, TestServer, Find, Help, Version, Error };
 
 struct ParsedCommand {
     Command command = Command::StartProgram;
     QString host;   // --test-server
     QString error;  // Command::Error
+    // --find (initialised, so that the error returns need not name it)
+    QString text = {};
 };
 
 // Qt's standard options (-style, -platform, -reverse, ...) are passed over: QApplication takes

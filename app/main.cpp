@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "app/command_line.h"
+#include "app/find_command.h"
 #include "app/headless_run.h"
 #include "app/program_start.h"
 #include "sync/test_server_command.h"
@@ -16,6 +17,7 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     if (parsed.command == Command::TestServer) return RunTestServerCommand(parsed.host, {}, out);
+    if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out);
     HeadlessRun run;
     if (!run.Load()) return 1;
     if (parsed.command == Command::Print) {
@@ -49,6 +51,7 @@ int main(int argc, char** argv) {
         case Command::Print:
         case Command::Tip:
         case Command::TestServer:
+        case Command::Find:
             return RunHeadless(argc, argv, parsed);
         case Command::StartProgram:
             break;

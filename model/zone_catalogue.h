@@ -23,6 +23,7 @@ struct TransitionRule {
 };
 
 struct ZoneInfo {
+    std::string Key;  // the zone's key name, e.g. "Romance Standard Time"; empty for pseudo-zones
     std::string Prefix;
     std::string Name;
     std::string StdName;

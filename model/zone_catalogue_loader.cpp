@@ -115,6 +115,7 @@ bool LoadZoneCatalogue(ZoneCatalogue& catalogue, ZoneSource& source, int year,
     for (std::size_t k = 0; k < count; ++k) {
         ZoneEntry& entry = entries.zones[k];
         ZoneInfo& zone = catalogue.zones[k + kFirstRegistryZone];
+        zone.Key = std::move(entry.key);
         zone.Prefix = std::move(entry.prefix);
         zone.Name = std::move(entry.name);
         zone.StdName = std::move(entry.stdName);

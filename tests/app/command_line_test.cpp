@@ -19,6 +19,9 @@ TEST(CommandLine, RecognisesEachOption) {
     const ParsedCommand test = Parse({"--test-server", "time.example"});
     EXPECT_EQ(test.command, Command::TestServer);
     EXPECT_EQ(test.host, "time.example");
+    const ParsedCommand find = Parse({"--find", "-sao paulo"});
+    EXPECT_EQ(find.command, Command::Find);
+    EXPECT_EQ(find.text, "-sao paulo");
 }
 
 TEST(CommandLine, HelpWinsAndMistakesAreReported) {
@@ -29,6 +32,9 @@ TEST(CommandLine, HelpWinsAndMistakesAreReported) {
     EXPECT_EQ(Parse({"--test-server", "--print"}).command, Command::Error);
     EXPECT_EQ(Parse({"--test-server", ""}).error, "--test-server needs a host name");
     EXPECT_EQ(Parse({"--test-server", "  "}).command, Command::Error);
+    EXPECT_EQ(Parse({"--find"}).error, "--find needs a text");
+    EXPECT_EQ(Parse({"--find", "x", "--print"}).command, Command::Error);
+    EXPECT_EQ(Parse({"--find", "x", "--help"}).command, Command::Help);
     const ParsedCommand bad = Parse({"--frobnicate"});
     EXPECT_EQ(bad.command, Command::Error);
     EXPECT_TRUE(bad.error.contains("--frobnicate"));
