@@ -12,8 +12,10 @@
 
 #include "model/clock_list.h"
 #include "model/time_conversion.h"
+#include "platform/place_finder.h"
 #include "platform/qt_utf8.h"
 #include "ui/convert/swap_picture.h"
+#include "ui/editor/place_search_box.h"
 
 namespace horavia {
 
@@ -23,7 +25,18 @@ constexpr int kSelectionLength = 255;
 
 }  // namespace
 
-ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidget* parent)
+namespace {
+
+PlaceFinder& FinderOf(PlaceFinder* shared, std::unique_ptr<PlaceFinder>& own) {
+    if (shared != nullptr) return *shared;
+    if (!own) own = std::make_unique<PlaceFinder>();
+    return *own;
+}
+
+}  // namespace
+
+ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidget* parent,
+                                 PlaceFinder* places)
     : QWidget(parent, Qt::Window),
       app_(app),
       messages_(messages),
@@ -32,7 +45,9 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
       toTimeEdit_(new QLineEdit(QStringLiteral("00:00"), this)),
       fromZoneCombo_(new QComboBox(this)),
       fromTimeEdit_(new QLineEdit(QStringLiteral("00:00"), this)),
-      equalsLabel_(new QLabel(QStringLiteral("="), this)) {
+      equalsLabel_(new QLabel(QStringLiteral("="), this)),
+      fromPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)),
+      toPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)) {
     setWindowTitle(QStringLiteral("Horavia - Convert"));
     swapButton_->setObjectName(QStringLiteral("swapButton"));
     toZoneCombo_->setObjectName(QStringLiteral("toZoneCombo"));
@@ -40,6 +55,8 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     fromZoneCombo_->setObjectName(QStringLiteral("fromZoneCombo"));
     fromTimeEdit_->setObjectName(QStringLiteral("fromTimeEdit"));
     equalsLabel_->setObjectName(QStringLiteral("equalsLabel"));
+    fromPlaceSearch_->setObjectName(QStringLiteral("fromPlaceSearch"));
+    toPlaceSearch_->setObjectName(QStringLiteral("toPlaceSearch"));
 
     toTimeEdit_->setReadOnly(true);  // the result: output only
     for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
@@ -52,16 +69,19 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     toTimeEdit_->setMinimumWidth(timeWidth + 12);
     equalsLabel_->setAlignment(Qt::AlignCenter);
 
-    // Source on top, "=" between, target below; the swap picture beside both lines.
+    // Source on top, "=" between, target below, each zone list with its place search above
+    // it; the swap picture beside both lines.
     auto* grid = new QGridLayout(this);
-    grid->addWidget(fromZoneCombo_, 0, 0);
-    grid->addWidget(fromTimeEdit_, 0, 1);
-    grid->addWidget(equalsLabel_, 1, 1);
-    grid->addWidget(toZoneCombo_, 2, 0);
-    grid->addWidget(toTimeEdit_, 2, 1);
-    grid->addWidget(swapButton_, 0, 2, 3, 1, Qt::AlignCenter);
+    grid->addWidget(fromPlaceSearch_, 0, 0);
+    grid->addWidget(fromZoneCombo_, 1, 0);
+    grid->addWidget(fromTimeEdit_, 1, 1);
+    grid->addWidget(equalsLabel_, 2, 1);
+    grid->addWidget(toPlaceSearch_, 3, 0);
+    grid->addWidget(toZoneCombo_, 4, 0);
+    grid->addWidget(toTimeEdit_, 4, 1);
+    grid->addWidget(swapButton_, 0, 2, 5, 1, Qt::AlignCenter);
     grid->setColumnStretch(0, 1);
-    grid->setRowStretch(3, 1);
+    grid->setRowStretch(5, 1);
     // At least as large as the font needs; wider shows longer zone names.
     grid->setSizeConstraint(QLayout::SetMinimumSize);
 
@@ -73,6 +93,10 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     connect(toZoneCombo_, &QComboBox::currentIndexChanged, this, &ConverterWindow::updateResult);
     connect(fromTimeEdit_, &QLineEdit::textChanged, this, &ConverterWindow::updateResult);
     connect(swapButton_, &SwapPicture::clicked, this, &ConverterWindow::swapZones);
+    connect(fromPlaceSearch_, &PlaceSearchBox::placeChosen, this,
+            [this](const PlaceMatch& place) { selectZone(fromZoneCombo_, place.zoneIndex); });
+    connect(toPlaceSearch_, &PlaceSearchBox::placeChosen, this,
+            [this](const PlaceMatch& place) { selectZone(toZoneCombo_, place.zoneIndex); });
     fromTimeEdit_->installEventFilter(this);
     toTimeEdit_->installEventFilter(this);
 }
@@ -103,6 +127,13 @@ void ConverterWindow::fillZoneLists() {
     }
     fromZoneCombo_->setCurrentIndex(fromZoneCombo_->count() > 0 ? 0 : -1);
     toZoneCombo_->setCurrentIndex(toZoneCombo_->count() > 0 ? 0 : -1);
+}
+
+ConverterWindow::~ConverterWindow() = default;
+
+void ConverterWindow::selectZone(QComboBox* combo, int zone) {
+    const int row = combo->findData(zone);
+    if (row >= 0) combo->setCurrentIndex(row);
 }
 
 int ConverterWindow::zoneOf(const QComboBox* combo) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "model/services.h"
 #include "model/zone_model.h"
@@ -12,13 +13,19 @@ class QLineEdit;
 
 namespace horavia {
 
+class PlaceFinder;
+class PlaceSearchBox;
 class SwapPicture;
 
 class ConverterWindow : public QWidget {
     Q_OBJECT
 
   public:
-    ConverterWindow(AppState& app, MessageBoxPort& messages, QWidget* parent = nullptr);
+    // `places` is the program's place finder, shared with other windows; without one the
+    // window has its own.
+    ConverterWindow(AppState& app, MessageBoxPort& messages, QWidget* parent = nullptr,
+                    PlaceFinder* places = nullptr);
+    ~ConverterWindow() override;
 
     // The close box only hides the window, so the zones and the typed time are there at the
     // next opening; the program's shut-down closes it for good.
@@ -37,10 +44,13 @@ class ConverterWindow : public QWidget {
     // Fills both lists from the zone order; once, on the first showing.
     void fillZoneLists();
     static int zoneOf(const QComboBox* combo);
+    // Chooses catalogue zone `zone` in `combo` when the list offers it.
+    static void selectZone(QComboBox* combo, int zone);
     static void selectAllText(QLineEdit* box);
 
     AppState& app_;
     MessageBoxPort& messages_;
+    std::unique_ptr<PlaceFinder> ownPlaces_;
     bool listsFilled_ = false;
     bool closingForShutDown_ = false;
 
@@ -50,6 +60,8 @@ class ConverterWindow : public QWidget {
     QComboBox* fromZoneCombo_;
     QLineEdit* fromTimeEdit_;
     QLabel* equalsLabel_;
+    PlaceSearchBox* fromPlaceSearch_;
+    PlaceSearchBox* toPlaceSearch_;
 };
 
 }  // namespace horavia

@@ -16,8 +16,10 @@
 #include <utility>
 
 #include "model/text_helpers.h"
+#include "platform/place_finder.h"
 #include "platform/qt_utf8.h"
 #include "ui/editor/map_colours.h"
+#include "ui/editor/place_search_box.h"
 #include "ui/editor/world_map_view.h"
 
 namespace horavia {
@@ -29,10 +31,16 @@ constexpr int kMargin = 8;  // pixels around the controls and between the groups
 
 }  // namespace
 
-ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture)
+ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture, PlaceFinder* places)
     : QDialog(parent), state_(state) {
     setWindowTitle(QStringLiteral("Horavia"));
     setModal(true);
+    if (places == nullptr) {
+        ownPlaces_ = std::make_unique<PlaceFinder>();
+        places = ownPlaces_.get();
+    }
+    placeSearch_ = new PlaceSearchBox(state_.catalogue, *places, this);
+    placeSearch_->setObjectName(QStringLiteral("placeSearch"));
     createControls();
     placeControls();
     worldMap_->setPicture(mapPicture.isNull() ? LoadWorldMapPicture() : std::move(mapPicture));
@@ -41,7 +49,8 @@ ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture)
 }
 
 void ClockEditor::createControls() {
-    // Created in tab order: label, active, format, zone, OK, Cancel.
+    // Created in tab order: (place search,) label, active, format, zone, OK, Cancel; the place
+    // search comes first in the layout and in the tab order.
     labelCaption_ = new QLabel(QStringLiteral("&Label"), this);
     labelCaption_->setObjectName(QStringLiteral("labelCaption"));
     labelEdit_ = new QLineEdit(this);
@@ -78,6 +87,7 @@ void ClockEditor::createControls() {
     connect(zoneCombo_, &QComboBox::currentIndexChanged, this, &ClockEditor::zoneChosen);
     connect(zoneCombo_, &QComboBox::editTextChanged, this, &ClockEditor::updateMap);
     connect(worldMap_, &WorldMapView::pixelPressed, this, &ClockEditor::pickZoneAt);
+    connect(placeSearch_, &PlaceSearchBox::placeChosen, this, &ClockEditor::takePlace);
     connect(okButton_, &QPushButton::clicked, this, &ClockEditor::storeClock);
     connect(cancelButton_, &QPushButton::clicked, this, &ClockEditor::reject);
 }
@@ -105,14 +115,19 @@ void ClockEditor::placeControls() {
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(kMargin);
     layout->addLayout(fields);
+    layout->addWidget(placeSearch_);
     layout->addWidget(zoneCombo_);
     layout->addWidget(worldMap_, 1, Qt::AlignCenter);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
+ClockEditor::~ClockEditor() = default;
+
 void ClockEditor::prepareNewClock() {
     editSlot_ = -1;
+    placeSearch_->clear();
+    placeSearch_->setFocus();  // a new clock starts with finding its place
     {
         const QSignalBlocker block(zoneCombo_);
         labelEdit_->setText(QString::fromLatin1(kNewClockLabel));
@@ -128,6 +143,7 @@ bool ClockEditor::prepareClock(int slot) {
     const ClockEntry* clock = state_.book.Clock(slot);
     if (clock == nullptr || clock->Label.empty()) return false;  // an empty slot has no row
     editSlot_ = slot;
+    placeSearch_->clear();
     labelEdit_->setText(Utf8(clock->Label));
     formatEdit_->setText(Utf8(clock->Format));
     enabledCheck_->setChecked(clock->Enabled);
@@ -177,7 +193,24 @@ void ClockEditor::selectZone(int zone) {
     if (row >= 0) zoneCombo_->setCurrentIndex(row);
 }
 
+void ClockEditor::takePlace(const PlaceMatch& place) {
+    const std::string label = Trim(labelEdit_->text().toStdString());
+    if ((label.empty() || label == kNewClockLabel) && !place.label.empty()) {
+        labelEdit_->setText(Utf8(place.label));
+    }
+    markedZone_ = place.zoneIndex;
+    selectZone(place.zoneIndex);
+    worldMap_->setMarker(
+        place.hasLocation ? MapPointOf(place.latitude, place.longitude, worldMap_->picture().size())
+                          : std::nullopt);
+}
+
 void ClockEditor::zoneChosen() {
+    // The dot marks the place found only while its zone stays the chosen one.
+    if (zoneCombo_->currentData().toInt() != markedZone_ || zoneCombo_->currentIndex() < 0) {
+        markedZone_ = -1;
+        worldMap_->setMarker(std::nullopt);
+    }
     updateMap();
     updateOkState();
 }

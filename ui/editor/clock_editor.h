@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <memory>
 #include <optional>
 
 #include "model/zone_model.h"
@@ -17,6 +18,9 @@ class QPushButton;
 
 namespace horavia {
 
+class PlaceFinder;
+class PlaceSearchBox;
+struct PlaceMatch;
 class WorldMapView;
 
 inline constexpr const char* kNewClockLabel = "(no name)";
@@ -26,8 +30,11 @@ class ClockEditor : public QDialog {
 
   public:
     // `mapPicture` replaces the map compiled into the program (tests use small pictures).
-    // The zone list is filled, sorted by the SortBy preference, at once.
-    explicit ClockEditor(AppState& state, QWidget* parent = nullptr, QImage mapPicture = {});
+    // `places` is the program's place finder, shared with other windows; without one the
+    // editor has its own. The zone list is filled, sorted by the SortBy preference, at once.
+    explicit ClockEditor(AppState& state, QWidget* parent = nullptr, QImage mapPicture = {},
+                         PlaceFinder* places = nullptr);
+    ~ClockEditor() override;
 
     // A fresh clock, stored in the lowest free slot once OK is pressed; then shown modally.
     // The dialog's result (Accepted after OK).
@@ -62,6 +69,7 @@ class ClockEditor : public QDialog {
     void zoneChosen();
     void updateMap();
     void pickZoneAt(QPoint pixel);
+    void takePlace(const horavia::PlaceMatch& place);
 
   private:
     void createControls();
@@ -82,6 +90,8 @@ class ClockEditor : public QDialog {
     // The slot being edited; -1 while a new clock is made.
     int editSlot_ = -1;
     std::optional<int> mapZone_;
+    std::unique_ptr<PlaceFinder> ownPlaces_;
+    int markedZone_ = -1;  // the zone of the place marked on the map
 
     QLabel* labelCaption_ = nullptr;
     QLineEdit* labelEdit_ = nullptr;
@@ -89,6 +99,7 @@ class ClockEditor : public QDialog {
     QLabel* formatCaption_ = nullptr;
     QLineEdit* formatEdit_ = nullptr;
     QLabel* formatHint_ = nullptr;
+    PlaceSearchBox* placeSearch_ = nullptr;
     QComboBox* zoneCombo_ = nullptr;
     WorldMapView* worldMap_ = nullptr;
     QPushButton* okButton_ = nullptr;

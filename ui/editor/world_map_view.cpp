@@ -21,6 +21,16 @@ QImage LoadWorldMapPicture() {
     return picture.format() == QImage::Format_Indexed8 ? picture : QImage();
 }
 
+std::optional<QPointF> MapPointOf(double latitude, double longitude, QSize size) {
+    constexpr double kNorth = 84.0;
+    constexpr double kSouth = -60.0;
+    if (latitude > kNorth || latitude < kSouth || longitude < -180.0 || longitude > 180.0) {
+        return std::nullopt;
+    }
+    return QPointF((longitude + 180.0) * size.width() / 360.0,
+                   (kNorth - latitude) * size.height() / (kNorth - kSouth));
+}
+
 WorldMapView::WorldMapView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
@@ -39,6 +49,11 @@ void WorldMapView::setColourTable(const QVector<QRgb>& table) {
     if (picture_.isNull()) return;
     picture_.setColorTable(table);
     scaled_ = QImage();
+    update();
+}
+
+void WorldMapView::setMarker(std::optional<QPointF> at) {
+    marker_ = at;
     update();
 }
 
@@ -76,6 +91,13 @@ void WorldMapView::paintEvent(QPaintEvent* event) {
     } else {
         painter.drawImage(QRectF(contentsRect().topLeft(), QSizeF(picture_.size())),
                           scaledPicture(ratio));
+    }
+    if (marker_) {
+        // A dark ring round a bright dot reads on land, sea and the chosen zone's colour alike.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(QColor(255, 220, 0));
+        painter.drawEllipse(QPointF(contentsRect().topLeft()) + *marker_, 3.5, 3.5);
     }
 }
 

@@ -7,12 +7,18 @@
 #include <QFrame>
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
+#include <optional>
 
 namespace horavia {
 
 // The map compiled into the program: 356 x 184, 8 bits per pixel, pixel values are area
 // numbers. A null picture when the resource cannot be read.
 QImage LoadWorldMapPicture();
+
+// Where a place lies on a map of `size` pixels spanning 180°W..180°E and 84°N..60°S (the
+// compiled-in map's crop), in picture pixels; empty for a place outside the crop.
+std::optional<QPointF> MapPointOf(double latitude, double longitude, QSize size);
 
 class WorldMapView : public QFrame {
     Q_OBJECT
@@ -25,6 +31,9 @@ class WorldMapView : public QFrame {
     const QImage& picture() const { return picture_; }
     // Replaces the picture's whole colour table and redraws; the pixels are not touched.
     void setColourTable(const QVector<QRgb>& table);
+    // A dot marking a place (picture pixels), or none.
+    void setMarker(std::optional<QPointF> at);
+    std::optional<QPointF> marker() const { return marker_; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -43,6 +52,7 @@ class WorldMapView : public QFrame {
 
     QImage picture_;
     QImage scaled_;
+    std::optional<QPointF> marker_;
 };
 
 }  // namespace horavia

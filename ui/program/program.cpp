@@ -201,9 +201,10 @@ void Program::openSetup() {
 
 void Program::openConverter() {
     if (!converter_) {
-        converter_.reset(options_.createConverter
-                             ? options_.createConverter()
-                             : new ConverterWindow(state_, state_.services.messages));
+        converter_.reset(
+            options_.createConverter
+                ? options_.createConverter()
+                : new ConverterWindow(state_, state_.services.messages, nullptr, &places_));
     }
     // Shown without waiting for it; the close box only hides it.
     if (converter_) BringToFront(converter_.get());
@@ -263,7 +264,8 @@ SetupDialog& Program::ensureSetupDialog() {
 }
 
 ClockEditor& Program::ensureClockEditor() {
-    if (!editor_) editor_ = std::make_unique<ClockEditor>(state_, nullptr, options_.mapPicture);
+    if (!editor_)
+        editor_ = std::make_unique<ClockEditor>(state_, nullptr, options_.mapPicture, &places_);
     return *editor_;
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "model/zone_model.h"
+#include "platform/place_finder.h"
 #include "platform/system_clock_setter.h"
 #include "sync/query_clock.h"
 #include "sync/time_query_port.h"
@@ -115,6 +116,8 @@ class Program : public QObject {
     ClockListSaver saver_;
     TrayPresenter tray_;
     std::unique_ptr<SetupDialog> setup_;
+    // Shared by the editor and the converter: the place table is read once, on the first search.
+    PlaceFinder places_;
     std::unique_ptr<ClockEditor> editor_;
     std::unique_ptr<QWidget> converter_;
     QPointer<ClockWindow> clockWindow_;  // deleted by its close box

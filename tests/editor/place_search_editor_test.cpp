@@ -1,0 +1,126 @@
+// Finding a clock's zone by a place's name in the editor and the converter, as a user does it
+// with the keyboard, over this computer's zone database.
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "model/zone_model.h"
+#include "platform/linux/tz_registry.h"
+#include "platform/linux/tz_zone_source.h"
+#include "platform/place_finder.h"
+#include "tests/model/fake_messages.h"
+#include "ui/convert/converter_window.h"
+#include "ui/editor/clock_editor.h"
+#include "ui/editor/place_search_box.h"
+#include "ui/editor/world_map_view.h"
+
+namespace horavia {
+namespace {
+
+class PlaceSearchEditor : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(zones);
+        editor = std::make_unique<ClockEditor>(state, nullptr, QImage(), &places);
+        state.LoadSettings();
+        ASSERT_TRUE(state.LoadCatalogue([this] { editor->sortZoneList(); }));
+    }
+    template <class Control>
+    Control* Part(const QWidget& window, const char* name) const {
+        auto* control = window.findChild<Control*>(QString::fromLatin1(name));
+        EXPECT_NE(control, nullptr) << name;
+        return control;
+    }
+    // The zone the list shows chosen, by its key.
+    std::string ChosenKey(const QComboBox* list) const {
+        const int zone = list->currentData().toInt();
+        return state.catalogue.IsValidIndex(zone)
+                   ? state.catalogue.zones[static_cast<std::size_t>(zone)].StdName
+                   : std::string();
+    }
+
+    std::unique_ptr<TzRegistry> registry = MakeUserTzRegistry();
+    std::unique_ptr<TzZoneSource> zones = MakeSystemTzZoneSource();
+    MemorySettingsStore store;
+    testing::RecordingMessages messages;
+    FixedLocalZone localZone;
+    FixedClock clock{FromCivil(2026, 7, 1, 12)};
+    AppState state{Services{store, *registry, messages, localZone, clock, zones.get()},
+                   EnglishUnitedStates()};
+    PlaceFinder places;
+    std::unique_ptr<ClockEditor> editor;
+};
+
+TEST_F(PlaceSearchEditor, TypeDownEnterOkMakesTheClock) {
+    EXPECT_FALSE(places.IsLoaded()) << "nothing is read before a search";
+    editor->prepareNewClock();
+    editor->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    auto* search = Part<PlaceSearchBox>(*editor, "placeSearch");
+    EXPECT_EQ(QApplication::focusWidget(), search) << "a new clock starts in the search";
+
+    QTest::keyClicks(search, QStringLiteral("zurich"));
+    ASSERT_FALSE(search->matches().empty());
+    EXPECT_EQ(search->matches()[0].label, "Zürich");
+    QWidget* list = search->resultList();
+    ASSERT_TRUE(list->isVisible());
+    // Down moves into the places found; Enter there takes the one chosen.
+    QTest::keyClick(search, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(ChosenKey(Part<QComboBox>(*editor, "zoneCombo")), "W. Europe Standard Time");
+    EXPECT_EQ(Part<QLineEdit>(*editor, "labelEdit")->text(), QStringLiteral("Zürich"))
+        << "the empty label takes the city's name";
+    auto* map = Part<WorldMapView>(*editor, "worldMap");
+    ASSERT_TRUE(map->marker());
+    // Zürich lies at 8.55°E, 47.37°N: just right of the middle, a quarter of the way down.
+    EXPECT_NEAR(map->marker()->x(), (8.55 + 180) * 356 / 360, 1.0);
+    EXPECT_NEAR(map->marker()->y(), (84 - 47.37) * 184 / 144, 1.0);
+
+    QTest::mouseClick(Part<QPushButton>(*editor, "okButton"), Qt::LeftButton);
+    ASSERT_EQ(state.clocks.size(), 3u);  // two default clocks and the new one
+    EXPECT_EQ(state.clocks.back().Label, "Zürich");
+    EXPECT_EQ(state.catalogue.zones[static_cast<std::size_t>(state.clocks.back().Zone)].StdName,
+              "W. Europe Standard Time");
+}
+
+TEST_F(PlaceSearchEditor, EnterTakesTheFirstPlaceAndKeepsATypedLabel) {
+    ASSERT_TRUE(editor->prepareClock(0));
+    auto* label = Part<QLineEdit>(*editor, "labelEdit");
+    const QString kept = label->text();
+    auto* search = Part<PlaceSearchBox>(*editor, "placeSearch");
+    QTest::keyClicks(search, QStringLiteral("sao paulo"));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(ChosenKey(Part<QComboBox>(*editor, "zoneCombo")), "E. South America Standard Time");
+    EXPECT_EQ(label->text(), kept);
+    EXPECT_TRUE(Part<WorldMapView>(*editor, "worldMap")->marker());
+    // Another zone chosen in the list takes the dot away: it marks the place found only.
+    auto* list = Part<QComboBox>(*editor, "zoneCombo");
+    list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
+    EXPECT_FALSE(Part<WorldMapView>(*editor, "worldMap")->marker());
+}
+
+TEST_F(PlaceSearchEditor, ConverterPickersFindPlacesToo) {
+    ConverterWindow converter(state, messages, nullptr, &places);
+    converter.show();
+    auto* fromSearch = Part<PlaceSearchBox>(converter, "fromPlaceSearch");
+    auto* toSearch = Part<PlaceSearchBox>(converter, "toPlaceSearch");
+    QTest::keyClicks(fromSearch, QStringLiteral("Bombay"));
+    QTest::keyClick(fromSearch, Qt::Key_Return);
+    QTest::keyClicks(toSearch, QStringLiteral("america/denver"));
+    QTest::keyClick(toSearch, Qt::Key_Return);
+    EXPECT_EQ(ChosenKey(Part<QComboBox>(converter, "fromZoneCombo")), "India Standard Time");
+    EXPECT_EQ(ChosenKey(Part<QComboBox>(converter, "toZoneCombo")), "Mountain Standard Time");
+    auto* time = Part<QLineEdit>(converter, "fromTimeEdit");
+    time->selectAll();
+    QTest::keyClicks(time, QStringLiteral("2026-07-01 12:00"));
+    EXPECT_EQ(Part<QLineEdit>(converter, "toTimeEdit")->text(), QStringLiteral("00:30"));
+}
+
+}  // namespace
+}  // namespace horavia
