@@ -58,6 +58,7 @@ class NtsQuery : public QObject {
     const NtsTraffic& Traffic() const { return traffic_; }
     // Key exchanges made since the query was made.
     int KeyExchanges() const { return keyExchanges_; }
+    const QUdpSocket& Socket() const { return socket_; }
 
   signals:
     void finished(const horavia::TimeAnswer& answer);
