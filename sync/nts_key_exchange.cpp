@@ -7,6 +7,7 @@
 #include <QHostAddress>
 #include <cstring>
 
+#include "sync/nts_aead.h"
 #include "sync/nts_records.h"
 
 namespace horavia {
@@ -65,7 +66,7 @@ bool ExpectPeer(SSL* ssl, const std::string& host) {
 }
 
 bool ExportKey(SSL* ssl, bool serverToClient, std::string& key) {
-    key.assign(32, '\0');
+    key.assign(kNtsKeySize, '\0');
     const std::string context = NtsExporterContext(serverToClient);
     return SSL_export_keying_material(ssl, reinterpret_cast<unsigned char*>(key.data()), key.size(),
                                       kNtsExporterLabel, std::strlen(kNtsExporterLabel),

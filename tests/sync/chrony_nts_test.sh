@@ -5,7 +5,8 @@
 # - `horavia --test-server nts:127.0.0.1:PORT` answers authenticated, within 10 ms of chronyd's
 #   clock in step and with chronyd 2.5 s ahead under faketime;
 # - a dozen queries in a row need one key exchange: the cookies are renewed;
-# - an expired certificate and one for another address are refused, and say so.
+# - an untrusted certificate, an expired one, one for another address and one for another
+#   name are refused, and say so.
 # Exit 77 (skipped) without root, chronyd, certtool or faketime.
 set -u
 horavia=$1
@@ -128,6 +129,11 @@ if start good; then
         >"$work/out" 2>&1 && status=1
     cat "$work/out"
     grep -q "certificate was refused (self-signed certificate)" "$work/out" || status=1
+    # Asked by a name the certificate does not hold.
+    SSL_CERT_FILE="$work/good.pem" "$horavia" --test-server "nts:localhost:$ke_port" \
+        >"$work/out" 2>&1 && status=1
+    cat "$work/out"
+    grep -q "certificate was refused (hostname mismatch)" "$work/out" || status=1
     stop_chronyd
 else
     status=1

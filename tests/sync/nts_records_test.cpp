@@ -71,9 +71,10 @@ TEST(NtsAead, MatchesRfc5297Vectors) {
 }
 
 TEST(NtsAead, EmptyPlaintextAsARequestSealsIt) {
-    // A request encrypts nothing: its IV alone authenticates the packet and the nonce. The IV
-    // is S2V's, so it equals that of A.1 computed by hand for an empty final string only if
-    // S2V is right; the check is that it is stable, authentic and bound to every input.
+    // A request encrypts nothing: its IV alone authenticates the packet and the nonce. The
+    // library computes no IV for an empty plaintext, so this one is S2V's own; chronyd accepting
+    // such requests (the end-to-end test) pins its value, this pins that it is bound to every
+    // input.
     const std::string key(32, '\x42');
     const auto sealed = SivSeal(key, {"packet", "nonce-of-16-bytes"}, "");
     ASSERT_TRUE(sealed);
