@@ -110,6 +110,8 @@ QString UsageText() {
         "  --tip                print the notification-area tip line; then exit\n"
         "  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write\n"
         "                       ntp:HOST for NTP, UDP port 123); then exit\n"
+        "                       nts:HOST[:PORT] asks over NTP secured by NTS, the key\n"
+        "                       exchange on TCP port PORT, 4460 by default\n"
         "  --find TEXT          print the places and zones that TEXT names (a city, country,\n"
         "                       tz id or zone name), best first: place, a tab, tz id, a tab,\n"
         "                       zone; then exit (status 1 when nothing matches)\n"

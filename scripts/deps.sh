@@ -6,9 +6,9 @@ set -euo pipefail
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
-RUN_PACKAGES=(cmake g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-wayland tzdata)
+RUN_PACKAGES=(cmake g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-wayland tzdata libssl-dev)
 TEST_PACKAGES=(clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool x11-utils dbus dbus-x11 faketime xinetd chrony imagemagick
+          xvfb xauth xdotool x11-utils dbus dbus-x11 faketime xinetd chrony gnutls-bin imagemagick
           dpkg-dev file lintian appstream desktop-file-utils
           openbox lxqt-panel xfce4-panel xfwm4 weston
           g++-mingw-w64-x86-64-posix wine wine64

@@ -26,6 +26,9 @@ ServerResult MeasuredResult(const std::string& host, const TimeAnswer& answer, C
             MeasureServerDifference(host, answer.serverUtc, clock.NowUtc());
         result.Diff = Clamp32(difference.seconds);
         result.DiffMs = difference.ms;
+        result.Authenticated = answer.authenticated;
+        result.OffsetMs = answer.offsetMs;
+        result.DelayMs = answer.delayMs;
         // An answer always counts as one, however slow the query says it was.
         result.Respons = std::clamp<std::int32_t>(answer.lRespons, 0, kNoAnswerRespons - 1);
     }
@@ -68,10 +71,14 @@ std::int64_t ServerScore(const ServerResult& result, std::int64_t mean) {
 std::optional<std::size_t> ChooseServer(const std::vector<ServerResult>& results) {
     const auto mean = MeanDifference(results);
     if (!mean) return std::nullopt;
+    // A time that cannot have been forged on the way beats a faster one that could.
+    const bool authenticatedOnly = std::any_of(results.begin(), results.end(), [](const auto& r) {
+        return r.Answered() && r.Authenticated;
+    });
     std::optional<std::size_t> candidate;
     std::int64_t best = 0;
     for (std::size_t i = 0; i < results.size(); ++i) {
-        if (!results[i].Answered()) continue;
+        if (!results[i].Answered() || (authenticatedOnly && !results[i].Authenticated)) continue;
         const std::int64_t score = ServerScore(results[i], *mean);
         if (!candidate || score < best) {
             candidate = i;
@@ -83,19 +90,22 @@ std::optional<std::size_t> ChooseServer(const std::vector<ServerResult>& results
 
 std::string ProposalText(const ServerResult& result) {
     return std::string("Do you want to use this server :") + kLineBreak + kLineBreak +
-           ServerTestText(result.Server, result.Respons, {result.Diff, result.DiffMs}, kLineBreak);
+           ServerTestText(result.Server, result.Respons, {result.Diff, result.DiffMs}, kLineBreak) +
+           AnswerDetails(result.Authenticated, result.OffsetMs, result.DelayMs, kLineBreak);
 }
 
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
                          MessageBoxPort& messages, std::function<void()> done) {
     const auto report = [server, &clock, &messages, done](const TimeAnswer& answer) {
         if (!answer.answered) {
-            messages.Show(kConnectionFailedText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+            messages.Show(ConnectionFailedText(answer, kLineBreak), kAppTitle, MsgButtons::Ok,
+                          MsgIcon::Exclamation);
         } else {
             const ServerDifference diff =
                 MeasureServerDifference(server, answer.serverUtc, clock.NowUtc());
-            messages.Show(ServerTestText(server, answer.lRespons, diff, kLineBreak), kAppTitle,
-                          MsgButtons::Ok, MsgIcon::Information);
+            messages.Show(ServerTestText(server, answer.lRespons, diff, kLineBreak) +
+                              AnswerDetails(answer, kLineBreak),
+                          kAppTitle, MsgButtons::Ok, MsgIcon::Information);
         }
         if (done) done();
     };

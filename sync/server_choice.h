@@ -25,6 +25,9 @@ struct ServerResult {
     std::int32_t Diff = 0;                    // server minus this computer, whole seconds
     std::int32_t Respons = kNoAnswerRespons;  // ms
     std::optional<std::int64_t> DiffMs;       // Diff in milliseconds, from an NTP answer
+    bool Authenticated = false;               // an NTS answer
+    std::optional<double> OffsetMs;           // from an NTP answer
+    std::optional<double> DelayMs;            // the round trip, from an NTP answer
 
     bool Answered() const { return Respons < kNoAnswerRespons; }
 };
@@ -47,14 +50,16 @@ std::optional<std::int64_t> MeanDifference(const std::vector<ServerResult>& resu
 std::int64_t ServerScore(const ServerResult& result, std::int64_t mean);
 
 // The answering server with the lowest score, the lower index on equal scores; empty when no
-// server answered.
+// server answered. When an authenticated server answered, only those are chosen from.
 std::optional<std::size_t> ChooseServer(const std::vector<ServerResult>& results);
 
-// The question that proposes a server, lines joined by CR LF.
+// The question that proposes a server, lines joined by CR LF; an NTP server's with whether it
+// was authenticated, its offset and delay after the difference.
 std::string ProposalText(const ServerResult& result);
 
 // The Test button: queries `server` once and reports its name, response time and difference
-// (information icon), or "Connection failed!" (exclamation icon); then calls done.
+// (information icon; for NTP also whether it was authenticated, the offset and the delay), or
+// "Connection failed!" (exclamation icon; with the reason when known); then calls done.
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
                          MessageBoxPort& messages, std::function<void()> done);
 

@@ -1,5 +1,7 @@
 #include "sync/server_test_text.h"
 
+#include <charconv>
+
 #include "sync/server_name.h"
 
 namespace horavia {
@@ -12,6 +14,13 @@ std::int64_t FloorSeconds(std::int64_t ms) {
 
 std::int64_t NearestSeconds(std::int64_t ms) {
     return ms >= 0 ? (ms + 500) / 1000 : -((-ms + 500) / 1000);
+}
+
+// Milliseconds with one decimal, whatever the locale.
+std::string Milliseconds(double ms) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, ms, std::chars_format::fixed, 1);
+    return std::string(text, end.ptr) + " ms";
 }
 
 }  // namespace
@@ -44,6 +53,26 @@ std::string ServerTestText(const std::string& server, std::int32_t respons,
                            const ServerDifference& difference, const std::string& lineBreak) {
     return "Name: " + server + lineBreak + "Respons time: " + std::to_string(respons) + " ms" +
            lineBreak + DifferenceLine(difference);
+}
+
+}  // namespace horavia
+
+namespace horavia {
+
+std::string AnswerDetails(bool authenticated, std::optional<double> offsetMs,
+                          std::optional<double> delayMs, const std::string& lineBreak) {
+    if (!offsetMs) return {};
+    std::string details =
+        lineBreak + (authenticated ? "Authenticated: yes (NTS)" : "Authenticated: no");
+    details += lineBreak + "Offset: " + Milliseconds(*offsetMs);
+    if (delayMs) details += lineBreak + "Round-trip delay: " + Milliseconds(*delayMs);
+    return details;
+}
+
+std::string ConnectionFailedText(const TimeAnswer& answer, const std::string& lineBreak) {
+    std::string text = kConnectionFailedText;
+    if (!answer.problem.empty()) text += lineBreak + answer.problem;
+    return text;
 }
 
 }  // namespace horavia

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/instant.h"
+#include "sync/time_query_port.h"
 
 namespace horavia {
 
@@ -30,6 +31,18 @@ std::string DifferenceLine(const ServerDifference& difference);
 std::string ServerTestText(const std::string& server, std::int32_t respons,
                            const ServerDifference& difference, const std::string& lineBreak);
 
+// What an NTP answer adds, each line after lineBreak: "Authenticated: yes (NTS)" or
+// "Authenticated: no", "Offset: 2500.3 ms" (positive when the server is ahead) and
+// "Round-trip delay: 0.4 ms". Nothing for an answer without an offset (the Time Protocol's).
+std::string AnswerDetails(bool authenticated, std::optional<double> offsetMs,
+                          std::optional<double> delayMs, const std::string& lineBreak);
+inline std::string AnswerDetails(const TimeAnswer& answer, const std::string& lineBreak) {
+    return AnswerDetails(answer.authenticated, answer.offsetMs, answer.delayMs, lineBreak);
+}
+
 inline constexpr const char* kConnectionFailedText = "Connection failed!";
+
+// "Connection failed!", and on the next line why, when the query knows.
+std::string ConnectionFailedText(const TimeAnswer& answer, const std::string& lineBreak);
 
 }  // namespace horavia

@@ -10,9 +10,12 @@ ServerTimeQuery::ServerTimeQuery(UtcClock utcNow, QueryPacer& pacer, TimeServerP
       pacer_(pacer),
       clock_(ClockOf(timing)),
       time_(utcNow, ports.timeProtocol, this, timing),
-      ntp_(utcNow, ports.ntp, this, timing) {
+      ntp_(utcNow, ports.ntp, this, timing),
+      nts_(utcNow, jar_, this, timing),
+      ntsKeyExchangePort_(ports.ntsKeyExchange) {
     connect(&time_, &TimeQuery::finished, this, &ServerTimeQuery::OnAnswer);
     connect(&ntp_, &SntpQuery::finished, this, &ServerTimeQuery::OnAnswer);
+    connect(&nts_, &NtsQuery::finished, this, &ServerTimeQuery::OnAnswer);
 }
 
 bool ServerTimeQuery::Start(const std::string& sServer) {
@@ -35,8 +38,10 @@ bool ServerTimeQuery::Start(const std::string& sServer) {
 
 void ServerTimeQuery::Ask() {
     const ServerAddress address = ParseServerName(server_);
-    // Neither query runs but through this one, so both are free.
-    if (address.protocol == TimeProtocol::Ntp) {
+    // No query runs but through this one, so all are free.
+    if (address.protocol == TimeProtocol::Nts) {
+        nts_.Start(address.host, address.port != 0 ? address.port : ntsKeyExchangePort_);
+    } else if (address.protocol == TimeProtocol::Ntp) {
         ntp_.Start(address.host);
     } else {
         time_.Start(address.host);

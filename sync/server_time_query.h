@@ -1,5 +1,6 @@
 // The time query the program uses: reads the server's name for its protocol ("ntp:HOST" asks
-// over NTP, a plain host over the Time Protocol) and keeps every server to one query in 4 s.
+// over NTP, "nts:HOST" over NTP with NTS, a plain host over the Time Protocol) and keeps every
+// server to one query in 4 s.
 #pragma once
 
 #include <QObject>
@@ -8,6 +9,9 @@
 #include <string>
 
 #include "sync/ntp_packet.h"
+#include "sync/nts_cookie_jar.h"
+#include "sync/nts_query.h"
+#include "sync/nts_records.h"
 #include "sync/query_pacer.h"
 #include "sync/sntp_query.h"
 #include "sync/time_query.h"
@@ -20,6 +24,7 @@ namespace horavia {
 struct TimeServerPorts {
     quint16 timeProtocol = kTimeProtocolPort;
     quint16 ntp = kNtpPort;
+    quint16 ntsKeyExchange = kNtsKePort;  // for "nts:HOST" without a port
 };
 
 class ServerTimeQuery : public QObject, public TimeQueryPort {
@@ -44,6 +49,7 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
     bool IsWaiting() const { return running_; }
     const TimeQuery& TimeProtocol() const { return time_; }
     const SntpQuery& Ntp() const { return ntp_; }
+    const NtsQuery& Nts() const { return nts_; }
 
   signals:
     void finished(const horavia::TimeAnswer& answer);
@@ -57,6 +63,9 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
     QueryClock& clock_;
     TimeQuery time_;
     SntpQuery ntp_;
+    NtsCookieJar jar_;  // the NTS sessions, for as long as this query lives
+    NtsQuery nts_;
+    quint16 ntsKeyExchangePort_;
     std::unique_ptr<QueryAlarm> pause_;
     std::string server_;
     bool running_ = false;

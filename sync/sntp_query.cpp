@@ -88,6 +88,8 @@ void SntpQuery::Finish() {
                 // measured: the receiver compares it with the clock read right after, so the
                 // time spent since the answer came does not count as a difference.
                 answer.answered = true;
+                answer.offsetMs = reply_.offsetSeconds * 1000.0;
+                answer.delayMs = reply_.delaySeconds * 1000.0;
                 answer.serverUtc = utcNow_() + std::chrono::milliseconds(
                                                    std::llround(reply_.offsetSeconds * 1000.0));
             }

@@ -83,6 +83,7 @@ bool TimeSynchroniser::ReadAnswer(const TimeAnswer& answer, Reading& reading) {
     reading.server = answer.serverUtc;
     reading.clock = clock_.NowUtc();
     reading.found = MeasureServerDifference(server_, reading.server, reading.clock);
+    reading.details = AnswerDetails(answer, kCrLf);
     return true;
 }
 
@@ -119,8 +120,10 @@ void TimeSynchroniser::OnFirstAnswer(const TimeAnswer& answer) {
     if (minutes <= 1) return SetAndEnd(first_);
 
     stage_ = SyncStage::Asking;
-    const MsgAnswer reply =
-        messages_.Show(SyncQuestionText(minutes), kAppTitle, MsgButtons::YesNo, MsgIcon::Question);
+    // The question as it always read; an NTP answer's details below it, after a blank line.
+    const std::string details = first_.details.empty() ? "" : kCrLf + first_.details;
+    const MsgAnswer reply = messages_.Show(SyncQuestionText(minutes) + details, kAppTitle,
+                                           MsgButtons::YesNo, MsgIcon::Question);
     if (reply != MsgAnswer::Yes) return End(SyncOutcome::Declined);
 
     // The user may have taken a while to answer: ask the server again.
@@ -142,8 +145,8 @@ void TimeSynchroniser::OnSecondAnswer(const TimeAnswer& answer) {
 
 void TimeSynchroniser::SetAndEnd(const Reading& reading) {
     stage_ = SyncStage::Setting;
-    End(SetClockTime(reading.server, reading.found) ? SyncOutcome::ClockSet
-                                                    : SyncOutcome::SetRefused);
+    End(SetClockTime(reading.server, reading.found, reading.details) ? SyncOutcome::ClockSet
+                                                                     : SyncOutcome::SetRefused);
 }
 
 void TimeSynchroniser::End(SyncOutcome outcome) {
@@ -153,12 +156,14 @@ void TimeSynchroniser::End(SyncOutcome outcome) {
     if (done) done(outcome);
 }
 
-bool TimeSynchroniser::SetClockTime(Instant utc, const std::optional<ServerDifference>& found) {
+bool TimeSynchroniser::SetClockTime(Instant utc, const std::optional<ServerDifference>& found,
+                                    const std::string& details) {
     const ClockSetResult result = setter_.SetTime(utc);
     if (result == ClockSetResult::Set) return true;
     const ServerDifference difference =
         found ? *found : MeasureServerDifference({}, utc, clock_.NowUtc());
-    const SetClockMessage message = SetClockFailureMessage(result, DifferenceLine(difference));
+    const SetClockMessage message =
+        SetClockFailureMessage(result, DifferenceLine(difference) + details);
     messages_.Show(message.text, kAppTitle, MsgButtons::Ok, message.icon);
     return false;
 }

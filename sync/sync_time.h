@@ -81,8 +81,9 @@ class TimeSynchroniser {
 
     // Sets the computer's clock to a UTC instant (the server's time); on refusal tells the
     // user why, with the difference found when the server answered (without one: utc minus
-    // the clock now, in seconds), and returns false.
-    bool SetClockTime(Instant utc, const std::optional<ServerDifference>& found = {});
+    // the clock now, in seconds) and the answer's details (AnswerDetails), and returns false.
+    bool SetClockTime(Instant utc, const std::optional<ServerDifference>& found = {},
+                      const std::string& details = {});
 
     bool IsRunning() const { return stage_ != SyncStage::Idle; }
     SyncStage Stage() const { return stage_; }
@@ -95,6 +96,7 @@ class TimeSynchroniser {
         Instant server;
         Instant clock;
         ServerDifference found;
+        std::string details;  // an NTP answer's authentication, offset and delay, as lines
     };
     // The server's answer as a reading, with the computer's clock read as it is handed on.
     bool ReadAnswer(const TimeAnswer& answer, Reading& reading);

@@ -12,7 +12,7 @@ int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStre
     const std::string name = server.toStdString();
     QObject::connect(&query, &ServerTimeQuery::finished, [&](const TimeAnswer& answer) {
         if (!answer.answered) {
-            out << kConnectionFailedText << '\n';
+            out << QString::fromStdString(ConnectionFailedText(answer, "\n")) << '\n';
             out.flush();
             QCoreApplication::exit(1);
             return;
@@ -20,7 +20,8 @@ int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStre
         // The computer's clock in UTC, which is local time + bias read in one step.
         const ServerDifference difference =
             MeasureServerDifference(name, answer.serverUtc, SystemUtcNow());
-        out << QString::fromStdString(ServerTestText(name, answer.lRespons, difference, "\n"))
+        out << QString::fromStdString(ServerTestText(name, answer.lRespons, difference, "\n") +
+                                      AnswerDetails(answer, "\n"))
             << '\n';
         out.flush();
         QCoreApplication::exit(0);

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -12,11 +13,16 @@
 namespace horavia {
 
 // What a query found: when answered, the server's time; the response time in ms, meaningful
-// only on success.
+// only on success. NTP answers also bring the offset and round-trip delay they measured, NTS
+// answers are authenticated, and a failed NTS key exchange says why.
 struct TimeAnswer {
     bool answered = false;
     Instant serverUtc{};
     std::int32_t lRespons = 0;
+    bool authenticated = false;
+    std::optional<double> offsetMs;
+    std::optional<double> delayMs;
+    std::string problem;
 };
 
 using AnswerHandler = std::function<void(const TimeAnswer&)>;

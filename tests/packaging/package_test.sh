@@ -43,7 +43,8 @@ echo "Depends: $DEPENDS"
 # The libraries come from the binary, with the versions dpkg-shlibdeps found; the rest is
 # what the binary cannot show.
 for dependency in 'libc6 (>= ' 'libstdc++6 (>= ' 'libqt6core6 (>= ' 'libqt6gui6 (>= ' \
-  'libqt6widgets6 (>= ' 'libqt6network6 (>= ' 'libqt6dbus6 (>= ' qt6-qpa-plugins tzdata; do
+  'libqt6widgets6 (>= ' 'libqt6network6 (>= ' 'libqt6dbus6 (>= ' 'libssl3 (>= ' qt6-qpa-plugins \
+  tzdata; do
   grep -qF "$dependency" <<<"$DEPENDS" || fail "Depends lacks '$dependency'"
 done
 

@@ -25,9 +25,17 @@ void TestServer(const std::string& server, TimeQueryPort& query, ClockSource& cl
 }
 
 ServerResult Answer(std::int32_t diff, std::int32_t respons) {
-    return {"h", diff, respons, {}};
+    ServerResult r;
+    r.Server = "h";
+    r.Diff = diff;
+    r.Respons = respons;
+    return r;
 }
-const ServerResult kSilent{"dead", 0, kNoAnswerRespons, {}};
+const ServerResult kSilent = [] {
+    ServerResult r;
+    r.Server = "dead";
+    return r;
+}();
 
 TEST(ServerChoice, WorkedExampleProposesTheThird) {
     const std::vector<ServerResult> results = {Answer(2, 100), Answer(0, 105), Answer(-2, 90)};
@@ -101,6 +109,62 @@ TEST(ServerChoice, TestButtonMessages) {
     EXPECT_EQ(ProposalText(measured),
               "Do you want to use this server :\r\n\r\nName: ntp:time.example\r\n"
               "Respons time: 42 ms\r\nDifference with local time: 2 s (1600 ms)");
+}
+
+TEST(ServerChoice, AnAuthenticatedServerIsPreferredWhenOneAnswers) {
+    ServerResult nts = Answer(0, 400);
+    nts.Authenticated = true;
+    ServerResult slowNts = Answer(0, 900);
+    slowNts.Authenticated = true;
+    EXPECT_EQ(ChooseServer({Answer(0, 20), nts, Answer(0, 30)}), 1u) << "though slower";
+    EXPECT_EQ(ChooseServer({Answer(0, 20), slowNts, nts}), 2u) << "the best of those";
+    ServerResult silentNts = kSilent;
+    silentNts.Authenticated = true;
+    EXPECT_EQ(ChooseServer({Answer(0, 90), silentNts, Answer(0, 30)}), 2u)
+        << "only an authenticated server that answered counts";
+}
+
+TEST(ServerChoice, NtpAndNtsMessagesSayWhetherAuthenticatedWithOffsetAndDelay) {
+    FixedClock clock{FromCivil(2026, 5, 4, 14, 0, 0), -120};
+    test::FakeTimeQuery query;
+    test::FakeMessageBox messages;
+    query.details = [](const std::string& server, TimeAnswer& answer) {
+        if (!answer.answered) {
+            answer.problem =
+                "NTS key exchange failed: the server's certificate was refused "
+                "(certificate has expired)";
+            return;
+        }
+        answer.authenticated = server.rfind("nts:", 0) == 0;
+        answer.offsetMs = -2876.6;
+        answer.delayMs = 18.25;
+    };
+    query.answers.push_back(test::UtcAt(2026, 5, 4, 11, 59, 57, 123));
+    TestServer("nts:time.example", query, clock, messages);
+    query.answers.push_back(test::UtcAt(2026, 5, 4, 11, 59, 57, 123));
+    TestServer("ntp:time.example", query, clock, messages);
+    TestServer("nts:expired.example", query, clock, messages);
+    ASSERT_EQ(messages.shown.size(), 3u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Name: nts:time.example\r\nRespons time: 42 ms\r\n"
+              "Difference with local time: -3 s (-2877 ms)\r\nAuthenticated: yes (NTS)\r\n"
+              "Offset: -2876.6 ms\r\nRound-trip delay: 18.2 ms");
+    EXPECT_EQ(messages.shown[1].text,
+              "Name: ntp:time.example\r\nRespons time: 42 ms\r\n"
+              "Difference with local time: -3 s (-2877 ms)\r\nAuthenticated: no\r\n"
+              "Offset: -2876.6 ms\r\nRound-trip delay: 18.2 ms");
+    EXPECT_EQ(messages.shown[2].text,
+              "Connection failed!\r\nNTS key exchange failed: the server's certificate was "
+              "refused (certificate has expired)");
+    EXPECT_EQ(messages.shown[2].icon, MsgIcon::Exclamation);
+
+    query.answers.push_back(test::UtcAt(2026, 5, 4, 12, 0, 1, 600));
+    const ServerResult measured = Measure("nts:time.example", query, clock);
+    EXPECT_TRUE(measured.Authenticated);
+    EXPECT_EQ(ProposalText(measured),
+              "Do you want to use this server :\r\n\r\nName: nts:time.example\r\n"
+              "Respons time: 42 ms\r\nDifference with local time: 2 s (1600 ms)\r\n"
+              "Authenticated: yes (NTS)\r\nOffset: -2876.6 ms\r\nRound-trip delay: 18.2 ms");
 }
 
 }  // namespace

@@ -60,5 +60,19 @@ TEST(ServerTestText, ThreeLines) {
               "Name: ntp:h\nRespons time: 3 ms\nDifference with local time: -5 s (-5123 ms)");
 }
 
+TEST(ServerTestText, NtpAnswersAddAuthenticationOffsetAndDelay) {
+    EXPECT_EQ(AnswerDetails(true, 2500.26, 0.04, "\n"),
+              "\nAuthenticated: yes (NTS)\nOffset: 2500.3 ms\nRound-trip delay: 0.0 ms");
+    EXPECT_EQ(AnswerDetails(false, -1250.0, 12.345, "\r\n"),
+              "\r\nAuthenticated: no\r\nOffset: -1250.0 ms\r\nRound-trip delay: 12.3 ms");
+    EXPECT_EQ(AnswerDetails(false, std::nullopt, std::nullopt, "\n"), "")
+        << "the Time Protocol's answer has no offset";
+    TimeAnswer failed;
+    EXPECT_EQ(ConnectionFailedText(failed, "\n"), "Connection failed!");
+    failed.problem = "NTS key exchange failed: could not connect to h";
+    EXPECT_EQ(ConnectionFailedText(failed, "\n"),
+              "Connection failed!\nNTS key exchange failed: could not connect to h");
+}
+
 }  // namespace
 }  // namespace horavia

@@ -24,6 +24,9 @@ class FakeTimeQuery : public TimeQueryPort {
     std::deque<std::optional<Instant>> answers;
     std::vector<std::string> servers;
     std::function<void()> duringWait;  // runs while the query waits, like a tick would
+    // Adds what an NTP or NTS query tells beyond the time (offset, delay, authentication,
+    // the reason of a failure) to each answer.
+    std::function<void(const std::string& server, TimeAnswer& answer)> details;
 
     bool StartQuery(const std::string& sServer, AnswerHandler done) override {
         if (waiting_) return false;
@@ -33,6 +36,7 @@ class FakeTimeQuery : public TimeQueryPort {
             [this, sServer, done] {
                 TimeAnswer answer;
                 answer.answered = Answer(sServer, answer.serverUtc, answer.lRespons);
+                if (details) details(sServer, answer);
                 waiting_ = false;
                 done(answer);
             },

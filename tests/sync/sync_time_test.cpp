@@ -263,6 +263,37 @@ TEST(SyncTime, RefusalsWithAReasonNameTheDifferenceFound) {
     }
 }
 
+// An NTP or NTS answer adds whether it was authenticated, its offset and delay below the
+// question and below a refusal's difference; the existing lines stay as they were.
+TEST(SyncTime, NtpAnswersTellAuthenticationOffsetAndDelay) {
+    Fixture f;
+    f.query.details = [](const std::string& server, TimeAnswer& answer) {
+        answer.authenticated = server.rfind("nts:", 0) == 0;
+        answer.offsetMs = 300000.0;
+        answer.delayMs = 31.5;
+    };
+    f.query.answers = {AnswerAhead(300)};
+    f.box.answer = MsgAnswer::No;
+    EXPECT_EQ(f.Sync("nts:time.example"), SyncOutcome::Declined);
+    ASSERT_EQ(f.box.shown.size(), 1u);
+    EXPECT_EQ(f.box.shown[0].text, kBody +
+                                       "5 minutes. Should the local\r\ntime be updated ?\r\n"
+                                       "\r\nAuthenticated: yes (NTS)\r\nOffset: 300000.0 ms\r\n"
+                                       "Round-trip delay: 31.5 ms");
+
+    Fixture refused;
+    refused.query.details = f.query.details;
+    refused.setter.result = ClockSetResult::AutomaticSyncOn;
+    refused.query.answers = {AnswerAhead(12)};
+    EXPECT_EQ(refused.Sync("ntp:time.example"), SyncOutcome::SetRefused);
+    ASSERT_EQ(refused.box.shown.size(), 1u);
+    EXPECT_EQ(refused.box.shown[0].text,
+              "The computer's clock was not set: the system keeps it synchronised itself "
+              "(automatic time synchronisation is on).\r\n"
+              "Difference with local time: 12 s (12000 ms)\r\nAuthenticated: no\r\n"
+              "Offset: 300000.0 ms\r\nRound-trip delay: 31.5 ms");
+}
+
 TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {
     Fixture f;
     f.query.answers = {AnswerAhead(600), AnswerAhead(600)};

@@ -144,14 +144,14 @@ TEST_F(SetupPanels, PanelsStartAsDesignedAndFitTheDialog) {
     SetupDialog& s = Start();
     EXPECT_TRUE(Control<QRadioButton>(s, "hours24Radio")->isChecked())
         << "24 h until the settings say otherwise";
-    // The 13 Time Protocol servers first, then the NTP servers.
-    const int listed = static_cast<int>(kTimeServers.size() + kNtpServers.size());
+    // The 13 Time Protocol servers first, then the NTP servers, then the NTS servers.
+    const int ntp = static_cast<int>(kTimeServers.size() + kNtpServers.size());
+    const int listed = ntp + static_cast<int>(kNtsServers.size());
     ASSERT_EQ(Control<QComboBox>(s, "serverCombo")->count(), listed);
     for (int i = 0; i < listed; ++i) {
-        EXPECT_EQ(
-            Control<QComboBox>(s, "serverCombo")->itemText(i).startsWith(QStringLiteral("ntp:")),
-            i >= 13)
-            << i;
+        const QString text = Control<QComboBox>(s, "serverCombo")->itemText(i);
+        EXPECT_EQ(text.startsWith(QStringLiteral("ntp:")), i >= 13 && i < ntp) << i;
+        EXPECT_EQ(text.startsWith(QStringLiteral("nts:")), i >= ntp) << i;
     }
     EXPECT_EQ(Control<QComboBox>(s, "serverCombo")->itemText(2), QString::fromUtf8(kDefaultServer))
         << "the default server is the third";

@@ -42,6 +42,7 @@ TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), 
     serverCombo_->setInsertPolicy(QComboBox::NoInsert);
     for (const char* host : kTimeServers) serverCombo_->addItem(QString::fromUtf8(host));
     for (const char* host : kNtpServers) serverCombo_->addItem(QString::fromUtf8(host));
+    for (const char* host : kNtsServers) serverCombo_->addItem(QString::fromUtf8(host));
     const QString server = QString::fromStdString(prefs.STServer);
     const int listed =
         serverCombo_->findText(server, Qt::MatchFixedString | Qt::MatchCaseSensitive);

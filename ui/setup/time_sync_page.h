@@ -32,6 +32,9 @@ inline constexpr std::array<const char*, 13> kTimeServers{
 // NTP servers, offered after the Time Protocol's: national time institutes and the NTP pool.
 inline constexpr std::array<const char*, 3> kNtpServers{"ntp:time.nist.gov", "ntp:ptbtime1.ptb.de",
                                                         "ntp:pool.ntp.org"};
+// NTS servers (NTP whose answers are authenticated), offered last.
+inline constexpr std::array<const char*, 3> kNtsServers{"nts:time.cloudflare.com",
+                                                        "nts:nts.netnod.se", "nts:ptbtime1.ptb.de"};
 inline constexpr const char* kSyncNote = "Synchronizes your computer's clock with an atomic clock.";
 
 class TimeSyncPage : public QWidget {
