@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -153,6 +155,33 @@ TEST_F(Converter, CloseBoxHidesAndKeepsZonesAndText) {
     window->closeForShutDown();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(window->close());
+}
+
+TEST_F(Converter, EscapeHidesAndTheSwapIsAButtonForKeysAndReaders) {
+    Pick(Zone("Plain East"), Zone("US Eastern"));
+    QApplication::setActiveWindow(window.get());  // shortcuts act in the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* swap = Part<QAbstractButton>("swapButton");
+    ASSERT_NE(swap, nullptr);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(swap)->role(), QAccessible::Button);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(swap)->text(QAccessible::Name),
+              QStringLiteral("Swap zones"));
+    EXPECT_NE(swap->focusPolicy() & Qt::TabFocus, 0);
+    QTest::keyClick(swap, Qt::Key_Space);
+    EXPECT_EQ(Selected(FromZone()), Zone("US Eastern"));
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::AltModifier);
+    // A button's key presses it visibly, then acts.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Selected(FromZone()) == Zone("Plain East"); }, 2000))
+        << "Alt+S swaps back";
+    // The captions' keys reach the zone lists.
+    QTest::keyClick(window.get(), Qt::Key_T, Qt::AltModifier);
+    EXPECT_TRUE(ToZone()->hasFocus());
+
+    Type("12:00");
+    QTest::keyClick(FromTime(), Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible()) << "Escape puts the window away";
+    window->show();
+    EXPECT_EQ(FromTime()->text(), "12:00") << "as the close box does, nothing is lost";
 }
 
 TEST_F(Converter, EnteringATextBoxSelectsItsText) {

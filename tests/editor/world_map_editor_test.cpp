@@ -50,6 +50,30 @@ TEST_F(WorldMap, UtcFirstStillColoursAndAnUnchangedZoneIsNotColouredAgain) {
     EXPECT_EQ(AreaColour(20), qRgb(0, 0, 255));
 }
 
+TEST_F(WorldMap, ArrowKeysStepThroughTheZoneListAndTheNameSaysTheZone) {
+    editor->prepareNewClock();
+    WorldMapView* map = MapView();
+    EXPECT_NE(map->focusPolicy() & Qt::TabFocus, 0) << "reached by Tab";
+    EXPECT_EQ(map->accessibleName(), QStringLiteral("World map"));
+    QTest::keyClick(map, Qt::Key_Left);
+    EXPECT_EQ(ZoneCombo()->currentIndex(), 0) << "from no zone, the first";
+    QTest::keyClick(map, Qt::Key_Right);
+    EXPECT_EQ(ZoneCombo()->currentIndex(), 1);
+    QTest::keyClick(map, Qt::Key_Down);
+    EXPECT_EQ(ZoneCombo()->currentIndex(), 2);
+    QTest::keyClick(map, Qt::Key_Up);
+    EXPECT_EQ(ZoneCombo()->currentIndex(), 1);
+    EXPECT_EQ(editor->mapZone(), SelectedZone()) << "the map shows the zone the keys chose";
+    EXPECT_EQ(map->accessibleName(), QStringLiteral("World map: ") + ZoneCombo()->currentText());
+    const int last = ZoneCombo()->count() - 1;
+    ZoneCombo()->setCurrentIndex(last);
+    QTest::keyClick(map, Qt::Key_Right);
+    EXPECT_EQ(ZoneCombo()->currentIndex(), last) << "the list's end stops the keys";
+    ZoneCombo()->setCurrentIndex(0);
+    QTest::keyClick(map, Qt::Key_Up);
+    EXPECT_EQ(ZoneCombo()->currentIndex(), 0);
+}
+
 TEST_F(WorldMap, ClicksReadTheTopAndBottomRowsAndPreferTheEarlierZone) {
     state.prefs.SortBy = 3;  // Delta is listed before Beta; the catalogue order still wins
     editor->sortZoneList();

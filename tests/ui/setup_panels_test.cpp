@@ -420,7 +420,7 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     Control<QPushButton>(s, "editButton")->click();
     EXPECT_TRUE(editorWasOpen);
     EXPECT_TRUE(state.clocks[1].Enabled);
-    EXPECT_EQ(ClockList(s)->topLevelItem(1)->text(1), QStringLiteral("X"));
+    EXPECT_EQ(ClockList(s)->topLevelItem(1)->checkState(1), Qt::Checked);
 
     // A double click edits too.
     editorWasOpen = false;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -16,6 +17,7 @@
 #include "platform/qt_utf8.h"
 #include "ui/convert/swap_picture.h"
 #include "ui/editor/place_search_box.h"
+#include "ui/main/accessibility.h"
 
 namespace horavia {
 
@@ -49,6 +51,7 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
       fromPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)),
       toPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)) {
     setWindowTitle(QStringLiteral("Horavia - Convert"));
+    InstallAccessibleInterfaces();
     swapButton_->setObjectName(QStringLiteral("swapButton"));
     toZoneCombo_->setObjectName(QStringLiteral("toZoneCombo"));
     toTimeEdit_->setObjectName(QStringLiteral("toTimeEdit"));
@@ -59,6 +62,20 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     toPlaceSearch_->setObjectName(QStringLiteral("toPlaceSearch"));
 
     toTimeEdit_->setReadOnly(true);  // the result: output only
+    // What each control is for, as a screen reader says it; the captions give the keys.
+    auto* fromCaption = new QLabel(QStringLiteral("&From"), this);
+    auto* toCaption = new QLabel(QStringLiteral("&To"), this);
+    fromCaption->setObjectName(QStringLiteral("fromCaption"));
+    toCaption->setObjectName(QStringLiteral("toCaption"));
+    fromCaption->setBuddy(fromZoneCombo_);
+    toCaption->setBuddy(toZoneCombo_);
+    fromZoneCombo_->setAccessibleName(QStringLiteral("From timezone"));
+    toZoneCombo_->setAccessibleName(QStringLiteral("To timezone"));
+    fromTimeEdit_->setAccessibleName(QStringLiteral("Time to convert"));
+    toTimeEdit_->setAccessibleName(QStringLiteral("Converted time"));
+    fromPlaceSearch_->setAccessibleName(QStringLiteral("Find a place to convert from"));
+    toPlaceSearch_->setAccessibleName(QStringLiteral("Find a place to convert to"));
+    swapButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
         combo->setMinimumContentsLength(44);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -72,15 +89,17 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     // Source on top, "=" between, target below, each zone list with its place search above
     // it; the swap picture beside both lines.
     auto* grid = new QGridLayout(this);
-    grid->addWidget(fromPlaceSearch_, 0, 0);
-    grid->addWidget(fromZoneCombo_, 1, 0);
-    grid->addWidget(fromTimeEdit_, 1, 1);
-    grid->addWidget(equalsLabel_, 2, 1);
-    grid->addWidget(toPlaceSearch_, 3, 0);
-    grid->addWidget(toZoneCombo_, 4, 0);
-    grid->addWidget(toTimeEdit_, 4, 1);
-    grid->addWidget(swapButton_, 0, 2, 5, 1, Qt::AlignCenter);
-    grid->setColumnStretch(0, 1);
+    grid->addWidget(fromPlaceSearch_, 0, 1);
+    grid->addWidget(fromCaption, 1, 0);
+    grid->addWidget(fromZoneCombo_, 1, 1);
+    grid->addWidget(fromTimeEdit_, 1, 2);
+    grid->addWidget(equalsLabel_, 2, 2);
+    grid->addWidget(toPlaceSearch_, 3, 1);
+    grid->addWidget(toCaption, 4, 0);
+    grid->addWidget(toZoneCombo_, 4, 1);
+    grid->addWidget(toTimeEdit_, 4, 2);
+    grid->addWidget(swapButton_, 0, 3, 5, 1, Qt::AlignCenter);
+    grid->setColumnStretch(1, 1);
     grid->setRowStretch(5, 1);
     // At least as large as the font needs; wider shows longer zone names.
     grid->setSizeConstraint(QLayout::SetMinimumSize);
@@ -179,6 +198,15 @@ bool ConverterWindow::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void ConverterWindow::keyPressEvent(QKeyEvent* event) {
+    // Escape puts the window away as its close box does.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ConverterWindow::closeEvent(QCloseEvent* event) {

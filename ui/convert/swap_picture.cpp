@@ -1,7 +1,8 @@
 #include "ui/convert/swap_picture.h"
 
-#include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 namespace horavia {
 
@@ -12,9 +13,11 @@ constexpr int kHeight = 28;
 
 }  // namespace
 
-SwapPicture::SwapPicture(QWidget* parent) : QWidget(parent) {
+SwapPicture::SwapPicture(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("Swap"));
+    setAccessibleName(QStringLiteral("Swap zones"));
+    setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -26,6 +29,11 @@ void SwapPicture::paintEvent(QPaintEvent*) {
     // Drawn as lines at every showing rather than kept as a picture, so that the arrows are as
     // sharp as the screen's pixels allow at any scale.
     QPainter painter(this);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.translate((width() - kWidth) / 2.0, (height() - kHeight) / 2.0);
     painter.setPen(
@@ -35,13 +43,6 @@ void SwapPicture::paintEvent(QPaintEvent*) {
     painter.drawPolyline(QPolygonF({QPointF(2, 9), QPointF(6, 4), QPointF(10, 9)}));
     painter.drawLine(QPointF(14, 3), QPointF(14, 24));
     painter.drawPolyline(QPolygonF({QPointF(10, 19), QPointF(14, 24), QPointF(18, 19)}));
-}
-
-void SwapPicture::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
-    }
-    QWidget::mouseReleaseEvent(event);
 }
 
 }  // namespace horavia

@@ -1,12 +1,13 @@
-// The small clickable picture that swaps the converter's zones: an arrow up and an arrow down,
-// in the palette's text colour.
+// The button that swaps the converter's zones, drawn as an arrow up and an arrow down in the
+// palette's text colour. A button to the keyboard (Space) and to screen readers
+// ("Swap zones").
 #pragma once
 
-#include <QWidget>
+#include <QAbstractButton>
 
 namespace horavia {
 
-class SwapPicture : public QWidget {
+class SwapPicture : public QAbstractButton {
     Q_OBJECT
 
   public:
@@ -14,12 +15,8 @@ class SwapPicture : public QWidget {
 
     QSize sizeHint() const override;
 
-  signals:
-    void clicked();
-
   protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
 }  // namespace horavia

@@ -21,6 +21,7 @@
 #include "ui/editor/map_colours.h"
 #include "ui/editor/place_search_box.h"
 #include "ui/editor/world_map_view.h"
+#include "ui/main/accessibility.h"
 
 namespace horavia {
 
@@ -35,6 +36,7 @@ ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture, Pl
     : QDialog(parent), state_(state) {
     setWindowTitle(QStringLiteral("Horavia"));
     setModal(true);
+    InstallAccessibleInterfaces();
     if (places == nullptr) {
         ownPlaces_ = std::make_unique<PlaceFinder>();
         places = ownPlaces_.get();
@@ -58,15 +60,17 @@ void ClockEditor::createControls() {
     labelCaption_->setBuddy(labelEdit_);
     enabledCheck_ = new QCheckBox(QStringLiteral("&Active"), this);
     enabledCheck_->setObjectName(QStringLiteral("enabledCheck"));
-    formatCaption_ = new QLabel(QStringLiteral("Format"), this);
+    formatCaption_ = new QLabel(QStringLiteral("&Format"), this);
     formatCaption_->setObjectName(QStringLiteral("formatCaption"));
     formatEdit_ = new QLineEdit(this);
     formatEdit_->setObjectName(QStringLiteral("formatEdit"));
+    formatCaption_->setBuddy(formatEdit_);
     formatHint_ = new QLabel(QStringLiteral("(leave empty to use default)"), this);
     formatHint_->setObjectName(QStringLiteral("formatHint"));
     zoneCombo_ = new QComboBox(this);
     zoneCombo_->setObjectName(QStringLiteral("zoneCombo"));
     zoneCombo_->setEditable(false);
+    zoneCombo_->setAccessibleName(QStringLiteral("Timezone"));
     zoneCombo_->setMaxVisibleItems(20);
     // The list gets the editor's width; its longest names are read in the open list and in the
     // tooltip.
@@ -87,6 +91,7 @@ void ClockEditor::createControls() {
     connect(zoneCombo_, &QComboBox::currentIndexChanged, this, &ClockEditor::zoneChosen);
     connect(zoneCombo_, &QComboBox::editTextChanged, this, &ClockEditor::updateMap);
     connect(worldMap_, &WorldMapView::pixelPressed, this, &ClockEditor::pickZoneAt);
+    connect(worldMap_, &WorldMapView::stepRequested, this, &ClockEditor::stepZone);
     connect(placeSearch_, &PlaceSearchBox::placeChosen, this, &ClockEditor::takePlace);
     connect(okButton_, &QPushButton::clicked, this, &ClockEditor::storeClock);
     connect(cancelButton_, &QPushButton::clicked, this, &ClockEditor::reject);
@@ -261,6 +266,11 @@ void ClockEditor::reject() {
 void ClockEditor::updateMap() {
     // The list may be too narrow for a long zone name; its tooltip shows it whole.
     zoneCombo_->setToolTip(zoneCombo_->currentText());
+    // The map is read out by the zone it shows.
+    worldMap_->setAccessibleName(
+        zoneCombo_->currentIndex() < 0
+            ? QStringLiteral("World map")
+            : QStringLiteral("World map: %1").arg(zoneCombo_->currentText()));
     int zone = 0;  // no selection: Coordinated Universal Time, which owns no area
     if (zoneCombo_->currentIndex() >= 0) {
         zone = zoneCombo_->currentData().toInt();
@@ -268,6 +278,14 @@ void ClockEditor::updateMap() {
     }
     mapZone_ = zone;
     worldMap_->setColourTable(MapColourTable(state_.catalogue, zone));
+}
+
+void ClockEditor::stepZone(int step) {
+    // From no zone, the first step forward or back lands on the list's first zone.
+    const int last = zoneCombo_->count() - 1;
+    if (last < 0) return;
+    const int current = zoneCombo_->currentIndex();
+    zoneCombo_->setCurrentIndex(current < 0 ? 0 : std::clamp(current + step, 0, last));
 }
 
 void ClockEditor::pickZoneAt(QPoint pixel) {

@@ -69,6 +69,8 @@ class ClockEditor : public QDialog {
     void zoneChosen();
     void updateMap();
     void pickZoneAt(QPoint pixel);
+    // The map's arrow keys: the zone `step` places before or after in the list.
+    void stepZone(int step);
     void takePlace(const horavia::PlaceMatch& place);
 
   private:

@@ -1,8 +1,11 @@
 #include "ui/editor/world_map_view.h"
 
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <cmath>
 #include <utility>
 
@@ -35,6 +38,9 @@ WorldMapView::WorldMapView(QWidget* parent) : QFrame(parent) {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Reached by Tab too: its arrow keys choose zones.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("World map"));
 }
 
 void WorldMapView::setPicture(QImage picture) {
@@ -98,6 +104,27 @@ void WorldMapView::paintEvent(QPaintEvent* event) {
         painter.setPen(QPen(Qt::black, 1.5));
         painter.setBrush(QColor(255, 220, 0));
         painter.drawEllipse(QPointF(contentsRect().topLeft()) + *marker_, 3.5, 3.5);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
+}
+
+void WorldMapView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            emit stepRequested(-1);
+            return;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            emit stepRequested(+1);
+            return;
+        default:
+            QFrame::keyPressEvent(event);
     }
 }
 

@@ -41,10 +41,13 @@ class WorldMapView : public QFrame {
   signals:
     // Any mouse button; the pixel may lie outside the picture (on the border or past it).
     void pixelPressed(QPoint pixel);
+    // An arrow key: Left and Up the zone before in the zone list, Right and Down the next.
+    void stepRequested(int step);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // The coloured picture at `ratio` device pixels per logical pixel, made when first needed.

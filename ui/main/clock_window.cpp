@@ -1,5 +1,6 @@
 #include "ui/main/clock_window.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 
 #include "model/relative_offset.h"
 #include "platform/qt_utf8.h"
+#include "ui/main/accessibility.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/main/twips.h"
 
@@ -52,6 +54,7 @@ ClockWindow::ClockWindow(AppState& state, WindowLimits limits)
     setWindowTitle(QString::fromUtf8(kAppTitle));
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibleInterfaces();
     // A clock added, changed, moved or removed shows at once, not at the next tick.
     clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) { refresh(); });
 }
@@ -131,9 +134,29 @@ void ClockWindow::applyLayoutSize() {
 }
 
 void ClockWindow::refresh() {
+    const int rowsBefore = layout_.rows;
     layout_ = computeLayout();
     applyLayoutSize();
     update();
+    // Screen readers hear of rows coming and going; a time that moves on is read when asked.
+    if (layout_.rows != rowsBefore && QAccessible::isActive()) {
+        QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reorder);
+    }
+}
+
+QString ClockWindow::rowText(int row) const {
+    if (row < 0 || row >= layout_.rows) return {};
+    const auto at = static_cast<std::size_t>(row);
+    return Utf8(layout_.texts[at].text) + QStringLiteral(", ") +
+           Utf8(layout_.texts[at + static_cast<std::size_t>(layout_.rows)].text);
+}
+
+QRect ClockWindow::rowRect(int row) const {
+    if (row < 0 || row >= layout_.rows) return {};
+    const double tpp = TwipsPerPixel(this);
+    const int top = PixelsFromTwips(layout_.texts[static_cast<std::size_t>(row)].y, tpp);
+    return QRect(0, top, width(), std::max(1, PixelsFromTwips(layout_.lineHeight, tpp)));
 }
 
 void ClockWindow::paintEvent(QPaintEvent* event) {
@@ -165,6 +188,14 @@ void ClockWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ClockWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) escapePressedHere_ = true;
+    // The keyboard's right click opens the menu at the window's first row.
+    const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+    if ((event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) || shiftF10) {
+        const double tpp = TwipsPerPixel(this);
+        emit menuRequested(mapToGlobal(
+            QPoint(PixelsFromTwips(kClockMargin, tpp), PixelsFromTwips(kClockMargin, tpp))));
+        return;
+    }
     QWidget::keyPressEvent(event);
 }
 

@@ -36,6 +36,10 @@ class ClockWindow : public QWidget {
     void closeForShutDown();
 
     const ClockPaintLayout& paintLayout() const { return layout_; }
+    // The rows as screen readers read them: "Tokyo, 23:30", and where each is drawn.
+    int rowCount() const { return layout_.rows; }
+    QString rowText(int row) const;
+    QRect rowRect(int row) const;
 
     // Showing lays the clocks out first: a window that fits itself to its texts while the
     // window manager maps it would be placed by its inside, not its frame.
@@ -46,7 +50,8 @@ class ClockWindow : public QWidget {
     void hideRequested();
     // A double click: the setup dialog.
     void setupRequested();
-    // A right click: the program's menu at this screen position, "&Setup" its default item.
+    // A right click, Shift+F10 or the Menu key: the program's menu at this screen position,
+    // "&Setup" its default item.
     void menuRequested(const QPoint& globalPos);
 
   protected:

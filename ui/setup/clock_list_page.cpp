@@ -2,7 +2,10 @@
 
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStyle>
 #include <QTreeWidget>
 #include <algorithm>
 
@@ -17,7 +20,7 @@ namespace horavia {
 namespace {
 
 constexpr int kKeyRole = Qt::UserRole;  // a row's ClockKey
-constexpr int kMarkColumn = 1;          // "X" for a clock that is on
+constexpr int kMarkColumn = 1;          // a check box, on for a clock that is on
 
 // Compiled in at 1x, 1.5x, 2x and 3x of 16 pixels: sharp at any usual scale.
 QIcon MoveIcon(const char* name) {
@@ -53,7 +56,15 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
     clockList_->setItemDelegate(new LabelEditDelegate(
         [this](const QModelIndex&, const QString& text) { return renameSelectedClock(text); },
         kMarkColumn, clockList_));
+    clockList_->setAccessibleName(QStringLiteral("Clocks"));
     connect(clockList_, &QTreeWidget::itemDoubleClicked, this, &ClockListPage::editSelectedClock);
+    // A click on a row's check box turns its clock on or off.
+    connect(clockList_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* row, int column) {
+        if (column != kMarkColumn) return;
+        const int slot = state_.book.SlotAt(clockList_->indexOfTopLevelItem(row));
+        if (slot >= 0) state_.book.Enable(slot, row->checkState(kMarkColumn) == Qt::Checked);
+    });
+    clockList_->installEventFilter(this);
 
     newButton_ = MakeCommandButton(QStringLiteral("&New"), "newButton", this);
     editButton_ = MakeCommandButton(QStringLiteral("&Edit"), "editButton", this);
@@ -64,6 +75,8 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
     downButton_->setIcon(MoveIcon("arrow-down"));
     upButton_->setToolTip(QStringLiteral("Move up"));
     downButton_->setToolTip(QStringLiteral("Move down"));
+    upButton_->setAccessibleName(upButton_->toolTip());
+    downButton_->setAccessibleName(downButton_->toolTip());
     // The editor's OK appends the new clock's row, unselected.
     connect(newButton_, &QPushButton::clicked, this, &ClockListPage::newClockRequested);
     connect(editButton_, &QPushButton::clicked, this, &ClockListPage::editSelectedClock);
@@ -94,28 +107,36 @@ ClockListPage::~ClockListPage() {
 void ClockListPage::fitColumns() {
     const int total = kColumnRatio[0] + kColumnRatio[1] + kColumnRatio[2];
     const int available = clockList_->viewport()->width();
-    int used = 0;
-    for (int c = 0; c < 2; ++c) {
-        const int width = available * kColumnRatio[static_cast<std::size_t>(c)] / total;
-        clockList_->setColumnWidth(c, width);
-        used += width;
-    }
-    clockList_->setColumnWidth(2, std::max(1, available - used));
+    // The on/off column is never narrower than its check box; the name and the zone share
+    // the rest in their ratio.
+    const QStyle* style = clockList_->style();
+    const int markMinimum =
+        style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, clockList_) +
+        2 * style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, clockList_) + 2;
+    const int mark = std::max(available * kColumnRatio[1] / total, markMinimum);
+    const int rest = std::max(0, available - mark);
+    const int name = rest * kColumnRatio[0] / (kColumnRatio[0] + kColumnRatio[2]);
+    clockList_->setColumnWidth(0, name);
+    clockList_->setColumnWidth(kMarkColumn, mark);
+    clockList_->setColumnWidth(2, std::max(1, rest - name));
 }
 
 void ClockListPage::writeRow(QTreeWidgetItem* row, int slot) const {
     const ClockEntry* clock = state_.book.Clock(slot);
     if (clock == nullptr) return;
+    // Writing the row is not the user turning the clock on or off.
+    const QSignalBlocker block(clockList_);
     row->setText(0, Utf8(clock->Label));
-    row->setText(1, clock->Enabled ? QStringLiteral("X") : QString());
+    row->setCheckState(kMarkColumn, clock->Enabled ? Qt::Checked : Qt::Unchecked);
     row->setText(2, Utf8(ZoneDisplayText(state_.catalogue, clock->Zone)));
 }
 
 QTreeWidgetItem* ClockListPage::makeRow(int slot) const {
     auto* row = new QTreeWidgetItem;
     row->setData(0, kKeyRole, Utf8(ClockKey(slot)));
-    row->setFlags(row->flags() | Qt::ItemIsEditable);
-    row->setTextAlignment(1, Qt::AlignHCenter);
+    row->setFlags(row->flags() | Qt::ItemIsEditable | Qt::ItemIsUserCheckable);
+    // The check box is read out by what it switches.
+    row->setData(kMarkColumn, Qt::AccessibleTextRole, QStringLiteral("Active"));
     writeRow(row, slot);
     return row;
 }
@@ -195,6 +216,37 @@ void ClockListPage::deleteSelectedClock() {
         return;
     }
     state_.book.Delete(slot);
+}
+
+bool ClockListPage::eventFilter(QObject* watched, QEvent* event) {
+    // Keys an in-place rename passes on to the list are the rename's, not the list's.
+    if (watched != clockList_ || event->type() != QEvent::KeyPress ||
+        clockList_->window()->focusWidget() != clockList_) {
+        return QWidget::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & ~Qt::KeypadModifier) return QWidget::eventFilter(watched, event);
+    switch (key->key()) {
+        case Qt::Key_Space:
+            // Space turns the selected clock on or off, whichever cell has the focus.
+            toggleSelectedClock();
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter on a row edits its clock, as a double click does.
+            if (selectedSlot() < 0) break;
+            editSelectedClock();
+            return true;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ClockListPage::toggleSelectedClock() {
+    const int slot = selectedSlot();
+    if (const ClockEntry* clock = state_.book.Clock(slot))
+        state_.book.Enable(slot, !clock->Enabled);
 }
 
 void ClockListPage::moveSelectedRow(int step) {

@@ -39,8 +39,13 @@ class ClockListPage : public QWidget {
     void newClockRequested();
     void editClockRequested(int slot);
 
+  protected:
+    // Space and Enter on the list: turn the selected clock on or off, edit it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private slots:
     void editSelectedClock();
+    void toggleSelectedClock();
     // Asks first.
     void deleteSelectedClock();
     void moveSelectedUp();

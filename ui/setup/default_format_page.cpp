@@ -11,6 +11,7 @@ DefaultFormatPage::DefaultFormatPage(const Preferences& prefs, QWidget* parent)
     : QWidget(parent),
       formatEdit_(new QLineEdit(QString::fromStdString(prefs.DefaultFormat), this)) {
     formatEdit_->setObjectName(QStringLiteral("defaultFormatEdit"));
+    formatEdit_->setAccessibleName(QStringLiteral("Default format"));
 
     auto* legend = new QGridLayout;
     legend->setHorizontalSpacing(10);

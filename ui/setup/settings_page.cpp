@@ -56,20 +56,22 @@ std::optional<QFont> SettingsPage::chooseWithFontDialog(const QFont& preset, QWi
 SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits limits)
     : QWidget(parent), prefs_(prefs) {
     showWindowCheck_ =
-        MakeCheck(QStringLiteral("Show window"), "showWindowCheck", prefs.ShowWnd, this);
+        MakeCheck(QStringLiteral("Show &window"), "showWindowCheck", prefs.ShowWnd, this);
     startUpCheck_ =
-        MakeCheck(QStringLiteral("Load on startup"), "startUpCheck", prefs.StartUp, this);
+        MakeCheck(QStringLiteral("&Load on startup"), "startUpCheck", prefs.StartUp, this);
     alwaysOnTopCheck_ =
-        MakeCheck(QStringLiteral("Always on top"), "alwaysOnTopCheck", prefs.AlwaysOnTop, this);
-    singleClickCheck_ = MakeCheck(QStringLiteral("Single click on tray icon shows/hides window"),
+        MakeCheck(QStringLiteral("&Always on top"), "alwaysOnTopCheck", prefs.AlwaysOnTop, this);
+    singleClickCheck_ = MakeCheck(QStringLiteral("Single click on tray &icon shows/hides window"),
                                   "singleClickCheck", prefs.SingleClick, this);
     showOffsetCheck_ =
-        MakeCheck(QStringLiteral("Show each clock's offset from this computer's time"),
+        MakeCheck(QStringLiteral("Show each clock's &offset from this computer's time"),
                   "showOffsetCheck", prefs.ShowOffset, this);
 
-    auto* sortLabel = new QLabel(QStringLiteral("Sort timezones by"), this);
+    auto* sortLabel = new QLabel(QStringLiteral("Sort timezones &by"), this);
     sortCombo_ = new QComboBox(this);
     sortCombo_->setObjectName(QStringLiteral("sortCombo"));
+    // Named before anything can ask for its interface, which is kept once made.
+    sortCombo_->setAccessibleName(QStringLiteral("Sort timezones by"));
     for (const char* entry : kSortEntries) sortCombo_->addItem(QString::fromUtf8(entry));
     // A sort order without an entry reads as the first.
     const bool known = prefs.SortBy >= 0 && prefs.SortBy < sortCombo_->count();
@@ -77,8 +79,8 @@ SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits lim
     sortLabel->setBuddy(sortCombo_);
 
     auto* hoursFrame = new QWidget(this);  // borderless, holds the two option buttons
-    amPmRadio_ = new QRadioButton(QStringLiteral("AM/PM"), hoursFrame);
-    hours24Radio_ = new QRadioButton(QStringLiteral("24 h"), hoursFrame);
+    amPmRadio_ = new QRadioButton(QStringLiteral("AM/&PM"), hoursFrame);
+    hours24Radio_ = new QRadioButton(QStringLiteral("2&4 h"), hoursFrame);
     amPmRadio_->setObjectName(QStringLiteral("amPmRadio"));
     hours24Radio_->setObjectName(QStringLiteral("hours24Radio"));
     (prefs.AMPM ? amPmRadio_ : hours24Radio_)->setChecked(true);

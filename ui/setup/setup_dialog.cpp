@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/main/accessibility.h"
 #include "ui/main/help_page.h"
 #include "ui/main/twips.h"
 #include "ui/setup/clock_list_page.h"
@@ -23,6 +24,7 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
       tabs_(new QTabWidget(this)) {
     setWindowTitle(QString::fromUtf8(kSetupCaption));
     setModal(false);
+    InstallAccessibleInterfaces();
 
     tabs_->setObjectName(QStringLiteral("tabs"));
     // All four captions in full side by side: the dialog is as wide as they need.
@@ -32,10 +34,10 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     settingsPage_ = new SettingsPage(state_.prefs, tabs_);
     timeSyncPage_ = new TimeSyncPage(state_, tabs_);
     defaultFormatPage_ = new DefaultFormatPage(state_.prefs, tabs_);
-    tabs_->addTab(clockListPage_, QStringLiteral("Timezones"));
-    tabs_->addTab(settingsPage_, QStringLiteral("Settings"));
-    tabs_->addTab(timeSyncPage_, QStringLiteral("TimeSync"));
-    tabs_->addTab(defaultFormatPage_, QStringLiteral("Default Format"));
+    tabs_->addTab(clockListPage_, QStringLiteral("&Timezones"));
+    tabs_->addTab(settingsPage_, QStringLiteral("&Settings"));
+    tabs_->addTab(timeSyncPage_, QStringLiteral("TimeS&ync"));
+    tabs_->addTab(defaultFormatPage_, QStringLiteral("Default &Format"));
     connect(clockListPage_, &ClockListPage::newClockRequested, this,
             &SetupDialog::newClockRequested);
     connect(clockListPage_, &ClockListPage::editClockRequested, this,

@@ -38,6 +38,7 @@ TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), 
     serverCombo_ = new QComboBox(serverBox);
     serverCombo_->setObjectName(QStringLiteral("serverCombo"));
     serverCombo_->setEditable(true);
+    serverCombo_->setAccessibleName(QStringLiteral("Server"));
     // Enter in the field must not add the typed name to the list that Auto tests.
     serverCombo_->setInsertPolicy(QComboBox::NoInsert);
     for (const char* host : kTimeServers) serverCombo_->addItem(QString::fromUtf8(host));
@@ -69,8 +70,8 @@ TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), 
     serverRow->addWidget(autoButton_);
 
     auto* whenBox = new QGroupBox(QStringLiteral("When"), this);
-    syncAtStartCheck_ = new QCheckBox(QStringLiteral("When starting Horavia"), whenBox);
-    syncIntervalCheck_ = new QCheckBox(QStringLiteral("Every"), whenBox);
+    syncAtStartCheck_ = new QCheckBox(QStringLiteral("When sta&rting Horavia"), whenBox);
+    syncIntervalCheck_ = new QCheckBox(QStringLiteral("E&very"), whenBox);
     syncAtStartCheck_->setObjectName(QStringLiteral("syncAtStartCheck"));
     syncIntervalCheck_->setObjectName(QStringLiteral("syncIntervalCheck"));
     syncAtStartCheck_->setChecked(prefs.STStartUp);
@@ -81,6 +82,8 @@ TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), 
         intervalEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     intervalUnitCombo_ = new QComboBox(whenBox);
     intervalUnitCombo_->setObjectName(QStringLiteral("intervalUnitCombo"));
+    intervalEdit_->setAccessibleName(QStringLiteral("Sync interval"));
+    intervalUnitCombo_->setAccessibleName(QStringLiteral("Sync interval unit"));
     for (const char* unit : kIntervalUnits) intervalUnitCombo_->addItem(QString::fromUtf8(unit));
     intervalUnitCombo_->setCurrentIndex(
         ClampValue(prefs.STIntType, 0, intervalUnitCombo_->count() - 1));
