@@ -71,8 +71,9 @@ SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string&
 std::string SyncFailureText(const TimeAnswer& answer) {
     // An answer that came but holds no usable instant says as little as an incomplete one.
     const QueryFailure failure = answer.answered ? QueryFailure::Incomplete : answer.failure;
-    return QueryFailureText(failure, answer.retryInMs, kServerSilentText) + kCrLf +
-           kClockNotChangedText;
+    std::string silent = kServerSilentText;
+    if (!answer.problem.empty()) silent += kCrLf + answer.problem;  // a failed key exchange
+    return QueryFailureText(failure, answer.retryInMs, silent) + kCrLf + kClockNotChangedText;
 }
 
 std::string AnswerDisagreedText(const ServerDifference& confirmed, const ServerDifference& second) {

@@ -89,6 +89,19 @@ TEST(SyncTime, OnlyTheUsersRequestTellsWhyNoTimeCame) {
         EXPECT_TRUE(f.setter.calls.empty());
     }
 
+    // A key exchange that failed says why.
+    Fixture nts;
+    nts.query.answers = {std::nullopt};
+    nts.query.details = [](const std::string&, TimeAnswer& answer) {
+        answer.problem = "NTS key exchange failed: the certificate is not trusted";
+    };
+    EXPECT_EQ(test::AwaitSync(nts.sync, "nts:time.example", SyncRequest::User),
+              SyncOutcome::QueryFailed);
+    ASSERT_EQ(nts.box.shown.size(), 1u);
+    EXPECT_EQ(nts.box.shown[0].text,
+              "The time server did not answer.\r\nNTS key exchange failed: the certificate is "
+              "not trusted\r\nThe computer's clock was not changed.");
+
     // The user said Yes, and the second query brought nothing.
     Fixture f;
     f.query.answers = {AnswerAhead(600), std::nullopt};
