@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include "app/single_instance.h"
 #include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
+#include "platform/single_instance.h"
 #include "platform/system_time.h"
 #include "ui/main/program_identity.h"
 #include "ui/main/qt_message_box.h"
@@ -31,9 +31,8 @@ int StartProgram(int argc, char** argv) {
         });
 
     QtSettingsStore settings;
-    SingleInstance instance(InstanceNameFor(QtSettingsStore::DefaultFolder()));
-    if (instance.HandOverToRunning()) return 0;
-    instance.Listen();
+    SingleInstance instance(QtSettingsStore::DefaultFolder());
+    if (instance.Claim() == InstanceClaim::HandedOver) return 0;
 
     QtMessageBoxes messages;
     const std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();

@@ -35,6 +35,14 @@ void WriteTimestamp(std::string& packet, std::size_t at, NtpTimestamp t) {
     }
 }
 
+// RATE asks the client to wait, DENY and RSTR turn it away; every other code (INIT, STEP, ...)
+// means the server has no time to give yet.
+QueryFailure RefusalOfKissCode(const std::string& code) {
+    if (code == "RATE") return QueryFailure::AskLessOften;
+    if (code == "DENY" || code == "RSTR") return QueryFailure::RefusesClient;
+    return QueryFailure::Unsynchronised;
+}
+
 std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
     return a / b - ((a % b != 0 && (a < 0) != (b < 0)) ? 1 : 0);
 }
@@ -91,12 +99,19 @@ SntpReply ReadSntpReply(std::string_view packet, NtpTimestamp sent, NtpTimestamp
             const char c = packet[kReferenceIdOffset + i];
             if (c >= ' ' && c <= '~') reply.kissCode.push_back(c);
         }
+        reply.refusal = RefusalOfKissCode(reply.kissCode);
         return reply;
     }
-    if (leap == kLeapUnsynchronised || reply.stratum > kStratumMax) return reply;
+    if (leap == kLeapUnsynchronised || reply.stratum > kStratumMax) {
+        reply.refusal = QueryFailure::Unsynchronised;
+        return reply;
+    }
     const NtpTimestamp t2 = ReadTimestamp(packet, kReceiveOffset);
     const NtpTimestamp t3 = ReadTimestamp(packet, kTransmitOffset);
-    if (t2 == 0 || t3 == 0) return reply;
+    if (t2 == 0 || t3 == 0) {
+        reply.refusal = QueryFailure::Incomplete;
+        return reply;
+    }
 
     reply.verdict = SntpVerdict::Answer;
     reply.offsetSeconds = (NtpSecondsBetween(t2, t1) + NtpSecondsBetween(t3, t4)) / 2;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "sync/query_failure.h"
+
 namespace horavia {
 
 using NtpTimestamp = std::uint64_t;
@@ -41,6 +43,7 @@ struct SntpReply {
     double delaySeconds = 0;   // the round trip, less the time the server held the request
     int stratum = 0;
     std::string kissCode;  // the four letters of a kiss-o'-death ("RATE", "DENY", ...)
+    QueryFailure refusal = QueryFailure::NoAnswer;  // why a Refused reply gives no time
 };
 
 // Checks a datagram against the request whose transmit timestamp was `sent`, and computes

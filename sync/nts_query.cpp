@@ -173,6 +173,8 @@ void NtsQuery::OnReadyRead() {
             answer_.authenticated = true;
             answer_.offsetMs = reply.offsetSeconds * 1000.0;
             answer_.delayMs = reply.delaySeconds * 1000.0;
+        } else {
+            answer_.failure = reply.refusal;  // an authenticated kiss-o'-death, say
         }
         Finish();
     } while (Running() && socket_.hasPendingDatagrams());

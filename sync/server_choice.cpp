@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "sync/query_failure.h"
 #include "sync/server_test_text.h"
 
 namespace horavia {
@@ -98,8 +99,9 @@ void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockS
                          MessageBoxPort& messages, std::function<void()> done) {
     const auto report = [server, &clock, &messages, done](const TimeAnswer& answer) {
         if (!answer.answered) {
-            messages.Show(ConnectionFailedText(answer, kLineBreak), kAppTitle, MsgButtons::Ok,
-                          MsgIcon::Exclamation);
+            messages.Show(QueryFailureText(answer.failure, answer.retryInMs,
+                                           ConnectionFailedText(answer, kLineBreak)),
+                          kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         } else {
             const ServerDifference diff =
                 MeasureServerDifference(server, answer.serverUtc, clock.NowUtc());

@@ -59,7 +59,8 @@ std::string ProposalText(const ServerResult& result);
 
 // The Test button: queries `server` once and reports its name, response time and difference
 // (information icon; for NTP also whether it was authenticated, the offset and the delay), or
-// "Connection failed!" (exclamation icon; with the reason when known); then calls done.
+// why it gave no time: "Connection failed!" when it did not answer (exclamation icon; with the
+// reason when known); then calls done.
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
                          MessageBoxPort& messages, std::function<void()> done);
 

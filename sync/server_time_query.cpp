@@ -24,6 +24,10 @@ bool ServerTimeQuery::Start(const std::string& sServer) {
     server_ = sServer;
     const std::string key = ServerPacingKey(sServer);
     const std::int64_t nowMs = clock_.NowMs();
+    if (const auto refusal = key.empty() ? std::nullopt : pacer_.Refusal(key, nowMs)) {
+        TellWithoutAsking(*refusal);
+        return true;
+    }
     const std::int64_t waitMs = key.empty() ? 0 : pacer_.WaitMs(key, nowMs);
     if (waitMs > 0) {
         pause_ = clock_.AlarmAt(nowMs + waitMs, AlarmKind::Pause, [this] {
@@ -48,13 +52,31 @@ void ServerTimeQuery::Ask() {
     }
 }
 
+void ServerTimeQuery::TellWithoutAsking(const StandingRefusal& refusal) {
+    TimeAnswer answer;
+    answer.failure = refusal.failure;
+    answer.retryInMs = refusal.waitMs;
+    QMetaObject::invokeMethod(
+        this,
+        [this, answer] {
+            running_ = false;
+            emit finished(answer);
+        },
+        Qt::QueuedConnection);
+}
+
 void ServerTimeQuery::OnAnswer(const TimeAnswer& answer) {
     // Counted from the end of the query, so that its request, whenever it left, is at least
     // the interval before the next one.
     const std::string key = ServerPacingKey(server_);
-    if (!key.empty()) pacer_.Note(key, clock_.NowMs());
+    TimeAnswer told = answer;
+    if (!key.empty()) {
+        const std::int64_t nowMs = clock_.NowMs();
+        pacer_.Note(key, nowMs);
+        if (!answer.answered) told.retryInMs = pacer_.NoteFailure(key, answer.failure, nowMs);
+    }
     running_ = false;
-    emit finished(answer);
+    emit finished(told);
 }
 
 }  // namespace horavia

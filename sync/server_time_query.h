@@ -1,6 +1,7 @@
 // The time query the program uses: reads the server's name for its protocol ("ntp:HOST" asks
-// over NTP, "nts:HOST" over NTP with NTS, a plain host over the Time Protocol) and keeps every
-// server to one query in 4 s.
+// over NTP, "nts:HOST" over NTP with NTS, a plain host over the Time Protocol), keeps every
+// server to one query in 4 s and honours what servers ask (leave me alone for a while, or for
+// good).
 #pragma once
 
 #include <QObject>
@@ -38,9 +39,10 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
 
     // When the last query to this host (in either protocol) ended less than 4 s ago, first
     // pauses for the rest (this counts as waiting), so two requests never leave within 4 s.
-    // Then one query in the server's protocol, whose answer finished brings. finished follows
-    // once, always from the event loop, never from within Start. A call made while another
-    // one waits returns false at once.
+    // Then one query in the server's protocol, whose answer finished brings. A server that
+    // refuses this client, or asked to be queried less often and is still being left alone, is
+    // not asked: finished tells so. finished follows once, always from the event loop, never
+    // from within Start. A call made while another one waits returns false at once.
     bool Start(const std::string& sServer);
     bool StartQuery(const std::string& sServer, AnswerHandler done) override {
         return StartAndHandOn(*this, sServer, std::move(done));
@@ -58,6 +60,8 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
     // The pause is over: the server's own query.
     void Ask();
     void OnAnswer(const TimeAnswer& answer);
+    // The server is not to be asked now: finished says why.
+    void TellWithoutAsking(const StandingRefusal& refusal);
 
     QueryPacer& pacer_;
     QueryClock& clock_;

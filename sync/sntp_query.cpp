@@ -92,6 +92,8 @@ void SntpQuery::Finish() {
                 answer.delayMs = reply_.delaySeconds * 1000.0;
                 answer.serverUtc = utcNow_() + std::chrono::milliseconds(
                                                    std::llround(reply_.offsetSeconds * 1000.0));
+            } else if (reply_.verdict == SntpVerdict::Refused) {
+                answer.failure = reply_.refusal;
             }
             waiting_ = false;
             emit finished(answer);

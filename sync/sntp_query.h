@@ -36,7 +36,8 @@ class SntpQuery : public QObject {
     // is emitted (this computer's clock then plus the measured offset). lRespons is the time
     // from just before the name lookup until the wait ended. Only datagrams from the address
     // and port asked are read; those that do not answer this request are ignored. A
-    // kiss-o'-death or an unsynchronised server ends the query at once, without a time.
+    // kiss-o'-death or an unsynchronised server ends the query at once, without a time and
+    // with the reason.
     // finished follows once, always from the event loop, never from within Start. A call made
     // while a query is waiting returns false at once.
     bool Start(const std::string& host);

@@ -68,6 +68,14 @@ SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string&
     return {kSetClockFailedText, MsgIcon::Exclamation};
 }
 
+std::string SyncFailureText(const TimeAnswer& answer) {
+    // An answer that came but holds no usable instant says as little as an incomplete one.
+    const QueryFailure failure = answer.answered ? QueryFailure::Incomplete : answer.failure;
+    std::string silent = kServerSilentText;
+    if (!answer.problem.empty()) silent += kCrLf + answer.problem;  // a failed key exchange
+    return QueryFailureText(failure, answer.retryInMs, silent) + kCrLf + kClockNotChangedText;
+}
+
 std::string AnswerDisagreedText(const ServerDifference& confirmed, const ServerDifference& second) {
     return std::string(kAnswerDisagreedText) + kCrLf +
            "Difference you confirmed: " + DifferenceAmount(confirmed) + kCrLf +
@@ -87,7 +95,7 @@ bool TimeSynchroniser::ReadAnswer(const TimeAnswer& answer, Reading& reading) {
     return true;
 }
 
-void TimeSynchroniser::SyncTime(const std::string& sServer, SyncHandler done) {
+void TimeSynchroniser::SyncTime(const std::string& sServer, SyncHandler done, SyncRequest request) {
     // The wait and the question box keep the event loop running; a tick or a menu command
     // arriving meanwhile must not start a second query or a second question.
     if (IsRunning()) {
@@ -95,6 +103,7 @@ void TimeSynchroniser::SyncTime(const std::string& sServer, SyncHandler done) {
         return;
     }
     server_ = sServer;
+    request_ = request;
     done_ = std::move(done);
     if (!Ask(SyncStage::Querying)) End(SyncOutcome::QueryFailed);
 }
@@ -112,7 +121,7 @@ bool TimeSynchroniser::Ask(SyncStage stage) {
 
 void TimeSynchroniser::OnFirstAnswer(const TimeAnswer& answer) {
     first_ = {};
-    if (!ReadAnswer(answer, first_)) return End(SyncOutcome::QueryFailed);
+    if (!ReadAnswer(answer, first_)) return EndWithoutTime(answer, SyncOutcome::QueryFailed);
 
     // Measured against the same reading of the clock as the time set: what is set without
     // asking is never more than 90 seconds from the computer's clock.
@@ -134,13 +143,20 @@ void TimeSynchroniser::OnSecondAnswer(const TimeAnswer& answer) {
     // The user agreed to a difference, not to whatever the server says next: a second answer
     // that moves the clock by more than that is not set.
     Reading second;
-    if (!ReadAnswer(answer, second)) return End(SyncOutcome::SecondQueryFailed);
+    if (!ReadAnswer(answer, second)) return EndWithoutTime(answer, SyncOutcome::SecondQueryFailed);
     if (!DifferencesAgree(first_.server - first_.clock, second.server - second.clock)) {
         messages_.Show(AnswerDisagreedText(first_.found, second.found), kAppTitle, MsgButtons::Ok,
                        MsgIcon::Exclamation);
         return End(SyncOutcome::AnswerDisagreed);
     }
     SetAndEnd(second);
+}
+
+void TimeSynchroniser::EndWithoutTime(const TimeAnswer& answer, SyncOutcome outcome) {
+    if (request_ == SyncRequest::User) {
+        messages_.Show(SyncFailureText(answer), kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+    }
+    End(outcome);
 }
 
 void TimeSynchroniser::SetAndEnd(const Reading& reading) {

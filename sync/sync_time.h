@@ -16,13 +16,17 @@ namespace horavia {
 
 enum class SyncOutcome {
     Skipped,            // another synchronisation was still running
-    QueryFailed,        // the server did not answer: nothing shown, nothing changed
+    QueryFailed,        // no time came: told only when the user asked, nothing changed
     ClockSet,           // the clock was set
     SetRefused,         // the system refused; the user was told
     Declined,           // the user answered No
     SecondQueryFailed,  // the user answered Yes but the second query failed
     AnswerDisagreed,    // the second answer did not show the difference the user confirmed
 };
+
+// Who asked for a synchronisation. The user who chose it is told when the server gave no time;
+// the start-up and the schedule stay quiet.
+enum class SyncRequest { Automatic, User };
 
 // |now - server| in whole minutes, rounded to the nearest (halves to even), clamped to the
 // 32-bit range.
@@ -44,6 +48,13 @@ inline constexpr const char* kDateTimeServiceSilentText =
 inline constexpr const char* kAnswerDisagreedText =
     "The computer's clock was not set: the time server's second answer did not agree with "
     "the difference you confirmed.";
+
+inline constexpr const char* kServerSilentText = "The time server did not answer.";
+inline constexpr const char* kClockNotChangedText = "The computer's clock was not changed.";
+
+// What the user who asked for a synchronisation is told when a query brings no time: why, and
+// that the clock stayed as it was, lines joined with "\r\n".
+std::string SyncFailureText(const TimeAnswer& answer);
 
 // How far the second answer's difference may stray from the confirmed one: the whole-second
 // answers of the Time Protocol and the time the answers take on the way. The computer's clock
@@ -76,8 +87,10 @@ class TimeSynchroniser {
 
     // Starts one synchronisation with the server; done gets its outcome once it is over. A
     // call made while another one is still running (waiting for the server or for the user's
-    // answer) changes nothing: done gets Skipped at once.
-    void SyncTime(const std::string& sServer, SyncHandler done);
+    // answer) changes nothing: done gets Skipped at once. When the user asked, a query that
+    // brings no time is told in a message box.
+    void SyncTime(const std::string& sServer, SyncHandler done,
+                  SyncRequest request = SyncRequest::Automatic);
 
     // Sets the computer's clock to a UTC instant (the server's time); on refusal tells the
     // user why, with the difference found when the server answered (without one: utc minus
@@ -104,6 +117,8 @@ class TimeSynchroniser {
     bool Ask(SyncStage stage);
     void OnFirstAnswer(const TimeAnswer& answer);
     void OnSecondAnswer(const TimeAnswer& answer);
+    // A query brought no time: told when the user asked, then the end.
+    void EndWithoutTime(const TimeAnswer& answer, SyncOutcome outcome);
     // Sets the clock to the reading and ends.
     void SetAndEnd(const Reading& reading);
     void End(SyncOutcome outcome);
@@ -114,6 +129,7 @@ class TimeSynchroniser {
     ClockSource& clock_;
     SyncStage stage_ = SyncStage::Idle;
     std::string server_;
+    SyncRequest request_ = SyncRequest::Automatic;
     Reading first_;
     SyncHandler done_;
 };

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "sync/query_failure.h"
 #include "sync/server_test_text.h"
 
 namespace horavia {
@@ -12,7 +13,9 @@ int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStre
     const std::string name = server.toStdString();
     QObject::connect(&query, &ServerTimeQuery::finished, [&](const TimeAnswer& answer) {
         if (!answer.answered) {
-            out << QString::fromStdString(ConnectionFailedText(answer, "\n")) << '\n';
+            out << QString::fromStdString(QueryFailureText(answer.failure, answer.retryInMs,
+                                                           ConnectionFailedText(answer, "\n")))
+                << '\n';
             out.flush();
             QCoreApplication::exit(1);
             return;

@@ -10,7 +10,8 @@ namespace horavia {
 
 // Asks the server ("ntp:HOST" over NTP, a plain host over the Time Protocol) and prints its
 // name, response time and difference with this computer's clock (with the milliseconds for
-// NTP) and returns 0, or prints "Connection failed!" and returns 1. Runs the application's
+// NTP) and returns 0, or prints why it gave no time ("Connection failed!" when it did not
+// answer) and returns 1. Runs the application's
 // event loop until the answer is in: needs a QCoreApplication whose loop is not running.
 int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out);
 

@@ -66,6 +66,8 @@ void TimeQuery::Finish() {
     if (const auto decoded = DecodeTimeReplyNear(sReply, utcNow_())) {
         answer.answered = true;
         answer.serverUtc = *decoded;
+    } else if (!sReply.empty()) {
+        answer.failure = QueryFailure::Incomplete;  // fewer than four bytes
     }
     // Posted, so that whoever starts the next query in its slot does not do so from within
     // this socket's own signal.

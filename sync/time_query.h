@@ -29,9 +29,9 @@ class TimeQuery : public QObject, public TimeQueryPort {
     TimeQuery(UtcClock utcNow, quint16 port, QObject* parent = nullptr, QueryTiming timing = {});
 
     // Connects to sServer and waits up to 2000 ms (the deadline) for the first chunk of data,
-    // which finished then brings decoded. finished follows once, always from the event loop,
-    // never from within Start. A call made while a query is waiting returns false at once and
-    // leaves the running query alone.
+    // which finished then brings decoded (a chunk under four bytes as an incomplete answer).
+    // finished follows once, always from the event loop, never from within Start. A call made while
+    // a query is waiting returns false at once and leaves the running query alone.
     bool Start(const std::string& sServer);
     bool StartQuery(const std::string& sServer, AnswerHandler done) override {
         return StartAndHandOn(*this, sServer, std::move(done));

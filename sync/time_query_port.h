@@ -9,12 +9,14 @@
 #include <utility>
 
 #include "model/instant.h"
+#include "sync/query_failure.h"
 
 namespace horavia {
 
 // What a query found: when answered, the server's time; the response time in ms, meaningful
 // only on success. NTP answers also bring the offset and round-trip delay they measured, NTS
-// answers are authenticated, and a failed NTS key exchange says why.
+// answers are authenticated, and a failed NTS key exchange says why. Without a time, why not,
+// and for a server that asks to be queried less often, how long it is left alone.
 struct TimeAnswer {
     bool answered = false;
     Instant serverUtc{};
@@ -23,6 +25,8 @@ struct TimeAnswer {
     std::optional<double> offsetMs;
     std::optional<double> delayMs;
     std::string problem;
+    QueryFailure failure = QueryFailure::NoAnswer;
+    std::int64_t retryInMs = 0;
 };
 
 using AnswerHandler = std::function<void(const TimeAnswer&)>;

@@ -37,19 +37,25 @@ bool TimeService::AnnouncedQuery::StartQuery(const std::string& sServer, AnswerH
 }
 
 bool TimeService::SyncTime() {
-    return StartSync({});
+    return StartSync(SyncRequest::Automatic, {});
 }
 
-bool TimeService::StartSync(std::function<void()> afterwards) {
+bool TimeService::SyncNow() {
+    return StartSync(SyncRequest::User, {});
+}
+
+bool TimeService::StartSync(SyncRequest request, std::function<void()> afterwards) {
     // The synchroniser refuses a second run itself; this only keeps the busy count right.
     if (synchroniser_.IsRunning()) return false;
     BeginBusy();
-    synchroniser_.SyncTime(state_.prefs.STServer,
-                           [this, afterwards = std::move(afterwards)](SyncOutcome outcome) {
-                               EndBusy();
-                               if (afterwards) afterwards();
-                               emit synchronised(outcome);
-                           });
+    synchroniser_.SyncTime(
+        state_.prefs.STServer,
+        [this, afterwards = std::move(afterwards)](SyncOutcome outcome) {
+            EndBusy();
+            if (afterwards) afterwards();
+            emit synchronised(outcome);
+        },
+        request);
     return true;
 }
 
@@ -58,7 +64,9 @@ bool TimeService::UpdateTime() {
     Preferences& p = state_.prefs;
     return horavia::UpdateTime(
         p.STInt, p.STIntNum, p.STIntType, p.STLast,
-        [this](std::function<void()> finished) { StartSync(std::move(finished)); },
+        [this](std::function<void()> finished) {
+            StartSync(SyncRequest::Automatic, std::move(finished));
+        },
         state_.services.clock, state_.services.localZone, state_.services.settings);
 }
 

@@ -29,6 +29,8 @@ class TimeService : public QObject {
     // Starts one synchronisation with the configured server (STServer) and returns at once;
     // synchronised follows when it is over. STLast is left alone. False when one is running.
     bool SyncTime();
+    // The user's "Sync Now!": as SyncTime, and a server that gives no time is told.
+    bool SyncNow();
     // The scheduled synchronisation: starts one when it is due and records STLast once it is
     // over. Never starts while the service is busy: the query would fail at once, and STLast
     // would mark it as done. True when a synchronisation was started.
@@ -65,7 +67,7 @@ class TimeService : public QObject {
     };
     // Starts a synchronisation with the service busy until it is over; afterwards, when
     // given, runs once it is, after the service is announced free again.
-    bool StartSync(std::function<void()> afterwards);
+    bool StartSync(SyncRequest request, std::function<void()> afterwards);
     // Busy periods may overlap (a synchronisation's queries); busyChanged is emitted when the
     // first begins and when the last ends.
     void BeginBusy();

@@ -142,6 +142,60 @@ TEST(PrintEndToEnd, ControlCharactersPrintAsSpacesSoEveryClockIsOneLine) {
         << tip.out.toStdString();
 }
 
+// A right-to-left override in a label would show the rest of the line backwards on a terminal;
+// embeddings, isolates and marks steer the order as well. Letters of right-to-left scripts stay.
+TEST(PrintEndToEnd, BidirectionalControlsPrintAsSpaces) {
+    QTemporaryDir config;
+    ASSERT_TRUE(WriteIni(config,
+                         "[Settings]\n"
+                         "SVersion=2\n"
+                         "SZoneNum=2\n"
+                         "S0Dis=Over\xe2\x80\xaersion\n"          // U+202E
+                         "S0Fmt=\"\\\"x\xe2\x81\xa6y\\\" nn\"\n"  // U+2066 in the format
+                         "S0Zon=0\n"
+                         "S0Ena=True\n"
+                         "S1Dis=a\xe2\x80\xaa"  // U+202A .. U+202D, U+2067 .. U+2069
+                         "b\xe2\x80\xab"
+                         "c\xe2\x80\xac"
+                         "d\xe2\x80\xad"
+                         "e\xe2\x81\xa7"
+                         "f\xe2\x81\xa8"
+                         "g\xe2\x81\xa9"
+                         "h\xe2\x80\x8e"  // U+200E, U+200F, U+061C
+                         "i\xe2\x80\x8f"
+                         "j\xd8\x9c"
+                         "k\xd7\x90\n"  // a Hebrew letter, which stays
+                         "S1Fmt=\"nn\"\n"
+                         "S1Zon=0\n"
+                         "S1Ena=True\n"));
+
+    const ProgramRun run = RunHoravia(config, {"--print"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = run.out.split('\n');
+    ASSERT_EQ(lines.size(), 3) << run.out.toStdString();
+    EXPECT_TRUE(QRegularExpression("^Over rsion\\tx y \\d\\d$").match(lines[0]).hasMatch())
+        << lines[0].toStdString();
+    EXPECT_TRUE(QRegularExpression(QString::fromUtf8("^a b c d e f g h i j k\u05d0\\t\\d\\d$"))
+                    .match(lines[1])
+                    .hasMatch())
+        << lines[1].toStdString();
+
+    const ProgramRun tip = RunHoravia(config, {"--tip"});
+    ASSERT_EQ(tip.exitCode, 0) << tip.err.toStdString();
+    EXPECT_TRUE(QRegularExpression(
+                    QString::fromUtf8("^Over rsion: \\d\\d:\\d\\d - a b c d e f g h i j k\u05d0: "
+                                      "\\d\\d:\\d\\d\\n$"))
+                    .match(tip.out)
+                    .hasMatch())
+        << tip.out.toStdString();
+    for (const QString& out : {run.out, tip.out}) {
+        for (const char16_t control :
+             {u'\u202a', u'\u202e', u'\u2066', u'\u2069', u'\u200e', u'\u200f', u'\u061c'}) {
+            EXPECT_FALSE(out.contains(QChar(control))) << out.toStdString();
+        }
+    }
+}
+
 TEST(PrintEndToEnd, HelpVersionAndUnknownOptions) {
     QTemporaryDir config;
     EXPECT_TRUE(RunHoravia(config, {"--help"}).out.contains("--print"));

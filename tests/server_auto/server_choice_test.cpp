@@ -37,6 +37,26 @@ const ServerResult kSilent = [] {
     return r;
 }();
 
+// A server that answers without a time is not a failed connection: the Test button says why.
+TEST(ServerChoice, TestButtonTellsWhyAServerGaveNoTime) {
+    FixedClock clock{FromCivil(2026, 5, 4, 14, 0, 0), -120};
+    test::FakeTimeQuery query;
+    test::FakeMessageBox messages;
+    query.failure = QueryFailure::RefusesClient;
+    TestServer("ntp:time.example", query, clock, messages);
+    query.failure = QueryFailure::AskLessOften;
+    query.retryInMs = 60'001;
+    TestServer("ntp:time.example", query, clock, messages);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[0].text,
+              "The time server refuses to answer this computer; it will not be asked again while "
+              "Horavia runs.");
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(messages.shown[1].text,
+              "The time server asks to be queried less often; it will not be asked again for 2 "
+              "minute(s).");
+}
+
 TEST(ServerChoice, WorkedExampleProposesTheThird) {
     const std::vector<ServerResult> results = {Answer(2, 100), Answer(0, 105), Answer(-2, 90)};
     ASSERT_EQ(MeanDifference(results), 0);

@@ -37,13 +37,17 @@ bool AwaitAnswer(Query& query, const std::string& server, Instant& serverUtc,
 
 // One whole synchronisation, the event loop running until it is over (a lost end fails the
 // test after ten seconds, as Skipped).
-inline SyncOutcome AwaitSync(TimeSynchroniser& sync, const std::string& server) {
+inline SyncOutcome AwaitSync(TimeSynchroniser& sync, const std::string& server,
+                             SyncRequest request = SyncRequest::Automatic) {
     QEventLoop loop;
     std::optional<SyncOutcome> outcome;
-    sync.SyncTime(server, [&](SyncOutcome o) {
-        outcome = o;
-        loop.quit();
-    });
+    sync.SyncTime(
+        server,
+        [&](SyncOutcome o) {
+            outcome = o;
+            loop.quit();
+        },
+        request);
     if (!outcome) {
         QTimer::singleShot(10'000, &loop, &QEventLoop::quit);
         loop.exec();

@@ -61,11 +61,9 @@ void FakeNtpServer::OnReadyRead() {
         reply[14] = 'S';
         if (mode_ == Mode::KissOfDeath) {
             stratum = 0;
-            reply[12] = 'R';
-            reply[13] = 'A';
-            reply[14] = 'T';
-            reply[15] = 'E';
+            for (int i = 0; i < 4; ++i) reply[12 + i] = i < kissCode_.size() ? kissCode_[i] : '\0';
         }
+        if (mode_ == Mode::Stratum16) stratum = 16;
         reply[1] = static_cast<char>(stratum);
         reply[2] = 6;                                            // poll
         reply[3] = -20;                                          // precision, about a microsecond
@@ -75,6 +73,10 @@ void FakeNtpServer::OnReadyRead() {
         PutTimestamp(reply, 32, received);
         PutTimestamp(reply, 40, NtpNow(offsetMs_));
         if (mode_ == Mode::Short) reply.chop(1);
+        if (mode_ == Mode::NoStamps) {
+            PutTimestamp(reply, 32, 0);
+            PutTimestamp(reply, 40, 0);
+        }
 
         if (mode_ == Mode::ForgedFirst) {
             QByteArray forged = reply;

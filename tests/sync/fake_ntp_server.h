@@ -18,8 +18,10 @@ class FakeNtpServer : public QObject {
         Short,           // 47 bytes
         WrongMode,       // mode 3 (a client's) instead of 4
         WrongOriginate,  // an originate timestamp that is not the request's
-        KissOfDeath,     // stratum 0, "RATE"
+        KissOfDeath,     // stratum 0, "RATE" or the code set
         Unsynchronised,  // leap indicator 3
+        Stratum16,       // stratum 16: not synchronised
+        NoStamps,        // receive and transmit timestamps 0
         OtherPort,       // a proper reply, sent from another port
         ForgedFirst,     // a reply with a wrong originate and a wild time, then a proper one
     };
@@ -30,6 +32,8 @@ class FakeNtpServer : public QObject {
 
     // The server's clock runs this far ahead of this computer's.
     void SetOffsetMs(double ms) { offsetMs_ = ms; }
+    // The four letters a kiss-o'-death carries.
+    void SetKissCode(const QByteArray& code) { kissCode_ = code; }
     // Requests received, by the steady clock in ms when each arrived.
     const std::vector<std::int64_t>& Arrivals() const { return arrivals_; }
 
@@ -40,6 +44,7 @@ class FakeNtpServer : public QObject {
     QUdpSocket otherSocket_;
     Mode mode_;
     double offsetMs_ = 0;
+    QByteArray kissCode_ = "RATE";
     std::vector<std::int64_t> arrivals_;
 };
 

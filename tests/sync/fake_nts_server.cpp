@@ -97,7 +97,11 @@ void FakeNtsServer::OnReadyRead() {
         PutTimestamp(header, 16, received);
         PutTimestamp(header, 32, received);
         PutTimestamp(header, 40, NtpNow(offsetMs_));
-        if (mode_ == Mode::Unauthenticated) {
+        if (mode_ == Mode::AuthenticDeny || mode_ == Mode::UnauthenticatedDeny) {
+            header[1] = 0;
+            header.replace(12, 4, "DENY");
+        }
+        if (mode_ == Mode::Unauthenticated || mode_ == Mode::UnauthenticatedDeny) {
             socket_.writeDatagram(header.data(), 48, datagram.senderAddress(),
                                   static_cast<quint16>(datagram.senderPort()));
             continue;

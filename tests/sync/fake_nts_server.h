@@ -24,6 +24,8 @@ class FakeNtsServer : public QObject {
         OtherPort,              // an authentic reply, sent from another port
         ForgedFirst,            // a tampered reply with a wild time, then an authentic one
         Nak,                    // a kiss-o'-death "NTSN" with the identifier
+        AuthenticDeny,          // an authentic kiss-o'-death "DENY"
+        UnauthenticatedDeny,    // a plain kiss-o'-death "DENY" without NTS fields
     };
 
     FakeNtsServer(std::string c2sKey, std::string s2cKey, QObject* parent = nullptr);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 namespace horavia {
@@ -162,6 +163,44 @@ TEST(NtpPacket, RepliesThatAreNotAnswersAreIgnoredOrRefused) {
     kiss.referenceId = "DENY";
     EXPECT_EQ(ReadSntpReply(Reply(kiss), sent, kNoon, kNoon).kissCode, "DENY");
     EXPECT_EQ(ReadSntpReply("", sent, kNoon, kNoon).verdict, SntpVerdict::NotOurs);
+}
+
+// The server's reply tells why it gives no time: wait, go away, or it has no time to give.
+TEST(NtpPacket, RefusalsSayWhy) {
+    const NtpTimestamp sent = kNoon + 77;
+    const auto kiss = [](const char* code) {
+        return [code](ReplyFields& f) {
+            f.stratum = 0;
+            f.referenceId = code;
+        };
+    };
+    const struct {
+        const char* what;
+        std::function<void(ReplyFields&)> change;
+        QueryFailure refusal;
+    } cases[] = {
+        {"RATE", kiss("RATE"), QueryFailure::AskLessOften},
+        {"DENY", kiss("DENY"), QueryFailure::RefusesClient},
+        {"RSTR", kiss("RSTR"), QueryFailure::RefusesClient},
+        {"INIT", kiss("INIT"), QueryFailure::Unsynchronised},
+        {"lower case rate", kiss("rate"), QueryFailure::Unsynchronised},
+        {"no code", kiss(""), QueryFailure::Unsynchronised},
+        {"LI 3", [](ReplyFields& f) { f.leap = 3; }, QueryFailure::Unsynchronised},
+        {"stratum 16", [](ReplyFields& f) { f.stratum = 16; }, QueryFailure::Unsynchronised},
+        {"stratum 255", [](ReplyFields& f) { f.stratum = 255; }, QueryFailure::Unsynchronised},
+        {"no receive time", [](ReplyFields& f) { f.receive = 0; }, QueryFailure::Incomplete},
+        {"no transmit time", [](ReplyFields& f) { f.transmit = 0; }, QueryFailure::Incomplete},
+    };
+    for (const auto& c : cases) {
+        ReplyFields f;
+        f.originate = sent;
+        f.receive = kNoon + kMs;
+        f.transmit = kNoon + 2 * kMs;
+        c.change(f);
+        const SntpReply reply = ReadSntpReply(Reply(f), sent, kNoon, kNoon + 3 * kMs);
+        EXPECT_EQ(reply.verdict, SntpVerdict::Refused) << c.what;
+        EXPECT_EQ(reply.refusal, c.refusal) << c.what;
+    }
 }
 
 }  // namespace

@@ -126,6 +126,31 @@ TEST(NtsQuery, ForgedRepliesAreIgnored) {
     }
 }
 
+// A refusal counts only when it is authentic; anyone on the path could send a plain one.
+TEST(NtsQuery, OnlyAnAuthenticKissOfDeathRefuses) {
+    for (const Mode mode : {Mode::AuthenticDeny, Mode::UnauthenticatedDeny}) {
+        const bool authentic = mode == Mode::AuthenticDeny;
+        FakeNtsServer server(kC2s, kS2c);
+        ASSERT_TRUE(server.Listen());
+        server.SetMode(mode);
+        NtsCookieJar jar;
+        KeepSession(jar, server.Port(), kNtsCookiesWanted);
+        test::ManualQueryClock clock;
+        NtsQuery query(&SystemUtcNow, jar, nullptr, {&clock});
+        clock.timeoutWhen = [&] {
+            return server.Requests() == 1 && !query.Socket().hasPendingDatagrams();
+        };
+        const TimeAnswer answer = Await(query);
+        EXPECT_FALSE(answer.answered);
+        EXPECT_EQ(answer.failure, authentic ? QueryFailure::RefusesClient : QueryFailure::NoAnswer);
+        if (authentic) {
+            EXPECT_LT(answer.lRespons, kTimeQueryWaitMs) << "ends at once";
+        } else {
+            EXPECT_EQ(answer.lRespons, kTimeQueryWaitMs) << "ignored: waited to the end";
+        }
+    }
+}
+
 TEST(NtsQuery, AForgeryDoesNotHideTheRealReply) {
     FakeNtsServer server(kC2s, kS2c);
     server.SetMode(Mode::ForgedFirst);

@@ -27,6 +27,9 @@ class FakeTimeQuery : public TimeQueryPort {
     // Adds what an NTP or NTS query tells beyond the time (offset, delay, authentication,
     // the reason of a failure) to each answer.
     std::function<void(const std::string& server, TimeAnswer& answer)> details;
+    // Why a failed query brought no time.
+    QueryFailure failure = QueryFailure::NoAnswer;
+    std::int64_t retryInMs = 0;
 
     bool StartQuery(const std::string& sServer, AnswerHandler done) override {
         if (waiting_) return false;
@@ -37,6 +40,10 @@ class FakeTimeQuery : public TimeQueryPort {
                 TimeAnswer answer;
                 answer.answered = Answer(sServer, answer.serverUtc, answer.lRespons);
                 if (details) details(sServer, answer);
+                if (!answer.answered) {
+                    answer.failure = failure;
+                    answer.retryInMs = retryInMs;
+                }
                 waiting_ = false;
                 done(answer);
             },

@@ -55,6 +55,65 @@ TEST(SyncTime, FailedQueryShowsNothingAndChangesNothing) {
     EXPECT_TRUE(f.setter.calls.empty());
 }
 
+// "Sync Now!" was the user's own request: a query that brings no time is told, with the
+// server's reason. The start-up and the schedule stay quiet whatever the reason.
+TEST(SyncTime, OnlyTheUsersRequestTellsWhyNoTimeCame) {
+    const struct {
+        QueryFailure failure;
+        std::int64_t retryInMs;
+        std::string reason;
+    } cases[] = {
+        {QueryFailure::NoAnswer, 0, "The time server did not answer."},
+        {QueryFailure::AskLessOften, 90'000,
+         "The time server asks to be queried less often; it will not be asked again for 2 "
+         "minute(s)."},
+        {QueryFailure::RefusesClient, 0, kRefusesClientText},
+        {QueryFailure::Unsynchronised, 0, kUnsynchronisedText},
+        {QueryFailure::Incomplete, 0, kIncompleteAnswerText},
+    };
+    for (const auto& c : cases) {
+        Fixture f;
+        f.query.failure = c.failure;
+        f.query.retryInMs = c.retryInMs;
+        f.query.answers = {std::nullopt, std::nullopt};
+        EXPECT_EQ(f.Sync("time.example"), SyncOutcome::QueryFailed);
+        EXPECT_TRUE(f.box.shown.empty()) << c.reason << ": automatic";
+
+        EXPECT_EQ(test::AwaitSync(f.sync, "time.example", SyncRequest::User),
+                  SyncOutcome::QueryFailed);
+        ASSERT_EQ(f.box.shown.size(), 1u) << c.reason;
+        EXPECT_EQ(f.box.shown[0].text, c.reason + "\r\nThe computer's clock was not changed.");
+        EXPECT_EQ(f.box.shown[0].title, "Horavia");
+        EXPECT_EQ(f.box.shown[0].icon, MsgIcon::Exclamation);
+        EXPECT_EQ(f.box.shown[0].buttons, MsgButtons::Ok);
+        EXPECT_TRUE(f.setter.calls.empty());
+    }
+
+    // A key exchange that failed says why.
+    Fixture nts;
+    nts.query.answers = {std::nullopt};
+    nts.query.details = [](const std::string&, TimeAnswer& answer) {
+        answer.problem = "NTS key exchange failed: the certificate is not trusted";
+    };
+    EXPECT_EQ(test::AwaitSync(nts.sync, "nts:time.example", SyncRequest::User),
+              SyncOutcome::QueryFailed);
+    ASSERT_EQ(nts.box.shown.size(), 1u);
+    EXPECT_EQ(nts.box.shown[0].text,
+              "The time server did not answer.\r\nNTS key exchange failed: the certificate is "
+              "not trusted\r\nThe computer's clock was not changed.");
+
+    // The user said Yes, and the second query brought nothing.
+    Fixture f;
+    f.query.answers = {AnswerAhead(600), std::nullopt};
+    f.box.answer = MsgAnswer::Yes;
+    EXPECT_EQ(test::AwaitSync(f.sync, "time.example", SyncRequest::User),
+              SyncOutcome::SecondQueryFailed);
+    ASSERT_EQ(f.box.shown.size(), 2u);
+    EXPECT_EQ(f.box.shown[1].text,
+              "The time server did not answer.\r\nThe computer's clock was not changed.");
+    EXPECT_TRUE(f.setter.calls.empty());
+}
+
 TEST(SyncTime, SmallDifferenceSetsTheClockWithoutAsking) {
     // Never more than 90 seconds from the clock: from there on, the user is asked.
     for (double seconds : {0.0, 40.0, -40.0, 89.0, -89.999}) {

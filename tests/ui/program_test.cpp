@@ -316,6 +316,41 @@ TEST_F(ProgramTest, FailingServerIsRetriedOnlyAfterAFullInterval) {
     EXPECT_TRUE(clockSetter.calls.empty());
 }
 
+// "Sync Now!" is the user's own request: a server that gives no time is told, and why. The
+// start-up's synchronisation stays quiet.
+TEST_F(ProgramTest, SyncNowTellsWhenNoServerAnsweredTheStartUpDoesNot) {
+    store.Save("STStartUp", "True");
+    Start(testing::ClosedPort());
+    QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
+    ASSERT_TRUE(synchronised.wait(5000));
+    EXPECT_EQ(synchronised[0][0].value<SyncOutcome>(), SyncOutcome::QueryFailed);
+    EXPECT_TRUE(messages.shown.empty()) << "the start-up's synchronisation is quiet";
+
+    Item("Sync Now!")->trigger();
+    ASSERT_TRUE(synchronised.wait(5000));
+    EXPECT_EQ(synchronised[1][0].value<SyncOutcome>(), SyncOutcome::QueryFailed);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "The time server did not answer.\r\nThe computer's clock was not changed.");
+    EXPECT_EQ(messages.shown[0].title, "Horavia");
+    EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(clockSetter.calls.empty());
+}
+
+// A server that sends too little is no silent one: "Sync Now!" says so.
+TEST_F(ProgramTest, SyncNowTellsAnIncompleteAnswer) {
+    test::FakeTimeServer server(test::FakeTimeServer::Mode::ThreeBytes);
+    ASSERT_TRUE(server.Listen());
+    Start(server.Port());
+    QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
+    Item("Sync Now!")->trigger();
+    ASSERT_TRUE(synchronised.wait(5000));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "The time server sent an incomplete answer.\r\nThe computer's clock was not "
+              "changed.");
+}
+
 TEST_F(ProgramTest, SecondsKeepShowingWhileASynchronisationWaits) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::Silent);
     ASSERT_TRUE(server.Listen());

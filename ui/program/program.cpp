@@ -215,7 +215,7 @@ void Program::toggleClockWindow() {
 }
 
 void Program::syncNow() {
-    time_.SyncTime();
+    time_.SyncNow();
 }
 
 void Program::openHelp() {

@@ -1,0 +1,35 @@
+// Why a time query brought no time. A server that refuses, asks for patience or is itself not
+// synchronised is told apart from one that is silent, so that the user learns what happened
+// and the program does what the server asked.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace horavia {
+
+enum class QueryFailure {
+    NoAnswer,        // silent, unreachable, connection refused, unknown name, out of time
+    AskLessOften,    // kiss-o'-death RATE, or the back-off it asked for still runs
+    RefusesClient,   // kiss-o'-death DENY or RSTR: the server is not asked again this run
+    Unsynchronised,  // leap indicator 3, stratum 16, or another kiss code
+    Incomplete,      // a Time Protocol reply under four bytes, an NTP reply without its stamps
+};
+
+inline constexpr const char* kRefusesClientText =
+    "The time server refuses to answer this computer; it will not be asked again while Horavia "
+    "runs.";
+inline constexpr const char* kUnsynchronisedText =
+    "The time server is not synchronised; its time was not used.";
+inline constexpr const char* kIncompleteAnswerText = "The time server sent an incomplete answer.";
+
+// "The time server asks to be queried less often; it will not be asked again for N
+// minute(s).", the wait rounded up to whole minutes.
+std::string AskLessOftenText(std::int64_t waitMs);
+
+// The sentence that tells the failure; noAnswerText for a server that did not answer at all.
+// waitMs: how long a server that asks to be queried less often is left alone.
+std::string QueryFailureText(QueryFailure failure, std::int64_t waitMs,
+                             const std::string& noAnswerText);
+
+}  // namespace horavia
