@@ -1,10 +1,10 @@
 #include "sync/nts_query.h"
 
-#include <QNetworkDatagram>
 #include <cmath>
 #include <utility>
 
 #include "sync/nts_records.h"
+#include "sync/peer_datagram.h"
 #include "sync/stop_watch.h"
 
 namespace horavia {
@@ -145,19 +145,12 @@ void NtsQuery::TryNextAddress() {
 void NtsQuery::OnReadyRead() {
     if (!Running()) return;
     do {
-        const auto arrived = std::chrono::steady_clock::now();
-        const QNetworkDatagram datagram = socket_.receiveDatagram(kLargestDatagram);
-        if (!datagram.isValid()) return;
-        const QHostAddress sender = datagram.senderAddress();
-        if (!sender.isNull() && (!sender.isEqual(peer_, QHostAddress::TolerantConversion) ||
-                                 datagram.senderPort() != ntpPort_)) {
-            continue;
-        }
-        const QByteArray data = datagram.data();
-        const std::string_view packet(data.constData(), static_cast<std::size_t>(data.size()));
-        const auto arrivalMicros =
-            std::chrono::duration_cast<std::chrono::microseconds>(arrived - sentAt_).count();
-        const SntpReply reply = ReadSntpReply(packet, sent_, t1_, AddMicros(t1_, arrivalMicros));
+        const auto read = ReadPeerDatagram(socket_, peer_, ntpPort_, kLargestDatagram);
+        if (!read) return;
+        if (!read->fromPeer) continue;
+        const std::string_view packet = read->Packet();
+        const SntpReply reply =
+            ReadSntpReply(packet, sent_, t1_, AddMicros(t1_, read->MicrosSince(sentAt_)));
         if (reply.verdict == SntpVerdict::NotOurs) continue;
         const auto cookies = OpenNtsReply(packet, uniqueId_, s2cKey_);
         if (!cookies) {
@@ -166,7 +159,7 @@ void NtsQuery::OnReadyRead() {
             if (IsNtsNak(packet, uniqueId_)) jar_.Forget(host_, kePort_);
             continue;
         }
-        traffic_.ntpBytesReceived = data.size();
+        traffic_.ntpBytesReceived = read->data.size();
         jar_.AddCookies(host_, kePort_, *cookies);
         if (reply.verdict == SntpVerdict::Answer) {
             answer_.answered = true;

@@ -1,9 +1,9 @@
 #include "sync/sntp_query.h"
 
-#include <QNetworkDatagram>
 #include <cmath>
 #include <utility>
 
+#include "sync/peer_datagram.h"
 #include "sync/stop_watch.h"
 #include "sync/time_query.h"
 
@@ -128,21 +128,11 @@ void SntpQuery::TryNextAddress() {
 void SntpQuery::OnReadyRead() {
     if (!Running()) return;
     do {
-        const auto arrived = std::chrono::steady_clock::now();
-        // A refusal (ICMP) comes as a read that fails; receiving it raises the error.
-        const QNetworkDatagram datagram = socket_.receiveDatagram(kLargestDatagram);
-        if (!datagram.isValid()) return;
-        const QHostAddress sender = datagram.senderAddress();
-        if (!sender.isNull() && (!sender.isEqual(peer_, QHostAddress::TolerantConversion) ||
-                                 datagram.senderPort() != port_)) {
-            continue;
-        }
-        const QByteArray data = datagram.data();
-        const auto arrivalMicros =
-            std::chrono::duration_cast<std::chrono::microseconds>(arrived - sentAt_).count();
+        const auto read = ReadPeerDatagram(socket_, peer_, port_, kLargestDatagram);
+        if (!read) return;
+        if (!read->fromPeer) continue;
         const SntpReply reply =
-            ReadSntpReply(std::string_view(data.constData(), static_cast<std::size_t>(data.size())),
-                          sent_, t1_, AddMicros(t1_, arrivalMicros));
+            ReadSntpReply(read->Packet(), sent_, t1_, AddMicros(t1_, read->MicrosSince(sentAt_)));
         if (reply.verdict == SntpVerdict::NotOurs) continue;
         reply_ = reply;
         Finish();
