@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace horavia {
 
@@ -77,7 +78,11 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event) {
     if (watched != &window_ || !positionsKnown_) return false;
     switch (event->type()) {
         case QEvent::Show:
-            // Shown again after a hide: the frame goes back where it was.
+            // Shown again after a hide: the frame goes back where it was. Asked before the
+            // window is mapped, as a frame position, so that the window manager frames it there
+            // (Qt would otherwise ask for the inside to stay where the withdrawn window was, and
+            // no move may ever tell that the new frame went up around it).
+            if (QWindow* handle = window_.windowHandle()) handle->setFramePosition(place_);
             StartPlacing();
             CheckPlace();
             break;
