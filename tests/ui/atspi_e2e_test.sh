@@ -21,7 +21,7 @@ python_with_pyatspi() {
 }
 
 if [ "${3:-}" != "--inside" ]; then
-  for tool in Xvfb dbus-run-session dbus-send; do
+  for tool in Xvfb dbus-run-session dbus-send xdotool; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
   done
   [ -x "$BUS_LAUNCHER" ] || { echo "skipped: at-spi2-core is not installed"; exit 77; }
