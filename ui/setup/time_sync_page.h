@@ -23,6 +23,7 @@ class TimeService;
 // The units of the interval, in the order of the STIntType numbers; shown after "Every" and
 // the number typed.
 inline constexpr std::array<const char*, 5> kIntervalUnits{
+    //: A unit of the synchronisation interval, read as "Every 30 Seconds" with any number.
     QT_TRANSLATE_NOOP("horavia::TimeSyncPage", "Seconds"),
     QT_TRANSLATE_NOOP("horavia::TimeSyncPage", "Minutes"),
     QT_TRANSLATE_NOOP("horavia::TimeSyncPage", "Hours"),
