@@ -1,10 +1,24 @@
 #include "platform/settings_file.h"
 
+#include <QCoreApplication>
+
 #include "model/text_helpers.h"
 
 namespace horavia {
 
 namespace {
+
+// Why a save failed, in the user's language; `text` is marked for the "SettingsFile" context
+// and its %1 is the system's own error text.
+std::string Reason(const char* text) {
+    return QCoreApplication::translate("SettingsFile", text).toStdString();
+}
+
+std::string Reason(const char* text, const std::string& error) {
+    return QCoreApplication::translate("SettingsFile", text)
+        .arg(QString::fromStdString(error))
+        .toStdString();
+}
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -116,18 +130,25 @@ bool SettingsFile::Flush() {
     const std::string target = fs_.ResolveLinks(path_);
     const std::string folder = FolderOf(target);
     if (!fs_.MakeFolder(folder, error)) {
-        return Fail(SettingsProblem::Kind::Write, "creating its folder: " + error);
+        return Fail(SettingsProblem::Kind::Write,
+                    Reason(QT_TRANSLATE_NOOP("SettingsFile", "creating its folder: %1"), error));
     }
     const SettingsFileSystem::Handle lock = fs_.Lock(folder, error);
-    if (lock < 0) return Fail(SettingsProblem::Kind::Write, "locking its folder: " + error);
+    if (lock < 0) {
+        return Fail(SettingsProblem::Kind::Write,
+                    Reason(QT_TRANSLATE_NOOP("SettingsFile", "locking its folder: %1"), error));
+    }
     LockGuard unlock(fs_, lock);
     if (!ReadIfChanged(error)) {
-        return Fail(SettingsProblem::Kind::Write, "reading it again before saving: " + error);
+        return Fail(
+            SettingsProblem::Kind::Write,
+            Reason(QT_TRANSLATE_NOOP("SettingsFile", "reading it again before saving: %1"), error));
     }
     // Replacing the file would succeed in a writable folder; a file made read-only says
     // its owner wants it kept as it is.
     if (stamp_.exists && (stamp_.mode & 0222u) == 0) {
-        return Fail(SettingsProblem::Kind::Write, "the file is read-only");
+        return Fail(SettingsProblem::Kind::Write,
+                    Reason(QT_TRANSLATE_NOOP("SettingsFile", "the file is read-only")));
     }
     if (!WriteDocument(target, error)) return Fail(SettingsProblem::Kind::Write, error);
     pending_.clear();
@@ -149,37 +170,37 @@ bool SettingsFile::WriteDocument(const std::string& target, std::string& error) 
     const SettingsFileSystem::Handle file =
         fs_.CreateTemp(folder, prefix, stamp_.exists ? stamp_.mode : 0, temp, error);
     if (file < 0) {
-        error = "creating a temporary file: " + error;
+        error = Reason(QT_TRANSLATE_NOOP("SettingsFile", "creating a temporary file: %1"), error);
         return false;
     }
     const std::string bytes = doc_.Serialize();
     FileStamp written;
-    std::string step = "writing";
+    const char* step = QT_TRANSLATE_NOOP("SettingsFile", "writing: %1");
     bool ok = fs_.Write(file, bytes, error);
     if (ok) {
-        step = "flushing it to disk";
+        step = QT_TRANSLATE_NOOP("SettingsFile", "flushing it to disk: %1");
         ok = fs_.Sync(file, written, error);
     }
     std::string closeError;
     if (!fs_.Close(file, closeError) && ok) {
-        step = "closing it";
+        step = QT_TRANSLATE_NOOP("SettingsFile", "closing it: %1");
         error = closeError;
         ok = false;
     }
     if (ok) {
-        step = "replacing the old file";
+        step = QT_TRANSLATE_NOOP("SettingsFile", "replacing the old file: %1");
         ok = fs_.Rename(temp, target, error);
     }
     if (!ok) {
         fs_.Remove(temp);
-        error = step + ": " + error;
+        error = Reason(step, error);
         return false;
     }
     stamp_ = written;
     if (!fs_.SyncFolder(folder, error)) {
         // The new file is in place; only its durability is in doubt. Written again next time.
         stamp_ = FileStamp{};
-        error = "flushing its folder to disk: " + error;
+        error = Reason(QT_TRANSLATE_NOOP("SettingsFile", "flushing its folder to disk: %1"), error);
         return false;
     }
     return true;

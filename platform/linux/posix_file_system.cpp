@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -20,6 +21,11 @@ namespace {
 
 std::string ErrorText(int error) {
     return std::strerror(error);
+}
+
+// A reason of this program's own, in the user's language; the system's texts come as they are.
+std::string Reason(const char* text) {
+    return QCoreApplication::translate("PosixFileSystem", text).toStdString();
 }
 
 FileStamp StampOf(const struct stat& st) {
@@ -58,11 +64,12 @@ FileRead PosixFileSystem::Read(const std::string& path) {
     if (::fstat(fd, &st) != 0) {
         result.error = ErrorText(errno);
     } else if (S_ISDIR(st.st_mode)) {
-        result.error = "it is a folder, not a file";
+        result.error = Reason(QT_TRANSLATE_NOOP("PosixFileSystem", "it is a folder, not a file"));
     } else if (!S_ISREG(st.st_mode)) {
-        result.error = "it is not a regular file";
+        result.error = Reason(QT_TRANSLATE_NOOP("PosixFileSystem", "it is not a regular file"));
     } else if (static_cast<std::uint64_t>(st.st_size) > kMaxFileSize) {
-        result.error = "the file is larger than 64 MiB";
+        result.error =
+            Reason(QT_TRANSLATE_NOOP("PosixFileSystem", "the file is larger than 64 MiB"));
     } else {
         result.stamp = StampOf(st);
         result.bytes.reserve(static_cast<std::size_t>(st.st_size));
@@ -72,7 +79,8 @@ FileRead PosixFileSystem::Read(const std::string& path) {
             if (n > 0) {
                 result.bytes.append(buffer, static_cast<std::size_t>(n));
                 if (result.bytes.size() > kMaxFileSize) {
-                    result.error = "the file is larger than 64 MiB";
+                    result.error = Reason(
+                        QT_TRANSLATE_NOOP("PosixFileSystem", "the file is larger than 64 MiB"));
                     break;
                 }
             } else if (n == 0) {
@@ -126,7 +134,10 @@ bool PosixFileSystem::MakeFolder(const std::string& folder, std::string& error) 
                 return false;
             }
             if (!S_ISDIR(st.st_mode)) {
-                error = part + " is not a folder";
+                //: %1 is a folder's path.
+                error = QCoreApplication::translate("PosixFileSystem", "%1 is not a folder")
+                            .arg(QString::fromStdString(part))
+                            .toStdString();
                 return false;
             }
             continue;
@@ -152,7 +163,8 @@ SettingsFileSystem::Handle PosixFileSystem::Lock(const std::string& folder, std:
         if (errno != EWOULDBLOCK) return fd;  // no locks here (some network folders): go on
         if (std::chrono::steady_clock::now() >= deadline) {
             ::close(fd);
-            error = "another program keeps the folder locked";
+            error = Reason(
+                QT_TRANSLATE_NOOP("PosixFileSystem", "another program keeps the folder locked"));
             return -1;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -188,7 +200,7 @@ SettingsFileSystem::Handle PosixFileSystem::CreateTemp(const std::string& folder
         }
         return fd;
     }
-    error = "no free name for a temporary file";
+    error = Reason(QT_TRANSLATE_NOOP("PosixFileSystem", "no free name for a temporary file"));
     return -1;
 }
 

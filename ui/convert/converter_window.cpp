@@ -50,7 +50,7 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
       equalsLabel_(new QLabel(QStringLiteral("="), this)),
       fromPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)),
       toPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)) {
-    setWindowTitle(QStringLiteral("Horavia - Convert"));
+    setWindowTitle(tr("Horavia - Convert"));
     InstallAccessibleInterfaces();
     swapButton_->setObjectName(QStringLiteral("swapButton"));
     toZoneCombo_->setObjectName(QStringLiteral("toZoneCombo"));
@@ -63,18 +63,20 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
 
     toTimeEdit_->setReadOnly(true);  // the result: output only
     // What each control is for, as a screen reader says it; the captions give the keys.
-    auto* fromCaption = new QLabel(QStringLiteral("&From"), this);
-    auto* toCaption = new QLabel(QStringLiteral("&To"), this);
+    //: The zone a time is converted from.
+    auto* fromCaption = new QLabel(tr("&From"), this);
+    //: The zone a time is converted to.
+    auto* toCaption = new QLabel(tr("&To"), this);
     fromCaption->setObjectName(QStringLiteral("fromCaption"));
     toCaption->setObjectName(QStringLiteral("toCaption"));
     fromCaption->setBuddy(fromZoneCombo_);
     toCaption->setBuddy(toZoneCombo_);
-    fromZoneCombo_->setAccessibleName(QStringLiteral("From timezone"));
-    toZoneCombo_->setAccessibleName(QStringLiteral("To timezone"));
-    fromTimeEdit_->setAccessibleName(QStringLiteral("Time to convert"));
-    toTimeEdit_->setAccessibleName(QStringLiteral("Converted time"));
-    fromPlaceSearch_->setAccessibleName(QStringLiteral("Find a place to convert from"));
-    toPlaceSearch_->setAccessibleName(QStringLiteral("Find a place to convert to"));
+    fromZoneCombo_->setAccessibleName(tr("From timezone"));
+    toZoneCombo_->setAccessibleName(tr("To timezone"));
+    fromTimeEdit_->setAccessibleName(tr("Time to convert"));
+    toTimeEdit_->setAccessibleName(tr("Converted time"));
+    fromPlaceSearch_->setAccessibleName(tr("Find a place to convert from"));
+    toPlaceSearch_->setAccessibleName(tr("Find a place to convert to"));
     swapButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
         combo->setMinimumContentsLength(44);
@@ -171,8 +173,10 @@ void ConverterWindow::swapZones() {
     const int found = fromZoneCombo_->findData(zoneOf(toZoneCombo_));
     if (found >= 0) fromZoneCombo_->setCurrentIndex(found);
     if (zoneOf(fromZoneCombo_) != zoneOf(toZoneCombo_)) {
-        messages_.Show("Timezone '" + toZoneCombo_->currentText().toStdString() +
-                           "' can not be used to convert from.",
+        //: %1 is the zone's display name.
+        messages_.Show(tr("Timezone '%1' can not be used to convert from.")
+                           .arg(toZoneCombo_->currentText())
+                           .toStdString(),
                        kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }

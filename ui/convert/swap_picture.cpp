@@ -15,8 +15,9 @@ constexpr int kHeight = 28;
 
 SwapPicture::SwapPicture(QWidget* parent) : QAbstractButton(parent) {
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("Swap"));
-    setAccessibleName(QStringLiteral("Swap zones"));
+    //: Exchanges the two zones.
+    setToolTip(tr("Swap"));
+    setAccessibleName(tr("Swap zones"));
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }

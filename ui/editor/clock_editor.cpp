@@ -53,24 +53,27 @@ ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture, Pl
 void ClockEditor::createControls() {
     // Created in tab order: (place search,) label, active, format, zone, OK, Cancel; the place
     // search comes first in the layout and in the tab order.
-    labelCaption_ = new QLabel(QStringLiteral("&Label"), this);
+    //: The clock's name, shown above its time.
+    labelCaption_ = new QLabel(tr("&Label"), this);
     labelCaption_->setObjectName(QStringLiteral("labelCaption"));
     labelEdit_ = new QLineEdit(this);
     labelEdit_->setObjectName(QStringLiteral("labelEdit"));
     labelCaption_->setBuddy(labelEdit_);
-    enabledCheck_ = new QCheckBox(QStringLiteral("&Active"), this);
+    //: The clock is shown.
+    enabledCheck_ = new QCheckBox(tr("&Active"), this);
     enabledCheck_->setObjectName(QStringLiteral("enabledCheck"));
-    formatCaption_ = new QLabel(QStringLiteral("&Format"), this);
+    //: The clock's time format.
+    formatCaption_ = new QLabel(tr("&Format"), this);
     formatCaption_->setObjectName(QStringLiteral("formatCaption"));
     formatEdit_ = new QLineEdit(this);
     formatEdit_->setObjectName(QStringLiteral("formatEdit"));
     formatCaption_->setBuddy(formatEdit_);
-    formatHint_ = new QLabel(QStringLiteral("(leave empty to use default)"), this);
+    formatHint_ = new QLabel(tr("(leave empty to use default)"), this);
     formatHint_->setObjectName(QStringLiteral("formatHint"));
     zoneCombo_ = new QComboBox(this);
     zoneCombo_->setObjectName(QStringLiteral("zoneCombo"));
     zoneCombo_->setEditable(false);
-    zoneCombo_->setAccessibleName(QStringLiteral("Timezone"));
+    zoneCombo_->setAccessibleName(tr("Timezone"));
     zoneCombo_->setMaxVisibleItems(20);
     // The list gets the editor's width; its longest names are read in the open list and in the
     // tooltip.
@@ -79,10 +82,10 @@ void ClockEditor::createControls() {
     worldMap_ = new WorldMapView(this);
     worldMap_->setObjectName(QStringLiteral("worldMap"));
     worldMap_->setCursor(Qt::CrossCursor);
-    okButton_ = new QPushButton(QStringLiteral("&OK"), this);
+    okButton_ = new QPushButton(tr("&OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cancelButton_ = new QPushButton(tr("&Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
 
     labelEdit_->installEventFilter(this);
@@ -135,7 +138,7 @@ void ClockEditor::prepareNewClock() {
     placeSearch_->setFocus();  // a new clock starts with finding its place
     {
         const QSignalBlocker block(zoneCombo_);
-        labelEdit_->setText(QString::fromLatin1(kNewClockLabel));
+        labelEdit_->setText(tr(kNewClockLabel));
         formatEdit_->clear();
         enabledCheck_->setChecked(true);
         zoneCombo_->setCurrentIndex(-1);
@@ -200,7 +203,7 @@ void ClockEditor::selectZone(int zone) {
 
 void ClockEditor::takePlace(const PlaceMatch& place) {
     const std::string label = Trim(labelEdit_->text().toStdString());
-    if ((label.empty() || label == kNewClockLabel) && !place.label.empty()) {
+    if ((label.empty() || label == tr(kNewClockLabel).toStdString()) && !place.label.empty()) {
         labelEdit_->setText(Utf8(place.label));
     }
     markedZone_ = place.zoneIndex;
@@ -234,7 +237,7 @@ bool ClockEditor::canStore() const {
 void ClockEditor::updateOkState() {
     const bool ok = canStore();
     okButton_->setEnabled(ok);
-    okButton_->setToolTip(ok ? QString() : QStringLiteral("Type a label and choose a zone"));
+    okButton_->setToolTip(ok ? QString() : tr("Type a label and choose a zone"));
 }
 
 void ClockEditor::storeClock() {
@@ -267,10 +270,12 @@ void ClockEditor::updateMap() {
     // The list may be too narrow for a long zone name; its tooltip shows it whole.
     zoneCombo_->setToolTip(zoneCombo_->currentText());
     // The map is read out by the zone it shows.
-    worldMap_->setAccessibleName(
-        zoneCombo_->currentIndex() < 0
-            ? QStringLiteral("World map")
-            : QStringLiteral("World map: %1").arg(zoneCombo_->currentText()));
+    if (zoneCombo_->currentIndex() < 0) {
+        worldMap_->setAccessibleName(tr("World map"));
+    } else {
+        //: The world map as a screen reader names it: %1 is the zone it shows.
+        worldMap_->setAccessibleName(tr("World map: %1").arg(zoneCombo_->currentText()));
+    }
     int zone = 0;  // no selection: Coordinated Universal Time, which owns no area
     if (zoneCombo_->currentIndex() >= 0) {
         zone = zoneCombo_->currentData().toInt();

@@ -23,7 +23,9 @@ class PlaceSearchBox;
 struct PlaceMatch;
 class WorldMapView;
 
-inline constexpr const char* kNewClockLabel = "(no name)";
+// A new clock's label until the user names it or takes a place's name.
+inline constexpr const char* kNewClockLabel =
+    QT_TRANSLATE_NOOP("horavia::ClockEditor", "(no name)");
 
 class ClockEditor : public QDialog {
     Q_OBJECT

@@ -16,9 +16,9 @@ PlaceSearchBox::PlaceSearchBox(const ZoneCatalogue& catalogue, PlaceFinder& find
       finder_(finder),
       model_(new QStringListModel(this)),
       completer_(new QCompleter(model_, this)) {
-    setPlaceholderText(QStringLiteral("Find a city, country or time zone"));
+    setPlaceholderText(tr("Find a city, country or time zone"));
     setClearButtonEnabled(true);
-    setAccessibleName(QStringLiteral("Find a place"));
+    setAccessibleName(tr("Find a place"));
     // The list shows what the place search found, in its order: no filtering of its own.
     completer_->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
     completer_->setMaxVisibleItems(8);

@@ -40,7 +40,7 @@ WorldMapView::WorldMapView(QWidget* parent) : QFrame(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     // Reached by Tab too: its arrow keys choose zones.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("World map"));
+    setAccessibleName(tr("World map"));
 }
 
 void WorldMapView::setPicture(QImage picture) {

@@ -43,7 +43,11 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
     : QWidget(parent), state_(state), clockList_(new QTreeWidget(this)) {
     clockList_->setObjectName(QStringLiteral("clockList"));
     clockList_->setColumnCount(3);
-    clockList_->setHeaderLabels({QStringLiteral("Name"), QString(), QStringLiteral("Timezone")});
+    //: Column of the clock list: the clock's label.
+    const QString nameHeader = tr("Name");
+    //: Column of the clock list: the clock's time zone.
+    const QString zoneHeader = tr("Timezone");
+    clockList_->setHeaderLabels({nameHeader, QString(), zoneHeader});
     clockList_->setRootIsDecorated(false);
     clockList_->setUniformRowHeights(true);
     // The on/off column is as narrow as its mark; it may clip the mark but never elide it.
@@ -56,7 +60,7 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
     clockList_->setItemDelegate(new LabelEditDelegate(
         [this](const QModelIndex&, const QString& text) { return renameSelectedClock(text); },
         kMarkColumn, clockList_));
-    clockList_->setAccessibleName(QStringLiteral("Clocks"));
+    clockList_->setAccessibleName(tr("Clocks"));
     connect(clockList_, &QTreeWidget::itemDoubleClicked, this, &ClockListPage::editSelectedClock);
     // A click on a row's check box turns its clock on or off.
     connect(clockList_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* row, int column) {
@@ -66,15 +70,15 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
     });
     clockList_->installEventFilter(this);
 
-    newButton_ = MakeCommandButton(QStringLiteral("&New"), "newButton", this);
-    editButton_ = MakeCommandButton(QStringLiteral("&Edit"), "editButton", this);
-    deleteButton_ = MakeCommandButton(QStringLiteral("&Delete"), "deleteButton", this);
+    newButton_ = MakeCommandButton(tr("&New"), "newButton", this);
+    editButton_ = MakeCommandButton(tr("&Edit"), "editButton", this);
+    deleteButton_ = MakeCommandButton(tr("&Delete"), "deleteButton", this);
     upButton_ = MakeCommandButton(QString(), "upButton", this);
     downButton_ = MakeCommandButton(QString(), "downButton", this);
     upButton_->setIcon(MoveIcon("arrow-up"));
     downButton_->setIcon(MoveIcon("arrow-down"));
-    upButton_->setToolTip(QStringLiteral("Move up"));
-    downButton_->setToolTip(QStringLiteral("Move down"));
+    upButton_->setToolTip(tr("Move up"));
+    downButton_->setToolTip(tr("Move down"));
     upButton_->setAccessibleName(upButton_->toolTip());
     downButton_->setAccessibleName(downButton_->toolTip());
     // The editor's OK appends the new clock's row, unselected.
@@ -135,8 +139,8 @@ QTreeWidgetItem* ClockListPage::makeRow(int slot) const {
     auto* row = new QTreeWidgetItem;
     row->setData(0, kKeyRole, Utf8(ClockKey(slot)));
     row->setFlags(row->flags() | Qt::ItemIsEditable | Qt::ItemIsUserCheckable);
-    // The check box is read out by what it switches.
-    row->setData(kMarkColumn, Qt::AccessibleTextRole, QStringLiteral("Active"));
+    //: The clock list's check box, read out by what it switches: the clock is on.
+    row->setData(kMarkColumn, Qt::AccessibleTextRole, tr("Active"));
     writeRow(row, slot);
     return row;
 }
@@ -211,8 +215,8 @@ void ClockListPage::editSelectedClock() {
 void ClockListPage::deleteSelectedClock() {
     const int slot = selectedSlot();
     if (slot < 0) return;
-    if (state_.services.messages.Show(kDeleteQuestion, kAppTitle, MsgButtons::YesNo,
-                                      MsgIcon::Question) != MsgAnswer::Yes) {
+    if (state_.services.messages.Show(tr(kDeleteQuestion).toStdString(), kAppTitle,
+                                      MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes) {
         return;
     }
     state_.book.Delete(slot);

@@ -11,7 +11,7 @@ DefaultFormatPage::DefaultFormatPage(const Preferences& prefs, QWidget* parent)
     : QWidget(parent),
       formatEdit_(new QLineEdit(QString::fromStdString(prefs.DefaultFormat), this)) {
     formatEdit_->setObjectName(QStringLiteral("defaultFormatEdit"));
-    formatEdit_->setAccessibleName(QStringLiteral("Default format"));
+    formatEdit_->setAccessibleName(tr("Default format"));
 
     auto* legend = new QGridLayout;
     legend->setHorizontalSpacing(10);
@@ -23,7 +23,7 @@ DefaultFormatPage::DefaultFormatPage(const Preferences& prefs, QWidget* parent)
         bold.setBold(true);
         letters->setFont(bold);
         legend->addWidget(letters, row, 0);
-        legend->addWidget(new QLabel(QString::fromUtf8(line.meaning), this), row, 1);
+        legend->addWidget(new QLabel(tr(line.meaning), this), row, 1);
         ++row;
     }
     legend->setColumnStretch(1, 1);

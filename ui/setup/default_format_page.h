@@ -17,13 +17,15 @@ struct FormatLegendLine {
     const char* meaning;
 };
 inline constexpr std::array<FormatLegendLine, 7> kFormatLegend{{
-    {"h", "Hours (0-23)"},
-    {"hh", "Hours with leading zeros (00-23)"},
-    {"nn", "Minutes (0-59)"},
-    {"ss", "Seconds (0-59)"},
-    {"AM/PM", "AM or PM, if used then hours will be 0-12"},
-    {"d", "Day of the month (1-31)"},
-    {"ddd", "Day of the week (Mon-Sun)"},
+    // The letters are the format language's own and stay as they are in every language.
+    {"h", QT_TRANSLATE_NOOP("horavia::DefaultFormatPage", "Hours (0-23)")},
+    {"hh", QT_TRANSLATE_NOOP("horavia::DefaultFormatPage", "Hours with leading zeros (00-23)")},
+    {"nn", QT_TRANSLATE_NOOP("horavia::DefaultFormatPage", "Minutes (0-59)")},
+    {"ss", QT_TRANSLATE_NOOP("horavia::DefaultFormatPage", "Seconds (0-59)")},
+    {"AM/PM",
+     QT_TRANSLATE_NOOP("horavia::DefaultFormatPage", "AM or PM, if used then hours will be 0-12")},
+    {"d", QT_TRANSLATE_NOOP("horavia::DefaultFormatPage", "Day of the month (1-31)")},
+    {"ddd", QT_TRANSLATE_NOOP("horavia::DefaultFormatPage", "Day of the week (Mon-Sun)")},
 }};
 
 class DefaultFormatPage : public QWidget {

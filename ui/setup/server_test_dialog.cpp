@@ -13,11 +13,11 @@ ServerTestDialog::ServerTestDialog(TimeQueryPort& query, ClockSource& clock,
                                    MessageBoxPort& messages, QWidget* parent)
     : QDialog(parent),
       progressList_(new QListWidget(this)),
-      cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)),
+      cancelButton_(new QPushButton(tr("Cancel"), this)),
       query_(query),
       clock_(clock),
       messages_(messages) {
-    setWindowTitle(QStringLiteral("Testing time servers..."));
+    setWindowTitle(tr("Testing time servers..."));
     setModal(false);
     progressList_->setObjectName(QStringLiteral("progressList"));
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));

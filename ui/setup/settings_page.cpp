@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,7 +32,7 @@ QCheckBox* MakeCheck(const QString& caption, const char* name, bool checked, QWi
 
 // Under the check box's text, where the desktop ignores the choice.
 QLabel* MakeOnTopNote(QWidget* parent) {
-    auto* note = new QLabel(QString::fromUtf8(kOnTopUnavailableNote), parent);
+    auto* note = new QLabel(SettingsPage::tr(kOnTopUnavailableNote), parent);
     note->setObjectName(QStringLiteral("onTopNote"));
     note->setWordWrap(true);
     const QStyle* style = parent->style();
@@ -43,7 +44,9 @@ QLabel* MakeOnTopNote(QWidget* parent) {
 }  // namespace
 
 QString FontSampleText(const std::string& name, std::int32_t points) {
-    return QString::fromStdString(name + " " + std::to_string(points) + " pts");
+    //: The font sample: %1 is the font's name, %n its size in points.
+    return QCoreApplication::translate("horavia::SettingsPage", "%1 %n pts", nullptr, points)
+        .arg(QString::fromStdString(name));
 }
 
 std::optional<QFont> SettingsPage::chooseWithFontDialog(const QFont& preset, QWidget* parent) {
@@ -55,43 +58,43 @@ std::optional<QFont> SettingsPage::chooseWithFontDialog(const QFont& preset, QWi
 
 SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits limits)
     : QWidget(parent), prefs_(prefs) {
-    showWindowCheck_ =
-        MakeCheck(QStringLiteral("Show &window"), "showWindowCheck", prefs.ShowWnd, this);
-    startUpCheck_ =
-        MakeCheck(QStringLiteral("&Load on startup"), "startUpCheck", prefs.StartUp, this);
+    showWindowCheck_ = MakeCheck(tr("Show &window"), "showWindowCheck", prefs.ShowWnd, this);
+    startUpCheck_ = MakeCheck(tr("&Load on startup"), "startUpCheck", prefs.StartUp, this);
     alwaysOnTopCheck_ =
-        MakeCheck(QStringLiteral("&Always on top"), "alwaysOnTopCheck", prefs.AlwaysOnTop, this);
-    singleClickCheck_ = MakeCheck(QStringLiteral("Single click on tray &icon shows/hides window"),
+        MakeCheck(tr("&Always on top"), "alwaysOnTopCheck", prefs.AlwaysOnTop, this);
+    singleClickCheck_ = MakeCheck(tr("Single click on tray &icon shows/hides window"),
                                   "singleClickCheck", prefs.SingleClick, this);
-    showOffsetCheck_ =
-        MakeCheck(QStringLiteral("Show each clock's &offset from this computer's time"),
-                  "showOffsetCheck", prefs.ShowOffset, this);
+    showOffsetCheck_ = MakeCheck(tr("Show each clock's &offset from this computer's time"),
+                                 "showOffsetCheck", prefs.ShowOffset, this);
 
-    auto* sortLabel = new QLabel(QStringLiteral("Sort timezones &by"), this);
+    auto* sortLabel = new QLabel(tr("Sort timezones &by"), this);
     sortCombo_ = new QComboBox(this);
     sortCombo_->setObjectName(QStringLiteral("sortCombo"));
     // Named before anything can ask for its interface, which is kept once made.
-    sortCombo_->setAccessibleName(QStringLiteral("Sort timezones by"));
-    for (const char* entry : kSortEntries) sortCombo_->addItem(QString::fromUtf8(entry));
+    sortCombo_->setAccessibleName(tr("Sort timezones by"));
+    for (const char* entry : kSortEntries) sortCombo_->addItem(tr(entry));
     // A sort order without an entry reads as the first.
     const bool known = prefs.SortBy >= 0 && prefs.SortBy < sortCombo_->count();
     sortCombo_->setCurrentIndex(known ? prefs.SortBy : 0);
     sortLabel->setBuddy(sortCombo_);
 
     auto* hoursFrame = new QWidget(this);  // borderless, holds the two option buttons
-    amPmRadio_ = new QRadioButton(QStringLiteral("AM/&PM"), hoursFrame);
-    hours24Radio_ = new QRadioButton(QStringLiteral("2&4 h"), hoursFrame);
+    //: The 12-hour clock.
+    amPmRadio_ = new QRadioButton(tr("AM/&PM"), hoursFrame);
+    //: The 24-hour clock.
+    hours24Radio_ = new QRadioButton(tr("2&4 h"), hoursFrame);
     amPmRadio_->setObjectName(QStringLiteral("amPmRadio"));
     hours24Radio_->setObjectName(QStringLiteral("hours24Radio"));
     (prefs.AMPM ? amPmRadio_ : hours24Radio_)->setChecked(true);
     connect(amPmRadio_, &QRadioButton::toggled, this, &SettingsPage::clockStyleChosen);
 
-    auto* fontTitle = new QLabel(QStringLiteral("Font"), this);
+    auto* fontTitle = new QLabel(tr("Font"), this);
     fontSample_ = new QLabel(this);
     fontSample_->setObjectName(QStringLiteral("fontSample"));
     fontSample_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     fontSample_->setMinimumWidth(1);  // a long font name is cut, never widens the dialog
-    fontButton_ = new QPushButton(QStringLiteral("Choose"), this);
+    //: Opens the font dialog.
+    fontButton_ = new QPushButton(tr("Choose"), this);
     fontButton_->setObjectName(QStringLiteral("fontButton"));
     fontButton_->setAutoDefault(false);
     connect(fontButton_, &QPushButton::clicked, this, &SettingsPage::chooseFont);

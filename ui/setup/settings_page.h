@@ -23,13 +23,17 @@ class QRadioButton;
 namespace horavia {
 
 // Beside "Always on top" where the desktop ignores it.
-inline constexpr const char* kOnTopUnavailableNote =
-    "This desktop does not let programs keep windows on top.";
+inline constexpr const char* kOnTopUnavailableNote = QT_TRANSLATE_NOOP(
+    "horavia::SettingsPage", "This desktop does not let programs keep windows on top.");
 
-inline constexpr std::array<const char*, 4> kSortEntries{"Name (Up)", "Name (Down)",
-                                                         "GMT Offset (Up)", "GMT Offset (Down)"};
+// The zone-list orders, in the order of the SortBy numbers.
+inline constexpr std::array<const char*, 4> kSortEntries{
+    QT_TRANSLATE_NOOP("horavia::SettingsPage", "Name (Up)"),
+    QT_TRANSLATE_NOOP("horavia::SettingsPage", "Name (Down)"),
+    QT_TRANSLATE_NOOP("horavia::SettingsPage", "GMT Offset (Up)"),
+    QT_TRANSLATE_NOOP("horavia::SettingsPage", "GMT Offset (Down)")};
 
-// The font sample's caption: name, a blank, the size, " pts".
+// The font sample's caption: name, a blank, the size, " pts" (in English).
 QString FontSampleText(const std::string& name, std::int32_t points);
 
 class SettingsPage : public QWidget {

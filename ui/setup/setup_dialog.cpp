@@ -22,7 +22,7 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       state_(state),
       tabs_(new QTabWidget(this)) {
-    setWindowTitle(QString::fromUtf8(kSetupCaption));
+    setWindowTitle(tr(kSetupCaption));
     setModal(false);
     InstallAccessibleInterfaces();
 
@@ -37,10 +37,10 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     settingsPage_ = new SettingsPage(state_.prefs, tabs_);
     timeSyncPage_ = new TimeSyncPage(state_, tabs_);
     defaultFormatPage_ = new DefaultFormatPage(state_.prefs, tabs_);
-    tabs_->addTab(clockListPage_, QStringLiteral("&Timezones"));
-    tabs_->addTab(settingsPage_, QStringLiteral("&Settings"));
-    tabs_->addTab(timeSyncPage_, QStringLiteral("TimeS&ync"));
-    tabs_->addTab(defaultFormatPage_, QStringLiteral("Default &Format"));
+    tabs_->addTab(clockListPage_, tr("&Timezones"));
+    tabs_->addTab(settingsPage_, tr("&Settings"));
+    tabs_->addTab(timeSyncPage_, tr("TimeS&ync"));
+    tabs_->addTab(defaultFormatPage_, tr("Default &Format"));
     connect(clockListPage_, &ClockListPage::newClockRequested, this,
             &SetupDialog::newClockRequested);
     connect(clockListPage_, &ClockListPage::editClockRequested, this,
@@ -49,8 +49,8 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     connect(settingsPage_, &SettingsPage::clockStyleChosen, defaultFormatPage_,
             &DefaultFormatPage::followClockStyle);
 
-    closeButton_ = MakeCommandButton(QStringLiteral("&Close"), "closeButton", this);
-    helpButton_ = MakeCommandButton(QStringLiteral("&Help"), "helpButton", this);
+    closeButton_ = MakeCommandButton(tr("&Close"), "closeButton", this);
+    helpButton_ = MakeCommandButton(tr("&Help"), "helpButton", this);
     connect(closeButton_, &QPushButton::clicked, this, &SetupDialog::saveAndHide);
     connect(helpButton_, &QPushButton::clicked, this, &SetupDialog::openHelp);
 

@@ -21,7 +21,8 @@ class DefaultFormatPage;
 class TimeService;
 class TimeSyncPage;
 
-inline constexpr const char* kSetupCaption = "Horavia Timezones";
+inline constexpr const char* kSetupCaption =
+    QT_TRANSLATE_NOOP("horavia::SetupDialog", "Horavia Timezones");
 inline constexpr int kSetupWidthTwips = 5250;
 inline constexpr int kSetupHeightTwips = 4230;
 

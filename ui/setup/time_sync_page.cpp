@@ -31,14 +31,15 @@ bool Ticked(const QCheckBox* box) {
 
 TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
     const Preferences& prefs = state.prefs;
-    auto* note = new QLabel(QString::fromUtf8(kSyncNote), this);
+    auto* note = new QLabel(tr(kSyncNote), this);
     note->setWordWrap(true);
 
-    auto* serverBox = new QGroupBox(QStringLiteral("Server"), this);
+    //: Group box title: the time server.
+    auto* serverBox = new QGroupBox(tr("Server"), this);
     serverCombo_ = new QComboBox(serverBox);
     serverCombo_->setObjectName(QStringLiteral("serverCombo"));
     serverCombo_->setEditable(true);
-    serverCombo_->setAccessibleName(QStringLiteral("Server"));
+    serverCombo_->setAccessibleName(tr("Server"));
     // Enter in the field must not add the typed name to the list that Auto tests.
     serverCombo_->setInsertPolicy(QComboBox::NoInsert);
     for (const char* host : kTimeServers) serverCombo_->addItem(QString::fromUtf8(host));
@@ -51,8 +52,10 @@ TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), 
     serverCombo_->setEditText(server);
     serverCombo_->setMinimumContentsLength(16);
     serverCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    testButton_ = new QPushButton(QStringLiteral("Test"), serverBox);
-    autoButton_ = new QPushButton(QStringLiteral("Auto"), serverBox);
+    //: Tests the time server once.
+    testButton_ = new QPushButton(tr("Test"), serverBox);
+    //: Tests every listed time server and proposes the best.
+    autoButton_ = new QPushButton(tr("Auto"), serverBox);
     testButton_->setObjectName(QStringLiteral("testButton"));
     autoButton_->setObjectName(QStringLiteral("autoButton"));
     for (QPushButton* b : {testButton_, autoButton_}) {
@@ -69,9 +72,10 @@ TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), 
     serverRow->addWidget(testButton_);
     serverRow->addWidget(autoButton_);
 
-    auto* whenBox = new QGroupBox(QStringLiteral("When"), this);
-    syncAtStartCheck_ = new QCheckBox(QStringLiteral("When sta&rting Horavia"), whenBox);
-    syncIntervalCheck_ = new QCheckBox(QStringLiteral("E&very"), whenBox);
+    //: Group box title: when the computer's clock is synchronised.
+    auto* whenBox = new QGroupBox(tr("When"), this);
+    syncAtStartCheck_ = new QCheckBox(tr("When sta&rting Horavia"), whenBox);
+    syncIntervalCheck_ = new QCheckBox(tr("E&very"), whenBox);
     syncAtStartCheck_->setObjectName(QStringLiteral("syncAtStartCheck"));
     syncIntervalCheck_->setObjectName(QStringLiteral("syncIntervalCheck"));
     syncAtStartCheck_->setChecked(prefs.STStartUp);
@@ -82,9 +86,9 @@ TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), 
         intervalEdit_->fontMetrics().horizontalAdvance(QStringLiteral("00000")));
     intervalUnitCombo_ = new QComboBox(whenBox);
     intervalUnitCombo_->setObjectName(QStringLiteral("intervalUnitCombo"));
-    intervalEdit_->setAccessibleName(QStringLiteral("Sync interval"));
-    intervalUnitCombo_->setAccessibleName(QStringLiteral("Sync interval unit"));
-    for (const char* unit : kIntervalUnits) intervalUnitCombo_->addItem(QString::fromUtf8(unit));
+    intervalEdit_->setAccessibleName(tr("Sync interval"));
+    intervalUnitCombo_->setAccessibleName(tr("Sync interval unit"));
+    for (const char* unit : kIntervalUnits) intervalUnitCombo_->addItem(tr(unit));
     intervalUnitCombo_->setCurrentIndex(
         ClampValue(prefs.STIntType, 0, intervalUnitCombo_->count() - 1));
     auto* when = new QGridLayout(whenBox);

@@ -20,8 +20,15 @@ namespace horavia {
 
 class TimeService;
 
-inline constexpr std::array<const char*, 5> kIntervalUnits{"Seconds", "Minutes", "Hours", "Days",
-                                                           "Weeks"};
+// The units of the interval, in the order of the STIntType numbers; shown after "Every" and
+// the number typed.
+inline constexpr std::array<const char*, 5> kIntervalUnits{
+    //: A unit of the synchronisation interval, read as "Every 30 Seconds" with any number.
+    QT_TRANSLATE_NOOP("horavia::TimeSyncPage", "Seconds"),
+    QT_TRANSLATE_NOOP("horavia::TimeSyncPage", "Minutes"),
+    QT_TRANSLATE_NOOP("horavia::TimeSyncPage", "Hours"),
+    QT_TRANSLATE_NOOP("horavia::TimeSyncPage", "Days"),
+    QT_TRANSLATE_NOOP("horavia::TimeSyncPage", "Weeks")};
 // Public servers of the Time Protocol (TCP port 37); the third spreads the load over all of
 // NIST's servers and is the default server.
 inline constexpr std::array<const char*, 13> kTimeServers{
@@ -35,7 +42,8 @@ inline constexpr std::array<const char*, 3> kNtpServers{"ntp:time.nist.gov", "nt
 // NTS servers (NTP whose answers are authenticated), offered last.
 inline constexpr std::array<const char*, 3> kNtsServers{"nts:time.cloudflare.com",
                                                         "nts:nts.netnod.se", "nts:ptbtime1.ptb.de"};
-inline constexpr const char* kSyncNote = "Synchronizes your computer's clock with an atomic clock.";
+inline constexpr const char* kSyncNote = QT_TRANSLATE_NOOP(
+    "horavia::TimeSyncPage", "Synchronizes your computer's clock with an atomic clock.");
 
 class TimeSyncPage : public QWidget {
     Q_OBJECT
