@@ -29,7 +29,7 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     tabs_->setObjectName(QStringLiteral("tabs"));
     // Screen readers list the page holder as a focusable object of its own, though it hands
     // its focus to the tab bar.
-    tabs_->setAccessibleName(QStringLiteral("Setup pages"));
+    tabs_->setAccessibleName(tr("Setup pages"));
     // All four captions in full side by side: the dialog is as wide as they need.
     tabs_->setUsesScrollButtons(false);
     tabs_->setElideMode(Qt::ElideNone);
