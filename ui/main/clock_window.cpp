@@ -148,8 +148,9 @@ void ClockWindow::refresh() {
 QString ClockWindow::rowText(int row) const {
     if (row < 0 || row >= layout_.rows) return {};
     const auto at = static_cast<std::size_t>(row);
-    return Utf8(layout_.texts[at].text) + QStringLiteral(", ") +
-           Utf8(layout_.texts[at + static_cast<std::size_t>(layout_.rows)].text);
+    //: A clock row as a screen reader reads it: %1 is the clock's label, %2 its time.
+    return tr("%1, %2").arg(Utf8(layout_.texts[at].text),
+                            Utf8(layout_.texts[at + static_cast<std::size_t>(layout_.rows)].text));
 }
 
 QRect ClockWindow::rowRect(int row) const {
