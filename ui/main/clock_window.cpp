@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -167,11 +168,24 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     const QRectF exposed(event->rect());
+    // Right to left (an Arabic translation) mirrors the rows: each text ends where it would
+    // start, counted from the right edge. A text keeps its own direction ("@708" stays so).
+    const bool mirrored = isRightToLeft();
+    QTextOption mirroredOption(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
+    mirroredOption.setWrapMode(QTextOption::NoWrap);
+    const double boxWidth = width() * 2.0;
     for (const PlacedText& t : layout_.texts) {
-        const QRectF box(QPointF(t.x / tpp, t.y / tpp),
-                         QSizeF(width() * 2.0, layout_.lineHeight / tpp + 2));
+        const double left = mirrored ? width() - t.x / tpp - boxWidth : t.x / tpp;
+        const QRectF box(QPointF(left, t.y / tpp), QSizeF(boxWidth, layout_.lineHeight / tpp + 2));
         if (!box.intersects(exposed)) continue;  // shaping a text nobody sees is the cost
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(t.text));
+        const QString text = Utf8(t.text);
+        if (mirrored) {
+            mirroredOption.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft
+                                                                 : Qt::LeftToRight);
+            painter.drawText(box, text, mirroredOption);
+        } else {
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        }
     }
     if (!painted_) {
         painted_ = true;
