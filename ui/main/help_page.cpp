@@ -18,10 +18,9 @@ constexpr const char* kHelpFileName = "horavia-help.html";
 
 // Messages join their lines with CR LF; the translations have plain line feeds.
 std::string HelpMessage(const char* text, const QString& path) {
-    QString message =
-        QCoreApplication::translate("HelpPage", text).arg(QDir::toNativeSeparators(path));
+    QString message = QCoreApplication::translate("HelpPage", text);
     message.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return message.toStdString();
+    return message.arg(QDir::toNativeSeparators(path)).toStdString();
 }
 
 //: %1 is the help page's file.
