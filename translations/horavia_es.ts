@@ -110,7 +110,7 @@ A world clock: a small window with your clocks, an icon in the notification area
 <context>
     <name>HelpPage</name>
     <message>
-        <location filename="../ui/main/help_page.cpp" line="+29"/>
+        <location filename="../ui/main/help_page.cpp" line="+28"/>
         <source>No web browser could be started to show the help.
 The help is in this file:
 %1</source>
