@@ -1,11 +1,66 @@
 #include "app/command_line.h"
 
+#include <QCoreApplication>
+
 #include "app/print_line.h"
 #include "model/zone_model.h"
 
 namespace horavia {
 
 namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+// The usage errors. The options in them are typed as they are.
+//: A usage error: the option was given without the host to ask.
+constexpr const char* kNoHost = QT_TRANSLATE_NOOP("CommandLine", "--test-server needs a host name");
+//: A usage error: the option was given without the text to find.
+constexpr const char* kNoText = QT_TRANSLATE_NOOP("CommandLine", "--find needs a text");
+//: A usage error; %1 is what was typed.
+constexpr const char* kUnknownOption = QT_TRANSLATE_NOOP("CommandLine", "unknown option: %1");
+//: A usage error: more than one of these options was given.
+constexpr const char* kOneCommand =
+    QT_TRANSLATE_NOOP("CommandLine", "choose one of --print, --tip, --test-server and --find");
+
+// The help, paragraph by paragraph and option by option, so that a translation can wrap its
+// own lines. The options and their arguments are typed as they are.
+constexpr const char* kUsage[] = {
+    //: The start of --help: how the program is called and what it is.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Usage: horavia [option]\n"
+                      "A world clock: a small window with your clocks, an icon in the "
+                      "notification area.\n\n"),
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Without an option the program starts (or brings the running one "
+                      "forward).\n\n"),
+    QT_TRANSLATE_NOOP("CommandLine", "Options:\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  --print              print each enabled clock: label, a tab, its time; "
+                      "then exit\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  --tip                print the notification-area tip line; then exit\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on.
+    QT_TRANSLATE_NOOP(
+        "CommandLine",
+        "  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; "
+        "write\n"
+        "                       ntp:HOST for NTP, UDP port 123); then exit\n"
+        "                       nts:HOST[:PORT] asks over NTP secured by NTS, the key\n"
+        "                       exchange on TCP port PORT, 4460 by default\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  --find TEXT          print the places and zones that TEXT names (a city, "
+                      "country,\n"
+                      "                       tz id or zone name), best first: place, a tab, tz "
+                      "id, a tab,\n"
+                      "                       zone; then exit (status 1 when nothing matches)\n"),
+    QT_TRANSLATE_NOOP("CommandLine", "  -h, --help           show this help\n"),
+    QT_TRANSLATE_NOOP("CommandLine", "  -v, --version        show the version\n"),
+};
 
 // Qt's standard options, which QApplication takes out of the command line; like Qt, with one
 // dash or two.
@@ -69,18 +124,18 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         } else if (arg == QLatin1String("--test-server")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].startsWith(QLatin1String("-")) ||
                 arguments[i + 1].trimmed().isEmpty()) {
-                return {Command::Error, {}, QStringLiteral("--test-server needs a host name")};
+                return {Command::Error, {}, Translated(kNoHost)};
             }
             parsed.host = arguments[++i];
             next = Command::TestServer;
         } else if (arg == QLatin1String("--find")) {
             if (i + 1 >= arguments.size() || arguments[i + 1].trimmed().isEmpty()) {
-                return {Command::Error, {}, QStringLiteral("--find needs a text")};
+                return {Command::Error, {}, Translated(kNoText)};
             }
             parsed.text = arguments[++i];
             next = Command::Find;
         } else {
-            return {Command::Error, {}, QStringLiteral("unknown option: ") + arg};
+            return {Command::Error, {}, Translated(kUnknownOption).arg(arg)};
         }
         // Help and version win over everything; otherwise one command at a time.
         if (next == Command::Help || parsed.command == Command::Help) {
@@ -88,9 +143,7 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         } else if (next == Command::Version || parsed.command == Command::Version) {
             parsed.command = Command::Version;
         } else if (parsed.command != Command::StartProgram && parsed.command != next) {
-            return {Command::Error,
-                    {},
-                    QStringLiteral("choose one of --print, --tip, --test-server and --find")};
+            return {Command::Error, {}, Translated(kOneCommand)};
         } else {
             parsed.command = next;
         }
@@ -99,24 +152,9 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
 }
 
 QString UsageText() {
-    return QStringLiteral(
-        "Usage: horavia [option]\n"
-        "A world clock: a small window with your clocks, an icon in the notification area.\n"
-        "\n"
-        "Without an option the program starts (or brings the running one forward).\n"
-        "\n"
-        "Options:\n"
-        "  --print              print each enabled clock: label, a tab, its time; then exit\n"
-        "  --tip                print the notification-area tip line; then exit\n"
-        "  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write\n"
-        "                       ntp:HOST for NTP, UDP port 123); then exit\n"
-        "                       nts:HOST[:PORT] asks over NTP secured by NTS, the key\n"
-        "                       exchange on TCP port PORT, 4460 by default\n"
-        "  --find TEXT          print the places and zones that TEXT names (a city, country,\n"
-        "                       tz id or zone name), best first: place, a tab, tz id, a tab,\n"
-        "                       zone; then exit (status 1 when nothing matches)\n"
-        "  -h, --help           show this help\n"
-        "  -v, --version        show the version\n");
+    QString text;
+    for (const char* part : kUsage) text += Translated(part);
+    return text;
 }
 
 void PrintClocks(AppState& state, QTextStream& out) {

@@ -1,5 +1,6 @@
 #include "app/headless_run.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "platform/platform.h"
@@ -40,9 +41,11 @@ bool HeadlessRun::Load() {
     }
     if (!state_->LoadCatalogue()) return false;
     if (state_->clockListOverLimit) {
-        std::fprintf(stderr,
-                     "horavia: more than %d clocks are stored; only the first %d are read\n",
-                     kMaxClocks, kMaxClocks);
+        //: Written to standard error; %n is the most clocks the program keeps.
+        const QString line = QCoreApplication::translate(
+            "HeadlessRun", "more than %n clocks are stored; only the first %n are read", nullptr,
+            kMaxClocks);
+        std::fprintf(stderr, "horavia: %s\n", line.toLocal8Bit().constData());
     }
     return true;
 }

@@ -8,6 +8,7 @@
 #include "app/headless_run.h"
 #include "app/program_start.h"
 #include "sync/test_server_command.h"
+#include "translations/program_translations.h"
 
 using namespace horavia;
 
@@ -15,6 +16,9 @@ namespace {
 
 int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     QCoreApplication app(argc, argv);
+    // The messages in the user's language; the clocks' texts are not translated texts.
+    ProgramTranslations translations;
+    translations.install(UserLanguages());
     QTextStream out(stdout);
     if (parsed.command == Command::TestServer) return RunTestServerCommand(parsed.host, {}, out);
     if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out);
@@ -30,24 +34,34 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     return run.ReportSettingsProblem() ? 1 : 0;
 }
 
+// The help and the usage errors, in the user's language.
+int RunUsage(int argc, char** argv, const QStringList& arguments, const ParsedCommand& parsed) {
+    QCoreApplication app(argc, argv);
+    ProgramTranslations translations;
+    translations.install(UserLanguages());
+    if (parsed.command == Command::Help) {
+        QTextStream(stdout) << UsageText();
+        return 0;
+    }
+    // Parsed again, now that the error can be told in the user's language.
+    QTextStream(stderr) << "horavia: " << ParseCommandLine(arguments).error << "\n\n"
+                        << UsageText();
+    return 2;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const ParsedCommand parsed = ParseCommandLine(arguments);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
     switch (parsed.command) {
         case Command::Help:
-            out << UsageText();
-            return 0;
-        case Command::Version:
-            out << "Horavia " << HORAVIA_VERSION << '\n';
-            return 0;
         case Command::Error:
-            err << "horavia: " << parsed.error << "\n\n" << UsageText();
-            return 2;
+            return RunUsage(argc, argv, arguments, parsed);
+        case Command::Version:
+            QTextStream(stdout) << "Horavia " << HORAVIA_VERSION << '\n';
+            return 0;
         case Command::Print:
         case Command::Tip:
         case Command::TestServer:

@@ -8,6 +8,7 @@
 #include "platform/qt_settings_store.h"
 #include "platform/single_instance.h"
 #include "platform/system_time.h"
+#include "translations/program_translations.h"
 #include "ui/main/program_identity.h"
 #include "ui/main/qt_message_box.h"
 #include "ui/program/program.h"
@@ -17,6 +18,9 @@ namespace horavia {
 int StartProgram(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
+    // Before the first window or message; an Arabic translation also turns the windows around.
+    ProgramTranslations translations;
+    translations.install(UserLanguages());
     IdentifyProgram();
 
     // Requests to end (log-out, a service manager, Ctrl+C) are taken from the first moment:

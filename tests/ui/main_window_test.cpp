@@ -108,6 +108,39 @@ TEST_F(MainWindow, PaintingOnlyDrawsTheTextsFollowTheTickAndTheClockList) {
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Tokyo", "Far", "20:30:16", "11:30:16"}));
 }
 
+// The first and last columns with anything but the window's background; -1 for none.
+std::pair<int, int> InkColumns(QWidget& w) {
+    const QImage image = w.grab().toImage();
+    const QRgb background = w.palette().color(QPalette::Window).rgb();
+    int first = -1;
+    int last = -1;
+    for (int x = 0; x < image.width(); ++x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if (image.pixel(x, y) == background) continue;
+            if (first < 0) first = x;
+            last = x;
+            break;
+        }
+    }
+    return {first, last};
+}
+
+// Under a right-to-left translation (Arabic) the rows are mirrored: labels at the right edge,
+// the times to their left, the same distances from the edges.
+TEST_F(MainWindow, RightToLeftMirrorsTheRows) {
+    StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|True"});
+    ClockWindow& w = Open();
+    w.show();
+    const auto [ltrFirst, ltrLast] = InkColumns(w);
+    ASSERT_GE(ltrFirst, 0);
+    w.setLayoutDirection(Qt::RightToLeft);
+    const auto [rtlFirst, rtlLast] = InkColumns(w);
+    ASSERT_GE(rtlFirst, 0) << "the texts are drawn inside the window";
+    // Side bearings of the first and last letters differ by a pixel or two.
+    EXPECT_NEAR(w.width() - 1 - rtlLast, ltrFirst, 3);
+    EXPECT_NEAR(w.width() - 1 - rtlFirst, ltrLast, 3);
+}
+
 TEST_F(MainWindow, NoEnabledClockLeavesAnEmptyWindow) {
     StoreClocks({"Off|0|False"});
     ClockWindow& w = Open();

@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -148,8 +149,9 @@ void ClockWindow::refresh() {
 QString ClockWindow::rowText(int row) const {
     if (row < 0 || row >= layout_.rows) return {};
     const auto at = static_cast<std::size_t>(row);
-    return Utf8(layout_.texts[at].text) + QStringLiteral(", ") +
-           Utf8(layout_.texts[at + static_cast<std::size_t>(layout_.rows)].text);
+    //: A clock row as a screen reader reads it: %1 is the clock's label, %2 its time.
+    return tr("%1, %2").arg(Utf8(layout_.texts[at].text),
+                            Utf8(layout_.texts[at + static_cast<std::size_t>(layout_.rows)].text));
 }
 
 QRect ClockWindow::rowRect(int row) const {
@@ -166,11 +168,24 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     const QRectF exposed(event->rect());
+    // Right to left (an Arabic translation) mirrors the rows: each text ends where it would
+    // start, counted from the right edge. A text keeps its own direction ("@708" stays so).
+    const bool mirrored = isRightToLeft();
+    QTextOption mirroredOption(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
+    mirroredOption.setWrapMode(QTextOption::NoWrap);
+    const double boxWidth = width() * 2.0;
     for (const PlacedText& t : layout_.texts) {
-        const QRectF box(QPointF(t.x / tpp, t.y / tpp),
-                         QSizeF(width() * 2.0, layout_.lineHeight / tpp + 2));
+        const double left = mirrored ? width() - t.x / tpp - boxWidth : t.x / tpp;
+        const QRectF box(QPointF(left, t.y / tpp), QSizeF(boxWidth, layout_.lineHeight / tpp + 2));
         if (!box.intersects(exposed)) continue;  // shaping a text nobody sees is the cost
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, Utf8(t.text));
+        const QString text = Utf8(t.text);
+        if (mirrored) {
+            mirroredOption.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft
+                                                                 : Qt::LeftToRight);
+            painter.drawText(box, text, mirroredOption);
+        } else {
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+        }
     }
     if (!painted_) {
         painted_ = true;

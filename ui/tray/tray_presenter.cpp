@@ -55,15 +55,17 @@ TrayPresenter::TrayPresenter(const Preferences& prefs, std::unique_ptr<Notificat
         updateClockLines();
         emit iconAdded();
     });
-    setupAction_ = menu_.addAction(QStringLiteral("&Setup"), this, &TrayPresenter::setupRequested);
-    menu_.addAction(QStringLiteral("&Convert"), this, &TrayPresenter::convertRequested);
-    showAction_ = menu_.addAction(QString::fromUtf8(kMenuShowCaption), this,
-                                  &TrayPresenter::showHideRequested);
-    syncAction_ = menu_.addAction(QStringLiteral("Sync Now!"), this, &TrayPresenter::syncRequested);
+    //: Tray menu: opens the setup dialog.
+    setupAction_ = menu_.addAction(tr("&Setup"), this, &TrayPresenter::setupRequested);
+    //: Tray menu: opens the time converter.
+    menu_.addAction(tr("&Convert"), this, &TrayPresenter::convertRequested);
+    showAction_ = menu_.addAction(tr(kMenuShowCaption), this, &TrayPresenter::showHideRequested);
+    //: Tray menu: sets the computer's clock from a time server now.
+    syncAction_ = menu_.addAction(tr("Sync Now!"), this, &TrayPresenter::syncRequested);
     menu_.addSeparator();
-    menu_.addAction(QStringLiteral("&Help"), this, &TrayPresenter::helpRequested);
+    menu_.addAction(tr("&Help"), this, &TrayPresenter::helpRequested);
     menu_.addSeparator();
-    menu_.addAction(QStringLiteral("E&xit"), this, &TrayPresenter::exitRequested);
+    menu_.addAction(tr("E&xit"), this, &TrayPresenter::exitRequested);
 }
 
 TrayPresenter::~TrayPresenter() = default;
@@ -150,7 +152,7 @@ QIcon TrayPresenter::currentIcon() const {
 }
 
 void TrayPresenter::setWindowShown(bool shown) {
-    showAction_->setText(QString::fromUtf8(shown ? kMenuHideCaption : kMenuShowCaption));
+    showAction_->setText(tr(shown ? kMenuHideCaption : kMenuShowCaption));
 }
 
 void TrayPresenter::popUpMenu(const QPoint& globalPos, bool setupAsDefault, QWidget* over) {

@@ -22,8 +22,10 @@ namespace horavia {
 // The tip field holds at most this many characters.
 inline constexpr std::size_t kTrayTipMaxChars = 127;
 
-inline constexpr const char* kMenuShowCaption = "S&how";
-inline constexpr const char* kMenuHideCaption = "&Hide";
+inline constexpr const char* kMenuShowCaption =
+    QT_TRANSLATE_NOOP("horavia::TrayPresenter", "S&how");
+inline constexpr const char* kMenuHideCaption =
+    QT_TRANSLATE_NOOP("horavia::TrayPresenter", "&Hide");
 
 // The tip as the icon carries it: cut to 127 characters (whole UTF-8 characters).
 QString TrayTipField(const std::string& tip);
