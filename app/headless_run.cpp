@@ -7,6 +7,7 @@
 #include "platform/qt_settings_store.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
+#include "ui/main/message_text.h"
 
 namespace horavia {
 
@@ -16,7 +17,7 @@ class HeadlessServices {
     std::unique_ptr<Platform> platform = CreatePlatform();
     std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
     std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
-    StderrMessages messages;
+    StderrMessages messages{MessageUtf8};
     SystemLocalZone localZone;
     SystemClock clock;
 };
@@ -50,7 +51,7 @@ bool HeadlessRun::Load() {
 bool HeadlessRun::ReportSettingsProblem() {
     const auto problem = services_->settings.Problem();
     if (!problem) return false;
-    std::fprintf(stderr, "horavia: %s\n", SettingsProblemLine(*problem).c_str());
+    std::fprintf(stderr, "horavia: %s\n", MessageUtf8({SettingsProblemLine(*problem)}).c_str());
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include "app/headless_run.h"
 #include "app/program_start.h"
 #include "sync/test_server_command.h"
+#include "ui/main/message_text.h"
 
 using namespace horavia;
 
@@ -16,7 +17,9 @@ namespace {
 int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
-    if (parsed.command == Command::TestServer) return RunTestServerCommand(parsed.host, {}, out);
+    if (parsed.command == Command::TestServer)
+        return RunTestServerCommand(parsed.host, {}, out,
+                                    [](const MessageLines& text) { return MessageText(text); });
     if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out);
     HeadlessRun run;
     if (!run.Load()) return 1;

@@ -171,9 +171,9 @@ void ConverterWindow::swapZones() {
     const int found = fromZoneCombo_->findData(zoneOf(toZoneCombo_));
     if (found >= 0) fromZoneCombo_->setCurrentIndex(found);
     if (zoneOf(fromZoneCombo_) != zoneOf(toZoneCombo_)) {
-        messages_.Show("Timezone '" + toZoneCombo_->currentText().toStdString() +
-                           "' can not be used to convert from.",
-                       kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        messages_.Show(
+            Message{MessageId::CannotConvertFrom, {toZoneCombo_->currentText().toStdString()}},
+            kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     const int back = toZoneCombo_->findData(source);

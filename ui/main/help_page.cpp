@@ -15,11 +15,6 @@ namespace {
 constexpr const char* kHelpResource = ":/help/horavia.html";
 constexpr const char* kHelpFileName = "horavia-help.html";
 
-constexpr const char* kNoBrowser =
-    "No web browser could be started to show the help.\r\n"
-    "The help is in this file:\r\n";
-constexpr const char* kHelpNotWritten = "The help page could not be written into the folder\r\n";
-
 QUrl ContentsUrlOf(const QString& path) {
     if (path.isEmpty()) return {};
     QUrl url = QUrl::fromLocalFile(path);
@@ -56,13 +51,15 @@ bool OpenHelpWith(MessageBoxPort& messages, const QString& folder,
                   const std::function<bool(const QUrl&)>& openUrl) {
     const QString path = WriteHelpPage(folder);
     if (path.isEmpty()) {
-        messages.Show(std::string(kHelpNotWritten) + QDir::toNativeSeparators(folder).toStdString(),
-                      kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        messages.Show(
+            Message{MessageId::HelpNotWritten, {QDir::toNativeSeparators(folder).toStdString()}},
+            kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     if (openUrl(ContentsUrlOf(path))) return true;
-    messages.Show(std::string(kNoBrowser) + QDir::toNativeSeparators(path).toStdString(), kAppTitle,
-                  MsgButtons::Ok, MsgIcon::Exclamation);
+    messages.Show(
+        Message{MessageId::NoBrowserForHelp, {QDir::toNativeSeparators(path).toStdString()}},
+        kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
 }
 

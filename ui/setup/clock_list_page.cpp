@@ -211,8 +211,8 @@ void ClockListPage::editSelectedClock() {
 void ClockListPage::deleteSelectedClock() {
     const int slot = selectedSlot();
     if (slot < 0) return;
-    if (state_.services.messages.Show(kDeleteQuestion, kAppTitle, MsgButtons::YesNo,
-                                      MsgIcon::Question) != MsgAnswer::Yes) {
+    if (state_.services.messages.Show(Message{MessageId::DeleteClockQuestion}, kAppTitle,
+                                      MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes) {
         return;
     }
     state_.book.Delete(slot);
