@@ -7,13 +7,14 @@
 #include "platform/place_finder.h"
 #include "platform/platform.h"
 #include "platform/stderr_messages.h"
+#include "ui/main/message_text.h"
 
 namespace horavia {
 
 int RunFindCommand(const QString& text, QTextStream& out) {
     const std::unique_ptr<Platform> platform = CreatePlatform();
     const std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
-    StderrMessages messages;
+    StderrMessages messages{MessageUtf8};
     ZoneCatalogue catalogue;
     // The display texts carry this year's offsets, as the program shows them.
     if (!zones || !LoadZoneCatalogue(catalogue, *zones, QDate::currentDate().year(), messages)) {

@@ -8,6 +8,7 @@
 #include "platform/qt_settings_store.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
+#include "ui/main/message_text.h"
 
 namespace horavia {
 
@@ -17,7 +18,7 @@ class HeadlessServices {
     std::unique_ptr<Platform> platform = CreatePlatform();
     std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
     std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
-    StderrMessages messages;
+    StderrMessages messages{MessageUtf8};
     SystemLocalZone localZone;
     SystemClock clock;
 };
@@ -53,7 +54,7 @@ bool HeadlessRun::Load() {
 bool HeadlessRun::ReportSettingsProblem() {
     const auto problem = services_->settings.Problem();
     if (!problem) return false;
-    std::fprintf(stderr, "horavia: %s\n", SettingsProblemLine(*problem).c_str());
+    std::fprintf(stderr, "horavia: %s\n", MessageUtf8({SettingsProblemLine(*problem)}).c_str());
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "app/program_start.h"
 #include "sync/test_server_command.h"
 #include "translations/program_translations.h"
+#include "ui/main/message_text.h"
 
 using namespace horavia;
 
@@ -20,7 +21,9 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     ProgramTranslations translations;
     translations.install(UserLanguages());
     QTextStream out(stdout);
-    if (parsed.command == Command::TestServer) return RunTestServerCommand(parsed.host, {}, out);
+    if (parsed.command == Command::TestServer)
+        return RunTestServerCommand(parsed.host, {}, out,
+                                    [](const MessageLines& text) { return MessageText(text); });
     if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out);
     HeadlessRun run;
     if (!run.Load()) return 1;

@@ -23,7 +23,8 @@ constexpr double kOneSecond = 1.0 / 86400;
 
 class SilentMessages : public MessageBoxPort {
   public:
-    MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+    using MessageBoxPort::Show;
+    MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
         return MsgAnswer::Ok;
     }
 };

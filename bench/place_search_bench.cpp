@@ -11,7 +11,8 @@ namespace {
 
 class NoMessages : public horavia::MessageBoxPort {
   public:
-    horavia::MsgAnswer Show(const std::string&, const std::string&, horavia::MsgButtons,
+    using horavia::MessageBoxPort::Show;
+    horavia::MsgAnswer Show(const horavia::MessageLines&, const std::string&, horavia::MsgButtons,
                             horavia::MsgIcon) override {
         return horavia::MsgAnswer::Ok;
     }

@@ -52,7 +52,8 @@ BENCHMARK(BM_BuildEnumerateReadAll)->Unit(benchmark::kMillisecond);
 
 // The catalogue loads tell nothing in a benchmark.
 struct SilentMessages : horavia::MessageBoxPort {
-    horavia::MsgAnswer Show(const std::string&, const std::string&, horavia::MsgButtons,
+    using horavia::MessageBoxPort::Show;
+    horavia::MsgAnswer Show(const horavia::MessageLines&, const std::string&, horavia::MsgButtons,
                             horavia::MsgIcon) override {
         return horavia::MsgAnswer::Ok;
     }

@@ -18,6 +18,7 @@
 #include "sync/server_test_text.h"
 #include "sync/sync_time.h"
 #include "sync/time_reply.h"
+#include "ui/main/message_text.h"
 
 namespace {
 
@@ -42,8 +43,8 @@ std::uint64_t Read64(const std::uint8_t* bytes) {
 void CheckAnswer(const std::string& server, Instant serverUtc, Instant now) {
     if (!IsCalendarInstant(serverUtc)) Fail();
     const ServerDifference difference = MeasureServerDifference(server, serverUtc, now);
-    const std::string text = ServerTestText(server, 17, difference, "\n");
-    if (text.find(DifferenceLine(difference)) == std::string::npos) Fail();
+    const QString text = MessageText(ServerTestText(server, 17, difference));
+    if (!text.contains(MessageText(DifferenceLine(difference)))) Fail();
     const std::int32_t minutes = DifferenceMinutes(now, serverUtc);
     if (minutes < 0) Fail();
     (void)SyncQuestionText(minutes);

@@ -10,7 +10,8 @@ namespace horavia {
 
 class QuietMessages : public MessageBoxPort {
   public:
-    MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+    using MessageBoxPort::Show;
+    MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
         return MsgAnswer::Ok;
     }
 };

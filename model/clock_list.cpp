@@ -93,11 +93,8 @@ void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCata
     }
 }
 
-std::string ClockLimitText() {
-    return "More than " + std::to_string(kMaxClocks) + " clocks are stored. Only the first " +
-           std::to_string(kMaxClocks) +
-           " are shown, and changes to the clock list are not saved, so that none of the others "
-           "is lost.";
+Message ClockLimitText() {
+    return {MessageId::ClockLimit, {}, kMaxClocks};
 }
 
 bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingReaders& readers) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "model/message.h"
 #include "model/setting_readers.h"
 #include "model/zone_catalogue.h"
 
@@ -28,7 +29,7 @@ std::string ZoneDisplayText(const ZoneCatalogue& catalogue, int zone);
 inline constexpr int kMaxClocks = 10000;  // more stored clocks than this are not read
 
 // Told once when more clocks are stored than the program reads.
-std::string ClockLimitText();
+Message ClockLimitText();
 
 int DecodeZoneRef(const ZoneCatalogue& catalogue, const std::string& text);
 std::string EncodeZoneRef(const ZoneCatalogue& catalogue, int index);

@@ -8,6 +8,7 @@
 
 #include "model/day_count.h"
 #include "model/instant.h"
+#include "model/message.h"
 
 namespace horavia {
 
@@ -17,12 +18,18 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgAnswer { Ok, Yes, No };
 
-// A modal message box: text, title, buttons and icon in, the answer out.
+// A modal message box: text, title, buttons and icon in, the answer out. The text comes as
+// messages that the box turns into the user's language; the title is the program's name, which
+// is not translated.
 class MessageBoxPort {
   public:
     virtual ~MessageBoxPort() = default;
-    virtual MsgAnswer Show(const std::string& text, const std::string& title, MsgButtons buttons,
+    virtual MsgAnswer Show(const MessageLines& text, const std::string& title, MsgButtons buttons,
                            MsgIcon icon) = 0;
+    MsgAnswer Show(const Message& text, const std::string& title, MsgButtons buttons,
+                   MsgIcon icon) {
+        return Show(MessageLines{text}, title, buttons, icon);
+    }
 };
 
 // The computer's own zone at the current instant: UTC = local + bias (minutes).

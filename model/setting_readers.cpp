@@ -21,9 +21,9 @@ std::string DayCountSettingText(double value) {
 void SettingReaders::Report(const char* reader, const std::string& app, const std::string& section,
                             const std::string& key, const std::string& defaultText,
                             const std::string& raw) {
-    messages_.Show(std::string(reader) + "(" + app + ", " + section + ", " + key + ", " +
-                       defaultText + ") = " + raw,
-                   kAppTitle, MsgButtons::Ok, MsgIcon::None);
+    messages_.Show(
+        Message{MessageId::SettingUnreadable, {reader, app, section, key, defaultText, raw}},
+        kAppTitle, MsgButtons::Ok, MsgIcon::None);
 }
 
 std::optional<bool> SettingReaders::GetSettingBool(const std::string& app,

@@ -4,19 +4,16 @@
 
 namespace horavia {
 
-std::string SettingsProblemText(const SettingsProblem& problem) {
-    if (problem.kind == SettingsProblem::Kind::Read) {
-        return "The settings could not be read from\r\n" + problem.path + "\r\n(" + problem.reason +
-               ").\r\n\r\nHoravia works with its default settings for now and leaves this "
-               "file as it is.";
-    }
-    return "The settings could not be saved to\r\n" + problem.path + "\r\n(" + problem.reason +
-           ").\r\n\r\nHoravia keeps working with your settings and tries again at the next save.";
+Message SettingsProblemText(const SettingsProblem& problem) {
+    return {problem.kind == SettingsProblem::Kind::Read ? MessageId::SettingsNotRead
+                                                        : MessageId::SettingsNotSaved,
+            {problem.path, problem.reason}};
 }
 
-std::string SettingsProblemLine(const SettingsProblem& problem) {
-    const char* what = problem.kind == SettingsProblem::Kind::Read ? "cannot read" : "cannot save";
-    return std::string(what) + " the settings file \"" + problem.path + "\": " + problem.reason;
+Message SettingsProblemLine(const SettingsProblem& problem) {
+    return {problem.kind == SettingsProblem::Kind::Read ? MessageId::SettingsNotReadLine
+                                                        : MessageId::SettingsNotSavedLine,
+            {problem.path, problem.reason}};
 }
 
 MemorySettingsStore::Id MemorySettingsStore::MakeId(const std::string& app,

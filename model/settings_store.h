@@ -9,6 +9,8 @@
 #include <tuple>
 #include <vector>
 
+#include "model/message.h"
+
 namespace horavia {
 
 inline constexpr const char* kSettingsApp = "Horavia 2.0";
@@ -22,9 +24,9 @@ struct SettingsProblem {
     std::string reason;  // the system's words, e.g. "Permission denied"
 };
 
-// The message box text (lines joined with CR LF) and the one line for standard error.
-std::string SettingsProblemText(const SettingsProblem& problem);
-std::string SettingsProblemLine(const SettingsProblem& problem);
+// The message box text and the one line for standard error.
+Message SettingsProblemText(const SettingsProblem& problem);
+Message SettingsProblemLine(const SettingsProblem& problem);
 
 class SettingsStore {
   public:

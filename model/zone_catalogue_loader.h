@@ -16,7 +16,6 @@ inline constexpr const char* kZoneKeyPath =
 inline constexpr const char* kZoneKeyPathNt =
     "Software\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
 inline constexpr const char* kRunKeyPath = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-inline constexpr const char* kNoZonesMessage = "No timezone information found !";
 
 // Two characters as a little-endian signed 16-bit value; characters past the end read as 0.
 std::int32_t ReadWord(const std::string& text, std::size_t position);

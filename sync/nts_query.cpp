@@ -65,8 +65,8 @@ bool NtsQuery::Start(const std::string& host, std::uint16_t kePort) {
         ++keyExchanges_;
         deadline_ =
             clock.AlarmAt(clock.NowMs() + kNtsKeyExchangeWaitMs, AlarmKind::Deadline, [this] {
-                answer_.problem = "NTS key exchange failed: no answer within " +
-                                  std::to_string(kNtsKeyExchangeWaitMs / 1000) + " s";
+                answer_.problem = Message{MessageId::NtsKeyExchangeTimedOut,
+                                          {std::to_string(kNtsKeyExchangeWaitMs / 1000)}};
                 Finish();
             });
         keyExchange_.Start(host_, kePort_);
@@ -79,7 +79,7 @@ void NtsQuery::OnKeyExchange(const NtsAssociation& association) {
     traffic_.keyExchangeBytesSent = keyExchange_.BytesSent();
     traffic_.keyExchangeBytesReceived = keyExchange_.BytesReceived();
     if (!association.problem.empty()) {
-        answer_.problem = "NTS key exchange failed: " + association.problem;
+        answer_.problem = Message{MessageId::NtsKeyExchangeFailed, {association.problem}};
         return Finish();
     }
     jar_.Keep(host_, kePort_, association);

@@ -2,24 +2,23 @@
 
 namespace horavia {
 
-std::string AskLessOftenText(std::int64_t waitMs) {
+Message AskLessOftenText(std::int64_t waitMs) {
     constexpr std::int64_t kMsPerMinute = 60'000;
     const std::int64_t minutes = waitMs <= 0 ? 0 : (waitMs + kMsPerMinute - 1) / kMsPerMinute;
-    return "The time server asks to be queried less often; it will not be asked again for " +
-           std::to_string(minutes) + " minute(s).";
+    return {MessageId::AskLessOften, {}, minutes};
 }
 
-std::string QueryFailureText(QueryFailure failure, std::int64_t waitMs,
-                             const std::string& noAnswerText) {
+MessageLines QueryFailureText(QueryFailure failure, std::int64_t waitMs,
+                              const MessageLines& noAnswerText) {
     switch (failure) {
         case QueryFailure::AskLessOften:
-            return AskLessOftenText(waitMs);
+            return {AskLessOftenText(waitMs)};
         case QueryFailure::RefusesClient:
-            return kRefusesClientText;
+            return {{MessageId::RefusesClient}};
         case QueryFailure::Unsynchronised:
-            return kUnsynchronisedText;
+            return {{MessageId::Unsynchronised}};
         case QueryFailure::Incomplete:
-            return kIncompleteAnswerText;
+            return {{MessageId::IncompleteAnswer}};
         case QueryFailure::NoAnswer:
             break;
     }

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "model/message.h"
+
 namespace horavia {
 
 enum class QueryFailure {
@@ -16,20 +18,13 @@ enum class QueryFailure {
     Incomplete,      // a Time Protocol reply under four bytes, an NTP reply without its stamps
 };
 
-inline constexpr const char* kRefusesClientText =
-    "The time server refuses to answer this computer; it will not be asked again while Horavia "
-    "runs.";
-inline constexpr const char* kUnsynchronisedText =
-    "The time server is not synchronised; its time was not used.";
-inline constexpr const char* kIncompleteAnswerText = "The time server sent an incomplete answer.";
-
 // "The time server asks to be queried less often; it will not be asked again for N
 // minute(s).", the wait rounded up to whole minutes.
-std::string AskLessOftenText(std::int64_t waitMs);
+Message AskLessOftenText(std::int64_t waitMs);
 
 // The sentence that tells the failure; noAnswerText for a server that did not answer at all.
 // waitMs: how long a server that asks to be queried less often is left alone.
-std::string QueryFailureText(QueryFailure failure, std::int64_t waitMs,
-                             const std::string& noAnswerText);
+MessageLines QueryFailureText(QueryFailure failure, std::int64_t waitMs,
+                              const MessageLines& noAnswerText);
 
 }  // namespace horavia

@@ -10,8 +10,6 @@ namespace horavia {
 
 namespace {
 
-constexpr const char* kLineBreak = "\r\n";
-
 std::int32_t Clamp32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
@@ -89,25 +87,26 @@ std::optional<std::size_t> ChooseServer(const std::vector<ServerResult>& results
     return candidate;
 }
 
-std::string ProposalText(const ServerResult& result) {
-    return std::string("Do you want to use this server :") + kLineBreak + kLineBreak +
-           ServerTestText(result.Server, result.Respons, {result.Diff, result.DiffMs}, kLineBreak) +
-           AnswerDetails(result.Authenticated, result.OffsetMs, result.DelayMs, kLineBreak);
+MessageLines ProposalText(const ServerResult& result) {
+    MessageLines text{{MessageId::UseThisServer}, {MessageId::EmptyLine}};
+    Append(text, ServerTestText(result.Server, result.Respons, {result.Diff, result.DiffMs}));
+    Append(text, AnswerDetails(result.Authenticated, result.OffsetMs, result.DelayMs));
+    return text;
 }
 
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
                          MessageBoxPort& messages, std::function<void()> done) {
     const auto report = [server, &clock, &messages, done](const TimeAnswer& answer) {
         if (!answer.answered) {
-            messages.Show(QueryFailureText(answer.failure, answer.retryInMs,
-                                           ConnectionFailedText(answer, kLineBreak)),
-                          kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+            messages.Show(
+                QueryFailureText(answer.failure, answer.retryInMs, ConnectionFailedText(answer)),
+                kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         } else {
             const ServerDifference diff =
                 MeasureServerDifference(server, answer.serverUtc, clock.NowUtc());
-            messages.Show(ServerTestText(server, answer.lRespons, diff, kLineBreak) +
-                              AnswerDetails(answer, kLineBreak),
-                          kAppTitle, MsgButtons::Ok, MsgIcon::Information);
+            MessageLines text = ServerTestText(server, answer.lRespons, diff);
+            Append(text, AnswerDetails(answer));
+            messages.Show(text, kAppTitle, MsgButtons::Ok, MsgIcon::Information);
         }
         if (done) done();
     };

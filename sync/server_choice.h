@@ -16,9 +16,6 @@ namespace horavia {
 // The response time that marks a server as silent; every smaller value marks an answer.
 inline constexpr std::int32_t kNoAnswerRespons = 5000;
 
-inline constexpr const char* kNoActiveServersText =
-    "No active servers found...\r\nCheck your internet connection!";
-
 // One server's measurement. Held in 32 bits, so a clock hours off still fits.
 struct ServerResult {
     std::string Server;
@@ -53,9 +50,9 @@ std::int64_t ServerScore(const ServerResult& result, std::int64_t mean);
 // server answered. When an authenticated server answered, only those are chosen from.
 std::optional<std::size_t> ChooseServer(const std::vector<ServerResult>& results);
 
-// The question that proposes a server, lines joined by CR LF; an NTP server's with whether it
+// The question that proposes a server; an NTP server's with whether it
 // was authenticated, its offset and delay after the difference.
-std::string ProposalText(const ServerResult& result);
+MessageLines ProposalText(const ServerResult& result);
 
 // The Test button: queries `server` once and reports its name, response time and difference
 // (information icon; for NTP also whether it was authenticated, the offset and the delay), or

@@ -20,7 +20,7 @@ std::int64_t NearestSeconds(std::int64_t ms) {
 std::string Milliseconds(double ms) {
     char text[32];
     const auto end = std::to_chars(text, text + sizeof text, ms, std::chars_format::fixed, 1);
-    return std::string(text, end.ptr) + " ms";
+    return std::string(text, end.ptr);
 }
 
 }  // namespace
@@ -39,39 +39,36 @@ ServerDifference MeasureServerDifference(const std::string& server, Instant serv
     return difference;
 }
 
-std::string DifferenceAmount(const ServerDifference& difference) {
-    std::string amount = std::to_string(difference.seconds) + " s";
-    if (difference.ms) amount += " (" + std::to_string(*difference.ms) + " ms)";
-    return amount;
+Message DifferenceMessage(const ServerDifference& difference, MessageId seconds,
+                          MessageId secondsAndMs) {
+    if (!difference.ms) return {seconds, {std::to_string(difference.seconds)}};
+    return {secondsAndMs, {std::to_string(difference.seconds), std::to_string(*difference.ms)}};
 }
 
-std::string DifferenceLine(const ServerDifference& difference) {
-    return "Difference with local time: " + DifferenceAmount(difference);
+Message DifferenceLine(const ServerDifference& difference) {
+    return DifferenceMessage(difference, MessageId::DifferenceWithLocalTime,
+                             MessageId::DifferenceWithLocalTimeMs);
 }
 
-std::string ServerTestText(const std::string& server, std::int32_t respons,
-                           const ServerDifference& difference, const std::string& lineBreak) {
-    return "Name: " + server + lineBreak + "Respons time: " + std::to_string(respons) + " ms" +
-           lineBreak + DifferenceLine(difference);
+MessageLines ServerTestText(const std::string& server, std::int32_t respons,
+                            const ServerDifference& difference) {
+    return {{MessageId::ServerName, {server}},
+            {MessageId::ResponseTime, {std::to_string(respons)}},
+            DifferenceLine(difference)};
 }
 
-}  // namespace horavia
-
-namespace horavia {
-
-std::string AnswerDetails(bool authenticated, std::optional<double> offsetMs,
-                          std::optional<double> delayMs, const std::string& lineBreak) {
+MessageLines AnswerDetails(bool authenticated, std::optional<double> offsetMs,
+                           std::optional<double> delayMs) {
     if (!offsetMs) return {};
-    std::string details =
-        lineBreak + (authenticated ? "Authenticated: yes (NTS)" : "Authenticated: no");
-    details += lineBreak + "Offset: " + Milliseconds(*offsetMs);
-    if (delayMs) details += lineBreak + "Round-trip delay: " + Milliseconds(*delayMs);
+    MessageLines details{{authenticated ? MessageId::AuthenticatedYes : MessageId::AuthenticatedNo},
+                         {MessageId::Offset, {Milliseconds(*offsetMs)}}};
+    if (delayMs) details.push_back({MessageId::RoundTripDelay, {Milliseconds(*delayMs)}});
     return details;
 }
 
-std::string ConnectionFailedText(const TimeAnswer& answer, const std::string& lineBreak) {
-    std::string text = kConnectionFailedText;
-    if (!answer.problem.empty()) text += lineBreak + answer.problem;
+MessageLines ConnectionFailedText(const TimeAnswer& answer) {
+    MessageLines text{{MessageId::ConnectionFailed}};
+    if (answer.problem) text.push_back(*answer.problem);
     return text;
 }
 

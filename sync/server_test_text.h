@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/instant.h"
+#include "model/message.h"
 #include "sync/time_query_port.h"
 
 namespace horavia {
@@ -22,27 +23,28 @@ struct ServerDifference {
 ServerDifference MeasureServerDifference(const std::string& server, Instant serverUtc,
                                          Instant clockUtc);
 
-// "-5 s", with " (-5123 ms)" when the milliseconds are known.
-std::string DifferenceAmount(const ServerDifference& difference);
-// "Difference with local time: " and the amount.
-std::string DifferenceLine(const ServerDifference& difference);
+// A difference as one of two messages: with the seconds alone, or with the seconds and the
+// milliseconds when the protocol gives them.
+Message DifferenceMessage(const ServerDifference& difference, MessageId seconds,
+                          MessageId secondsAndMs);
 
-// "Name: ...", "Respons time: ... ms", and the difference line, joined by lineBreak.
-std::string ServerTestText(const std::string& server, std::int32_t respons,
-                           const ServerDifference& difference, const std::string& lineBreak);
+// "Difference with local time: -5 s", with " (-5123 ms)" when the milliseconds are known.
+Message DifferenceLine(const ServerDifference& difference);
 
-// What an NTP answer adds, each line after lineBreak: "Authenticated: yes (NTS)" or
-// "Authenticated: no", "Offset: 2500.3 ms" (positive when the server is ahead) and
-// "Round-trip delay: 0.4 ms". Nothing for an answer without an offset (the Time Protocol's).
-std::string AnswerDetails(bool authenticated, std::optional<double> offsetMs,
-                          std::optional<double> delayMs, const std::string& lineBreak);
-inline std::string AnswerDetails(const TimeAnswer& answer, const std::string& lineBreak) {
-    return AnswerDetails(answer.authenticated, answer.offsetMs, answer.delayMs, lineBreak);
+// "Name: ...", "Respons time: ... ms", and the difference line.
+MessageLines ServerTestText(const std::string& server, std::int32_t respons,
+                            const ServerDifference& difference);
+
+// What an NTP answer adds, a line each: "Authenticated: yes (NTS)" or "Authenticated: no",
+// "Offset: 2500.3 ms" (positive when the server is ahead) and "Round-trip delay: 0.4 ms".
+// Nothing for an answer without an offset (the Time Protocol's).
+MessageLines AnswerDetails(bool authenticated, std::optional<double> offsetMs,
+                           std::optional<double> delayMs);
+inline MessageLines AnswerDetails(const TimeAnswer& answer) {
+    return AnswerDetails(answer.authenticated, answer.offsetMs, answer.delayMs);
 }
 
-inline constexpr const char* kConnectionFailedText = "Connection failed!";
-
 // "Connection failed!", and on the next line why, when the query knows.
-std::string ConnectionFailedText(const TimeAnswer& answer, const std::string& lineBreak);
+MessageLines ConnectionFailedText(const TimeAnswer& answer);
 
 }  // namespace horavia

@@ -8,8 +8,6 @@ namespace horavia {
 
 namespace {
 
-constexpr const char* kCrLf = "\r\n";
-
 // Whether two differences (server minus computer) agree: a server that keeps time shows the
 // same difference both times, however long apart they were taken.
 bool DifferencesAgree(std::chrono::milliseconds confirmed, std::chrono::milliseconds second) {
@@ -31,55 +29,56 @@ std::int32_t DifferenceMinutes(Instant now, Instant server) {
     return static_cast<std::int32_t>(result);
 }
 
-std::string SyncQuestionText(std::int32_t differenceMinutes) {
-    std::string text;
+MessageLines SyncQuestionText(std::int32_t differenceMinutes) {
+    MessageLines text;
     const std::int32_t remainder = differenceMinutes % 60;
     if (differenceMinutes >= 6 && (remainder <= 5 || remainder >= 55)) {
         // Close to whole hours: more likely a wrong time zone than a drifting clock.
         const auto hours = static_cast<std::int64_t>(std::llround(differenceMinutes / 60.0));
-        text += "Local time is " + std::to_string(hours) + " hour(s) off.";
-        text += kCrLf;
-        text += "Check wether your local timezone is set up correctly!";
-        text += kCrLf;
-        text += kCrLf;
+        text.push_back({MessageId::ClockOffByHours, {}, hours});
+        text.push_back({MessageId::EmptyLine});
     }
-    text += "The difference between local and atomic time";
-    text += kCrLf;
-    text += "is " + std::to_string(differenceMinutes) + " minutes. Should the local";
-    text += kCrLf;
-    text += "time be updated ?";
+    text.push_back({MessageId::SyncQuestion, {}, differenceMinutes});
     return text;
 }
 
-SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string& differenceLine) {
+SetClockMessage SetClockFailureMessage(ClockSetResult result, const MessageLines& difference) {
+    const auto told = [&difference](MessageId reason, MsgIcon icon) {
+        SetClockMessage message{{{reason}}, icon};
+        Append(message.text, difference);
+        return message;
+    };
     switch (result) {
         case ClockSetResult::AutomaticSyncOn:
-            return {std::string(kAutomaticSyncOnText) + kCrLf + differenceLine,
-                    MsgIcon::Information};
+            return told(MessageId::AutomaticSyncOn, MsgIcon::Information);
         case ClockSetResult::NotAuthorised:
-            return {std::string(kNotAuthorisedText) + kCrLf + differenceLine, MsgIcon::Exclamation};
+            return told(MessageId::NotAuthorised, MsgIcon::Exclamation);
         case ClockSetResult::NoAnswer:
-            return {std::string(kDateTimeServiceSilentText) + kCrLf + differenceLine,
-                    MsgIcon::Exclamation};
+            return told(MessageId::DateTimeServiceSilent, MsgIcon::Exclamation);
         case ClockSetResult::Set:
         case ClockSetResult::Failed:
             break;
     }
-    return {kSetClockFailedText, MsgIcon::Exclamation};
+    return {{{MessageId::SetClockFailed}}, MsgIcon::Exclamation};
 }
 
-std::string SyncFailureText(const TimeAnswer& answer) {
+MessageLines SyncFailureText(const TimeAnswer& answer) {
     // An answer that came but holds no usable instant says as little as an incomplete one.
     const QueryFailure failure = answer.answered ? QueryFailure::Incomplete : answer.failure;
-    std::string silent = kServerSilentText;
-    if (!answer.problem.empty()) silent += kCrLf + answer.problem;  // a failed key exchange
-    return QueryFailureText(failure, answer.retryInMs, silent) + kCrLf + kClockNotChangedText;
+    MessageLines silent{{MessageId::ServerSilent}};
+    if (answer.problem) silent.push_back(*answer.problem);  // a failed key exchange
+    MessageLines text = QueryFailureText(failure, answer.retryInMs, silent);
+    text.push_back({MessageId::ClockNotChanged});
+    return text;
 }
 
-std::string AnswerDisagreedText(const ServerDifference& confirmed, const ServerDifference& second) {
-    return std::string(kAnswerDisagreedText) + kCrLf +
-           "Difference you confirmed: " + DifferenceAmount(confirmed) + kCrLf +
-           "Difference in the second answer: " + DifferenceAmount(second);
+MessageLines AnswerDisagreedText(const ServerDifference& confirmed,
+                                 const ServerDifference& second) {
+    return {{MessageId::AnswerDisagreed},
+            DifferenceMessage(confirmed, MessageId::DifferenceConfirmed,
+                              MessageId::DifferenceConfirmedMs),
+            DifferenceMessage(second, MessageId::DifferenceSecondAnswer,
+                              MessageId::DifferenceSecondAnswerMs)};
 }
 
 TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter,
@@ -91,7 +90,7 @@ bool TimeSynchroniser::ReadAnswer(const TimeAnswer& answer, Reading& reading) {
     reading.server = answer.serverUtc;
     reading.clock = clock_.NowUtc();
     reading.found = MeasureServerDifference(server_, reading.server, reading.clock);
-    reading.details = AnswerDetails(answer, kCrLf);
+    reading.details = AnswerDetails(answer);
     return true;
 }
 
@@ -130,9 +129,13 @@ void TimeSynchroniser::OnFirstAnswer(const TimeAnswer& answer) {
 
     stage_ = SyncStage::Asking;
     // The question as it always read; an NTP answer's details below it, after a blank line.
-    const std::string details = first_.details.empty() ? "" : kCrLf + first_.details;
-    const MsgAnswer reply = messages_.Show(SyncQuestionText(minutes) + details, kAppTitle,
-                                           MsgButtons::YesNo, MsgIcon::Question);
+    MessageLines question = SyncQuestionText(minutes);
+    if (!first_.details.empty()) {
+        question.push_back({MessageId::EmptyLine});
+        Append(question, first_.details);
+    }
+    const MsgAnswer reply =
+        messages_.Show(question, kAppTitle, MsgButtons::YesNo, MsgIcon::Question);
     if (reply != MsgAnswer::Yes) return End(SyncOutcome::Declined);
 
     // The user may have taken a while to answer: ask the server again.
@@ -173,13 +176,14 @@ void TimeSynchroniser::End(SyncOutcome outcome) {
 }
 
 bool TimeSynchroniser::SetClockTime(Instant utc, const std::optional<ServerDifference>& found,
-                                    const std::string& details) {
+                                    const MessageLines& details) {
     const ClockSetResult result = setter_.SetTime(utc);
     if (result == ClockSetResult::Set) return true;
     const ServerDifference difference =
         found ? *found : MeasureServerDifference({}, utc, clock_.NowUtc());
-    const SetClockMessage message =
-        SetClockFailureMessage(result, DifferenceLine(difference) + details);
+    MessageLines told{DifferenceLine(difference)};
+    Append(told, details);
+    const SetClockMessage message = SetClockFailureMessage(result, told);
     messages_.Show(message.text, kAppTitle, MsgButtons::Ok, message.icon);
     return false;
 }

@@ -32,29 +32,13 @@ enum class SyncRequest { Automatic, User };
 // 32-bit range.
 std::int32_t DifferenceMinutes(Instant now, Instant server);
 
-// The question asked when the clock is more than a minute off, lines joined with "\r\n".
-std::string SyncQuestionText(std::int32_t differenceMinutes);
-
-inline constexpr const char* kSetClockFailedText =
-    "Failed setting new date/time. In Windows NT/XP, you need Administrator "
-    "privileges for this!";
-inline constexpr const char* kAutomaticSyncOnText =
-    "The computer's clock was not set: the system keeps it synchronised itself "
-    "(automatic time synchronisation is on).";
-inline constexpr const char* kNotAuthorisedText =
-    "Failed setting new date/time: you are not allowed to change the system clock.";
-inline constexpr const char* kDateTimeServiceSilentText =
-    "The computer's clock was not set: the system's date-time service did not answer.";
-inline constexpr const char* kAnswerDisagreedText =
-    "The computer's clock was not set: the time server's second answer did not agree with "
-    "the difference you confirmed.";
-
-inline constexpr const char* kServerSilentText = "The time server did not answer.";
-inline constexpr const char* kClockNotChangedText = "The computer's clock was not changed.";
+// The question asked when the clock is more than a minute off; first, after a difference
+// close to whole hours, the hint that the zone may be set wrong.
+MessageLines SyncQuestionText(std::int32_t differenceMinutes);
 
 // What the user who asked for a synchronisation is told when a query brings no time: why, and
-// that the clock stayed as it was, lines joined with "\r\n".
-std::string SyncFailureText(const TimeAnswer& answer);
+// that the clock stayed as it was.
+MessageLines SyncFailureText(const TimeAnswer& answer);
 
 // How far the second answer's difference may stray from the confirmed one: the whole-second
 // answers of the Time Protocol and the time the answers take on the way. The computer's clock
@@ -62,17 +46,17 @@ std::string SyncFailureText(const TimeAnswer& answer);
 inline constexpr std::int64_t kConfirmedDifferenceSlackMs = 2000;
 
 // The message for a second answer that disagrees: the reason, then the difference the user
-// confirmed and the one the second answer showed, lines joined with "\r\n".
-std::string AnswerDisagreedText(const ServerDifference& confirmed, const ServerDifference& second);
+// confirmed and the one the second answer showed.
+MessageLines AnswerDisagreedText(const ServerDifference& confirmed, const ServerDifference& second);
 
 // What the user is told when the clock could not be set: the reason and, when the system keeps
 // the clock itself, the user lacks the right or the system's date-time service is silent, the
 // difference found (server minus local time).
 struct SetClockMessage {
-    std::string text;
+    MessageLines text;
     MsgIcon icon = MsgIcon::Exclamation;
 };
-SetClockMessage SetClockFailureMessage(ClockSetResult result, const std::string& differenceLine);
+SetClockMessage SetClockFailureMessage(ClockSetResult result, const MessageLines& difference);
 
 using SyncHandler = std::function<void(SyncOutcome)>;
 
@@ -96,7 +80,7 @@ class TimeSynchroniser {
     // user why, with the difference found when the server answered (without one: utc minus
     // the clock now, in seconds) and the answer's details (AnswerDetails), and returns false.
     bool SetClockTime(Instant utc, const std::optional<ServerDifference>& found = {},
-                      const std::string& details = {});
+                      const MessageLines& details = {});
 
     bool IsRunning() const { return stage_ != SyncStage::Idle; }
     SyncStage Stage() const { return stage_; }
@@ -109,7 +93,7 @@ class TimeSynchroniser {
         Instant server;
         Instant clock;
         ServerDifference found;
-        std::string details;  // an NTP answer's authentication, offset and delay, as lines
+        MessageLines details;  // an NTP answer's authentication, offset and delay
     };
     // The server's answer as a reading, with the computer's clock read as it is handed on.
     bool ReadAnswer(const TimeAnswer& answer, Reading& reading);

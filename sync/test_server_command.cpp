@@ -7,14 +7,15 @@
 
 namespace horavia {
 
-int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out) {
+int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out,
+                         const MessageRenderer& text) {
     QueryPacer pacer;
     ServerTimeQuery query(&SystemUtcNow, pacer, ports);
     const std::string name = server.toStdString();
     QObject::connect(&query, &ServerTimeQuery::finished, [&](const TimeAnswer& answer) {
         if (!answer.answered) {
-            out << QString::fromStdString(QueryFailureText(answer.failure, answer.retryInMs,
-                                                           ConnectionFailedText(answer, "\n")))
+            out << text(QueryFailureText(answer.failure, answer.retryInMs,
+                                         ConnectionFailedText(answer)))
                 << '\n';
             out.flush();
             QCoreApplication::exit(1);
@@ -23,9 +24,9 @@ int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStre
         // The computer's clock in UTC, which is local time + bias read in one step.
         const ServerDifference difference =
             MeasureServerDifference(name, answer.serverUtc, SystemUtcNow());
-        out << QString::fromStdString(ServerTestText(name, answer.lRespons, difference, "\n") +
-                                      AnswerDetails(answer, "\n"))
-            << '\n';
+        MessageLines result = ServerTestText(name, answer.lRespons, difference);
+        Append(result, AnswerDetails(answer));
+        out << text(result) << '\n';
         out.flush();
         QCoreApplication::exit(0);
     });

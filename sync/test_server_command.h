@@ -3,7 +3,9 @@
 
 #include <QString>
 #include <QTextStream>
+#include <functional>
 
+#include "model/message.h"
 #include "sync/server_time_query.h"
 
 namespace horavia {
@@ -12,7 +14,10 @@ namespace horavia {
 // name, response time and difference with this computer's clock (with the milliseconds for
 // NTP) and returns 0, or prints why it gave no time ("Connection failed!" when it did not
 // answer) and returns 1. Runs the application's
-// event loop until the answer is in: needs a QCoreApplication whose loop is not running.
-int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out);
+// event loop until the answer is in: needs a QCoreApplication whose loop is not running. text
+// turns the result into the user's language, a line for each message.
+using MessageRenderer = std::function<QString(const MessageLines&)>;
+int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out,
+                         const MessageRenderer& text);
 
 }  // namespace horavia

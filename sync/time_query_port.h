@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "model/instant.h"
+#include "model/message.h"
 #include "sync/query_failure.h"
 
 namespace horavia {
@@ -24,7 +25,7 @@ struct TimeAnswer {
     bool authenticated = false;
     std::optional<double> offsetMs;
     std::optional<double> delayMs;
-    std::string problem;
+    std::optional<Message> problem;
     QueryFailure failure = QueryFailure::NoAnswer;
     std::int64_t retryInMs = 0;
 };

@@ -98,7 +98,7 @@ A world clock: a small window with your clocks, an icon in the notification area
 <context>
     <name>HeadlessRun</name>
     <message numerus="yes">
-        <location filename="../app/headless_run.cpp" line="+45"/>
+        <location filename="../app/headless_run.cpp" line="+46"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
         <translation type="unfinished">
@@ -109,20 +109,467 @@ A world clock: a small window with your clocks, an icon in the notification area
     </message>
 </context>
 <context>
-    <name>HelpPage</name>
+    <name>Message</name>
     <message>
-        <location filename="../ui/main/help_page.cpp" line="+28"/>
-        <source>No web browser could be started to show the help.
-The help is in this file:
-%1</source>
-        <extracomment>%1 is the help page&apos;s file.</extracomment>
+        <location filename="../ui/main/message_text.cpp" line="+17"/>
+        <source>No timezone information found !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1(%2, %3, %4, %5) = %6</source>
+        <extracomment>A stored setting that could not be read: %1 the reading routine, %2 the application, %3 the section, %4 the key, %5 the default, %6 the stored text.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The settings could not be read from
+%1
+(%2).
+
+Horavia works with its default settings for now and leaves this file as it is.</source>
+        <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <location line="+6"/>
+        <source>The settings could not be saved to
+%1
+(%2).
+
+Horavia keeps working with your settings and tries again at the next save.</source>
+        <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>cannot read the settings file &quot;%1&quot;: %2</source>
+        <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>cannot save the settings file &quot;%1&quot;: %2</source>
+        <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+7"/>
+        <source>Local time is %n hour(s) off.
+Check wether your local timezone is set up correctly!</source>
+        <extracomment>The computer&apos;s clock is about %n whole hours away from a time server&apos;s.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>The difference between local and atomic time
+is %n minutes. Should the local
+time be updated ?</source>
+        <extracomment>Asked before the computer&apos;s clock is set from a time server; keep the short lines.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Failed setting new date/time. In Windows NT/XP, you need Administrator privileges for this!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The computer&apos;s clock was not set: the system keeps it synchronised itself (automatic time synchronisation is on).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Failed setting new date/time: you are not allowed to change the system clock.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The computer&apos;s clock was not set: the system&apos;s date-time service did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The computer&apos;s clock was not set: the time server&apos;s second answer did not agree with the difference you confirmed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The time server did not answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The computer&apos;s clock was not changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Difference you confirmed: %1 s</source>
+        <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Difference you confirmed: %1 s (%2 ms)</source>
+        <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Difference in the second answer: %1 s</source>
+        <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Difference in the second answer: %1 s (%2 ms)</source>
+        <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Difference with local time: %1 s</source>
+        <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Difference with local time: %1 s (%2 ms)</source>
+        <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The time server refuses to answer this computer; it will not be asked again while Horavia runs.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>The time server is not synchronised; its time was not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The time server sent an incomplete answer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>The time server asks to be queried less often; it will not be asked again for %n minute(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Connection failed!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NTS key exchange failed: %1</source>
+        <extracomment>NTS: Network Time Security. %1 the technical reason, in English.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>NTS key exchange failed: no answer within %1 s</source>
+        <extracomment>NTS: Network Time Security. %1 seconds (&quot;s&quot; is the unit).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Name: %1</source>
+        <extracomment>%1 a time server&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Respons time: %1 ms</source>
+        <extracomment>%1 milliseconds the time server took to answer.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Authenticated: yes (NTS)</source>
+        <extracomment>The time server&apos;s answer was authenticated by Network Time Security.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Authenticated: no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Offset: %1 ms</source>
+        <extracomment>%1 milliseconds the server is ahead of the computer, one decimal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Round-trip delay: %1 ms</source>
+        <extracomment>%1 milliseconds, one decimal.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Do you want to use this server :</source>
+        <extracomment>Followed by the server&apos;s name, response time and difference.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>No active servers found...
+Check your internet connection!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Are you sure you want to delete this timezone permanently ?</source>
+        <extracomment>A clock of the list, shown with its zone.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Timezone &apos;%1&apos; can not be used to convert from.</source>
+        <extracomment>%1 the zone&apos;s name as the list shows it.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
         <source>The help page could not be written into the folder
 %1</source>
-        <extracomment>%1 is a folder.</extracomment>
+        <extracomment>%1 a folder.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No web browser could be started to show the help.
+The help is in this file:
+%1</source>
+        <extracomment>%1 the help file.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PosixFileSystem</name>
+    <message>
+        <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
+        <source>it is a folder, not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <location line="+11"/>
+        <source>the file is larger than 64 MiB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>%1 is not a folder</source>
+        <extracomment>%1 is a folder&apos;s path.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>another program keeps the folder locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>no free name for a temporary file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SettingsFile</name>
+    <message>
+        <location filename="../platform/settings_file.cpp" line="+134"/>
+        <source>creating its folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>locking its folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>reading it again before saving: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>the file is read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>creating a temporary file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>writing: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>flushing it to disk: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>closing it: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>replacing the old file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>flushing its folder to disk: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::ClockEditor</name>
+    <message>
+        <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
+        <source>&amp;Label</source>
+        <extracomment>The clock&apos;s name, shown above its time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Active</source>
+        <extracomment>The clock is shown.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Format</source>
+        <extracomment>The clock&apos;s time format.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(leave empty to use default)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Timezone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+152"/>
+        <source>Type a label and choose a zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>World map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>World map: %1</source>
+        <extracomment>The world map as a screen reader names it: %1 is the zone it shows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/editor/clock_editor.h" line="+28"/>
+        <source>(no name)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::ClockListPage</name>
+    <message>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
+        <source>Name</source>
+        <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Timezone</source>
+        <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Clocks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>&amp;New</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Move up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Move down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+62"/>
+        <source>Active</source>
+        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -132,6 +579,357 @@ The help is in this file:
         <location filename="../ui/main/clock_window.cpp" line="+153"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::ConverterWindow</name>
+    <message>
+        <location filename="../ui/convert/converter_window.cpp" line="+53"/>
+        <source>Horavia - Convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>&amp;From</source>
+        <extracomment>The zone a time is converted from.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;To</source>
+        <extracomment>The zone a time is converted to.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>From timezone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>To timezone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Time to convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Converted time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find a place to convert from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Find a place to convert to</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::DefaultFormatPage</name>
+    <message>
+        <location filename="../ui/setup/default_format_page.cpp" line="+14"/>
+        <source>Default format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/default_format_page.h" line="+21"/>
+        <source>Hours (0-23)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hours with leading zeros (00-23)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minutes (0-59)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Seconds (0-59)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>AM or PM, if used then hours will be 0-12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Day of the month (1-31)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Day of the week (Mon-Sun)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::PlaceSearchBox</name>
+    <message>
+        <location filename="../ui/editor/place_search_box.cpp" line="+19"/>
+        <source>Find a city, country or time zone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Find a place</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::ServerTestDialog</name>
+    <message>
+        <location filename="../ui/setup/server_test_dialog.cpp" line="+16"/>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Testing time servers...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::SettingsPage</name>
+    <message numerus="yes">
+        <location filename="../ui/setup/settings_page.cpp" line="+48"/>
+        <source>%1 %n pts</source>
+        <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Show &amp;window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Load on startup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Always on top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Single click on tray &amp;icon shows/hides window</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Show each clock&apos;s &amp;offset from this computer&apos;s time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Sort timezones &amp;by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Sort timezones by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>AM/&amp;PM</source>
+        <extracomment>The 12-hour clock.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>2&amp;4 h</source>
+        <extracomment>The 24-hour clock.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Choose</source>
+        <extracomment>Opens the font dialog.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/settings_page.h" line="+26"/>
+        <source>This desktop does not let programs keep windows on top.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Name (Up)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Name (Down)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GMT Offset (Up)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>GMT Offset (Down)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::SetupDialog</name>
+    <message>
+        <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
+        <source>Setup pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;Timezones</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>TimeS&amp;ync</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Default &amp;Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/setup_dialog.h" line="+25"/>
+        <source>Horavia Timezones</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::SwapPicture</name>
+    <message>
+        <location filename="../ui/convert/swap_picture.cpp" line="+19"/>
+        <source>Swap</source>
+        <extracomment>Exchanges the two zones.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Swap zones</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::TimeSyncPage</name>
+    <message>
+        <location filename="../ui/setup/time_sync_page.cpp" line="+38"/>
+        <location line="+4"/>
+        <source>Server</source>
+        <extracomment>Group box title: the time server.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Test</source>
+        <extracomment>Tests the time server once.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Auto</source>
+        <extracomment>Tests every listed time server and proposes the best.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>When</source>
+        <extracomment>Group box title: when the computer&apos;s clock is synchronised.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>When sta&amp;rting Horavia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>E&amp;very</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Sync interval</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sync interval unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/time_sync_page.h" line="+27"/>
+        <source>Seconds</source>
+        <extracomment>A unit of the synchronisation interval, read as &quot;Every 30 Seconds&quot; with any number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Hours</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weeks</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>Synchronizes your computer&apos;s clock with an atomic clock.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -173,6 +971,14 @@ The help is in this file:
     <message>
         <location line="+2"/>
         <source>&amp;Hide</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>horavia::WorldMapView</name>
+    <message>
+        <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
+        <source>World map</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

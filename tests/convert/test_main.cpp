@@ -3,10 +3,15 @@
 
 #include <QApplication>
 
+#include "tests/model/fake_messages.h"
+#include "ui/main/message_text.h"
+
 int main(int argc, char** argv) {
     // Also when CTest lists the tests at build time, without the test's environment.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // Recorded messages are compared as the user reads them.
+    horavia::testing::RecordingMessages::Renderer() = horavia::MessageUtf8;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -12,14 +12,24 @@ namespace horavia::testing {
 class RecordingMessages : public MessageBoxPort {
   public:
     struct Shown {
-        std::string text;
+        MessageLines message;
+        std::string text;  // as the user reads it, when a renderer is set (see Renderer)
         std::string title;
         MsgButtons buttons;
         MsgIcon icon;
     };
-    MsgAnswer Show(const std::string& text, const std::string& title, MsgButtons buttons,
+    // Tests that can render messages (those with Qt) set this once, so that text holds what the
+    // user reads; model tests compare the messages themselves.
+    static std::function<std::string(const MessageLines&)>& Renderer() {
+        static std::function<std::string(const MessageLines&)> render;
+        return render;
+    }
+
+    using MessageBoxPort::Show;
+    MsgAnswer Show(const MessageLines& message, const std::string& title, MsgButtons buttons,
                    MsgIcon icon) override {
-        shown.push_back({text, title, buttons, icon});
+        const std::string text = Renderer() ? Renderer()(message) : std::string();
+        shown.push_back({message, text, title, buttons, icon});
         if (onShow) onShow(text);  // what happens while the box waits
         return buttons == MsgButtons::YesNo ? answer : MsgAnswer::Ok;
     }

@@ -35,15 +35,20 @@ TEST_F(Settings, FailedConversionShowsTheExactMessageAndReadsAsEmpty) {
     store.Save("AlwaysOnTop", "Maybe");
     EXPECT_FALSE(readers.GetSettingBool("Horavia 2.0", "Settings", "AlwaysOnTop", "False"));
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "GetSettingBool(Horavia 2.0, Settings, AlwaysOnTop, False) = Maybe");
+    const auto unreadable = [](std::vector<std::string> args) {
+        return MessageLines{{MessageId::SettingUnreadable, std::move(args)}};
+    };
+    EXPECT_EQ(messages.shown[0].message, unreadable({"GetSettingBool", "Horavia 2.0", "Settings",
+                                                     "AlwaysOnTop", "False", "Maybe"}));
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);
     store.Save("FontSize", "big");
     EXPECT_EQ(readers.Lng("FontSize", "10"), 0);
-    EXPECT_EQ(messages.shown[1].text, "GetSettingLng(Horavia 2.0, Settings, FontSize, 10) = big");
+    EXPECT_EQ(messages.shown[1].message,
+              unreadable({"GetSettingLng", "Horavia 2.0", "Settings", "FontSize", "10", "big"}));
     store.Save("STLast", "");
     EXPECT_EQ(readers.Dbl("STLast", "0"), 0.0);
-    EXPECT_EQ(messages.shown[2].text, "GetSettingDbl(Horavia 2.0, Settings, STLast, 0) = ");
+    EXPECT_EQ(messages.shown[2].message,
+              unreadable({"GetSettingDbl", "Horavia 2.0", "Settings", "STLast", "0", ""}));
 }
 
 TEST_F(Settings, WholeNumbersRoundHalvesToEvenWithinThirtyTwoBits) {

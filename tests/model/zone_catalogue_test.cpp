@@ -30,7 +30,7 @@ class Catalogue : public ::testing::Test {
 TEST_F(Catalogue, NoZonesShowsTheFatalMessage) {
     EXPECT_FALSE(Load());
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, "No timezone information found !");
+    EXPECT_EQ(messages.shown[0].message, MessageLines{{MessageId::NoZones}});
     EXPECT_EQ(messages.shown[0].title, "Horavia");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Critical);
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);

@@ -220,7 +220,8 @@ TEST_F(ZoneDatabase, RecordsOfYearsAfterTheTablesEndFollowTheFooterRule) {
 
 TEST_F(ZoneDatabase, EveryZoneHasAHistoryAndTheConverterReachesEveryYear) {
     struct NoMessages : MessageBoxPort {
-        MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+        using MessageBoxPort::Show;
+        MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
             return MsgAnswer::Ok;
         }
     } messages;

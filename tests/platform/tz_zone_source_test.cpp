@@ -16,7 +16,8 @@ namespace {
 
 struct NoMessages : MessageBoxPort {
     int shown = 0;
-    MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+    using MessageBoxPort::Show;
+    MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
         ++shown;
         return MsgAnswer::Ok;
     }

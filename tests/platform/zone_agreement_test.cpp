@@ -58,7 +58,8 @@ TEST(ZoneAgreement, EveryZoneMatchesTheTzDatabaseForThreeComputerZones) {
     TzZoneSource source(
         std::string_view(tableText.constData(), static_cast<std::size_t>(tableText.size())));
     struct NoMessages : MessageBoxPort {
-        MsgAnswer Show(const std::string&, const std::string&, MsgButtons, MsgIcon) override {
+        using MessageBoxPort::Show;
+        MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
             return MsgAnswer::Ok;
         }
     } messages;

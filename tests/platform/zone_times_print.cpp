@@ -28,9 +28,11 @@
 namespace {
 
 struct SilentMessages : horavia::MessageBoxPort {
-    horavia::MsgAnswer Show(const std::string& text, const std::string&, horavia::MsgButtons,
-                            horavia::MsgIcon) override {
-        std::cerr << text << '\n';
+    using horavia::MessageBoxPort::Show;
+    horavia::MsgAnswer Show(const horavia::MessageLines& text, const std::string&,
+                            horavia::MsgButtons, horavia::MsgIcon) override {
+        for (const horavia::Message& m : text)
+            std::cerr << "message " << static_cast<int>(m.id) << '\n';
         return horavia::MsgAnswer::Ok;
     }
 };

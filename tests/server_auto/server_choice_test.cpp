@@ -4,6 +4,7 @@
 
 #include "tests/sync/sync_fakes.h"
 #include "tests/sync/utc_at.h"
+#include "ui/main/message_text.h"
 
 namespace horavia {
 namespace {
@@ -113,12 +114,12 @@ TEST(ServerChoice, TestButtonMessages) {
     TestServer("ntp:time.example", query, clock, messages);
     ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0].text,
-              "Name: time.example\r\nRespons time: 42 ms\r\nDifference with local time: -3 s");
+              "Name: time.example\nRespons time: 42 ms\nDifference with local time: -3 s");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(messages.shown[1].text, "Connection failed!");
     EXPECT_EQ(messages.shown[1].icon, MsgIcon::Exclamation);
     EXPECT_EQ(messages.shown[2].text,
-              "Name: ntp:time.example\r\nRespons time: 42 ms\r\n"
+              "Name: ntp:time.example\nRespons time: 42 ms\n"
               "Difference with local time: -3 s (-2877 ms)");
 
     // The proposal of the Auto button shows them too.
@@ -126,9 +127,9 @@ TEST(ServerChoice, TestButtonMessages) {
     const ServerResult measured = Measure("ntp:time.example", query, clock);
     EXPECT_EQ(measured.Diff, 2);
     EXPECT_EQ(measured.DiffMs, 1600);
-    EXPECT_EQ(ProposalText(measured),
-              "Do you want to use this server :\r\n\r\nName: ntp:time.example\r\n"
-              "Respons time: 42 ms\r\nDifference with local time: 2 s (1600 ms)");
+    EXPECT_EQ(MessageUtf8(ProposalText(measured)),
+              "Do you want to use this server :\n\nName: ntp:time.example\n"
+              "Respons time: 42 ms\nDifference with local time: 2 s (1600 ms)");
 }
 
 TEST(ServerChoice, AnAuthenticatedServerIsPreferredWhenOneAnswers) {
@@ -151,8 +152,8 @@ TEST(ServerChoice, NtpAndNtsMessagesSayWhetherAuthenticatedWithOffsetAndDelay) {
     query.details = [](const std::string& server, TimeAnswer& answer) {
         if (!answer.answered) {
             answer.problem =
-                "NTS key exchange failed: the server's certificate was refused "
-                "(certificate has expired)";
+                Message{MessageId::NtsKeyExchangeFailed,
+                        {"the server's certificate was refused (certificate has expired)"}};
             return;
         }
         answer.authenticated = server.rfind("nts:", 0) == 0;
@@ -166,25 +167,25 @@ TEST(ServerChoice, NtpAndNtsMessagesSayWhetherAuthenticatedWithOffsetAndDelay) {
     TestServer("nts:expired.example", query, clock, messages);
     ASSERT_EQ(messages.shown.size(), 3u);
     EXPECT_EQ(messages.shown[0].text,
-              "Name: nts:time.example\r\nRespons time: 42 ms\r\n"
-              "Difference with local time: -3 s (-2877 ms)\r\nAuthenticated: yes (NTS)\r\n"
-              "Offset: -2876.6 ms\r\nRound-trip delay: 18.2 ms");
+              "Name: nts:time.example\nRespons time: 42 ms\n"
+              "Difference with local time: -3 s (-2877 ms)\nAuthenticated: yes (NTS)\n"
+              "Offset: -2876.6 ms\nRound-trip delay: 18.2 ms");
     EXPECT_EQ(messages.shown[1].text,
-              "Name: ntp:time.example\r\nRespons time: 42 ms\r\n"
-              "Difference with local time: -3 s (-2877 ms)\r\nAuthenticated: no\r\n"
-              "Offset: -2876.6 ms\r\nRound-trip delay: 18.2 ms");
+              "Name: ntp:time.example\nRespons time: 42 ms\n"
+              "Difference with local time: -3 s (-2877 ms)\nAuthenticated: no\n"
+              "Offset: -2876.6 ms\nRound-trip delay: 18.2 ms");
     EXPECT_EQ(messages.shown[2].text,
-              "Connection failed!\r\nNTS key exchange failed: the server's certificate was "
+              "Connection failed!\nNTS key exchange failed: the server's certificate was "
               "refused (certificate has expired)");
     EXPECT_EQ(messages.shown[2].icon, MsgIcon::Exclamation);
 
     query.answers.push_back(test::UtcAt(2026, 5, 4, 12, 0, 1, 600));
     const ServerResult measured = Measure("nts:time.example", query, clock);
     EXPECT_TRUE(measured.Authenticated);
-    EXPECT_EQ(ProposalText(measured),
-              "Do you want to use this server :\r\n\r\nName: nts:time.example\r\n"
-              "Respons time: 42 ms\r\nDifference with local time: 2 s (1600 ms)\r\n"
-              "Authenticated: yes (NTS)\r\nOffset: -2876.6 ms\r\nRound-trip delay: 18.2 ms");
+    EXPECT_EQ(MessageUtf8(ProposalText(measured)),
+              "Do you want to use this server :\n\nName: nts:time.example\n"
+              "Respons time: 42 ms\nDifference with local time: 2 s (1600 ms)\n"
+              "Authenticated: yes (NTS)\nOffset: -2876.6 ms\nRound-trip delay: 18.2 ms");
 }
 
 }  // namespace

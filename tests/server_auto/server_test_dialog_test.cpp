@@ -111,9 +111,8 @@ TEST_F(ServerTest, OneAnsweringServerIsProposedAndTakenOnYes) {
     EXPECT_EQ(ProgressList()->currentRow(), 3);
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string& text = messages.shown[0].text;
-    EXPECT_EQ(text.rfind("Do you want to use this server :\r\n\r\nName: good\r\nRespons time: ", 0),
-              0u);
-    EXPECT_NE(text.find(" ms\r\nDifference with local time: 3 s"), std::string::npos) << text;
+    EXPECT_EQ(text.rfind("Do you want to use this server :\n\nName: good\nRespons time: ", 0), 0u);
+    EXPECT_NE(text.find(" ms\nDifference with local time: 3 s"), std::string::npos) << text;
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::None);
     EXPECT_FALSE(window->isVisible());
@@ -152,7 +151,7 @@ TEST_F(ServerTest, NoServerAnswers) {
     EXPECT_FALSE(Run({"a", "b"}, "").has_value());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "No active servers found...\r\nCheck your internet connection!");
+              "No active servers found...\nCheck your internet connection!");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
     EXPECT_FALSE(window->isVisible());
 }

@@ -43,8 +43,11 @@ int main(int argc, char** argv) {
             << answer.delayMs.value_or(0) << " ms; key exchange " << (t.keyExchange ? "yes" : "no")
             << " (" << t.keyExchangeBytesSent << " B sent, " << t.keyExchangeBytesReceived
             << " B received), NTP " << t.ntpBytesSent << " B sent, " << t.ntpBytesReceived
-            << " B received" << (answer.problem.empty() ? "" : "; ")
-            << QString::fromStdString(answer.problem) << '\n';
+            << " B received";
+        if (answer.problem && !answer.problem->args.empty()) {
+            out << "; " << QString::fromStdString(answer.problem->args[0]);
+        }
+        out << '\n';
         if (answer.answered && answer.authenticated) ++good;
         if (++done < count) {
             query.Start(host, static_cast<std::uint16_t>(port));

@@ -11,6 +11,7 @@
 #include "fake_nts_server.h"
 #include "manual_query_clock.h"
 #include "sync/nts_records.h"
+#include "ui/main/message_text.h"
 
 namespace horavia {
 namespace {
@@ -66,7 +67,7 @@ TEST(NtsQuery, AuthenticReplyAnswersAndRefillsTheCookies) {
     const TimeAnswer answer = Await(query);
     ASSERT_TRUE(answer.answered);
     EXPECT_TRUE(answer.authenticated);
-    EXPECT_TRUE(answer.problem.empty());
+    EXPECT_FALSE(answer.problem);
     ASSERT_TRUE(answer.offsetMs);
     EXPECT_NEAR(*answer.offsetMs, 1500.0, 10.0);
     ASSERT_TRUE(answer.delayMs);
@@ -170,7 +171,9 @@ TEST(NtsQuery, NoCookieLeftMeansAKeyExchangeWhichSaysWhyItFailed) {
     NtsQuery query(&SystemUtcNow, jar);
     const TimeAnswer none = Await(query);
     EXPECT_FALSE(none.answered);
-    EXPECT_EQ(none.problem, "NTS key exchange failed: could not connect to 127.0.0.1");
+    ASSERT_TRUE(none.problem);
+    EXPECT_EQ(MessageText(*none.problem),
+              "NTS key exchange failed: could not connect to 127.0.0.1");
     EXPECT_EQ(query.KeyExchanges(), 1);
 
     // A server that no longer knows the cookie says so (NTS NAK): the session is dropped, and

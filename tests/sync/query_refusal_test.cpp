@@ -13,6 +13,7 @@
 #include "sync/query_pacer.h"
 #include "sync/server_time_query.h"
 #include "sync/test_server_command.h"
+#include "ui/main/message_text.h"
 
 namespace horavia {
 namespace {
@@ -58,7 +59,9 @@ TEST(QueryRefusal, EveryReasonIsToldInItsOwnWordsByTestServer) {
          "The time server refuses to answer this computer; it will not be asked again while "
          "Horavia runs."},
         {"RSTR", FakeNtpServer::Mode::KissOfDeath, "RSTR", FakeTimeServer::Mode::Normal,
-         "ntp:127.0.0.1", kRefusesClientText},
+         "ntp:127.0.0.1",
+         "The time server refuses to answer this computer; it will not be asked again while "
+         "Horavia runs."},
         {"INIT", FakeNtpServer::Mode::KissOfDeath, "INIT", FakeTimeServer::Mode::Normal,
          "ntp:127.0.0.1", "The time server is not synchronised; its time was not used."},
         {"LI 3",
@@ -66,13 +69,13 @@ TEST(QueryRefusal, EveryReasonIsToldInItsOwnWordsByTestServer) {
          {},
          FakeTimeServer::Mode::Normal,
          "ntp:127.0.0.1",
-         kUnsynchronisedText},
+         "The time server is not synchronised; its time was not used."},
         {"stratum 16",
          FakeNtpServer::Mode::Stratum16,
          {},
          FakeTimeServer::Mode::Normal,
          "ntp:127.0.0.1",
-         kUnsynchronisedText},
+         "The time server is not synchronised; its time was not used."},
         {"zero stamps",
          FakeNtpServer::Mode::NoStamps,
          {},
@@ -84,7 +87,7 @@ TEST(QueryRefusal, EveryReasonIsToldInItsOwnWordsByTestServer) {
          {},
          FakeTimeServer::Mode::ThreeBytes,
          "127.0.0.1",
-         kIncompleteAnswerText},
+         "The time server sent an incomplete answer."},
     };
     for (const auto& c : cases) {
         FakeNtpServer ntp(c.ntpMode);
@@ -94,7 +97,10 @@ TEST(QueryRefusal, EveryReasonIsToldInItsOwnWordsByTestServer) {
         ASSERT_TRUE(time.Listen());
         QString output;
         QTextStream out(&output);
-        EXPECT_EQ(RunTestServerCommand(c.server, {time.Port(), ntp.Port()}, out), 1) << c.what;
+        EXPECT_EQ(RunTestServerCommand(c.server, {time.Port(), ntp.Port()}, out,
+                                       [](const MessageLines& m) { return MessageText(m); }),
+                  1)
+            << c.what;
         EXPECT_EQ(output.toStdString(), c.text + "\n") << c.what;
     }
 }
@@ -121,7 +127,7 @@ TEST(QueryRefusal, RateBacksOff) {
     answer = Ask(query, "NTP:127.0.0.1");
     EXPECT_EQ(answer.failure, QueryFailure::AskLessOften);
     EXPECT_EQ(answer.retryInMs, 1000);
-    EXPECT_EQ(QueryFailureText(answer.failure, answer.retryInMs, {}), kAskLessOften1);
+    EXPECT_EQ(MessageUtf8(QueryFailureText(answer.failure, answer.retryInMs, {})), kAskLessOften1);
     EXPECT_EQ(Ask(query, "127.0.0.1").failure, QueryFailure::AskLessOften)
         << "the same host over the Time Protocol";
     EXPECT_EQ(ntp.Arrivals().size(), 1u) << "not sent within the back-off";
@@ -131,7 +137,7 @@ TEST(QueryRefusal, RateBacksOff) {
     answer = Ask(query, "ntp:127.0.0.1");
     EXPECT_EQ(ntp.Arrivals().size(), 2u) << "asked again once the back-off is over";
     EXPECT_EQ(answer.retryInMs, 2 * kFirstBackOffMs) << "asked again: twice as long";
-    EXPECT_EQ(QueryFailureText(answer.failure, answer.retryInMs, {}),
+    EXPECT_EQ(MessageUtf8(QueryFailureText(answer.failure, answer.retryInMs, {})),
               "The time server asks to be queried less often; it will not be asked again for 2 "
               "minute(s).");
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/main/message_text.h"
 #include "utc_at.h"
 
 namespace horavia {
@@ -51,26 +52,26 @@ TEST(ServerTestText, NtpAnswersAreMeasuredToTheMillisecond) {
 }
 
 TEST(ServerTestText, ThreeLines) {
-    EXPECT_EQ(ServerTestText("time.example.org", 57, {-3, {}}, "\r\n"),
-              "Name: time.example.org\r\nRespons time: 57 ms\r\n"
+    EXPECT_EQ(MessageUtf8(ServerTestText("time.example.org", 57, {-3, {}})),
+              "Name: time.example.org\nRespons time: 57 ms\n"
               "Difference with local time: -3 s");
-    EXPECT_EQ(ServerTestText("h", 2000, {12, {}}, "\n"),
+    EXPECT_EQ(MessageUtf8(ServerTestText("h", 2000, {12, {}})),
               "Name: h\nRespons time: 2000 ms\nDifference with local time: 12 s");
-    EXPECT_EQ(ServerTestText("ntp:h", 3, {-5, -5123}, "\n"),
+    EXPECT_EQ(MessageUtf8(ServerTestText("ntp:h", 3, {-5, -5123})),
               "Name: ntp:h\nRespons time: 3 ms\nDifference with local time: -5 s (-5123 ms)");
 }
 
 TEST(ServerTestText, NtpAnswersAddAuthenticationOffsetAndDelay) {
-    EXPECT_EQ(AnswerDetails(true, 2500.26, 0.04, "\n"),
-              "\nAuthenticated: yes (NTS)\nOffset: 2500.3 ms\nRound-trip delay: 0.0 ms");
-    EXPECT_EQ(AnswerDetails(false, -1250.0, 12.345, "\r\n"),
-              "\r\nAuthenticated: no\r\nOffset: -1250.0 ms\r\nRound-trip delay: 12.3 ms");
-    EXPECT_EQ(AnswerDetails(false, std::nullopt, std::nullopt, "\n"), "")
+    EXPECT_EQ(MessageUtf8(AnswerDetails(true, 2500.26, 0.04)),
+              "Authenticated: yes (NTS)\nOffset: 2500.3 ms\nRound-trip delay: 0.0 ms");
+    EXPECT_EQ(MessageUtf8(AnswerDetails(false, -1250.0, 12.345)),
+              "Authenticated: no\nOffset: -1250.0 ms\nRound-trip delay: 12.3 ms");
+    EXPECT_TRUE(AnswerDetails(false, std::nullopt, std::nullopt).empty())
         << "the Time Protocol's answer has no offset";
     TimeAnswer failed;
-    EXPECT_EQ(ConnectionFailedText(failed, "\n"), "Connection failed!");
-    failed.problem = "NTS key exchange failed: could not connect to h";
-    EXPECT_EQ(ConnectionFailedText(failed, "\n"),
+    EXPECT_EQ(MessageUtf8(ConnectionFailedText(failed)), "Connection failed!");
+    failed.problem = Message{MessageId::NtsKeyExchangeFailed, {"could not connect to h"}};
+    EXPECT_EQ(MessageUtf8(ConnectionFailedText(failed)),
               "Connection failed!\nNTS key exchange failed: could not connect to h");
 }
 

@@ -14,6 +14,7 @@
 #include "model/services.h"
 #include "platform/system_clock_setter.h"
 #include "sync/time_query_port.h"
+#include "ui/main/message_text.h"
 
 namespace horavia::test {
 
@@ -88,7 +89,8 @@ class FakeClockSetter : public SystemClockSetter {
 };
 
 struct ShownMessage {
-    std::string text;
+    std::string text;  // as the user reads it, in English
+    MessageLines message;
     std::string title;
     MsgButtons buttons;
     MsgIcon icon;
@@ -100,9 +102,10 @@ class FakeMessageBox : public MessageBoxPort {
     std::vector<ShownMessage> shown;
     std::function<void()> whileOpen;  // runs while the box is "open"
 
-    MsgAnswer Show(const std::string& text, const std::string& title, MsgButtons buttons,
+    using MessageBoxPort::Show;
+    MsgAnswer Show(const MessageLines& message, const std::string& title, MsgButtons buttons,
                    MsgIcon icon) override {
-        shown.push_back({text, title, buttons, icon});
+        shown.push_back({MessageUtf8(message), message, title, buttons, icon});
         if (whileOpen) whileOpen();
         return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
     }

@@ -44,7 +44,7 @@ struct Fixture {
     }
 };
 
-const std::string kBody = "The difference between local and atomic time\r\nis ";
+const std::string kBody = "The difference between local and atomic time\nis ";
 
 TEST(SyncTime, FailedQueryShowsNothingAndChangesNothing) {
     Fixture f;
@@ -67,9 +67,12 @@ TEST(SyncTime, OnlyTheUsersRequestTellsWhyNoTimeCame) {
         {QueryFailure::AskLessOften, 90'000,
          "The time server asks to be queried less often; it will not be asked again for 2 "
          "minute(s)."},
-        {QueryFailure::RefusesClient, 0, kRefusesClientText},
-        {QueryFailure::Unsynchronised, 0, kUnsynchronisedText},
-        {QueryFailure::Incomplete, 0, kIncompleteAnswerText},
+        {QueryFailure::RefusesClient, 0,
+         "The time server refuses to answer this computer; it will not be asked again while "
+         "Horavia runs."},
+        {QueryFailure::Unsynchronised, 0,
+         "The time server is not synchronised; its time was not used."},
+        {QueryFailure::Incomplete, 0, "The time server sent an incomplete answer."},
     };
     for (const auto& c : cases) {
         Fixture f;
@@ -82,7 +85,7 @@ TEST(SyncTime, OnlyTheUsersRequestTellsWhyNoTimeCame) {
         EXPECT_EQ(test::AwaitSync(f.sync, "time.example", SyncRequest::User),
                   SyncOutcome::QueryFailed);
         ASSERT_EQ(f.box.shown.size(), 1u) << c.reason;
-        EXPECT_EQ(f.box.shown[0].text, c.reason + "\r\nThe computer's clock was not changed.");
+        EXPECT_EQ(f.box.shown[0].text, c.reason + "\nThe computer's clock was not changed.");
         EXPECT_EQ(f.box.shown[0].title, "Horavia");
         EXPECT_EQ(f.box.shown[0].icon, MsgIcon::Exclamation);
         EXPECT_EQ(f.box.shown[0].buttons, MsgButtons::Ok);
@@ -93,14 +96,15 @@ TEST(SyncTime, OnlyTheUsersRequestTellsWhyNoTimeCame) {
     Fixture nts;
     nts.query.answers = {std::nullopt};
     nts.query.details = [](const std::string&, TimeAnswer& answer) {
-        answer.problem = "NTS key exchange failed: the certificate is not trusted";
+        answer.problem =
+            Message{MessageId::NtsKeyExchangeFailed, {"the certificate is not trusted"}};
     };
     EXPECT_EQ(test::AwaitSync(nts.sync, "nts:time.example", SyncRequest::User),
               SyncOutcome::QueryFailed);
     ASSERT_EQ(nts.box.shown.size(), 1u);
     EXPECT_EQ(nts.box.shown[0].text,
-              "The time server did not answer.\r\nNTS key exchange failed: the certificate is "
-              "not trusted\r\nThe computer's clock was not changed.");
+              "The time server did not answer.\nNTS key exchange failed: the certificate is "
+              "not trusted\nThe computer's clock was not changed.");
 
     // The user said Yes, and the second query brought nothing.
     Fixture f;
@@ -110,7 +114,7 @@ TEST(SyncTime, OnlyTheUsersRequestTellsWhyNoTimeCame) {
               SyncOutcome::SecondQueryFailed);
     ASSERT_EQ(f.box.shown.size(), 2u);
     EXPECT_EQ(f.box.shown[1].text,
-              "The time server did not answer.\r\nThe computer's clock was not changed.");
+              "The time server did not answer.\nThe computer's clock was not changed.");
     EXPECT_TRUE(f.setter.calls.empty());
 }
 
@@ -150,11 +154,11 @@ TEST(SyncTime, QuestionTextAndHourWarningFollowTheThresholds) {
         std::string expected;
         if (c.warningHours != 0) {
             expected = "Local time is " + std::to_string(c.warningHours) +
-                       " hour(s) off.\r\nCheck wether your local timezone is set up "
-                       "correctly!\r\n\r\n";
+                       " hour(s) off.\nCheck wether your local timezone is set up "
+                       "correctly!\n\n";
         }
         expected +=
-            kBody + std::to_string(c.minutes) + " minutes. Should the local\r\ntime be updated ?";
+            kBody + std::to_string(c.minutes) + " minutes. Should the local\ntime be updated ?";
         EXPECT_EQ(f.box.shown[0].text, expected) << c.seconds;
         EXPECT_EQ(f.box.shown[0].title, "Horavia");
         EXPECT_EQ(f.box.shown[0].buttons, MsgButtons::YesNo);
@@ -165,12 +169,12 @@ TEST(SyncTime, QuestionTextAndHourWarningFollowTheThresholds) {
 }
 
 TEST(SyncTime, OneHourOffGivesSixLines) {
-    EXPECT_EQ(SyncQuestionText(60),
-              "Local time is 1 hour(s) off.\r\n"
-              "Check wether your local timezone is set up correctly!\r\n"
-              "\r\n"
-              "The difference between local and atomic time\r\n"
-              "is 60 minutes. Should the local\r\n"
+    EXPECT_EQ(MessageUtf8(SyncQuestionText(60)),
+              "Local time is 1 hour(s) off.\n"
+              "Check wether your local timezone is set up correctly!\n"
+              "\n"
+              "The difference between local and atomic time\n"
+              "is 60 minutes. Should the local\n"
               "time be updated ?");
 }
 
@@ -236,17 +240,19 @@ TEST(SyncTime, SecondAnswerThatDisagreesIsToldWithBothDifferences) {
     EXPECT_NE(f.box.shown[0].text.find("is 5 minutes."), std::string::npos);
     EXPECT_EQ(f.box.shown.back().text,
               "The computer's clock was not set: the time server's second answer did not agree "
-              "with the difference you confirmed.\r\n"
-              "Difference you confirmed: 300 s\r\n"
+              "with the difference you confirmed.\n"
+              "Difference you confirmed: 300 s\n"
               "Difference in the second answer: 1262304300 s");
     EXPECT_TRUE(f.setter.calls.empty());
 
     Fixture ntp;
     ntp.query.answers = {AnswerAhead(-299.75), AnswerAhead(-3.5)};
     EXPECT_EQ(ntp.Sync("ntp:pool.example"), SyncOutcome::AnswerDisagreed);
-    EXPECT_EQ(ntp.box.shown.back().text, std::string(kAnswerDisagreedText) +
-                                             "\r\nDifference you confirmed: -300 s (-299750 ms)\r\n"
-                                             "Difference in the second answer: -4 s (-3500 ms)");
+    EXPECT_EQ(ntp.box.shown.back().text,
+              std::string("The computer's clock was not set: the time server's second answer did "
+                          "not agree with the difference you confirmed.") +
+                  "\nDifference you confirmed: -300 s (-299750 ms)\n"
+                  "Difference in the second answer: -4 s (-3500 ms)");
 }
 
 TEST(SyncTime, FailedSecondQueryShowsNothingMore) {
@@ -286,25 +292,25 @@ TEST(SyncTime, RefusalsWithAReasonNameTheDifferenceFound) {
     } cases[] = {
         {ClockSetResult::AutomaticSyncOn, "ntp:pool.example", -40.25,
          "The computer's clock was not set: the system keeps it synchronised itself "
-         "(automatic time synchronisation is on).\r\n"
+         "(automatic time synchronisation is on).\n"
          "Difference with local time: -40 s (-40250 ms)",
          MsgIcon::Information},
         {ClockSetResult::AutomaticSyncOn, "time.example", 75,
          "The computer's clock was not set: the system keeps it synchronised itself "
-         "(automatic time synchronisation is on).\r\n"
+         "(automatic time synchronisation is on).\n"
          "Difference with local time: 75 s",
          MsgIcon::Information},
         {ClockSetResult::NoAnswer, "time.example", 20,
-         "The computer's clock was not set: the system's date-time service did not answer.\r\n"
+         "The computer's clock was not set: the system's date-time service did not answer.\n"
          "Difference with local time: 20 s",
          MsgIcon::Exclamation},
         {ClockSetResult::NotAuthorised, "ntp:pool.example", 0.004,
-         "Failed setting new date/time: you are not allowed to change the system clock.\r\n"
+         "Failed setting new date/time: you are not allowed to change the system clock.\n"
          "Difference with local time: 0 s (4 ms)",
          MsgIcon::Exclamation},
         // After the question, the difference of the second answer, which was the one set.
         {ClockSetResult::NotAuthorised, "time.example", 3605,
-         "Failed setting new date/time: you are not allowed to change the system clock.\r\n"
+         "Failed setting new date/time: you are not allowed to change the system clock.\n"
          "Difference with local time: 3606 s",
          MsgIcon::Exclamation},
     };
@@ -336,8 +342,8 @@ TEST(SyncTime, NtpAnswersTellAuthenticationOffsetAndDelay) {
     EXPECT_EQ(f.Sync("nts:time.example"), SyncOutcome::Declined);
     ASSERT_EQ(f.box.shown.size(), 1u);
     EXPECT_EQ(f.box.shown[0].text, kBody +
-                                       "5 minutes. Should the local\r\ntime be updated ?\r\n"
-                                       "\r\nAuthenticated: yes (NTS)\r\nOffset: 300000.0 ms\r\n"
+                                       "5 minutes. Should the local\ntime be updated ?\n"
+                                       "\nAuthenticated: yes (NTS)\nOffset: 300000.0 ms\n"
                                        "Round-trip delay: 31.5 ms");
 
     Fixture refused;
@@ -348,9 +354,9 @@ TEST(SyncTime, NtpAnswersTellAuthenticationOffsetAndDelay) {
     ASSERT_EQ(refused.box.shown.size(), 1u);
     EXPECT_EQ(refused.box.shown[0].text,
               "The computer's clock was not set: the system keeps it synchronised itself "
-              "(automatic time synchronisation is on).\r\n"
-              "Difference with local time: 12 s (12000 ms)\r\nAuthenticated: no\r\n"
-              "Offset: 300000.0 ms\r\nRound-trip delay: 31.5 ms");
+              "(automatic time synchronisation is on).\n"
+              "Difference with local time: 12 s (12000 ms)\nAuthenticated: no\n"
+              "Offset: 300000.0 ms\nRound-trip delay: 31.5 ms");
 }
 
 TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {

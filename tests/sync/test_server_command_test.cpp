@@ -6,6 +6,7 @@
 #include <QTcpServer>
 
 #include "fake_time_server.h"
+#include "ui/main/message_text.h"
 
 namespace horavia {
 namespace {
@@ -20,7 +21,8 @@ struct CommandRun {
 CommandRun RunCommand(const QString& host, quint16 port) {
     CommandRun run;
     QTextStream out(&run.output);
-    run.code = RunTestServerCommand(host, {port, port}, out);
+    run.code = RunTestServerCommand(host, {port, port}, out,
+                                    [](const MessageLines& m) { return MessageText(m); });
     return run;
 }
 

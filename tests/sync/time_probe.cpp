@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "sync/test_server_command.h"
+#include "ui/main/message_text.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -26,5 +27,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const auto p = static_cast<quint16>(port);
-    return horavia::RunTestServerCommand(args[1], {p, p}, out);
+    return horavia::RunTestServerCommand(args[1], {p, p}, out, [](const horavia::MessageLines& m) {
+        return horavia::MessageText(m);
+    });
 }

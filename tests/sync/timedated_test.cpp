@@ -93,8 +93,10 @@ TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
 
     EXPECT_EQ(Sync("ntp:pool.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, std::string(kAutomaticSyncOnText) +
-                                     "\r\nDifference with local time: 13 s (12500 ms)");
+    EXPECT_EQ(box.shown[0].text,
+              std::string("The computer's clock was not set: the system keeps it synchronised "
+                          "itself (automatic time synchronisation is on).") +
+                  "\nDifference with local time: 13 s (12500 ms)");
     EXPECT_EQ(box.shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(direct.calls, 0) << "the system's own synchronisation is not overruled";
     // The absolute time in UTC microseconds, interactive authorisation allowed.
@@ -110,7 +112,9 @@ TEST_F(TimedatedTest, NotAuthorisedIsSaid) {
     EXPECT_EQ(Sync("time.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text,
-              std::string(kNotAuthorisedText) + "\r\nDifference with local time: -30 s");
+              std::string(
+                  "Failed setting new date/time: you are not allowed to change the system clock.") +
+                  "\nDifference with local time: -30 s");
     EXPECT_EQ(box.shown[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(direct.calls, 0) << "polkit's refusal is not overruled";
 }
@@ -122,8 +126,11 @@ TEST_F(TimedatedTest, SilenceIsSaidAndNotOverruled) {
 
     EXPECT_EQ(Sync("time.example"), SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text,
-              std::string(kDateTimeServiceSilentText) + "\r\nDifference with local time: 45 s");
+    EXPECT_EQ(
+        box.shown[0].text,
+        std::string(
+            "The computer's clock was not set: the system's date-time service did not answer.") +
+            "\nDifference with local time: 45 s");
     EXPECT_EQ(box.shown[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(direct.calls, 0);
 }

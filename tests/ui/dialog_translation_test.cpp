@@ -37,6 +37,7 @@ class MarkingTranslator : public QTranslator {
         const QString scope = QString::fromLatin1(context);
         const bool ours = scope.startsWith(QLatin1String("horavia::")) ||
                           scope == QLatin1String("SettingsFile") ||
+                          scope == QLatin1String("Message") ||
                           scope == QLatin1String("PosixFileSystem");
         if (!ours) return {};
         return scope + QLatin1Char('|') + QString::fromUtf8(source);
@@ -142,7 +143,7 @@ TEST_F(DialogTranslation, SetupDialogTabsTablesAndQuestion) {
     testing::Click(setup, "deleteButton");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "horavia::ClockListPage|Are you sure you want to delete this timezone permanently ?");
+              "Message|Are you sure you want to delete this timezone permanently ?");
 }
 
 TEST_F(DialogTranslation, ConverterAndEditorCaptions) {

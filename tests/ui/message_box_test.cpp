@@ -81,12 +81,15 @@ TEST_F(MessageBoxes, BelongToTheAskingWindowAndTakeTheFocus) {
     Activate(asker);
     BoxAnswerer answerer(QMessageBox::Yes);
     const MsgAnswer answer =
-        messages.Show("Set the clock?\r\nNow", "Horavia", MsgButtons::YesNo, MsgIcon::Question);
+        messages.Show(MessageLines{{MessageId::ServerSilent}, {MessageId::ClockNotChanged}},
+                      "Horavia", MsgButtons::YesNo, MsgIcon::Question);
     ASSERT_TRUE(answerer.seen.seen);
     EXPECT_EQ(answerer.seen.parent, &asker);
     EXPECT_TRUE(answerer.seen.active) << "the box takes the focus";
     EXPECT_FALSE(answerer.seen.keptOnTop) << "no window of the program is kept on top";
-    EXPECT_EQ(answerer.seen.text, QStringLiteral("Set the clock?\nNow"));
+    EXPECT_EQ(
+        answerer.seen.text,
+        QStringLiteral("The time server did not answer.\nThe computer's clock was not changed."));
     EXPECT_EQ(answer, MsgAnswer::Yes);
 }
 
@@ -98,8 +101,8 @@ TEST_F(MessageBoxes, WithoutAnAskingWindowBelongToTheClockWindowAndStayAboveIt) 
     QTest::qWait(20);
     ASSERT_EQ(QApplication::activeWindow(), nullptr);
     BoxAnswerer answerer(QMessageBox::No);
-    const MsgAnswer answer =
-        messages.Show("Set the clock?", "Horavia", MsgButtons::YesNo, MsgIcon::Question);
+    const MsgAnswer answer = messages.Show(Message{MessageId::SyncQuestion, {}, 5}, "Horavia",
+                                           MsgButtons::YesNo, MsgIcon::Question);
     ASSERT_TRUE(answerer.seen.seen);
     EXPECT_EQ(answerer.seen.parent, &clockWindow);
     EXPECT_TRUE(answerer.seen.keptOnTop) << "never below the clock window kept on top";
@@ -109,7 +112,8 @@ TEST_F(MessageBoxes, WithoutAnAskingWindowBelongToTheClockWindowAndStayAboveIt) 
     // With no window shown at all the box still opens, on its own, and takes the focus.
     clockWindow.hide();
     BoxAnswerer alone(QMessageBox::Ok);
-    EXPECT_EQ(messages.Show("Failed", "Horavia", MsgButtons::Ok, MsgIcon::Exclamation),
+    EXPECT_EQ(messages.Show(Message{MessageId::SetClockFailed}, "Horavia", MsgButtons::Ok,
+                            MsgIcon::Exclamation),
               MsgAnswer::Ok);
     ASSERT_TRUE(alone.seen.seen);
     EXPECT_EQ(alone.seen.parent, nullptr);
@@ -121,7 +125,8 @@ TEST_F(MessageBoxes, AnOwnerClosedWhileTheBoxWaitsIsNoCrash) {
     Activate(*owner);
     QPointer<QWidget> guard = owner;
     BoxAnswerer answerer(QMessageBox::Yes, [owner] { delete owner; });
-    EXPECT_EQ(messages.Show("Set the clock?", "Horavia", MsgButtons::YesNo, MsgIcon::Question),
+    EXPECT_EQ(messages.Show(Message{MessageId::SyncQuestion, {}, 5}, "Horavia", MsgButtons::YesNo,
+                            MsgIcon::Question),
               MsgAnswer::No)
         << "a question nobody answered is a No";
     EXPECT_TRUE(guard.isNull());

@@ -87,7 +87,7 @@ TEST_F(ProgramTest, MoreClocksThanTheLimitAreToldAndNeverWrittenOver) {
     Start();
     ASSERT_TRUE(loaded);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, ClockLimitText());
+    EXPECT_EQ(messages.shown[0].message, MessageLines{ClockLimitText()});
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(state.book.RowKeys().size(), static_cast<std::size_t>(kMaxClocks));
 

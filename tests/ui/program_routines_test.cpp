@@ -70,7 +70,7 @@ TEST(HelpPage, WithoutABrowserAMessageNamesTheFile) {
     const std::string path = QDir::toNativeSeparators(asked.toLocalFile()).toStdString();
     EXPECT_EQ(asked.fragment(), QStringLiteral("contents"));
     EXPECT_EQ(messages.shown[0].text,
-              "No web browser could be started to show the help.\r\nThe help is in this file:\r\n" +
+              "No web browser could be started to show the help.\nThe help is in this file:\n" +
                   path);
     EXPECT_EQ(messages.shown[0].title, "Horavia");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
@@ -89,7 +89,7 @@ TEST(HelpPage, WithoutABrowserAMessageNamesTheFile) {
         OpenHelpWith(messages, unwritable, [&](const QUrl&) { return browserAsked = true; }));
     EXPECT_FALSE(browserAsked);
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[1].text, "The help page could not be written into the folder\r\n" +
+    EXPECT_EQ(messages.shown[1].text, "The help page could not be written into the folder\n" +
                                           QDir::toNativeSeparators(unwritable).toStdString());
 }
 

@@ -95,8 +95,8 @@ TEST_F(ProgramTest, StartUpSynchronisationSetsOnlyTheDifferenceConfirmed) {
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(messages.shown[1].text,
               "The computer's clock was not set: the time server's second answer did not agree "
-              "with the difference you confirmed.\r\n"
-              "Difference you confirmed: 300 s\r\n"
+              "with the difference you confirmed.\n"
+              "Difference you confirmed: 300 s\n"
               "Difference in the second answer: 1262304300 s");
     EXPECT_EQ(messages.shown[1].icon, MsgIcon::Exclamation);
     EXPECT_EQ(messages.shown[1].title, "Horavia");
@@ -331,7 +331,7 @@ TEST_F(ProgramTest, SyncNowTellsWhenNoServerAnsweredTheStartUpDoesNot) {
     EXPECT_EQ(synchronised[1][0].value<SyncOutcome>(), SyncOutcome::QueryFailed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "The time server did not answer.\r\nThe computer's clock was not changed.");
+              "The time server did not answer.\nThe computer's clock was not changed.");
     EXPECT_EQ(messages.shown[0].title, "Horavia");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
     EXPECT_TRUE(clockSetter.calls.empty());
@@ -347,7 +347,7 @@ TEST_F(ProgramTest, SyncNowTellsAnIncompleteAnswer) {
     ASSERT_TRUE(synchronised.wait(5000));
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "The time server sent an incomplete answer.\r\nThe computer's clock was not "
+              "The time server sent an incomplete answer.\nThe computer's clock was not "
               "changed.");
 }
 
@@ -539,8 +539,8 @@ TEST(ProgramSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain)
     ASSERT_EQ(s.messages.shown.size(), 1u);
     const auto& told = s.messages.shown[0];
     const std::string path = (folder + "/Horavia 2.0.ini").toStdString();
-    EXPECT_EQ(told.text, "The settings could not be saved to\r\n" + path +
-                             "\r\n(creating a temporary file: Injected failure).\r\n\r\n"
+    EXPECT_EQ(told.text, "The settings could not be saved to\n" + path +
+                             "\n(creating a temporary file: Injected failure).\n\n"
                              "Horavia keeps working with your settings and tries again at the "
                              "next save.");
     EXPECT_EQ(told.title, "Horavia");

@@ -488,7 +488,7 @@ TEST_F(SetupPanels, TestReportsTheServerAndWaitsWithTheButtonsOff) {
     EXPECT_EQ(server.Accepted(), 1);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Information);
-    EXPECT_NE(messages.shown[0].text.find("Name: 127.0.0.1\r\n"), std::string::npos);
+    EXPECT_NE(messages.shown[0].text.find("Name: 127.0.0.1\n"), std::string::npos);
     EXPECT_NE(messages.shown[0].text.find("Difference with local time: 3 s"), std::string::npos);
 
     // While a synchronisation waits for its server, neither button can start a test.

@@ -3,6 +3,9 @@
 
 #include <QApplication>
 
+#include "tests/model/fake_messages.h"
+#include "ui/main/message_text.h"
+
 namespace {
 
 // The offscreen platform reports every window-manager call it cannot make; only those are
@@ -21,6 +24,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietOffscreen);
     QApplication app(argc, argv);
+    // Recorded messages are compared as the user reads them.
+    horavia::testing::RecordingMessages::Renderer() = horavia::MessageUtf8;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -124,7 +124,7 @@ TEST_F(ProgramTest, SyncNowIsGreyedWithTheIconWhileASynchronisationRuns) {
     // The user asked: the silence is told once the wait is over, not before.
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "The time server did not answer.\r\nThe computer's clock was not changed.");
+              "The time server did not answer.\nThe computer's clock was not changed.");
 }
 
 }  // namespace

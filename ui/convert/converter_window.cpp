@@ -173,11 +173,9 @@ void ConverterWindow::swapZones() {
     const int found = fromZoneCombo_->findData(zoneOf(toZoneCombo_));
     if (found >= 0) fromZoneCombo_->setCurrentIndex(found);
     if (zoneOf(fromZoneCombo_) != zoneOf(toZoneCombo_)) {
-        //: %1 is the zone's display name.
-        messages_.Show(tr("Timezone '%1' can not be used to convert from.")
-                           .arg(toZoneCombo_->currentText())
-                           .toStdString(),
-                       kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        messages_.Show(
+            Message{MessageId::CannotConvertFrom, {toZoneCombo_->currentText().toStdString()}},
+            kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return;
     }
     const int back = toZoneCombo_->findData(source);

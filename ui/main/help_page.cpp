@@ -1,6 +1,5 @@
 #include "ui/main/help_page.h"
 
-#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -15,23 +14,6 @@ namespace {
 
 constexpr const char* kHelpResource = ":/help/horavia.html";
 constexpr const char* kHelpFileName = "horavia-help.html";
-
-// Messages join their lines with CR LF; the translations have plain line feeds.
-std::string HelpMessage(const char* text, const QString& path) {
-    QString message = QCoreApplication::translate("HelpPage", text);
-    message.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return message.arg(QDir::toNativeSeparators(path)).toStdString();
-}
-
-//: %1 is the help page's file.
-constexpr const char* kNoBrowser =
-    QT_TRANSLATE_NOOP("HelpPage",
-                      "No web browser could be started to show the help.\n"
-                      "The help is in this file:\n"
-                      "%1");
-//: %1 is a folder.
-constexpr const char* kHelpNotWritten =
-    QT_TRANSLATE_NOOP("HelpPage", "The help page could not be written into the folder\n%1");
 
 QUrl ContentsUrlOf(const QString& path) {
     if (path.isEmpty()) return {};
@@ -69,12 +51,15 @@ bool OpenHelpWith(MessageBoxPort& messages, const QString& folder,
                   const std::function<bool(const QUrl&)>& openUrl) {
     const QString path = WriteHelpPage(folder);
     if (path.isEmpty()) {
-        messages.Show(HelpMessage(kHelpNotWritten, folder), kAppTitle, MsgButtons::Ok,
-                      MsgIcon::Exclamation);
+        messages.Show(
+            Message{MessageId::HelpNotWritten, {QDir::toNativeSeparators(folder).toStdString()}},
+            kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
         return false;
     }
     if (openUrl(ContentsUrlOf(path))) return true;
-    messages.Show(HelpMessage(kNoBrowser, path), kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+    messages.Show(
+        Message{MessageId::NoBrowserForHelp, {QDir::toNativeSeparators(path).toStdString()}},
+        kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
     return false;
 }
 

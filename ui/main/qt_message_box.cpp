@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "ui/main/message_text.h"
+
 namespace horavia {
 
 namespace {
@@ -52,12 +54,10 @@ QWidget* QtMessageBoxes::OwnerNow() const {
     return IsOrdinaryWindow(owner) ? owner : nullptr;
 }
 
-MsgAnswer QtMessageBoxes::Show(const std::string& text, const std::string& title,
+MsgAnswer QtMessageBoxes::Show(const MessageLines& text, const std::string& title,
                                MsgButtons buttons, MsgIcon icon) {
     if (dismissed_) return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::No;
-    // Messages join their lines with CR LF; Qt wants plain line feeds.
-    QString body = QString::fromStdString(text);
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QString body = MessageText(text);
     // On the heap: the owner may be closed (and delete its children) while the box waits.
     QPointer<QMessageBox> box = new QMessageBox(QtIconOf(icon), QString::fromStdString(title), body,
                                                 QMessageBox::NoButton, OwnerNow());

@@ -19,7 +19,8 @@ class QtMessageBoxes : public MessageBoxPort {
     // The box belongs to the window that asks (the program's active window) or else to the
     // topmost clock window: it opens above it, stays above windows kept on top while one of
     // the program's windows is, and takes the focus.
-    MsgAnswer Show(const std::string& text, const std::string& title, MsgButtons buttons,
+    using MessageBoxPort::Show;
+    MsgAnswer Show(const MessageLines& text, const std::string& title, MsgButtons buttons,
                    MsgIcon icon) override;
 
     // The window a box opened now would belong to.

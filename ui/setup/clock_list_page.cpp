@@ -215,7 +215,7 @@ void ClockListPage::editSelectedClock() {
 void ClockListPage::deleteSelectedClock() {
     const int slot = selectedSlot();
     if (slot < 0) return;
-    if (state_.services.messages.Show(tr(kDeleteQuestion).toStdString(), kAppTitle,
+    if (state_.services.messages.Show(Message{MessageId::DeleteClockQuestion}, kAppTitle,
                                       MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes) {
         return;
     }

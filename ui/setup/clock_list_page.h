@@ -17,8 +17,6 @@ class QTreeWidgetItem;
 
 namespace horavia {
 
-inline constexpr const char* kDeleteQuestion = QT_TRANSLATE_NOOP(
-    "horavia::ClockListPage", "Are you sure you want to delete this timezone permanently ?");
 // The columns start in this ratio (name, on/off mark, zone).
 inline constexpr std::array<int, 3> kColumnRatio{1764, 123, 3678};
 

@@ -80,7 +80,8 @@ void ServerTestDialog::finish(bool stopped) {
                 chosen_ = chosen.Server;
             }
         } else {
-            messages_.Show(kNoActiveServersText, kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+            messages_.Show(Message{MessageId::NoActiveServers}, kAppTitle, MsgButtons::Ok,
+                           MsgIcon::Exclamation);
         }
     }
     close();
