@@ -25,21 +25,8 @@ WORK=$4
 mkdir -m 700 "$WORK/runtime"
 export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config"
 export QT_QPA_PLATFORM=xcb  # the real display, whatever the test run set
-mkdir -p "$XDG_CONFIG_HOME/Horavia"
-{
-  echo "[Settings]"
-  echo 'SVersion="2"'
-  echo 'SZoneNum="10"'
-  n=0
-  for clock in "Zulu|0" "Julian|2" "Stardate|4" "People|5" "Mars|6" "Unix|7" "Swatch|8" \
-               "Berlin|W. Europe Standard Time" "New York|Eastern Standard Time" \
-               "Tokyo|Tokyo Standard Time"; do
-    echo "S${n}Dis=\"${clock%%|*}\""
-    echo "S${n}Zon=\"${clock#*|}\""
-    echo "S${n}Ena=\"True\""
-    n=$((n + 1))
-  done
-} >"$XDG_CONFIG_HOME/Horavia/Horavia 2.0.ini"
+. "$(dirname "$0")/ten_clocks.sh"
+write_ten_clocks "$XDG_CONFIG_HOME"
 
 if [ -x "$WATCHER" ]; then
   "$WATCHER" >"$WORK/watcher.out" &

@@ -1,6 +1,5 @@
 #include "platform/qt_locale.h"
 
-#include <QRegularExpression>
 #include <vector>
 
 namespace horavia {
@@ -115,6 +114,50 @@ std::string Escaped(const std::string& text) {
     return out;
 }
 
+// What a dropped part leaves in the literal beside it, taken away by hand (a regular expression
+// engine would be loaded at start for this alone): brackets with only blanks between them,
+// runs of blanks, and blanks or commas at the pattern's ends.
+bool IsOpening(QChar c) {
+    return c == u'(' || c == u'[' || c == u'\uFF08' || c == u'\uFF3B';
+}
+bool IsClosing(QChar c) {
+    return c == u')' || c == u']' || c == u'\uFF09' || c == u'\uFF3D';
+}
+bool IsEndMark(QChar c) {
+    return c.isSpace() || c == u',' || c == u'\u060C';
+}
+
+QString WithoutEmptyBrackets(const QString& text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (IsOpening(text[i])) {
+            qsizetype j = i + 1;
+            while (j < text.size() && text[j].isSpace()) ++j;
+            if (j < text.size() && IsClosing(text[j])) {
+                i = j;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+QString WithSingleBlanks(const QString& text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size();) {
+        qsizetype j = i;
+        while (j < text.size() && text[j].isSpace()) ++j;
+        if (j - i >= 2) {
+            out += u' ';
+            i = j;
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string PatternFromQt(const QString& qt, AmPmCase* amPmCase) {
@@ -130,21 +173,24 @@ std::string PatternFromQt(const QString& qt, AmPmCase* amPmCase) {
             pieces.push_back(std::move(piece));
         }
     }
-    static const QRegularExpression emptyBrackets(QStringLiteral("[(\\[（［]\\s*[)\\]）］]"));
-    static const QRegularExpression blanks(QStringLiteral("\\s{2,}"));
-    static const QRegularExpression leading(QStringLiteral("^[\\s,،]+"));
-    static const QRegularExpression trailing(QStringLiteral("[\\s,،]+$"));
     std::string out;
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         if (pieces[k].kind == Piece::Kind::Field) {
             out += pieces[k].text;
             continue;
         }
-        QString text = QString::fromStdString(pieces[k].text);
-        text.remove(emptyBrackets);
-        text.replace(blanks, QStringLiteral(" "));
-        if (k == 0) text.remove(leading);
-        if (k + 1 == pieces.size()) text.remove(trailing);
+        QString text =
+            WithSingleBlanks(WithoutEmptyBrackets(QString::fromStdString(pieces[k].text)));
+        if (k == 0) {
+            qsizetype first = 0;
+            while (first < text.size() && IsEndMark(text[first])) ++first;
+            text.remove(0, first);
+        }
+        if (k + 1 == pieces.size()) {
+            qsizetype end = text.size();
+            while (end > 0 && IsEndMark(text[end - 1])) --end;
+            text.truncate(end);
+        }
         out += Escaped(text.toStdString());
     }
     return out;

@@ -1,5 +1,8 @@
 #include "ui/main/program_icon.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 // The resource initialiser must be called from outside any namespace.
 static void InitProgramResources() {
     Q_INIT_RESOURCE(resources);
@@ -12,13 +15,19 @@ void EnsureProgramResources() {
     (void)done;
 }
 
-QIcon ProgramIcon() {
+QIcon CompiledIcon(const QString& name, std::initializer_list<int> sizes) {
     EnsureProgramResources();
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128}) {
-        icon.addFile(QStringLiteral(":/icons/horavia-%1.png").arg(size), QSize(size, size));
+    for (int size : sizes) {
+        QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
     }
     return icon;
+}
+
+QIcon ProgramIcon() {
+    return CompiledIcon(QStringLiteral("horavia"), {16, 22, 24, 32, 48, 64, 128});
 }
 
 }  // namespace horavia
