@@ -7,25 +7,25 @@
         <location filename="../app/command_line.cpp" line="+18"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب الخيار --test-server اسم مضيف</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--find needs a text</source>
         <extracomment>A usage error: the option was given without the text to find.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>يتطلب الخيار --find نصًا للبحث عنه</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown option: %1</source>
         <extracomment>A usage error; %1 is what was typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>خيار غير معروف: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اختر خيارًا واحدًا فقط من: --print، --tip، --test-server، --find</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -34,34 +34,42 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 </source>
         <extracomment>The start of --help: how the program is called and what it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاستخدام: horavia [option]
+ساعة عالمية: نافذة صغيرة تعرض ساعاتك، وأيقونة في منطقة الإشعارات.
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Without an option the program starts (or brings the running one forward).
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>من دون خيار يبدأ البرنامج (أو يُظهر النسخة العاملة منه في المقدمة).
+
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>الخيارات:
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --print              print each enabled clock: label, a tab, its time; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --print              يطبع كل ساعة مفعّلة: تسميتها، فعلامة جدولة، فوقتها؛ ثم يخرج
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  --tip                print the notification-area tip line; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --tip                يطبع سطر تلميح أيقونة منطقة الإشعارات؛ ثم يخرج
+</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -71,7 +79,11 @@ A world clock: a small window with your clocks, an icon in the notification area
                        exchange on TCP port PORT, 4460 by default
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --test-server HOST   يسأل HOST عن الوقت (Time Protocol، منفذ TCP رقم 37؛ اكتب
+                       ntp:HOST لاستخدام NTP، منفذ UDP رقم 123)؛ ثم يخرج
+                       nts:HOST[:PORT] يسأل عبر NTP المؤمَّن بـ NTS، ويجري تبادل
+                       المفاتيح على منفذ TCP رقم PORT، وهو 4460 افتراضيًا
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -80,19 +92,24 @@ A world clock: a small window with your clocks, an icon in the notification area
                        zone; then exit (status 1 when nothing matches)
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --find TEXT          يطبع الأماكن والمناطق التي يدل عليها TEXT (مدينة، بلد، معرّف tz
+                       أو اسم منطقة)، الأفضل أولًا: المكان، فعلامة جدولة، فمعرّف tz،
+                       فعلامة جدولة، فالمنطقة؛ ثم يخرج (برمز الحالة 1 إن لم يطابقه شيء)
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>  -h, --help           show this help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help           يعرض هذه المساعدة
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  -v, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -v, --version        يعرض رقم الإصدار
+</translation>
     </message>
 </context>
 <context>
@@ -101,13 +118,13 @@ A world clock: a small window with your clocks, an icon in the notification area
         <location filename="../app/headless_run.cpp" line="+46"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>توجد أكثر من %n ساعة مخزّنة؛ ولا يُقرأ إلا أول %n منها</numerusform>
+            <numerusform>توجد أكثر من ساعة واحدة مخزّنة؛ ولا تُقرأ إلا الأولى منها</numerusform>
+            <numerusform>توجد أكثر من ساعتين مخزّنتين؛ ولا تُقرأ إلا الأوليان منها</numerusform>
+            <numerusform>توجد أكثر من %n ساعات مخزّنة؛ ولا يُقرأ إلا أول %n منها</numerusform>
+            <numerusform>توجد أكثر من %n ساعة مخزّنة؛ ولا يُقرأ إلا أول %n منها</numerusform>
+            <numerusform>توجد أكثر من %n ساعة مخزّنة؛ ولا يُقرأ إلا أول %n منها</numerusform>
         </translation>
     </message>
 </context>
@@ -116,13 +133,13 @@ A world clock: a small window with your clocks, an icon in the notification area
     <message>
         <location filename="../ui/main/message_text.cpp" line="+17"/>
         <source>No timezone information found !</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على معلومات المناطق الزمنية!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1(%2, %3, %4, %5) = %6</source>
         <extracomment>A stored setting that could not be read: %1 the reading routine, %2 the application, %3 the section, %4 the key, %5 the default, %6 the stored text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1(%2, %3, %4, %5) = %6</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -132,7 +149,11 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 Horavia works with its default settings for now and leaves this file as it is.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة الإعدادات من
+%1
+(%2).
+
+يعمل Horavia بإعداداته الافتراضية في الوقت الحالي ويترك هذا الملف كما هو.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -142,30 +163,34 @@ Horavia works with its default settings for now and leaves this file as it is.</
 
 Horavia keeps working with your settings and tries again at the next save.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الإعدادات في
+%1
+(%2).
+
+يواصل Horavia العمل بإعداداتك، وسيحاول مجددًا عند الحفظ التالي.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>cannot read the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة ملف الإعدادات &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot save the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ ملف الإعدادات &quot;%1&quot;: %2</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>توجد أكثر من %n ساعة مخزّنة. لا يُعرض إلا أول %n منها، ولا تُحفظ التغييرات على قائمة الساعات كي لا يضيع شيء من الساعات الأخرى.</numerusform>
+            <numerusform>توجد أكثر من ساعة واحدة مخزّنة. لا تُعرض إلا الأولى منها، ولا تُحفظ التغييرات على قائمة الساعات كي لا يضيع شيء من الساعات الأخرى.</numerusform>
+            <numerusform>توجد أكثر من ساعتين مخزّنتين. لا تُعرض إلا الأوليان منها، ولا تُحفظ التغييرات على قائمة الساعات كي لا يضيع شيء من الساعات الأخرى.</numerusform>
+            <numerusform>توجد أكثر من %n ساعات مخزّنة. لا يُعرض إلا أول %n منها، ولا تُحفظ التغييرات على قائمة الساعات كي لا يضيع شيء من الساعات الأخرى.</numerusform>
+            <numerusform>توجد أكثر من %n ساعة مخزّنة. لا يُعرض إلا أول %n منها، ولا تُحفظ التغييرات على قائمة الساعات كي لا يضيع شيء من الساعات الأخرى.</numerusform>
+            <numerusform>توجد أكثر من %n ساعة مخزّنة. لا يُعرض إلا أول %n منها، ولا تُحفظ التغييرات على قائمة الساعات كي لا يضيع شيء من الساعات الأخرى.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -173,13 +198,19 @@ Horavia keeps working with your settings and tries again at the next save.</sour
         <source>Local time is %n hour(s) off.
 Check wether your local timezone is set up correctly!</source>
         <extracomment>The computer&apos;s clock is about %n whole hours away from a time server&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>يختلف الوقت المحلي بمقدار %n ساعة.
+تحقّق من أن منطقتك الزمنية المحلية مضبوطة بشكل صحيح!</numerusform>
+            <numerusform>يختلف الوقت المحلي بمقدار ساعة واحدة.
+تحقّق من أن منطقتك الزمنية المحلية مضبوطة بشكل صحيح!</numerusform>
+            <numerusform>يختلف الوقت المحلي بمقدار ساعتين.
+تحقّق من أن منطقتك الزمنية المحلية مضبوطة بشكل صحيح!</numerusform>
+            <numerusform>يختلف الوقت المحلي بمقدار %n ساعات.
+تحقّق من أن منطقتك الزمنية المحلية مضبوطة بشكل صحيح!</numerusform>
+            <numerusform>يختلف الوقت المحلي بمقدار %n ساعة.
+تحقّق من أن منطقتك الزمنية المحلية مضبوطة بشكل صحيح!</numerusform>
+            <numerusform>يختلف الوقت المحلي بمقدار %n ساعة.
+تحقّق من أن منطقتك الزمنية المحلية مضبوطة بشكل صحيح!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -188,195 +219,209 @@ Check wether your local timezone is set up correctly!</source>
 is %n minutes. Should the local
 time be updated ?</source>
         <extracomment>Asked before the computer&apos;s clock is set from a time server; keep the short lines.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>الفرق بين الوقت المحلي والوقت الذري
+هو %n دقيقة. هل تريد تحديث
+الوقت المحلي؟</numerusform>
+            <numerusform>الفرق بين الوقت المحلي والوقت الذري
+هو دقيقة واحدة. هل تريد تحديث
+الوقت المحلي؟</numerusform>
+            <numerusform>الفرق بين الوقت المحلي والوقت الذري
+هو دقيقتان. هل تريد تحديث
+الوقت المحلي؟</numerusform>
+            <numerusform>الفرق بين الوقت المحلي والوقت الذري
+هو %n دقائق. هل تريد تحديث
+الوقت المحلي؟</numerusform>
+            <numerusform>الفرق بين الوقت المحلي والوقت الذري
+هو %n دقيقة. هل تريد تحديث
+الوقت المحلي؟</numerusform>
+            <numerusform>الفرق بين الوقت المحلي والوقت الذري
+هو %n دقيقة. هل تريد تحديث
+الوقت المحلي؟</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Failed setting new date/time. In Windows NT/XP, you need Administrator privileges for this!</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل ضبط التاريخ/الوقت الجديد. في Windows NT/XP تحتاج إلى صلاحيات المسؤول لذلك!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system keeps it synchronised itself (automatic time synchronisation is on).</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُضبط ساعة الحاسوب: النظام يتولى مزامنتها بنفسه (المزامنة التلقائية للوقت مفعّلة).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Failed setting new date/time: you are not allowed to change the system clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل ضبط التاريخ/الوقت الجديد: غير مسموح لك بتغيير ساعة النظام.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system&apos;s date-time service did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُضبط ساعة الحاسوب: لم تستجب خدمة التاريخ والوقت في النظام.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the time server&apos;s second answer did not agree with the difference you confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُضبط ساعة الحاسوب: لم يتوافق الرد الثاني لخادم الوقت مع الفرق الذي أكدته.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يستجب خادم الوقت.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The computer&apos;s clock was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تتغير ساعة الحاسوب.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الفرق الذي أكدته: %1 ثانية</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الفرق الذي أكدته: %1 ثانية (%2 مللي ثانية)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الفرق في الرد الثاني: %1 ثانية</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الفرق في الرد الثاني: %1 ثانية (%2 مللي ثانية)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Difference with local time: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الفرق عن الوقت المحلي: %1 ثانية</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference with local time: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الفرق عن الوقت المحلي: %1 ثانية (%2 مللي ثانية)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server refuses to answer this computer; it will not be asked again while Horavia runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>يرفض خادم الوقت الرد على هذا الحاسوب؛ لن يُسأل مرة أخرى ما دام Horavia قيد التشغيل.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server is not synchronised; its time was not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>خادم الوقت غير متزامن؛ لم يُستخدم الوقت الذي أرسله.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server sent an incomplete answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>أرسل خادم الوقت ردًا غير مكتمل.</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>The time server asks to be queried less often; it will not be asked again for %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>يطلب خادم الوقت تقليل مرات الاستعلام منه؛ لن يُسأل مرة أخرى لمدة %n دقيقة.</numerusform>
+            <numerusform>يطلب خادم الوقت تقليل مرات الاستعلام منه؛ لن يُسأل مرة أخرى لمدة دقيقة واحدة.</numerusform>
+            <numerusform>يطلب خادم الوقت تقليل مرات الاستعلام منه؛ لن يُسأل مرة أخرى لمدة دقيقتين.</numerusform>
+            <numerusform>يطلب خادم الوقت تقليل مرات الاستعلام منه؛ لن يُسأل مرة أخرى لمدة %n دقائق.</numerusform>
+            <numerusform>يطلب خادم الوقت تقليل مرات الاستعلام منه؛ لن يُسأل مرة أخرى لمدة %n دقيقة.</numerusform>
+            <numerusform>يطلب خادم الوقت تقليل مرات الاستعلام منه؛ لن يُسأل مرة أخرى لمدة %n دقيقة.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connection failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاتصال!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: %1</source>
         <extracomment>NTS: Network Time Security. %1 the technical reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>فشل تبادل مفاتيح NTS: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: no answer within %1 s</source>
         <extracomment>NTS: Network Time Security. %1 seconds (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>فشل تبادل مفاتيح NTS: لم يصل رد خلال %1 ثانية</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Respons time: %1 ms</source>
         <extracomment>%1 milliseconds the time server took to answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>زمن الاستجابة: %1 مللي ثانية</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Authenticated: yes (NTS)</source>
         <extracomment>The time server&apos;s answer was authenticated by Network Time Security.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المصادقة: نعم (NTS)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Authenticated: no</source>
-        <translation type="unfinished"></translation>
+        <translation>المصادقة: لا</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Offset: %1 ms</source>
         <extracomment>%1 milliseconds the server is ahead of the computer, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الإزاحة: %1 مللي ثانية</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Round-trip delay: %1 ms</source>
         <extracomment>%1 milliseconds, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>زمن الذهاب والإياب: %1 مللي ثانية</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do you want to use this server :</source>
         <extracomment>Followed by the server&apos;s name, response time and difference.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد استخدام هذا الخادم:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No active servers found...
 Check your internet connection!</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُعثر على خوادم نشطة...
+تحقّق من اتصالك بالإنترنت!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are you sure you want to delete this timezone permanently ?</source>
         <extracomment>A clock of the list, shown with its zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>هل أنت متأكد من أنك تريد حذف هذه المنطقة الزمنية نهائيًا؟</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Timezone &apos;%1&apos; can not be used to convert from.</source>
         <extracomment>%1 the zone&apos;s name as the list shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن استخدام المنطقة الزمنية «%1» للتحويل منها.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The help page could not be written into the folder
 %1</source>
         <extracomment>%1 a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت كتابة صفحة المساعدة في المجلد
+%1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -384,7 +429,9 @@ Check your internet connection!</source>
 The help is in this file:
 %1</source>
         <extracomment>%1 the help file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تشغيل متصفح ويب لعرض المساعدة.
+المساعدة موجودة في هذا الملف:
+%1</translation>
     </message>
 </context>
 <context>
@@ -392,34 +439,34 @@ The help is in this file:
     <message>
         <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا مجلد وليس ملفًا</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ليس ملفًا عاديًا</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+11"/>
         <source>the file is larger than 64 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم الملف أكبر من 64 MiB</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ليس مجلدًا</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>another program keeps the folder locked</source>
-        <translation type="unfinished"></translation>
+        <translation>برنامج آخر يُبقي المجلد مقفلًا</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>no free name for a temporary file</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يتوفر اسم متاح لملف مؤقت</translation>
     </message>
 </context>
 <context>
@@ -427,52 +474,52 @@ The help is in this file:
     <message>
         <location filename="../platform/settings_file.cpp" line="+134"/>
         <source>creating its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند إنشاء مجلده: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>locking its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند قفل مجلده: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>reading it again before saving: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند إعادة قراءته قبل الحفظ: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>الملف للقراءة فقط</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>creating a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند إنشاء ملف مؤقت: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>writing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند الكتابة: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>flushing it to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند ترحيله إلى القرص: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>closing it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند إغلاقه: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>replacing the old file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند استبدال الملف القديم: %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>flushing its folder to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>عند ترحيل مجلده إلى القرص: %1</translation>
     </message>
 </context>
 <context>
@@ -481,111 +528,111 @@ The help is in this file:
         <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التسمية (&amp;L)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Active</source>
         <extracomment>The clock is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مفعّلة (&amp;A)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Format</source>
         <extracomment>The clock&apos;s time format.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>التنسيق (&amp;F)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(leave empty to use default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(اتركه فارغًا لاستخدام التنسيق الافتراضي)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة الزمنية</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق (&amp;O)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء (&amp;C)</translation>
     </message>
     <message>
         <location line="+152"/>
         <source>Type a label and choose a zone</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتب تسمية واختر منطقة زمنية</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>خريطة العالم</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>World map: %1</source>
         <extracomment>The world map as a screen reader names it: %1 is the zone it shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>خريطة العالم: %1</translation>
     </message>
     <message>
         <location filename="../ui/editor/clock_editor.h" line="+28"/>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(بلا اسم)</translation>
     </message>
 </context>
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+41"/>
         <source>Name</source>
         <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timezone</source>
         <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة الزمنية</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>الساعات</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد (&amp;N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير (&amp;E)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف (&amp;D)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل لأعلى</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل لأسفل</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Active</source>
         <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مفعّلة</translation>
     </message>
 </context>
 <context>
@@ -594,7 +641,7 @@ The help is in this file:
         <location filename="../ui/main/clock_window.cpp" line="+153"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1، %2</translation>
     </message>
 </context>
 <context>
@@ -602,49 +649,49 @@ The help is in this file:
     <message>
         <location filename="../ui/convert/converter_window.cpp" line="+53"/>
         <source>Horavia - Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia - تحويل</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>من (&amp;F)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;To</source>
         <extracomment>The zone a time is converted to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>إلى (&amp;T)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>From timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة الزمنية المحوَّل منها</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>المنطقة الزمنية المحوَّل إليها</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Time to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المراد تحويله</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Converted time</source>
-        <translation type="unfinished"></translation>
+        <translation>الوقت المحوَّل</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert from</source>
-        <translation type="unfinished"></translation>
+        <translation>ابحث عن مكان للتحويل منه</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert to</source>
-        <translation type="unfinished"></translation>
+        <translation>ابحث عن مكان للتحويل إليه</translation>
     </message>
 </context>
 <context>
@@ -652,42 +699,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/default_format_page.cpp" line="+14"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>التنسيق الافتراضي</translation>
     </message>
     <message>
         <location filename="../ui/setup/default_format_page.h" line="+21"/>
         <source>Hours (0-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>الساعات (0-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours with leading zeros (00-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>الساعات بأصفار بادئة (00-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>الدقائق (0-59)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seconds (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>الثواني (0-59)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AM or PM, if used then hours will be 0-12</source>
-        <translation type="unfinished"></translation>
+        <translation>AM أو PM، وعند استخدامه تكون الساعات 0-12</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the month (1-31)</source>
-        <translation type="unfinished"></translation>
+        <translation>يوم الشهر (1-31)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>يوم الأسبوع (الاثنين-الأحد)</translation>
     </message>
 </context>
 <context>
@@ -695,12 +742,12 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/place_search_box.cpp" line="+19"/>
         <source>Find a city, country or time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>ابحث عن مدينة أو بلد أو منطقة زمنية</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find a place</source>
-        <translation type="unfinished"></translation>
+        <translation>ابحث عن مكان</translation>
     </message>
 </context>
 <context>
@@ -708,12 +755,12 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/server_test_dialog.cpp" line="+16"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Testing time servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ اختبار خوادم الوقت...</translation>
     </message>
 </context>
 <context>
@@ -722,97 +769,97 @@ The help is in this file:
         <location filename="../ui/setup/settings_page.cpp" line="+48"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n نقطة</numerusform>
+            <numerusform>%1 %n نقطة</numerusform>
+            <numerusform>%1 %n نقطة</numerusform>
+            <numerusform>%1 %n نقاط</numerusform>
+            <numerusform>%1 %n نقطة</numerusform>
+            <numerusform>%1 %n نقطة</numerusform>
         </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار النافذة (&amp;W)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل عند بدء النظام (&amp;L)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>دائمًا في المقدمة (&amp;A)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Single click on tray &amp;icon shows/hides window</source>
-        <translation type="unfinished"></translation>
+        <translation>نقرة واحدة على أيقونة منطقة الإشعارات تُظهر النافذة أو تخفيها (&amp;I)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show each clock&apos;s &amp;offset from this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار فرق كل ساعة عن وقت هذا الحاسوب (&amp;O)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sort timezones &amp;by</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز المناطق الزمنية حسب (&amp;B)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sort timezones by</source>
-        <translation type="unfinished"></translation>
+        <translation>فرز المناطق الزمنية حسب</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>AM/&amp;PM</source>
         <extracomment>The 12-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ص/م (&amp;P)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>2&amp;4 h</source>
         <extracomment>The 24-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2&amp;4 ساعة</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>الخط</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Choose</source>
         <extracomment>Opens the font dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اختيار</translation>
     </message>
     <message>
         <location filename="../ui/setup/settings_page.h" line="+26"/>
         <source>This desktop does not let programs keep windows on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يسمح سطح المكتب هذا للبرامج بإبقاء النوافذ في المقدمة.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم (تصاعديًا)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم (تنازليًا)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>فرق التوقيت عن GMT (تصاعديًا)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>فرق التوقيت عن GMT (تنازليًا)</translation>
     </message>
 </context>
 <context>
@@ -820,42 +867,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
         <source>Setup pages</source>
-        <translation type="unfinished"></translation>
+        <translation>صفحات الإعداد</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>المناطق الزمنية (&amp;T)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات (&amp;S)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TimeS&amp;ync</source>
-        <translation type="unfinished"></translation>
+        <translation>مزامنة الوقت (&amp;Y)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default &amp;Format</source>
-        <translation type="unfinished"></translation>
+        <translation>التنسيق الافتراضي (&amp;F)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق (&amp;C)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <location filename="../ui/setup/setup_dialog.h" line="+25"/>
         <source>Horavia Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia - المناطق الزمنية</translation>
     </message>
 </context>
 <context>
@@ -864,12 +911,12 @@ The help is in this file:
         <location filename="../ui/convert/swap_picture.cpp" line="+19"/>
         <source>Swap</source>
         <extracomment>Exchanges the two zones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تبديل</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swap zones</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل المنطقتين</translation>
     </message>
 </context>
 <context>
@@ -879,76 +926,76 @@ The help is in this file:
         <location line="+4"/>
         <source>Server</source>
         <extracomment>Group box title: the time server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الخادم</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Test</source>
         <extracomment>Tests the time server once.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>اختبار</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto</source>
         <extracomment>Tests every listed time server and proposes the best.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تلقائي</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>When</source>
         <extracomment>Group box title: when the computer&apos;s clock is synchronised.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>متى</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>When sta&amp;rting Horavia</source>
-        <translation type="unfinished"></translation>
+        <translation>عند بدء تشغيل Horavia (&amp;R)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;very</source>
-        <translation type="unfinished"></translation>
+        <translation>كل (&amp;V)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Sync interval</source>
-        <translation type="unfinished"></translation>
+        <translation>فاصل المزامنة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sync interval unit</source>
-        <translation type="unfinished"></translation>
+        <translation>وحدة فاصل المزامنة</translation>
     </message>
     <message>
         <location filename="../ui/setup/time_sync_page.h" line="+27"/>
         <source>Seconds</source>
         <extracomment>A unit of the synchronisation interval, read as &quot;Every 30 Seconds&quot; with any number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ثانية</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>دقيقة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>ساعة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>يوم</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>أسبوع</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Synchronizes your computer&apos;s clock with an atomic clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>يزامن ساعة حاسوبك مع ساعة ذرية.</translation>
     </message>
 </context>
 <context>
@@ -957,39 +1004,39 @@ The help is in this file:
         <location filename="../ui/tray/tray_presenter.cpp" line="+59"/>
         <source>&amp;Setup</source>
         <extracomment>Tray menu: opens the setup dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>الإعداد (&amp;S)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Convert</source>
         <extracomment>Tray menu: opens the time converter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>تحويل (&amp;C)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sync Now!</source>
         <extracomment>Tray menu: sets the computer&apos;s clock from a time server now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>مزامنة الآن!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة (&amp;H)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج (&amp;X)</translation>
     </message>
     <message>
         <location filename="../ui/tray/tray_presenter.h" line="+26"/>
         <source>S&amp;how</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار (&amp;H)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء (&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -997,7 +1044,7 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>خريطة العالم</translation>
     </message>
 </context>
 </TS>

@@ -7,25 +7,25 @@
         <location filename="../app/command_line.cpp" line="+18"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--test-server benötigt einen Hostnamen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--find needs a text</source>
         <extracomment>A usage error: the option was given without the text to find.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--find benötigt einen Text</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown option: %1</source>
         <extracomment>A usage error; %1 is what was typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nur eine der Optionen --print, --tip, --test-server und --find angeben</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -34,34 +34,43 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 </source>
         <extracomment>The start of --help: how the program is called and what it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: horavia [Option]
+Eine Weltuhr: ein kleines Fenster mit Ihren Uhren, ein Symbol im Infobereich.
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Without an option the program starts (or brings the running one forward).
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Option startet das Programm (oder holt das laufende in den Vordergrund).
+
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --print              print each enabled clock: label, a tab, its time; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --print              jede aktive Uhr ausgeben: Bezeichnung, ein Tabulator, ihre
+                       Uhrzeit; dann beenden
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  --tip                print the notification-area tip line; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --tip                die Tooltip-Zeile des Infobereichs ausgeben; dann beenden
+</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -71,7 +80,11 @@ A world clock: a small window with your clocks, an icon in the notification area
                        exchange on TCP port PORT, 4460 by default
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --test-server HOST   HOST nach der Zeit fragen (Time Protocol, TCP-Port 37; für
+                       NTP, UDP-Port 123, ntp:HOST schreiben); dann beenden
+                       nts:HOST[:PORT] fragt über NTP, gesichert durch NTS; der
+                       Schlüsselaustausch läuft über TCP-Port PORT (Standard: 4460)
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -80,19 +93,24 @@ A world clock: a small window with your clocks, an icon in the notification area
                        zone; then exit (status 1 when nothing matches)
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --find TEXT          die Orte und Zonen ausgeben, die TEXT bezeichnet (Stadt, Land,
+                       tz-ID oder Zonenname), beste zuerst: Ort, ein Tabulator, tz-ID,
+                       ein Tabulator, Zone; dann beenden (Status 1, wenn nichts passt)
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>  -h, --help           show this help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help           diese Hilfe anzeigen
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  -v, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -v, --version        die Version anzeigen
+</translation>
     </message>
 </context>
 <context>
@@ -101,9 +119,9 @@ A world clock: a small window with your clocks, an icon in the notification area
         <location filename="../app/headless_run.cpp" line="+46"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>mehr als %n Uhr gespeichert; nur %n Uhr wird gelesen</numerusform>
+            <numerusform>mehr als %n Uhren gespeichert; nur die ersten %n werden gelesen</numerusform>
         </translation>
     </message>
 </context>
@@ -112,13 +130,13 @@ A world clock: a small window with your clocks, an icon in the notification area
     <message>
         <location filename="../ui/main/message_text.cpp" line="+17"/>
         <source>No timezone information found !</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Zeitzoneninformationen gefunden!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1(%2, %3, %4, %5) = %6</source>
         <extracomment>A stored setting that could not be read: %1 the reading routine, %2 the application, %3 the section, %4 the key, %5 the default, %6 the stored text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1(%2, %3, %4, %5) = %6</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -128,7 +146,11 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 Horavia works with its default settings for now and leaves this file as it is.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei konnte nicht gelesen werden:
+%1
+(%2).
+
+Horavia arbeitet vorerst mit den Standardeinstellungen und lässt diese Datei unverändert.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -138,26 +160,30 @@ Horavia works with its default settings for now and leaves this file as it is.</
 
 Horavia keeps working with your settings and tries again at the next save.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei konnte nicht gespeichert werden:
+%1
+(%2).
+
+Horavia arbeitet mit Ihren Einstellungen weiter und versucht es beim nächsten Speichern erneut.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>cannot read the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei &quot;%1&quot; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot save the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsdatei &quot;%1&quot; kann nicht gespeichert werden: %2</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Es sind mehr als %n Uhr gespeichert. Nur %n Uhr wird angezeigt, und Änderungen an der Uhrenliste werden nicht gespeichert, damit keine der übrigen verloren geht.</numerusform>
+            <numerusform>Es sind mehr als %n Uhren gespeichert. Nur die ersten %n werden angezeigt, und Änderungen an der Uhrenliste werden nicht gespeichert, damit keine der übrigen verloren geht.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -165,9 +191,11 @@ Horavia keeps working with your settings and tries again at the next save.</sour
         <source>Local time is %n hour(s) off.
 Check wether your local timezone is set up correctly!</source>
         <extracomment>The computer&apos;s clock is about %n whole hours away from a time server&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Die Ortszeit weicht um %n Stunde ab.
+Prüfen Sie, ob Ihre lokale Zeitzone richtig eingestellt ist!</numerusform>
+            <numerusform>Die Ortszeit weicht um %n Stunden ab.
+Prüfen Sie, ob Ihre lokale Zeitzone richtig eingestellt ist!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -176,187 +204,193 @@ Check wether your local timezone is set up correctly!</source>
 is %n minutes. Should the local
 time be updated ?</source>
         <extracomment>Asked before the computer&apos;s clock is set from a time server; keep the short lines.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Unterschied zwischen Ortszeit und
+Atomzeit beträgt %n Minute. Soll die
+Ortszeit angepasst werden?</numerusform>
+            <numerusform>Der Unterschied zwischen Ortszeit und
+Atomzeit beträgt %n Minuten. Soll die
+Ortszeit angepasst werden?</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Failed setting new date/time. In Windows NT/XP, you need Administrator privileges for this!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit konnten nicht gesetzt werden. Unter Windows NT/XP benötigen Sie dafür Administratorrechte!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system keeps it synchronised itself (automatic time synchronisation is on).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr des Computers wurde nicht gestellt: Das System hält sie selbst synchron (die automatische Zeitsynchronisation ist eingeschaltet).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Failed setting new date/time: you are not allowed to change the system clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit konnten nicht gesetzt werden: Sie haben keine Berechtigung, die Systemuhr zu ändern.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system&apos;s date-time service did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr des Computers wurde nicht gestellt: Der Datums- und Zeitdienst des Systems hat nicht geantwortet.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the time server&apos;s second answer did not agree with the difference you confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr des Computers wurde nicht gestellt: Die zweite Antwort des Zeitservers stimmte nicht mit der von Ihnen bestätigten Abweichung überein.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitserver hat nicht geantwortet.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The computer&apos;s clock was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr des Computers wurde nicht geändert.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von Ihnen bestätigte Abweichung: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Von Ihnen bestätigte Abweichung: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung in der zweiten Antwort: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung in der zweiten Antwort: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Difference with local time: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung von der Ortszeit: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference with local time: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abweichung von der Ortszeit: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server refuses to answer this computer; it will not be asked again while Horavia runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitserver verweigert diesem Computer die Antwort; er wird nicht erneut gefragt, solange Horavia läuft.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server is not synchronised; its time was not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitserver ist nicht synchronisiert; seine Zeit wurde nicht verwendet.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server sent an incomplete answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitserver hat eine unvollständige Antwort gesendet.</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>The time server asks to be queried less often; it will not be asked again for %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Der Zeitserver bittet darum, seltener abgefragt zu werden; er wird %n Minute lang nicht erneut gefragt.</numerusform>
+            <numerusform>Der Zeitserver bittet darum, seltener abgefragt zu werden; er wird %n Minuten lang nicht erneut gefragt.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connection failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung fehlgeschlagen!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: %1</source>
         <extracomment>NTS: Network Time Security. %1 the technical reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NTS-Schlüsselaustausch fehlgeschlagen: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: no answer within %1 s</source>
         <extracomment>NTS: Network Time Security. %1 seconds (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NTS-Schlüsselaustausch fehlgeschlagen: keine Antwort innerhalb von %1 s</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Respons time: %1 ms</source>
         <extracomment>%1 milliseconds the time server took to answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Antwortzeit: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Authenticated: yes (NTS)</source>
         <extracomment>The time server&apos;s answer was authenticated by Network Time Security.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Authentifiziert: ja (NTS)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Authenticated: no</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifiziert: nein</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Offset: %1 ms</source>
         <extracomment>%1 milliseconds the server is ahead of the computer, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versatz: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Round-trip delay: %1 ms</source>
         <extracomment>%1 milliseconds, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umlaufzeit: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do you want to use this server :</source>
         <extracomment>Followed by the server&apos;s name, response time and difference.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diesen Server verwenden:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No active servers found...
 Check your internet connection!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine aktiven Server gefunden...
+Prüfen Sie Ihre Internetverbindung!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are you sure you want to delete this timezone permanently ?</source>
         <extracomment>A clock of the list, shown with its zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie diese Zeitzone wirklich endgültig löschen?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Timezone &apos;%1&apos; can not be used to convert from.</source>
         <extracomment>%1 the zone&apos;s name as the list shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeitzone „%1“ kann nicht als Ausgangszone für die Umrechnung verwendet werden.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The help page could not be written into the folder
 %1</source>
         <extracomment>%1 a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite konnte nicht in diesen Ordner geschrieben werden:
+%1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -364,7 +398,9 @@ Check your internet connection!</source>
 The help is in this file:
 %1</source>
         <extracomment>%1 the help file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Webbrowser gestartet werden, um die Hilfe anzuzeigen.
+Die Hilfe befindet sich in dieser Datei:
+%1</translation>
     </message>
 </context>
 <context>
@@ -372,34 +408,34 @@ The help is in this file:
     <message>
         <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+11"/>
         <source>the file is larger than 64 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist größer als 64 MiB</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>another program keeps the folder locked</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Programm hält den Ordner gesperrt</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>no free name for a temporary file</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Name für eine temporäre Datei</translation>
     </message>
 </context>
 <context>
@@ -407,52 +443,52 @@ The help is in this file:
     <message>
         <location filename="../platform/settings_file.cpp" line="+134"/>
         <source>creating its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Anlegen ihres Ordners: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>locking its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Sperren ihres Ordners: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>reading it again before saving: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim erneuten Lesen vor dem Speichern: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist schreibgeschützt</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>creating a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Anlegen einer temporären Datei: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>writing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Schreiben: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>flushing it to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Übertragen auf den Datenträger: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>closing it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Schließen: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>replacing the old file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Ersetzen der alten Datei: %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>flushing its folder to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Übertragen ihres Ordners auf den Datenträger: %1</translation>
     </message>
 </context>
 <context>
@@ -461,111 +497,111 @@ The help is in this file:
         <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bezeichnung</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Active</source>
         <extracomment>The clock is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ktiv</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Format</source>
         <extracomment>The clock&apos;s time format.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(leave empty to use default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(leer lassen für Standardformat)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <location line="+152"/>
         <source>Type a label and choose a zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung eingeben und Zone wählen</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltkarte</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>World map: %1</source>
         <extracomment>The world map as a screen reader names it: %1 is the zone it shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Weltkarte: %1</translation>
     </message>
     <message>
         <location filename="../ui/editor/clock_editor.h" line="+28"/>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Namen)</translation>
     </message>
 </context>
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+41"/>
         <source>Name</source>
         <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timezone</source>
         <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzone</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhren</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Active</source>
         <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aktiv</translation>
     </message>
 </context>
 <context>
@@ -574,7 +610,7 @@ The help is in this file:
         <location filename="../ui/main/clock_window.cpp" line="+153"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -582,49 +618,49 @@ The help is in this file:
     <message>
         <location filename="../ui/convert/converter_window.cpp" line="+53"/>
         <source>Horavia - Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia - Umrechnen</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;To</source>
         <extracomment>The zone a time is converted to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nach</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>From timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangszeitzone</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielzeitzone</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Time to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umzurechnende Zeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Converted time</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgerechnete Zeit</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert from</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgangsort suchen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert to</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielort suchen</translation>
     </message>
 </context>
 <context>
@@ -632,42 +668,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/default_format_page.cpp" line="+14"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardformat</translation>
     </message>
     <message>
         <location filename="../ui/setup/default_format_page.h" line="+21"/>
         <source>Hours (0-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden (0-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours with leading zeros (00-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden mit führender Null (00-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten (0-59)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seconds (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden (0-59)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AM or PM, if used then hours will be 0-12</source>
-        <translation type="unfinished"></translation>
+        <translation>AM oder PM; falls verwendet, laufen die Stunden von 0-12</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the month (1-31)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag des Monats (1-31)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochentag (Mo-So)</translation>
     </message>
 </context>
 <context>
@@ -675,12 +711,12 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/place_search_box.cpp" line="+19"/>
         <source>Find a city, country or time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Stadt, Land oder Zeitzone suchen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find a place</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort suchen</translation>
     </message>
 </context>
 <context>
@@ -688,12 +724,12 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/server_test_dialog.cpp" line="+16"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Testing time servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitserver werden getestet...</translation>
     </message>
 </context>
 <context>
@@ -702,93 +738,93 @@ The help is in this file:
         <location filename="../ui/setup/settings_page.cpp" line="+48"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n pt</numerusform>
+            <numerusform>%1 %n pt</numerusform>
         </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fenster anzeigen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Systemstart &amp;laden</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im &amp;Vordergrund</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Single click on tray &amp;icon shows/hides window</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfachklick auf das &amp;Symbol im Infobereich zeigt/verbirgt das Fenster</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show each clock&apos;s &amp;offset from this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abweichung jeder Uhr von der Zeit dieses Computers anzeigen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sort timezones &amp;by</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen sortieren &amp;nach</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sort timezones by</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitzonen sortieren nach</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>AM/&amp;PM</source>
         <extracomment>The 12-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AM/&amp;PM</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>2&amp;4 h</source>
         <extracomment>The 24-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2&amp;4 h</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Schriftart</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Choose</source>
         <extracomment>Opens the font dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen</translation>
     </message>
     <message>
         <location filename="../ui/setup/settings_page.h" line="+26"/>
         <source>This desktop does not let programs keep windows on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung erlaubt Programmen nicht, Fenster im Vordergrund zu halten.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name (aufsteigend)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Name (absteigend)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT-Versatz (aufsteigend)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT-Versatz (absteigend)</translation>
     </message>
 </context>
 <context>
@@ -796,42 +832,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
         <source>Setup pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungsseiten</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitzonen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TimeS&amp;ync</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeits&amp;ynchronisation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default &amp;Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard&amp;format</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location filename="../ui/setup/setup_dialog.h" line="+25"/>
         <source>Horavia Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia-Zeitzonen</translation>
     </message>
 </context>
 <context>
@@ -840,12 +876,12 @@ The help is in this file:
         <location filename="../ui/convert/swap_picture.cpp" line="+19"/>
         <source>Swap</source>
         <extracomment>Exchanges the two zones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tauschen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swap zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonen tauschen</translation>
     </message>
 </context>
 <context>
@@ -855,76 +891,76 @@ The help is in this file:
         <location line="+4"/>
         <source>Server</source>
         <extracomment>Group box title: the time server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Server</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Test</source>
         <extracomment>Tests the time server once.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Testen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto</source>
         <extracomment>Tests every listed time server and proposes the best.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>When</source>
         <extracomment>Group box title: when the computer&apos;s clock is synchronised.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeitpunkt</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>When sta&amp;rting Horavia</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim &amp;Start von Horavia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;very</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Alle</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Sync interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisationsintervall</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sync interval unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheit des Synchronisationsintervalls</translation>
     </message>
     <message>
         <location filename="../ui/setup/time_sync_page.h" line="+27"/>
         <source>Seconds</source>
         <extracomment>A unit of the synchronisation interval, read as &quot;Every 30 Seconds&quot; with any number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunden</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Tage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Wochen</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Synchronizes your computer&apos;s clock with an atomic clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisiert die Uhr Ihres Computers mit einer Atomuhr.</translation>
     </message>
 </context>
 <context>
@@ -933,39 +969,39 @@ The help is in this file:
         <location filename="../ui/tray/tray_presenter.cpp" line="+59"/>
         <source>&amp;Setup</source>
         <extracomment>Tray menu: opens the setup dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Convert</source>
         <extracomment>Tray menu: opens the time converter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umrechnen</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sync Now!</source>
         <extracomment>Tray menu: sets the computer&apos;s clock from a time server now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt synchronisieren!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <location filename="../ui/tray/tray_presenter.h" line="+26"/>
         <source>S&amp;how</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeigen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Verbergen</translation>
     </message>
 </context>
 <context>
@@ -973,7 +1009,7 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Weltkarte</translation>
     </message>
 </context>
 </TS>

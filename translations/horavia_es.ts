@@ -7,25 +7,25 @@
         <location filename="../app/command_line.cpp" line="+18"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--test-server necesita un nombre de host</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--find needs a text</source>
         <extracomment>A usage error: the option was given without the text to find.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--find necesita un texto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown option: %1</source>
         <extracomment>A usage error; %1 is what was typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elija solo una de --print, --tip, --test-server y --find</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -34,34 +34,44 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 </source>
         <extracomment>The start of --help: how the program is called and what it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: horavia [opción]
+Un reloj mundial: una pequeña ventana con sus relojes y un icono en el área de notificación.
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Without an option the program starts (or brings the running one forward).
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sin ninguna opción, el programa se inicia (o trae al frente el que ya está en ejecución).
+
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --print              print each enabled clock: label, a tab, its time; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --print              escribe cada reloj activo: etiqueta, un tabulador, su hora;
+                       después termina
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  --tip                print the notification-area tip line; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --tip                escribe la línea de información del área de notificación;
+                       después termina
+</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -71,7 +81,11 @@ A world clock: a small window with your clocks, an icon in the notification area
                        exchange on TCP port PORT, 4460 by default
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --test-server HOST   pregunta la hora a HOST (Time Protocol, puerto TCP 37; escriba
+                       ntp:HOST para NTP, puerto UDP 123); después termina
+                       nts:HOST[:PORT] pregunta por NTP protegido con NTS, con el
+                       intercambio de claves en el puerto TCP PORT (4460 por defecto)
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -80,19 +94,25 @@ A world clock: a small window with your clocks, an icon in the notification area
                        zone; then exit (status 1 when nothing matches)
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --find TEXT          escribe los lugares y zonas que nombra TEXT (una ciudad, un país,
+                       un identificador tz o un nombre de zona), los mejores primero:
+                       lugar, un tabulador, identificador tz, un tabulador, zona;
+                       después termina (estado 1 si no hay ninguna coincidencia)
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>  -h, --help           show this help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help           muestra esta ayuda
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  -v, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -v, --version        muestra la versión
+</translation>
     </message>
 </context>
 <context>
@@ -101,9 +121,9 @@ A world clock: a small window with your clocks, an icon in the notification area
         <location filename="../app/headless_run.cpp" line="+46"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>hay más de %n reloj guardado; solo se lee %n</numerusform>
+            <numerusform>hay más de %n relojes guardados; solo se leen los primeros %n</numerusform>
         </translation>
     </message>
 </context>
@@ -112,13 +132,13 @@ A world clock: a small window with your clocks, an icon in the notification area
     <message>
         <location filename="../ui/main/message_text.cpp" line="+17"/>
         <source>No timezone information found !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se encontró información de zonas horarias!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1(%2, %3, %4, %5) = %6</source>
         <extracomment>A stored setting that could not be read: %1 the reading routine, %2 the application, %3 the section, %4 the key, %5 the default, %6 the stored text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1(%2, %3, %4, %5) = %6</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -128,7 +148,11 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 Horavia works with its default settings for now and leaves this file as it is.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la configuración de
+%1
+(%2).
+
+Por ahora, Horavia funciona con su configuración predeterminada y deja este archivo tal como está.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -138,26 +162,30 @@ Horavia works with its default settings for now and leaves this file as it is.</
 
 Horavia keeps working with your settings and tries again at the next save.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la configuración en
+%1
+(%2).
+
+Horavia sigue funcionando con su configuración y volverá a intentarlo la próxima vez que guarde.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>cannot read the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo de configuración «%1»: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot save the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede guardar el archivo de configuración «%1»: %2</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Hay más de %n reloj guardado. Solo se muestra %n, y los cambios en la lista de relojes no se guardan, para que no se pierda ninguno de los demás.</numerusform>
+            <numerusform>Hay más de %n relojes guardados. Solo se muestran los primeros %n, y los cambios en la lista de relojes no se guardan, para que no se pierda ninguno de los demás.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -165,9 +193,11 @@ Horavia keeps working with your settings and tries again at the next save.</sour
         <source>Local time is %n hour(s) off.
 Check wether your local timezone is set up correctly!</source>
         <extracomment>The computer&apos;s clock is about %n whole hours away from a time server&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La hora local difiere en %n hora.
+¡Compruebe que su zona horaria local esté bien configurada!</numerusform>
+            <numerusform>La hora local difiere en %n horas.
+¡Compruebe que su zona horaria local esté bien configurada!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -176,187 +206,193 @@ Check wether your local timezone is set up correctly!</source>
 is %n minutes. Should the local
 time be updated ?</source>
         <extracomment>Asked before the computer&apos;s clock is set from a time server; keep the short lines.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La diferencia entre la hora local y la atómica
+es de %n minuto. ¿Desea actualizar
+la hora local?</numerusform>
+            <numerusform>La diferencia entre la hora local y la atómica
+es de %n minutos. ¿Desea actualizar
+la hora local?</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Failed setting new date/time. In Windows NT/XP, you need Administrator privileges for this!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo establecer la nueva fecha y hora. En Windows NT/XP se necesitan privilegios de administrador para ello.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system keeps it synchronised itself (automatic time synchronisation is on).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ajustó el reloj del equipo: el propio sistema lo mantiene sincronizado (la sincronización automática de la hora está activada).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Failed setting new date/time: you are not allowed to change the system clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo establecer la nueva fecha y hora: no tiene permiso para cambiar el reloj del sistema.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system&apos;s date-time service did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ajustó el reloj del equipo: el servicio de fecha y hora del sistema no respondió.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the time server&apos;s second answer did not agree with the difference you confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ajustó el reloj del equipo: la segunda respuesta del servidor de hora no coincidía con la diferencia que usted confirmó.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de hora no respondió.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The computer&apos;s clock was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se modificó el reloj del equipo.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia confirmada: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia confirmada: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia en la segunda respuesta: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia en la segunda respuesta: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Difference with local time: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia con la hora local: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference with local time: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia con la hora local: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server refuses to answer this computer; it will not be asked again while Horavia runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de hora se niega a responder a este equipo; no se le volverá a consultar mientras Horavia esté en ejecución.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server is not synchronised; its time was not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de hora no está sincronizado; no se ha usado su hora.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server sent an incomplete answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor de hora envió una respuesta incompleta.</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>The time server asks to be queried less often; it will not be asked again for %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>El servidor de hora pide que se le consulte con menos frecuencia; no se le volverá a consultar durante %n minuto.</numerusform>
+            <numerusform>El servidor de hora pide que se le consulte con menos frecuencia; no se le volverá a consultar durante %n minutos.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connection failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de conexión!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: %1</source>
         <extracomment>NTS: Network Time Security. %1 the technical reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error en el intercambio de claves NTS: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: no answer within %1 s</source>
         <extracomment>NTS: Network Time Security. %1 seconds (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error en el intercambio de claves NTS: sin respuesta en %1 s</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Respons time: %1 ms</source>
         <extracomment>%1 milliseconds the time server took to answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de respuesta: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Authenticated: yes (NTS)</source>
         <extracomment>The time server&apos;s answer was authenticated by Network Time Security.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Autenticado: sí (NTS)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Authenticated: no</source>
-        <translation type="unfinished"></translation>
+        <translation>Autenticado: no</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Offset: %1 ms</source>
         <extracomment>%1 milliseconds the server is ahead of the computer, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Desfase: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Round-trip delay: %1 ms</source>
         <extracomment>%1 milliseconds, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Retardo de ida y vuelta: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do you want to use this server :</source>
         <extracomment>Followed by the server&apos;s name, response time and difference.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea usar este servidor?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No active servers found...
 Check your internet connection!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron servidores activos...
+¡Compruebe su conexión a Internet!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are you sure you want to delete this timezone permanently ?</source>
         <extracomment>A clock of the list, shown with its zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar esta zona horaria de forma permanente?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Timezone &apos;%1&apos; can not be used to convert from.</source>
         <extracomment>%1 the zone&apos;s name as the list shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La zona horaria «%1» no se puede usar como origen de una conversión.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The help page could not be written into the folder
 %1</source>
         <extracomment>%1 a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la página de ayuda en la carpeta
+%1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -364,7 +400,9 @@ Check your internet connection!</source>
 The help is in this file:
 %1</source>
         <extracomment>%1 the help file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar ningún navegador web para mostrar la ayuda.
+La ayuda está en este archivo:
+%1</translation>
     </message>
 </context>
 <context>
@@ -372,34 +410,34 @@ The help is in this file:
     <message>
         <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+11"/>
         <source>the file is larger than 64 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo ocupa más de 64 MiB</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>another program keeps the folder locked</source>
-        <translation type="unfinished"></translation>
+        <translation>otro programa mantiene bloqueada la carpeta</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>no free name for a temporary file</source>
-        <translation type="unfinished"></translation>
+        <translation>no queda ningún nombre libre para un archivo temporal</translation>
     </message>
 </context>
 <context>
@@ -407,52 +445,52 @@ The help is in this file:
     <message>
         <location filename="../platform/settings_file.cpp" line="+134"/>
         <source>creating its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al crear su carpeta: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>locking its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al bloquear su carpeta: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>reading it again before saving: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al volver a leerlo antes de guardar: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es de solo lectura</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>creating a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al crear un archivo temporal: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>writing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al escribir: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>flushing it to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al volcarlo al disco: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>closing it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al cerrarlo: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>replacing the old file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al reemplazar el archivo anterior: %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>flushing its folder to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>al volcar su carpeta al disco: %1</translation>
     </message>
 </context>
 <context>
@@ -461,111 +499,111 @@ The help is in this file:
         <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Etiqueta</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Active</source>
         <extracomment>The clock is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ac&amp;tivo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Format</source>
         <extracomment>The clock&apos;s time format.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(leave empty to use default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(déjelo vacío para usar el predeterminado)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <location line="+152"/>
         <source>Type a label and choose a zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una etiqueta y elija una zona</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa mundial</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>World map: %1</source>
         <extracomment>The world map as a screen reader names it: %1 is the zone it shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mapa mundial: %1</translation>
     </message>
     <message>
         <location filename="../ui/editor/clock_editor.h" line="+28"/>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
 </context>
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+41"/>
         <source>Name</source>
         <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timezone</source>
         <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Relojes</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Active</source>
         <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Activo</translation>
     </message>
 </context>
 <context>
@@ -574,7 +612,7 @@ The help is in this file:
         <location filename="../ui/main/clock_window.cpp" line="+153"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -582,49 +620,49 @@ The help is in this file:
     <message>
         <location filename="../ui/convert/converter_window.cpp" line="+53"/>
         <source>Horavia - Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia - Convertir</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;De</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;To</source>
         <extracomment>The zone a time is converted to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;A</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>From timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria de origen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona horaria de destino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Time to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora a convertir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Converted time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora convertida</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert from</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un lugar de origen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert to</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un lugar de destino</translation>
     </message>
 </context>
 <context>
@@ -632,42 +670,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/default_format_page.cpp" line="+14"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato predeterminado</translation>
     </message>
     <message>
         <location filename="../ui/setup/default_format_page.h" line="+21"/>
         <source>Hours (0-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas (0-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours with leading zeros (00-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas con cero inicial (00-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos (0-59)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seconds (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos (0-59)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AM or PM, if used then hours will be 0-12</source>
-        <translation type="unfinished"></translation>
+        <translation>AM o PM; si se usa, las horas irán de 0 a 12</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the month (1-31)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día del mes (1-31)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>Día de la semana (lun-dom)</translation>
     </message>
 </context>
 <context>
@@ -675,12 +713,12 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/place_search_box.cpp" line="+19"/>
         <source>Find a city, country or time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar una ciudad, un país o una zona horaria</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find a place</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar un lugar</translation>
     </message>
 </context>
 <context>
@@ -688,12 +726,12 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/server_test_dialog.cpp" line="+16"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Testing time servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Probando servidores de hora...</translation>
     </message>
 </context>
 <context>
@@ -702,93 +740,93 @@ The help is in this file:
         <location filename="../ui/setup/settings_page.cpp" line="+48"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n pt</numerusform>
+            <numerusform>%1 %n pt</numerusform>
         </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar &amp;ventana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cargar al iniciar el sistema</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siempre en primer plano</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Single click on tray &amp;icon shows/hides window</source>
-        <translation type="unfinished"></translation>
+        <translation>Un clic en el &amp;icono de la bandeja muestra/oculta la ventana</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show each clock&apos;s &amp;offset from this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la &amp;diferencia de cada reloj con la hora de este equipo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sort timezones &amp;by</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar zonas horarias por</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sort timezones by</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar zonas horarias por</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>AM/&amp;PM</source>
         <extracomment>The 12-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AM/&amp;PM</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>2&amp;4 h</source>
         <extracomment>The 24-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2&amp;4 h</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Choose</source>
         <extracomment>Opens the font dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <location filename="../ui/setup/settings_page.h" line="+26"/>
         <source>This desktop does not let programs keep windows on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no permite que los programas mantengan ventanas en primer plano.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre (ascendente)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre (descendente)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia con GMT (ascendente)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia con GMT (descendente)</translation>
     </message>
 </context>
 <context>
@@ -796,42 +834,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
         <source>Setup pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas de configuración</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zonas horarias</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;onfiguración</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TimeS&amp;ync</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sincronización</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default &amp;Format</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Formato predeterminado</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location filename="../ui/setup/setup_dialog.h" line="+25"/>
         <source>Horavia Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>Zonas horarias de Horavia</translation>
     </message>
 </context>
 <context>
@@ -840,12 +878,12 @@ The help is in this file:
         <location filename="../ui/convert/swap_picture.cpp" line="+19"/>
         <source>Swap</source>
         <extracomment>Exchanges the two zones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swap zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Intercambiar zonas</translation>
     </message>
 </context>
 <context>
@@ -855,76 +893,76 @@ The help is in this file:
         <location line="+4"/>
         <source>Server</source>
         <extracomment>Group box title: the time server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Servidor</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Test</source>
         <extracomment>Tests the time server once.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Probar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto</source>
         <extracomment>Tests every listed time server and proposes the best.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>When</source>
         <extracomment>Group box title: when the computer&apos;s clock is synchronised.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cuándo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>When sta&amp;rting Horavia</source>
-        <translation type="unfinished"></translation>
+        <translation>Al &amp;iniciar Horavia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;very</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cada</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Sync interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalo de sincronización</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sync interval unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidad del intervalo de sincronización</translation>
     </message>
     <message>
         <location filename="../ui/setup/time_sync_page.h" line="+27"/>
         <source>Seconds</source>
         <extracomment>A unit of the synchronisation interval, read as &quot;Every 30 Seconds&quot; with any number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Horas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>Días</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>Semanas</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Synchronizes your computer&apos;s clock with an atomic clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sincroniza el reloj de su equipo con un reloj atómico.</translation>
     </message>
 </context>
 <context>
@@ -933,39 +971,39 @@ The help is in this file:
         <location filename="../ui/tray/tray_presenter.cpp" line="+59"/>
         <source>&amp;Setup</source>
         <extracomment>Tray menu: opens the setup dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configuración</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Convert</source>
         <extracomment>Tray menu: opens the time converter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Con&amp;vertir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sync Now!</source>
         <extracomment>Tray menu: sets the computer&apos;s clock from a time server now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Sincronizar ahora!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location filename="../ui/tray/tray_presenter.h" line="+26"/>
         <source>S&amp;how</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ocultar</translation>
     </message>
 </context>
 <context>
@@ -973,7 +1011,7 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa mundial</translation>
     </message>
 </context>
 </TS>

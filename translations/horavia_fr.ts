@@ -7,25 +7,25 @@
         <location filename="../app/command_line.cpp" line="+18"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--test-server nécessite un nom d&apos;hôte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--find needs a text</source>
         <extracomment>A usage error: the option was given without the text to find.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--find nécessite un texte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown option: %1</source>
         <extracomment>A usage error; %1 is what was typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>choisissez une seule option parmi --print, --tip, --test-server et --find</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -34,34 +34,44 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 </source>
         <extracomment>The start of --help: how the program is called and what it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation&#xa0;: horavia [option]
+Une horloge mondiale&#xa0;: une petite fenêtre avec vos horloges, une icône dans la zone de notification.
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Without an option the program starts (or brings the running one forward).
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Sans option, le programme démarre (ou met au premier plan celui qui est déjà lancé).
+
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Options&#xa0;:
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --print              print each enabled clock: label, a tab, its time; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --print              affiche chaque horloge active&#xa0;: libellé, une tabulation,
+                       son heure&#xa0;; puis quitte
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  --tip                print the notification-area tip line; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --tip                affiche la ligne d&apos;info-bulle de la zone de notification&#xa0;;
+                       puis quitte
+</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -71,7 +81,12 @@ A world clock: a small window with your clocks, an icon in the notification area
                        exchange on TCP port PORT, 4460 by default
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --test-server HOST   demande l&apos;heure à HOST (Time Protocol, port TCP 37&#xa0;;
+                       écrire ntp:HOST pour NTP, port UDP 123)&#xa0;; puis quitte
+                       nts:HOST[:PORT] interroge en NTP sécurisé par NTS,
+                       l&apos;échange de clés se faisant sur le port TCP PORT,
+                       4460 par défaut
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -80,19 +95,26 @@ A world clock: a small window with your clocks, an icon in the notification area
                        zone; then exit (status 1 when nothing matches)
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --find TEXT          affiche les lieux et fuseaux que TEXT désigne (ville, pays,
+                       identifiant tz ou nom de fuseau), du plus pertinent au
+                       moins pertinent&#xa0;: lieu, une tabulation, identifiant tz,
+                       une tabulation, fuseau&#xa0;; puis quitte (code de sortie 1
+                       si rien ne correspond)
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>  -h, --help           show this help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help           affiche cette aide
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  -v, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -v, --version        affiche la version
+</translation>
     </message>
 </context>
 <context>
@@ -101,9 +123,9 @@ A world clock: a small window with your clocks, an icon in the notification area
         <location filename="../app/headless_run.cpp" line="+46"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>plus de %n horloge est enregistrée&#xa0;; seule %n est lue</numerusform>
+            <numerusform>plus de %n horloges sont enregistrées&#xa0;; seules les %n premières sont lues</numerusform>
         </translation>
     </message>
 </context>
@@ -112,13 +134,13 @@ A world clock: a small window with your clocks, an icon in the notification area
     <message>
         <location filename="../ui/main/message_text.cpp" line="+17"/>
         <source>No timezone information found !</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune information de fuseau horaire trouvée&#xa0;!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1(%2, %3, %4, %5) = %6</source>
         <extracomment>A stored setting that could not be read: %1 the reading routine, %2 the application, %3 the section, %4 the key, %5 the default, %6 the stored text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1(%2, %3, %4, %5) = %6</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -128,7 +150,11 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 Horavia works with its default settings for now and leaves this file as it is.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire les paramètres depuis
+%1
+(%2).
+
+Horavia utilise pour l&apos;instant ses paramètres par défaut et laisse ce fichier tel quel.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -138,26 +164,30 @@ Horavia works with its default settings for now and leaves this file as it is.</
 
 Horavia keeps working with your settings and tries again at the next save.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer les paramètres dans
+%1
+(%2).
+
+Horavia continue de fonctionner avec vos paramètres et réessaiera lors du prochain enregistrement.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>cannot read the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire le fichier de paramètres «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot save the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;enregistrer le fichier de paramètres «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Plus de %n horloge est enregistrée. Seule %n est affichée, et les modifications de la liste des horloges ne sont pas enregistrées, afin qu&apos;aucune des autres ne soit perdue.</numerusform>
+            <numerusform>Plus de %n horloges sont enregistrées. Seules les %n premières sont affichées, et les modifications de la liste des horloges ne sont pas enregistrées, afin qu&apos;aucune des autres ne soit perdue.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -165,9 +195,11 @@ Horavia keeps working with your settings and tries again at the next save.</sour
         <source>Local time is %n hour(s) off.
 Check wether your local timezone is set up correctly!</source>
         <extracomment>The computer&apos;s clock is about %n whole hours away from a time server&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>L&apos;heure locale est décalée de %n heure.
+Vérifiez que votre fuseau horaire local est correctement configuré&#xa0;!</numerusform>
+            <numerusform>L&apos;heure locale est décalée de %n heures.
+Vérifiez que votre fuseau horaire local est correctement configuré&#xa0;!</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -176,187 +208,193 @@ Check wether your local timezone is set up correctly!</source>
 is %n minutes. Should the local
 time be updated ?</source>
         <extracomment>Asked before the computer&apos;s clock is set from a time server; keep the short lines.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La différence entre l&apos;heure locale et l&apos;heure
+atomique est de %n minute. Faut-il mettre
+à jour l&apos;heure locale&#xa0;?</numerusform>
+            <numerusform>La différence entre l&apos;heure locale et l&apos;heure
+atomique est de %n minutes. Faut-il mettre
+à jour l&apos;heure locale&#xa0;?</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Failed setting new date/time. In Windows NT/XP, you need Administrator privileges for this!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du réglage de la nouvelle date/heure. Sous Windows NT/XP, il faut des droits d&apos;administrateur pour cela&#xa0;!</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system keeps it synchronised itself (automatic time synchronisation is on).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge de l&apos;ordinateur n&apos;a pas été réglée&#xa0;: le système la synchronise lui-même (la synchronisation automatique de l&apos;heure est activée).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Failed setting new date/time: you are not allowed to change the system clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du réglage de la nouvelle date/heure&#xa0;: vous n&apos;êtes pas autorisé à modifier l&apos;horloge du système.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system&apos;s date-time service did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge de l&apos;ordinateur n&apos;a pas été réglée&#xa0;: le service de date et d&apos;heure du système n&apos;a pas répondu.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the time server&apos;s second answer did not agree with the difference you confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge de l&apos;ordinateur n&apos;a pas été réglée&#xa0;: la deuxième réponse du serveur de temps ne concordait pas avec la différence que vous avez confirmée.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de temps n&apos;a pas répondu.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The computer&apos;s clock was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge de l&apos;ordinateur n&apos;a pas été modifiée.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Différence confirmée&#xa0;: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Différence confirmée&#xa0;: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Différence dans la deuxième réponse&#xa0;: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Différence dans la deuxième réponse&#xa0;: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Difference with local time: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Différence avec l&apos;heure locale&#xa0;: %1 s</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference with local time: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Différence avec l&apos;heure locale&#xa0;: %1 s (%2 ms)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server refuses to answer this computer; it will not be asked again while Horavia runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de temps refuse de répondre à cet ordinateur&#xa0;; il ne sera plus interrogé tant que Horavia est en cours d&apos;exécution.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server is not synchronised; its time was not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de temps n&apos;est pas synchronisé&#xa0;; son heure n&apos;a pas été utilisée.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server sent an incomplete answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur de temps a envoyé une réponse incomplète.</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>The time server asks to be queried less often; it will not be asked again for %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Le serveur de temps demande à être interrogé moins souvent&#xa0;; il ne sera plus interrogé pendant %n minute.</numerusform>
+            <numerusform>Le serveur de temps demande à être interrogé moins souvent&#xa0;; il ne sera plus interrogé pendant %n minutes.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connection failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la connexion&#xa0;!</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: %1</source>
         <extracomment>NTS: Network Time Security. %1 the technical reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;échange de clés NTS&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: no answer within %1 s</source>
         <extracomment>NTS: Network Time Security. %1 seconds (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;échange de clés NTS&#xa0;: aucune réponse en %1 s</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Respons time: %1 ms</source>
         <extracomment>%1 milliseconds the time server took to answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps de réponse&#xa0;: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Authenticated: yes (NTS)</source>
         <extracomment>The time server&apos;s answer was authenticated by Network Time Security.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Authentifié&#xa0;: oui (NTS)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Authenticated: no</source>
-        <translation type="unfinished"></translation>
+        <translation>Authentifié&#xa0;: non</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Offset: %1 ms</source>
         <extracomment>%1 milliseconds the server is ahead of the computer, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Décalage&#xa0;: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Round-trip delay: %1 ms</source>
         <extracomment>%1 milliseconds, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Délai aller-retour&#xa0;: %1 ms</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do you want to use this server :</source>
         <extracomment>Followed by the server&apos;s name, response time and difference.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous utiliser ce serveur&#xa0;:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No active servers found...
 Check your internet connection!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun serveur actif trouvé...
+Vérifiez votre connexion Internet&#xa0;!</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are you sure you want to delete this timezone permanently ?</source>
         <extracomment>A clock of the list, shown with its zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer définitivement ce fuseau horaire&#xa0;?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Timezone &apos;%1&apos; can not be used to convert from.</source>
         <extracomment>%1 the zone&apos;s name as the list shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le fuseau horaire «&#xa0;%1&#xa0;» ne peut pas servir de fuseau de départ pour une conversion.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The help page could not be written into the folder
 %1</source>
         <extracomment>%1 a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la page d&apos;aide dans le dossier
+%1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -364,7 +402,9 @@ Check your internet connection!</source>
 The help is in this file:
 %1</source>
         <extracomment>%1 the help file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aucun navigateur web n&apos;a pu être lancé pour afficher l&apos;aide.
+L&apos;aide se trouve dans ce fichier&#xa0;:
+%1</translation>
     </message>
 </context>
 <context>
@@ -372,34 +412,34 @@ The help is in this file:
     <message>
         <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+11"/>
         <source>the file is larger than 64 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier dépasse 64 Mio</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>another program keeps the folder locked</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme maintient le dossier verrouillé</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>no free name for a temporary file</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom disponible pour un fichier temporaire</translation>
     </message>
 </context>
 <context>
@@ -407,52 +447,52 @@ The help is in this file:
     <message>
         <location filename="../platform/settings_file.cpp" line="+134"/>
         <source>creating its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>création de son dossier&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>locking its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>verrouillage de son dossier&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>reading it again before saving: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>relecture avant l&apos;enregistrement&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est en lecture seule</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>creating a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>création d&apos;un fichier temporaire&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>writing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>flushing it to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture forcée sur le disque&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>closing it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fermeture&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>replacing the old file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>remplacement de l&apos;ancien fichier&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>flushing its folder to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>écriture forcée de son dossier sur le disque&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -461,111 +501,111 @@ The help is in this file:
         <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libellé</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Active</source>
         <extracomment>The clock is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Active</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Format</source>
         <extracomment>The clock&apos;s time format.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Format</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(leave empty to use default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(laisser vide pour utiliser le format par défaut)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nnuler</translation>
     </message>
     <message>
         <location line="+152"/>
         <source>Type a label and choose a zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un libellé et choisissez un fuseau horaire</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte du monde</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>World map: %1</source>
         <extracomment>The world map as a screen reader names it: %1 is the zone it shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carte du monde&#xa0;: %1</translation>
     </message>
     <message>
         <location filename="../ui/editor/clock_editor.h" line="+28"/>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
 </context>
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+41"/>
         <source>Name</source>
         <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timezone</source>
         <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloges</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Active</source>
         <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Active</translation>
     </message>
 </context>
 <context>
@@ -574,7 +614,7 @@ The help is in this file:
         <location filename="../ui/main/clock_window.cpp" line="+153"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -582,49 +622,49 @@ The help is in this file:
     <message>
         <location filename="../ui/convert/converter_window.cpp" line="+53"/>
         <source>Horavia - Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia - Conversion</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;De</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;To</source>
         <extracomment>The zone a time is converted to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vers</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>From timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire de départ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuseau horaire d&apos;arrivée</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Time to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure à convertir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Converted time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure convertie</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert from</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le lieu de départ de la conversion</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert to</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le lieu d&apos;arrivée de la conversion</translation>
     </message>
 </context>
 <context>
@@ -632,42 +672,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/default_format_page.cpp" line="+14"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format par défaut</translation>
     </message>
     <message>
         <location filename="../ui/setup/default_format_page.h" line="+21"/>
         <source>Hours (0-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures (0-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours with leading zeros (00-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heures avec zéro initial (00-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutes (0-59)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seconds (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>Secondes (0-59)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AM or PM, if used then hours will be 0-12</source>
-        <translation type="unfinished"></translation>
+        <translation>AM ou PM&#xa0;; si utilisé, les heures vont de 0 à 12</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the month (1-31)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour du mois (1-31)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jour de la semaine (lun.-dim.)</translation>
     </message>
 </context>
 <context>
@@ -675,12 +715,12 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/place_search_box.cpp" line="+19"/>
         <source>Find a city, country or time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher une ville, un pays ou un fuseau horaire</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find a place</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un lieu</translation>
     </message>
 </context>
 <context>
@@ -688,12 +728,12 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/server_test_dialog.cpp" line="+16"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Testing time servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>Test des serveurs de temps...</translation>
     </message>
 </context>
 <context>
@@ -702,93 +742,93 @@ The help is in this file:
         <location filename="../ui/setup/settings_page.cpp" line="+48"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n pt</numerusform>
+            <numerusform>%1 %n pt</numerusform>
         </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fe&amp;nêtre</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lancer au démarrage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Toujours au premier plan</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Single click on tray &amp;icon shows/hides window</source>
-        <translation type="unfinished"></translation>
+        <translation>Un simple clic sur l&apos;&amp;icône de notification affiche/masque la fenêtre</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show each clock&apos;s &amp;offset from this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le décala&amp;ge de chaque horloge par rapport à l&apos;heure de cet ordinateur</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sort timezones &amp;by</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;rier les fuseaux horaires par</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sort timezones by</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les fuseaux horaires par</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>AM/&amp;PM</source>
         <extracomment>The 12-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AM/P&amp;M</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>2&amp;4 h</source>
         <extracomment>The 24-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2&amp;4 h</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Choose</source>
         <extracomment>Opens the font dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <location filename="../ui/setup/settings_page.h" line="+26"/>
         <source>This desktop does not let programs keep windows on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet environnement de bureau ne permet pas aux programmes de garder des fenêtres au premier plan.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom (croissant)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom (décroissant)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage GMT (croissant)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>Décalage GMT (décroissant)</translation>
     </message>
 </context>
 <context>
@@ -796,42 +836,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
         <source>Setup pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Pages de configuration</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuseaux horaires</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TimeS&amp;ync</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;ynchronisation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default &amp;Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format par &amp;défaut</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ermer</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location filename="../ui/setup/setup_dialog.h" line="+25"/>
         <source>Horavia Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia - Fuseaux horaires</translation>
     </message>
 </context>
 <context>
@@ -840,12 +880,12 @@ The help is in this file:
         <location filename="../ui/convert/swap_picture.cpp" line="+19"/>
         <source>Swap</source>
         <extracomment>Exchanges the two zones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inverser</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swap zones</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser les fuseaux horaires</translation>
     </message>
 </context>
 <context>
@@ -855,76 +895,76 @@ The help is in this file:
         <location line="+4"/>
         <source>Server</source>
         <extracomment>Group box title: the time server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Serveur</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Test</source>
         <extracomment>Tests the time server once.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tester</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto</source>
         <extracomment>Tests every listed time server and proposes the best.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auto</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>When</source>
         <extracomment>Group box title: when the computer&apos;s clock is synchronised.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quand</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>When sta&amp;rting Horavia</source>
-        <translation type="unfinished"></translation>
+        <translation>Au déma&amp;rrage de Horavia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;very</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;intervalles de</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Sync interval</source>
-        <translation type="unfinished"></translation>
+        <translation>Intervalle de synchronisation</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sync interval unit</source>
-        <translation type="unfinished"></translation>
+        <translation>Unité de l&apos;intervalle de synchronisation</translation>
     </message>
     <message>
         <location filename="../ui/setup/time_sync_page.h" line="+27"/>
         <source>Seconds</source>
         <extracomment>A unit of the synchronisation interval, read as &quot;Every 30 Seconds&quot; with any number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>semaines</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Synchronizes your computer&apos;s clock with an atomic clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronise l&apos;horloge de votre ordinateur avec une horloge atomique.</translation>
     </message>
 </context>
 <context>
@@ -933,39 +973,39 @@ The help is in this file:
         <location filename="../ui/tray/tray_presenter.cpp" line="+59"/>
         <source>&amp;Setup</source>
         <extracomment>Tray menu: opens the setup dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Paramètres</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Convert</source>
         <extracomment>Tray menu: opens the time converter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Convertir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sync Now!</source>
         <extracomment>Tray menu: sets the computer&apos;s clock from a time server now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Synchroniser maintenant&#xa0;!</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <location filename="../ui/tray/tray_presenter.h" line="+26"/>
         <source>S&amp;how</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;fficher</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Masquer</translation>
     </message>
 </context>
 <context>
@@ -973,7 +1013,7 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte du monde</translation>
     </message>
 </context>
 </TS>

@@ -7,25 +7,25 @@
         <location filename="../app/command_line.cpp" line="+18"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--test-server にはホスト名が必要です</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>--find needs a text</source>
         <extracomment>A usage error: the option was given without the text to find.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--find には検索する文字列が必要です</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>unknown option: %1</source>
         <extracomment>A usage error; %1 is what was typed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>不明なオプション: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>--print、--tip、--test-server、--find のうち 1 つだけを指定してください</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -34,34 +34,43 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 </source>
         <extracomment>The start of --help: how the program is called and what it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>使い方: horavia [オプション]
+世界時計: 時計を並べた小さなウィンドウと、通知領域のアイコンです。
+
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Without an option the program starts (or brings the running one forward).
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>オプションなしで実行するとプログラムが起動します (実行中のものがあれば前面に表示します)。
+
+</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Options:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>オプション:
+</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>  --print              print each enabled clock: label, a tab, its time; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --print              有効な時計をそれぞれ出力して終了します
+                       (形式: ラベル、タブ、時刻)
+</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>  --tip                print the notification-area tip line; then exit
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --tip                通知領域のツールチップの行を出力して終了します
+</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -71,7 +80,12 @@ A world clock: a small window with your clocks, an icon in the notification area
                        exchange on TCP port PORT, 4460 by default
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --test-server HOST   HOST に時刻を問い合わせて終了します
+                       (Time Protocol、TCP ポート 37。ntp:HOST と書くと
+                       NTP、UDP ポート 123)。nts:HOST[:PORT] と書くと
+                       NTS で保護された NTP で問い合わせます。鍵交換は
+                       TCP ポート PORT で行います (既定値は 4460)
+</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -80,19 +94,25 @@ A world clock: a small window with your clocks, an icon in the notification area
                        zone; then exit (status 1 when nothing matches)
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  --find TEXT          TEXT (都市、国、tz id、ゾーン名) が示す場所と
+                       タイムゾーンを一致度の高い順に出力して終了します
+                       (形式: 場所、タブ、tz id、タブ、ゾーン。
+                       一致するものがなければ終了ステータス 1)
+</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>  -h, --help           show this help
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -h, --help           このヘルプを表示します
+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>  -v, --version        show the version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>  -v, --version        バージョンを表示します
+</translation>
     </message>
 </context>
 <context>
@@ -101,8 +121,8 @@ A world clock: a small window with your clocks, an icon in the notification area
         <location filename="../app/headless_run.cpp" line="+46"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個を超える時計が保存されています。最初の %n 個だけを読み込みます</numerusform>
         </translation>
     </message>
 </context>
@@ -111,13 +131,13 @@ A world clock: a small window with your clocks, an icon in the notification area
     <message>
         <location filename="../ui/main/message_text.cpp" line="+17"/>
         <source>No timezone information found !</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーン情報が見つかりません。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1(%2, %3, %4, %5) = %6</source>
         <extracomment>A stored setting that could not be read: %1 the reading routine, %2 the application, %3 the section, %4 the key, %5 the default, %6 the stored text.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1(%2, %3, %4, %5) = %6</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -127,7 +147,11 @@ A world clock: a small window with your clocks, an icon in the notification area
 
 Horavia works with its default settings for now and leaves this file as it is.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルから設定を読み込めませんでした:
+%1
+(%2)
+
+Horavia はひとまず既定の設定で動作し、このファイルは変更しません。</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -137,25 +161,29 @@ Horavia works with its default settings for now and leaves this file as it is.</
 
 Horavia keeps working with your settings and tries again at the next save.</source>
         <extracomment>%1 the settings file, %2 the system&apos;s reason (not translated).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次のファイルに設定を保存できませんでした:
+%1
+(%2)
+
+Horavia は現在の設定のまま動作を続け、次回の保存時に再試行します。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>cannot read the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル &quot;%1&quot; を読み込めません: %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>cannot save the settings file &quot;%1&quot;: %2</source>
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイル &quot;%1&quot; を保存できません: %2</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n 個を超える時計が保存されています。最初の %n 個だけを表示します。残りの時計が失われないよう、時計リストへの変更は保存されません。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -163,8 +191,9 @@ Horavia keeps working with your settings and tries again at the next save.</sour
         <source>Local time is %n hour(s) off.
 Check wether your local timezone is set up correctly!</source>
         <extracomment>The computer&apos;s clock is about %n whole hours away from a time server&apos;s.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ローカル時刻が %n 時間ずれています。
+ローカルのタイムゾーンが正しく設定されているか確認してください。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -173,185 +202,189 @@ Check wether your local timezone is set up correctly!</source>
 is %n minutes. Should the local
 time be updated ?</source>
         <extracomment>Asked before the computer&apos;s clock is set from a time server; keep the short lines.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ローカル時刻と原子時計の時刻の差は
+%n 分です。ローカル時刻を
+更新しますか?</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Failed setting new date/time. In Windows NT/XP, you need Administrator privileges for this!</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい日付と時刻を設定できませんでした。Windows NT/XP では管理者権限が必要です。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system keeps it synchronised itself (automatic time synchronisation is on).</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターの時計は設定されませんでした: システムが自動的に同期しています (時刻の自動同期がオンになっています)。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Failed setting new date/time: you are not allowed to change the system clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい日付と時刻を設定できませんでした: システムの時計を変更する権限がありません。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the system&apos;s date-time service did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターの時計は設定されませんでした: システムの日付と時刻のサービスが応答しませんでした。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The computer&apos;s clock was not set: the time server&apos;s second answer did not agree with the difference you confirmed.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターの時計は設定されませんでした: タイムサーバーの 2 回目の応答が、確認した時刻差と一致しませんでした。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムサーバーが応答しませんでした。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The computer&apos;s clock was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターの時計は変更されませんでした。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>確認した時刻差: %1 秒</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference you confirmed: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>確認した時刻差: %1 秒 (%2 ミリ秒)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2 回目の応答での時刻差: %1 秒</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference in the second answer: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>2 回目の応答での時刻差: %1 秒 (%2 ミリ秒)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Difference with local time: %1 s</source>
         <extracomment>%1 seconds, server minus computer (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ローカル時刻との差: %1 秒</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Difference with local time: %1 s (%2 ms)</source>
         <extracomment>%1 seconds, %2 milliseconds, server minus computer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ローカル時刻との差: %1 秒 (%2 ミリ秒)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server refuses to answer this computer; it will not be asked again while Horavia runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムサーバーがこのコンピューターへの応答を拒否しています。Horavia の実行中は再度問い合わせません。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The time server is not synchronised; its time was not used.</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムサーバーが同期していないため、その時刻は使用しませんでした。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The time server sent an incomplete answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムサーバーから不完全な応答が返されました。</translation>
     </message>
     <message numerus="yes">
         <location line="+3"/>
         <source>The time server asks to be queried less often; it will not be asked again for %n minute(s).</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>タイムサーバーが問い合わせの頻度を下げるよう求めています。%n 分間は再度問い合わせません。</numerusform>
         </translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Connection failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>接続に失敗しました。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: %1</source>
         <extracomment>NTS: Network Time Security. %1 the technical reason, in English.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NTS の鍵交換に失敗しました: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>NTS key exchange failed: no answer within %1 s</source>
         <extracomment>NTS: Network Time Security. %1 seconds (&quot;s&quot; is the unit).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>NTS の鍵交換に失敗しました: %1 秒以内に応答がありませんでした</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名前: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Respons time: %1 ms</source>
         <extracomment>%1 milliseconds the time server took to answer.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>応答時間: %1 ミリ秒</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Authenticated: yes (NTS)</source>
         <extracomment>The time server&apos;s answer was authenticated by Network Time Security.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>認証: あり (NTS)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Authenticated: no</source>
-        <translation type="unfinished"></translation>
+        <translation>認証: なし</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Offset: %1 ms</source>
         <extracomment>%1 milliseconds the server is ahead of the computer, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>オフセット: %1 ミリ秒</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Round-trip delay: %1 ms</source>
         <extracomment>%1 milliseconds, one decimal.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>往復遅延: %1 ミリ秒</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Do you want to use this server :</source>
         <extracomment>Followed by the server&apos;s name, response time and difference.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次のサーバーを使用しますか?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>No active servers found...
 Check your internet connection!</source>
-        <translation type="unfinished"></translation>
+        <translation>応答するサーバーが見つかりませんでした。
+インターネット接続を確認してください。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Are you sure you want to delete this timezone permanently ?</source>
         <extracomment>A clock of the list, shown with its zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>このタイムゾーンを完全に削除してもよろしいですか?</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Timezone &apos;%1&apos; can not be used to convert from.</source>
         <extracomment>%1 the zone&apos;s name as the list shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーン &quot;%1&quot; は変換元として使用できません。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The help page could not be written into the folder
 %1</source>
         <extracomment>%1 a folder.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>次のフォルダーにヘルプページを書き込めませんでした:
+%1</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -359,7 +392,9 @@ Check your internet connection!</source>
 The help is in this file:
 %1</source>
         <extracomment>%1 the help file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプを表示する Web ブラウザーを起動できませんでした。
+ヘルプは次のファイルにあります:
+%1</translation>
     </message>
 </context>
 <context>
@@ -367,34 +402,34 @@ The help is in this file:
     <message>
         <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルではなくフォルダーです</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>通常のファイルではありません</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+11"/>
         <source>the file is larger than 64 MiB</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルが 64 MiB を超えています</translation>
     </message>
     <message>
         <location line="+55"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 はフォルダーではありません</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>another program keeps the folder locked</source>
-        <translation type="unfinished"></translation>
+        <translation>別のプログラムがフォルダーをロックしています</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>no free name for a temporary file</source>
-        <translation type="unfinished"></translation>
+        <translation>一時ファイルに使える名前がありません</translation>
     </message>
 </context>
 <context>
@@ -402,52 +437,52 @@ The help is in this file:
     <message>
         <location filename="../platform/settings_file.cpp" line="+134"/>
         <source>creating its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーの作成: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>locking its folder: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーのロック: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>reading it again before saving: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保存前の再読み込み: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the file is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルは読み取り専用です</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>creating a temporary file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>一時ファイルの作成: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>writing: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み: %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>flushing it to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ディスクへのフラッシュ: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>closing it: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルのクローズ: %1</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>replacing the old file: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>古いファイルの置き換え: %1</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>flushing its folder to disk: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダーのディスクへのフラッシュ: %1</translation>
     </message>
 </context>
 <context>
@@ -456,111 +491,111 @@ The help is in this file:
         <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ラベル(&amp;L)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Active</source>
         <extracomment>The clock is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>有効(&amp;A)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Format</source>
         <extracomment>The clock&apos;s time format.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>書式(&amp;F)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>(leave empty to use default)</source>
-        <translation type="unfinished"></translation>
+        <translation>(空欄にすると既定の書式を使用)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーン</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK(&amp;O)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
         <location line="+152"/>
         <source>Type a label and choose a zone</source>
-        <translation type="unfinished"></translation>
+        <translation>ラベルを入力してタイムゾーンを選択してください</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>世界地図</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>World map: %1</source>
         <extracomment>The world map as a screen reader names it: %1 is the zone it shows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>世界地図: %1</translation>
     </message>
     <message>
         <location filename="../ui/editor/clock_editor.h" line="+28"/>
         <source>(no name)</source>
-        <translation type="unfinished"></translation>
+        <translation>(名前なし)</translation>
     </message>
 </context>
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+41"/>
         <source>Name</source>
         <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>名前</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Timezone</source>
         <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーン</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Clocks</source>
-        <translation type="unfinished"></translation>
+        <translation>時計</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規(&amp;N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>編集(&amp;E)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除(&amp;D)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Move up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Move down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <location line="+62"/>
         <source>Active</source>
         <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>有効</translation>
     </message>
 </context>
 <context>
@@ -569,7 +604,7 @@ The help is in this file:
         <location filename="../ui/main/clock_window.cpp" line="+153"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1、%2</translation>
     </message>
 </context>
 <context>
@@ -577,49 +612,49 @@ The help is in this file:
     <message>
         <location filename="../ui/convert/converter_window.cpp" line="+53"/>
         <source>Horavia - Convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia - 時刻変換</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>変換元(&amp;F)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;To</source>
         <extracomment>The zone a time is converted to.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>変換先(&amp;T)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>From timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>変換元のタイムゾーン</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>To timezone</source>
-        <translation type="unfinished"></translation>
+        <translation>変換先のタイムゾーン</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Time to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>変換する時刻</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Converted time</source>
-        <translation type="unfinished"></translation>
+        <translation>変換後の時刻</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert from</source>
-        <translation type="unfinished"></translation>
+        <translation>変換元の場所を検索</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find a place to convert to</source>
-        <translation type="unfinished"></translation>
+        <translation>変換先の場所を検索</translation>
     </message>
 </context>
 <context>
@@ -627,42 +662,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/default_format_page.cpp" line="+14"/>
         <source>Default format</source>
-        <translation type="unfinished"></translation>
+        <translation>既定の書式</translation>
     </message>
     <message>
         <location filename="../ui/setup/default_format_page.h" line="+21"/>
         <source>Hours (0-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>時 (0-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours with leading zeros (00-23)</source>
-        <translation type="unfinished"></translation>
+        <translation>時、2 桁のゼロ埋め (00-23)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>分 (0-59)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Seconds (0-59)</source>
-        <translation type="unfinished"></translation>
+        <translation>秒 (0-59)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>AM or PM, if used then hours will be 0-12</source>
-        <translation type="unfinished"></translation>
+        <translation>AM または PM (使用すると時は 0-12 になります)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the month (1-31)</source>
-        <translation type="unfinished"></translation>
+        <translation>日 (1-31)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
-        <translation type="unfinished"></translation>
+        <translation>曜日 (Mon-Sun)</translation>
     </message>
 </context>
 <context>
@@ -670,12 +705,12 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/place_search_box.cpp" line="+19"/>
         <source>Find a city, country or time zone</source>
-        <translation type="unfinished"></translation>
+        <translation>都市、国、タイムゾーンを検索</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Find a place</source>
-        <translation type="unfinished"></translation>
+        <translation>場所を検索</translation>
     </message>
 </context>
 <context>
@@ -683,12 +718,12 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/server_test_dialog.cpp" line="+16"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Testing time servers...</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムサーバーをテストしています...</translation>
     </message>
 </context>
 <context>
@@ -697,92 +732,92 @@ The help is in this file:
         <location filename="../ui/setup/settings_page.cpp" line="+48"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 %n pt</numerusform>
         </translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Show &amp;window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを表示(&amp;W)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Load on startup</source>
-        <translation type="unfinished"></translation>
+        <translation>スタートアップ時に起動(&amp;L)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Always on top</source>
-        <translation type="unfinished"></translation>
+        <translation>常に手前に表示(&amp;A)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Single click on tray &amp;icon shows/hides window</source>
-        <translation type="unfinished"></translation>
+        <translation>トレイアイコンのシングルクリックでウィンドウを表示/非表示(&amp;I)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Show each clock&apos;s &amp;offset from this computer&apos;s time</source>
-        <translation type="unfinished"></translation>
+        <translation>各時計とこのコンピューターの時刻との時差を表示(&amp;O)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sort timezones &amp;by</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーンの並べ替え(&amp;B)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Sort timezones by</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーンの並べ替え</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>AM/&amp;PM</source>
         <extracomment>The 12-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>AM/PM(&amp;P)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>2&amp;4 h</source>
         <extracomment>The 24-hour clock.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>24 時間制(&amp;4)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Font</source>
-        <translation type="unfinished"></translation>
+        <translation>フォント</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Choose</source>
         <extracomment>Opens the font dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <location filename="../ui/setup/settings_page.h" line="+26"/>
         <source>This desktop does not let programs keep windows on top.</source>
-        <translation type="unfinished"></translation>
+        <translation>このデスクトップでは、ウィンドウを常に手前に表示することはできません。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Name (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>名前 (昇順)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Name (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>名前 (降順)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Up)</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT との時差 (昇順)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>GMT Offset (Down)</source>
-        <translation type="unfinished"></translation>
+        <translation>GMT との時差 (降順)</translation>
     </message>
 </context>
 <context>
@@ -790,42 +825,42 @@ The help is in this file:
     <message>
         <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
         <source>Setup pages</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ページ</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>&amp;Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーン(&amp;T)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>TimeS&amp;ync</source>
-        <translation type="unfinished"></translation>
+        <translation>時刻同期(&amp;Y)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default &amp;Format</source>
-        <translation type="unfinished"></translation>
+        <translation>既定の書式(&amp;F)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じる(&amp;C)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <location filename="../ui/setup/setup_dialog.h" line="+25"/>
         <source>Horavia Timezones</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia タイムゾーン</translation>
     </message>
 </context>
 <context>
@@ -834,12 +869,12 @@ The help is in this file:
         <location filename="../ui/convert/swap_picture.cpp" line="+19"/>
         <source>Swap</source>
         <extracomment>Exchanges the two zones.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>入れ替え</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Swap zones</source>
-        <translation type="unfinished"></translation>
+        <translation>タイムゾーンを入れ替え</translation>
     </message>
 </context>
 <context>
@@ -849,76 +884,76 @@ The help is in this file:
         <location line="+4"/>
         <source>Server</source>
         <extracomment>Group box title: the time server.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>サーバー</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Test</source>
         <extracomment>Tests the time server once.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>テスト</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Auto</source>
         <extracomment>Tests every listed time server and proposes the best.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>自動</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>When</source>
         <extracomment>Group box title: when the computer&apos;s clock is synchronised.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>同期のタイミング</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>When sta&amp;rting Horavia</source>
-        <translation type="unfinished"></translation>
+        <translation>Horavia の起動時(&amp;R)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>E&amp;very</source>
-        <translation type="unfinished"></translation>
+        <translation>間隔(&amp;V)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Sync interval</source>
-        <translation type="unfinished"></translation>
+        <translation>同期間隔</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sync interval unit</source>
-        <translation type="unfinished"></translation>
+        <translation>同期間隔の単位</translation>
     </message>
     <message>
         <location filename="../ui/setup/time_sync_page.h" line="+27"/>
         <source>Seconds</source>
         <extracomment>A unit of the synchronisation interval, read as &quot;Every 30 Seconds&quot; with any number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>時間</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>日</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Weeks</source>
-        <translation type="unfinished"></translation>
+        <translation>週間</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Synchronizes your computer&apos;s clock with an atomic clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューターの時計を原子時計に同期させます。</translation>
     </message>
 </context>
 <context>
@@ -927,39 +962,39 @@ The help is in this file:
         <location filename="../ui/tray/tray_presenter.cpp" line="+59"/>
         <source>&amp;Setup</source>
         <extracomment>Tray menu: opens the setup dialog.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>設定(&amp;S)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Convert</source>
         <extracomment>Tray menu: opens the time converter.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>時刻変換(&amp;C)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Sync Now!</source>
         <extracomment>Tray menu: sets the computer&apos;s clock from a time server now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>今すぐ同期</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>ヘルプ(&amp;H)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;X)</translation>
     </message>
     <message>
         <location filename="../ui/tray/tray_presenter.h" line="+26"/>
         <source>S&amp;how</source>
-        <translation type="unfinished"></translation>
+        <translation>表示(&amp;H)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>非表示(&amp;H)</translation>
     </message>
 </context>
 <context>
@@ -967,7 +1002,7 @@ The help is in this file:
     <message>
         <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
         <source>World map</source>
-        <translation type="unfinished"></translation>
+        <translation>世界地図</translation>
     </message>
 </context>
 </TS>

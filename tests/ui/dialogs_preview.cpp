@@ -16,6 +16,7 @@
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
+#include "translations/program_translations.h"
 #include "ui/convert/converter_window.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/setup/server_test_dialog.h"
@@ -60,6 +61,8 @@ void StoreClocks(SettingsStore& store) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    ProgramTranslations translations;  // LANGUAGE=ar shows the dialogs in Arabic
+    translations.install(UserLanguages());
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("setup");
     if (argc > 2) {
         QFont font = QApplication::font();

@@ -20,6 +20,7 @@
 #include <QTreeWidget>
 
 #include "tests/sync/utc_at.h"
+#include "translations/program_translations.h"
 #include "ui/convert/converter_window.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/main/main_window_layout.h"
@@ -292,16 +293,19 @@ class FirstAnswersQuery : public TimeQueryPort {
 using testing::AddZone;
 using testing::MakeTzi;
 
+// Clocks with a long label and a long zone name.
+void PrepareClocksToFit(testing::TestServices& services) {
+    AddZone(services.registry, "Mountain Standard Time", "(UTC-07:00) Mountain Time (US & Canada)",
+            MakeTzi(420, -60, testing::kUsStd, testing::kUsDlt));
+    services.StoreClocks({"Denver|Mountain Standard Time|True", "A clock with a long name|0|True",
+                          "Tokyo|Tokyo Standard Time|False"});
+    services.state.LoadSettings();
+    ASSERT_TRUE(services.state.LoadCatalogue());
+}
+
 class DialogFit : public ::testing::TestWithParam<int>, public testing::TestServices {
   protected:
-    void SetUp() override {
-        AddZone(registry, "Mountain Standard Time", "(UTC-07:00) Mountain Time (US & Canada)",
-                MakeTzi(420, -60, testing::kUsStd, testing::kUsDlt));
-        StoreClocks({"Denver|Mountain Standard Time|True", "A clock with a long name|0|True",
-                     "Tokyo|Tokyo Standard Time|False"});
-        state.LoadSettings();
-        ASSERT_TRUE(state.LoadCatalogue());
-    }
+    void SetUp() override { PrepareClocksToFit(*this); }
     std::string Where(const char* dialog) const {
         return std::string(dialog) + " at " + std::to_string(GetParam()) + " pt, scale " +
                qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toStdString();
@@ -356,6 +360,47 @@ TEST_P(DialogFit, ServerTestEditorAndConverterShowEveryTextWhole) {
 
 INSTANTIATE_TEST_SUITE_P(Points, DialogFit, ::testing::Values(8, 10, 12, 14),
                          [](const auto& info) { return std::to_string(info.param) + "pt"; });
+
+// In every language the program is translated into, longer words widen the dialogs rather
+// than cut a caption (right to left in Arabic).
+class TranslatedDialogFit : public ::testing::TestWithParam<const char*>,
+                            public testing::TestServices {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(translations.install({QString::fromLatin1(GetParam())}).language,
+                  QString::fromLatin1(GetParam()));
+        PrepareClocksToFit(*this);
+    }
+    ProgramTranslations translations;
+};
+
+TEST_P(TranslatedDialogFit, EveryTabAndWindowShowsItsTextsWhole) {
+    const std::string where = std::string("in ") + GetParam();
+    SetupDialog setup(state);
+    setup.show();
+    auto* tabs = setup.findChild<QTabWidget*>(QStringLiteral("tabs"));
+    ASSERT_NE(tabs, nullptr);
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        tabs->setCurrentIndex(tab);
+        QCoreApplication::processEvents();
+        ExpectEverythingFits(setup, "setup " + where + ", tab " + std::to_string(tab));
+    }
+    ClockEditor editor(state);
+    ASSERT_TRUE(editor.prepareClock(0));
+    editor.show();
+    ConverterWindow converter(state, messages);
+    converter.show();
+    QTest::qWait(20);
+    for (QWidget* window : std::initializer_list<QWidget*>{&editor, &converter}) {
+        window->resize(window->minimumSize());
+        QCoreApplication::processEvents();
+        ExpectEverythingFits(*window, window->metaObject()->className() + (" " + where));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TranslatedDialogFit,
+                         ::testing::Values("de", "fr", "es", "pt_BR", "ru", "ja", "zh_CN", "ar"),
+                         [](const auto& info) { return std::string(info.param); });
 
 }  // namespace
 }  // namespace horavia
