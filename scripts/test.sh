@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHORAVIA_BUILD_TESTS=ON -DHORAVIA_BUILD_BENCH=ON
 cmake --build build -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+# The tests read the program in English, its source language, whatever the user reads.
+export LANGUAGE=en
 ctest --test-dir build --output-on-failure -j"$(nproc)"
 ./scripts/test_sanitizers.sh
 ./scripts/test_windows.sh

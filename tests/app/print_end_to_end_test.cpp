@@ -206,6 +206,13 @@ TEST(PrintEndToEnd, HelpVersionAndUnknownOptions) {
     EXPECT_TRUE(bad.err.startsWith("horavia: unknown option: --nonsense\n\nUsage: horavia"))
         << bad.err.toStdString();
     EXPECT_TRUE(bad.out.isEmpty());
+
+    // In the user's language: the help and the usage error, not the clocks.
+    const ProgramRun german = RunHoravia(config, {"--help"}, horavia::testing::RunAs::Self, "de");
+    EXPECT_TRUE(german.out.startsWith("Aufruf: horavia [Option]\n")) << german.out.toStdString();
+    EXPECT_TRUE(german.out.contains("--print"));
+    EXPECT_TRUE(RunHoravia(config, {"--nonsense"}, horavia::testing::RunAs::Self, "de")
+                    .err.startsWith("horavia: unbekannte Option: --nonsense"));
 }
 
 TEST(PrintEndToEnd, QtsStandardOptionsNeedNoDisplayForACommand) {

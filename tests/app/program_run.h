@@ -29,11 +29,14 @@ inline bool CanRunAsNobody() {
     return ::geteuid() != 0 || !QStandardPaths::findExecutable("setpriv").isEmpty();
 }
 
+// language: the user's language (LANGUAGE); English unless a test asks for another, whatever
+// the language of the one running the tests.
 inline ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& args,
-                             RunAs user = RunAs::Self) {
+                             RunAs user = RunAs::Self, const QString& language = "en") {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", config.path());
+    env.insert("LANGUAGE", language);
     env.insert("TZ", "America/New_York");
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");

@@ -19,7 +19,9 @@
 #include "platform/qt_settings_store.h"
 #include "program_fixture.h"
 #include "setup_controls.h"
+#include "translations/program_translations.h"
 #include "ui/editor/clock_editor.h"
+#include "ui/main/message_text.h"
 #include "ui/setup/setup_dialog.h"
 
 namespace horavia {
@@ -100,6 +102,24 @@ TEST_F(ProgramTest, StartUpSynchronisationSetsOnlyTheDifferenceConfirmed) {
               "Difference in the second answer: 1262304300 s");
     EXPECT_EQ(messages.shown[1].icon, MsgIcon::Exclamation);
     EXPECT_EQ(messages.shown[1].title, "Horavia");
+}
+
+// In the user's language (German here): the icon's menu, the setup dialog's tabs and a
+// message box; the clocks' own texts stay as they are.
+TEST_F(ProgramTest, GermanMenuTabsAndMessages) {
+    ProgramTranslations german;
+    ASSERT_EQ(german.install({QStringLiteral("de")}).language, QStringLiteral("de"));
+    Start();
+    EXPECT_EQ(Captions(), (QStringList{"&Einstellungen", "&Umrechnen", "&Verbergen",
+                                       "Jetzt synchronisieren!", "-", "&Hilfe", "-", "&Beenden"}));
+    Item("&Einstellungen")->trigger();
+    ASSERT_NE(program->setupDialog(), nullptr);
+    auto* tabs = program->setupDialog()->findChild<QTabWidget*>(QStringLiteral("tabs"));
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(tabs->tabText(0), QStringLiteral("&Zeitzonen"));
+    EXPECT_EQ(tabs->tabText(2), QStringLiteral("Zeits&ynchronisation"));
+    EXPECT_EQ(MessageText(Message{MessageId::NoZones}),
+              QStringLiteral("Keine Zeitzoneninformationen gefunden!"));
 }
 
 TEST_F(ProgramTest, NoZoneDatabaseEndsTheStart) {
