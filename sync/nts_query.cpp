@@ -114,7 +114,11 @@ void NtsQuery::TryNextAddress() {
         if (socket_.state() != QAbstractSocket::ConnectedState) continue;
 
         NtsRequestParts parts;
+        // The send time and the stopwatch start together: the time spent sealing the request
+        // (the first use of the cipher loads it, tens of milliseconds) then counts as part
+        // of the round trip instead of biasing the offset by half of it.
         t1_ = NtpTimestampFromUnixMicros(UnixMsOf(utcNow_()) * 1000);
+        sentAt_ = std::chrono::steady_clock::now();
         sent_ = WithNonce(t1_, static_cast<std::uint32_t>(random_()));
         parts.transmit = sent_;
         parts.uniqueId = RandomBytes(random_, kNtsUniqueIdSize);
@@ -129,7 +133,6 @@ void NtsQuery::TryNextAddress() {
         s2cKey_ = session->s2cKey;
         const auto request = BuildNtsRequest(parts);
         if (!request) break;
-        sentAt_ = std::chrono::steady_clock::now();
         const auto size = static_cast<qint64>(request->size());
         if (socket_.write(request->data(), size) == size) {
             traffic_.ntpBytesSent += size;
