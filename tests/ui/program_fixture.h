@@ -27,6 +27,7 @@ class ProgramTest : public ::testing::Test, public TestServices {
   protected:
     Program& Start(quint16 timePort = ClosedPort()) {
         ProgramOptions options;
+        options.serverQueries = MakeServerTimeQuery;
         options.timePorts = {timePort, timePort};
         options.queryTiming = QueryTiming{&queryClock};
         options.mapPicture = TinyMap();

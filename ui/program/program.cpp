@@ -25,7 +25,7 @@ void BringToFront(QWidget* window) {
 Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions options)
     : state_(state),
       options_(std::move(options)),
-      time_(state, clockSetter, options_.timePorts, options_.queryTiming),
+      time_(state, clockSetter, options_.serverQueries, options_.timePorts, options_.queryTiming),
       ticker_(state.services.clock),
       saver_(state),
       tray_(state.prefs, options_.notificationArea ? options_.notificationArea() : nullptr,

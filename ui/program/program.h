@@ -27,6 +27,9 @@ class SetupDialog;
 class ClockEditor;
 
 struct ProgramOptions {
+    // Makes the time query on the first synchronisation or test; empty: none can be made
+    // (every query ends unanswered). The program's start loads it; tests build it directly.
+    ServerQueryFactory serverQueries;
     TimeServerPorts timePorts;       // tests use servers of their own
     QueryTiming queryTiming;         // tests use a clock of their own
     QImage mapPicture;               // the clock editor's map; empty: the compiled-in one
