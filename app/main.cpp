@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include "app/time_query_module.h"
 #include "app/command_line.h"
 #include "app/find_command.h"
 #include "app/headless_run.h"
@@ -23,7 +24,8 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     QTextStream out(stdout);
     if (parsed.command == Command::TestServer)
         return RunTestServerCommand(parsed.host, {}, out,
-                                    [](const MessageLines& text) { return MessageText(text); });
+                                    [](const MessageLines& text) { return MessageText(text); },
+                                    ServerQueriesFromModule());
     if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out);
     HeadlessRun run;
     if (!run.Load()) return 1;

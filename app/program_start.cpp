@@ -1,3 +1,4 @@
+#include "app/time_query_module.h"
 #include "app/program_start.h"
 
 #include <QApplication>
@@ -47,7 +48,9 @@ int StartProgram(int argc, char** argv) {
                    LocaleFromQt());
     const std::unique_ptr<SystemClockSetter> clockSetter = platform->CreateClockSetter();
 
-    Program running(state, *clockSetter);
+    ProgramOptions options;
+    options.serverQueries = ServerQueriesFromModule();  // networking loaded on the first query
+    Program running(state, *clockSetter, std::move(options));
     program = &running;
     messages.SetTopmostWindow([&running] { return running.topmostWindow(); });
     // However the program is asked to end, the same shut-down runs once and nothing is lost.

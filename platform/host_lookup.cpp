@@ -81,3 +81,6 @@ void HostLookup::Start(const QString& host) {
 }
 
 }  // namespace horavia
+
+// Its own moc output, so that a program using only the rest of this library does not link it.
+#include "moc_host_lookup.cpp"

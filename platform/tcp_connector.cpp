@@ -82,3 +82,6 @@ void TcpConnector::OnWritable() {
 }
 
 }  // namespace horavia
+
+// Its own moc output, so that a program using only the rest of this library does not link it.
+#include "moc_tcp_connector.cpp"

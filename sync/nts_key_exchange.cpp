@@ -237,3 +237,6 @@ void NtsKeyExchange::Finish(NtsAssociation association) {
 }
 
 }  // namespace horavia
+
+// Its own moc output, so that a program using only the rest of this library does not link it.
+#include "moc_nts_key_exchange.cpp"

@@ -207,3 +207,6 @@ void NtsQuery::Finish() {
 }
 
 }  // namespace horavia
+
+// Its own moc output, so that a program using only the rest of this library does not link it.
+#include "moc_nts_query.cpp"

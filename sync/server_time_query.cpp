@@ -1,6 +1,7 @@
 #include "sync/server_time_query.h"
 
 #include "sync/server_name.h"
+#include "sync/server_query_factory.h"
 
 namespace horavia {
 
@@ -80,3 +81,15 @@ void ServerTimeQuery::OnAnswer(const TimeAnswer& answer) {
 }
 
 }  // namespace horavia
+
+namespace horavia {
+
+std::unique_ptr<ServerQueryPort> MakeServerTimeQuery(const QuerySetup& setup) {
+    return std::make_unique<ServerTimeQuery>(setup.utcNow, *setup.pacer, setup.ports, nullptr,
+                                             setup.timing);
+}
+
+}  // namespace horavia
+
+// Its own moc output, so that a program using only the rest of this library does not link it.
+#include "moc_server_time_query.cpp"

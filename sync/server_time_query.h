@@ -28,7 +28,7 @@ struct TimeServerPorts {
     quint16 ntsKeyExchange = kNtsKePort;  // for "nts:HOST" without a port
 };
 
-class ServerTimeQuery : public QObject, public TimeQueryPort {
+class ServerTimeQuery : public QObject, public ServerQueryPort {
     Q_OBJECT
 
   public:
@@ -48,7 +48,7 @@ class ServerTimeQuery : public QObject, public TimeQueryPort {
         return StartAndHandOn(*this, sServer, std::move(done));
     }
 
-    bool IsWaiting() const { return running_; }
+    bool IsWaiting() const override { return running_; }
     const TimeQuery& TimeProtocol() const { return time_; }
     const SntpQuery& Ntp() const { return ntp_; }
     const NtsQuery& Nts() const { return nts_; }

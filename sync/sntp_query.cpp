@@ -146,3 +146,6 @@ void SntpQuery::OnError(QAbstractSocket::SocketError error) {
 }
 
 }  // namespace horavia
+
+// Its own moc output, so that a program using only the rest of this library does not link it.
+#include "moc_sntp_query.cpp"

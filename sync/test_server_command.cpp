@@ -8,11 +8,12 @@
 namespace horavia {
 
 int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out,
-                         const MessageRenderer& text) {
+                         const MessageRenderer& text, const ServerQueryFactory& makeQuery) {
     QueryPacer pacer;
-    ServerTimeQuery query(&SystemUtcNow, pacer, ports);
+    const std::unique_ptr<ServerQueryPort> query =
+        makeQuery ? makeQuery(QuerySetup{&SystemUtcNow, &pacer, ports, {}}) : nullptr;
     const std::string name = server.toStdString();
-    QObject::connect(&query, &ServerTimeQuery::finished, [&](const TimeAnswer& answer) {
+    const auto tell = [&](const TimeAnswer& answer) {
         if (!answer.answered) {
             out << text(QueryFailureText(answer.failure, answer.retryInMs,
                                          ConnectionFailedText(answer)))
@@ -29,8 +30,12 @@ int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStre
         out << text(result) << '\n';
         out.flush();
         QCoreApplication::exit(0);
-    });
-    query.Start(name);
+    };
+    if (!query) {
+        tell(TimeAnswer{});  // nothing could ask: as a server that did not answer
+        return 1;
+    }
+    query->StartQuery(name, tell);
     // The application's own event loop runs until the answer is in.
     return QCoreApplication::exec();
 }

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "model/message.h"
-#include "sync/server_time_query.h"
+#include "sync/server_query_factory.h"
 
 namespace horavia {
 
@@ -15,9 +15,11 @@ namespace horavia {
 // NTP) and returns 0, or prints why it gave no time ("Connection failed!" when it did not
 // answer) and returns 1. Runs the application's
 // event loop until the answer is in: needs a QCoreApplication whose loop is not running. text
-// turns the result into the user's language, a line for each message.
+// turns the result into the user's language, a line for each message. makeQuery makes the query
+// (MakeServerTimeQuery by default).
 using MessageRenderer = std::function<QString(const MessageLines&)>;
 int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStream& out,
-                         const MessageRenderer& text);
+                         const MessageRenderer& text,
+                         const ServerQueryFactory& makeQuery = MakeServerTimeQuery);
 
 }  // namespace horavia

@@ -81,3 +81,6 @@ void TimeQuery::Finish() {
 }
 
 }  // namespace horavia
+
+// Its own moc output, so that a program using only the rest of this library does not link it.
+#include "moc_time_query.cpp"

@@ -40,6 +40,12 @@ class TimeQueryPort {
     virtual bool StartQuery(const std::string& sServer, AnswerHandler done) = 0;
 };
 
+// The program's own query, whose waiting the busy state follows.
+class ServerQueryPort : public TimeQueryPort {
+  public:
+    virtual bool IsWaiting() const = 0;
+};
+
 // Starts query and hands its next finished signal to done.
 template <class Query>
 bool StartAndHandOn(Query& query, const std::string& server, AnswerHandler done) {

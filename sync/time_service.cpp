@@ -1,5 +1,6 @@
 #include "sync/time_service.h"
 
+#include <QTimer>
 #include <utility>
 
 #include "sync/server_choice.h"
@@ -8,12 +9,44 @@
 
 namespace horavia {
 
-TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter, TimeServerPorts ports,
-                         QueryTiming timing, QObject* parent)
+namespace {
+
+// Stands in when no query can be made: every query ends unanswered, from the event loop.
+class NoServerQuery : public ServerQueryPort {
+  public:
+    bool StartQuery(const std::string&, AnswerHandler done) override {
+        if (waiting_) return false;
+        waiting_ = true;
+        QTimer::singleShot(0, [this, done = std::move(done)] {
+            waiting_ = false;
+            done(TimeAnswer{});
+        });
+        return true;
+    }
+    bool IsWaiting() const override { return waiting_; }
+
+  private:
+    bool waiting_ = false;
+};
+
+}  // namespace
+
+TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter,
+                         ServerQueryFactory makeQuery, TimeServerPorts ports, QueryTiming timing,
+                         QObject* parent)
     : QObject(parent),
       state_(state),
-      query_(UtcClockOf(state.services.clock), pacer_, ports, this, timing),
+      makeQuery_(std::move(makeQuery)),
+      setup_{UtcClockOf(state.services.clock), &pacer_, ports, timing},
       synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock) {}
+
+TimeService::~TimeService() = default;
+
+ServerQueryPort& TimeService::ServerQuery() {
+    if (!query_ && makeQuery_) query_ = makeQuery_(setup_);
+    if (!query_) query_ = std::make_unique<NoServerQuery>();
+    return *query_;
+}
 
 void TimeService::BeginBusy() {
     if (busyDepth_++ == 0) emit busyChanged(true);
@@ -25,10 +58,11 @@ void TimeService::EndBusy() {
 
 bool TimeService::AnnouncedQuery::StartQuery(const std::string& sServer, AnswerHandler done) {
     // A call while another query waits is refused by the query itself, without a wait.
-    if (service_.query_.IsWaiting()) return false;
+    ServerQueryPort& query = service_.ServerQuery();
+    if (query.IsWaiting()) return false;
     service_.BeginBusy();
     const bool started =
-        service_.query_.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
+        query.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
             service_.EndBusy();
             done(answer);
         });

@@ -12,7 +12,7 @@
 #include "model/zone_model.h"
 #include "platform/system_clock_setter.h"
 #include "sync/query_pacer.h"
-#include "sync/server_time_query.h"
+#include "sync/server_query_factory.h"
 #include "sync/sync_time.h"
 #include "sync/time_query_port.h"
 
@@ -22,9 +22,11 @@ class TimeService : public QObject {
     Q_OBJECT
 
   public:
-    // ports and timing: only tests use others.
-    TimeService(AppState& state, SystemClockSetter& clockSetter, TimeServerPorts ports = {},
-                QueryTiming timing = {}, QObject* parent = nullptr);
+    // makeQuery builds the query when the first one runs (MakeServerTimeQuery, or the
+    // program's loaded part); ports and timing: only tests use others.
+    TimeService(AppState& state, SystemClockSetter& clockSetter, ServerQueryFactory makeQuery,
+                TimeServerPorts ports = {}, QueryTiming timing = {}, QObject* parent = nullptr);
+    ~TimeService() override;
 
     // Starts one synchronisation with the configured server (STServer) and returns at once;
     // synchronised follows when it is over. STLast is left alone. False when one is running.
@@ -73,9 +75,14 @@ class TimeService : public QObject {
     void BeginBusy();
     void EndBusy();
 
+    // The query, made on first use; one that always fails when none can be made.
+    ServerQueryPort& ServerQuery();
+
     AppState& state_;
     QueryPacer pacer_;  // every query counts against the same servers
-    ServerTimeQuery query_;
+    ServerQueryFactory makeQuery_;
+    QuerySetup setup_;
+    std::unique_ptr<ServerQueryPort> query_;
     AnnouncedQuery announcedQuery_{*this};
     TimeSynchroniser synchroniser_;
     int busyDepth_ = 0;

@@ -27,11 +27,14 @@ std::optional<ZoneTimeline> LoadZoneTimeline(const std::string& ianaId, const st
     if (!IsPlainZoneId(ianaId)) return std::nullopt;
     std::ifstream file(folder + '/' + ianaId, std::ios::binary);
     if (!file) return std::nullopt;
-    std::string bytes(static_cast<std::size_t>(kMaxZoneFileBytes) + 1, '\0');
-    file.read(bytes.data(), kMaxZoneFileBytes + 1);
-    const std::streamsize got = file.gcount();
-    if (got > kMaxZoneFileBytes) return std::nullopt;
-    bytes.resize(static_cast<std::size_t>(got));
+    // Read as it comes: a zone file is a few kilobytes, and every start reads all of them.
+    std::string bytes;
+    char chunk[1024];  // the stream buffers the file underneath
+    do {
+        file.read(chunk, sizeof chunk);
+        bytes.append(chunk, static_cast<std::size_t>(file.gcount()));
+        if (bytes.size() > static_cast<std::size_t>(kMaxZoneFileBytes)) return std::nullopt;
+    } while (file);
     return ZoneTimeline::FromTzif(bytes);
 }
 

@@ -68,6 +68,9 @@ usr/share/man/man1/horavia.1.gz
 usr/share/metainfo/org.horavia.horavia.metainfo.xml
 EOF
 )
+# The time queries' part, a plugin in the architecture's library folder.
+MODULE="usr/lib/$(gcc -print-multiarch)/horavia/libhoravia_time_queries.so"
+expected=$(sort <<<"$expected"$'\n'"$MODULE")
 if [ "$files" != "$expected" ]; then
   fail "the package holds other files than expected"
   diff <(echo "$expected") <(echo "$files") | sed 's/^/  /'
@@ -143,6 +146,9 @@ zulu=$(sed -n 's/^Zulu\t\([0-9][0-9]:[0-9][0-9]\):[0-9][0-9]$/\1/p' <<<"$printed
 grep -Eq $'^Swatch\t@[0-9]{3}$' <<<"$printed" || fail "no Swatch line"
 SETTINGS="$USER_HOME/.config/Horavia/Horavia 2.0.ini"
 [ -f "$SETTINGS" ] || fail "the installed program kept no settings"
+# The installed program finds its time queries' part (port 1: nothing answers there).
+queried=$(run --test-server 127.0.0.1:1 2>&1)
+[ "$queried" = "Connection failed!" ] || fail "installed --test-server printed '$queried'"
 
 scratch_dpkg --purge horavia || { cat "$WORK/dpkg.log"; fail "dpkg could not remove the package"; }
 left=$(cd "$ROOT" && find . -mindepth 1 ! -path './var' ! -path './var/lib' ! -path './var/lib/dpkg*')

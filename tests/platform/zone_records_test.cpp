@@ -1,6 +1,10 @@
 // The pieces of a zone's registry record: the table rows, the zone files, the binary record
 // and its rules.
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "platform/linux/tzi_record.h"
 #include "platform/linux/zone_file.h"
@@ -77,6 +81,25 @@ TEST(ZoneFile, ZoneIdsThatAreNotPlainNamesAreRefused) {
         EXPECT_FALSE(LoadZoneTimeline(id).has_value()) << id;
     }
     EXPECT_TRUE(LoadZoneTimeline("Europe/Paris").has_value());
+}
+
+TEST(ZoneFile, AFileLongerThanItsReadsIsReadWholeAndOneOverAMegabyteIsRefused) {
+    namespace fs = std::filesystem;
+    const fs::path folder =
+        fs::temp_directory_path() / ("zone_file_test_" + std::to_string(::getpid()));
+    fs::create_directories(folder / "Big");
+    // Chicago's file takes several reads; padded past a megabyte it is not a zone file.
+    fs::copy_file("/usr/share/zoneinfo/America/Chicago", folder / "Chicago");
+    fs::copy_file("/usr/share/zoneinfo/America/Chicago", folder / "Big" / "Chicago");
+    std::ofstream(folder / "Big" / "Chicago", std::ios::app | std::ios::binary)
+        << std::string((1 << 20) + 1, '\n');
+    const auto chicago = LoadZoneTimeline("Chicago", folder.string());
+    ASSERT_TRUE(chicago.has_value());
+    const std::int64_t from = -2000000000, to = 4000000000;  // 1906 to 2096
+    EXPECT_EQ(chicago->ChangesBetween(from, to).size(),
+              Zone("America/Chicago").ChangesBetween(from, to).size());
+    EXPECT_FALSE(LoadZoneTimeline("Big/Chicago", folder.string()).has_value());
+    fs::remove_all(folder);
 }
 
 TEST(TziRecord, PacksLittleEndianInTheRegistryLayout) {

@@ -81,6 +81,7 @@ class KeyboardAndReaders : public ::testing::Test, public testing::TestServices 
     void Start(const std::vector<std::string>& clocks) {
         StoreClocks(clocks);
         ProgramOptions options;
+        options.serverQueries = MakeServerTimeQuery;
         options.timePorts = {testing::ClosedPort(), testing::ClosedPort()};
         options.mapPicture = testing::TinyMap();
         options.openHelp = [] {};

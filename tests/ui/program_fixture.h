@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QSystemTrayIcon>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -27,6 +28,7 @@ class ProgramTest : public ::testing::Test, public TestServices {
   protected:
     Program& Start(quint16 timePort = ClosedPort()) {
         ProgramOptions options;
+        options.serverQueries = MakeServerTimeQuery;
         options.timePorts = {timePort, timePort};
         options.queryTiming = QueryTiming{&queryClock};
         options.mapPicture = TinyMap();
@@ -42,6 +44,8 @@ class ProgramTest : public ::testing::Test, public TestServices {
         QObject::connect(&program->ticker(), &SecondTicker::tick,
                          [this] { tips.push_back(program->tray().tip().toStdString()); });
         loaded = program->start();
+        // As on a desktop: the icon follows the clock window's first paint.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !program->isStartIconPending(); }, 2000));
         return *program;
     }
     QMenu& Menu() const { return *program->tray().menu(); }

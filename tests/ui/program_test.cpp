@@ -548,6 +548,7 @@ TEST(ProgramSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain)
     AppState state(Services{settings, s.registry, s.messages, s.localZone, s.clock},
                    EnglishUnitedStates());
     ProgramOptions options;
+    options.serverQueries = MakeServerTimeQuery;
     options.timePorts = {testing::ClosedPort(), testing::ClosedPort()};
     options.mapPicture = testing::TinyMap();
     options.notificationArea = [] {

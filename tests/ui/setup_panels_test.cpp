@@ -63,6 +63,7 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
     // ntpPort 0: the same as timePort.
     SetupDialog& Start(quint16 timePort = testing::ClosedPort(), quint16 ntpPort = 0) {
         ProgramOptions options;
+        options.serverQueries = MakeServerTimeQuery;
         options.timePorts = {timePort, ntpPort != 0 ? ntpPort : timePort};
         if (!realQueryClock) options.queryTiming = {&queryClock};
         options.mapPicture = testing::TinyMap();

@@ -190,6 +190,7 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
     if (!painted_) {
         painted_ = true;
         LogFirstPaint();
+        emit firstPainted();
     }
 }
 

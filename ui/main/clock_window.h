@@ -53,6 +53,8 @@ class ClockWindow : public QWidget {
     // A right click, Shift+F10 or the Menu key: the program's menu at this screen position,
     // "&Setup" its default item.
     void menuRequested(const QPoint& globalPos);
+    // The window's first paint is done (once per window).
+    void firstPainted();
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -25,7 +25,7 @@ void BringToFront(QWidget* window) {
 Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions options)
     : state_(state),
       options_(std::move(options)),
-      time_(state, clockSetter, options_.timePorts, options_.queryTiming),
+      time_(state, clockSetter, options_.serverQueries, options_.timePorts, options_.queryTiming),
       ticker_(state.services.clock),
       saver_(state),
       tray_(state.prefs, options_.notificationArea ? options_.notificationArea() : nullptr,
@@ -76,13 +76,19 @@ bool Program::start() {
     }
 
     tray_.setWindowShown(state_.prefs.ShowWnd);
-    tray_.addIcon(kAppTitle);
-    if (!state_.prefs.ShowWnd && !tray_.isIconAdded()) {
+    if (state_.prefs.ShowWnd) {
+        // The window first, as soon as it can be: the user waits for it, not for the icon.
+        ClockWindow& window = ensureClockWindow();
+        startIconPending_ = true;
+        // Queued: the painted window reaches the screen before the icon's replies are awaited.
+        connect(&window, &ClockWindow::firstPainted, this, &Program::addStartIcon,
+                static_cast<Qt::ConnectionType>(Qt::QueuedConnection | Qt::SingleShotConnection));
+        window.show();
+    } else {
+        tray_.addIcon(kAppTitle);
         // Without a notification area the clock window is the only way in. It stays when an
         // area appears later: the user can see it, and hides it from the icon when it suits them.
-        showClockWindow(true);
-    } else if (state_.prefs.ShowWnd) {
-        ensureClockWindow().show();
+        if (!tray_.isIconAdded()) showClockWindow(true);
     }
     ticker_.start();
     if (state_.prefs.STStartUp) time_.SyncTime();
@@ -117,7 +123,14 @@ void Program::saveAndClose() {
     emit ended();
 }
 
+void Program::addStartIcon() {
+    if (!startIconPending_ || ended_) return;
+    startIconPending_ = false;
+    tray_.addIcon(kAppTitle);
+}
+
 void Program::tick() {
+    addStartIcon();
     state_.RefreshLocalZone();
     if (clockWindow_ && clockWindow_->isVisible()) clockWindow_->refresh();
     showClocksInTray();

@@ -27,6 +27,9 @@ class SetupDialog;
 class ClockEditor;
 
 struct ProgramOptions {
+    // Makes the time query on the first synchronisation or test; empty: none can be made
+    // (every query ends unanswered). The program's start loads it; tests build it directly.
+    ServerQueryFactory serverQueries;
     TimeServerPorts timePorts;       // tests use servers of their own
     QueryTiming queryTiming;         // tests use a clock of their own
     QImage mapPicture;               // the clock editor's map; empty: the compiled-in one
@@ -72,6 +75,8 @@ class Program : public QObject {
     SetupDialog* setupDialog() const { return setup_.get(); }
     ClockEditor* clockEditor() const { return editor_.get(); }
     QWidget* converter() const { return converter_.get(); }
+    // Started with the clock window, the icon is not asked for until the window has painted.
+    bool isStartIconPending() const { return startIconPending_; }
     TrayPresenter& tray() { return tray_; }
     SecondTicker& ticker() { return ticker_; }
     TimeService& timeService() { return time_; }
@@ -98,6 +103,8 @@ class Program : public QObject {
 
   private:
     void tick();
+    // The notification-area icon asked for at start, unless the program has ended since.
+    void addStartIcon();
     // The tip, and the clocks' lines in the menu where the host shows no tips.
     void showClocksInTray();
     void showClockLinesInTray();
@@ -124,6 +131,9 @@ class Program : public QObject {
     bool starting_ = false;
     bool endRequested_ = false;
     bool ended_ = false;
+    // Started with the clock window shown: the icon follows the window's first paint (or the
+    // first tick, whichever comes first), since adding it waits on the area's replies.
+    bool startIconPending_ = false;
 };
 
 }  // namespace horavia
