@@ -62,7 +62,8 @@ unset BROWSER DEFAULT_BROWSER
 SETTINGS="$XDG_CONFIG_HOME/Horavia"
 INI="$SETTINGS/Horavia 2.0.ini"
 PROGRAM="" OPENBOX="" XFWM="" PANEL="" HOST=""
-trap 'kill $PROGRAM $PANEL $OPENBOX $XFWM $HOST 2>/dev/null; wait' EXIT
+trap 'kill $PROGRAM $PANEL $OPENBOX $XFWM $HOST 2>/dev/null; sleep 1
+      kill -KILL $PROGRAM $PANEL $OPENBOX $XFWM $HOST 2>/dev/null; wait' EXIT
 
 # --- The program, its window and its settings ---
 start_program() {
@@ -73,8 +74,14 @@ start_program() {
 }
 # --all: xdotool's default would take any window of the program, or any window so named.
 program_window() { xdotool search --all --onlyvisible --pid "$PROGRAM" --name '^Horavia$'; }
+program_ended() { ! kill -0 "$PROGRAM" 2>/dev/null; }
 stop_program() {
   kill -TERM "$PROGRAM"
+  if ! wait_for 10 program_ended; then
+    echo "threads of the program still running:"
+    grep -H . /proc/"$PROGRAM"/task/*/wchan 2>/dev/null | sed 's/^/  /'
+    fail "the program did not end within 10 s of SIGTERM"
+  fi
   wait "$PROGRAM"
   local rc=$?
   PROGRAM=""
@@ -369,6 +376,8 @@ find_icon
 wait_for 5 tip_shows "Office clock" || fail "after a restart the tip reads $TIP"
 stop_program
 kill "$PANEL" "$OPENBOX"
+timeout 10 tail --pid="$PANEL" -f /dev/null; timeout 10 tail --pid="$OPENBOX" -f /dev/null
+kill -KILL "$PANEL" "$OPENBOX" 2>/dev/null
 wait "$PANEL" "$OPENBOX" 2>/dev/null
 PANEL="" OPENBOX=""
 
@@ -414,6 +423,8 @@ click_item "S_how"
 wait_for 5 program_window || fail "xfce4-panel: the menu's S_how did not show the window"
 stop_program
 kill "$PANEL"
+timeout 10 tail --pid="$PANEL" -f /dev/null
+kill -KILL "$PANEL" 2>/dev/null
 wait "$PANEL" 2>/dev/null
 PANEL=""
 
