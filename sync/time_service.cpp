@@ -17,7 +17,7 @@ class NoServerQuery : public ServerQueryPort {
     bool StartQuery(const std::string&, AnswerHandler done) override {
         if (waiting_) return false;
         waiting_ = true;
-        QTimer::singleShot(0, [this, done = std::move(done)] {
+        QTimer::singleShot(0, &context_, [this, done = std::move(done)] {
             waiting_ = false;
             done(TimeAnswer{});
         });
@@ -27,6 +27,7 @@ class NoServerQuery : public ServerQueryPort {
 
   private:
     bool waiting_ = false;
+    QObject context_;  // an answer due when the query is gone is never given
 };
 
 }  // namespace
@@ -61,11 +62,10 @@ bool TimeService::AnnouncedQuery::StartQuery(const std::string& sServer, AnswerH
     ServerQueryPort& query = service_.ServerQuery();
     if (query.IsWaiting()) return false;
     service_.BeginBusy();
-    const bool started =
-        query.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
-            service_.EndBusy();
-            done(answer);
-        });
+    const bool started = query.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
+        service_.EndBusy();
+        done(answer);
+    });
     if (!started) service_.EndBusy();
     return started;
 }

@@ -26,9 +26,11 @@ namespace horavia::testing {
 
 class ProgramTest : public ::testing::Test, public TestServices {
   protected:
+    // Where the program's time query comes from (the loaded part in the real program).
+    ServerQueryFactory serverQueries = MakeServerTimeQuery;
     Program& Start(quint16 timePort = ClosedPort()) {
         ProgramOptions options;
-        options.serverQueries = MakeServerTimeQuery;
+        options.serverQueries = serverQueries;
         options.timePorts = {timePort, timePort};
         options.queryTiming = QueryTiming{&queryClock};
         options.mapPicture = TinyMap();

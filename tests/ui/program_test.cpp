@@ -357,6 +357,25 @@ TEST_F(ProgramTest, SyncNowTellsWhenNoServerAnsweredTheStartUpDoesNot) {
     EXPECT_TRUE(clockSetter.calls.empty());
 }
 
+// Without the part that holds the time queries, a synchronisation ends unanswered, and one
+// still waiting when the program goes away answers nobody.
+TEST_F(ProgramTest, WithoutTheTimeQueriesSyncNowTellsNoAnswer) {
+    serverQueries = [](const QuerySetup&) { return nullptr; };
+    Start();
+    QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
+    Item("Sync Now!")->trigger();
+    ASSERT_TRUE(synchronised.wait(5000));
+    EXPECT_EQ(synchronised[0][0].value<SyncOutcome>(), SyncOutcome::QueryFailed);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "The time server did not answer.\nThe computer's clock was not changed.");
+
+    Item("Sync Now!")->trigger();
+    program.reset();
+    testing::ProcessPending();
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 // A server that sends too little is no silent one: "Sync Now!" says so.
 TEST_F(ProgramTest, SyncNowTellsAnIncompleteAnswer) {
     test::FakeTimeServer server(test::FakeTimeServer::Mode::ThreeBytes);
