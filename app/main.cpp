@@ -3,11 +3,11 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include "app/time_query_module.h"
 #include "app/command_line.h"
 #include "app/find_command.h"
 #include "app/headless_run.h"
 #include "app/program_start.h"
+#include "app/time_query_module.h"
 #include "sync/test_server_command.h"
 #include "translations/program_translations.h"
 #include "ui/main/message_text.h"
@@ -23,9 +23,9 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     translations.install(UserLanguages());
     QTextStream out(stdout);
     if (parsed.command == Command::TestServer)
-        return RunTestServerCommand(parsed.host, {}, out,
-                                    [](const MessageLines& text) { return MessageText(text); },
-                                    ServerQueriesFromModule());
+        return RunTestServerCommand(
+            parsed.host, {}, out, [](const MessageLines& text) { return MessageText(text); },
+            ServerQueriesFromModule());
     if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out);
     HeadlessRun run;
     if (!run.Load()) return 1;

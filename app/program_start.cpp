@@ -1,9 +1,9 @@
-#include "app/time_query_module.h"
 #include "app/program_start.h"
 
 #include <QApplication>
 #include <QSessionManager>
 
+#include "app/time_query_module.h"
 #include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"

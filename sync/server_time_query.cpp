@@ -80,10 +80,6 @@ void ServerTimeQuery::OnAnswer(const TimeAnswer& answer) {
     emit finished(told);
 }
 
-}  // namespace horavia
-
-namespace horavia {
-
 std::unique_ptr<ServerQueryPort> MakeServerTimeQuery(const QuerySetup& setup) {
     return std::make_unique<ServerTimeQuery>(setup.utcNow, *setup.pacer, setup.ports, nullptr,
                                              setup.timing);
