@@ -58,6 +58,25 @@ TEST(ClockLayout, RowsColumnsAndWindowSize) {
     EXPECT_EQ(layout.clientHeight, 3 * 200 + 120);
 }
 
+// A tick that changes only texts repaints those texts over their old and new extent; one that
+// moves anything repaints the whole window.
+TEST(ClockLayout, ChangedTextsAreTheTextsThatChangedInPlace) {
+    const auto lay = [](std::vector<ClockRowText> rows) {
+        return LayOutClockRows(rows, 200, TenPerChar);
+    };
+    const ClockPaintLayout before = lay({{"Zulu", "Wednesday"}, {"NY", "07:00:00"}});
+    EXPECT_EQ(ChangedTexts(before, before), std::vector<PlacedText>{});
+    const auto changed = ChangedTexts(before, lay({{"Zulu", "Thursday"}, {"NY", "07:00:01"}}));
+    ASSERT_TRUE(changed);
+    ASSERT_EQ(changed->size(), 2u);
+    EXPECT_EQ((*changed)[0].text, "Thursday");
+    EXPECT_EQ((*changed)[0].width, 90) << "the old, longer text is covered too";
+    EXPECT_EQ((*changed)[1].x, before.texts[3].x);
+    EXPECT_FALSE(ChangedTexts(before, lay({{"Zulu", "Wednesday"}})));
+    EXPECT_FALSE(ChangedTexts(before, lay({{"Zulu-Zulu", "Wednesday"}, {"NY", "07:00:00"}})))
+        << "a wider label moves the times";
+}
+
 TEST(ClockLayout, NoClockLeavesTheMarginsOnly) {
     const ClockPaintLayout layout = LayOutClockRows({}, 195, TenPerChar);
     EXPECT_TRUE(layout.texts.empty());

@@ -86,15 +86,14 @@ void ClockWindow::restorePlace() {
 
 ClockPaintLayout ClockWindow::computeLayout() const {
     const double tpp = TwipsPerPixel(this);
-    const QFontMetricsF metrics(font());
-    const int lineHeight = static_cast<int>(std::lround(TwipsFromPixels(
-        metrics.size(Qt::TextSingleLine, QString::fromLatin1(kLineHeightText)).height(), tpp)));
     // Labels are gathered first and the time read once for all rows, as the rows are drawn.
     // Only what can show on the desktop is measured and drawn, so that a label or format of
     // megabytes costs no more than one as wide as the desktop.
     const int desktopWidth = VirtualDesktop().width();
     const std::vector<int> clocks = state_.EnabledClocksInOrder();
     widths_.Prepare(font(), 2 * clocks.size());
+    const int lineHeight =
+        static_cast<int>(std::lround(TwipsFromPixels(widths_.LineHeight(), tpp)));
     const auto widthOf = [&](const std::string& text) {
         return WholeTwips(widths_.Width(text), tpp);
     };
@@ -136,9 +135,16 @@ void ClockWindow::applyLayoutSize() {
 
 void ClockWindow::refresh() {
     const int rowsBefore = layout_.rows;
-    layout_ = computeLayout();
+    ClockPaintLayout next = computeLayout();
+    // Most ticks change only the times: their boxes are repainted, and the labels are left.
+    const std::optional<std::vector<PlacedText>> changed = ChangedTexts(layout_, next);
+    layout_ = std::move(next);
     applyLayoutSize();
-    update();
+    if (changed) {
+        for (const PlacedText& t : *changed) update(inkBox(t));
+    } else {
+        update();
+    }
     // Screen readers hear of rows coming and going; a time that moves on is read when asked.
     if (layout_.rows != rowsBefore && QAccessible::isActive()) {
         QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
@@ -161,13 +167,26 @@ QRect ClockWindow::rowRect(int row) const {
     return QRect(0, top, width(), std::max(1, PixelsFromTwips(layout_.lineHeight, tpp)));
 }
 
+QRect ClockWindow::inkBox(const PlacedText& t) const {
+    const double tpp = TwipsPerPixel(this);
+    // Glyphs may reach a little past their advance on either side; a quarter of a line is
+    // more than an upright font's overhang, and keeps a label's box clear of its time's.
+    const double slack = layout_.lineHeight / tpp / 4;
+    const double left = t.x / tpp - slack;
+    const double right = (t.x + t.width) / tpp + slack;
+    const double top = t.y / tpp;
+    const QRectF box(isRightToLeft() ? width() - right : left, top, right - left,
+                     layout_.lineHeight / tpp + 2);
+    return box.toAlignedRect();
+}
+
 void ClockWindow::paintEvent(QPaintEvent* event) {
     // Only draws: the layout and the size follow the texts (tick, font, clocks, showing).
     const double tpp = TwipsPerPixel(this);
     QPainter painter(this);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    const QRectF exposed(event->rect());
+    const QRegion& exposed = event->region();
     // Right to left (an Arabic translation) mirrors the rows: each text ends where it would
     // start, counted from the right edge. A text keeps its own direction ("@708" stays so).
     const bool mirrored = isRightToLeft();
@@ -175,9 +194,9 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
     mirroredOption.setWrapMode(QTextOption::NoWrap);
     const double boxWidth = width() * 2.0;
     for (const PlacedText& t : layout_.texts) {
+        if (!exposed.intersects(inkBox(t))) continue;  // shaping a text nobody sees is the cost
         const double left = mirrored ? width() - t.x / tpp - boxWidth : t.x / tpp;
         const QRectF box(QPointF(left, t.y / tpp), QSizeF(boxWidth, layout_.lineHeight / tpp + 2));
-        if (!box.intersects(exposed)) continue;  // shaping a text nobody sees is the cost
         const QString text = Utf8(t.text);
         if (mirrored) {
             mirroredOption.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft
@@ -261,6 +280,7 @@ void ClockWindow::showEvent(QShowEvent* event) {
 void ClockWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) refresh();
+    if (event->type() == QEvent::LayoutDirectionChange) update();  // the rows turn around
 }
 
 void ClockWindow::applyFont(const std::string& name, std::int32_t points) {

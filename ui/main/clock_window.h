@@ -69,6 +69,8 @@ class ClockWindow : public QWidget {
   private:
     ClockPaintLayout computeLayout() const;
     void applyLayoutSize();
+    // Where a placed text may draw, in pixels.
+    QRect inkBox(const PlacedText& t) const;
     void writeGeometry();
 
     AppState& state_;

@@ -17,22 +17,40 @@ ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int line
     layout.lineHeight = lineHeight;
     // Labels first: the time column starts after the widest label.
     for (const ClockRowText& row : rows) {
-        layout.texts.push_back({row.label, kClockMargin, layout.rows * lineHeight + kClockMargin});
         const int width = widthOf(row.label);
+        layout.texts.push_back(
+            {row.label, kClockMargin, layout.rows * lineHeight + kClockMargin, width});
         if (width > layout.labelWidth) layout.labelWidth = width;
         ++layout.rows;
     }
     int row = 0;
     const int timeX = layout.labelWidth + kClockMargin + lineHeight;
     for (const ClockRowText& r : rows) {
-        layout.texts.push_back({r.time, timeX, row * lineHeight + kClockMargin});
         const int width = widthOf(r.time);
+        layout.texts.push_back({r.time, timeX, row * lineHeight + kClockMargin, width});
         if (width > layout.timeWidth) layout.timeWidth = width;
         ++row;
     }
     layout.outerWidth = layout.labelWidth + kOuterWidthAllowance + lineHeight + layout.timeWidth;
     layout.clientHeight = layout.rows * lineHeight + 2 * kClockMargin;
     return layout;
+}
+
+std::optional<std::vector<PlacedText>> ChangedTexts(const ClockPaintLayout& before,
+                                                    const ClockPaintLayout& after) {
+    if (before.rows != after.rows || before.lineHeight != after.lineHeight ||
+        before.texts.size() != after.texts.size()) {
+        return std::nullopt;
+    }
+    std::vector<PlacedText> changed;
+    for (std::size_t i = 0; i < after.texts.size(); ++i) {
+        const PlacedText& old = before.texts[i];
+        const PlacedText& now = after.texts[i];
+        if (old.x != now.x || old.y != now.y) return std::nullopt;
+        if (old.text != now.text)
+            changed.push_back({now.text, now.x, now.y, std::max(old.width, now.width)});
+    }
+    return changed;
 }
 
 WindowGeometry KeepOnDesktop(WindowGeometry g, const DesktopArea& desktop) {

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct PlacedText {
     std::string text;
     int x = 0;
     int y = 0;
+    int width = 0;  // as widthOf measured it
+
+    bool operator==(const PlacedText&) const = default;
 };
 
 struct ClockPaintLayout {
@@ -45,6 +49,12 @@ std::string ShownText(const std::string& utf8, int desktopWidthPixels);
 // Lays out the rows of the enabled clocks. widthOf gives a text's width in whole twips.
 ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
                                  const std::function<int(const std::string&)>& widthOf);
+
+// The texts of `after` that differ from `before`, each with the larger of its old and new
+// widths, where both layouts place every text alike; nothing when a text moved or the rows
+// differ (the whole window is then repainted).
+std::optional<std::vector<PlacedText>> ChangedTexts(const ClockPaintLayout& before,
+                                                    const ClockPaintLayout& after);
 
 // Outer window geometry in twips, single precision as stored.
 struct WindowGeometry {

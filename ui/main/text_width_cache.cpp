@@ -1,6 +1,7 @@
 #include "ui/main/text_width_cache.h"
 
 #include "platform/qt_utf8.h"
+#include "ui/main/main_window_layout.h"
 
 namespace horavia {
 
@@ -9,6 +10,7 @@ void TextWidthCache::Prepare(const QFont& font, std::size_t texts) {
         font_ = font;
         metrics_.emplace(font);
         widths_.clear();
+        lineHeight_.reset();
     } else if (widths_.size() > 2 * texts + 256) {
         widths_.clear();
     }
@@ -22,6 +24,15 @@ double TextWidthCache::Width(const std::string& utf8) {
         it = widths_.emplace(utf8, metrics_->horizontalAdvance(text)).first;
     }
     return it->second;
+}
+
+double TextWidthCache::LineHeight() {
+    if (!metrics_) Prepare(QFont(), 0);
+    if (!lineHeight_) {
+        lineHeight_ =
+            metrics_->size(Qt::TextSingleLine, QString::fromLatin1(kLineHeightText)).height();
+    }
+    return *lineHeight_;
 }
 
 }  // namespace horavia

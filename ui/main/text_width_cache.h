@@ -1,5 +1,6 @@
-// Text widths in the main window's font, remembered from paint to paint: the labels stay the
-// same from tick to tick and many clocks show the same time, so most texts are measured once.
+// Text widths and the line height in the main window's font, remembered from paint to paint:
+// the labels stay the same from tick to tick and many clocks show the same time, so most
+// texts are measured once.
 #pragma once
 
 #include <QFont>
@@ -17,11 +18,14 @@ class TextWidthCache {
     void Prepare(const QFont& font, std::size_t texts);
     // The advance width in pixels of a UTF-8 text, as QFontMetricsF measures it.
     double Width(const std::string& utf8);
+    // The height in pixels of a row: one line of kLineHeightText.
+    double LineHeight();
 
   private:
     QFont font_;
     std::optional<QFontMetricsF> metrics_;
     std::unordered_map<std::string, double> widths_;
+    std::optional<double> lineHeight_;
 };
 
 }  // namespace horavia
