@@ -17,6 +17,9 @@
 namespace horavia {
 
 int StartProgram(int argc, char** argv) {
+    const std::unique_ptr<Platform> platform = CreatePlatform();
+    // Read on a thread of their own while the toolkit connects to the display.
+    const std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
     // Before the first window or message; an Arabic translation also turns the windows around.
@@ -28,7 +31,6 @@ int StartProgram(int argc, char** argv) {
     // one that arrives while the start-up waits in a message box ends the program with its
     // shut-down save. They arrive through the event loop, which first runs once the program
     // exists (in a start-up message box at the earliest).
-    const std::unique_ptr<Platform> platform = CreatePlatform();
     Program* program = nullptr;
     const std::unique_ptr<PlatformWatch> termination =
         platform->WatchTerminationRequests([&program] {
@@ -41,7 +43,6 @@ int StartProgram(int argc, char** argv) {
 
     QtMessageBoxes messages;
     const std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
-    const std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
     SystemLocalZone localZone;
     SystemClock clock;
     AppState state(Services{settings, *registry, messages, localZone, clock, zones.get()},

@@ -1,5 +1,6 @@
 // The platform on Linux: the zones from the tz database, the log-on entry as an XDG autostart
 // entry, the clock set through timedated, and the termination signals.
+#include "platform/background_zone_source.h"
 #include "platform/linux/system_clock_setter.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tz_registry.h"
@@ -25,7 +26,13 @@ class LinuxPlatform final : public Platform {
   public:
     std::unique_ptr<RegistryBackend> CreateRegistry() override { return MakeUserTzRegistry(); }
 
-    std::unique_ptr<ZoneSource> CreateZoneSource() override { return MakeSystemTzZoneSource(); }
+    std::unique_ptr<ZoneSource> CreateZoneSource() override {
+        // The table is read here (the toolkit's resources); only the zone files on the thread.
+        return std::make_unique<BackgroundZoneSource>(
+            [table = ZoneTableResourceText().toStdString()]() -> std::unique_ptr<ZoneSource> {
+                return std::make_unique<TzZoneSource>(table);
+            });
+    }
 
     std::unique_ptr<SystemClockSetter> CreateClockSetter() override {
         return std::make_unique<LinuxSystemClockSetter>();
