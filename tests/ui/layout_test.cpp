@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorSpace>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -24,6 +25,7 @@
 #include "ui/convert/converter_window.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/main/program_icon.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/setup/server_test_dialog.h"
 #include "ui/setup/setup_dialog.h"
@@ -75,6 +77,30 @@ TEST(ClockLayout, ChangedTextsAreTheTextsThatChangedInPlace) {
     EXPECT_FALSE(ChangedTexts(before, lay({{"Zulu", "Wednesday"}})));
     EXPECT_FALSE(ChangedTexts(before, lay({{"Zulu-Zulu", "Wednesday"}, {"NY", "07:00:00"}})))
         << "a wider label moves the times";
+}
+
+// The icons compiled in as pixels are the drawn PNGs, pixel for pixel, at every size.
+TEST(CompiledIcons, AreTheDrawnPngsAtEverySize) {
+    const std::vector<std::pair<QString, std::vector<int>>> drawn = {
+        {QStringLiteral("horavia"), {16, 22, 24, 32, 48, 64, 128}},
+        {QStringLiteral("arrow-up"), {16, 24, 32, 48}},
+        {QStringLiteral("arrow-down"), {16, 24, 32, 48}}};
+    for (const auto& [name, sizes] : drawn) {
+        const QIcon icon = CompiledIcon(name);
+        EXPECT_EQ(icon.availableSizes().size(), sizes.size()) << name.toStdString();
+        for (int size : sizes) {
+            const QString png =
+                QStringLiteral(HORAVIA_ICON_FOLDER "/%1-%2.png").arg(name).arg(size);
+            QImage expected = QImage(png).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            ASSERT_FALSE(expected.isNull()) << png.toStdString();
+            expected.setColorSpace(QColorSpace());  // the pixels are compared, as drawn
+            EXPECT_EQ(icon.pixmap(QSize(size, size))
+                          .toImage()
+                          .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                      expected)
+                << png.toStdString();
+        }
+    }
 }
 
 TEST(ClockLayout, NoClockLeavesTheMarginsOnly) {

@@ -1,7 +1,9 @@
 #include "ui/main/program_icon.h"
 
-#include <QImageReader>
+#include <QImage>
 #include <QPixmap>
+
+#include "ui/main/icon_pixels.h"
 
 // The resource initialiser must be called from outside any namespace.
 static void InitProgramResources() {
@@ -15,19 +17,20 @@ void EnsureProgramResources() {
     (void)done;
 }
 
-QIcon CompiledIcon(const QString& name, std::initializer_list<int> sizes) {
-    EnsureProgramResources();
+QIcon CompiledIcon(const QString& name) {
     QIcon icon;
-    for (int size : sizes) {
-        QImageReader reader(QStringLiteral(":/icons/%1-%2.png").arg(name).arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    for (const IconPixels& p : CompiledIconPixels()) {
+        if (name != QLatin1String(p.name)) continue;
+        const QImage image(reinterpret_cast<const uchar*>(p.argb), p.width, p.height,
+                           static_cast<qsizetype>(p.width) * 4,
+                           QImage::Format_ARGB32_Premultiplied);
+        icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
 
 QIcon ProgramIcon() {
-    return CompiledIcon(QStringLiteral("horavia"), {16, 22, 24, 32, 48, 64, 128});
+    return CompiledIcon(QStringLiteral("horavia"));
 }
 
 }  // namespace horavia

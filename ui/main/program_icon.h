@@ -3,16 +3,16 @@
 
 #include <QIcon>
 #include <QString>
-#include <initializer_list>
 
 namespace horavia {
 
-// Registers the compiled-in resources (icons, help page); safe to call more than once.
+// Registers the compiled-in resources (help page, map, zone table); safe to call more than
+// once.
 void EnsureProgramResources();
 
-// An icon from compiled-in PNG files ":/icons/NAME-SIZE.png", one per size. Read as PNG
-// without asking the image plugins (QIcon::addFile would load every one of them to guess).
-QIcon CompiledIcon(const QString& name, std::initializer_list<int> sizes);
+// A compiled-in icon at every size it was drawn in (resources/icons/NAME-SIZE.png). Its pixels
+// are compiled in as they are drawn: nothing is decoded.
+QIcon CompiledIcon(const QString& name);
 
 QIcon ProgramIcon();
 

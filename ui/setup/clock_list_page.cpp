@@ -24,7 +24,7 @@ constexpr int kMarkColumn = 1;          // a check box, on for a clock that is o
 
 // Compiled in at 1x, 1.5x, 2x and 3x of 16 pixels: sharp at any usual scale.
 QIcon MoveIcon(const char* name) {
-    return CompiledIcon(QLatin1String(name), {16, 24, 32, 48});
+    return CompiledIcon(QLatin1String(name));
 }
 
 std::string KeyOf(const QTreeWidgetItem* row) {
