@@ -4,6 +4,7 @@
 #include <QSessionManager>
 
 #include "app/time_query_module.h"
+#include "platform/font_preload.h"
 #include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
@@ -17,10 +18,13 @@
 namespace horavia {
 
 int StartProgram(int argc, char** argv) {
+    // The zone files and the font configuration are read on threads of their own while the
+    // toolkit connects to the display.
     const std::unique_ptr<Platform> platform = CreatePlatform();
-    // Read on a thread of their own while the toolkit connects to the display.
     const std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
+    FontConfigurationPreload fonts;
     QApplication app(argc, argv);
+    fonts.Wait();
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
     // Before the first window or message; an Arabic translation also turns the windows around.
     ProgramTranslations translations;

@@ -6,7 +6,7 @@ set -euo pipefail
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
-RUN_PACKAGES=(cmake g++ qt6-base-dev libxcb1-dev qt6-qpa-plugins qt6-wayland tzdata libssl-dev
+RUN_PACKAGES=(cmake g++ qt6-base-dev libxcb1-dev libfontconfig-dev qt6-qpa-plugins qt6-wayland tzdata libssl-dev
               qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 TEST_PACKAGES=(clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
           xvfb xauth xdotool x11-utils dbus dbus-x11 faketime xinetd chrony gnutls-bin imagemagick
