@@ -15,6 +15,7 @@
 #include "model/relative_offset.h"
 #include "platform/qt_utf8.h"
 #include "ui/main/accessibility.h"
+#include "ui/main/program_icon.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/main/twips.h"
 
@@ -53,6 +54,7 @@ ClockWindow::ClockWindow(AppState& state, WindowLimits limits)
       state_(state),
       limits_(limits) {
     setWindowTitle(QString::fromUtf8(kAppTitle));
+    setWindowIcon(TitleBarIcon());  // not every size: all are sent before the window shows
     setAttribute(Qt::WA_DeleteOnClose);
     setFocusPolicy(Qt::StrongFocus);
     InstallAccessibleInterfaces();

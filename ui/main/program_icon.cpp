@@ -17,10 +17,10 @@ void EnsureProgramResources() {
     (void)done;
 }
 
-QIcon CompiledIcon(const QString& name) {
+QIcon CompiledIcon(const QString& name, int largest) {
     QIcon icon;
     for (const IconPixels& p : CompiledIconPixels()) {
-        if (name != QLatin1String(p.name)) continue;
+        if (name != QLatin1String(p.name) || p.width > largest) continue;
         const QImage image(reinterpret_cast<const uchar*>(p.argb), p.width, p.height,
                            static_cast<qsizetype>(p.width) * 4,
                            QImage::Format_ARGB32_Premultiplied);
@@ -31,6 +31,10 @@ QIcon CompiledIcon(const QString& name) {
 
 QIcon ProgramIcon() {
     return CompiledIcon(QStringLiteral("horavia"));
+}
+
+QIcon TitleBarIcon() {
+    return CompiledIcon(QStringLiteral("horavia"), 48);
 }
 
 }  // namespace horavia
