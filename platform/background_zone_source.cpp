@@ -1,9 +1,16 @@
 #include "platform/background_zone_source.h"
 
+#include <system_error>
+
 namespace horavia {
 
-BackgroundZoneSource::BackgroundZoneSource(std::function<std::unique_ptr<ZoneSource>()> build)
-    : building_(std::async(std::launch::async, std::move(build))) {}
+BackgroundZoneSource::BackgroundZoneSource(std::function<std::unique_ptr<ZoneSource>()> build) {
+    try {
+        building_ = std::async(std::launch::async, build);
+    } catch (const std::system_error&) {
+        built_ = build();  // no thread to be had: built here, as it would have been anyway
+    }
+}
 
 ZoneEntries BackgroundZoneSource::Entries(int year) {
     if (building_.valid()) built_ = building_.get();
