@@ -9,7 +9,7 @@ horavia=$1
 
 . "$(dirname "$0")/time_services.sh"
 xinetd_bin=$(find_daemon xinetd)
-if [ "$(id -u)" -ne 0 ] || [ -z "$xinetd_bin" ] || ! command -v faketime >/dev/null; then
+if [ "$(id -u)" -ne 0 ] || [ -z "$xinetd_bin" ] || [ -z "$faketime_lib" ]; then
     echo "needs root, xinetd and faketime: skipped"
     exit 77
 fi
@@ -32,12 +32,14 @@ offset_to() { echo $(($(date -u -d "$1" +%s) - $(date -u +%s))); }
 probe() {
     local computer=$1 skew=$2 offset
     offset=$(offset_to "$computer")
-    setsid faketime -f "+$((offset + skew))" "$xinetd_bin" -dontfork -f "$work/xinetd.conf" \
+    setsid env LD_PRELOAD="$faketime_lib" FAKETIME="+$((offset + skew))" \
+        "$xinetd_bin" -dontfork -f "$work/xinetd.conf" \
         >"$work/xinetd.out" 2>&1 &
     xinetd_pid=$!
     local i ok=""
     for i in $(seq 1 50); do
-        if faketime -f "+$offset" "$horavia" --test-server 127.0.0.1 >"$work/out" 2>&1; then
+        if env LD_PRELOAD="$faketime_lib" FAKETIME="+$offset" \
+            "$horavia" --test-server 127.0.0.1 >"$work/out" 2>&1; then
             ok=1
             break
         fi
