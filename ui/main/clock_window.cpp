@@ -2,13 +2,11 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QTextOption>
 #include <algorithm>
 #include <cmath>
 
@@ -93,11 +91,11 @@ ClockPaintLayout ClockWindow::computeLayout() const {
     // megabytes costs no more than one as wide as the desktop.
     const int desktopWidth = VirtualDesktop().width();
     const std::vector<int> clocks = state_.EnabledClocksInOrder();
-    widths_.Prepare(font(), 2 * clocks.size());
+    shaped_.Prepare(font(), isRightToLeft());
     const int lineHeight =
-        static_cast<int>(std::lround(TwipsFromPixels(widths_.LineHeight(), tpp)));
+        static_cast<int>(std::lround(TwipsFromPixels(shaped_.LineHeight(), tpp)));
     const auto widthOf = [&](const std::string& text) {
-        return WholeTwips(widths_.Width(text), tpp);
+        return WholeTwips(shaped_.Width(text), tpp);
     };
     std::vector<ClockRowText> rows;
     rows.reserve(clocks.size());
@@ -186,27 +184,15 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
     // Only draws: the layout and the size follow the texts (tick, font, clocks, showing).
     const double tpp = TwipsPerPixel(this);
     QPainter painter(this);
-    painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     const QRegion& exposed = event->region();
     // Right to left (an Arabic translation) mirrors the rows: each text ends where it would
     // start, counted from the right edge. A text keeps its own direction ("@708" stays so).
     const bool mirrored = isRightToLeft();
-    QTextOption mirroredOption(Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop);
-    mirroredOption.setWrapMode(QTextOption::NoWrap);
-    const double boxWidth = width() * 2.0;
     for (const PlacedText& t : layout_.texts) {
-        if (!exposed.intersects(inkBox(t))) continue;  // shaping a text nobody sees is the cost
-        const double left = mirrored ? width() - t.x / tpp - boxWidth : t.x / tpp;
-        const QRectF box(QPointF(left, t.y / tpp), QSizeF(boxWidth, layout_.lineHeight / tpp + 2));
-        const QString text = Utf8(t.text);
-        if (mirrored) {
-            mirroredOption.setTextDirection(text.isRightToLeft() ? Qt::RightToLeft
-                                                                 : Qt::LeftToRight);
-            painter.drawText(box, text, mirroredOption);
-        } else {
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
-        }
+        if (!exposed.intersects(inkBox(t))) continue;
+        const double left = mirrored ? width() - t.x / tpp - shaped_.Width(t.text) : t.x / tpp;
+        shaped_.Draw(painter, t.text, QPointF(left, t.y / tpp));
     }
     if (!painted_) {
         painted_ = true;

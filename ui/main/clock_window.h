@@ -10,7 +10,7 @@
 #include "model/zone_model.h"
 #include "ui/main/frame_placement.h"
 #include "ui/main/main_window_layout.h"
-#include "ui/main/text_width_cache.h"
+#include "ui/main/shaped_text_cache.h"
 #include "ui/main/window_limits.h"
 
 namespace horavia {
@@ -77,7 +77,7 @@ class ClockWindow : public QWidget {
     const WindowLimits limits_;
     FramePlacement placement_{*this, limits_.positionsKnown};
     ClockPaintLayout layout_;
-    mutable TextWidthCache widths_;
+    mutable ShapedTextCache shaped_;
     bool painted_ = false;
     bool closingForShutDown_ = false;
     bool escapePressedHere_ = false;
