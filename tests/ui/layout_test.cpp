@@ -67,13 +67,15 @@ TEST(ClockLayout, ChangedTextsAreTheTextsThatChangedInPlace) {
         return LayOutClockRows(rows, 200, TenPerChar);
     };
     const ClockPaintLayout before = lay({{"Zulu", "Wednesday"}, {"NY", "07:00:00"}});
-    EXPECT_EQ(ChangedTexts(before, before), std::vector<PlacedText>{});
+    ASSERT_TRUE(ChangedTexts(before, before));
+    EXPECT_TRUE(ChangedTexts(before, before)->empty());
     const auto changed = ChangedTexts(before, lay({{"Zulu", "Thursday"}, {"NY", "07:00:01"}}));
     ASSERT_TRUE(changed);
     ASSERT_EQ(changed->size(), 2u);
-    EXPECT_EQ((*changed)[0].text, "Thursday");
-    EXPECT_EQ((*changed)[0].width, 90) << "the old, longer text is covered too";
-    EXPECT_EQ((*changed)[1].x, before.texts[3].x);
+    EXPECT_EQ((*changed)[0].before, "Wednesday");
+    EXPECT_EQ((*changed)[0].after.text, "Thursday");
+    EXPECT_EQ((*changed)[0].after.width, 90) << "the old, longer text is covered too";
+    EXPECT_EQ((*changed)[1].after.x, before.texts[3].x);
     EXPECT_FALSE(ChangedTexts(before, lay({{"Zulu", "Wednesday"}})));
     EXPECT_FALSE(ChangedTexts(before, lay({{"Zulu-Zulu", "Wednesday"}, {"NY", "07:00:00"}})))
         << "a wider label moves the times";

@@ -108,26 +108,31 @@ TEST_F(MainWindow, PaintingOnlyDrawsTheTextsFollowTheTickAndTheClockList) {
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Tokyo", "Far", "20:30:16", "11:30:16"}));
 }
 
-// A tick repaints only what changed; the screen then shows what a whole paint would, a
-// shorter text leaving nothing of the longer one behind.
+// A tick repaints only what changed, down to the digits that moved on; the screen then shows
+// what a whole paint would, a shorter text leaving nothing of the longer one behind.
 TEST_F(MainWindow, ATickLeavesTheWindowAsAWholePaintWould) {
-    StoreClocks({"Zulu|0|True", "Far|0|True"});
+    StoreClocks({"Zulu|0|True", "Far|0|True", "Seconds|0|True"});
     store.Save("S0Fmt", "dddd");
     store.Save("S1Fmt", "\"wider than any day of the week\" hh");  // holds the window's width
+    store.Save("S2Fmt", "hh:nn:ss");
+    clock.Set(FromCivil(2026, 7, 2, 0, 59, 58));  // local, UTC+1
     ClockWindow& w = Open();
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     QCoreApplication::processEvents();
     const QSize size = w.size();
-    clock.Set(FromCivil(2026, 7, 2, 1, 0, 0));  // midnight in UTC: Wednesday becomes Thursday
-    w.refresh();
-    QCoreApplication::processEvents();
-    ASSERT_EQ(Texts()[2], "Thursday");
-    ASSERT_EQ(w.size(), size);
     const auto rgb = [](const QPixmap& p) {
         return p.toImage().convertToFormat(QImage::Format_RGB32);
     };
-    EXPECT_EQ(rgb(w.screen()->grabWindow(w.winId())), rgb(w.grab()));
+    // One second on, then midnight in UTC: Wednesday becomes Thursday.
+    for (const DayCount at : {FromCivil(2026, 7, 2, 0, 59, 59), FromCivil(2026, 7, 2, 1, 0, 0)}) {
+        clock.Set(at);
+        w.refresh();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(w.size(), size);
+        EXPECT_EQ(rgb(w.screen()->grabWindow(w.winId())), rgb(w.grab())) << Texts()[5];
+    }
+    ASSERT_EQ(Texts()[3], "Thursday");
 }
 
 // The first and last columns with anything but the window's background; -1 for none.

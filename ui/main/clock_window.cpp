@@ -137,11 +137,11 @@ void ClockWindow::refresh() {
     const int rowsBefore = layout_.rows;
     ClockPaintLayout next = computeLayout();
     // Most ticks change only the times: their boxes are repainted, and the labels are left.
-    const std::optional<std::vector<PlacedText>> changed = ChangedTexts(layout_, next);
+    const std::optional<std::vector<ChangedText>> changed = ChangedTexts(layout_, next);
     layout_ = std::move(next);
     applyLayoutSize();
     if (changed) {
-        for (const PlacedText& t : *changed) update(inkBox(t));
+        for (const ChangedText& c : *changed) update(changedBox(c));
     } else {
         update();
     }
@@ -178,6 +178,18 @@ QRect ClockWindow::inkBox(const PlacedText& t) const {
     const QRectF box(isRightToLeft() ? width() - right : left, top, right - left,
                      layout_.lineHeight / tpp + 2);
     return box.toAlignedRect();
+}
+
+QRect ClockWindow::changedBox(const ChangedText& c) const {
+    // What both texts draw alike at their start stays on the screen: most ticks change the
+    // last digit or two of each time.
+    const double tpp = TwipsPerPixel(this);
+    const auto same =
+        static_cast<int>(std::floor(shaped_.SamePrefixWidth(c.before, c.after.text) * tpp));
+    PlacedText changed = c.after;
+    changed.x += same;
+    changed.width = std::max(0, changed.width - same);
+    return inkBox(changed);
 }
 
 void ClockWindow::paintEvent(QPaintEvent* event) {

@@ -71,6 +71,8 @@ class ClockWindow : public QWidget {
     void applyLayoutSize();
     // Where a placed text may draw, in pixels.
     QRect inkBox(const PlacedText& t) const;
+    // Where a text drawn in place of another may look different, in pixels.
+    QRect changedBox(const ChangedText& c) const;
     void writeGeometry();
 
     AppState& state_;

@@ -36,19 +36,20 @@ ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int line
     return layout;
 }
 
-std::optional<std::vector<PlacedText>> ChangedTexts(const ClockPaintLayout& before,
-                                                    const ClockPaintLayout& after) {
+std::optional<std::vector<ChangedText>> ChangedTexts(const ClockPaintLayout& before,
+                                                     const ClockPaintLayout& after) {
     if (before.rows != after.rows || before.lineHeight != after.lineHeight ||
         before.texts.size() != after.texts.size()) {
         return std::nullopt;
     }
-    std::vector<PlacedText> changed;
+    std::vector<ChangedText> changed;
     for (std::size_t i = 0; i < after.texts.size(); ++i) {
         const PlacedText& old = before.texts[i];
         const PlacedText& now = after.texts[i];
         if (old.x != now.x || old.y != now.y) return std::nullopt;
-        if (old.text != now.text)
-            changed.push_back({now.text, now.x, now.y, std::max(old.width, now.width)});
+        if (old.text != now.text) {
+            changed.push_back({old.text, {now.text, now.x, now.y, std::max(old.width, now.width)}});
+        }
     }
     return changed;
 }

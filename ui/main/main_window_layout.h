@@ -50,11 +50,15 @@ std::string ShownText(const std::string& utf8, int desktopWidthPixels);
 ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
                                  const std::function<int(const std::string&)>& widthOf);
 
-// The texts of `after` that differ from `before`, each with the larger of its old and new
-// widths, where both layouts place every text alike; nothing when a text moved or the rows
-// differ (the whole window is then repainted).
-std::optional<std::vector<PlacedText>> ChangedTexts(const ClockPaintLayout& before,
-                                                    const ClockPaintLayout& after);
+struct ChangedText {
+    std::string before;  // what the place showed
+    PlacedText after;    // with the larger of the old and new widths
+};
+
+// The texts of `after` that differ from `before`, where both layouts place every text alike;
+// nothing when a text moved or the rows differ (the whole window is then repainted).
+std::optional<std::vector<ChangedText>> ChangedTexts(const ClockPaintLayout& before,
+                                                     const ClockPaintLayout& after);
 
 // Outer window geometry in twips, single precision as stored.
 struct WindowGeometry {

@@ -1,7 +1,10 @@
 #include "ui/main/shaped_text_cache.h"
 
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
 #include <QTextLayout>
+#include <algorithm>
 #include <iterator>
 
 #include "platform/qt_utf8.h"
@@ -48,8 +51,21 @@ ShapedTextCache::Shaped& ShapedTextCache::find(const std::string& utf8) {
         QTextLine line = layout->createLine();
         if (line.isValid()) line.setLineWidth(0);
         layout->endLayout();
-        const double width = line.isValid() ? line.horizontalAdvance() : 0.0;
-        it = texts_.emplace(utf8, Shaped{std::move(layout), width, 0}).first;
+        Shaped shaped{
+            std::move(layout), line.isValid() ? line.horizontalAdvance() : 0.0, 0, {}, {}, {}};
+        // Kept for comparing a text with the next one in its place: where the glyphs run
+        // left to right, everything left of the first glyph that differs looks the same.
+        const QList<QGlyphRun> runs = line.isValid() ? line.glyphRuns() : QList<QGlyphRun>();
+        if (!mirrored_ && runs.size() == 1) {
+            QList<QPointF> places = runs[0].positions();
+            if (std::is_sorted(places.begin(), places.end(),
+                               [](QPointF l, QPointF r) { return l.x() < r.x(); })) {
+                shaped.font = runs[0].rawFont();
+                shaped.glyphs = runs[0].glyphIndexes();
+                shaped.places = std::move(places);
+            }
+        }
+        it = texts_.emplace(utf8, std::move(shaped)).first;
     }
     it->second.used = generation_;
     return it->second;
@@ -57,6 +73,24 @@ ShapedTextCache::Shaped& ShapedTextCache::find(const std::string& utf8) {
 
 double ShapedTextCache::Width(const std::string& utf8) {
     return find(utf8).width;
+}
+
+double ShapedTextCache::SamePrefixWidth(const std::string& before, const std::string& after) const {
+    const auto a = texts_.find(before);
+    const auto b = texts_.find(after);
+    if (a == texts_.end() || b == texts_.end()) return 0;
+    const Shaped& x = a->second;
+    const Shaped& y = b->second;
+    if (x.glyphs.isEmpty() || y.glyphs.isEmpty() || x.font != y.font) return 0;
+    const qsizetype n = std::min(x.glyphs.size(), y.glyphs.size());
+    qsizetype same = 0;
+    while (same < n && x.glyphs[same] == y.glyphs[same] && x.places[same] == y.places[same]) {
+        ++same;
+    }
+    if (same == 0) return 0;
+    const double endX = same < x.glyphs.size() ? x.places[same].x() : x.width;
+    const double endY = same < y.glyphs.size() ? y.places[same].x() : y.width;
+    return std::max(0.0, std::min(endX, endY));
 }
 
 double ShapedTextCache::LineHeight() {

@@ -6,7 +6,9 @@
 
 #include <QFont>
 #include <QFontMetricsF>
+#include <QList>
 #include <QPointF>
+#include <QRawFont>
 #include <memory>
 #include <optional>
 #include <string>
@@ -34,6 +36,11 @@ class ShapedTextCache {
     // Draws a text as QPainter::drawText draws one line of it, its top left corner at `at`
     // (a tab or line break shows as a space). Mirrored rows keep each text's own direction.
     void Draw(QPainter& painter, const std::string& utf8, QPointF at);
+    // How far from its start a text drawn in place of another looks the same: the width of
+    // the glyphs both draw alike at their start (a clock's time that only moved on a second
+    // shares all but the last digits). 0 where either text is not kept, mirrored rows, or
+    // glyphs not in one left-to-right run of one font.
+    double SamePrefixWidth(const std::string& before, const std::string& after) const;
     // How many shaped texts are kept.
     std::size_t size() const { return texts_.size(); }
 
@@ -42,6 +49,10 @@ class ShapedTextCache {
         std::unique_ptr<QTextLayout> layout;
         double width = 0;
         unsigned used = 0;  // the last layout that used it
+        // Its glyphs where they are one left-to-right run of one font, else none.
+        QRawFont font;
+        QList<quint32> glyphs;
+        QList<QPointF> places;
     };
     Shaped& find(const std::string& utf8);
 
