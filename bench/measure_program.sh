@@ -8,30 +8,12 @@ set -euo pipefail
 BUILD=$(cd "${1:?build directory}" && pwd)
 IDLE=${2:-30}
 HORAVIA="$BUILD/app/horavia"
-WATCHER="$BUILD/tests/ui/sni_watcher"
+. "$(dirname "$0")/virtual_desktop.sh"
 
-if [ "${3:-}" != "--inside" ]; then
-  WORK=$(mktemp -d)
-  trap 'kill "$XVFB" 2>/dev/null; rm -rf "$WORK"' EXIT
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$WORK/display" 2>/dev/null &
-  XVFB=$!
-  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$WORK/display")"
-  dbus-run-session -- bash "$0" "$BUILD" "$IDLE" --inside "$WORK" 2>/dev/null
-  exit $?
-fi
+[ "${3:-}" = "--inside" ] || on_virtual_display "$0" "$BUILD" "$IDLE"
 
 WORK=$4
-mkdir -m 700 "$WORK/runtime"
-export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config"
-export QT_QPA_PLATFORM=xcb  # the real display, whatever the test run set
-. "$(dirname "$0")/ten_clocks.sh"
-write_ten_clocks "$XDG_CONFIG_HOME"
-
-if [ -x "$WATCHER" ]; then
-  "$WATCHER" >"$WORK/watcher.out" &
-  for _ in $(seq 50); do grep -q ready "$WORK/watcher.out" 2>/dev/null && break; sleep 0.1; done
-fi
+desktop_session "$WORK" "$BUILD"
 
 export HORAVIA_TICK_LOG="$WORK/ticks.log"
 START_MS=$(date +%s%3N)

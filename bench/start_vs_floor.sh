@@ -12,35 +12,18 @@ set -euo pipefail
 BUILD=$(cd "${1:?build directory}" && pwd)
 RUNS=${2:-7}
 IDLE=${3:-20}
-HERE=$(cd "$(dirname "$0")" && pwd)
+. "$(dirname "$0")/virtual_desktop.sh"
 
 if [ "${4:-}" != "--inside" ]; then
-  for tool in Xvfb xev dbus-run-session stdbuf; do
-    command -v "$tool" >/dev/null || { echo "needs $tool"; exit 2; }
-  done
-  WORK=$(mktemp -d)
-  trap 'kill "$XVFB" 2>/dev/null; rm -rf "$WORK"' EXIT
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$WORK/display" 2>/dev/null &
-  XVFB=$!
-  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
-  export DISPLAY=":$(head -n1 "$WORK/display")" XVFB_PID=$XVFB
-  dbus-run-session -- bash "$0" "$BUILD" "$RUNS" "$IDLE" --inside "$WORK" 2>/dev/null
-  exit $?
+  for tool in xev stdbuf; do command -v "$tool" >/dev/null || { echo "needs $tool"; exit 2; }; done
+  on_virtual_display "$0" "$BUILD" "$RUNS" "$IDLE"
 fi
 
 WORK=$5
-mkdir -m 700 "$WORK/runtime"
-export XDG_RUNTIME_DIR="$WORK/runtime" XDG_CONFIG_HOME="$WORK/config" QT_QPA_PLATFORM=xcb
-. "$HERE/ten_clocks.sh"
-write_ten_clocks "$XDG_CONFIG_HOME"
 PROGRAM="$BUILD/app/horavia"
 FLOOR="$BUILD/bench/bench_floor_label"
-WATCHER="$BUILD/tests/ui/sni_watcher"
 for binary in "$PROGRAM" "$FLOOR"; do [ -x "$binary" ] || { echo "not built: $binary"; exit 2; }; done
-if [ -x "$WATCHER" ]; then  # a notification area, as on a desktop
-  "$WATCHER" >"$WORK/watcher.out" &
-  for _ in $(seq 50); do grep -q ready "$WORK/watcher.out" 2>/dev/null && break; sleep 0.1; done
-fi
+desktop_session "$WORK" "$BUILD"
 
 # Every window mapped on the display, stamped in milliseconds as it is seen.
 MAPS="$WORK/maps"
