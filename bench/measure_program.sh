@@ -19,7 +19,7 @@ export HORAVIA_TICK_LOG="$WORK/ticks.log"
 START_MS=$(date +%s%3N)
 "$HORAVIA" &
 PID=$!
-trap 'kill "$PID" 2>/dev/null' EXIT
+trap 'kill "$PID" ${WATCHER_PID:-} 2>/dev/null' EXIT
 for _ in $(seq 100); do grep -q first-paint "$HORAVIA_TICK_LOG" 2>/dev/null && break; sleep 0.1; done
 PAINT_MS=$(sed -n 's/^first-paint //p' "$HORAVIA_TICK_LOG" | head -n1)
 

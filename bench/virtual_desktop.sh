@@ -20,7 +20,7 @@ on_virtual_display() {
 
 # desktop_session WORK BUILD: inside the display, a session as the program finds on a desktop:
 # private runtime and configuration folders with ten clocks, and a notification area
-# (tests/ui's sni_watcher, where built).
+# (tests/ui's sni_watcher, where built; WATCHER_PID, ended as the script exits).
 desktop_session() {
   local work=$1 watcher="$2/tests/ui/sni_watcher"
   mkdir -m 700 "$work/runtime"
@@ -30,6 +30,8 @@ desktop_session() {
   write_ten_clocks "$XDG_CONFIG_HOME"
   if [ -x "$watcher" ]; then
     "$watcher" >"$work/watcher.out" &
+    WATCHER_PID=$!
+    trap 'kill "$WATCHER_PID" 2>/dev/null' EXIT  # it outlives the session bus otherwise
     for _ in $(seq 50); do grep -q ready "$work/watcher.out" 2>/dev/null && break; sleep 0.1; done
   fi
 }
