@@ -1,8 +1,6 @@
 #include "model/clock_list.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "model/preferences.h"
 #include "model/text_helpers.h"
@@ -25,12 +23,9 @@ int CountStoredClocks(SettingsStore& store) {
     return n;
 }
 
-// "SZoneNum" as a count: empty when it is not a whole number of at least 0.
-std::optional<std::int64_t> ParseClockCount(const std::string& text) {
-    auto number = ParseNumber(text);
-    if (!number || !std::isfinite(*number) || *number < -0.5) return std::nullopt;
-    if (*number >= 9.0e18) return std::numeric_limits<std::int64_t>::max();
-    return std::llround(*number);
+// "SZoneNum" as a count; empty (and told) when it is not a whole number of at least 0.
+std::optional<std::int64_t> ReadClockCount(SettingReaders& readers) {
+    return readers.WholeInRange("SZoneNum", "0", 0);
 }
 
 }  // namespace
@@ -104,7 +99,7 @@ bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingRea
     const bool beyondLimitStored =
         store.Read(kSettingsApp, kSettingsSection, ClockKeyName(std::size_t{kMaxClocks}, "Dis"))
             .has_value();
-    std::optional<std::int64_t> count = ParseClockCount(store.Get("SZoneNum", "0"));
+    std::optional<std::int64_t> count = ReadClockCount(readers);
     if (count && *count > kMaxClocks && !beyondLimitStored) count.reset();  // a damaged count
     if (!count) {
         // Damaged: trust the stored clocks.
@@ -113,7 +108,7 @@ bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingRea
     }
     if (*count == 0) {
         WriteDefaultClocks(store);
-        count = ParseClockCount(store.Get("SZoneNum", "0")).value_or(0);
+        count = ReadClockCount(readers).value_or(0);
     }
     const bool overLimit = *count > kMaxClocks;
     clocks.assign(static_cast<std::size_t>(std::min<std::int64_t>(*count, kMaxClocks)),
@@ -126,7 +121,7 @@ bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingRea
         c.Zone = DecodeZoneRef(catalogue, store.Get(ClockKeyName(n, "Zon"), "0"));
         c.Enabled = readers.Bool(ClockKeyName(n, "Ena"), "False");
     }
-    if (!overLimit && readers.Lng("SVersion", "1") < 2) {
+    if (!overLimit && readers.Whole("SVersion", "1") < 2) {
         SaveClockList(store, clocks, catalogue, SlotOrderKeys(clocks));
         store.Save("SVersion", "2");
     }

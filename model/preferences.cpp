@@ -37,9 +37,6 @@ std::int32_t To16Bit(std::int32_t value) {
 
 void Mend(Preferences& prefs, PrefMend mend) {
     switch (mend) {
-        case PrefMend::SortOrder:
-            if (prefs.SortBy < 0 || prefs.SortBy > 3) prefs.SortBy = 0;
-            break;
         case PrefMend::FontSize:
             prefs.FontSize = ClampValue(prefs.FontSize, kMinFontSize, kMaxFontSize);
             break;
@@ -79,7 +76,8 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(BoolField("StartUp", "False", &Preferences::StartUp));
         t.push_back(BoolField("SingleClick", "False", &Preferences::SingleClick));
         t.push_back(IntField("SortBy", PrefType::Int16, "0", &Preferences::SortBy));
-        t.back().mend = PrefMend::SortOrder;
+        t.back().low = 0;
+        t.back().high = 3;
         t.push_back(BoolField("AMPM", "False", &Preferences::AMPM));
         t.push_back(TextField("FontName", "MS Sans Serif", &Preferences::FontName));
         t.push_back(IntField("FontSize", PrefType::Int32, "10", &Preferences::FontSize));
@@ -89,6 +87,8 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(IntField("STIntNum", PrefType::Int16, "1", &Preferences::STIntNum));
         t.push_back(IntField("STIntType", PrefType::Int16, "2", &Preferences::STIntType));
         t.back().mend = PrefMend::Interval;
+        t.back().low = 0;
+        t.back().high = 4;
         t.push_back(TextField("STServer", kDefaultServer, &Preferences::STServer));
         PreferenceField last{"STLast", PrefType::Date, "0"};
         last.dateField = &Preferences::STLast;
@@ -115,16 +115,16 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers) {
                 prefs.*f.boolField = readers.Bool(f.key, def);
                 break;
             case PrefType::Int16:
-                prefs.*f.intField = To16Bit(readers.Lng(f.key, def));
+                prefs.*f.intField = To16Bit(readers.Whole(f.key, def, f.low, f.high));
                 break;
             case PrefType::Int32:
-                prefs.*f.intField = readers.Lng(f.key, def);
+                prefs.*f.intField = readers.Whole(f.key, def, f.low, f.high);
                 break;
             case PrefType::Text:
                 prefs.*f.textField = readers.Store().Get(f.key, def);
                 break;
             case PrefType::Date:
-                prefs.*f.dateField = readers.Dbl(f.key, def);
+                prefs.*f.dateField = readers.StoredDayCount(f.key, def);
                 break;
         }
         Mend(prefs, f.mend);
@@ -146,10 +146,10 @@ void SavePreference(const Preferences& prefs, SettingsStore& store, bool Prefere
 
 StoredWindowPlace LoadWindowPlace(SettingReaders& readers) {
     StoredWindowPlace place;
-    place.left = readers.Lng("WndLeft", "100");
-    place.width = readers.Lng("WndWidth", "100");
-    place.top = readers.Lng("WndTop", "100");
-    place.height = readers.Lng("WndHeight", "100");
+    place.left = readers.Whole("WndLeft", "100");
+    place.width = readers.Whole("WndWidth", "100");
+    place.top = readers.Whole("WndTop", "100");
+    place.height = readers.Whole("WndHeight", "100");
     SettingsStore& store = readers.Store();
     place.leftStored = store.Read(kSettingsApp, kSettingsSection, "WndLeft").has_value();
     place.topStored = store.Read(kSettingsApp, kSettingsSection, "WndTop").has_value();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,9 +47,8 @@ enum class PrefType { Bool, Int16, Int32, Text, Date };
 // How a value read from the store is mended before it is used.
 enum class PrefMend {
     None,
-    SortOrder,  // outside 0..3 reads as 0
-    FontSize,   // kept within what the font dialog offers
-    Interval,   // STIntNum made fit for the unit just read (NormaliseInterval)
+    FontSize,  // kept within what the font dialog offers
+    Interval,  // STIntNum made fit for the unit just read (NormaliseInterval)
 };
 
 struct PreferenceField {
@@ -61,15 +61,19 @@ struct PreferenceField {
     // Read only here: STLast is written by the scheduled synchronisation alone.
     DayCount Preferences::*dateField = nullptr;
     PrefMend mend = PrefMend::None;
+    // The numbers a whole-number preference may hold; outside them it reads as its default.
+    std::int32_t low = std::numeric_limits<std::int32_t>::min();
+    std::int32_t high = std::numeric_limits<std::int32_t>::max();
 };
 
 // The preferences in the order they are read (and, less STLast, written).
 const std::vector<PreferenceField>& PreferenceTable();
 
-// Reads every preference in table order. Values
-// that would make no sense are mended: a sort order outside 0..3 reads as 0, the font size is
-// kept within what the font dialog offers, and the sync interval is raised to at least 1 (30
-// with the unit seconds) and at most 255.
+// Reads every preference in table order. A value that is no number within its preference's
+// range reads as the default (a sort order outside 0..3, an interval unit outside 0..4); other
+// values that would
+// make no sense are mended: the font size is kept within what the font dialog offers, and the
+// sync interval is raised to at least 1 (30 with the unit seconds) and at most 255.
 void LoadPreferences(Preferences& prefs, SettingReaders& readers);
 
 // Writes every preference but STLast in table order.

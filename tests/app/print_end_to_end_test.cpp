@@ -86,6 +86,21 @@ TEST(PrintEndToEnd, BadSettingsAreReportedOnStandardErrorAndNoClockGivesTheProgr
     EXPECT_TRUE(tip.err.contains("GetSettingLng(Horavia 2.0, Settings, FontSize, 10) = huge"));
 }
 
+// A count that is no count (it once aborted every start) is told, and the stored clocks are
+// read from their own keys, never written over with the first start's defaults.
+TEST(PrintEndToEnd, ACountBelowZeroIsToldAndTheStoredClocksStay) {
+    for (const char* count : {"-0.5", "-5e-1"}) {
+        QTemporaryDir config;
+        ASSERT_TRUE(WriteIni(config, QByteArray("[Settings]\nSVersion=2\nSZoneNum=") + count +
+                                         "\nS0Dis=Here\nS0Zon=7\nS0Ena=True\n"));
+        const ProgramRun run = RunHoravia(config, {"--print"});
+        EXPECT_EQ(run.exitCode, 0) << count;
+        EXPECT_TRUE(QRegularExpression("^Here\\t\\d+\\n$").match(run.out).hasMatch()) << count;
+        EXPECT_EQ(run.err.count("GetSettingLng(Horavia 2.0, Settings, SZoneNum, 0) = "), 1)
+            << count;
+    }
+}
+
 TEST(PrintEndToEnd, MoreClocksThanTheLimitAreToldAndTheFileIsLeftAsItIs) {
     QTemporaryDir config;
     QByteArray ini = "[Settings]\nSZoneNum=10001\n";  // version 1: would be migrated

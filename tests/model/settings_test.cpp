@@ -42,13 +42,41 @@ TEST_F(Settings, FailedConversionShowsTheExactMessageAndReadsAsEmpty) {
                                                      "AlwaysOnTop", "False", "Maybe"}));
     EXPECT_EQ(messages.shown[0].buttons, MsgButtons::Ok);
     store.Save("FontSize", "big");
-    EXPECT_EQ(readers.Lng("FontSize", "10"), 0);
+    EXPECT_FALSE(readers.GetSettingLng("Horavia 2.0", "Settings", "FontSize", "10"));
     EXPECT_EQ(messages.shown[1].message,
               unreadable({"GetSettingLng", "Horavia 2.0", "Settings", "FontSize", "10", "big"}));
     store.Save("STLast", "");
-    EXPECT_EQ(readers.Dbl("STLast", "0"), 0.0);
+    EXPECT_FALSE(readers.GetSettingDbl("Horavia 2.0", "Settings", "STLast", "0"));
     EXPECT_EQ(messages.shown[2].message,
               unreadable({"GetSettingDbl", "Horavia 2.0", "Settings", "STLast", "0", ""}));
+}
+
+// A bad number reads as the default; each key is told once, a damaged file by its first keys,
+// and a long stored text is quoted only in part.
+TEST_F(Settings, ABadNumberReadsAsItsDefaultAndIsToldOnce) {
+    const struct {
+        const char* stored;
+        std::int32_t read;
+    } cases[] = {{"5", 5},   {"0.4", 0},   {"9", 9}, {"12", 7},   {"-0.5", 7}, {"-5e-1", 7},
+                 {"NaN", 7}, {"1e300", 7}, {"", 7},  {"-inf", 7}, {"4.5", 4},  {"2147483648", 7}};
+    for (const auto& c : cases) {
+        MemorySettingsStore file;
+        testing::RecordingMessages told;
+        SettingReaders r(file, told);
+        file.Save("N", c.stored);
+        EXPECT_EQ(r.Whole("N", "7", 0, 9), c.read) << c.stored;
+        EXPECT_EQ(r.Whole("N", "7", 0, 9), c.read) << c.stored;
+        EXPECT_EQ(told.shown.size(), c.read == 7 ? 1u : 0u) << c.stored;
+    }
+    store.Save("Long", std::string(64 * 1024, '9'));
+    EXPECT_EQ(readers.Whole("Long", "1"), 1);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].message[0].args[5], std::string(80, '9') + "\u2026");
+    for (const char* key : {"A", "B", "C", "D"}) {
+        store.Save(key, "x");
+        readers.Whole(key, "0");
+    }
+    EXPECT_EQ(messages.shown.size(), SettingReaders::kMaxToldProblems);
 }
 
 TEST_F(Settings, WholeNumbersRoundHalvesToEvenWithinThirtyTwoBits) {
@@ -56,10 +84,10 @@ TEST_F(Settings, WholeNumbersRoundHalvesToEvenWithinThirtyTwoBits) {
         {"10.5", 10}, {"11.5", 12}, {"-2.5", -2}, {"2147483647", 2147483647}, {"1e3", 1000}};
     for (const auto& [text, want] : cases) {
         store.Save("N", text);
-        EXPECT_EQ(readers.Lng("N", "0"), want) << text;
+        EXPECT_EQ(readers.Whole("N", "0"), want) << text;
     }
     store.Save("N", "2147483648");
-    EXPECT_EQ(readers.Lng("N", "0"), 0);
+    EXPECT_EQ(readers.Whole("N", "0"), 0);
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
@@ -67,11 +95,12 @@ TEST_F(Settings, DayCountsReadBackExactlyWithPointOrLocaleComma) {
     const double when = 46364.604166666664;  // a date with a time of day
     store.Save("STLast", DayCountSettingText(when));
     EXPECT_EQ(store.Get("STLast", ""), "46364.604166666664");
-    EXPECT_EQ(readers.Dbl("STLast", "0"), when);
+    EXPECT_EQ(readers.StoredDayCount("STLast", "0"), when);
     SettingReaders german(store, messages, ',', '.');
-    EXPECT_EQ(german.Dbl("STLast", "0"), when);  // a point still reads as a decimal point
+    EXPECT_EQ(german.StoredDayCount("STLast", "0"),
+              when);  // a point still reads as a decimal point
     store.Save("STLast", "46364,5");
-    EXPECT_EQ(german.Dbl("STLast", "0"), 46364.5);
+    EXPECT_EQ(german.StoredDayCount("STLast", "0"), 46364.5);
 }
 
 TEST_F(Settings, EmptyStoreGivesTheDefaults) {

@@ -72,6 +72,56 @@ TEST_F(Model, ClockFormatsDaylightAndTheDefaultFormat) {
               "Invalid Format!!");
 }
 
+// A file damaged by hand or by another program: any value of any key starts the program, the
+// damage is told once (a value read twice is not told twice), and every other key is kept.
+TEST_F(Model, EveryKeyWithAnyValueLoadsAndKeepsTheOtherKeys) {
+    const std::vector<std::pair<std::string, std::string>> stored{
+        {"AlwaysOnTop", "True"}, {"ShowWnd", "True"},    {"StartUp", "False"},
+        {"SingleClick", "True"}, {"SortBy", "2"},        {"AMPM", "False"},
+        {"FontName", "Sans"},    {"FontSize", "12"},     {"STStartUp", "True"},
+        {"STInt", "True"},       {"STIntNum", "5"},      {"STIntType", "1"},
+        {"STServer", "ntp:a.b"}, {"STLast", "46204.25"}, {"DefaultFormat", "hh:nn"},
+        {"ShowOffset", "True"},  {"SVersion", "2"},      {"SZoneNum", "2"},
+        {"S0Dis", "NY"},         {"S0Fmt", "hh"},        {"S0Zon", "Eastern Standard Time"},
+        {"S0Ena", "True"},       {"S1Dis", "Tokyo"},     {"S1Fmt", ""},
+        {"S1Zon", "8"},          {"S1Ena", "False"},     {"WndLeft", "300"},
+        {"WndTop", "-40"},       {"WndWidth", "2000"},   {"WndHeight", "90"},
+    };
+    const std::string digits(64 * 1024, '7');
+    for (const auto& [key, good] : stored) {
+        for (const std::string& bad :
+             {std::string("NaN"), std::string("inf"), std::string("-inf"), std::string("-0.5"),
+              std::string("-5e-1"), std::string("1e300"), std::string(), digits}) {
+            MemorySettingsStore file;
+            for (const auto& [k, v] : stored) file.Save(k, k == key ? bad : v);
+            testing::RecordingMessages told;
+            AppState app(Services{file, reg, told, localZone, clock}, EnglishUnitedStates());
+            app.LoadSettings();
+            ASSERT_TRUE(app.LoadCatalogue()) << key << "=" << bad.substr(0, 9);
+            LoadWindowPlace(app.readers);
+            LoadWindowPlace(app.readers);  // the window made anew reads its place again
+            ASSERT_LE(app.clocks.size(), 2u) << key << "=" << bad.substr(0, 9);
+            app.SaveSettings();
+            app.SaveClockList();
+            EXPECT_LE(told.shown.size(), 1u) << key << "=" << bad.substr(0, 9);
+            for (const auto& shown : told.shown) {
+                ASSERT_EQ(shown.message.size(), 1u);
+                EXPECT_EQ(shown.message[0].id, MessageId::SettingUnreadable);
+                // The stored text is quoted, up to a length a message box can show.
+                EXPECT_LE(shown.message[0].args.at(5).size(), SettingReaders::kMaxQuotedBytes + 3);
+            }
+            // An empty label empties the clock's slot: the list is saved without it.
+            if ((key == "S0Dis" || key == "S1Dis") && bad.empty()) continue;
+            for (const auto& [k, v] : stored) {
+                if (k != key) {
+                    EXPECT_EQ(file.Get(k, "<absent>"), v)
+                        << k << " with " << key << "=" << bad.substr(0, 9);
+                }
+            }
+        }
+    }
+}
+
 TEST_F(Model, TipKeepsUnderItsBudget) {
     store.Save("SVersion", "2");
     store.Save("SZoneNum", "3");
