@@ -63,7 +63,14 @@ int ClockBook::Add(const ClockEntry& clock) {
 bool ClockBook::Edit(int slot, const ClockEntry& clock) {
     const int position = PositionOf(slot);
     if (position < 0 || Clock(slot) == nullptr || Trim(clock.Label).empty()) return false;
-    clocks_[static_cast<std::size_t>(slot)] = clock;
+    ClockEntry& stored = clocks_[static_cast<std::size_t>(slot)];
+    // A zone the program does not know keeps its stored text until another zone is chosen.
+    std::string keptZone;
+    if (clock.Zone == kZoneUnknown) {
+        keptZone = clock.StoredZone.empty() ? stored.StoredZone : clock.StoredZone;
+    }
+    stored = clock;
+    stored.StoredZone = std::move(keptZone);
     Announce({ClockChange::Kind::Changed, slot, position});
     return true;
 }

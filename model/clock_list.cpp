@@ -62,6 +62,11 @@ std::string EncodeZoneRef(const ZoneCatalogue& catalogue, int index) {
     return std::to_string(index > kZoneUnknown ? kZoneUnknown : index);
 }
 
+std::string StoredZoneRef(const ZoneCatalogue& catalogue, const ClockEntry& clock) {
+    if (clock.Zone == kZoneUnknown && !clock.StoredZone.empty()) return clock.StoredZone;
+    return EncodeZoneRef(catalogue, clock.Zone);
+}
+
 void WriteDefaultClocks(SettingsStore& store) {
     SettingsBatch batch(store);
     store.Save("SZoneNum", "2");
@@ -83,7 +88,7 @@ void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCata
         const ClockEntry& c = clocks[static_cast<std::size_t>(slot)];
         store.Save(ClockKeyName(i, "Dis"), c.Label);
         store.Save(ClockKeyName(i, "Fmt"), c.Format);
-        store.Save(ClockKeyName(i, "Zon"), EncodeZoneRef(catalogue, c.Zone));
+        store.Save(ClockKeyName(i, "Zon"), StoredZoneRef(catalogue, c));
         store.Save(ClockKeyName(i, "Ena"), BoolText(c.Enabled));
     }
 }
@@ -118,7 +123,9 @@ bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingRea
         c.Label = store.Get(ClockKeyName(n, "Dis"), "");
         if (c.Label.empty()) continue;
         c.Format = store.Get(ClockKeyName(n, "Fmt"), "");
-        c.Zone = DecodeZoneRef(catalogue, store.Get(ClockKeyName(n, "Zon"), "0"));
+        const std::string zone = store.Get(ClockKeyName(n, "Zon"), "0");
+        c.Zone = DecodeZoneRef(catalogue, zone);
+        if (c.Zone == kZoneUnknown) c.StoredZone = zone;
         c.Enabled = readers.Bool(ClockKeyName(n, "Ena"), "False");
     }
     if (!overLimit && readers.Whole("SVersion", "1") < 2) {

@@ -16,6 +16,10 @@ struct ClockEntry {
     std::string Format;
     std::int32_t Zone = 0;
     bool Enabled = false;
+    // The stored zone text of a clock whose zone this program does not know (another
+    // version's key, a typo): written back as it was, so that nothing the user stored is lost
+    // while the clock shows as unknown. Empty for every other clock.
+    std::string StoredZone = {};
 };
 
 using ClockList = std::vector<ClockEntry>;
@@ -33,6 +37,8 @@ Message ClockLimitText();
 
 int DecodeZoneRef(const ZoneCatalogue& catalogue, const std::string& text);
 std::string EncodeZoneRef(const ZoneCatalogue& catalogue, int index);
+// The zone text stored for a clock: its unknown zone's text as it was read, else EncodeZoneRef.
+std::string StoredZoneRef(const ZoneCatalogue& catalogue, const ClockEntry& clock);
 
 void WriteDefaultClocks(SettingsStore& store);
 

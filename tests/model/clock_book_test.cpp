@@ -94,6 +94,17 @@ TEST_F(Book, EditRenameAndEnableChangeOnlyListedClocks) {
     EXPECT_EQ(Told(2), "2:3@2>-1");
 }
 
+// A zone the program does not know keeps its stored text until the user chooses a zone.
+TEST_F(Book, AnUnknownZonesTextStaysUntilAZoneIsChosen) {
+    clocks[3].Zone = kZoneUnknown;
+    clocks[3].StoredZone = "Yukon Standard Time 2031";
+    EXPECT_TRUE(book.Rename(3, "Whitehorse"));
+    EXPECT_TRUE(book.Edit(3, {"Yukon", "hh", kZoneUnknown, true}));  // the zone left as it was
+    EXPECT_EQ(clocks[3].StoredZone, "Yukon Standard Time 2031");
+    EXPECT_TRUE(book.Edit(3, {"Yukon", "hh", 7, true}));
+    EXPECT_EQ(clocks[3].StoredZone, "");
+}
+
 TEST_F(Book, AListenerMayLeaveWhileAChangeIsTold) {
     int laterCalls = 0;
     int first = -1;

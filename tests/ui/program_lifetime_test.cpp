@@ -108,6 +108,25 @@ TEST_F(ProgramTest, MoreClocksThanTheLimitAreToldAndNeverWrittenOver) {
     EXPECT_EQ(store.Value("S10000Dis"), "Zulu");
 }
 
+// A zone this program does not know (another version's key, a tz id, a typo) is written back as
+// it was read: through start-up, the setup dialog's Close, a rename and the shut-down.
+TEST_F(ProgramTest, AnUnknownStoredZoneIsWrittenBackByteForByte) {
+    const std::string unknown = "Yukon Standard Time 2031";
+    StoreClocks({"Zulu|0|True", "Yukon|" + unknown + "|True"});
+    store.Save("S1Fmt", " hh:nn ;x ");
+    Start();
+    program->openSetup();
+    testing::Click(*program->setupDialog(), "closeButton");
+    EXPECT_EQ(store.Value("S1Zon"), unknown) << "Close saves the list";
+    state.book.Rename(1, "Whitehorse");
+    testing::ProcessPending();
+    program->shutDown();
+    EXPECT_EQ(store.Value("S1Dis"), "Whitehorse");
+    EXPECT_EQ(store.Value("S1Zon"), unknown);
+    EXPECT_EQ(store.Value("S1Fmt"), " hh:nn ;x ");
+    EXPECT_EQ(state.clocks[1].Zone, kZoneUnknown) << "shown as unknown meanwhile";
+}
+
 // Asked to end while a start-up message box waits (a damaged value is being told): the box
 // closes, the rest is read and the shut-down saves what was stored, not the defaults.
 TEST_F(ProgramTest, AnEndAskedDuringAStartUpMessageIsSavedAfterReadingTheRest) {
