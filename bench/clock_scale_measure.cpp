@@ -28,7 +28,7 @@ using namespace horavia;
 
 class NoClockSetter : public SystemClockSetter {
   public:
-    ClockSetResult SetTime(Instant) override { return ClockSetResult::Failed; }
+    ClockSetResult SetTime(Instant, ClockSetPrompt) override { return ClockSetResult::Failed; }
 };
 
 // The measured program has no icon to keep up to date.

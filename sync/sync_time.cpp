@@ -82,8 +82,9 @@ MessageLines AnswerDisagreedText(const ServerDifference& confirmed,
 }
 
 TimeSynchroniser::TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter,
-                                   MessageBoxPort& messages, ClockSource& clock)
-    : query_(query), setter_(setter), messages_(messages), clock_(clock) {}
+                                   MessageBoxPort& messages, ClockSource& clock,
+                                   SettingsStore& store)
+    : query_(query), setter_(setter), messages_(messages), clock_(clock), unasked_(store) {}
 
 bool TimeSynchroniser::ReadAnswer(const TimeAnswer& answer, Reading& reading) {
     if (!answer.answered || !IsCalendarInstant(answer.serverUtc)) return false;
@@ -123,9 +124,12 @@ void TimeSynchroniser::OnFirstAnswer(const TimeAnswer& answer) {
     if (!ReadAnswer(answer, first_)) return EndWithoutTime(answer, SyncOutcome::QueryFailed);
 
     // Measured against the same reading of the clock as the time set: what is set without
-    // asking is never more than 90 seconds from the computer's clock.
+    // asking is never more than 90 seconds from the computer's clock, nor more than 90 seconds
+    // with the other corrections made without asking in the last day.
     const std::int32_t minutes = DifferenceMinutes(first_.clock, first_.server);
-    if (minutes <= 1) return SetAndEnd(first_);
+    if (minutes <= 1 && unasked_.Allows(first_.server - first_.clock, first_.server)) {
+        return SetAndEnd(first_, false);
+    }
 
     stage_ = SyncStage::Asking;
     // The question as it always read; an NTP answer's details below it, after a blank line.
@@ -152,7 +156,7 @@ void TimeSynchroniser::OnSecondAnswer(const TimeAnswer& answer) {
                        MsgIcon::Exclamation);
         return End(SyncOutcome::AnswerDisagreed);
     }
-    SetAndEnd(second);
+    SetAndEnd(second, true);
 }
 
 void TimeSynchroniser::EndWithoutTime(const TimeAnswer& answer, SyncOutcome outcome) {
@@ -162,10 +166,16 @@ void TimeSynchroniser::EndWithoutTime(const TimeAnswer& answer, SyncOutcome outc
     End(outcome);
 }
 
-void TimeSynchroniser::SetAndEnd(const Reading& reading) {
+void TimeSynchroniser::SetAndEnd(const Reading& reading, bool confirmed) {
     stage_ = SyncStage::Setting;
-    End(SetClockTime(reading.server, reading.found, reading.details) ? SyncOutcome::ClockSet
-                                                                     : SyncOutcome::SetRefused);
+    // The system may ask for the right to set the clock only when the user is there to answer:
+    // after the user's Yes, or for "Sync Now!". Start-up and the schedule never raise a prompt.
+    const ClockSetPrompt prompt = confirmed || request_ == SyncRequest::User
+                                      ? ClockSetPrompt::Allowed
+                                      : ClockSetPrompt::Never;
+    const bool set = SetClockTime(reading.server, prompt, reading.found, reading.details);
+    if (set && !confirmed) unasked_.Record(reading.server - reading.clock, reading.server);
+    End(set ? SyncOutcome::ClockSet : SyncOutcome::SetRefused);
 }
 
 void TimeSynchroniser::End(SyncOutcome outcome) {
@@ -175,9 +185,10 @@ void TimeSynchroniser::End(SyncOutcome outcome) {
     if (done) done(outcome);
 }
 
-bool TimeSynchroniser::SetClockTime(Instant utc, const std::optional<ServerDifference>& found,
+bool TimeSynchroniser::SetClockTime(Instant utc, ClockSetPrompt prompt,
+                                    const std::optional<ServerDifference>& found,
                                     const MessageLines& details) {
-    const ClockSetResult result = setter_.SetTime(utc);
+    const ClockSetResult result = setter_.SetTime(utc, prompt);
     if (result == ClockSetResult::Set) return true;
     const ServerDifference difference =
         found ? *found : MeasureServerDifference({}, utc, clock_.NowUtc());

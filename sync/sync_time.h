@@ -8,9 +8,11 @@
 
 #include "model/instant.h"
 #include "model/services.h"
+#include "model/settings_store.h"
 #include "platform/system_clock_setter.h"
 #include "sync/server_test_text.h"
 #include "sync/time_query_port.h"
+#include "sync/unasked_corrections.h"
 
 namespace horavia {
 
@@ -61,13 +63,15 @@ SetClockMessage SetClockFailureMessage(ClockSetResult result, const MessageLines
 using SyncHandler = std::function<void(SyncOutcome)>;
 
 // A synchronisation's steps: it queries, asks the user when the clock is more than a minute
-// off, queries again after a Yes, and sets the clock.
+// off (or when the corrections made without asking in the last day would add up to more than
+// kUnaskedBudget), queries again after a Yes, and sets the clock.
 enum class SyncStage { Idle, Querying, Asking, QueryingAgain, Setting };
 
 class TimeSynchroniser {
   public:
+    // The corrections made without asking are recorded in the store.
     TimeSynchroniser(TimeQueryPort& query, SystemClockSetter& setter, MessageBoxPort& messages,
-                     ClockSource& clock);
+                     ClockSource& clock, SettingsStore& store);
 
     // Starts one synchronisation with the server; done gets its outcome once it is over. A
     // call made while another one is still running (waiting for the server or for the user's
@@ -79,7 +83,8 @@ class TimeSynchroniser {
     // Sets the computer's clock to a UTC instant (the server's time); on refusal tells the
     // user why, with the difference found when the server answered (without one: utc minus
     // the clock now, in seconds) and the answer's details (AnswerDetails), and returns false.
-    bool SetClockTime(Instant utc, const std::optional<ServerDifference>& found = {},
+    bool SetClockTime(Instant utc, ClockSetPrompt prompt,
+                      const std::optional<ServerDifference>& found = {},
                       const MessageLines& details = {});
 
     bool IsRunning() const { return stage_ != SyncStage::Idle; }
@@ -103,14 +108,15 @@ class TimeSynchroniser {
     void OnSecondAnswer(const TimeAnswer& answer);
     // A query brought no time: told when the user asked, then the end.
     void EndWithoutTime(const TimeAnswer& answer, SyncOutcome outcome);
-    // Sets the clock to the reading and ends.
-    void SetAndEnd(const Reading& reading);
+    // Sets the clock to the reading and ends; a setting the user did not confirm is recorded.
+    void SetAndEnd(const Reading& reading, bool confirmed);
     void End(SyncOutcome outcome);
 
     TimeQueryPort& query_;
     SystemClockSetter& setter_;
     MessageBoxPort& messages_;
     ClockSource& clock_;
+    UnaskedCorrections unasked_;
     SyncStage stage_ = SyncStage::Idle;
     std::string server_;
     SyncRequest request_ = SyncRequest::Automatic;

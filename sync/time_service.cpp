@@ -39,7 +39,8 @@ TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter,
       state_(state),
       makeQuery_(std::move(makeQuery)),
       setup_{UtcClockOf(state.services.clock), &pacer_, ports, timing},
-      synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock) {}
+      synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock,
+                    state.services.settings) {}
 
 TimeService::~TimeService() = default;
 

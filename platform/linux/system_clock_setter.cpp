@@ -37,20 +37,21 @@ std::optional<std::int64_t> UnixMicrosecondsOf(Instant utc) {
 }
 
 LinuxSystemClockSetter::LinuxSystemClockSetter()
-    : LinuxSystemClockSetter([](std::int64_t usecUtc) { return SetViaTimedated(usecUtc); },
+    : LinuxSystemClockSetter([](std::int64_t usecUtc,
+                                ClockSetPrompt prompt) { return SetViaTimedated(usecUtc, prompt); },
                              &SetViaClockSettime) {}
 
 LinuxSystemClockSetter::LinuxSystemClockSetter(ServiceBackend timedated, Backend clockSettime)
     : timedated_(std::move(timedated)), clockSettime_(std::move(clockSettime)) {}
 
-ClockSetResult LinuxSystemClockSetter::SetTime(Instant utc) {
+ClockSetResult LinuxSystemClockSetter::SetTime(Instant utc, ClockSetPrompt prompt) {
     const std::optional<std::int64_t> usec = UnixMicrosecondsOf(utc);
     if (!usec) return ClockSetResult::Failed;
     const std::int64_t usecUtc = *usec;
     // Whatever timedated says stands: a refusal, its own synchronisation or its silence are
     // not overruled behind its back.
     if (const std::optional<ClockSetResult> viaTimedated =
-            timedated_ ? timedated_(usecUtc) : std::nullopt) {
+            timedated_ ? timedated_(usecUtc, prompt) : std::nullopt) {
         return *viaTimedated;
     }
     return clockSettime_ ? clockSettime_(usecUtc) : ClockSetResult::Failed;
@@ -75,6 +76,7 @@ ClockSetResult LinuxSystemClockSetter::ResultOfTimedatedError(const std::string&
 }
 
 std::optional<ClockSetResult> LinuxSystemClockSetter::SetViaTimedated(std::int64_t usecUtc,
+                                                                      ClockSetPrompt prompt,
                                                                       int timeoutMs) {
     QDBusConnection bus = QDBusConnection::systemBus();
     // Without a system bus there is no timedated either.
@@ -82,9 +84,11 @@ std::optional<ClockSetResult> LinuxSystemClockSetter::SetViaTimedated(std::int64
     if (!TimedatedMayBeOnBus(bus)) return std::nullopt;
     QDBusMessage call = QDBusMessage::createMethodCall(kTimedatedName, "/org/freedesktop/timedate1",
                                                        "org.freedesktop.timedate1", "SetTime");
-    // usec_utc, relative, interactive
-    call << static_cast<qlonglong>(usecUtc) << false << true;
-    call.setInteractiveAuthorizationAllowed(true);
+    // usec_utc, relative, interactive: polkit raises a password dialog only for a setting the
+    // user asked for; unasked, a missing right is a refusal.
+    const bool interactive = prompt == ClockSetPrompt::Allowed;
+    call << static_cast<qlonglong>(usecUtc) << false << interactive;
+    call.setInteractiveAuthorizationAllowed(interactive);
     const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, timeoutMs);
     if (reply.type() == QDBusMessage::ReplyMessage) return ClockSetResult::Set;
     return ResultOfTimedatedError(reply.errorName().toStdString());

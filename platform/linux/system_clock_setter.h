@@ -26,20 +26,22 @@ class LinuxSystemClockSetter : public SystemClockSetter {
   public:
     // Setting the clock to a UTC instant directly, and how it went.
     using Backend = std::function<ClockSetResult(std::int64_t usecUtc)>;
-    // Asking the system's date-time service to set it: its answer, or nothing when the system
-    // has no such service.
-    using ServiceBackend = std::function<std::optional<ClockSetResult>(std::int64_t usecUtc)>;
+    // Asking the system's date-time service to set it, letting it ask the user for the right
+    // or not: its answer, or nothing when the system has no such service.
+    using ServiceBackend =
+        std::function<std::optional<ClockSetResult>(std::int64_t usecUtc, ClockSetPrompt prompt)>;
 
     LinuxSystemClockSetter();
     // Tests pass their own backends: the real ones would change this machine's clock.
     LinuxSystemClockSetter(ServiceBackend timedated, Backend clockSettime);
 
-    ClockSetResult SetTime(Instant utc) override;
+    ClockSetResult SetTime(Instant utc, ClockSetPrompt prompt) override;
 
     // timedated's SetTime on the system bus (DBUS_SYSTEM_BUS_ADDRESS may name another bus),
-    // waiting at most timeoutMs. Nothing when there is no system bus, or no timedated on it
-    // that runs or that the bus could start.
+    // interactive only when the prompt is allowed, waiting at most timeoutMs. Nothing when
+    // there is no system bus, or no timedated on it that runs or that the bus could start.
     static std::optional<ClockSetResult> SetViaTimedated(std::int64_t usecUtc,
+                                                         ClockSetPrompt prompt,
                                                          int timeoutMs = kTimedatedTimeoutMs);
     static ClockSetResult SetViaClockSettime(std::int64_t usecUtc);
     // What a D-Bus error from timedated (or polkit on its behalf, or the bus) means.

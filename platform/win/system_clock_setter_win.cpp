@@ -45,7 +45,7 @@ WinSystemClockSetter::WinSystemClockSetter() : WinSystemClockSetter(&SetViaSetSy
 
 WinSystemClockSetter::WinSystemClockSetter(Backend setUtc) : setUtc_(std::move(setUtc)) {}
 
-ClockSetResult WinSystemClockSetter::SetTime(Instant utc) {
+ClockSetResult WinSystemClockSetter::SetTime(Instant utc, ClockSetPrompt) {
     const std::optional<SYSTEMTIME> st = SystemTimeFromUtc(utc);
     if (!st || !setUtc_) return ClockSetResult::Failed;
     return setUtc_(*st);

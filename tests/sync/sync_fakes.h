@@ -82,8 +82,10 @@ class FakeClockSetter : public SystemClockSetter {
   public:
     ClockSetResult result = ClockSetResult::Set;
     std::vector<Instant> calls;
-    ClockSetResult SetTime(Instant utc) override {
+    std::vector<ClockSetPrompt> prompts;
+    ClockSetResult SetTime(Instant utc, ClockSetPrompt prompt) override {
         calls.push_back(utc);
+        prompts.push_back(prompt);
         return result;
     }
 };

@@ -34,7 +34,8 @@ struct Fixture {
     FakeClockSetter setter;
     FakeMessageBox box;
     FixedClock clock{kNow, kBias};
-    TimeSynchroniser sync{query, setter, box, clock};
+    MemorySettingsStore store;
+    TimeSynchroniser sync{query, setter, box, clock, store};
 
     SyncOutcome Sync(const std::string& server) { return test::AwaitSync(sync, server); }
 
@@ -128,6 +129,26 @@ TEST(SyncTime, SmallDifferenceSetsTheClockWithoutAsking) {
         ASSERT_EQ(f.setter.calls.size(), 1u);
         // The server's instant, without any correction.
         EXPECT_EQ(f.setter.calls[0], AnswerAhead(seconds)) << seconds;
+    }
+}
+
+// The system may ask for the right to set the clock (polkit's password dialog) only when the
+// user is there to answer: for "Sync Now!" and after a Yes; never at start-up or on schedule.
+TEST(SyncTime, TheSystemMayAskForTheRightOnlyWhenTheUserAsked) {
+    using P = ClockSetPrompt;
+    const struct {
+        SyncRequest request;
+        double seconds;
+        P prompt;
+    } cases[] = {{SyncRequest::Automatic, 40, P::Never},
+                 {SyncRequest::User, 40, P::Allowed},
+                 {SyncRequest::Automatic, 600, P::Allowed},
+                 {SyncRequest::User, -600, P::Allowed}};
+    for (const auto& c : cases) {
+        Fixture f;
+        f.query.answers = {AnswerAhead(c.seconds), AnswerAhead(c.seconds)};
+        EXPECT_EQ(test::AwaitSync(f.sync, "s", c.request), SyncOutcome::ClockSet) << c.seconds;
+        EXPECT_EQ(f.setter.prompts, std::vector<P>{c.prompt}) << c.seconds;
     }
 }
 

@@ -27,8 +27,17 @@ struct Recorder {
         };
     }
 };
-using ServiceRecorder = Recorder<std::optional<ClockSetResult>>;
 using DirectRecorder = Recorder<ClockSetResult>;
+struct ServiceRecorder : Recorder<std::optional<ClockSetResult>> {
+    std::vector<ClockSetPrompt> prompts;
+    LinuxSystemClockSetter::ServiceBackend Backend() {
+        return [this](std::int64_t usec, ClockSetPrompt prompt) {
+            calls.push_back(usec);
+            prompts.push_back(prompt);
+            return result;
+        };
+    }
+};
 
 constexpr std::int64_t kNoonMs = 20000LL * 86'400'000 + 43'200'000;  // 2024-10-04 12:00 UTC
 const Instant kNoon = InstantFromUnixMs(kNoonMs);
@@ -41,7 +50,7 @@ TEST(SystemClockSetter, SetsTheInstantInMicrosecondsSince1970) {
     timedated.result = ClockSetResult::Set;
     DirectRecorder settime;
     LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
-    EXPECT_EQ(setter.SetTime(kNoon), ClockSetResult::Set);
+    EXPECT_EQ(setter.SetTime(kNoon, ClockSetPrompt::Allowed), ClockSetResult::Set);
     EXPECT_EQ(timedated.calls, std::vector<std::int64_t>{kNoonMs * 1000});
     EXPECT_TRUE(settime.calls.empty()) << "timedated accepted: no second way";
 }
@@ -64,7 +73,8 @@ TEST(SystemClockSetter, ChangeOfTheZoneDuringTheQuestionLeavesTheServersInstant)
     timedated.result = ClockSetResult::Set;
     DirectRecorder settime;
     LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
-    TimeSynchroniser sync(query, setter, box, clock);
+    MemorySettingsStore store;
+    TimeSynchroniser sync(query, setter, box, clock, store);
 
     std::optional<SyncOutcome> outcome;
     sync.SyncTime("time.example", [&](SyncOutcome o) { outcome = o; });
@@ -99,7 +109,8 @@ TEST(SystemClockSetter, TimedatedDecidesWhereThereIsOneElseTheDirectWay) {
         DirectRecorder settime;
         settime.result = c.settime;
         LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
-        EXPECT_EQ(setter.SetTime(kNoon), c.expected) << "case " << &c - cases;
+        EXPECT_EQ(setter.SetTime(kNoon, ClockSetPrompt::Allowed), c.expected)
+            << "case " << &c - cases;
         EXPECT_EQ(timedated.calls.size(), 1u);
         EXPECT_EQ(settime.calls.size(), c.settimeTried ? 1u : 0u);
         if (c.settimeTried) {
@@ -138,7 +149,8 @@ TEST(SystemClockSetter, ImpossibleTimesAreRefusedWithoutTouchingTheClock) {
     for (std::int64_t impossibleMs :
          {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(),
           std::int64_t{-1} /* before the system clock's epoch */}) {
-        EXPECT_EQ(setter.SetTime(InstantFromUnixMs(impossibleMs)), ClockSetResult::Failed)
+        EXPECT_EQ(setter.SetTime(InstantFromUnixMs(impossibleMs), ClockSetPrompt::Allowed),
+                  ClockSetResult::Failed)
             << impossibleMs;
     }
     EXPECT_TRUE(timedated.calls.empty());

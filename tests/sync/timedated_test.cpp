@@ -73,15 +73,16 @@ class TimedatedTest : public ::testing::Test {
         }
     }
     Direct direct;
-    LinuxSystemClockSetter setter{[](std::int64_t usec) {
+    LinuxSystemClockSetter setter{[](std::int64_t usec, ClockSetPrompt prompt) {
                                       return LinuxSystemClockSetter::SetViaTimedated(
-                                          usec, kCallTimeoutMs);
+                                          usec, prompt, kCallTimeoutMs);
                                   },
                                   [this](std::int64_t usec) { return direct.Set(usec); }};
     test::FakeTimeQuery query;
     test::FakeMessageBox box;
     FixedClock clock{kNow, kBias};
-    TimeSynchroniser sync{query, setter, box, clock};
+    MemorySettingsStore store;
+    TimeSynchroniser sync{query, setter, box, clock, store};
 
     SyncOutcome Sync(const std::string& server) { return test::AwaitSync(sync, server); }
 };
@@ -99,9 +100,29 @@ TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
                   "\nDifference with local time: 13 s (12500 ms)");
     EXPECT_EQ(box.shown[0].icon, MsgIcon::Information);
     EXPECT_EQ(direct.calls, 0) << "the system's own synchronisation is not overruled";
-    // The absolute time in UTC microseconds, interactive authorisation allowed.
+    // The absolute time in UTC microseconds; a scheduled synchronisation raises no prompt.
     const std::int64_t usec = UnixMsOf(clock.NowUtc()) * 1000 + 12'500'000;
-    EXPECT_EQ(timedated.Calls(), QStringLiteral("SetTime %1 0 1\n").arg(usec));
+    EXPECT_EQ(timedated.Calls(), QStringLiteral("SetTime %1 0 0\n").arg(usec));
+}
+
+// Polkit may ask for a password only when the user asked: "Sync Now!" or a Yes to the question.
+TEST_F(TimedatedTest, InteractiveOnlyWhenTheUserAsked) {
+    Timedated timedated(QStringLiteral("accept"));
+    ASSERT_TRUE(Timedated::Registered());
+    const struct {
+        SyncRequest request;
+        std::int64_t aheadMs;
+        int interactive;
+    } cases[] = {{SyncRequest::Automatic, 30'000, 0},
+                 {SyncRequest::User, 30'000, 1},
+                 {SyncRequest::Automatic, 600'000, 1}};
+    for (const auto& c : cases) {
+        query.answers = {AnswerAhead(c.aheadMs), AnswerAhead(c.aheadMs)};
+        EXPECT_EQ(test::AwaitSync(sync, "time.example", c.request), SyncOutcome::ClockSet);
+        const std::int64_t usec = UnixMsOf(clock.NowUtc()) * 1000 + c.aheadMs * 1000;
+        EXPECT_EQ(timedated.Calls(),
+                  QStringLiteral("SetTime %1 0 %2\n").arg(usec).arg(c.interactive));
+    }
 }
 
 TEST_F(TimedatedTest, NotAuthorisedIsSaid) {
@@ -139,7 +160,7 @@ TEST_F(TimedatedTest, AcceptedOrAbsent) {
     {
         Timedated timedated(QStringLiteral("accept"));
         ASSERT_TRUE(Timedated::Registered());
-        EXPECT_EQ(setter.SetTime(clock.NowUtc()), ClockSetResult::Set);
+        EXPECT_EQ(setter.SetTime(clock.NowUtc(), ClockSetPrompt::Allowed), ClockSetResult::Set);
         EXPECT_EQ(direct.calls, 0);
     }
     QElapsedTimer wall;
@@ -148,7 +169,8 @@ TEST_F(TimedatedTest, AcceptedOrAbsent) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     // No timedated on the bus: the direct way decides.
-    EXPECT_EQ(setter.SetTime(clock.NowUtc()), ClockSetResult::NotAuthorised);
+    EXPECT_EQ(setter.SetTime(clock.NowUtc(), ClockSetPrompt::Allowed),
+              ClockSetResult::NotAuthorised);
     EXPECT_EQ(direct.calls, 1);
 }
 

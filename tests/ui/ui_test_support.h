@@ -54,7 +54,7 @@ class RecordingStore : public MemorySettingsStore {
 
 class RecordingClockSetter : public SystemClockSetter {
   public:
-    ClockSetResult SetTime(Instant utc) override {
+    ClockSetResult SetTime(Instant utc, ClockSetPrompt) override {
         calls.push_back(utc);
         return ClockSetResult::Set;
     }

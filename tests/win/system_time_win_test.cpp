@@ -87,7 +87,8 @@ TEST(ClockSetter, SetsTheSystemTimeToTheUtcInstant) {
         return ClockSetResult::Set;
     });
     // 2026-03-29 00:30:15.250 at UTC+1.
-    ASSERT_EQ(setter.SetTime(InstantOfLocal(FromCivil(2026, 3, 29, 0, 30, 15, 250), -60).value()),
+    ASSERT_EQ(setter.SetTime(InstantOfLocal(FromCivil(2026, 3, 29, 0, 30, 15, 250), -60).value(),
+                             ClockSetPrompt::Never),
               ClockSetResult::Set);
     ASSERT_TRUE(set);
     EXPECT_EQ(set->wYear, 2026);
