@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "app/root_notice.h"
 #include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
@@ -33,6 +34,7 @@ HeadlessRun::HeadlessRun() : services_(std::make_unique<HeadlessServices>()) {
 HeadlessRun::~HeadlessRun() = default;
 
 bool HeadlessRun::Load() {
+    TellIfRunningAsRoot(*services_->platform);
     state_->LoadSettings();
     const auto problem = services_->settings.Problem();
     if (problem && problem->kind == SettingsProblem::Kind::Read) {

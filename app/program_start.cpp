@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include "app/root_notice.h"
 #include "app/time_query_module.h"
 #include "platform/font_preload.h"
 #include "platform/platform.h"
@@ -30,6 +31,7 @@ int StartProgram(int argc, char** argv) {
     ProgramTranslations translations;
     translations.install(UserLanguages());
     IdentifyProgram();
+    TellIfRunningAsRoot(*platform);
 
     // Requests to end (log-out, a service manager, Ctrl+C) are taken from the first moment:
     // one that arrives while the start-up waits in a message box ends the program with its

@@ -21,6 +21,7 @@ enum class MessageId {
     SettingsNotSaved,   // path, the system's reason
     SettingsNotReadLine,
     SettingsNotSavedLine,
+    RunningAsRootLine,
     ClockLimit,  // count: the most clocks shown
 
     // Synchronising the computer's clock.

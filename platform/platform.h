@@ -35,6 +35,10 @@ class Platform {
     // (log-out, a service manager, Ctrl+C), for as long as the returned object lives.
     virtual std::unique_ptr<PlatformWatch> WatchTerminationRequests(
         std::function<void()> onRequest) = 0;
+
+    // Whether the program runs as the superuser, who may be reading another user's settings
+    // (started with that user's environment).
+    virtual bool RunsAsRoot() const = 0;
 };
 
 // This platform's implementation.

@@ -127,7 +127,9 @@ bool SettingsFile::Flush() {
     if (readFailed_) return false;
     if (pending_.empty()) return true;
     std::string error;
-    const std::string target = fs_.ResolveLinks(path_);
+    const std::optional<std::string> resolved = fs_.ResolveLinks(path_, error);
+    if (!resolved) return Fail(SettingsProblem::Kind::Write, error);
+    const std::string& target = *resolved;
     const std::string folder = FolderOf(target);
     if (!fs_.MakeFolder(folder, error)) {
         return Fail(SettingsProblem::Kind::Write,

@@ -37,12 +37,15 @@ class SettingsFileSystem {
     virtual ~SettingsFileSystem() = default;
 
     // The whole file. Absent when it does not exist (nor its folder); Failed for anything that
-    // is there but cannot be read as a file (a folder, no permission, a device...).
+    // is there but cannot be read as a file (a folder, no permission, a device, a symbolic
+    // link the platform does not follow...).
     virtual FileRead Read(const std::string& path) = 0;
     // The stamp of the file now (exists false when absent); empty and `error` set on failure.
     virtual std::optional<FileStamp> Stamp(const std::string& path, std::string& error) = 0;
-    // The file a save replaces: a symbolic link's target, else the path itself.
-    virtual std::string ResolveLinks(const std::string& path) = 0;
+    // The file a save replaces: a symbolic link's target, else the path itself; empty and
+    // `error` set when a link on the way is one the platform does not follow.
+    virtual std::optional<std::string> ResolveLinks(const std::string& path,
+                                                    std::string& error) = 0;
 
     virtual bool MakeFolder(const std::string& folder, std::string& error) = 0;
     // Excludes other processes saving into the same folder; released by Unlock or when the

@@ -115,7 +115,7 @@ A world clock: a small window with your clocks, an icon in the notification area
 <context>
     <name>HeadlessRun</name>
     <message numerus="yes">
-        <location filename="../app/headless_run.cpp" line="+46"/>
+        <location filename="../app/headless_run.cpp" line="+48"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
         <translation>
@@ -181,8 +181,14 @@ Horavia keeps working with your settings and tries again at the next save.</sour
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
         <translation>تعذّر حفظ ملف الإعدادات &quot;%1&quot;: %2</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>running as root: symbolic links to the settings are followed only when root owns them</source>
+        <extracomment>One line on standard error when the program starts as the superuser (root), perhaps with another user&apos;s configuration folder.</extracomment>
+        <translation>يعمل بصلاحيات root: لا تُتبع الروابط الرمزية إلى الإعدادات إلا إذا كان مالكها root</translation>
+    </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+5"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
         <translation>
             <numerusform>توجد أكثر من %n ساعة مخزّنة. لا يُعرض إلا أول %n منها، ولا تُحفظ التغييرات على قائمة الساعات كي لا يضيع شيء من الساعات الأخرى.</numerusform>
@@ -437,7 +443,19 @@ The help is in this file:
 <context>
     <name>PosixFileSystem</name>
     <message>
-        <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
+        <location filename="../platform/linux/posix_file_system.cpp" line="+94"/>
+        <source>it is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>هذا رابط رمزي يملكه مستخدم آخر (uid %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its folder is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>مجلده رابط رمزي يملكه مستخدم آخر (uid %1)</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>it is a folder, not a file</source>
         <translation>هذا مجلد وليس ملفًا</translation>
     </message>
@@ -453,18 +471,18 @@ The help is in this file:
         <translation>حجم الملف أكبر من 64 MiB</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+70"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
         <translation>%1 ليس مجلدًا</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>another program keeps the folder locked</source>
         <translation>برنامج آخر يُبقي المجلد مقفلًا</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>no free name for a temporary file</source>
         <translation>لا يتوفر اسم متاح لملف مؤقت</translation>
     </message>
@@ -472,7 +490,7 @@ The help is in this file:
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../platform/settings_file.cpp" line="+134"/>
+        <location filename="../platform/settings_file.cpp" line="+136"/>
         <source>creating its folder: %1</source>
         <translation>عند إنشاء مجلده: %1</translation>
     </message>
@@ -638,7 +656,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1، %2</translation>

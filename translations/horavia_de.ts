@@ -116,7 +116,7 @@ Eine Weltuhr: ein kleines Fenster mit Ihren Uhren, ein Symbol im Infobereich.
 <context>
     <name>HeadlessRun</name>
     <message numerus="yes">
-        <location filename="../app/headless_run.cpp" line="+46"/>
+        <location filename="../app/headless_run.cpp" line="+48"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
         <translation>
@@ -178,8 +178,14 @@ Horavia arbeitet mit Ihren Einstellungen weiter und versucht es beim nächsten S
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
         <translation>Einstellungsdatei &quot;%1&quot; kann nicht gespeichert werden: %2</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>running as root: symbolic links to the settings are followed only when root owns them</source>
+        <extracomment>One line on standard error when the program starts as the superuser (root), perhaps with another user&apos;s configuration folder.</extracomment>
+        <translation>läuft als root: symbolischen Verknüpfungen zu den Einstellungen wird nur gefolgt, wenn sie root gehören</translation>
+    </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+5"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
         <translation>
             <numerusform>Es sind mehr als %n Uhr gespeichert. Nur %n Uhr wird angezeigt, und Änderungen an der Uhrenliste werden nicht gespeichert, damit keine der übrigen verloren geht.</numerusform>
@@ -406,7 +412,19 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>PosixFileSystem</name>
     <message>
-        <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
+        <location filename="../platform/linux/posix_file_system.cpp" line="+94"/>
+        <source>it is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>es ist eine symbolische Verknüpfung, die einem anderen Benutzer gehört (UID %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its folder is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>ihr Ordner ist eine symbolische Verknüpfung, die einem anderen Benutzer gehört (UID %1)</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>it is a folder, not a file</source>
         <translation>es ist ein Ordner, keine Datei</translation>
     </message>
@@ -422,18 +440,18 @@ Die Hilfe befindet sich in dieser Datei:
         <translation>die Datei ist größer als 64 MiB</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+70"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
         <translation>%1 ist kein Ordner</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>another program keeps the folder locked</source>
         <translation>ein anderes Programm hält den Ordner gesperrt</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>no free name for a temporary file</source>
         <translation>kein freier Name für eine temporäre Datei</translation>
     </message>
@@ -441,7 +459,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../platform/settings_file.cpp" line="+134"/>
+        <location filename="../platform/settings_file.cpp" line="+136"/>
         <source>creating its folder: %1</source>
         <translation>beim Anlegen ihres Ordners: %1</translation>
     </message>
@@ -607,7 +625,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>

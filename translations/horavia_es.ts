@@ -118,7 +118,7 @@ Un reloj mundial: una pequeña ventana con sus relojes y un icono en el área de
 <context>
     <name>HeadlessRun</name>
     <message numerus="yes">
-        <location filename="../app/headless_run.cpp" line="+46"/>
+        <location filename="../app/headless_run.cpp" line="+48"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
         <translation>
@@ -180,8 +180,14 @@ Horavia sigue funcionando con su configuración y volverá a intentarlo la próx
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
         <translation>no se puede guardar el archivo de configuración «%1»: %2</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>running as root: symbolic links to the settings are followed only when root owns them</source>
+        <extracomment>One line on standard error when the program starts as the superuser (root), perhaps with another user&apos;s configuration folder.</extracomment>
+        <translation>se ejecuta como root: los enlaces simbólicos a la configuración solo se siguen si pertenecen a root</translation>
+    </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+5"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
         <translation>
             <numerusform>Hay más de %n reloj guardado. Solo se muestra %n, y los cambios en la lista de relojes no se guardan, para que no se pierda ninguno de los demás.</numerusform>
@@ -408,7 +414,19 @@ La ayuda está en este archivo:
 <context>
     <name>PosixFileSystem</name>
     <message>
-        <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
+        <location filename="../platform/linux/posix_file_system.cpp" line="+94"/>
+        <source>it is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>es un enlace simbólico que pertenece a otro usuario (uid %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its folder is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>su carpeta es un enlace simbólico que pertenece a otro usuario (uid %1)</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>it is a folder, not a file</source>
         <translation>es una carpeta, no un archivo</translation>
     </message>
@@ -424,18 +442,18 @@ La ayuda está en este archivo:
         <translation>el archivo ocupa más de 64 MiB</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+70"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
         <translation>%1 no es una carpeta</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>another program keeps the folder locked</source>
         <translation>otro programa mantiene bloqueada la carpeta</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>no free name for a temporary file</source>
         <translation>no queda ningún nombre libre para un archivo temporal</translation>
     </message>
@@ -443,7 +461,7 @@ La ayuda está en este archivo:
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../platform/settings_file.cpp" line="+134"/>
+        <location filename="../platform/settings_file.cpp" line="+136"/>
         <source>creating its folder: %1</source>
         <translation>al crear su carpeta: %1</translation>
     </message>
@@ -609,7 +627,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>

@@ -120,7 +120,7 @@ Une horloge mondiale&#xa0;: une petite fenêtre avec vos horloges, une icône da
 <context>
     <name>HeadlessRun</name>
     <message numerus="yes">
-        <location filename="../app/headless_run.cpp" line="+46"/>
+        <location filename="../app/headless_run.cpp" line="+48"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
         <translation>
@@ -182,8 +182,14 @@ Horavia continue de fonctionner avec vos paramètres et réessaiera lors du proc
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
         <translation>impossible d&apos;enregistrer le fichier de paramètres «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>running as root: symbolic links to the settings are followed only when root owns them</source>
+        <extracomment>One line on standard error when the program starts as the superuser (root), perhaps with another user&apos;s configuration folder.</extracomment>
+        <translation>exécution en tant que root&#xa0;: les liens symboliques vers les paramètres ne sont suivis que s&apos;ils appartiennent à root</translation>
+    </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+5"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
         <translation>
             <numerusform>Plus de %n horloge est enregistrée. Seule %n est affichée, et les modifications de la liste des horloges ne sont pas enregistrées, afin qu&apos;aucune des autres ne soit perdue.</numerusform>
@@ -410,7 +416,19 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>PosixFileSystem</name>
     <message>
-        <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
+        <location filename="../platform/linux/posix_file_system.cpp" line="+94"/>
+        <source>it is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>c&apos;est un lien symbolique appartenant à un autre utilisateur (uid %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its folder is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>son dossier est un lien symbolique appartenant à un autre utilisateur (uid %1)</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>it is a folder, not a file</source>
         <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
@@ -426,18 +444,18 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>le fichier dépasse 64 Mio</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+70"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
         <translation>%1 n&apos;est pas un dossier</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>another program keeps the folder locked</source>
         <translation>un autre programme maintient le dossier verrouillé</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>no free name for a temporary file</source>
         <translation>aucun nom disponible pour un fichier temporaire</translation>
     </message>
@@ -445,7 +463,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../platform/settings_file.cpp" line="+134"/>
+        <location filename="../platform/settings_file.cpp" line="+136"/>
         <source>creating its folder: %1</source>
         <translation>création de son dossier&#xa0;: %1</translation>
     </message>
@@ -611,7 +629,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>

@@ -118,7 +118,7 @@ A world clock: a small window with your clocks, an icon in the notification area
 <context>
     <name>HeadlessRun</name>
     <message numerus="yes">
-        <location filename="../app/headless_run.cpp" line="+46"/>
+        <location filename="../app/headless_run.cpp" line="+48"/>
         <source>more than %n clocks are stored; only the first %n are read</source>
         <extracomment>Written to standard error; %n is the most clocks the program keeps.</extracomment>
         <translation>
@@ -179,8 +179,14 @@ Horavia は現在の設定のまま動作を続け、次回の保存時に再試
         <extracomment>One line on standard error: %1 the settings file, %2 the system&apos;s reason.</extracomment>
         <translation>設定ファイル &quot;%1&quot; を保存できません: %2</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source>running as root: symbolic links to the settings are followed only when root owns them</source>
+        <extracomment>One line on standard error when the program starts as the superuser (root), perhaps with another user&apos;s configuration folder.</extracomment>
+        <translation>root として実行中: 設定へのシンボリックリンクは root が所有する場合にのみたどります</translation>
+    </message>
     <message numerus="yes">
-        <location line="+3"/>
+        <location line="+5"/>
         <source>More than %n clocks are stored. Only the first %n are shown, and changes to the clock list are not saved, so that none of the others is lost.</source>
         <translation>
             <numerusform>%n 個を超える時計が保存されています。最初の %n 個だけを表示します。残りの時計が失われないよう、時計リストへの変更は保存されません。</numerusform>
@@ -400,7 +406,19 @@ The help is in this file:
 <context>
     <name>PosixFileSystem</name>
     <message>
-        <location filename="../platform/linux/posix_file_system.cpp" line="+67"/>
+        <location filename="../platform/linux/posix_file_system.cpp" line="+94"/>
+        <source>it is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>別のユーザーが所有するシンボリックリンクです (uid %1)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>its folder is a symbolic link owned by another user (uid %1)</source>
+        <extracomment>Why the settings file is not read or saved; %1 is the number of the link&apos;s owner.</extracomment>
+        <translation>フォルダーが別のユーザーの所有するシンボリックリンクです (uid %1)</translation>
+    </message>
+    <message>
+        <location line="+106"/>
         <source>it is a folder, not a file</source>
         <translation>ファイルではなくフォルダーです</translation>
     </message>
@@ -416,18 +434,18 @@ The help is in this file:
         <translation>ファイルが 64 MiB を超えています</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+70"/>
         <source>%1 is not a folder</source>
         <extracomment>%1 is a folder&apos;s path.</extracomment>
         <translation>%1 はフォルダーではありません</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+26"/>
         <source>another program keeps the folder locked</source>
         <translation>別のプログラムがフォルダーをロックしています</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+39"/>
         <source>no free name for a temporary file</source>
         <translation>一時ファイルに使える名前がありません</translation>
     </message>
@@ -435,7 +453,7 @@ The help is in this file:
 <context>
     <name>SettingsFile</name>
     <message>
-        <location filename="../platform/settings_file.cpp" line="+134"/>
+        <location filename="../platform/settings_file.cpp" line="+136"/>
         <source>creating its folder: %1</source>
         <translation>フォルダーの作成: %1</translation>
     </message>
@@ -601,7 +619,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1、%2</translation>

@@ -1,5 +1,7 @@
 // The platform on Linux: the zones from the tz database, the log-on entry as an XDG autostart
 // entry, the clock set through timedated, and the termination signals.
+#include <unistd.h>
+
 #include "platform/background_zone_source.h"
 #include "platform/linux/system_clock_setter.h"
 #include "platform/linux/termination_signals.h"
@@ -42,6 +44,8 @@ class LinuxPlatform final : public Platform {
         std::function<void()> onRequest) override {
         return std::make_unique<TerminationWatch>(std::move(onRequest));
     }
+
+    bool RunsAsRoot() const override { return ::geteuid() == 0; }
 };
 
 }  // namespace

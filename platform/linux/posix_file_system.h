@@ -1,4 +1,9 @@
 // The settings file's operations on a POSIX system.
+//
+// A symbolic link in place of the file, or of the folder holding it, is followed only when this
+// process's user or root owns it; one of another user's is refused with a reason of its own
+// (a program run as root with a user's configuration folder would otherwise replace whatever
+// file that user's link names). Every step opens the folder first and works inside it.
 #pragma once
 
 #include "platform/settings_file_system.h"
@@ -12,7 +17,7 @@ class PosixFileSystem : public SettingsFileSystem {
 
     FileRead Read(const std::string& path) override;
     std::optional<FileStamp> Stamp(const std::string& path, std::string& error) override;
-    std::string ResolveLinks(const std::string& path) override;
+    std::optional<std::string> ResolveLinks(const std::string& path, std::string& error) override;
     bool MakeFolder(const std::string& folder, std::string& error) override;
     Handle Lock(const std::string& folder, std::string& error) override;
     void Unlock(Handle lock) override;

@@ -27,6 +27,9 @@ class WinPlatform final : public Platform {
     std::unique_ptr<PlatformWatch> WatchTerminationRequests(std::function<void()>) override {
         return std::make_unique<PlatformWatch>();
     }
+
+    // The settings live in the user's own registry hive: no other user's files are at stake.
+    bool RunsAsRoot() const override { return false; }
 };
 
 }  // namespace

@@ -57,6 +57,14 @@ inline ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& arg
     return run;
 }
 
+// The line a run as root starts its standard error with; nothing for any other user.
+inline QString RootLine() {
+    return ::geteuid() == 0 ? QStringLiteral(
+                                  "horavia: running as root: symbolic links to the settings are "
+                                  "followed only when root owns them\n")
+                            : QString();
+}
+
 inline QString IniPath(const QTemporaryDir& config) {
     return config.path() + "/Horavia/Horavia 2.0.ini";
 }

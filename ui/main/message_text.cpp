@@ -39,6 +39,13 @@ QString SourceText(MessageId id, int n) {
             //: One line on standard error: %1 the settings file, %2 the system's reason.
             return QCoreApplication::translate("Message",
                                                "cannot save the settings file \"%1\": %2");
+        case MessageId::RunningAsRootLine:
+            //: One line on standard error when the program starts as the superuser (root),
+            //: perhaps with another user's configuration folder.
+            return QCoreApplication::translate(
+                "Message",
+                "running as root: symbolic links to the settings are followed only when root "
+                "owns them");
         case MessageId::ClockLimit:
             return QCoreApplication::translate(
                 "Message",
