@@ -27,6 +27,11 @@ const std::string kEnd = KeRecord(0x8000, "");
 const std::string kCookie = KeRecord(5, std::string(100, 'c'));         // a common cookie's size
 const std::string kUnknown = KeRecord(0x0321, std::string(1000, 'x'));  // not critical
 constexpr std::int64_t kMostGrowthKiB = 4096;
+#ifdef __SANITIZE_ADDRESS__
+constexpr bool kMemoryTells = false;  // freed memory stays resident in the sanitizer's quarantine
+#else
+constexpr bool kMemoryTells = true;
+#endif
 
 struct Exchanged {
     std::optional<NtsAssociation> association;
@@ -97,8 +102,10 @@ TEST(NtsKeyExchange, AServerThatSendsTooMuchIsCutShort) {
         EXPECT_EQ(association.c2sKey.empty(), !c.problem.empty()) << c.what;
         // Told before the query's own deadline would hide the reason.
         EXPECT_LT(exchanged.ms, kNtsKeyExchangeWaitMs) << c.what;
-        EXPECT_LT(exchanged.peakGrowthKiB, kMostGrowthKiB)
-            << c.what << ": " << server.BytesSent() << " bytes sent";
+        if (kMemoryTells) {
+            EXPECT_LT(exchanged.peakGrowthKiB, kMostGrowthKiB)
+                << c.what << ": " << server.BytesSent() << " bytes sent";
+        }
         std::printf("%s: %lld ms, peak memory +%lld KiB, server sent %lld bytes\n", c.what,
                     static_cast<long long>(exchanged.ms),
                     static_cast<long long>(exchanged.peakGrowthKiB),
