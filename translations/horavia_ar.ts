@@ -356,6 +356,12 @@ time be updated ?</source>
         <translation>فشل تبادل مفاتيح NTS: لم يصل رد خلال %1 ثانية</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>تعذّر تحميل استعلامات الوقت: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
@@ -638,7 +644,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1، %2</translation>

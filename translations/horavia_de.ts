@@ -325,6 +325,12 @@ Ortszeit angepasst werden?</numerusform>
         <translation>NTS-Schlüsselaustausch fehlgeschlagen: keine Antwort innerhalb von %1 s</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>Die Zeitabfragen konnten nicht geladen werden: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
@@ -607,7 +613,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>

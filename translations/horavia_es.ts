@@ -327,6 +327,12 @@ la hora local?</numerusform>
         <translation>Error en el intercambio de claves NTS: sin respuesta en %1 s</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>No se pudieron cargar las consultas de hora: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
@@ -609,7 +615,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>

@@ -329,6 +329,12 @@ atomique est de %n minutes. Faut-il mettre
         <translation>Échec de l&apos;échange de clés NTS&#xa0;: aucune réponse en %1 s</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>Les requêtes d&apos;heure n&apos;ont pas pu être chargées&#xa0;: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>
@@ -611,7 +617,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+153"/>
+        <location filename="../ui/main/clock_window.cpp" line="+159"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>
