@@ -7,8 +7,9 @@
 namespace horavia {
 
 // A factory that loads the part the first time it is called (from the program's own folder in
-// a build tree, else the installed folder) and makes queries with it; when the part cannot be
-// loaded it says why on standard error once and makes none.
+// a build tree, else the installed folder, each by its absolute path only) and makes queries
+// with it. When the part cannot be loaded, or does not name this program's interface, it says
+// why on standard error once, and its queries end at once telling the same.
 ServerQueryFactory ServerQueriesFromModule();
 
 }  // namespace horavia

@@ -4,8 +4,9 @@
 // a result or a clean failure, and what is read must agree with what was sealed.
 //
 // Input: byte 0 picks the part (0: key-exchange response, 1: reply as received, 2: reply
-// sealed around the rest, 3: request around the rest as its cookie); byte 1 is a count of
-// placeholders for 3; the rest is the data.
+// sealed around the rest, 3: request around the rest as its cookie); byte 1 is, for 0, the
+// size less one of the pieces the response also arrives in, and for 3 a count of
+// placeholders; the rest is the data.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -55,8 +56,17 @@ std::optional<std::vector<std::pair<std::uint16_t, std::string>>> Fields(std::st
     return fields;
 }
 
-void KeResponse(std::string_view data) {
+void KeResponse(std::string_view data, std::size_t piece) {
     const NtsKeResponse read = ReadNtsKeResponse(data);
+    // Read as it comes, in pieces of any size, the response is the same, and never holds more
+    // than the cookies a client keeps.
+    NtsKeResponseReader reader;
+    for (std::size_t at = 0; at < data.size(); at += piece) reader.Feed(data.substr(at, piece));
+    const NtsKeResponse& pieces = reader.Response();
+    Check(pieces.state == read.state && pieces.problem == read.problem &&
+          pieces.cookies == read.cookies && pieces.ntpServer == read.ntpServer &&
+          pieces.ntpPort == read.ntpPort);
+    Check(read.cookies.size() <= kNtsCookiesWanted);
     switch (read.state) {
         case NtsKeResponse::State::Complete:
             Check(!read.cookies.empty() && read.problem.empty());
@@ -126,7 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view rest(reinterpret_cast<const char*>(data + 2), size - 2);
     switch (data[0] % 4) {
         case 0:
-            KeResponse(rest);
+            KeResponse(rest, data[1] + std::size_t{1});
             break;
         case 1:
             OpenNtsReply(rest, kUniqueId, kKey);

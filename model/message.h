@@ -49,6 +49,7 @@ enum class MessageId {
     ConnectionFailed,
     NtsKeyExchangeFailed,    // the reason, as the secure connection reports it
     NtsKeyExchangeTimedOut,  // seconds waited
+    TimeQueriesNotLoaded,    // the reason
 
     // Testing and choosing servers.
     ServerName,    // server

@@ -19,7 +19,8 @@ void NtsCookieJar::Keep(const std::string& host, std::uint16_t kePort,
     NtsSession& session = sessions_[KeyOf(host, kePort)];
     session.c2sKey = association.c2sKey;
     session.s2cKey = association.s2cKey;
-    session.cookies.assign(association.cookies.begin(), association.cookies.end());
+    session.cookies.clear();
+    Refill(session, association.cookies);
     session.ntpServer = association.ntpServer;
     session.ntpPort = association.ntpPort;
 }
@@ -33,10 +34,15 @@ NtsSession* NtsCookieJar::Usable(const std::string& host, std::uint16_t kePort) 
 void NtsCookieJar::AddCookies(const std::string& host, std::uint16_t kePort,
                               const std::vector<std::string>& cookies) {
     const auto found = sessions_.find(KeyOf(host, kePort));
-    if (found == sessions_.end()) return;
+    if (found != sessions_.end()) Refill(found->second, cookies);
+}
+
+void NtsCookieJar::Refill(NtsSession& session, const std::vector<std::string>& cookies) {
     for (const std::string& cookie : cookies) {
-        if (found->second.cookies.size() >= kNtsCookiesWanted) break;
-        found->second.cookies.push_back(cookie);
+        if (session.cookies.size() >= kNtsCookiesWanted) break;
+        // One no server sends would make every request and its reply too large.
+        if (cookie.empty() || cookie.size() > kNtsLargestCookie) continue;
+        session.cookies.push_back(cookie);
     }
 }
 

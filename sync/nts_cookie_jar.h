@@ -23,7 +23,8 @@ struct NtsSession {
 
 class NtsCookieJar {
   public:
-    // The server's session as a fresh key exchange left it.
+    // The server's session as a fresh key exchange left it. The jar keeps at most
+    // kNtsCookiesWanted cookies of a session, none larger than kNtsLargestCookie.
     void Keep(const std::string& host, std::uint16_t kePort, const NtsAssociation& association);
     // The session, while it has a cookie left to spend; nullptr when a key exchange is due.
     NtsSession* Usable(const std::string& host, std::uint16_t kePort);
@@ -36,6 +37,7 @@ class NtsCookieJar {
 
   private:
     static std::string KeyOf(const std::string& host, std::uint16_t kePort);
+    static void Refill(NtsSession& session, const std::vector<std::string>& cookies);
     std::map<std::string, NtsSession> sessions_;
 };
 

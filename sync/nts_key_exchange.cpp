@@ -8,7 +8,6 @@
 #include <cstring>
 
 #include "sync/nts_aead.h"
-#include "sync/nts_records.h"
 
 namespace horavia {
 
@@ -34,6 +33,8 @@ struct NtsKeyExchange::Tls {
 };
 
 namespace {
+
+constexpr qint64 kLargestTlsRecord = 16 * 1024 + 256;
 
 std::string LibraryError() {
     const unsigned long code = ERR_get_error();
@@ -79,6 +80,9 @@ bool ExportKey(SSL* ssl, bool serverToClient, std::string& key) {
 NtsKeyExchange::NtsKeyExchange(QObject* parent)
     : QObject(parent), socket_(this), connector_(socket_, this), tls_(std::make_unique<Tls>()) {
     qRegisterMetaType<NtsAssociation>();
+    // However fast a server sends, no more than about one TLS record at a time is taken from
+    // the system: the response is read, and cut short, as it comes.
+    socket_.setReadBufferSize(kLargestTlsRecord);
     connect(&connector_, &TcpConnector::Connected, this, &NtsKeyExchange::OnConnected);
     connect(&connector_, &TcpConnector::Failed, this, [this] {
         if (running_) Fail("could not connect to " + host_);
@@ -94,7 +98,7 @@ void NtsKeyExchange::Start(const std::string& host, std::uint16_t port) {
     Abort();
     running_ = true;
     host_ = host;
-    received_.clear();
+    response_ = NtsKeResponseReader();
     requestSent_ = false;
     bytesSent_ = bytesReceived_ = 0;
     connector_.Start(QString::fromStdString(host), port);
@@ -176,11 +180,13 @@ void NtsKeyExchange::Advance() {
         }
         requestSent_ = true;
     }
+    // Each record is read once as it comes; reading stops as soon as the response is over
+    // (or too long), whatever else the server is still sending.
     char buffer[4096];
-    for (;;) {
+    while (response_.Response().state == NtsKeResponse::State::Incomplete) {
         const int count = SSL_read(ssl, buffer, sizeof buffer);
         if (count > 0) {
-            received_.append(buffer, static_cast<std::size_t>(count));
+            response_.Feed(std::string_view(buffer, static_cast<std::size_t>(count)));
             continue;
         }
         const int error = SSL_get_error(ssl, count);
@@ -190,7 +196,7 @@ void NtsKeyExchange::Advance() {
         }
         break;  // the server closed the session; what came is all there is
     }
-    const NtsKeResponse response = ReadNtsKeResponse(received_);
+    const NtsKeResponse& response = response_.Response();
     if (response.state == NtsKeResponse::State::Failed) return Fail(response.problem);
     if (response.state == NtsKeResponse::State::Incomplete) return Flush();
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/tcp_connector.h"
+#include "sync/nts_records.h"
 
 namespace horavia {
 
@@ -61,7 +62,7 @@ class NtsKeyExchange : public QObject {
     TcpConnector connector_;
     std::unique_ptr<Tls> tls_;
     std::string host_;
-    std::string received_;  // the records read so far
+    NtsKeResponseReader response_;
     bool requestSent_ = false;
     bool running_ = false;
     unsigned generation_ = 0;  // a dropped exchange's posted outcome is not delivered

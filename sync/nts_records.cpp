@@ -110,72 +110,99 @@ std::string BuildNtsKeRequest() {
     return request;
 }
 
-NtsKeResponse ReadNtsKeResponse(std::string_view received) {
-    NtsKeResponse response;
-    const auto fail = [&response](std::string problem) {
-        response.state = NtsKeResponse::State::Failed;
-        response.problem = std::move(problem);
-        response.cookies.clear();
-        return response;
-    };
-    bool protocolSeen = false;
-    bool aeadSeen = false;
+const NtsKeResponse& NtsKeResponseReader::Feed(std::string_view bytes) {
+    if (response_.state != NtsKeResponse::State::Incomplete) return response_;
+    // Nothing past the limit is kept: a response that has not ended within it has failed.
+    const std::size_t room = kNtsKeLargestResponse - bytesTaken_;
+    const bool overflowing = bytes.size() > room;
+    const std::string_view taken = bytes.substr(0, room);
+    bytesTaken_ += taken.size();
+    pending_.append(taken);
     std::size_t at = 0;
-    while (received.size() - at >= 4) {
-        const std::uint16_t rawType = Read16(received, at);
-        const std::size_t length = Read16(received, at + 2);
-        if (received.size() - at - 4 < length) return response;  // the rest is still coming
-        const std::string_view body = received.substr(at + 4, length);
-        at += 4 + length;
-        const auto type = static_cast<std::uint16_t>(rawType & ~kCritical);
-        switch (type) {
-            case kEndOfMessage:
-                if (!protocolSeen) return fail("the server offered no time protocol");
-                if (!aeadSeen) return fail("the server offered no cipher");
-                if (response.cookies.empty()) return fail("the server sent no cookies");
-                response.state = NtsKeResponse::State::Complete;
-                return response;
-            case kNextProtocol:
-                // Exactly one record, naming the one protocol asked for.
-                if (protocolSeen || body.size() != 2 || Read16(body, 0) != kNtsNextProtocolNtpV4) {
-                    return fail("the server does not offer NTPv4");
-                }
-                protocolSeen = true;
-                break;
-            case kError:
-                return fail(body.size() == 2 ? KeErrorText(Read16(body, 0))
-                                             : "the server reported an error");
-            case kWarning:
-                // No warning is defined: one the client cannot read leaves the exchange void.
-                return fail("the server sent a warning");
-            case kAeadAlgorithm:
-                if (aeadSeen || body.size() != 2 || Read16(body, 0) != kAeadAesSivCmac256) {
-                    return fail("the server does not offer AES-SIV-CMAC-256");
-                }
-                aeadSeen = true;
-                break;
-            case kNewCookie:
-                if (!body.empty()) response.cookies.emplace_back(body);
-                break;
-            case kServer:
-                if (body.empty()) return fail("the server named no NTP server");
-                for (const char c : body) {
-                    if (c <= ' ' || c > '~')
-                        return fail("the server named an unreadable NTP server");
-                }
-                response.ntpServer.assign(body);
-                break;
-            case kPort:
-                if (body.size() != 2) return fail("the server named an unreadable NTP port");
-                response.ntpPort = Read16(body, 0);
-                break;
-            default:
-                if ((rawType & kCritical) != 0)
-                    return fail("the server sent an unknown critical record");
-                break;
+    while (response_.state == NtsKeResponse::State::Incomplete && pending_.size() - at >= 4) {
+        const std::size_t length = Read16(pending_, at + 2);
+        if (pending_.size() - at - 4 < length) break;  // the rest is still coming
+        if (++records_ > kNtsKeMostRecords) {
+            Fail("the server sent more than " + std::to_string(kNtsKeMostRecords) +
+                 " key-exchange records");
+            break;
         }
+        ReadRecord(Read16(pending_, at), std::string_view(pending_).substr(at + 4, length));
+        at += 4 + length;
     }
-    return response;
+    pending_.erase(0, at);
+    if (response_.state == NtsKeResponse::State::Incomplete && overflowing) {
+        Fail("the server sent more than " + std::to_string(kNtsKeLargestResponse / 1024) +
+             " KiB of key-exchange records");
+    }
+    if (response_.state != NtsKeResponse::State::Incomplete) pending_ = std::string();
+    return response_;
+}
+
+void NtsKeResponseReader::Fail(std::string problem) {
+    response_.state = NtsKeResponse::State::Failed;
+    response_.problem = std::move(problem);
+    response_.cookies.clear();
+}
+
+void NtsKeResponseReader::ReadRecord(std::uint16_t rawType, std::string_view body) {
+    const auto type = static_cast<std::uint16_t>(rawType & ~kCritical);
+    switch (type) {
+        case kEndOfMessage:
+            if (!protocolSeen_) return Fail("the server offered no time protocol");
+            if (!aeadSeen_) return Fail("the server offered no cipher");
+            if (response_.cookies.empty()) return Fail("the server sent no cookies");
+            response_.state = NtsKeResponse::State::Complete;
+            return;
+        case kNextProtocol:
+            // Exactly one record, naming the one protocol asked for.
+            if (protocolSeen_ || body.size() != 2 || Read16(body, 0) != kNtsNextProtocolNtpV4) {
+                return Fail("the server does not offer NTPv4");
+            }
+            protocolSeen_ = true;
+            return;
+        case kError:
+            return Fail(body.size() == 2 ? KeErrorText(Read16(body, 0))
+                                         : "the server reported an error");
+        case kWarning:
+            // No warning is defined: one the client cannot read leaves the exchange void.
+            return Fail("the server sent a warning");
+        case kAeadAlgorithm:
+            if (aeadSeen_ || body.size() != 2 || Read16(body, 0) != kAeadAesSivCmac256) {
+                return Fail("the server does not offer AES-SIV-CMAC-256");
+            }
+            aeadSeen_ = true;
+            return;
+        case kNewCookie:
+            if (body.size() > kNtsLargestCookie) {
+                return Fail("the server sent a cookie larger than " +
+                            std::to_string(kNtsLargestCookie) + " bytes");
+            }
+            if (!body.empty() && response_.cookies.size() < kNtsCookiesWanted) {
+                response_.cookies.emplace_back(body);
+            }
+            return;
+        case kServer:
+            if (body.empty()) return Fail("the server named no NTP server");
+            for (const char c : body) {
+                if (c <= ' ' || c > '~') return Fail("the server named an unreadable NTP server");
+            }
+            response_.ntpServer.assign(body);
+            return;
+        case kPort:
+            if (body.size() != 2) return Fail("the server named an unreadable NTP port");
+            response_.ntpPort = Read16(body, 0);
+            return;
+        default:
+            if ((rawType & kCritical) != 0)
+                return Fail("the server sent an unknown critical record");
+            return;
+    }
+}
+
+NtsKeResponse ReadNtsKeResponse(std::string_view received) {
+    NtsKeResponseReader reader;
+    return reader.Feed(received);
 }
 
 std::optional<std::string> BuildNtsRequest(const NtsRequestParts& parts) {

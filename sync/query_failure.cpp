@@ -1,5 +1,7 @@
 #include "sync/query_failure.h"
 
+#include "sync/time_query_port.h"
+
 namespace horavia {
 
 Message AskLessOftenText(std::int64_t waitMs) {
@@ -20,9 +22,15 @@ MessageLines QueryFailureText(QueryFailure failure, std::int64_t waitMs,
         case QueryFailure::Incomplete:
             return {{MessageId::IncompleteAnswer}};
         case QueryFailure::NoAnswer:
+        case QueryFailure::NotLoaded:  // told by UnansweredText, which knows why
             break;
     }
     return noAnswerText;
+}
+
+MessageLines UnansweredText(const TimeAnswer& answer, const MessageLines& noAnswerText) {
+    if (answer.failure == QueryFailure::NotLoaded && answer.problem) return {*answer.problem};
+    return QueryFailureText(answer.failure, answer.retryInMs, noAnswerText);
 }
 
 }  // namespace horavia

@@ -16,7 +16,10 @@ enum class QueryFailure {
     RefusesClient,   // kiss-o'-death DENY or RSTR: the server is not asked again this run
     Unsynchronised,  // leap indicator 3, stratum 16, or another kiss code
     Incomplete,      // a Time Protocol reply under four bytes, an NTP reply without its stamps
+    NotLoaded,       // the program's time queries could not be loaded: the problem says why
 };
+
+struct TimeAnswer;
 
 // "The time server asks to be queried less often; it will not be asked again for N
 // minute(s).", the wait rounded up to whole minutes.
@@ -26,5 +29,9 @@ Message AskLessOftenText(std::int64_t waitMs);
 // waitMs: how long a server that asks to be queried less often is left alone.
 MessageLines QueryFailureText(QueryFailure failure, std::int64_t waitMs,
                               const MessageLines& noAnswerText);
+
+// The sentences that tell why answer brought no time: its failure's, or when the time queries
+// could not be loaded, that alone and why ("The time queries could not be loaded: ...").
+MessageLines UnansweredText(const TimeAnswer& answer, const MessageLines& noAnswerText);
 
 }  // namespace horavia

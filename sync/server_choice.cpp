@@ -98,9 +98,8 @@ void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockS
                          MessageBoxPort& messages, std::function<void()> done) {
     const auto report = [server, &clock, &messages, done](const TimeAnswer& answer) {
         if (!answer.answered) {
-            messages.Show(
-                QueryFailureText(answer.failure, answer.retryInMs, ConnectionFailedText(answer)),
-                kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+            messages.Show(UnansweredText(answer, ConnectionFailedText(answer)), kAppTitle,
+                          MsgButtons::Ok, MsgIcon::Exclamation);
         } else {
             const ServerDifference diff =
                 MeasureServerDifference(server, answer.serverUtc, clock.NowUtc());

@@ -21,7 +21,8 @@ struct QuerySetup {
     QueryTiming timing;
 };
 
-// Null when no query can be made (the part that holds them could not be loaded).
+// A factory whose part could not be loaded makes a NoServerQuery that tells why; null, when
+// no query can be made for a reason unknown, is taken as a server that never answers.
 using ServerQueryFactory = std::function<std::unique_ptr<ServerQueryPort>(const QuerySetup&)>;
 
 // The query built here, in this program: for tests and for the loadable part itself.

@@ -63,11 +63,12 @@ SetClockMessage SetClockFailureMessage(ClockSetResult result, const MessageLines
 }
 
 MessageLines SyncFailureText(const TimeAnswer& answer) {
+    TimeAnswer unanswered = answer;
     // An answer that came but holds no usable instant says as little as an incomplete one.
-    const QueryFailure failure = answer.answered ? QueryFailure::Incomplete : answer.failure;
+    if (answer.answered) unanswered.failure = QueryFailure::Incomplete;
     MessageLines silent{{MessageId::ServerSilent}};
     if (answer.problem) silent.push_back(*answer.problem);  // a failed key exchange
-    MessageLines text = QueryFailureText(failure, answer.retryInMs, silent);
+    MessageLines text = UnansweredText(unanswered, silent);
     text.push_back({MessageId::ClockNotChanged});
     return text;
 }

@@ -15,9 +15,7 @@ int RunTestServerCommand(const QString& server, TimeServerPorts ports, QTextStre
     const std::string name = server.toStdString();
     const auto tell = [&](const TimeAnswer& answer) {
         if (!answer.answered) {
-            out << text(QueryFailureText(answer.failure, answer.retryInMs,
-                                         ConnectionFailedText(answer)))
-                << '\n';
+            out << text(UnansweredText(answer, ConnectionFailedText(answer))) << '\n';
             out.flush();
             QCoreApplication::exit(1);
             return;

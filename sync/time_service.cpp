@@ -3,34 +3,12 @@
 #include <QTimer>
 #include <utility>
 
+#include "sync/no_server_query.h"
 #include "sync/server_choice.h"
 #include "sync/sync_scheduler.h"
 #include "sync/utc_clock.h"
 
 namespace horavia {
-
-namespace {
-
-// Stands in when no query can be made: every query ends unanswered, from the event loop.
-class NoServerQuery : public ServerQueryPort {
-  public:
-    bool StartQuery(const std::string&, AnswerHandler done) override {
-        if (waiting_) return false;
-        waiting_ = true;
-        QTimer::singleShot(0, &context_, [this, done = std::move(done)] {
-            waiting_ = false;
-            done(TimeAnswer{});
-        });
-        return true;
-    }
-    bool IsWaiting() const override { return waiting_; }
-
-  private:
-    bool waiting_ = false;
-    QObject context_;  // an answer due when the query is gone is never given
-};
-
-}  // namespace
 
 TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter,
                          ServerQueryFactory makeQuery, TimeServerPorts ports, QueryTiming timing,

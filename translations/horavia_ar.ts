@@ -362,6 +362,12 @@ time be updated ?</source>
         <translation>فشل تبادل مفاتيح NTS: لم يصل رد خلال %1 ثانية</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>تعذّر تحميل استعلامات الوقت: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>

@@ -331,6 +331,12 @@ Ortszeit angepasst werden?</numerusform>
         <translation>NTS-Schlüsselaustausch fehlgeschlagen: keine Antwort innerhalb von %1 s</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>Die Zeitabfragen konnten nicht geladen werden: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>

@@ -333,6 +333,12 @@ la hora local?</numerusform>
         <translation>Error en el intercambio de claves NTS: sin respuesta en %1 s</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>No se pudieron cargar las consultas de hora: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>

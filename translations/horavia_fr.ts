@@ -335,6 +335,12 @@ atomique est de %n minutes. Faut-il mettre
         <translation>Échec de l&apos;échange de clés NTS&#xa0;: aucune réponse en %1 s</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>Les requêtes d&apos;heure n&apos;ont pas pu être chargées&#xa0;: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>

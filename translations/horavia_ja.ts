@@ -325,6 +325,12 @@ time be updated ?</source>
         <translation>NTS の鍵交換に失敗しました: %1 秒以内に応答がありませんでした</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>時刻問い合わせの部品を読み込めませんでした: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>

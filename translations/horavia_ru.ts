@@ -341,6 +341,12 @@ time be updated ?</source>
         <translation>Ошибка обмена ключами NTS: нет ответа в течение %1 с</translation>
     </message>
     <message>
+        <location line="+5"/>
+        <source>The time queries could not be loaded: %1</source>
+        <extracomment>The program&apos;s own part that asks time servers could not be loaded. %1 the reason, in English.</extracomment>
+        <translation>Не удалось загрузить модуль запросов времени: %1</translation>
+    </message>
+    <message>
         <location line="+4"/>
         <source>Name: %1</source>
         <extracomment>%1 a time server&apos;s name.</extracomment>

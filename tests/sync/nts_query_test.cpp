@@ -56,6 +56,23 @@ std::size_t CookiesLeft(NtsCookieJar& jar) {
     return session != nullptr ? session->cookies.size() : 0;
 }
 
+// However many cookies a key exchange or a reply brings, a session keeps eight, none larger
+// than a request can carry.
+TEST(NtsCookieJar, KeepsEightCookiesAtMostNoneTooLarge) {
+    NtsCookieJar jar;
+    NtsAssociation association;
+    association.cookies.assign(10'000, std::string(100, 'c'));
+    jar.Keep("127.0.0.1", kNoKeyExchange, association);
+    EXPECT_EQ(CookiesLeft(jar), kNtsCookiesWanted);
+
+    association.cookies = {std::string(kNtsLargestCookie + 1, 'L'), "small"};
+    jar.Keep("127.0.0.1", kNoKeyExchange, association);
+    jar.AddCookies("127.0.0.1", kNoKeyExchange, {std::string(2000, 'L'), "", "second"});
+    const NtsSession* session = jar.Usable("127.0.0.1", kNoKeyExchange);
+    ASSERT_NE(session, nullptr);
+    EXPECT_EQ(session->cookies, (std::deque<std::string>{"small", "second"}));
+}
+
 TEST(NtsQuery, AuthenticReplyAnswersAndRefillsTheCookies) {
     FakeNtsServer server(kC2s, kS2c);
     server.SetOffsetMs(1500);

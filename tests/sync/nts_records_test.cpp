@@ -140,6 +140,53 @@ TEST(NtsKeRecords, ResponsesThatForbidAnAssociationFail) {
     }
 }
 
+// However the bytes are cut, the response reads the same; what it may hold is capped.
+TEST(NtsKeRecords, ResponseIsReadAsItComesWithinItsLimits) {
+    std::string twenty = kNtpV4 + kSiv;
+    for (int i = 0; i < 20; ++i) twenty += Record(5, "cookie " + std::to_string(i));
+    twenty += kEnd;
+    NtsKeResponseReader byteByByte;
+    for (const char c : twenty) byteByByte.Feed(std::string_view(&c, 1));
+    for (const NtsKeResponse& read : {byteByByte.Response(), ReadNtsKeResponse(twenty)}) {
+        EXPECT_EQ(read.state, NtsKeResponse::State::Complete) << read.problem;
+        ASSERT_EQ(read.cookies.size(), kNtsCookiesWanted) << "the first eight are kept";
+        EXPECT_EQ(read.cookies.back(), "cookie 7");
+    }
+
+    // Filler records (not critical) bring the response to a given size or record count.
+    const std::string head = kNtpV4 + kSiv + Record(5, "c");
+    const auto sized = [&](std::size_t bytes) {
+        std::string response = head;
+        while (bytes - response.size() - kEnd.size() > 4 + 0xFFFF) {
+            response += Record(0x4321, std::string(0xFFFF, '.'));
+        }
+        return response +
+               Record(0x4321, std::string(bytes - response.size() - kEnd.size() - 4, '.')) + kEnd;
+    };
+    const auto counted = [&](std::size_t records) {
+        std::string response = head;
+        for (std::size_t i = 4; i < records; ++i) response += Record(0x4321, "");
+        return response + kEnd;
+    };
+    const std::string kTooLong = "the server sent more than 64 KiB of key-exchange records";
+    const std::string kTooMany = "the server sent more than 1024 key-exchange records";
+    const std::string kTooLarge = "the server sent a cookie larger than 1024 bytes";
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {sized(kNtsKeLargestResponse), ""},
+        {sized(kNtsKeLargestResponse + 1), kTooLong},
+        {counted(kNtsKeMostRecords), ""},
+        {counted(kNtsKeMostRecords + 1), kTooMany},
+        {kNtpV4 + kSiv + Record(5, std::string(kNtsLargestCookie, 'c')) + kEnd, ""},
+        {kNtpV4 + kSiv + Record(5, std::string(kNtsLargestCookie + 1, 'c')) + kEnd, kTooLarge},
+    };
+    for (const auto& [response, problem] : cases) {
+        const NtsKeResponse read = ReadNtsKeResponse(response);
+        EXPECT_EQ(read.problem, problem) << response.size() << " bytes";
+        EXPECT_EQ(read.state,
+                  problem.empty() ? NtsKeResponse::State::Complete : NtsKeResponse::State::Failed);
+    }
+}
+
 // A server's reply as RFC 8915 lays it out: the header, the echoed identifier, then the
 // authenticator sealing the new cookies.
 std::string Reply(std::string_view uniqueId, const std::vector<std::string>& cookies,

@@ -19,6 +19,7 @@
 #include "platform/qt_settings_store.h"
 #include "program_fixture.h"
 #include "setup_controls.h"
+#include "sync/no_server_query.h"
 #include "translations/program_translations.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/main/message_text.h"
@@ -357,10 +358,12 @@ TEST_F(ProgramTest, SyncNowTellsWhenNoServerAnsweredTheStartUpDoesNot) {
     EXPECT_TRUE(clockSetter.calls.empty());
 }
 
-// Without the part that holds the time queries, a synchronisation ends unanswered, and one
-// still waiting when the program goes away answers nobody.
-TEST_F(ProgramTest, WithoutTheTimeQueriesSyncNowTellsNoAnswer) {
-    serverQueries = [](const QuerySetup&) { return nullptr; };
+// Without the part that holds the time queries, a synchronisation or a server test the user
+// asked for tells why, and one still waiting when the program goes away answers nobody.
+TEST_F(ProgramTest, WithoutTheTimeQueriesSyncNowTellsWhy) {
+    serverQueries = [](const QuerySetup&) {
+        return std::make_unique<NoServerQuery>("the file is missing");
+    };
     Start();
     QSignalSpy synchronised(&program->timeService(), &TimeService::synchronised);
     Item("Sync Now!")->trigger();
@@ -368,7 +371,15 @@ TEST_F(ProgramTest, WithoutTheTimeQueriesSyncNowTellsNoAnswer) {
     EXPECT_EQ(synchronised[0][0].value<SyncOutcome>(), SyncOutcome::QueryFailed);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
-              "The time server did not answer.\nThe computer's clock was not changed.");
+              "The time queries could not be loaded: the file is missing\nThe computer's clock "
+              "was not changed.");
+
+    bool tested = false;
+    program->timeService().TestServer("time.example", [&] { tested = true; });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tested; }, 5000));
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, "The time queries could not be loaded: the file is missing");
+    messages.shown.pop_back();
 
     Item("Sync Now!")->trigger();
     program.reset();

@@ -142,6 +142,11 @@ QString SourceText(MessageId id, int n) {
             //: NTS: Network Time Security. %1 seconds ("s" is the unit).
             return QCoreApplication::translate("Message",
                                                "NTS key exchange failed: no answer within %1 s");
+        case MessageId::TimeQueriesNotLoaded:
+            //: The program's own part that asks time servers could not be loaded. %1 the
+            //: reason, in English.
+            return QCoreApplication::translate("Message",
+                                               "The time queries could not be loaded: %1");
         case MessageId::ServerName:
             //: %1 a time server's name.
             return QCoreApplication::translate("Message", "Name: %1");
