@@ -41,6 +41,8 @@ void Mend(Preferences& prefs, PrefMend mend) {
             prefs.FontSize = ClampValue(prefs.FontSize, kMinFontSize, kMaxFontSize);
             break;
         case PrefMend::Interval:
+            // As the unit's list shows it: limited to its entries, seconds to weeks.
+            prefs.STIntType = ClampValue<std::int32_t>(prefs.STIntType, 0, 4);
             prefs.STIntNum = NormaliseInterval(prefs.STIntNum, prefs.STIntType);
             break;
         case PrefMend::None:
@@ -87,8 +89,7 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(IntField("STIntNum", PrefType::Int16, "1", &Preferences::STIntNum));
         t.push_back(IntField("STIntType", PrefType::Int16, "2", &Preferences::STIntType));
         t.back().mend = PrefMend::Interval;
-        t.back().low = 0;
-        t.back().high = 4;
+        t.back().low = 0;  // beyond the last unit, the list shows weeks
         t.push_back(TextField("STServer", kDefaultServer, &Preferences::STServer));
         PreferenceField last{"STLast", PrefType::Date, "0"};
         last.dateField = &Preferences::STLast;

@@ -48,7 +48,7 @@ enum class PrefType { Bool, Int16, Int32, Text, Date };
 enum class PrefMend {
     None,
     FontSize,  // kept within what the font dialog offers
-    Interval,  // STIntNum made fit for the unit just read (NormaliseInterval)
+    Interval,  // STIntType limited to 0..4, STIntNum made fit for it (NormaliseInterval)
 };
 
 struct PreferenceField {
@@ -70,10 +70,10 @@ struct PreferenceField {
 const std::vector<PreferenceField>& PreferenceTable();
 
 // Reads every preference in table order. A value that is no number within its preference's
-// range reads as the default (a sort order outside 0..3, an interval unit outside 0..4); other
-// values that would
-// make no sense are mended: the font size is kept within what the font dialog offers, and the
-// sync interval is raised to at least 1 (30 with the unit seconds) and at most 255.
+// range reads as the default (a sort order outside 0..3, an interval unit below 0); other values
+// that would make no sense are mended: the font size is kept within what the font dialog offers,
+// the interval's unit within seconds to weeks, and the sync interval is raised to at least 1 (30
+// with the unit seconds) and at most 255.
 void LoadPreferences(Preferences& prefs, SettingReaders& readers);
 
 // Writes every preference but STLast in table order.
