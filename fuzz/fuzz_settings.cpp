@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fuzz/quiet_messages.h"
+#include "model/registry_zone_source.h"
 #include "model/zone_model.h"
 
 namespace {
@@ -23,6 +24,29 @@ std::vector<std::string> Keys() {
     return keys;
 }
 
+// The zones as a zone source gives them, read once per process from one registry zone with
+// daylight time: they do not depend on the input. Each input still builds its catalogue from
+// them, as the program does at start-up.
+class FixedZones : public ZoneSource {
+  public:
+    FixedZones() {
+        MemoryRegistry registry;
+        const std::string path = std::string(kZoneKeyPathNt) + "\\Zone Standard Time";
+        RegWriteString(registry, RegRoot::LocalMachine, path, "Display", "(UTC+01:00) Zone");
+        RegWriteString(registry, RegRoot::LocalMachine, path, "Std", "Zone Standard Time");
+        registry.SetValue(
+            RegRoot::LocalMachine, path, "TZI",
+            std::string("\xC4\xFF\xFF\xFF\0\0\0\0\xC4\xFF\xFF\xFF\0\0\x0A\0\0\0\x05\0\x03"
+                        "\0\0\0\0\0\0\0\0\0\x03\0\0\0\x05\0\x02\0\0\0\0\0\0\0",
+                        44));
+        entries_ = RegistryZoneSource(registry).Entries(0);  // the record holds its own rules
+    }
+    ZoneEntries Entries(int) override { return entries_; }
+
+  private:
+    ZoneEntries entries_;
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -39,19 +63,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             value += static_cast<char>(data[i]);
         }
     }
-    MemoryRegistry registry;
-    const std::string path = std::string(kZoneKeyPathNt) + "\\Zone Standard Time";
-    RegWriteString(registry, RegRoot::LocalMachine, path, "Display", "(UTC+01:00) Zone");
-    RegWriteString(registry, RegRoot::LocalMachine, path, "Std", "Zone Standard Time");
-    registry.SetValue(
-        RegRoot::LocalMachine, path, "TZI",
-        std::string("\xC4\xFF\xFF\xFF\0\0\0\0\xC4\xFF\xFF\xFF\0\0\x0A\0\0\0\x05\0\x03\0\0\0\0\0\0\0"
-                    "\0\0\x03\0\0\0\x05\0\x02\0\0\0\0\0\0\0",
-                    44));
+    static FixedZones* const zones = new FixedZones;
+    MemoryRegistry registry;  // not read: the zones come from the source
     QuietMessages messages;
     FixedLocalZone localZone({-60, false});
     FixedClock clock(46364.5, -60);
-    AppState state(Services{store, registry, messages, localZone, clock}, EnglishUnitedStates());
+    AppState state(Services{store, registry, messages, localZone, clock, zones},
+                   EnglishUnitedStates());
     state.LoadSettings();
     if (!state.LoadCatalogue()) return 0;
     for (std::size_t n = 0; n < state.clocks.size() && n < 64; ++n) {
