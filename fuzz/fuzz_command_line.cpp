@@ -4,6 +4,7 @@
 // Input: the arguments separated by NUL bytes, decoded as the program decodes them.
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -18,7 +19,9 @@ using namespace horavia;
     __builtin_trap();
 }
 
-bool IsLineBreakOrControl(char32_t c) {
+// Every such character lies in the Basic Multilingual Plane, so a check of each UTF-16 unit
+// finds them (surrogates are none of them).
+bool IsLineBreakOrControl(char16_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
 }
 
@@ -26,6 +29,7 @@ bool IsLineBreakOrControl(char32_t c) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QStringList arguments{QStringLiteral("horavia")};
+    arguments.reserve(2 + static_cast<qsizetype>(std::count(data, data + size, 0)));
     std::size_t start = 0;
     for (std::size_t i = 0; i <= size; ++i) {
         if (i == size || data[i] == 0) {
@@ -52,8 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& argument : arguments) {
         const QString line = OneLine(argument);
         if (line.size() != argument.size()) Fail();
-        for (char32_t c : line.toUcs4()) {
-            if (IsLineBreakOrControl(c)) Fail();
+        for (const QChar c : line) {
+            if (IsLineBreakOrControl(c.unicode())) Fail();
         }
     }
     return 0;

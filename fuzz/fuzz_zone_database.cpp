@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Zone times around the load year and at the far end of the writable calendar.
     const DayCount moments[] = {FromCivil(year, 3, 29, 1, 30), FromCivil(year, 10, 25, 0, 59, 59),
                                 FromCivil(year, 12, 31, 23), FromCivil(9999, 12, 31, 23, 59, 59)};
-    const LocaleInfo locale = EnglishUnitedStates();
+    static const LocaleInfo locale = EnglishUnitedStates();
     for (int index = 0; index < static_cast<int>(catalogue.zones.size()); ++index) {
         const ZoneInfo& zone = catalogue.zones[static_cast<std::size_t>(index)];
         for (DayCount local : moments) {
