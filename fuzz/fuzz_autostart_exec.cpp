@@ -8,18 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_check.h"
 #include "platform/linux/autostart_text.h"
 #include "platform/linux/desktop_entry.h"
 
-namespace {
-
 using namespace horavia;
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;

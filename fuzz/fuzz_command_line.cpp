@@ -10,14 +10,11 @@
 
 #include "app/command_line.h"
 #include "app/print_line.h"
+#include "fuzz/fuzz_check.h"
 
 namespace {
 
 using namespace horavia;
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
-}
 
 // Every such character lies in the Basic Multilingual Plane, so a check of each UTF-16 unit
 // finds them (surrogates are none of them).

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 
+#include "fuzz/fuzz_check.h"
 #include "model/date_time_text.h"
 
 namespace {
@@ -39,10 +40,6 @@ const LocaleInfo& PickLocale(int which) {
         return l;
     }();
     return which == 0 ? english : which == 1 ? other : empty;
-}
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
 }
 
 }  // namespace

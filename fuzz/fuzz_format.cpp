@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 
+#include "fuzz/fuzz_check.h"
 #include "model/date_format.h"
 #include "model/number_format.h"
 #include "model/pseudo_zones.h"
@@ -47,10 +48,6 @@ double ValueFrom(const std::uint8_t* bytes, bool raw) {
     constexpr std::int64_t kRangeMs = 3'200'000LL * 86'400'000LL;
     const auto ms = static_cast<std::int64_t>(bits % (2 * kRangeMs)) - kRangeMs;
     return static_cast<double>(ms) / 86'400'000.0;
-}
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
 }
 
 }  // namespace

@@ -13,20 +13,13 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_check.h"
 #include "sync/nts_aead.h"
 #include "sync/nts_records.h"
 
 namespace {
 
 using namespace horavia;
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
-}
-
-void Check(bool condition) {
-    if (!condition) Fail();
-}
 
 const std::string kKey(32, 'k');
 const std::string kUniqueId(32, 'u');

@@ -24,6 +24,7 @@
 #include <utility>
 #include <vector>
 
+#include "fuzz/fuzz_check.h"
 #include "model/place_search.h"
 #include "model/search_text.h"
 #include "platform/linux/zone_table.h"
@@ -35,14 +36,6 @@ using namespace horavia;
 constexpr const char* kCountries[] = {"US", "DE", "CH", "IN", "GB", "NP", "JP"};
 constexpr std::size_t kPlacesPerCountry = 20;
 constexpr const char* kMissingZone = "US Mountain Standard Time";  // Phoenix's
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
-}
-
-void Check(bool condition) {
-    if (!condition) Fail();
-}
 
 std::string ReadResource(const char* name) {
     const std::string path = std::string(HORAVIA_RESOURCE_DIR) + "/" + name;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_check.h"
 #include "model/place_search.h"
 #include "model/place_table.h"
 #include "model/text_helpers.h"
@@ -16,14 +17,6 @@
 namespace {
 
 using namespace horavia;
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
-}
-
-void Check(bool condition) {
-    if (!condition) Fail();
-}
 
 bool Within(int index, std::size_t size) {
     return index >= 0 && static_cast<std::size_t>(index) < size;

@@ -9,15 +9,12 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_check.h"
 #include "platform/shared_object_check.h"
 
 namespace {
 
 using namespace horavia;
-
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
 
 std::optional<std::string> Problem(std::string_view file, const ElfKind& kind) {
     return SharedObjectProblem(

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_check.h"
 #include "sync/ntp_packet.h"
 #include "sync/server_test_text.h"
 #include "sync/sync_time.h"
@@ -28,10 +29,6 @@ constexpr std::int64_t kEraSeconds = std::int64_t{1} << 32;
 constexpr std::int64_t kSecondsTo2200 = 300LL * 31'556'952;  // 1900..2200
 // A computer's clock reads 1970 or later; day counts before their zero (1899-12-30) also
 // count a day's time the other way, which the clock never meets.
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
-}
 
 std::uint64_t Read64(const std::uint8_t* bytes) {
     std::uint64_t v = 0;

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fuzz/fuzz_check.h"
 #include "fuzz/quiet_messages.h"
 #include "model/clock_list.h"
 #include "model/format_zone_time.h"
@@ -39,10 +40,6 @@ std::vector<std::string_view> Split(std::string_view text, char separator) {
         parts.push_back(text.substr(start, at - start));
         start = at + 1;
     }
-}
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
 }
 
 // The zone order holds every pseudo-zone but the empty slot and every registry zone, once.

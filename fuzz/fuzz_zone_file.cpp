@@ -11,6 +11,7 @@
 #include <optional>
 #include <string_view>
 
+#include "fuzz/fuzz_check.h"
 #include "tz/posix_tz_rule.h"
 #include "tz/zone_timeline.h"
 #include "tz/zone_year.h"
@@ -23,10 +24,6 @@ using namespace horavia;
 constexpr std::int64_t kFirstSecond = -62135596800LL;
 constexpr std::int64_t kLastSecond = 253402300799LL;
 constexpr std::int32_t kDayOfSeconds = 86400;
-
-[[noreturn]] void Fail() {
-    __builtin_trap();
-}
 
 std::int64_t ProbeInstant(const std::uint8_t* data, std::size_t size) {
     std::uint64_t raw = 0;
