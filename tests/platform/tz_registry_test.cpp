@@ -244,7 +244,7 @@ TEST_F(ZoneDatabase, EveryZoneHasAHistoryAndTheConverterReachesEveryYear) {
         }
     }
     // Times before 1900 move along the time line (Paris kept local mean time, +0:09:21, read
-    // as 9 minutes); beyond the years a date can have, the design's message.
+    // as 9 minutes); beyond the years a date can have, the program's message.
     auto zone = [&](const char* stdName) {
         for (int i = first; i <= last; ++i)
             if (catalogue.zones[static_cast<std::size_t>(i)].StdName == stdName) return i;

@@ -94,7 +94,7 @@ TEST(SntpQuery, ComputerClockOnTheOtherSideOfTheWrap) {
     EXPECT_NEAR(query.LastReply().offsetSeconds * 1000.0, -static_cast<double>(skew.count()), 10.0);
 }
 
-// Every fault ends in the design's failure; a reply that is not an answer to this request is
+// Every fault ends in the query's one failure; a reply that is not an answer to this request is
 // ignored (the wait goes on), a server that refuses to serve ends the wait at once.
 TEST(SntpQuery, FaultyRepliesAreRefusedAndTheSocketIsClosed) {
     const struct {

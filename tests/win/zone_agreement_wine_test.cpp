@@ -213,7 +213,7 @@ TEST_F(WineZoneAgreement, DynamicInformationDiffersOnlyWhereAYearHasItsOwnRecord
         all.compared += f.compared;
         all.agreed += f.agreed;
         if (f.disagreements.empty()) continue;
-        // The catalogue reads only the yearly "TZI" record, as designed; a zone whose year
+        // The catalogue reads only the yearly "TZI" record, on purpose; a zone whose year
         // has a record of its own may then differ, no other.
         const bool ownYear = YearRecordDiffers(raw_[k], 2026) || YearRecordDiffers(raw_[k], 2027);
         if (ownYear) zonesWithOwnYears.insert(Utf8(raw_[k].key));
