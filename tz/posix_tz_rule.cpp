@@ -45,21 +45,14 @@ std::optional<int> Number(Cursor& in, int max) {
 }
 
 // A zone abbreviation: three or more letters, or anything but '>' between angle brackets.
-bool Name(Cursor& in) {
+bool Name(Cursor& in, std::string& name) {
+    name.clear();
     if (in.Take('<')) {
-        int length = 0;
-        while (!in.AtEnd() && in.Peek() != '>') {
-            in.Next();
-            ++length;
-        }
-        return in.Take('>') && length >= 1;
+        while (!in.AtEnd() && in.Peek() != '>') name += in.Next();
+        return in.Take('>') && !name.empty();
     }
-    int length = 0;
-    while (IsAlpha(in.Peek())) {
-        in.Next();
-        ++length;
-    }
-    return length >= 3;
+    while (IsAlpha(in.Peek())) name += in.Next();
+    return name.size() >= 3;
 }
 
 // [+-]hh[:mm[:ss]] in seconds.
@@ -143,14 +136,14 @@ int UtcYearOfSeconds(std::int64_t seconds) {
 std::optional<PosixTzRule> ParsePosixTzRule(std::string_view text) {
     Cursor in(text);
     PosixTzRule rule;
-    if (!Name(in)) return std::nullopt;
+    if (!Name(in, rule.standardName)) return std::nullopt;
     // POSIX offsets count west of Greenwich; ours count east.
     const auto standard = Time(in, 24);
     if (!standard) return std::nullopt;
     rule.standardOffset = -*standard;
     if (in.AtEnd()) return rule;
 
-    if (!Name(in)) return std::nullopt;
+    if (!Name(in, rule.daylightName)) return std::nullopt;
     rule.hasDaylight = true;
     rule.daylightOffset = rule.standardOffset + 3600;
     if (!in.AtEnd() && in.Peek() != ',') {
@@ -184,7 +177,11 @@ PosixYearChanges ChangesOfYear(const PosixTzRule& rule, int year) {
 }
 
 std::int32_t PosixOffsetAt(const PosixTzRule& rule, std::int64_t utcSeconds) {
-    if (!rule.hasDaylight) return rule.standardOffset;
+    return PosixIsDaylightAt(rule, utcSeconds) ? rule.daylightOffset : rule.standardOffset;
+}
+
+bool PosixIsDaylightAt(const PosixTzRule& rule, std::int64_t utcSeconds) {
+    if (!rule.hasDaylight) return false;
     // The last change at or before the instant, among the changes of the years around it (a
     // rule time of up to 167 hours can move a change into the next year). Where an end and a
     // start fall on the same instant, as in all-year daylight time, the start wins.
@@ -205,7 +202,7 @@ std::int32_t PosixOffsetAt(const PosixTzRule& rule, std::int64_t utcSeconds) {
             }
         }
     }
-    return daylight ? rule.daylightOffset : rule.standardOffset;
+    return daylight;
 }
 
 }  // namespace horavia

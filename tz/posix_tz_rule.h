@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace horavia {
@@ -21,6 +22,8 @@ struct PosixDayRule {
 };
 
 struct PosixTzRule {
+    std::string standardName;  // the abbreviations, without angle brackets
+    std::string daylightName;
     std::int32_t standardOffset = 0;  // seconds east of Greenwich
     bool hasDaylight = false;
     std::int32_t daylightOffset = 0;
@@ -42,7 +45,8 @@ PosixYearChanges ChangesOfYear(const PosixTzRule& rule, int year);
 // The calendar year of an instant in UTC.
 int UtcYearOfSeconds(std::int64_t seconds);
 
-// The offset the rule gives at an instant.
+// The offset the rule gives at an instant, and whether it is daylight time.
 std::int32_t PosixOffsetAt(const PosixTzRule& rule, std::int64_t utcSeconds);
+bool PosixIsDaylightAt(const PosixTzRule& rule, std::int64_t utcSeconds);
 
 }  // namespace horavia

@@ -83,14 +83,22 @@ std::optional<TzifData> ReadBlock(Reader& in, const Header& h, std::size_t timeW
         if (type >= h.typeCount) return std::nullopt;
         data.typeOf.push_back(type);
     }
+    std::vector<std::size_t> abbreviationAt;
     for (std::uint64_t i = 0; i < h.typeCount; ++i) {
         TzifTimeType type;
         type.utcOffset = static_cast<std::int32_t>(in.Signed(4));
         type.isDst = in.Unsigned(1) != 0;
-        in.Skip(1);  // abbreviation index
+        abbreviationAt.push_back(static_cast<std::size_t>(in.Unsigned(1)));
         // RFC 8536 bounds offsets to less than a day either way.
         if (type.utcOffset <= -86400 || type.utcOffset >= 86400) return std::nullopt;
         data.types.push_back(type);
+    }
+    // Each abbreviation runs from its index to the next NUL within the block.
+    const std::string_view chars = in.Rest().substr(0, static_cast<std::size_t>(h.charCount));
+    for (std::size_t i = 0; i < data.types.size(); ++i) {
+        if (abbreviationAt[i] >= chars.size()) continue;
+        const std::string_view from = chars.substr(abbreviationAt[i]);
+        data.types[i].abbreviation = std::string(from.substr(0, from.find('\0')));
     }
     in.Skip(static_cast<std::size_t>(h.charCount + h.leapCount * (timeWidth + 4) + h.isStdCount +
                                      h.isUtcCount));

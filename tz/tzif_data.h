@@ -13,6 +13,7 @@ namespace horavia {
 struct TzifTimeType {
     std::int32_t utcOffset = 0;  // seconds east of Greenwich
     bool isDst = false;
+    std::string abbreviation = {};  // empty when the file names none
 };
 
 struct TzifData {

@@ -17,43 +17,53 @@ std::optional<ZoneTimeline> ZoneTimeline::FromTzif(std::string_view bytes) {
     return timeline;
 }
 
-std::int32_t ZoneTimeline::OffsetAt(std::int64_t utcSeconds) const {
-    const auto& times = data_.times;
-    if (rule_ && (times.empty() || utcSeconds > times.back())) {
-        return PosixOffsetAt(*rule_, utcSeconds);
-    }
-    const auto next = std::upper_bound(times.begin(), times.end(), utcSeconds);
-    if (next == times.begin()) return data_.types.front().utcOffset;
-    return data_.types[data_.typeOf[static_cast<std::size_t>(next - times.begin() - 1)]].utcOffset;
+bool ZoneTimeline::RuleGoverns(std::int64_t utcSeconds) const {
+    return rule_ && (data_.times.empty() || utcSeconds > data_.times.back());
 }
 
-std::vector<OffsetChange> ZoneTimeline::ChangesBetween(std::int64_t from, std::int64_t to) const {
-    std::vector<std::int64_t> candidates;
-    const auto& times = data_.times;
-    for (auto it = std::lower_bound(times.begin(), times.end(), from);
-         it != times.end() && *it < to; ++it) {
-        candidates.push_back(*it);
+ZoneState ZoneTimeline::StateAt(std::int64_t utcSeconds) const {
+    if (RuleGoverns(utcSeconds)) {
+        const bool daylight = PosixIsDaylightAt(*rule_, utcSeconds);
+        return daylight ? ZoneState{rule_->daylightOffset, true, rule_->daylightName}
+                        : ZoneState{rule_->standardOffset, false, rule_->standardName};
     }
-    if (rule_ && rule_->hasDaylight) {
-        const std::int64_t tableEnd = times.empty() ? from : std::max(from, times.back() + 1);
-        if (tableEnd < to) {
-            for (int y = UtcYearOfSeconds(tableEnd) - 1; y <= UtcYearOfSeconds(to - 1) + 1; ++y) {
-                const PosixYearChanges c = ChangesOfYear(*rule_, y);
-                for (std::int64_t at : {c.daylightStarts, c.daylightEnds}) {
-                    if (at >= tableEnd && at < to) candidates.push_back(at);
-                }
-            }
-        }
+    const auto& times = data_.times;
+    const auto next = std::upper_bound(times.begin(), times.end(), utcSeconds);
+    const TzifTimeType& type =
+        next == times.begin()
+            ? data_.types.front()
+            : data_.types[data_.typeOf[static_cast<std::size_t>(next - times.begin() - 1)]];
+    return {type.utcOffset, type.isDst, type.abbreviation};
+}
+
+std::optional<OffsetChange> ZoneTimeline::NextChange(std::int64_t after) const {
+    // The table's transitions first, then the footer rule's yearly changes beyond the table;
+    // transitions that change only a name or the daylight flag are passed over.
+    const auto changeAt = [this](std::int64_t at) -> std::optional<OffsetChange> {
+        const std::int32_t before = OffsetAt(at - 1);
+        const std::int32_t now = OffsetAt(at);
+        if (before == now) return std::nullopt;
+        return OffsetChange{at, before, now};
+    };
+    const auto& times = data_.times;
+    for (auto it = std::upper_bound(times.begin(), times.end(), after); it != times.end(); ++it) {
+        if (auto change = changeAt(*it)) return change;
+    }
+    if (!rule_ || !rule_->hasDaylight) return std::nullopt;
+    const std::int64_t from = times.empty() ? after + 1 : std::max(after + 1, times.back() + 1);
+    // A rule's changes fall a few days at most outside their year: the changes of the years
+    // around the first instant include the next one, unless the rule never changes the offset.
+    std::vector<std::int64_t> candidates;
+    for (int y = UtcYearOfSeconds(from) - 1; y <= UtcYearOfSeconds(from) + 2; ++y) {
+        const PosixYearChanges c = ChangesOfYear(*rule_, y);
+        candidates.insert(candidates.end(), {c.daylightStarts, c.daylightEnds});
     }
     std::sort(candidates.begin(), candidates.end());
-    candidates.erase(std::unique(candidates.begin(), candidates.end()), candidates.end());
-    std::vector<OffsetChange> changes;
     for (std::int64_t at : candidates) {
-        const std::int32_t before = OffsetAt(at - 1);
-        const std::int32_t after = OffsetAt(at);
-        if (before != after) changes.push_back({at, before, after});
+        if (at < from) continue;
+        if (auto change = changeAt(at)) return change;
     }
-    return changes;
+    return std::nullopt;
 }
 
 }  // namespace horavia

@@ -84,6 +84,57 @@ TEST(ZoneTimeline, ChangesOfYearsReadFromTheTableAndFromTheFooterRule) {
     }
 }
 
+// What holds at an instant, from the table and from the footer's rule; a wall-clock reading
+// placed on the time line once, never (skipped) or twice (repeated). Expected instants and
+// names are zdump's for the same files.
+TEST(ZoneTimeline, StatesAndWallClockReadingsOnTheTimeLine) {
+    const struct {
+        const char* zone;
+        std::int64_t at;
+        ZoneState state;
+    } states[] = {
+        {"Europe/Berlin", Utc(2026, 3, 29, 1) - 1, {3600, false, "CET"}},
+        {"Europe/Berlin", Utc(2026, 3, 29, 1), {7200, true, "CEST"}},
+        {"Europe/Berlin", Utc(2090, 7, 1, 0), {7200, true, "CEST"}},  // the footer's rule
+        {"Asia/Kolkata", Utc(2026, 1, 1, 0), {19800, false, "IST"}},
+        {"America/Sao_Paulo", Utc(2026, 1, 1, 0), {-10800, false, "-03"}},
+        {"Africa/Casablanca", Utc(2029, 1, 20, 0), {0, true, "+00"}},  // Ramadan: negative DST
+    };
+    for (const auto& c : states) {
+        EXPECT_EQ(Load(c.zone).StateAt(c.at), c.state) << c.zone << " " << c.at;
+    }
+    using Kind = CivilLookup::Kind;
+    const struct {
+        const char* zone;
+        std::int64_t wall;  // the reading, counted as if it were UTC
+        Kind kind;
+        std::int64_t pre;
+        std::int64_t post;
+    } readings[] = {
+        {"Europe/Berlin", Utc(2026, 3, 29, 2, 30), Kind::Skipped, Utc(2026, 3, 29, 1, 30),
+         Utc(2026, 3, 29, 0, 30)},
+        {"Europe/Berlin", Utc(2026, 10, 25, 2, 30), Kind::Repeated, Utc(2026, 10, 25, 0, 30),
+         Utc(2026, 10, 25, 1, 30)},
+        {"Europe/Berlin", Utc(2026, 3, 29, 3), Kind::Unique, Utc(2026, 3, 29, 1),
+         Utc(2026, 3, 29, 1)},
+        {"Europe/Berlin", Utc(2026, 3, 29, 2) - 1, Kind::Unique, Utc(2026, 3, 29, 1) - 1,
+         Utc(2026, 3, 29, 1) - 1},
+        // Half an hour back, across New Year on the other side of the world.
+        {"Australia/Lord_Howe", Utc(2040, 4, 1, 1, 45), Kind::Repeated, Utc(2040, 3, 31, 14, 45),
+         Utc(2040, 3, 31, 15, 15)},
+        // After the table's end, from the rule: Hebron's Saturday 02:00 is skipped.
+        {"Asia/Hebron", Utc(2090, 3, 25, 2, 30), Kind::Skipped, Utc(2090, 3, 25, 0, 30),
+         Utc(2090, 3, 24, 23, 30)},
+        {"Asia/Tokyo", Utc(2040, 6, 1, 12), Kind::Unique, Utc(2040, 6, 1, 3), Utc(2040, 6, 1, 3)},
+    };
+    for (const auto& r : readings) {
+        const CivilLookup found = Load(r.zone).LookUp(r.wall);
+        EXPECT_EQ(found.kind, r.kind) << r.zone << " " << r.wall;
+        EXPECT_EQ(found.pre, r.pre) << r.zone << " " << r.wall;
+        EXPECT_EQ(found.post, r.post) << r.zone << " " << r.wall;
+    }
+}
+
 TEST(ZoneTimeline, BeforeTheTableTheFirstTimeTypeHoldsAndLongAfterItTheRule) {
     const ZoneTimeline paris = Load("Europe/Paris");
     EXPECT_EQ(paris.OffsetAt(Utc(1800, 6, 1, 12)), 561);  // local mean time, +0:09:21
