@@ -4,13 +4,16 @@
 
 #include <QDate>
 #include <QTemporaryDir>
+#include <chrono>
+#include <cstdint>
+#include <memory>
 
 #include "model/zone_catalogue_loader.h"
 #include "model/zone_time.h"
 #include "platform/linux/tz_registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/linux/zone_file.h"
-#include "tz/tz_zone_history.h"
+#include "tz/zone_timeline.h"
 
 namespace {
 
@@ -93,32 +96,33 @@ void BM_TzSourceLoadCatalogue(benchmark::State& state) {
 }
 BENCHMARK(BM_TzSourceLoadCatalogue)->Unit(benchmark::kMillisecond);
 
-// Zone time of a zone with its history (Paris), one call a second of clock time, and the
-// first call of a year, which works out that year's changes from the zone file.
-void BM_HistoryZoneTime(benchmark::State& state) {
-    const auto zone =
-        std::make_shared<horavia::TzZoneHistory>(*horavia::LoadZoneTimeline("Europe/Paris"));
+// Zone time of a zone on its timeline (Paris), one call a second of clock time.
+void BM_TimelineZoneTime(benchmark::State& state) {
     horavia::ZoneInfo paris;
-    paris.Bias = -60;
-    paris.DltBias = -120;
-    paris.history = zone;
-    horavia::DayCount utc = horavia::FromCivil(2026, 12, 8, 15, 30, 5);
+    paris.standardOffset = 3600;
+    paris.rules =
+        std::make_shared<horavia::ZoneTimeline>(*horavia::LoadZoneTimeline("Europe/Paris"));
+    horavia::Instant t =
+        horavia::InstantOfLocal(horavia::FromCivil(2026, 12, 8, 15, 30, 5), 0).value();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(horavia::ZoneTimeFromUtc(paris, utc));
-        utc += 1.0 / 86400.0;
+        benchmark::DoNotOptimize(horavia::ZoneReadingAt(paris, t));
+        t += std::chrono::seconds(1);
     }
 }
-BENCHMARK(BM_HistoryZoneTime);
+BENCHMARK(BM_TimelineZoneTime);
 
-void BM_HistoryNewYear(benchmark::State& state) {
-    const horavia::TzZoneHistory zone(*horavia::LoadZoneTimeline("America/Miquelon"));
+// The offset in a far year, which the zone's rule string works out (a new year each call).
+void BM_TimelineFarYears(benchmark::State& state) {
+    const horavia::ZoneTimeline zone = *horavia::LoadZoneTimeline("America/Miquelon");
     int year = 1;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(zone.ChangesOfYear(year));
-        year = year % 9999 + 1;  // more years than are kept: each call works one out
+        const std::int64_t midsummer =
+            (static_cast<std::int64_t>(year) - 1970) * 31'556'952 + 15'552'000;
+        benchmark::DoNotOptimize(zone.StateAt(midsummer));
+        year = year % 9999 + 1;
     }
 }
-BENCHMARK(BM_HistoryNewYear);
+BENCHMARK(BM_TimelineFarYears);
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 // fields separated by 0x1F in the order key name, TZI, Display, Std, Dlt, MapID. A field that
 // is left out is a value that does not exist.
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -97,12 +98,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int index = 0; index < static_cast<int>(catalogue.zones.size()); ++index) {
         const ZoneInfo& zone = catalogue.zones[static_cast<std::size_t>(index)];
         for (DayCount local : moments) {
-            const DayCount utc = UtcFromLocal(local, localBias);
-            if (catalogue.IsRegistryZone(index)) {
-                const std::int32_t offset = ZoneOffsetAt(zone, utc);
-                if (offset != zone.Bias && offset != zone.DltBias) Fail();
-                if (!std::isfinite(ZoneTimeFromUtc(zone, utc))) Fail();
-            }
+            const auto utc = InstantOfLocal(local, localBias);
+            if (!utc || !catalogue.IsRegistryZone(index)) continue;
+            const DayCount reading = ZoneReadingAt(zone, *utc);
+            if (!std::isfinite(reading)) Fail();
+            // The reading leads back to the instant: once, or as one of two passes.
+            const auto lookup = LookUpZoneTime(zone, reading);
+            if (std::abs(ZoneStateAt(zone, *utc).offset) >= 86'400 || !lookup) continue;
+            const auto near = [&](Instant t) { return std::chrono::abs(t - *utc).count() <= 1; };
+            if (lookup->kind == LocalTimeLookup::Kind::Skipped) Fail();
+            if (!near(lookup->pre) && !near(lookup->post)) Fail();
         }
         if (const auto t = InstantOfLocal(moments[0], localBias)) {
             (void)FormatZoneTimeAt(catalogue, index, *t, moments[0], "c", locale);

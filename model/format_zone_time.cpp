@@ -7,12 +7,9 @@
 namespace horavia {
 namespace {
 
-std::string PseudoZoneTime(const ZoneCatalogue& catalogue, int zone, DayCount utc,
-                           DayCount localTime, const std::string& format,
+std::string PseudoZoneTime(int zone, DayCount utc, DayCount localTime, const std::string& format,
                            const LocaleInfo& locale) {
-    const PopulationModel population = PopulationModelOf(
-        catalogue.IsValidIndex(kZonePopulation) ? catalogue.zones[kZonePopulation] : ZoneInfo{});
-    return PseudoZoneText(zone, utc, localTime, population, format, locale)
+    return PseudoZoneText(zone, utc, localTime, PopulationModel{}, format, locale)
         .value_or(kInvalidFormat);
 }
 
@@ -25,10 +22,9 @@ std::string FormatZoneTimeAt(const ZoneCatalogue& catalogue, int zone, Instant t
     const ZoneInfo& info = catalogue.zones[static_cast<std::size_t>(zone)];
     // The other scales take a UTC day count.
     if (IsPseudoValueZone(zone)) {
-        return PseudoZoneTime(catalogue, zone, LocalDayCountAt(t, 0), localTime, format, locale);
+        return PseudoZoneTime(zone, LocalDayCountAt(t, 0), localTime, format, locale);
     }
-    return FormatDateTime(LocalDayCountAt(t, ZoneOffsetAt(info, t)), format, locale)
-        .value_or(kInvalidFormat);
+    return FormatDateTime(ZoneReadingAt(info, t), format, locale).value_or(kInvalidFormat);
 }
 
 }  // namespace horavia

@@ -88,10 +88,6 @@ std::string StardateText(DayCount utc, const LocaleInfo& locale) {
     return out;
 }
 
-PopulationModel PopulationModelOf(const ZoneInfo& zone) {
-    return {zone.Bias, zone.DltBias, zone.StdStart};
-}
-
 double PopulationEstimate(DayCount localTime, const PopulationModel& model) {
     return model.baseMillions * 1e6 *
            std::pow(1 + model.growthPpm / 1e6, (localTime - model.baseDate) / 365.25);

@@ -29,13 +29,12 @@ double StardateRemainder(double v, int n);
 // "[issue]" and the remainder with four (five from 2323 on) digits and two decimals.
 std::string StardateText(DayCount utc, const LocaleInfo& locale);
 
-// The population model carried by the population zone's catalogue entry.
+// The world-population estimate: growth from a count at a base date.
 struct PopulationModel {
-    std::int32_t growthPpm = 10000;    // `Bias`: growth in parts per million per year
-    std::int32_t baseMillions = 6000;  // `DltBias`: population at the base date, millions
-    DayCount baseDate = 36359;         // `StdStart`: 1999-07-18 00:00
+    std::int32_t growthPpm = 10000;    // growth in parts per million per year
+    std::int32_t baseMillions = 6000;  // population at the base date, millions
+    DayCount baseDate = 36359;         // 1999-07-18 00:00
 };
-PopulationModel PopulationModelOf(const ZoneInfo& zone);
 double PopulationEstimate(DayCount localTime, const PopulationModel& model);
 
 // Mars Coordinated Time as a day count: the fraction is the Mars time of day, the whole part

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "model/zone_history.h"
+#include "tz/zone_rules.h"
 
 namespace horavia {
 
@@ -32,10 +32,10 @@ class RegistryBackend {
     // Creates the whole key path as needed and stores the bytes; false when refused.
     virtual bool SetValue(RegRoot root, const std::string& path, const std::string& name,
                           const std::string& bytes) = 0;
-    // The clock changes year by year of the time-zone key at path, when the store has a zone
-    // database behind its yearly records; nothing otherwise.
-    virtual std::shared_ptr<const ZoneHistory> ZoneHistoryOf(RegRoot /*root*/,
-                                                             const std::string& /*path*/) {
+    // The timeline of the time-zone key at path, when the store has a zone database behind
+    // its yearly records; nothing otherwise (its records are then read as they stand).
+    virtual std::shared_ptr<const ZoneRules> ZoneRulesOf(RegRoot /*root*/,
+                                                         const std::string& /*path*/) {
         return nullptr;
     }
 };

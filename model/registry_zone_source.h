@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "model/registry.h"
+#include "model/yearly_rule_zone.h"
 #include "model/zone_source.h"
 
 namespace horavia {
@@ -24,8 +25,15 @@ class RegistryZoneSource : public ZoneSource {
     RegistryBackend& registry_;
 };
 
-// A zone's offsets and rules from a "TZI" text: bias at the start, then the daylight bias and
-// the two transition dates; characters past the end read as 0.
-void ReadTzi(ZoneEntry& entry, const std::string& tzi);
+// A year's record from a "TZI" text: bias at the start, then the daylight bias and the two
+// transition dates; characters past the end read as 0.
+ZoneYearRecord ReadTzi(const std::string& tzi);
+
+// The zone's timeline from its "TZI" record and, where it has one, the records of single years
+// under its "Dynamic DST" key (FirstEntry to LastEntry). The registry's shape ends here.
+std::shared_ptr<const YearlyRuleZone> RegistryZoneRules(RegistryBackend& registry,
+                                                        const std::string& zoneKeyPath,
+                                                        const std::string& stdName,
+                                                        const std::string& dltName);
 
 }  // namespace horavia

@@ -7,20 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "model/day_count.h"
-#include "model/zone_history.h"
+#include "tz/zone_rules.h"
 
 namespace horavia {
-
-// A yearly transition rule as a registry transition record holds it.
-struct TransitionRule {
-    int month = 0;      // 1..12; 0 = no rule
-    int dayOfWeek = 0;  // 0 = Sunday .. 6 = Saturday
-    int week = 0;       // 1..4, or 5 for the last
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-};
 
 struct ZoneInfo {
     std::string Key;  // the zone's key name, e.g. "Romance Standard Time"; empty for pseudo-zones
@@ -28,26 +17,14 @@ struct ZoneInfo {
     std::string Name;
     std::string StdName;
     std::string DltName;
-    std::int32_t Bias = 0;
-    std::int32_t DltBias = 0;
-    DayCount StdStart = 0;  // change back to standard time, in the load year
-    DayCount DltStart = 0;  // change to daylight time, in the load year
     std::int32_t MapId1 = -1;
     std::int32_t MapId2 = -1;
-
-    // Registry zones keep their yearly rules so every year gets its own transition moments.
-    bool hasRule = false;
-    TransitionRule stdRule;
-    TransitionRule dltRule;
-
-    // The zone database's changes year by year, when the registry offers them; zone time
-    // follows them in place of the yearly rule.
-    std::shared_ptr<const ZoneHistory> history;
-
-    // Transition moments of one year, cached for the zone-time code.
-    mutable int cachedYear = 0;
-    mutable DayCount cachedStdStart = 0;
-    mutable DayCount cachedDltStart = 0;
+    // Seconds east of Greenwich in the zone's standard time of the year the catalogue was
+    // loaded: the display prefix and the order by offset follow it. The pseudo-zones keep here
+    // the places their lists have always given them.
+    std::int32_t standardOffset = 0;
+    // The zone as a timeline; none for the pseudo-zones.
+    std::shared_ptr<const ZoneRules> rules;
 };
 
 // Pseudo-zone slots.

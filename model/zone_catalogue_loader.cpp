@@ -4,7 +4,7 @@
 
 #include "model/registry_zone_source.h"
 #include "model/text_helpers.h"
-#include "model/zone_time.h"
+#include "model/yearly_rule_zone.h"
 
 namespace horavia {
 
@@ -29,24 +29,13 @@ void SetMapFlags(ZoneCatalogue& catalogue, const ZoneInfo& zone) {
     set(zone.MapId1, 1);
 }
 
-void SetRules(ZoneInfo& zone, const ZoneEntry& entry, int year) {
-    zone.Bias = entry.bias;
-    zone.DltBias = entry.dltBias;
-    zone.stdRule = entry.stdRule;
-    zone.dltRule = entry.dltRule;
-    zone.hasRule = true;
-    zone.StdStart = TransitionMoment(year, zone.stdRule);
-    zone.DltStart = TransitionMoment(year, zone.dltRule);
-    zone.cachedYear = year;
-    zone.cachedStdStart = zone.StdStart;
-    zone.cachedDltStart = zone.DltStart;
-}
-
-ZoneInfo Pseudo(const char* prefix, const char* name, std::int32_t bias) {
+// The pseudo-zones have no timeline; their "offset" places them in lists sorted by offset
+// where they have always stood (in minutes west, as the lists were first sorted).
+ZoneInfo Pseudo(const char* prefix, const char* name, std::int32_t listPlace) {
     ZoneInfo z;
     z.Prefix = prefix;
     z.Name = name;
-    z.Bias = bias;
+    z.standardOffset = -listPlace * 60;
     return z;
 }
 
@@ -77,10 +66,10 @@ void SplitDisplay(const std::string& display, std::string& prefix, std::string& 
     name = paren + 2 < display.size() ? StripAtNul(display.substr(paren + 2)) : std::string();
 }
 
-void ApplyTzi(ZoneInfo& zone, const std::string& tzi, int year) {
-    ZoneEntry entry;
-    ReadTzi(entry, tzi);
-    SetRules(zone, entry, year);
+void ApplyTzi(ZoneInfo& zone, const std::string& tzi) {
+    const ZoneYearRecord record = ReadTzi(tzi);
+    zone.standardOffset = -record.bias * 60;
+    zone.rules = std::make_shared<const YearlyRuleZone>(record);
 }
 
 void FillPseudoZones(ZoneCatalogue& catalogue) {
@@ -90,8 +79,6 @@ void FillPseudoZones(ZoneCatalogue& catalogue) {
     z[kZoneJulianShort] = Pseudo("", "Julian Date (Short)", 2000);
     z[kZoneStardate] = Pseudo("", "Stardate", 3000);
     z[kZonePopulation] = Pseudo("", "Number of people on earth", 10000);
-    z[kZonePopulation].DltBias = 6000;
-    z[kZonePopulation].StdStart = 36359;  // 1999-07-18 00:00
     z[kZoneMars] = Pseudo("(MTC) ", "Mars Coordinated Time", 1900);
     z[kZoneUnix] = Pseudo("(UNIX) ", "Unix Timestamp", 0);
     z[kZoneSwatch] = Pseudo("", "Swatch Internet Time", 12000);
@@ -122,9 +109,9 @@ bool LoadZoneCatalogue(ZoneCatalogue& catalogue, ZoneSource& source, int year,
         zone.DltName = std::move(entry.dltName);
         zone.MapId1 = entry.mapId1;
         zone.MapId2 = entry.mapId2;
+        zone.standardOffset = entry.standardOffset;
+        zone.rules = std::move(entry.rules);
         SetMapFlags(catalogue, zone);
-        SetRules(zone, entry, year);
-        zone.history = std::move(entry.history);
         catalogue.order.push_back(static_cast<int>(k) + kFirstRegistryZone);
     }
     FillPseudoZones(catalogue);
@@ -145,10 +132,10 @@ bool ZonesOutOfOrder(const ZoneCatalogue& catalogue, int a, int b, int sortBy) {
             return CompareIgnoreCase(za.Name, zb.Name) > 0;
         case 1:
             return CompareIgnoreCase(zb.Name, za.Name) > 0;
-        case 2:
-            return za.Bias < zb.Bias;
+        case 2:  // west to east
+            return za.standardOffset > zb.standardOffset;
         case 3:
-            return zb.Bias < za.Bias;
+            return zb.standardOffset > za.standardOffset;
         default:
             return false;
     }

@@ -26,13 +26,13 @@ bool ParseMapId(const std::string& text, std::int32_t& mapId1, std::int32_t& map
 // Splits a display text at its first ")" into Prefix and Name.
 void SplitDisplay(const std::string& display, std::string& prefix, std::string& name);
 
-// Fills a zone's offsets, rules and transition moments (for `year`) from a "TZI" text.
-void ApplyTzi(ZoneInfo& zone, const std::string& tzi, int year);
+// Gives a zone the timeline of a "TZI" text, and its standard offset.
+void ApplyTzi(ZoneInfo& zone, const std::string& tzi);
 
 // Fills the pseudo-zone slots 0..9.
 void FillPseudoZones(ZoneCatalogue& catalogue);
 
-// The first half of loading: the source's zones (transition moments of `year`), the
+// The first half of loading: the source's zones (display texts of `year`), the
 // pseudo-zones, the zone order and the map flags. Without any zone it shows the fatal
 // message and returns false: the caller ends the program.
 bool LoadZoneCatalogue(ZoneCatalogue& catalogue, ZoneSource& source, int year,

@@ -1,5 +1,5 @@
 // Where the zone catalogue's zones come from: the registry's time-zone key on Windows, the
-// system's zone database on Linux. A source only supplies each zone's texts, offsets and rules;
+// system's zone database on Linux. A source only supplies each zone's texts and timeline;
 // the catalogue adds the pseudo-zones, the order and the map flags.
 #pragma once
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/zone_catalogue.h"
-#include "model/zone_history.h"
+#include "tz/zone_rules.h"
 
 namespace horavia {
 
@@ -19,14 +19,10 @@ struct ZoneEntry {
     std::string name;    // the rest of the display text
     std::string stdName;
     std::string dltName;
-    // Minutes with UTC = zone time + bias, in standard and in daylight time.
-    std::int32_t bias = 0;
-    std::int32_t dltBias = 0;
-    TransitionRule stdRule;  // change back to standard time, in the year asked
-    TransitionRule dltRule;  // change to daylight time, in the year asked
     std::int32_t mapId1 = -1;
     std::int32_t mapId2 = -1;
-    std::shared_ptr<const ZoneHistory> history;  // when the source knows every year
+    std::int32_t standardOffset = 0;  // seconds east, in standard time of the year asked
+    std::shared_ptr<const ZoneRules> rules;
 };
 
 struct ZoneEntries {

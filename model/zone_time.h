@@ -1,4 +1,6 @@
-// Zone time: daylight-saving transitions and the conversion local -> UTC -> zone time.
+// Zone time: what a catalogue zone's clock shows at an instant, and where a reading of its
+// clock lies on the time line. Every zone answers through its timeline; the pseudo-zones have
+// none and keep UTC.
 #pragma once
 
 #include <cstdint>
@@ -10,33 +12,22 @@
 
 namespace horavia {
 
-// The transition moment of a rule in a given year, in the zone's own clock reading.
-DayCount TransitionMoment(int year, const TransitionRule& rule);
+// The offset, daylight flag and abbreviation in force in the zone at the instant. From the
+// instant of a change on, the new offset applies, as the tz database says.
+ZoneState ZoneStateAt(const ZoneInfo& zone, Instant t);
+bool IsDaylightTime(const ZoneInfo& zone, Instant t);
 
-// Whether the zone is on daylight time at the instant `utc`. From the yearly rule: each
-// transition moment is compared with the zone's own clock reading of that instant, the
-// daylight start with the standard-time reading, the standard start with the daylight-time
-// reading; rules are evaluated for the year of that reading, so every year uses its own
-// transition dates. From the zone's history: the offset in force is not the lowest of its
-// year. From the instant of a change on, the new offset applies.
-bool IsDaylightTime(const ZoneInfo& zone, DayCount utc);
-
-// The offset (minutes, UTC = zone time + offset) in force in the zone at `utc`: from the
-// zone's history when it has one, else from its yearly rule.
-// At the very instant of a change the new offset applies, as the tz database says.
-std::int32_t ZoneOffsetAt(const ZoneInfo& zone, DayCount utc);
+// The offset in force as a bias in whole minutes (UTC = zone time + bias); the seconds of an
+// old local mean time round to the nearest minute.
 std::int32_t ZoneOffsetAt(const ZoneInfo& zone, Instant t);
+std::int32_t BiasOfOffset(std::int32_t offsetSeconds);
+
+// The zone's clock reading at the instant, as a day count.
+DayCount ZoneReadingAt(const ZoneInfo& zone, Instant t);
 
 // A clock reading of the zone (its wall time as a day count) placed on the time line: unique,
 // skipped or repeated, with the instants around it. Empty when the reading is not finite or
 // out of range.
 std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount reading);
-
-inline DayCount UtcFromLocal(DayCount local, std::int32_t localBias) {
-    return ShiftMinutes(local, localBias);
-}
-inline DayCount ZoneTimeFromUtc(const ZoneInfo& zone, DayCount utc) {
-    return ShiftMinutes(utc, -ZoneOffsetAt(zone, utc));
-}
 
 }  // namespace horavia

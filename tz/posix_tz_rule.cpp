@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/day_count.h"
+#include "tz/civil_days.h"
 
 namespace horavia {
 namespace {
@@ -113,16 +113,16 @@ std::optional<PosixDayRule> DayRule(Cursor& in) {
 
 // Days since 1970-01-01 of the rule's day in the year.
 std::int64_t DayOfRule(const PosixDayRule& rule, int year) {
-    const std::int64_t jan1 = DaysFromCivil(year, 1, 1) - DaysFromCivil(1970, 1, 1);
+    const std::int64_t jan1 = DaysSince1970(year, 1, 1);
     switch (rule.kind) {
         case PosixDayRule::Kind::JulianNoLeap:
-            return jan1 + rule.day - 1 + (IsLeapYear(year) && rule.day >= 60 ? 1 : 0);
+            return jan1 + rule.day - 1 + (IsGregorianLeapYear(year) && rule.day >= 60 ? 1 : 0);
         case PosixDayRule::Kind::ZeroBased:
             return jan1 + rule.day;
         case PosixDayRule::Kind::MonthWeekDay:
             break;
     }
-    return DayOfNthWeekday(year, rule.month, rule.weekday, rule.week) - DaysFromCivil(1970, 1, 1);
+    return NthWeekdaySince1970(year, rule.month, rule.weekday, rule.week);
 }
 
 }  // namespace
@@ -130,7 +130,7 @@ std::int64_t DayOfRule(const PosixDayRule& rule, int year) {
 int UtcYearOfSeconds(std::int64_t seconds) {
     const std::int64_t days =
         seconds >= 0 ? seconds / kSecondsPerDay : (seconds - kSecondsPerDay + 1) / kSecondsPerDay;
-    return CivilFromDays(days + DaysFromCivil(1970, 1, 1)).year;
+    return DateOfDaysSince1970(days).year;
 }
 
 std::optional<PosixTzRule> ParsePosixTzRule(std::string_view text) {

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "model/day_count.h"
-
 namespace horavia {
 namespace {
 
@@ -27,8 +25,7 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 
 // The instant at which the zone's clock first reads 1 January of the year, 00:00.
 std::int64_t LocalYearStart(const ZoneTimeline& zone, int year) {
-    const std::int64_t reading =
-        (DaysFromCivil(year, 1, 1) - DaysFromCivil(1970, 1, 1)) * kSecondsPerDay;
+    const std::int64_t reading = DaysSince1970(year, 1, 1) * kSecondsPerDay;
     const std::int64_t guess = reading - zone.OffsetAt(reading);
     return reading - zone.OffsetAt(guess);
 }
@@ -66,12 +63,12 @@ std::vector<Run> DaylightRuns(const std::vector<Segment>& segments, std::int32_t
 }
 
 // A clock reading in seconds since 1970-01-01 00:00 as a civil date and time.
-CivilTime ReadingAsCivil(std::int64_t reading) {
+WallClockTime ReadingAsCivil(std::int64_t reading) {
     const std::int64_t days =
         reading >= 0 ? reading / kSecondsPerDay : (reading - kSecondsPerDay + 1) / kSecondsPerDay;
     const auto secondOfDay = static_cast<int>(reading - days * kSecondsPerDay);
-    const CivilDate date = CivilFromDays(days + DaysFromCivil(1970, 1, 1));
-    CivilTime t;
+    const YearMonthDay date = DateOfDaysSince1970(days);
+    WallClockTime t;
     t.year = date.year;
     t.month = date.month;
     t.day = date.day;
@@ -104,11 +101,11 @@ ZoneYear ComputeZoneYear(const ZoneTimeline& zone, int year) {
     }
     const Segment& first = segments[main.first];
     result.daylightStarts = main.first == 0
-                                ? CivilTime{year, 1, 1, 0, 0, 0, 0}
+                                ? WallClockTime{year, 1, 1, 0, 0, 0, 0}
                                 : ReadingAsCivil(first.start + segments[main.first - 1].offset);
     const Segment& last = segments[main.last];
     result.daylightEnds = main.last + 1 == segments.size()
-                              ? CivilTime{year, 12, 31, 23, 59, 59, 999}
+                              ? WallClockTime{year, 12, 31, 23, 59, 59, 999}
                               : ReadingAsCivil(last.end + last.offset);
     return result;
 }

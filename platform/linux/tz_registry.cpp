@@ -9,7 +9,7 @@
 #include "model/text_helpers.h"
 #include "platform/linux/tzi_record.h"
 #include "platform/linux/zone_table.h"
-#include "tz/tz_zone_history.h"
+#include "tz/zone_timeline.h"
 #include "tz/zone_year.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
@@ -72,7 +72,8 @@ void TzRegistry::AddZones(std::string_view tableText, int year, const std::strin
         machine_.SetValue(hklm, path, "Dlt", WithNul(row.dltName));
         machine_.SetValue(hklm, path, "MapID", WithNul(mapId));
         machine_.SetValue(hklm, path, "TZI", PackTzi(tzi));
-        histories_[NormalisedPath(path)] = std::make_shared<TzZoneHistory>(std::move(*timeline));
+        timelines_[NormalisedPath(path)] =
+            std::make_shared<const ZoneTimeline>(std::move(*timeline));
     }
 }
 
@@ -107,11 +108,10 @@ bool TzRegistry::SetValue(RegRoot root, const std::string& path, const std::stri
     return user_.SetValue(root, path, name, bytes);
 }
 
-std::shared_ptr<const ZoneHistory> TzRegistry::ZoneHistoryOf(RegRoot root,
-                                                             const std::string& path) {
+std::shared_ptr<const ZoneRules> TzRegistry::ZoneRulesOf(RegRoot root, const std::string& path) {
     if (root != RegRoot::LocalMachine) return nullptr;
-    const auto found = histories_.find(NormalisedPath(path));
-    return found == histories_.end() ? nullptr : found->second;
+    const auto found = timelines_.find(NormalisedPath(path));
+    return found == timelines_.end() ? nullptr : found->second;
 }
 
 QByteArray ZoneTableResourceText() {

@@ -35,9 +35,8 @@ class TzRegistry : public RegistryBackend {
     std::optional<std::vector<std::string>> SubKeys(RegRoot root, const std::string& path) override;
     bool SetValue(RegRoot root, const std::string& path, const std::string& name,
                   const std::string& bytes) override;
-    // Every zone key has the zone database's history behind its yearly record.
-    std::shared_ptr<const ZoneHistory> ZoneHistoryOf(RegRoot root,
-                                                     const std::string& path) override;
+    // Every zone key has the zone database's timeline behind its yearly record.
+    std::shared_ptr<const ZoneRules> ZoneRulesOf(RegRoot root, const std::string& path) override;
 
     // Zones with more than one daylight period in the year; each holds its longest one.
     const std::vector<std::string>& ZonesWithSeveralDaylightPeriods() const {
@@ -53,7 +52,7 @@ class TzRegistry : public RegistryBackend {
     MemoryRegistry machine_;
     MemoryRegistry user_;
     AutostartEntry autostart_;
-    std::map<std::string, std::shared_ptr<const ZoneHistory>> histories_;  // by key path
+    std::map<std::string, std::shared_ptr<const ZoneRules>> timelines_;  // by key path
     std::vector<std::string> severalPeriods_;
     int skippedLines_ = 0;
 };

@@ -11,13 +11,6 @@
 #include "tz/zone_year.h"
 
 namespace horavia {
-namespace {
-
-TransitionRule RuleOf(const SystemTime& t) {
-    return {t.month, t.dayOfWeek, t.week, t.hour, t.minute, t.second};
-}
-
-}  // namespace
 
 TzZoneSource::TzZoneSource(std::string_view tableText, const std::string& zoneFolder) {
     ZoneTable table = ParseZoneTable(tableText);
@@ -31,7 +24,7 @@ TzZoneSource::TzZoneSource(std::string_view tableText, const std::string& zoneFo
             continue;
         }
         zones_.push_back(
-            {std::move(row), std::make_shared<const TzZoneHistory>(std::move(*timeline))});
+            {std::move(row), std::make_shared<const ZoneTimeline>(std::move(*timeline))});
     }
     // Registry keys list in case-insensitive name order.
     std::stable_sort(zones_.begin(), zones_.end(), [](const Zone& a, const Zone& b) {
@@ -45,23 +38,18 @@ ZoneEntries TzZoneSource::Entries(int year) {
     result.keyPath = kTimeZonesKeyPath;
     result.zones.reserve(zones_.size());
     for (const Zone& zone : zones_) {
-        const TziRecord record = TziOfZoneYear(ComputeZoneYear(zone.history->Timeline(), year));
+        // The lowest offset of the year is its standard time, as the display prefix shows it.
+        const std::int32_t bias = -(ComputeZoneYear(*zone.timeline, year).standardOffset / 60);
         ZoneEntry entry;
         entry.key = zone.row.key;
         const bool universal = zone.row.ianaId.rfind("Etc/", 0) == 0;
-        SplitDisplay(DisplayPrefix(record.bias, universal) + zone.row.display, entry.prefix,
-                     entry.name);
+        SplitDisplay(DisplayPrefix(bias, universal) + zone.row.display, entry.prefix, entry.name);
         entry.stdName = zone.row.stdName;
         entry.dltName = zone.row.dltName;
-        entry.bias = record.bias;
-        // A year without daylight time has no daylight date: its daylight bias is the standard one.
-        entry.dltBias =
-            record.daylightDate.month == 0 ? record.bias : record.bias + record.daylightBias;
-        entry.stdRule = RuleOf(record.standardDate);
-        entry.dltRule = RuleOf(record.daylightDate);
         entry.mapId1 = zone.row.mapId1;
         entry.mapId2 = zone.row.mapId2;
-        entry.history = zone.history;
+        entry.standardOffset = -bias * 60;
+        entry.rules = zone.timeline;
         result.zones.push_back(std::move(entry));
     }
     return result;

@@ -1,5 +1,5 @@
-// The zones of the compiled-in table of Windows zones, each with its rules and history from the
-// system tz database.
+// The zones of the compiled-in table of Windows zones, each with its timeline from the system tz
+// database.
 #pragma once
 
 #include <memory>
@@ -10,7 +10,7 @@
 #include "model/zone_source.h"
 #include "platform/linux/zone_file.h"
 #include "platform/linux/zone_table.h"
-#include "tz/tz_zone_history.h"
+#include "tz/zone_timeline.h"
 
 namespace horavia {
 
@@ -32,7 +32,7 @@ class TzZoneSource : public ZoneSource {
   private:
     struct Zone {
         ZoneTableRow row;
-        std::shared_ptr<const TzZoneHistory> history;
+        std::shared_ptr<const ZoneTimeline> timeline;
     };
     std::vector<Zone> zones_;
     int skippedLines_ = 0;

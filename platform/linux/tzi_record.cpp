@@ -59,7 +59,7 @@ SystemTime RuleForMoment(int year, int month, int day, int hour, int minute, int
 
 TziRecord TziOfZoneYear(const ZoneYear& year) {
     auto minutes = [](std::int32_t seconds) { return static_cast<std::int32_t>(seconds / 60); };
-    auto rule = [](const CivilTime& t) {
+    auto rule = [](const WallClockTime& t) {
         return RuleForMoment(t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond);
     };
     TziRecord record;

@@ -105,11 +105,7 @@ TEST(PseudoZones, StardateRemainderRoundingUpCarriesIntoTheIssue) {
 }
 
 TEST(PseudoZones, Population) {
-    ZoneInfo zone;
-    zone.Bias = 10000;
-    zone.DltBias = 6000;
-    zone.StdStart = 36359;
-    const PopulationModel model = PopulationModelOf(zone);
+    const PopulationModel model{10000, 6000, 36359};
     const auto population = [&](DayCount localTime, const LocaleInfo& locale) {
         return PseudoZoneText(kZonePopulation, 0, localTime, model, "", locale);
     };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/registry.h"
+#include "model/yearly_rule_zone.h"
 #include "model/zone_catalogue.h"
 
 namespace horavia::testing {

@@ -49,8 +49,7 @@ TEST_F(Catalogue, ThreeZonesThenPseudoZonesInOrder) {
     EXPECT_EQ(cat.runKeyPath, kRunKeyPath);
     EXPECT_TRUE(cat.zones[1].Name.empty());
     EXPECT_EQ(cat.zones[6].Prefix, "(MTC) ");
-    EXPECT_EQ(cat.zones[5].DltBias, 6000);
-    EXPECT_EQ(cat.zones[5].StdStart, 36359);
+    EXPECT_FALSE(cat.zones[5].rules);  // pseudo-zones have no timeline
 }
 
 TEST_F(Catalogue, OlderKeyIsPreferredWhenItHasZones) {
@@ -78,11 +77,20 @@ TEST_F(Catalogue, TziOffsetsAndTheAllNulQuirk) {
     AddZone(reg, "Cet", "(UTC+01:00) C", MakeTzi(-60, -60, testing::kEuStd, testing::kEuDlt));
     AddZone(reg, "NoDst", "(UTC+01:00) N", MakeTzi(-60, -60));
     ASSERT_TRUE(Load());
-    EXPECT_EQ(Zone("Cet").Bias, -60);
-    EXPECT_EQ(Zone("Cet").DltBias, -120);
-    EXPECT_EQ(Zone("NoDst").DltBias, -60);  // all-zero dates: no daylight whatever the bias says
-    EXPECT_DOUBLE_EQ(Zone("Cet").DltStart, FromCivil(2026, 3, 29, 2));
-    EXPECT_DOUBLE_EQ(Zone("Cet").StdStart, FromCivil(2026, 10, 25, 3));
+    const Instant summer = InstantOfLocal(FromCivil(2026, 7, 1), 0).value();
+    EXPECT_EQ(Zone("Cet").standardOffset, 3600);
+    EXPECT_EQ(ZoneOffsetAt(Zone("Cet"), summer), -120);
+    // all-zero dates: no daylight whatever the bias says
+    EXPECT_EQ(ZoneOffsetAt(Zone("NoDst"), summer), -60);
+    // The changes of 2026: 02:00 standard time and 03:00 daylight time, both 01:00 UTC.
+    const auto changes = Zone("Cet").rules->ChangesBetween(
+        UnixMsOf(InstantOfLocal(FromCivil(2026, 1, 1), 0).value()) / 1000,
+        UnixMsOf(InstantOfLocal(FromCivil(2027, 1, 1), 0).value()) / 1000);
+    ASSERT_EQ(changes.size(), 2u);
+    EXPECT_EQ(InstantFromUnixMs(changes[0].at * 1000),
+              InstantOfLocal(FromCivil(2026, 3, 29, 2), -60).value());
+    EXPECT_EQ(InstantFromUnixMs(changes[1].at * 1000),
+              InstantOfLocal(FromCivil(2026, 10, 25, 3), -120).value());
 }
 
 TEST_F(Catalogue, MalformedValuesNeverCrash) {
@@ -90,11 +98,12 @@ TEST_F(Catalogue, MalformedValuesNeverCrash) {
     AddZone(reg, "Empty", "", std::string(), "5");
     AddZone(reg, "Junk", std::string(1000, ')'), std::string(200, '\xFF'), "x,y");
     ASSERT_TRUE(Load());
-    EXPECT_EQ(Zone("Short").Bias, 0xC4);  // the last byte is dropped: only the low byte is left
+    EXPECT_EQ(Zone("Short").standardOffset,
+              -0xC4 * 60);  // the last byte is dropped: only the low byte is left
     EXPECT_EQ(Zone("Short").Name, "(UTC");
     EXPECT_EQ(Zone("Empty").MapId1, -1);
     EXPECT_EQ(Zone("Junk").MapId2, -1);
-    EXPECT_NO_THROW(IsDaylightTime(Zone("Junk"), FromCivil(2026, 5, 1)));
+    EXPECT_NO_THROW(IsDaylightTime(Zone("Junk"), InstantOfLocal(FromCivil(2026, 5, 1), 0).value()));
 }
 
 TEST_F(Catalogue, MapIdsAndMapFlags) {

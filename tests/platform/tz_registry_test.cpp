@@ -234,7 +234,7 @@ TEST_F(ZoneDatabase, EveryZoneHasAHistoryAndTheConverterReachesEveryYear) {
                                       FromCivil(2038, 1, 19, 3, 14),  FromCivil(5000, 7, 1, 12),
                                       FromCivil(9999, 12, 31, 23, 59)};
     for (int from = first; from <= last; ++from) {
-        EXPECT_TRUE(catalogue.zones[static_cast<std::size_t>(from)].history)
+        EXPECT_TRUE(catalogue.zones[static_cast<std::size_t>(from)].rules)
             << catalogue.zones[static_cast<std::size_t>(from)].StdName;
         const int to = from == last ? first : from + 1;
         for (DayCount t : times) {

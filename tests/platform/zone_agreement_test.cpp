@@ -102,7 +102,7 @@ TEST(ZoneAgreement, EveryZoneMatchesTheTzDatabaseForThreeComputerZones) {
                 const int localOffset = local.OffsetAt(u);
                 const DayCount t = DaysFromSecs(u + localOffset);
                 const std::int32_t bias = -localOffset / 60;
-                const DayCount shown = ZoneTimeFromUtc(zone, UtcFromLocal(t, bias));
+                const DayCount shown = ZoneReadingAt(zone, InstantOfLocal(t, bias).value());
                 const DayCount expected = DaysFromSecs(u + truth.OffsetAt(u));
                 ++checks;
                 if (std::llround((shown - expected) * 86400.0) != 0) ++mismatches[zone.StdName];

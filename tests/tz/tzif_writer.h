@@ -6,15 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "model/day_count.h"
+#include "tz/civil_days.h"
 #include "tz/tzif_data.h"
 
 namespace horavia::testing {
 
 // Seconds since 1970 of a UTC date and time.
 inline std::int64_t Utc(int year, int month, int day, int hour, int minute = 0) {
-    return (DaysFromCivil(year, month, day) - DaysFromCivil(1970, 1, 1)) * 86400 + hour * 3600 +
-           minute * 60;
+    return DaysSince1970(year, month, day) * 86400 + hour * 3600 + minute * 60;
 }
 
 namespace detail {

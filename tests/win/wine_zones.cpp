@@ -29,6 +29,8 @@ std::vector<RawZone> ReadRawZones() {
             zone.tziBytes = tzi->bytes.size();
             std::memcpy(&zone.tzi, tzi->bytes.data(), std::min(tzi->bytes.size(), sizeof zone.tzi));
         }
+        zone.hasYears =
+            ReadRaw(HKEY_LOCAL_MACHINE, path + L"\\Dynamic DST", L"FirstEntry").has_value();
         zones.push_back(zone);
     }
     return zones;

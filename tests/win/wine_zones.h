@@ -28,6 +28,7 @@ struct RawZone {
     std::wstring dlt;
     std::size_t tziBytes = 0;
     RawTzi tzi{};
+    bool hasYears = false;  // a "Dynamic DST" key with records of single years
     // The system's own record for the zone's rule as every year has it.
     TIME_ZONE_INFORMATION Information() const;
 };

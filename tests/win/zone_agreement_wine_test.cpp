@@ -89,8 +89,7 @@ Oracle FromDynamicInformation(const RawZone& zone) {
 }
 
 Seconds ModelReading(const ZoneInfo& zone, Seconds utc) {
-    const DayCount reading =
-        ZoneTimeFromUtc(zone, kUnixEpochDay + static_cast<double>(utc) / 86400.0);
+    const DayCount reading = ZoneReadingAt(zone, InstantFromUnixMs(utc * 1000));
     return std::llround((reading - kUnixEpochDay) * 86400.0);
 }
 
