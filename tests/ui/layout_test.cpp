@@ -29,7 +29,7 @@
 #include "ui/main/tick_schedule.h"
 #include "ui/setup/server_test_dialog.h"
 #include "ui/setup/setup_dialog.h"
-#include "ui/tray/tray_message.h"
+#include "ui/tray/tray_activation.h"
 #include "ui/tray/tray_presenter.h"
 #include "ui_test_support.h"
 
@@ -173,13 +173,26 @@ TEST(TickSchedule, WakesJustAfterTheNextSecond) {
     EXPECT_EQ(SecondOfMinute(UtcAt(1969, 12, 31, 23, 59, 59, 250)), 59);
 }
 
-// What each command does is checked on the tray form; here only the message numbers.
-TEST(TrayMessages, ActivationsStandForTheMouseMessages) {
-    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::Trigger), 0x202);
-    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::DoubleClick), 0x203);
-    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::Context), 0x205);
-    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::MiddleClick), 0);
-    EXPECT_EQ(DecodeTrayMessage(0x200, false), TrayCommand::None);
+// What each activation asks for; the program's answer is checked on the tray form.
+TEST(TrayCommands, EachActivationWithAndWithoutSingleClick) {
+    using R = QSystemTrayIcon::ActivationReason;
+    using C = TrayCommand;
+    struct Case {
+        R reason;
+        C withoutSingleClick;
+        C withSingleClick;
+    };
+    const Case cases[]{
+        {QSystemTrayIcon::Trigger, C::ForceForeground, C::ShowHide},
+        {QSystemTrayIcon::DoubleClick, C::ShowHide, C::None},
+        {QSystemTrayIcon::Context, C::PopupMenu, C::PopupMenu},
+        {QSystemTrayIcon::MiddleClick, C::None, C::None},
+        {QSystemTrayIcon::Unknown, C::None, C::None},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TrayCommandFor(c.reason, false), c.withoutSingleClick) << c.reason;
+        EXPECT_EQ(TrayCommandFor(c.reason, true), c.withSingleClick) << c.reason;
+    }
 }
 
 TEST(TrayClicks, ActivationsWithinTheIntervalMakeADoubleClick) {
@@ -187,29 +200,34 @@ TEST(TrayClicks, ActivationsWithinTheIntervalMakeADoubleClick) {
     struct Step {
         R reason;
         qint64 atMs;
-        int message;
+        R recognised;
     };
     struct Case {
         const char* name;
         std::vector<Step> steps;
     };
     const R click = QSystemTrayIcon::Trigger;
+    const R twice = QSystemTrayIcon::DoubleClick;
+    const R context = QSystemTrayIcon::Context;
+    const R middle = QSystemTrayIcon::MiddleClick;
     const std::vector<Case> cases{
         // Single, double and slow double clicks are followed through the tray form's tests.
-        {"just outside the interval", {{click, 1000, 0x202}, {click, 1400, 0x202}}},
+        {"just outside the interval", {{click, 1000, click}, {click, 1400, click}}},
         {"triple: the third starts a new pair",
-         {{click, 1000, 0x202}, {click, 1100, 0x203}, {click, 1200, 0x202}, {click, 1300, 0x203}}},
+         {{click, 1000, click}, {click, 1100, twice}, {click, 1200, click}, {click, 1300, twice}}},
         {"a right click between two clicks",
-         {{click, 1000, 0x202}, {QSystemTrayIcon::Context, 1050, 0x205}, {click, 1100, 0x202}}},
+         {{click, 1000, click}, {context, 1050, context}, {click, 1100, click}}},
+        {"a middle click between two clicks",
+         {{click, 1000, click}, {middle, 1050, middle}, {click, 1100, click}}},
         // Where the platform reports the double click itself, it passes as it is and the
         // click after it is a click again.
         {"double click reported by the platform",
-         {{click, 1000, 0x202}, {QSystemTrayIcon::DoubleClick, 1100, 0x203}, {click, 1200, 0x202}}},
+         {{click, 1000, click}, {twice, 1100, twice}, {click, 1200, click}}},
     };
     for (const Case& c : cases) {
         TrayClicks clicks;
         for (const Step& step : c.steps) {
-            EXPECT_EQ(clicks.MessageFor(step.reason, step.atMs, 400), step.message)
+            EXPECT_EQ(clicks.Recognise(step.reason, step.atMs, 400), step.recognised)
                 << c.name << " at " << step.atMs;
         }
     }
