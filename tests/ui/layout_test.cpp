@@ -113,50 +113,59 @@ TEST(ClockLayout, NoClockLeavesTheMarginsOnly) {
 }
 
 TEST(RestoredGeometry, KeptOnTheDesktop) {
-    const DesktopArea desktop{0, 0, 19200, 12000};  // 1280 x 800 pixels at 96 dpi
-    auto at = [&](float left, float top, float width = 3000, float height = 900) {
-        return KeepOnDesktop({left, top, width, height}, desktop);
+    const QRect desktop(0, 0, 1280, 800);
+    auto at = [&](double left, double top, double width = 200, double height = 60) {
+        return KeepOnDesktop(QRectF(left, top, width, height), desktop);
     };
-    EXPECT_EQ(at(-500, 300).left, 0);
-    EXPECT_EQ(at(300, -20).top, 0);
-    EXPECT_EQ(at(1500, 2000).left, 1500) << "on screen: unchanged";
-    // A third still on screen is enough; less moves the window flush with the far edge.
-    EXPECT_EQ(at(19200 - 1000, 0).left, 19200 - 1000);
-    EXPECT_EQ(at(19200 - 600, 0).left, 19200 - 3000);
-    EXPECT_EQ(at(0, 12000 - 100).top, 12000 - 900);
+    EXPECT_EQ(at(-33.3, 20).x(), 0);
+    EXPECT_EQ(at(20, -1.3).y(), 0);
+    EXPECT_EQ(at(100, 133.3).x(), 100) << "on screen: unchanged";
+    // A third still on screen is enough, also where the stored twips fall between pixels
+    // (at 15 a pixel) and their division lands a rounding error beyond the edge; less moves
+    // the window flush with the far edge.
+    EXPECT_EQ(at(18200 / 15.0, 0).x(), 18200 / 15.0);
+    const QRect leftScreen(-1280, 0, 1280, 800);
+    EXPECT_EQ(KeepOnDesktop(QRectF(-672 / 15.0, 0, 2016 / 15.0, 60), leftScreen).x(), -672 / 15.0);
+    EXPECT_EQ(at(1280 - 67, 0).x(), 1280 - 67);
+    EXPECT_EQ(at(1280 - 66, 0).x(), 1280 - 200);
+    EXPECT_EQ(at(1280 - 40, 0).x(), 1280 - 200);
+    EXPECT_EQ(at(0, 800 - 6.7).y(), 800 - 60);
+    EXPECT_EQ(at(0, 800 - 20).y(), 800 - 20);
+    EXPECT_EQ(at(0, 800 - 19).y(), 800 - 60);
     // Wider than the desktop: the far-edge rule leaves it starting off the near edge.
-    EXPECT_EQ(at(10000, 0, 30000).left, 19200 - 30000);
-    // Absent keys read 100 twips each: on screen as they are.
-    const WindowGeometry fresh = KeepOnDesktop(WindowGeometry{}, desktop);
-    EXPECT_EQ(fresh.left, 100);
-    EXPECT_EQ(fresh.top, 100);
+    EXPECT_EQ(at(666.7, 0, 2000).x(), 1280 - 2000);
+    // Absent keys read 100 twips each (6.7 pixels at 96 dpi): on screen as they are.
+    const double fresh = 100 / 15.0;
+    EXPECT_EQ(at(fresh, fresh, fresh, fresh), QRectF(fresh, fresh, fresh, fresh));
 }
 
 TEST(RestoredGeometry, FirstStartOpensInsideTheWorkArea) {
-    // A panel of 32 pixels (480 twips) across the top and one of 48 down the left.
-    const DesktopArea workArea{720, 480, 19200 - 720, 12000 - 480};
-    const WindowGeometry fresh{};  // every key absent: 100 twips each
-    const WindowGeometry first = KeepFirstPlaceInWorkArea(fresh, workArea, false, false);
-    EXPECT_EQ(first.left, 720);
-    EXPECT_EQ(first.top, 480) << "the title bar below the panel, where it can be dragged";
+    // A panel of 32 pixels across the top and one of 48 down the left.
+    const QRect workArea(48, 32, 1280 - 48, 800 - 32);
+    const double f = 100 / 15.0;  // every key absent: 100 twips each
+    const QRectF fresh(f, f, f, f);
+    const QRectF first = KeepFirstPlaceInWorkArea(fresh, workArea, false, false);
+    EXPECT_EQ(first.x(), 48);
+    EXPECT_EQ(first.y(), 32) << "the title bar below the panel, where it can be dragged";
+    EXPECT_EQ(first.size(), fresh.size());
     // A stored place is the user's: only the desktop rules apply to it.
-    const WindowGeometry stored =
-        KeepFirstPlaceInWorkArea({100, 100, 3000, 900}, workArea, true, true);
-    EXPECT_EQ(stored.left, 100);
-    EXPECT_EQ(stored.top, 100);
-    const WindowGeometry leftOnly = KeepFirstPlaceInWorkArea(fresh, workArea, true, false);
-    EXPECT_EQ(leftOnly.left, 100);
-    EXPECT_EQ(leftOnly.top, 480);
+    const QRectF stored = KeepFirstPlaceInWorkArea(QRectF(f, f, 200, 60), workArea, true, true);
+    EXPECT_EQ(stored.x(), f);
+    EXPECT_EQ(stored.y(), f);
+    const QRectF leftOnly = KeepFirstPlaceInWorkArea(fresh, workArea, true, false);
+    EXPECT_EQ(leftOnly.x(), f);
+    EXPECT_EQ(leftOnly.y(), 32);
     // Already inside: unchanged.
-    EXPECT_EQ(KeepFirstPlaceInWorkArea({3000, 2000, 3000, 900}, workArea, false, false).top, 2000);
+    EXPECT_EQ(KeepFirstPlaceInWorkArea(QRectF(200, 133.3, 200, 60), workArea, false, false).y(),
+              133.3);
 }
 
 TEST(RestoredGeometry, DesktopOfSeveralScreens) {
     // A second screen left of the primary one starts at a negative position.
-    const DesktopArea desktop{-19200, 0, 38400, 12000};
-    EXPECT_EQ(KeepOnDesktop({-5000, 0, 3000, 900}, desktop).left, -5000);
-    EXPECT_EQ(KeepOnDesktop({-25000, 0, 3000, 900}, desktop).left, -19200);
-    EXPECT_EQ(KeepOnDesktop({18800, 0, 3000, 900}, desktop).left, 19200 - 3000);
+    const QRect desktop(-1280, 0, 2560, 800);
+    EXPECT_EQ(KeepOnDesktop(QRectF(-333.3, 0, 200, 60), desktop).x(), -333.3);
+    EXPECT_EQ(KeepOnDesktop(QRectF(-1666.7, 0, 200, 60), desktop).x(), -1280);
+    EXPECT_EQ(KeepOnDesktop(QRectF(1253.3, 0, 200, 60), desktop).x(), 1280 - 200);
 }
 
 using test::UtcAt;

@@ -25,11 +25,13 @@ int WholeTwips(double pixels, double twipsPerPixel) {
     return static_cast<int>(std::lround(TwipsFromPixels(pixels, twipsPerPixel)));
 }
 
-DesktopArea AreaTwips(const QRect& r, double twipsPerPixel) {
-    const auto t = [twipsPerPixel](int px) {
-        return static_cast<float>(TwipsFromPixels(px, twipsPerPixel));
-    };
-    return {t(r.left()), t(r.top()), t(r.width()), t(r.height())};
+// The whole pixel nearest a place (halves away from zero).
+int WholePixels(double pixels) {
+    return static_cast<int>(std::lround(pixels));
+}
+
+QPoint WholePixels(const QPointF& at) {
+    return QPoint(WholePixels(at.x()), WholePixels(at.y()));
 }
 
 QRect VirtualDesktop() {
@@ -65,21 +67,15 @@ ClockWindow::~ClockWindow() {
 }
 
 void ClockWindow::restorePlace() {
-    const StoredWindowPlace stored = LoadWindowPlace(state_.readers);
-    WindowGeometry g;
-    g.left = static_cast<float>(stored.left);
-    g.width = static_cast<float>(stored.width);
-    g.top = static_cast<float>(stored.top);
-    g.height = static_cast<float>(stored.height);
-    const double tpp = TwipsPerPixel(this);
-    g = KeepOnDesktop(g, AreaTwips(VirtualDesktop(), tpp));
+    const WindowPlace stored = LoadWindowPlace(state_.readers, TwipsPerPixel(this));
+    QRectF g = KeepOnDesktop(QRectF(stored.left, stored.top, stored.width, stored.height),
+                             VirtualDesktop());
     if (!stored.leftStored || !stored.topStored) {
-        const QPoint at(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp));
-        g = KeepFirstPlaceInWorkArea(g, AreaTwips(WorkAreaAt(at), tpp), stored.leftStored,
+        g = KeepFirstPlaceInWorkArea(g, WorkAreaAt(WholePixels(g.topLeft())), stored.leftStored,
                                      stored.topStored);
     }
-    placement_.PlaceFrameAt(QPoint(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp)));
-    SetFixedOuterSize(*this, QSize(PixelsFromTwips(g.width, tpp), PixelsFromTwips(g.height, tpp)));
+    placement_.PlaceFrameAt(WholePixels(g.topLeft()));
+    SetFixedOuterSize(*this, QSize(WholePixels(g.width()), WholePixels(g.height())));
     refresh();
     setAlwaysOnTop(state_.prefs.AlwaysOnTop);
 }
@@ -243,14 +239,13 @@ void ClockWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void ClockWindow::writeGeometry() {
-    const double tpp = TwipsPerPixel(this);
     const QSize outer = frameGeometry().size();
     // Where the platform cannot tell the position, the stored place is kept as it is.
     const std::optional<QPoint> place = placement_.FramePosition();
-    SaveWindowPlace(state_.services.settings,
-                    place ? std::optional(WholeTwips(place->x(), tpp)) : std::nullopt,
-                    place ? std::optional(WholeTwips(place->y(), tpp)) : std::nullopt,
-                    WholeTwips(outer.width(), tpp), WholeTwips(outer.height(), tpp));
+    SaveWindowPlace(state_.services.settings, TwipsPerPixel(this),
+                    place ? std::optional(place->x()) : std::nullopt,
+                    place ? std::optional(place->y()) : std::nullopt, outer.width(),
+                    outer.height());
 }
 
 void ClockWindow::closeEvent(QCloseEvent* event) {

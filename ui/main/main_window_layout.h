@@ -1,7 +1,9 @@
-// The main window's arithmetic, in twips: where the clock rows go, how big the window gets,
-// and where a restored window may open.
+// The main window's arithmetic: where the clock rows go and how big the window gets, in twips as
+// the layout's rules are written; and where a restored window may open, in pixels.
 #pragma once
 
+#include <QRect>
+#include <QRectF>
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -13,7 +15,6 @@ namespace horavia {
 inline constexpr int kClockMargin = 60;           // above the first row, left of the labels
 inline constexpr int kOuterWidthAllowance = 240;  // both margins and the window frame
 inline constexpr const char* kLineHeightText = "GMT 00:00";
-inline constexpr float kDefaultGeometry = 100;  // each geometry key when absent
 // What the window needs of a clock's format: what a format of more bytes writes lies far
 // beyond any desktop's edge.
 inline constexpr std::size_t kShownFormatBytes = 8192;
@@ -60,31 +61,16 @@ struct ChangedText {
 std::optional<std::vector<ChangedText>> ChangedTexts(const ClockPaintLayout& before,
                                                      const ClockPaintLayout& after);
 
-// Outer window geometry in twips, single precision as stored.
-struct WindowGeometry {
-    float left = kDefaultGeometry;
-    float top = kDefaultGeometry;
-    float width = kDefaultGeometry;
-    float height = kDefaultGeometry;
-};
-
-// The desktop the window must stay on: the union of all screens, in twips.
-struct DesktopArea {
-    float left = 0;
-    float top = 0;
-    float width = 0;
-    float height = 0;
-};
-
-// Keeps a restored window on the desktop: a negative edge goes to the desktop's edge, and a
-// window of which less than a third would show is moved flush with the far edge (a window
-// larger than the desktop may then start off its near edge; nothing more is corrected).
-WindowGeometry KeepOnDesktop(WindowGeometry g, const DesktopArea& desktop);
+// Keeps a restored window (its frame, in pixels) on the desktop, the union of all screens: a
+// negative edge goes to the desktop's edge, and a window of which less than a third would show
+// is moved flush with the far edge (a window larger than the desktop may then start off its
+// near edge; nothing more is corrected).
+QRectF KeepOnDesktop(QRectF window, const QRect& desktop);
 
 // A window with no stored place (a first start) opens inside the work area, the desktop less
 // its panels: its title bar never starts above the work area's top, where it could not be
 // dragged, nor its frame left of the work area. A stored place is left to KeepOnDesktop.
-WindowGeometry KeepFirstPlaceInWorkArea(WindowGeometry g, const DesktopArea& workArea,
-                                        bool leftStored, bool topStored);
+QRectF KeepFirstPlaceInWorkArea(QRectF window, const QRect& workArea, bool leftStored,
+                                bool topStored);
 
 }  // namespace horavia

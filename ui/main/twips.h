@@ -1,5 +1,6 @@
-// Window positions and sizes are kept in twips (1/1440 inch), converted with the screen's
-// logical resolution: 15 twips per pixel at 96 dots per inch.
+// Twips (1/1440 inch) and the screen's pixels: 15 twips per pixel at 96 dots per inch. The
+// settings store the window's place in twips (converted where they are read and written), and
+// the clock rows' and setup dialog's measures are written in them.
 #pragma once
 
 #include <QSize>
