@@ -36,9 +36,9 @@
 namespace horavia {
 namespace {
 
-// 10 twips per character, so widths are easy to follow.
-int TenPerChar(const std::string& text) {
-    return static_cast<int>(text.size()) * 10;
+// 10 pixels per character, so widths are easy to follow.
+double TenPerChar(const std::string& text) {
+    return static_cast<double>(text.size()) * 10;
 }
 
 TEST(ClockLayout, RowsColumnsAndWindowSize) {
@@ -48,16 +48,16 @@ TEST(ClockLayout, RowsColumnsAndWindowSize) {
     EXPECT_EQ(layout.rows, 3);
     EXPECT_EQ(layout.labelWidth, 60);
     EXPECT_EQ(layout.timeWidth, 110);
-    // Labels at x 60, one row pitch apart from y 60.
-    EXPECT_EQ(layout.texts[0].x, 60);
-    EXPECT_EQ(layout.texts[0].y, 60);
-    EXPECT_EQ(layout.texts[2].y, 460);
+    // Labels at x 4, one row pitch apart from y 4.
+    EXPECT_EQ(layout.texts[0].x, 4);
+    EXPECT_EQ(layout.texts[0].y, 4);
+    EXPECT_EQ(layout.texts[2].y, 404);
     // Times after the widest label and a gap of one line height.
     EXPECT_EQ(layout.texts[3].text, "12:00:00");
-    EXPECT_EQ(layout.texts[3].x, 60 + 60 + 200);
-    EXPECT_EQ(layout.texts[5].y, 460);
-    EXPECT_EQ(layout.outerWidth, 60 + 240 + 200 + 110);
-    EXPECT_EQ(layout.clientHeight, 3 * 200 + 120);
+    EXPECT_EQ(layout.texts[3].x, 60 + 4 + 200);
+    EXPECT_EQ(layout.texts[5].y, 404);
+    EXPECT_EQ(layout.outerWidth, 60 + 16 + 200 + 110);
+    EXPECT_EQ(layout.clientHeight, 3 * 200 + 8);
 }
 
 // A tick that changes only texts repaints those texts over their old and new extent; one that
@@ -108,8 +108,8 @@ TEST(CompiledIcons, AreTheDrawnPngsAtEverySize) {
 TEST(ClockLayout, NoClockLeavesTheMarginsOnly) {
     const ClockPaintLayout layout = LayOutClockRows({}, 195, TenPerChar);
     EXPECT_TRUE(layout.texts.empty());
-    EXPECT_EQ(layout.outerWidth, 195 + 240);
-    EXPECT_EQ(layout.clientHeight, 120);
+    EXPECT_EQ(layout.outerWidth, 195 + 16);
+    EXPECT_EQ(layout.clientHeight, 8);
 }
 
 TEST(RestoredGeometry, KeptOnTheDesktop) {

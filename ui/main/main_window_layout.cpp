@@ -11,22 +11,22 @@ std::string ShownText(const std::string& utf8, int desktopWidthPixels) {
         Utf8PrefixChars(utf8, static_cast<std::size_t>(std::max(1, desktopWidthPixels))));
 }
 
-ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
-                                 const std::function<int(const std::string&)>& widthOf) {
+ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, double lineHeight,
+                                 const std::function<double(const std::string&)>& widthOf) {
     ClockPaintLayout layout;
     layout.lineHeight = lineHeight;
     // Labels first: the time column starts after the widest label.
     for (const ClockRowText& row : rows) {
-        const int width = widthOf(row.label);
+        const double width = widthOf(row.label);
         layout.texts.push_back(
             {row.label, kClockMargin, layout.rows * lineHeight + kClockMargin, width});
         if (width > layout.labelWidth) layout.labelWidth = width;
         ++layout.rows;
     }
     int row = 0;
-    const int timeX = layout.labelWidth + kClockMargin + lineHeight;
+    const double timeX = layout.labelWidth + kClockMargin + lineHeight;
     for (const ClockRowText& r : rows) {
-        const int width = widthOf(r.time);
+        const double width = widthOf(r.time);
         layout.texts.push_back({r.time, timeX, row * lineHeight + kClockMargin, width});
         if (width > layout.timeWidth) layout.timeWidth = width;
         ++row;

@@ -1,5 +1,5 @@
-// The main window's arithmetic: where the clock rows go and how big the window gets, in twips as
-// the layout's rules are written; and where a restored window may open, in pixels.
+// The main window's arithmetic, in pixels: where the clock rows go, how big the window gets,
+// and where a restored window may open.
 #pragma once
 
 #include <QRect>
@@ -12,8 +12,8 @@
 
 namespace horavia {
 
-inline constexpr int kClockMargin = 60;           // above the first row, left of the labels
-inline constexpr int kOuterWidthAllowance = 240;  // both margins and the window frame
+inline constexpr double kClockMargin = 4;           // above the first row, left of the labels
+inline constexpr double kOuterWidthAllowance = 16;  // both margins and the window frame
 inline constexpr const char* kLineHeightText = "GMT 00:00";
 // What the window needs of a clock's format: what a format of more bytes writes lies far
 // beyond any desktop's edge.
@@ -26,30 +26,32 @@ struct ClockRowText {
 
 struct PlacedText {
     std::string text;
-    int x = 0;
-    int y = 0;
-    int width = 0;  // as widthOf measured it
+    double x = 0;
+    double y = 0;
+    double width = 0;  // as widthOf measured it
 
     bool operator==(const PlacedText&) const = default;
 };
 
 struct ClockPaintLayout {
-    int lineHeight = 0;
-    int labelWidth = 0;
-    int timeWidth = 0;
+    double lineHeight = 0;
+    double labelWidth = 0;
+    double timeWidth = 0;
     int rows = 0;
     std::vector<PlacedText> texts;  // labels first, then times
-    int outerWidth = 0;             // the whole window, frame included
-    int clientHeight = 0;           // the drawing area: 60 above the first row, 60 below the last
+    double outerWidth = 0;          // the whole window, frame included
+    double clientHeight = 0;        // the drawing area: a margin above the first row and below
+                                    // the last
 };
 
 // The part of a text the window can show on a desktop this many pixels wide: as many
 // characters as the desktop has pixels (no character is narrower than a pixel).
 std::string ShownText(const std::string& utf8, int desktopWidthPixels);
 
-// Lays out the rows of the enabled clocks. widthOf gives a text's width in whole twips.
-ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
-                                 const std::function<int(const std::string&)>& widthOf);
+// Lays out the rows of the enabled clocks. widthOf gives a text's width as drawn; a text's
+// place keeps its fraction of a pixel, and only the window's size is rounded.
+ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, double lineHeight,
+                                 const std::function<double(const std::string&)>& widthOf);
 
 struct ChangedText {
     std::string before;  // what the place showed
