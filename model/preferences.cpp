@@ -1,5 +1,6 @@
 #include "model/preferences.h"
 
+#include <cmath>
 #include <limits>
 
 #include "model/text_helpers.h"
@@ -145,25 +146,31 @@ void SavePreference(const Preferences& prefs, SettingsStore& store, bool Prefere
     }
 }
 
-StoredWindowPlace LoadWindowPlace(SettingReaders& readers) {
-    StoredWindowPlace place;
-    place.left = readers.Whole("WndLeft", "100");
-    place.width = readers.Whole("WndWidth", "100");
-    place.top = readers.Whole("WndTop", "100");
-    place.height = readers.Whole("WndHeight", "100");
+WindowPlace LoadWindowPlace(SettingReaders& readers, double twipsPerPixel) {
+    const auto pixels = [&](const char* key) {
+        return static_cast<double>(readers.Whole(key, "100")) / twipsPerPixel;
+    };
+    WindowPlace place;
+    place.left = pixels("WndLeft");
+    place.width = pixels("WndWidth");
+    place.top = pixels("WndTop");
+    place.height = pixels("WndHeight");
     SettingsStore& store = readers.Store();
     place.leftStored = store.Read(kSettingsApp, kSettingsSection, "WndLeft").has_value();
     place.topStored = store.Read(kSettingsApp, kSettingsSection, "WndTop").has_value();
     return place;
 }
 
-void SaveWindowPlace(SettingsStore& store, std::optional<std::int32_t> left,
-                     std::optional<std::int32_t> top, std::int32_t width, std::int32_t height) {
+void SaveWindowPlace(SettingsStore& store, double twipsPerPixel, std::optional<int> left,
+                     std::optional<int> top, int width, int height) {
+    const auto twips = [twipsPerPixel](int pixels) {
+        return std::to_string(std::lround(static_cast<double>(pixels) * twipsPerPixel));
+    };
     SettingsBatch batch(store);
-    if (left) store.Save("WndLeft", std::to_string(*left));
-    store.Save("WndWidth", std::to_string(width));
-    if (top) store.Save("WndTop", std::to_string(*top));
-    store.Save("WndHeight", std::to_string(height));
+    if (left) store.Save("WndLeft", twips(*left));
+    store.Save("WndWidth", twips(width));
+    if (top) store.Save("WndTop", twips(*top));
+    store.Save("WndHeight", twips(height));
 }
 
 }  // namespace horavia

@@ -81,19 +81,23 @@ void SavePreferences(const Preferences& prefs, SettingsStore& store);
 // Writes one preference as SavePreferences would (ShowWnd is stored the moment it changes).
 void SavePreference(const Preferences& prefs, SettingsStore& store, bool Preferences::*field);
 
-// The main window's place and size in twips, under the Wnd* keys; 100 where nothing is stored.
-struct StoredWindowPlace {
-    std::int32_t left = 100;
-    std::int32_t width = 100;
-    std::int32_t top = 100;
-    std::int32_t height = 100;
+// The main window's place: its frame's top-left corner and its outer size, in pixels. Stored
+// under the Wnd* keys in twips (1/1440 inch), converted here and nowhere else with the screen's
+// twips per pixel (15 at 96 dpi). A stored place need not fall on a whole pixel: its fraction
+// is kept until the window is placed. 100 twips each where nothing is stored.
+struct WindowPlace {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 0;
     bool leftStored = false;  // the window has never been placed by the user on that axis
     bool topStored = false;
 };
-StoredWindowPlace LoadWindowPlace(SettingReaders& readers);
-// The position only where the platform can tell it; otherwise the stored one is kept.
-void SaveWindowPlace(SettingsStore& store, std::optional<std::int32_t> left,
-                     std::optional<std::int32_t> top, std::int32_t width, std::int32_t height);
+WindowPlace LoadWindowPlace(SettingReaders& readers, double twipsPerPixel);
+// The position only where the platform can tell it; otherwise the stored one is kept. Each
+// value is stored as the nearest whole number of twips.
+void SaveWindowPlace(SettingsStore& store, double twipsPerPixel, std::optional<int> left,
+                     std::optional<int> top, int width, int height);
 
 // The interval as the setup dialog stores it: 1..255, at least 30 with the unit seconds.
 std::int32_t NormaliseInterval(std::int32_t number, std::int32_t unit);

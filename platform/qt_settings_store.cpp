@@ -1,9 +1,8 @@
 #include "platform/qt_settings_store.h"
 
 #include <QFile>
-#include <QStandardPaths>
 
-#include "platform/linux/xdg_paths.h"
+#include "platform/config_folder.h"
 
 namespace horavia {
 

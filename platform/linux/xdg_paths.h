@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "platform/config_folder.h"
+
 namespace horavia {
 
 // $HOME when it is set and not empty; otherwise the user's home from the password database
@@ -11,8 +13,8 @@ namespace horavia {
 // "/" when neither knows one.
 QString UserHomeFolder();
 
-// $XDG_CONFIG_HOME when it is an absolute path; otherwise (unset, empty or relative, which the
-// XDG rules say to ignore) the home folder's ".config".
-QString UserConfigFolder();
+// UserConfigFolder (platform/config_folder.h) is $XDG_CONFIG_HOME when it is an absolute path;
+// otherwise (unset, empty or relative, which the XDG rules say to ignore) the home folder's
+// ".config".
 
 }  // namespace horavia

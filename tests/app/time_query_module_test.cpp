@@ -1,8 +1,9 @@
 // The time queries' part is opened by its absolute path only, and checked before it is
-// mapped: a cut or empty copy, a folder or a part of another interface is told, never a crash,
-// and no copy where a library search would look (the loader's hardware-capability folders,
-// the library path, the current folder) is ever loaded. Each case runs the program from a
-// folder of its own, laid out as installed (bin/horavia, the part in lib/<arch>/horavia).
+// mapped: a cut or empty copy, a folder or a part of another interface id or version is told,
+// never a crash, and no copy where a library search would look (the loader's
+// hardware-capability folders, the library path, the current folder) is ever loaded. Each case
+// runs the program from a folder of its own, laid out as installed (bin/horavia, the part in
+// lib/<arch>/horavia).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -66,7 +67,14 @@ TEST(TimeQueryPart, OnlyTheRealPartAtItsPlaceIsLoaded) {
             return Place(QStringLiteral(TIME_QUERY_PART), i.Installed(), bytes);
         };
     };
+    const auto placeAs = [](const QString& part) {
+        return [part](const Install& i) { return Place(part, i.Installed()); };
+    };
     const std::string interface = std::string(horavia::kTimeQueryPartId) + " ";
+    const auto refused = [&interface](const std::string& named) {
+        return "it is not a loadable part for this program (interface " + named + ", needs " +
+               interface + std::to_string(horavia::kTimeQueryPartVersion) + ")";
+    };
     const struct {
         const char* what;
         std::function<bool(const Install&)> place;
@@ -83,11 +91,16 @@ TEST(TimeQueryPart, OnlyTheRealPartAtItsPlaceIsLoaded) {
         {"a folder",
          [](const Install& i) { return QDir().mkpath(QDir(i.Installed()).filePath(kPartName)); },
          "it is a folder"},
-        {"of another interface version",
-         [](const Install& i) { return Place(QStringLiteral(FOREIGN_PART), i.Installed()); },
-         "it is not a loadable part for this program (interface " + interface +
-             std::to_string(horavia::kTimeQueryPartVersion + 1) + ", needs " + interface +
-             std::to_string(horavia::kTimeQueryPartVersion) + ")"},
+        // Another interface is refused as a missing part is, naming what it is instead.
+        {"of the next interface version", placeAs(QStringLiteral(FOREIGN_PART)),
+         refused(interface + std::to_string(horavia::kTimeQueryPartVersion + 1))},
+        {"of the previous interface version", placeAs(QStringLiteral(OLDER_PART)),
+         refused(interface + std::to_string(horavia::kTimeQueryPartVersion - 1))},
+        {"of another interface id", placeAs(QStringLiteral(OTHER_ID_PART)),
+         refused("other.time-queries " + std::to_string(horavia::kTimeQueryPartVersion))},
+        {"of an id differing in letter case", placeAs(QStringLiteral(OTHER_CASE_PART)),
+         refused("Horavia.Time-Queries " + std::to_string(horavia::kTimeQueryPartVersion))},
+        {"naming no interface", placeAs(QStringLiteral(UNDESCRIBED_PART)), refused("none")},
     };
     for (const auto& c : cases) {
         Install install;

@@ -177,18 +177,32 @@ TEST_F(Settings, OnePreferenceAndTheWindowPlaceAreWrittenAsTheTableWritesThem) {
     EXPECT_EQ(store.SavedKeys(), (std::vector<std::string>{"ShowWnd"}));
     EXPECT_EQ(store.Get("ShowWnd", ""), "False");
 
-    StoredWindowPlace place = LoadWindowPlace(readers);
-    EXPECT_EQ((std::vector<int>{place.left, place.top, place.width, place.height}),
-              (std::vector<int>{100, 100, 100, 100}));
+    // Pixels inside the program, twips in the file: 15 a pixel at 96 dpi, 12 at 120 dpi.
+    WindowPlace place = LoadWindowPlace(readers, 15);
+    EXPECT_EQ((std::vector<double>{place.left, place.top, place.width, place.height}),
+              (std::vector<double>(4, 100 / 15.0)))
+        << "100 twips each where nothing is stored";
     EXPECT_FALSE(place.leftStored || place.topStored);
 
     // Where the platform cannot tell the position, the stored one is kept.
-    SaveWindowPlace(store, 1500, 2250, 3000, 900);
-    SaveWindowPlace(store, std::nullopt, std::nullopt, 3200, 960);
-    place = LoadWindowPlace(readers);
-    EXPECT_EQ((std::vector<int>{place.left, place.top, place.width, place.height}),
-              (std::vector<int>{1500, 2250, 3200, 960}));
+    SaveWindowPlace(store, 15, 100, 150, 200, 60);
+    EXPECT_EQ((std::vector<std::string>{store.Get("WndLeft", ""), store.Get("WndTop", ""),
+                                        store.Get("WndWidth", ""), store.Get("WndHeight", "")}),
+              (std::vector<std::string>{"1500", "2250", "3000", "900"}));
+    SaveWindowPlace(store, 15, std::nullopt, std::nullopt, 213, 64);
+    place = LoadWindowPlace(readers, 15);
+    EXPECT_EQ((std::vector<double>{place.left, place.top, place.width, place.height}),
+              (std::vector<double>{100, 150, 213, 64}));
     EXPECT_TRUE(place.leftStored && place.topStored);
+    place = LoadWindowPlace(readers, 12);
+    EXPECT_EQ((std::vector<double>{place.left, place.top, place.width, place.height}),
+              (std::vector<double>{125, 187.5, 266.25, 80}));
+    // A pixel count at a resolution whose twips per pixel are no whole number is stored as
+    // the nearest whole number of twips, halves away from zero.
+    SaveWindowPlace(store, 1440.0 / 192, -3, 7, 1, 3);
+    EXPECT_EQ((std::vector<std::string>{store.Get("WndLeft", ""), store.Get("WndTop", ""),
+                                        store.Get("WndWidth", ""), store.Get("WndHeight", "")}),
+              (std::vector<std::string>{"-23", "53", "8", "23"}));
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -98,8 +98,8 @@ TEST_F(Model, EveryKeyWithAnyValueLoadsAndKeepsTheOtherKeys) {
             AppState app(Services{file, reg, told, localZone, clock}, EnglishUnitedStates());
             app.LoadSettings();
             ASSERT_TRUE(app.LoadCatalogue()) << key << "=" << bad.substr(0, 9);
-            LoadWindowPlace(app.readers);
-            LoadWindowPlace(app.readers);  // the window made anew reads its place again
+            LoadWindowPlace(app.readers, 15);
+            LoadWindowPlace(app.readers, 15);  // the window made anew reads its place again
             ASSERT_LE(app.clocks.size(), 2u) << key << "=" << bad.substr(0, 9);
             app.SaveSettings();
             app.SaveClockList();

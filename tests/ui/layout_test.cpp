@@ -29,16 +29,16 @@
 #include "ui/main/tick_schedule.h"
 #include "ui/setup/server_test_dialog.h"
 #include "ui/setup/setup_dialog.h"
-#include "ui/tray/tray_message.h"
+#include "ui/tray/tray_activation.h"
 #include "ui/tray/tray_presenter.h"
 #include "ui_test_support.h"
 
 namespace horavia {
 namespace {
 
-// 10 twips per character, so widths are easy to follow.
-int TenPerChar(const std::string& text) {
-    return static_cast<int>(text.size()) * 10;
+// 10 pixels per character, so widths are easy to follow.
+double TenPerChar(const std::string& text) {
+    return static_cast<double>(text.size()) * 10;
 }
 
 TEST(ClockLayout, RowsColumnsAndWindowSize) {
@@ -48,16 +48,16 @@ TEST(ClockLayout, RowsColumnsAndWindowSize) {
     EXPECT_EQ(layout.rows, 3);
     EXPECT_EQ(layout.labelWidth, 60);
     EXPECT_EQ(layout.timeWidth, 110);
-    // Labels at x 60, one row pitch apart from y 60.
-    EXPECT_EQ(layout.texts[0].x, 60);
-    EXPECT_EQ(layout.texts[0].y, 60);
-    EXPECT_EQ(layout.texts[2].y, 460);
+    // Labels at x 4, one row pitch apart from y 4.
+    EXPECT_EQ(layout.texts[0].x, 4);
+    EXPECT_EQ(layout.texts[0].y, 4);
+    EXPECT_EQ(layout.texts[2].y, 404);
     // Times after the widest label and a gap of one line height.
     EXPECT_EQ(layout.texts[3].text, "12:00:00");
-    EXPECT_EQ(layout.texts[3].x, 60 + 60 + 200);
-    EXPECT_EQ(layout.texts[5].y, 460);
-    EXPECT_EQ(layout.outerWidth, 60 + 240 + 200 + 110);
-    EXPECT_EQ(layout.clientHeight, 3 * 200 + 120);
+    EXPECT_EQ(layout.texts[3].x, 60 + 4 + 200);
+    EXPECT_EQ(layout.texts[5].y, 404);
+    EXPECT_EQ(layout.outerWidth, 60 + 16 + 200 + 110);
+    EXPECT_EQ(layout.clientHeight, 3 * 200 + 8);
 }
 
 // A tick that changes only texts repaints those texts over their old and new extent; one that
@@ -108,55 +108,64 @@ TEST(CompiledIcons, AreTheDrawnPngsAtEverySize) {
 TEST(ClockLayout, NoClockLeavesTheMarginsOnly) {
     const ClockPaintLayout layout = LayOutClockRows({}, 195, TenPerChar);
     EXPECT_TRUE(layout.texts.empty());
-    EXPECT_EQ(layout.outerWidth, 195 + 240);
-    EXPECT_EQ(layout.clientHeight, 120);
+    EXPECT_EQ(layout.outerWidth, 195 + 16);
+    EXPECT_EQ(layout.clientHeight, 8);
 }
 
 TEST(RestoredGeometry, KeptOnTheDesktop) {
-    const DesktopArea desktop{0, 0, 19200, 12000};  // 1280 x 800 pixels at 96 dpi
-    auto at = [&](float left, float top, float width = 3000, float height = 900) {
-        return KeepOnDesktop({left, top, width, height}, desktop);
+    const QRect desktop(0, 0, 1280, 800);
+    auto at = [&](double left, double top, double width = 200, double height = 60) {
+        return KeepOnDesktop(QRectF(left, top, width, height), desktop);
     };
-    EXPECT_EQ(at(-500, 300).left, 0);
-    EXPECT_EQ(at(300, -20).top, 0);
-    EXPECT_EQ(at(1500, 2000).left, 1500) << "on screen: unchanged";
-    // A third still on screen is enough; less moves the window flush with the far edge.
-    EXPECT_EQ(at(19200 - 1000, 0).left, 19200 - 1000);
-    EXPECT_EQ(at(19200 - 600, 0).left, 19200 - 3000);
-    EXPECT_EQ(at(0, 12000 - 100).top, 12000 - 900);
+    EXPECT_EQ(at(-33.3, 20).x(), 0);
+    EXPECT_EQ(at(20, -1.3).y(), 0);
+    EXPECT_EQ(at(100, 133.3).x(), 100) << "on screen: unchanged";
+    // A third still on screen is enough, also where the stored twips fall between pixels
+    // (at 15 a pixel) and their division lands a rounding error beyond the edge; less moves
+    // the window flush with the far edge.
+    EXPECT_EQ(at(18200 / 15.0, 0).x(), 18200 / 15.0);
+    const QRect leftScreen(-1280, 0, 1280, 800);
+    EXPECT_EQ(KeepOnDesktop(QRectF(-672 / 15.0, 0, 2016 / 15.0, 60), leftScreen).x(), -672 / 15.0);
+    EXPECT_EQ(at(1280 - 67, 0).x(), 1280 - 67);
+    EXPECT_EQ(at(1280 - 66, 0).x(), 1280 - 200);
+    EXPECT_EQ(at(1280 - 40, 0).x(), 1280 - 200);
+    EXPECT_EQ(at(0, 800 - 6.7).y(), 800 - 60);
+    EXPECT_EQ(at(0, 800 - 20).y(), 800 - 20);
+    EXPECT_EQ(at(0, 800 - 19).y(), 800 - 60);
     // Wider than the desktop: the far-edge rule leaves it starting off the near edge.
-    EXPECT_EQ(at(10000, 0, 30000).left, 19200 - 30000);
-    // Absent keys read 100 twips each: on screen as they are.
-    const WindowGeometry fresh = KeepOnDesktop(WindowGeometry{}, desktop);
-    EXPECT_EQ(fresh.left, 100);
-    EXPECT_EQ(fresh.top, 100);
+    EXPECT_EQ(at(666.7, 0, 2000).x(), 1280 - 2000);
+    // Absent keys read 100 twips each (6.7 pixels at 96 dpi): on screen as they are.
+    const double fresh = 100 / 15.0;
+    EXPECT_EQ(at(fresh, fresh, fresh, fresh), QRectF(fresh, fresh, fresh, fresh));
 }
 
 TEST(RestoredGeometry, FirstStartOpensInsideTheWorkArea) {
-    // A panel of 32 pixels (480 twips) across the top and one of 48 down the left.
-    const DesktopArea workArea{720, 480, 19200 - 720, 12000 - 480};
-    const WindowGeometry fresh{};  // every key absent: 100 twips each
-    const WindowGeometry first = KeepFirstPlaceInWorkArea(fresh, workArea, false, false);
-    EXPECT_EQ(first.left, 720);
-    EXPECT_EQ(first.top, 480) << "the title bar below the panel, where it can be dragged";
+    // A panel of 32 pixels across the top and one of 48 down the left.
+    const QRect workArea(48, 32, 1280 - 48, 800 - 32);
+    const double f = 100 / 15.0;  // every key absent: 100 twips each
+    const QRectF fresh(f, f, f, f);
+    const QRectF first = KeepFirstPlaceInWorkArea(fresh, workArea, false, false);
+    EXPECT_EQ(first.x(), 48);
+    EXPECT_EQ(first.y(), 32) << "the title bar below the panel, where it can be dragged";
+    EXPECT_EQ(first.size(), fresh.size());
     // A stored place is the user's: only the desktop rules apply to it.
-    const WindowGeometry stored =
-        KeepFirstPlaceInWorkArea({100, 100, 3000, 900}, workArea, true, true);
-    EXPECT_EQ(stored.left, 100);
-    EXPECT_EQ(stored.top, 100);
-    const WindowGeometry leftOnly = KeepFirstPlaceInWorkArea(fresh, workArea, true, false);
-    EXPECT_EQ(leftOnly.left, 100);
-    EXPECT_EQ(leftOnly.top, 480);
+    const QRectF stored = KeepFirstPlaceInWorkArea(QRectF(f, f, 200, 60), workArea, true, true);
+    EXPECT_EQ(stored.x(), f);
+    EXPECT_EQ(stored.y(), f);
+    const QRectF leftOnly = KeepFirstPlaceInWorkArea(fresh, workArea, true, false);
+    EXPECT_EQ(leftOnly.x(), f);
+    EXPECT_EQ(leftOnly.y(), 32);
     // Already inside: unchanged.
-    EXPECT_EQ(KeepFirstPlaceInWorkArea({3000, 2000, 3000, 900}, workArea, false, false).top, 2000);
+    EXPECT_EQ(KeepFirstPlaceInWorkArea(QRectF(200, 133.3, 200, 60), workArea, false, false).y(),
+              133.3);
 }
 
 TEST(RestoredGeometry, DesktopOfSeveralScreens) {
     // A second screen left of the primary one starts at a negative position.
-    const DesktopArea desktop{-19200, 0, 38400, 12000};
-    EXPECT_EQ(KeepOnDesktop({-5000, 0, 3000, 900}, desktop).left, -5000);
-    EXPECT_EQ(KeepOnDesktop({-25000, 0, 3000, 900}, desktop).left, -19200);
-    EXPECT_EQ(KeepOnDesktop({18800, 0, 3000, 900}, desktop).left, 19200 - 3000);
+    const QRect desktop(-1280, 0, 2560, 800);
+    EXPECT_EQ(KeepOnDesktop(QRectF(-333.3, 0, 200, 60), desktop).x(), -333.3);
+    EXPECT_EQ(KeepOnDesktop(QRectF(-1666.7, 0, 200, 60), desktop).x(), -1280);
+    EXPECT_EQ(KeepOnDesktop(QRectF(1253.3, 0, 200, 60), desktop).x(), 1280 - 200);
 }
 
 using test::UtcAt;
@@ -173,13 +182,26 @@ TEST(TickSchedule, WakesJustAfterTheNextSecond) {
     EXPECT_EQ(SecondOfMinute(UtcAt(1969, 12, 31, 23, 59, 59, 250)), 59);
 }
 
-// What each command does is checked on the tray form; here only the message numbers.
-TEST(TrayMessages, ActivationsStandForTheMouseMessages) {
-    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::Trigger), 0x202);
-    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::DoubleClick), 0x203);
-    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::Context), 0x205);
-    EXPECT_EQ(TrayMessageOf(QSystemTrayIcon::MiddleClick), 0);
-    EXPECT_EQ(DecodeTrayMessage(0x200, false), TrayCommand::None);
+// What each activation asks for; the program's answer is checked on the tray form.
+TEST(TrayCommands, EachActivationWithAndWithoutSingleClick) {
+    using R = QSystemTrayIcon::ActivationReason;
+    using C = TrayCommand;
+    struct Case {
+        R reason;
+        C withoutSingleClick;
+        C withSingleClick;
+    };
+    const Case cases[]{
+        {QSystemTrayIcon::Trigger, C::ForceForeground, C::ShowHide},
+        {QSystemTrayIcon::DoubleClick, C::ShowHide, C::None},
+        {QSystemTrayIcon::Context, C::PopupMenu, C::PopupMenu},
+        {QSystemTrayIcon::MiddleClick, C::None, C::None},
+        {QSystemTrayIcon::Unknown, C::None, C::None},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(TrayCommandFor(c.reason, false), c.withoutSingleClick) << c.reason;
+        EXPECT_EQ(TrayCommandFor(c.reason, true), c.withSingleClick) << c.reason;
+    }
 }
 
 TEST(TrayClicks, ActivationsWithinTheIntervalMakeADoubleClick) {
@@ -187,29 +209,34 @@ TEST(TrayClicks, ActivationsWithinTheIntervalMakeADoubleClick) {
     struct Step {
         R reason;
         qint64 atMs;
-        int message;
+        R recognised;
     };
     struct Case {
         const char* name;
         std::vector<Step> steps;
     };
     const R click = QSystemTrayIcon::Trigger;
+    const R twice = QSystemTrayIcon::DoubleClick;
+    const R context = QSystemTrayIcon::Context;
+    const R middle = QSystemTrayIcon::MiddleClick;
     const std::vector<Case> cases{
         // Single, double and slow double clicks are followed through the tray form's tests.
-        {"just outside the interval", {{click, 1000, 0x202}, {click, 1400, 0x202}}},
+        {"just outside the interval", {{click, 1000, click}, {click, 1400, click}}},
         {"triple: the third starts a new pair",
-         {{click, 1000, 0x202}, {click, 1100, 0x203}, {click, 1200, 0x202}, {click, 1300, 0x203}}},
+         {{click, 1000, click}, {click, 1100, twice}, {click, 1200, click}, {click, 1300, twice}}},
         {"a right click between two clicks",
-         {{click, 1000, 0x202}, {QSystemTrayIcon::Context, 1050, 0x205}, {click, 1100, 0x202}}},
+         {{click, 1000, click}, {context, 1050, context}, {click, 1100, click}}},
+        {"a middle click between two clicks",
+         {{click, 1000, click}, {middle, 1050, middle}, {click, 1100, click}}},
         // Where the platform reports the double click itself, it passes as it is and the
         // click after it is a click again.
         {"double click reported by the platform",
-         {{click, 1000, 0x202}, {QSystemTrayIcon::DoubleClick, 1100, 0x203}, {click, 1200, 0x202}}},
+         {{click, 1000, click}, {twice, 1100, twice}, {click, 1200, click}}},
     };
     for (const Case& c : cases) {
         TrayClicks clicks;
         for (const Step& step : c.steps) {
-            EXPECT_EQ(clicks.MessageFor(step.reason, step.atMs, 400), step.message)
+            EXPECT_EQ(clicks.Recognise(step.reason, step.atMs, 400), step.recognised)
                 << c.name << " at " << step.atMs;
         }
     }

@@ -43,6 +43,7 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
     }
     double Tpp() const { return TwipsPerPixel(window.data()); }
     int Px(int twips) const { return static_cast<int>(std::lround(twips / Tpp())); }
+    static int Whole(double pixels) { return static_cast<int>(std::lround(pixels)); }
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
         for (const auto& t : window->paintLayout().texts) texts.push_back(t.text);
@@ -62,13 +63,13 @@ TEST_F(MainWindow, RowsOnlyForEnabledClocksWithoutGaps) {
     EXPECT_EQ(Texts(), (std::vector<std::string>{"Zulu", "Tokyo", "11:30:15", "20:30:15"}));
     ASSERT_EQ(layout.rows, 2);
     EXPECT_GT(layout.lineHeight, 0);
-    EXPECT_EQ(layout.texts[1].y, 60 + layout.lineHeight) << "no gap for the disabled clock";
-    EXPECT_EQ(layout.texts[3].y, 60 + layout.lineHeight);
-    EXPECT_EQ(layout.texts[2].x, layout.labelWidth + 60 + layout.lineHeight);
+    EXPECT_EQ(layout.texts[1].y, layout.lineHeight + 4) << "no gap for the disabled clock";
+    EXPECT_EQ(layout.texts[3].y, layout.lineHeight + 4);
+    EXPECT_EQ(layout.texts[2].x, layout.labelWidth + 4 + layout.lineHeight);
     // The width rule is for the whole window (frame included), the height rule for the rows.
     EXPECT_EQ(w.frameGeometry().width(),
-              Px(layout.labelWidth + 240 + layout.lineHeight + layout.timeWidth));
-    EXPECT_EQ(w.height(), Px(2 * layout.lineHeight + 120));
+              Whole(layout.labelWidth + 16 + layout.lineHeight + layout.timeWidth));
+    EXPECT_EQ(w.height(), Whole(2 * layout.lineHeight + 8));
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Horavia"));
     EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "fixed border";
     EXPECT_TRUE(w.windowFlags().testFlag(Qt::Tool)) << "kept out of the taskbar";
@@ -171,17 +172,17 @@ TEST_F(MainWindow, RightToLeftMirrorsTheRows) {
 TEST_F(MainWindow, NoEnabledClockLeavesAnEmptyWindow) {
     StoreClocks({"Off|0|False"});
     ClockWindow& w = Open();
-    const int lineHeight = w.paintLayout().lineHeight;
+    const double lineHeight = w.paintLayout().lineHeight;
     EXPECT_TRUE(w.paintLayout().texts.empty());
-    EXPECT_EQ(w.frameGeometry().width(), Px(lineHeight + 240));
-    EXPECT_EQ(w.height(), Px(120));
+    EXPECT_EQ(w.frameGeometry().width(), Whole(lineHeight + 16));
+    EXPECT_EQ(w.height(), 8);
 }
 
 TEST_F(MainWindow, FontChangesPitchAndSizeAtTheNextPaint) {
     ClockWindow& w = Open();
-    const int before = w.paintLayout().lineHeight;
+    const double before = w.paintLayout().lineHeight;
     const int heightBefore = w.height();
-    const int labelsBefore = w.paintLayout().labelWidth;
+    const double labelsBefore = w.paintLayout().labelWidth;
     w.applyFont("DejaVu Sans", 24);
     EXPECT_GT(w.paintLayout().lineHeight, before);
     EXPECT_GT(w.height(), heightBefore);

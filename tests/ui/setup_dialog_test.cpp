@@ -17,7 +17,6 @@
 
 #include "setup_controls.h"
 #include "ui/editor/clock_editor.h"
-#include "ui/main/twips.h"
 #include "ui_test_support.h"
 
 namespace horavia {
@@ -99,8 +98,7 @@ TEST_F(SetupDialogTest, FrameTabsAndColumns) {
                             2 * list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 2;
     EXPECT_EQ(list->columnWidth(1),
               std::max(static_cast<int>(list->viewport()->width() * 123 / 5565), markMinimum));
-    const double tpp = TwipsPerPixel(setup.get());  // 15 at 96 dpi: 350 x 282 pixels
-    const QSize usual(PixelsFromTwips(5250, tpp), PixelsFromTwips(4230, tpp));
+    const QSize usual(350, 282);
     const QSize frame = setup->frameGeometry().size() - setup->size();
     EXPECT_EQ(setup->frameGeometry().size(), usual.expandedTo(setup->minimumSize() + frame))
         << "the usual size, larger only where the font needs more";

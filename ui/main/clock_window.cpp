@@ -21,15 +21,13 @@ namespace horavia {
 
 namespace {
 
-int WholeTwips(double pixels, double twipsPerPixel) {
-    return static_cast<int>(std::lround(TwipsFromPixels(pixels, twipsPerPixel)));
+// The whole pixel nearest a place (halves away from zero).
+int WholePixels(double pixels) {
+    return static_cast<int>(std::lround(pixels));
 }
 
-DesktopArea AreaTwips(const QRect& r, double twipsPerPixel) {
-    const auto t = [twipsPerPixel](int px) {
-        return static_cast<float>(TwipsFromPixels(px, twipsPerPixel));
-    };
-    return {t(r.left()), t(r.top()), t(r.width()), t(r.height())};
+QPoint WholePixels(const QPointF& at) {
+    return QPoint(WholePixels(at.x()), WholePixels(at.y()));
 }
 
 QRect VirtualDesktop() {
@@ -65,38 +63,28 @@ ClockWindow::~ClockWindow() {
 }
 
 void ClockWindow::restorePlace() {
-    const StoredWindowPlace stored = LoadWindowPlace(state_.readers);
-    WindowGeometry g;
-    g.left = static_cast<float>(stored.left);
-    g.width = static_cast<float>(stored.width);
-    g.top = static_cast<float>(stored.top);
-    g.height = static_cast<float>(stored.height);
-    const double tpp = TwipsPerPixel(this);
-    g = KeepOnDesktop(g, AreaTwips(VirtualDesktop(), tpp));
+    const WindowPlace stored = LoadWindowPlace(state_.readers, TwipsPerPixel(this));
+    QRectF g = KeepOnDesktop(QRectF(stored.left, stored.top, stored.width, stored.height),
+                             VirtualDesktop());
     if (!stored.leftStored || !stored.topStored) {
-        const QPoint at(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp));
-        g = KeepFirstPlaceInWorkArea(g, AreaTwips(WorkAreaAt(at), tpp), stored.leftStored,
+        g = KeepFirstPlaceInWorkArea(g, WorkAreaAt(WholePixels(g.topLeft())), stored.leftStored,
                                      stored.topStored);
     }
-    placement_.PlaceFrameAt(QPoint(PixelsFromTwips(g.left, tpp), PixelsFromTwips(g.top, tpp)));
-    SetFixedOuterSize(*this, QSize(PixelsFromTwips(g.width, tpp), PixelsFromTwips(g.height, tpp)));
+    placement_.PlaceFrameAt(WholePixels(g.topLeft()));
+    SetFixedOuterSize(*this, QSize(WholePixels(g.width()), WholePixels(g.height())));
     refresh();
     setAlwaysOnTop(state_.prefs.AlwaysOnTop);
 }
 
 ClockPaintLayout ClockWindow::computeLayout() const {
-    const double tpp = TwipsPerPixel(this);
     // Labels are gathered first and the time read once for all rows, as the rows are drawn.
     // Only what can show on the desktop is measured and drawn, so that a label or format of
     // megabytes costs no more than one as wide as the desktop.
     const int desktopWidth = VirtualDesktop().width();
     const std::vector<int> clocks = state_.EnabledClocksInOrder();
     shaped_.Prepare(font(), isRightToLeft());
-    const int lineHeight =
-        static_cast<int>(std::lround(TwipsFromPixels(shaped_.LineHeight(), tpp)));
-    const auto widthOf = [&](const std::string& text) {
-        return WholeTwips(shaped_.Width(text), tpp);
-    };
+    const double lineHeight = shaped_.LineHeight();
+    const auto widthOf = [&](const std::string& text) { return shaped_.Width(text); };
     std::vector<ClockRowText> rows;
     rows.reserve(clocks.size());
     for (int index : clocks) {
@@ -118,15 +106,14 @@ ClockPaintLayout ClockWindow::computeLayout() const {
 }
 
 void ClockWindow::applyLayoutSize() {
-    const double tpp = TwipsPerPixel(this);
     // The width rule is for the whole window, the height rule for the drawing area; neither
     // grows the window beyond the desktop (what does not fit is cut off).
     const QRect desktop = VirtualDesktop();
     const int frameWidth = std::max(0, frameGeometry().width() - geometry().width());
     const int frameHeight = std::max(0, frameGeometry().height() - geometry().height());
-    const int width = std::clamp(PixelsFromTwips(layout_.outerWidth, tpp) - frameWidth, 1,
+    const int width = std::clamp(WholePixels(layout_.outerWidth) - frameWidth, 1,
                                  std::max(1, desktop.width() - frameWidth));
-    const int height = std::clamp(PixelsFromTwips(layout_.clientHeight, tpp), 1,
+    const int height = std::clamp(WholePixels(layout_.clientHeight), 1,
                                   std::max(1, desktop.height() - frameHeight));
     if (minimumSize() != QSize(width, height) || maximumSize() != QSize(width, height)) {
         setFixedSize(width, height);
@@ -162,39 +149,33 @@ QString ClockWindow::rowText(int row) const {
 
 QRect ClockWindow::rowRect(int row) const {
     if (row < 0 || row >= layout_.rows) return {};
-    const double tpp = TwipsPerPixel(this);
-    const int top = PixelsFromTwips(layout_.texts[static_cast<std::size_t>(row)].y, tpp);
-    return QRect(0, top, width(), std::max(1, PixelsFromTwips(layout_.lineHeight, tpp)));
+    const int top = WholePixels(layout_.texts[static_cast<std::size_t>(row)].y);
+    return QRect(0, top, width(), std::max(1, WholePixels(layout_.lineHeight)));
 }
 
 QRect ClockWindow::inkBox(const PlacedText& t) const {
-    const double tpp = TwipsPerPixel(this);
     // Glyphs may reach a little past their advance on either side; a quarter of a line is
     // more than an upright font's overhang, and keeps a label's box clear of its time's.
-    const double slack = layout_.lineHeight / tpp / 4;
-    const double left = t.x / tpp - slack;
-    const double right = (t.x + t.width) / tpp + slack;
-    const double top = t.y / tpp;
-    const QRectF box(isRightToLeft() ? width() - right : left, top, right - left,
-                     layout_.lineHeight / tpp + 2);
+    const double slack = layout_.lineHeight / 4;
+    const double left = t.x - slack;
+    const double right = t.x + t.width + slack;
+    const QRectF box(isRightToLeft() ? width() - right : left, t.y, right - left,
+                     layout_.lineHeight + 2);
     return box.toAlignedRect();
 }
 
 QRect ClockWindow::changedBox(const ChangedText& c) const {
     // What both texts draw alike at their start stays on the screen: most ticks change the
     // last digit or two of each time.
-    const double tpp = TwipsPerPixel(this);
-    const auto same =
-        static_cast<int>(std::floor(shaped_.SamePrefixWidth(c.before, c.after.text) * tpp));
+    const double same = shaped_.SamePrefixWidth(c.before, c.after.text);
     PlacedText changed = c.after;
     changed.x += same;
-    changed.width = std::max(0, changed.width - same);
+    changed.width = std::max(0.0, changed.width - same);
     return inkBox(changed);
 }
 
 void ClockWindow::paintEvent(QPaintEvent* event) {
     // Only draws: the layout and the size follow the texts (tick, font, clocks, showing).
-    const double tpp = TwipsPerPixel(this);
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QRegion& exposed = event->region();
@@ -203,8 +184,8 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
     const bool mirrored = isRightToLeft();
     for (const PlacedText& t : layout_.texts) {
         if (!exposed.intersects(inkBox(t))) continue;
-        const double left = mirrored ? width() - t.x / tpp - shaped_.Width(t.text) : t.x / tpp;
-        shaped_.Draw(painter, t.text, QPointF(left, t.y / tpp));
+        const double left = mirrored ? width() - t.x - shaped_.Width(t.text) : t.x;
+        shaped_.Draw(painter, t.text, QPointF(left, t.y));
     }
     if (!painted_) {
         painted_ = true;
@@ -226,9 +207,8 @@ void ClockWindow::keyPressEvent(QKeyEvent* event) {
     // The keyboard's right click opens the menu at the window's first row.
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if ((event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) || shiftF10) {
-        const double tpp = TwipsPerPixel(this);
-        emit menuRequested(mapToGlobal(
-            QPoint(PixelsFromTwips(kClockMargin, tpp), PixelsFromTwips(kClockMargin, tpp))));
+        const int margin = WholePixels(kClockMargin);
+        emit menuRequested(mapToGlobal(QPoint(margin, margin)));
         return;
     }
     QWidget::keyPressEvent(event);
@@ -243,14 +223,13 @@ void ClockWindow::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void ClockWindow::writeGeometry() {
-    const double tpp = TwipsPerPixel(this);
     const QSize outer = frameGeometry().size();
     // Where the platform cannot tell the position, the stored place is kept as it is.
     const std::optional<QPoint> place = placement_.FramePosition();
-    SaveWindowPlace(state_.services.settings,
-                    place ? std::optional(WholeTwips(place->x(), tpp)) : std::nullopt,
-                    place ? std::optional(WholeTwips(place->y(), tpp)) : std::nullopt,
-                    WholeTwips(outer.width(), tpp), WholeTwips(outer.height(), tpp));
+    SaveWindowPlace(state_.services.settings, TwipsPerPixel(this),
+                    place ? std::optional(place->x()) : std::nullopt,
+                    place ? std::optional(place->y()) : std::nullopt, outer.width(),
+                    outer.height());
 }
 
 void ClockWindow::closeEvent(QCloseEvent* event) {

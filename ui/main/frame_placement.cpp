@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace horavia {
 
@@ -103,6 +104,15 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return false;
+}
+
+void SetFixedOuterSize(QWidget& window, QSize outerPixels) {
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    const QSize client(std::max(1, outerPixels.width() - std::max(0, frame.width())),
+                       std::max(1, outerPixels.height() - std::max(0, frame.height())));
+    if (window.minimumSize() != client || window.maximumSize() != client) {
+        window.setFixedSize(client);
+    }
 }
 
 }  // namespace horavia

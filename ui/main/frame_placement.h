@@ -10,6 +10,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QSize>
 #include <QTimer>
 #include <optional>
 
@@ -62,5 +63,9 @@ class FramePlacement : public QObject {
     int corrections_ = 0;
     QTimer wait_;  // ends the wait for a frame that never comes (no window manager)
 };
+
+// Gives a top-level window a fixed outer size (frame included), as far as the frame is known:
+// before the window manager has framed the window the frame counts as nothing.
+void SetFixedOuterSize(QWidget& window, QSize outerPixels);
 
 }  // namespace horavia

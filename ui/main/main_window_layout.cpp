@@ -11,22 +11,22 @@ std::string ShownText(const std::string& utf8, int desktopWidthPixels) {
         Utf8PrefixChars(utf8, static_cast<std::size_t>(std::max(1, desktopWidthPixels))));
 }
 
-ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, int lineHeight,
-                                 const std::function<int(const std::string&)>& widthOf) {
+ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, double lineHeight,
+                                 const std::function<double(const std::string&)>& widthOf) {
     ClockPaintLayout layout;
     layout.lineHeight = lineHeight;
     // Labels first: the time column starts after the widest label.
     for (const ClockRowText& row : rows) {
-        const int width = widthOf(row.label);
+        const double width = widthOf(row.label);
         layout.texts.push_back(
             {row.label, kClockMargin, layout.rows * lineHeight + kClockMargin, width});
         if (width > layout.labelWidth) layout.labelWidth = width;
         ++layout.rows;
     }
     int row = 0;
-    const int timeX = layout.labelWidth + kClockMargin + lineHeight;
+    const double timeX = layout.labelWidth + kClockMargin + lineHeight;
     for (const ClockRowText& r : rows) {
-        const int width = widthOf(r.time);
+        const double width = widthOf(r.time);
         layout.texts.push_back({r.time, timeX, row * lineHeight + kClockMargin, width});
         if (width > layout.timeWidth) layout.timeWidth = width;
         ++row;
@@ -54,20 +54,28 @@ std::optional<std::vector<ChangedText>> ChangedTexts(const ClockPaintLayout& bef
     return changed;
 }
 
-WindowGeometry KeepOnDesktop(WindowGeometry g, const DesktopArea& desktop) {
-    const float right = desktop.left + desktop.width;
-    const float bottom = desktop.top + desktop.height;
-    if (g.left < desktop.left) g.left = desktop.left;
-    if (g.left + g.width / 3 > right) g.left = right - g.width;
-    if (g.top < desktop.top) g.top = desktop.top;
-    if (g.top + g.height / 3 > bottom) g.top = bottom - g.height;
+namespace {
+
+// A stored place that shows exactly a third of the window stays: it came in twips, and their
+// division into pixels may put it a rounding error beyond the edge.
+constexpr double kRoundingSlack = 1e-9;
+
+}  // namespace
+
+QRectF KeepOnDesktop(QRectF g, const QRect& desktop) {
+    // QRect's right and bottom are its last pixels; the edges here lie just beyond them.
+    const double right = desktop.x() + desktop.width();
+    const double bottom = desktop.y() + desktop.height();
+    if (g.x() < desktop.x()) g.moveLeft(desktop.x());
+    if (g.x() + g.width() / 3 > right + kRoundingSlack) g.moveLeft(right - g.width());
+    if (g.y() < desktop.y()) g.moveTop(desktop.y());
+    if (g.y() + g.height() / 3 > bottom + kRoundingSlack) g.moveTop(bottom - g.height());
     return g;
 }
 
-WindowGeometry KeepFirstPlaceInWorkArea(WindowGeometry g, const DesktopArea& workArea,
-                                        bool leftStored, bool topStored) {
-    if (!leftStored && g.left < workArea.left) g.left = workArea.left;
-    if (!topStored && g.top < workArea.top) g.top = workArea.top;
+QRectF KeepFirstPlaceInWorkArea(QRectF g, const QRect& workArea, bool leftStored, bool topStored) {
+    if (!leftStored && g.x() < workArea.x()) g.moveLeft(workArea.x());
+    if (!topStored && g.y() < workArea.y()) g.moveTop(workArea.y());
     return g;
 }
 

@@ -1,8 +1,7 @@
-// Window positions and sizes are kept in twips (1/1440 inch), converted with the screen's
-// logical resolution: 15 twips per pixel at 96 dots per inch.
+// The window's place is stored in twips (1/1440 inch) and used in pixels: the settings are
+// converted where they are read and written, with the screen's logical resolution (15 twips per
+// pixel at 96 dots per inch).
 #pragma once
-
-#include <QSize>
 
 class QWidget;
 
@@ -12,13 +11,5 @@ inline constexpr double kTwipsPerInch = 1440.0;
 
 // Twips per pixel for the screen the widget is on (the primary screen before it is shown).
 double TwipsPerPixel(const QWidget* widget);
-double TwipsPerPixelAt(double logicalDpi);
-
-int PixelsFromTwips(double twips, double twipsPerPixel);
-double TwipsFromPixels(double pixels, double twipsPerPixel);
-
-// Gives a top-level window a fixed outer size (frame included), as far as the frame is known:
-// before the window manager has framed the window the frame counts as nothing.
-void SetFixedOuterSize(QWidget& window, QSize outerPixels);
 
 }  // namespace horavia

@@ -9,7 +9,6 @@
 
 #include "ui/main/accessibility.h"
 #include "ui/main/help_page.h"
-#include "ui/main/twips.h"
 #include "ui/setup/clock_list_page.h"
 #include "ui/setup/command_button.h"
 #include "ui/setup/default_format_page.h"
@@ -68,9 +67,7 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
 }
 
 QSize SetupDialog::startingSize() const {
-    const double tpp = TwipsPerPixel(this);
-    const QSize outer(PixelsFromTwips(kSetupWidthTwips, tpp),
-                      PixelsFromTwips(kSetupHeightTwips, tpp));
+    const QSize outer(kSetupWidth, kSetupHeight);
     // The window manager's frame is known once the dialog has been shown.
     const QSize frame = frameGeometry().size() - geometry().size();
     return (outer - frame.expandedTo(QSize(0, 0))).expandedTo(minimumSize());

@@ -23,8 +23,9 @@ class TimeSyncPage;
 
 inline constexpr const char* kSetupCaption =
     QT_TRANSLATE_NOOP("horavia::SetupDialog", "Horavia Timezones");
-inline constexpr int kSetupWidthTwips = 5250;
-inline constexpr int kSetupHeightTwips = 4230;
+// The dialog's usual outer size, frame included, in pixels.
+inline constexpr int kSetupWidth = 350;
+inline constexpr int kSetupHeight = 282;
 
 class SetupDialog : public QDialog {
     Q_OBJECT

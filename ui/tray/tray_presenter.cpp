@@ -181,7 +181,7 @@ void TrayPresenter::handleActivation(QSystemTrayIcon::ActivationReason reason) {
     }
     const qint64 now = clickClockMs_ ? clickClockMs_() : clickClock_.elapsed();
     const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
-    switch (DecodeTrayMessage(clicks_.MessageFor(reason, now, interval), prefs_.SingleClick)) {
+    switch (TrayCommandFor(clicks_.Recognise(reason, now, interval), prefs_.SingleClick)) {
         case TrayCommand::ForceForeground:
             emit foregroundRequested();
             break;

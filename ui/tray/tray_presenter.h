@@ -15,7 +15,7 @@
 
 #include "model/preferences.h"
 #include "platform/notification_area.h"
-#include "ui/tray/tray_message.h"
+#include "ui/tray/tray_activation.h"
 
 namespace horavia {
 
