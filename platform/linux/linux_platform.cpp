@@ -47,8 +47,11 @@ class LinuxPlatform final : public Platform {
 
     bool RunsAsRoot() const override { return ::geteuid() == 0; }
 
-    // The entry starts this program's file, which it names in double quotes.
+    // The entry starts this program's file, which it names in double quotes. It is written
+    // afresh each time: the old entry (or a link of the user's in its place) is removed first,
+    // so the new file has the default permissions and no link is written through.
     bool EnableLogOnStart() override {
+        autostart_.WriteRunText(std::string());
         return autostart_.WriteRunText('"' + QCoreApplication::applicationFilePath().toStdString() +
                                        '"');
     }
