@@ -17,7 +17,7 @@ class HeadlessServices {
   public:
     QtSettingsStore settings;
     std::unique_ptr<Platform> platform = CreatePlatform();
-    std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
+    MemoryRegistry noRegistry;  // not read: the zones come from the zone source
     std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
     StderrMessages messages{MessageUtf8};
     SystemLocalZone localZone;
@@ -27,7 +27,7 @@ class HeadlessServices {
 HeadlessRun::HeadlessRun() : services_(std::make_unique<HeadlessServices>()) {
     auto& s = *services_;
     state_ = std::make_unique<AppState>(
-        Services{s.settings, *s.registry, s.messages, s.localZone, s.clock, s.zones.get()},
+        Services{s.settings, s.noRegistry, s.messages, s.localZone, s.clock, s.zones.get()},
         LocaleFromQt());
 }
 

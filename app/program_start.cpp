@@ -48,15 +48,20 @@ int StartProgram(int argc, char** argv) {
     if (instance.Claim() == InstanceClaim::HandedOver) return 0;
 
     QtMessageBoxes messages;
-    const std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
+    MemoryRegistry noRegistry;  // not read: the zones come from the zone source
     SystemLocalZone localZone;
     SystemClock clock;
-    AppState state(Services{settings, *registry, messages, localZone, clock, zones.get()},
+    AppState state(Services{settings, noRegistry, messages, localZone, clock, zones.get()},
                    LocaleFromQt());
     const std::unique_ptr<SystemClockSetter> clockSetter = platform->CreateClockSetter();
 
     ProgramOptions options;
     options.serverQueries = ServerQueriesFromModule();  // networking loaded on the first query
+    // A log-on entry that cannot be written or removed is not told: "Load on startup" stays
+    // stored, and the next Close of the setup dialog tries again.
+    options.logOnStart = [&platform = *platform](bool start) {
+        start ? platform.EnableLogOnStart() : platform.DisableLogOnStart();
+    };
     Program running(state, *clockSetter, std::move(options));
     program = &running;
     messages.SetTopmostWindow([&running] { return running.topmostWindow(); });

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         (void)FirstExecArgument(text);
         return 0;
     }
-    // Writing a Run text and reading it back. A text naming a program enables the entry; the
+    // Writing a run text and reading it back. A text naming a program enables the entry; the
     // same text must come back.
     const std::string entry = AutostartEntryText(text, {});
     const auto back = ReadAutostartRunText(entry);

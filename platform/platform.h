@@ -5,7 +5,6 @@
 #include <functional>
 #include <memory>
 
-#include "model/registry.h"
 #include "model/services.h"
 #include "model/zone_source.h"
 #include "platform/system_clock_setter.h"
@@ -22,9 +21,6 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
-    // The registry the log-on entry is written to (on Windows also the program's settings).
-    virtual std::unique_ptr<RegistryBackend> CreateRegistry() = 0;
-
     // The computer's time zones, for the zone catalogue.
     virtual std::unique_ptr<ZoneSource> CreateZoneSource() = 0;
 
@@ -39,6 +35,14 @@ class Platform {
     // Whether the program runs as the superuser, who may be reading another user's settings
     // (started with that user's environment).
     virtual bool RunsAsRoot() const = 0;
+
+    // Starting the program when the user logs on ("Load on startup"): the XDG autostart entry
+    // on Linux, the user's Run value on Windows. Enabling names this program's own file;
+    // disabling leaves no entry that starts it. False when the entry could not be written,
+    // removed or read.
+    virtual bool EnableLogOnStart() = 0;
+    virtual bool DisableLogOnStart() = 0;
+    virtual bool IsLogOnStartEnabled() const = 0;
 };
 
 // This platform's implementation.

@@ -7,14 +7,15 @@
 #include "platform/system_time.h"
 #include "platform/win/registry_settings_store.h"
 #include "platform/win/win_locale.h"
+#include "platform/win/win_registry.h"
 
 namespace horavia {
 
 struct ConsoleServices {
     std::unique_ptr<Platform> platform = CreatePlatform();
-    std::unique_ptr<RegistryBackend> registry = platform->CreateRegistry();
+    WinRegistry registry;  // the settings; the zones come from the zone source
     std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
-    RegistrySettingsStore settings{*registry};
+    RegistrySettingsStore settings{registry};
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
@@ -23,7 +24,7 @@ struct ConsoleServices {
 ConsoleRun::ConsoleRun() : services_(std::make_unique<ConsoleServices>()) {
     auto& s = *services_;
     state_ = std::make_unique<AppState>(
-        Services{s.settings, *s.registry, s.messages, s.localZone, s.clock, s.zones.get()},
+        Services{s.settings, s.registry, s.messages, s.localZone, s.clock, s.zones.get()},
         LocaleFromWindows());
 }
 

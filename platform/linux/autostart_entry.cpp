@@ -58,7 +58,7 @@ std::optional<std::string> AutostartEntry::ReadRunText() const {
 bool AutostartEntry::WriteRunText(const std::string& text) {
     PosixFileSystem fs;
     const std::string path = NativePath(FilePath());
-    std::string error;  // the Run value has no message: a refusal is a failed write
+    std::string error;  // the entry has no message of its own: a refusal is a failed write
     // Not starting at log-on leaves no entry behind: the desktop's autostart list stays as it
     // was before the program was ever asked to start there.
     if (ProgramOfRunText(text).empty()) {

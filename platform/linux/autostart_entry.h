@@ -1,4 +1,6 @@
-// The program's XDG autostart entry, seen as the text of its log-on Run-key value.
+// The program's XDG autostart entry, which starts the program when the user logs on. It is read
+// and written as its run text: the program it starts, in double quotes when written by the
+// program itself.
 #pragma once
 
 #include <QString>

@@ -2,10 +2,12 @@
 // entry, the clock set through timedated, and the termination signals.
 #include <unistd.h>
 
+#include <QCoreApplication>
+
 #include "platform/background_zone_source.h"
+#include "platform/linux/autostart_entry.h"
 #include "platform/linux/system_clock_setter.h"
 #include "platform/linux/termination_signals.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/platform.h"
 
@@ -26,8 +28,6 @@ class TerminationWatch final : public PlatformWatch {
 
 class LinuxPlatform final : public Platform {
   public:
-    std::unique_ptr<RegistryBackend> CreateRegistry() override { return MakeUserTzRegistry(); }
-
     std::unique_ptr<ZoneSource> CreateZoneSource() override {
         // The table is read here (the toolkit's resources); only the zone files on the thread.
         return std::make_unique<BackgroundZoneSource>(
@@ -46,6 +46,24 @@ class LinuxPlatform final : public Platform {
     }
 
     bool RunsAsRoot() const override { return ::geteuid() == 0; }
+
+    // The entry starts this program's file, which it names in double quotes. It is written
+    // afresh each time: the old entry (or a link of the user's in its place) is removed first,
+    // so the new file has the default permissions and no link is written through.
+    bool EnableLogOnStart() override {
+        autostart_.WriteRunText(std::string());
+        return autostart_.WriteRunText('"' + QCoreApplication::applicationFilePath().toStdString() +
+                                       '"');
+    }
+    bool DisableLogOnStart() override { return autostart_.WriteRunText(std::string()); }
+    bool IsLogOnStartEnabled() const override {
+        const std::optional<std::string> text = autostart_.ReadRunText();
+        return text && !text->empty();
+    }
+
+  private:
+    // The folder is the one of the environment the program started with.
+    AutostartEntry autostart_{UserAutostartFolder()};
 };
 
 }  // namespace

@@ -12,11 +12,6 @@
 #include "tz/zone_timeline.h"
 #include "tz/zone_year.h"
 
-// Resources of a static library must be registered by name, outside any namespace.
-static void InitZoneTableResource() {
-    Q_INIT_RESOURCE(resources);
-}
-
 namespace horavia {
 namespace {
 
@@ -112,12 +107,6 @@ std::shared_ptr<const ZoneRules> TzRegistry::ZoneRulesOf(RegRoot root, const std
     if (root != RegRoot::LocalMachine) return nullptr;
     const auto found = timelines_.find(NormalisedPath(path));
     return found == timelines_.end() ? nullptr : found->second;
-}
-
-QByteArray ZoneTableResourceText() {
-    InitZoneTableResource();
-    QFile table(QStringLiteral(":/windows_zones.tsv"));
-    return table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
 }
 
 std::unique_ptr<TzRegistry> MakeUserTzRegistry() {

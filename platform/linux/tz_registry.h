@@ -14,6 +14,7 @@
 #include "model/registry.h"
 #include "model/zone_catalogue_loader.h"  // kRunKeyPath
 #include "platform/linux/autostart_entry.h"
+#include "platform/linux/tz_zone_source.h"
 #include "platform/linux/zone_file.h"
 
 namespace horavia {
@@ -56,9 +57,6 @@ class TzRegistry : public RegistryBackend {
     std::vector<std::string> severalPeriods_;
     int skippedLines_ = 0;
 };
-
-// The zone table compiled into the program (empty when the resource is missing).
-QByteArray ZoneTableResourceText();
 
 // The registry of this computer's user: the log-on entry in the user's autostart folder and the
 // per-user keys, without zones (the program reads those from the zone source).

@@ -1,6 +1,6 @@
 #include "platform/linux/tz_zone_source.h"
 
-#include <QByteArray>
+#include <QFile>
 #include <algorithm>
 #include <set>
 
@@ -9,6 +9,11 @@
 #include "platform/linux/tz_registry.h"
 #include "platform/linux/tzi_record.h"
 #include "tz/zone_year.h"
+
+// Resources of a static library must be registered by name, outside any namespace.
+static void InitZoneTableResource() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace horavia {
 
@@ -53,6 +58,12 @@ ZoneEntries TzZoneSource::Entries(int year) {
         result.zones.push_back(std::move(entry));
     }
     return result;
+}
+
+QByteArray ZoneTableResourceText() {
+    InitZoneTableResource();
+    QFile table(QStringLiteral(":/windows_zones.tsv"));
+    return table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
 }
 
 std::unique_ptr<TzZoneSource> MakeSystemTzZoneSource() {

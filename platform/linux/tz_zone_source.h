@@ -2,6 +2,7 @@
 // database.
 #pragma once
 
+#include <QByteArray>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -37,6 +38,9 @@ class TzZoneSource : public ZoneSource {
     std::vector<Zone> zones_;
     int skippedLines_ = 0;
 };
+
+// The zone table compiled into the program (empty when the resource is missing).
+QByteArray ZoneTableResourceText();
 
 // The zones of this computer: the table compiled into the program over the system tz database.
 std::unique_ptr<TzZoneSource> MakeSystemTzZoneSource();

@@ -2,10 +2,15 @@
 
 #include <windows.h>
 
-#include "model/startup_entry.h"
+#include "model/text_helpers.h"
+#include "model/zone_catalogue_loader.h"  // kRunKeyPath
 #include "platform/win/wide_text.h"
 
 namespace horavia {
+
+std::string RunEntryText(const std::string& programFolder, const std::string& programName) {
+    return "\"" + AddBackslash(programFolder) + programName + ".exe\"";
+}
 
 std::string ProgramRunEntryText() {
     // Long paths exceed MAX_PATH: grow the buffer until the whole name fits.
@@ -28,6 +33,19 @@ std::string ProgramRunEntryText() {
     const auto dot = name.find_last_of('.');
     if (dot != std::string::npos) name.resize(dot);
     return RunEntryText(folder, name);
+}
+
+bool WriteRunEntry(RegistryBackend& registry, const std::string& runText) {
+    RegWriteString(registry, RegRoot::CurrentUser, kRunKeyPathNt, kRunValue, "");
+    return RegWriteString(registry, RegRoot::CurrentUser, kRunKeyPath, kRunValue, runText);
+}
+
+std::optional<std::string> ReadRunEntry(RegistryBackend& registry) {
+    std::string text;
+    if (!RegReadString(registry, RegRoot::CurrentUser, kRunKeyPath, kRunValue, text)) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace horavia

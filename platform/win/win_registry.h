@@ -13,7 +13,7 @@ namespace horavia {
 //
 // Writes under HKEY_LOCAL_MACHINE are refused, as on the other platforms: the program only
 // reads machine-wide data, so a run with administrator rights leaves no entries for every user
-// behind (the log-on start clears its machine-wide copies, which then simply stay absent).
+// behind.
 class WinRegistry : public RegistryBackend {
   public:
     std::optional<std::string> QueryValue(RegRoot root, const std::string& path,

@@ -1,4 +1,4 @@
-// The log-on Run value kept as an XDG autostart entry, and the desktop-entry text rules.
+// The XDG autostart entry and its run text, and the desktop-entry text rules.
 #include "platform/linux/autostart_entry.h"
 
 #include <gtest/gtest.h>
@@ -10,14 +10,11 @@
 #include <QTemporaryDir>
 
 #include "platform/linux/desktop_entry.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/qt_settings_store.h"
+#include "scoped_env.h"
 
 namespace horavia {
 namespace {
-
-constexpr RegRoot kHkcu = RegRoot::CurrentUser;
-constexpr RegRoot kHklm = RegRoot::LocalMachine;
 
 std::string FileText(const QString& path) {
     QFile file(path);
@@ -25,24 +22,18 @@ std::string FileText(const QString& path) {
     return file.readAll().toStdString();
 }
 
-class RunKey : public ::testing::Test {
+class RunText : public ::testing::Test {
   protected:
     QTemporaryDir home_;
     QString folder_ = QDir(home_.path()).filePath("config/autostart");
-    TzRegistry reg_{"", 2026, folder_};
+    AutostartEntry entry_{folder_};
     QString file_ = QDir(folder_).filePath("horavia.desktop");
 
-    std::optional<std::string> Read() {
-        std::string text = "<unread>";
-        if (!RegReadString(reg_, kHkcu, kRunKeyPath, kRunValueName, text)) return std::nullopt;
-        return text;
-    }
-    bool Write(const std::string& text) {
-        return RegWriteString(reg_, kHkcu, kRunKeyPath, kRunValueName, text);
-    }
+    std::optional<std::string> Read() const { return entry_.ReadRunText(); }
+    bool Write(const std::string& text) { return entry_.WriteRunText(text); }
 };
 
-TEST_F(RunKey, EnableDisableAndReadBack) {
+TEST_F(RunText, EnableDisableAndReadBack) {
     EXPECT_EQ(Read(), std::nullopt);  // no entry yet: no value
 
     ASSERT_TRUE(Write("\"/opt/Horavia Apps/horavia\""));
@@ -52,25 +43,21 @@ TEST_F(RunKey, EnableDisableAndReadBack) {
     EXPECT_NE(content.find("\nExec=\"/opt/Horavia Apps/horavia\"\n"), std::string::npos);
     EXPECT_NE(content.find("\nHidden=false\n"), std::string::npos);
     EXPECT_EQ(Read(), "\"/opt/Horavia Apps/horavia\"");
-    // The raw value carries the terminating NUL of a string value.
-    EXPECT_EQ(reg_.QueryValue(kHkcu, kRunKeyPath, kRunValueName),
-              std::string("\"/opt/Horavia Apps/horavia\"\0", 28));
 
     // The empty text removes the entry: nothing starts at log-on, nothing is left behind.
     ASSERT_TRUE(Write(""));
     EXPECT_FALSE(QFile::exists(file_));
     EXPECT_EQ(Read(), std::nullopt);
 
-    // Enabled again with a path that needs no quoting; key path and name in any case.
-    ASSERT_TRUE(RegWriteString(reg_, kHkcu, "software\\MICROSOFT\\windows\\CurrentVersion\\run\\",
-                               "HORAVIA", "/usr/bin/horavia"));
+    // Enabled again with a path that needs no quoting.
+    ASSERT_TRUE(Write("/usr/bin/horavia"));
     content = FileText(file_);
     EXPECT_NE(content.find("\nExec=/usr/bin/horavia\n"), std::string::npos);
     EXPECT_NE(content.find("\nHidden=false\n"), std::string::npos);
     EXPECT_EQ(Read(), "/usr/bin/horavia");
 }
 
-TEST_F(RunKey, DisablingWritesNoEntryAndAnEntryDisabledElsewhereReadsEmpty) {
+TEST_F(RunText, DisablingWritesNoEntryAndAnEntryDisabledElsewhereReadsEmpty) {
     ASSERT_TRUE(Write(""));
     EXPECT_FALSE(QFile::exists(file_));
     // Quotes around nothing name no program: no entry either.
@@ -86,7 +73,7 @@ TEST_F(RunKey, DisablingWritesNoEntryAndAnEntryDisabledElsewhereReadsEmpty) {
     EXPECT_EQ(Read(), "");
 }
 
-TEST_F(RunKey, ProgramPathsWithReservedCharactersRoundTrip) {
+TEST_F(RunText, ProgramPathsWithReservedCharactersRoundTrip) {
     for (const std::string path :
          {"/home/a b/100%/$HOME/it's \"q\"/back\\slash/horavia", "/tmp/tab\there", " lead"}) {
         SCOPED_TRACE(path);
@@ -105,7 +92,7 @@ TEST_F(RunKey, ProgramPathsWithReservedCharactersRoundTrip) {
 }
 
 // The entries as desktops read them: the freedesktop validator accepts every one written.
-TEST_F(RunKey, WrittenEntriesPassTheDesktopEntryValidator) {
+TEST_F(RunText, WrittenEntriesPassTheDesktopEntryValidator) {
     const QString validator = QStandardPaths::findExecutable("desktop-file-validate");
     if (validator.isEmpty()) GTEST_SKIP() << "desktop-file-validate is not installed";
     const auto validate = [&] {
@@ -126,7 +113,7 @@ TEST_F(RunKey, WrittenEntriesPassTheDesktopEntryValidator) {
     }
 }
 
-TEST_F(RunKey, AnEntryEditedByOtherToolsReadsAsItsQuotedProgram) {
+TEST_F(RunText, AnEntryEditedByOtherToolsReadsAsItsQuotedProgram) {
     ASSERT_TRUE(Write("\"/usr/bin/horavia\""));
     QFile file(file_);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -142,7 +129,7 @@ TEST_F(RunKey, AnEntryEditedByOtherToolsReadsAsItsQuotedProgram) {
     EXPECT_EQ(Read(), "");  // disabled the GNOME way
 }
 
-TEST_F(RunKey, AFailedWriteReportsFailure) {
+TEST_F(RunText, AFailedWriteReportsFailure) {
     // A plain file where the autostart folder should be.
     ASSERT_TRUE(QDir().mkpath(QDir(home_.path()).filePath("config")));
     QFile blocker(folder_);
@@ -151,41 +138,6 @@ TEST_F(RunKey, AFailedWriteReportsFailure) {
     EXPECT_FALSE(Write("\"/usr/bin/horavia\""));
     EXPECT_EQ(Read(), std::nullopt);
 }
-
-TEST_F(RunKey, OtherUserValuesLiveInMemoryAndMachineWritesFail) {
-    // The clearing writes of the other Run keys: accepted for the user, refused for the machine.
-    EXPECT_TRUE(Write("\"/usr/bin/horavia\""));
-    EXPECT_TRUE(RegWriteString(reg_, kHkcu, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run",
-                               kRunValueName, ""));
-    EXPECT_FALSE(RegWriteString(reg_, kHklm, kRunKeyPath, kRunValueName, ""));
-    EXPECT_FALSE(RegWriteString(reg_, kHklm, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run",
-                                kRunValueName, ""));
-    EXPECT_TRUE(RegWriteString(reg_, kHkcu, kRunKeyPath, "Other", "x"));
-
-    std::string text;
-    EXPECT_TRUE(RegReadString(reg_, kHkcu, "Software\\Microsoft\\Windows NT\\CurrentVersion\\Run",
-                              kRunValueName, text));
-    EXPECT_EQ(text, "");
-    EXPECT_TRUE(RegReadString(reg_, kHkcu, kRunKeyPath, "other", text));
-    EXPECT_EQ(text, "x");
-    EXPECT_FALSE(RegReadString(reg_, kHklm, kRunKeyPath, kRunValueName, text));
-    EXPECT_EQ(Read(), "\"/usr/bin/horavia\"");  // untouched by the other writes
-}
-
-// Sets an environment variable (or unsets it, for a null value) for one scope.
-class ScopedEnv {
-  public:
-    ScopedEnv(const char* name, const char* value) : name_(name), old_(qgetenv(name)) {
-        had_ = qEnvironmentVariableIsSet(name);
-        value ? qputenv(name, value) : qunsetenv(name);
-    }
-    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
-
-  private:
-    const char* name_;
-    QByteArray old_;
-    bool had_ = false;
-};
 
 // The settings file and the autostart entry follow the same folder; a relative
 // XDG_CONFIG_HOME is ignored for both.

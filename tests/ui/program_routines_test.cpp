@@ -1,42 +1,15 @@
-// The log-on entry and the help page.
+// The help page.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "ui/main/help_page.h"
-#include "ui/main/log_on_start.h"
 #include "ui_test_support.h"
 
 namespace horavia {
 namespace {
-
-std::optional<std::string> RunValue(RegistryBackend& reg, RegRoot root, const char* path) {
-    std::string text;
-    if (!RegReadString(reg, root, path, "Horavia", text)) return std::nullopt;
-    return text;
-}
-
-TEST(RegisterStartUp, EmptiesEveryCopyThenWritesTheUsersEntry) {
-    testing::TestServices s;
-    s.registry.SetReadOnly(RegRoot::LocalMachine, true);  // a user without administrator rights
-    s.state.prefs.StartUp = false;
-    RegisterStartUp(s.state, "\"/opt/horavia/horavia\"");
-    EXPECT_EQ(RunValue(s.registry, RegRoot::CurrentUser, kRunKeyPath), "")
-        << "emptied, not deleted";
-    EXPECT_EQ(RunValue(s.registry, RegRoot::CurrentUser, kRunKeyPathNt), "");
-    EXPECT_EQ(RunValue(s.registry, RegRoot::LocalMachine, kRunKeyPath), std::nullopt);
-
-    s.state.prefs.StartUp = true;
-    RegisterStartUp(s.state, "\"/opt/horavia/horavia\"");
-    EXPECT_EQ(RunValue(s.registry, RegRoot::CurrentUser, kRunKeyPath), "\"/opt/horavia/horavia\"");
-    EXPECT_EQ(RunValue(s.registry, RegRoot::CurrentUser, kRunKeyPathNt), "");
-
-    const std::string path = QuotedProgramPath();
-    EXPECT_EQ(path, "\"" + QCoreApplication::applicationFilePath().toStdString() + "\"");
-}
 
 TEST(HelpPage, WrittenOutOfTheProgramAndKeptCurrent) {
     QTemporaryDir folder;
@@ -69,9 +42,9 @@ TEST(HelpPage, WithoutABrowserAMessageNamesTheFile) {
     ASSERT_EQ(messages.shown.size(), 1u);
     const std::string path = QDir::toNativeSeparators(asked.toLocalFile()).toStdString();
     EXPECT_EQ(asked.fragment(), QStringLiteral("contents"));
-    EXPECT_EQ(messages.shown[0].text,
-              "No web browser could be started to show the help.\nThe help is in this file:\n" +
-                  path);
+    EXPECT_EQ(
+        messages.shown[0].text,
+        "No web browser could be started to show the help.\nThe help is in this file:\n" + path);
     EXPECT_EQ(messages.shown[0].title, "Horavia");
     EXPECT_EQ(messages.shown[0].icon, MsgIcon::Exclamation);
 

@@ -24,7 +24,6 @@
 #include "setup_controls.h"
 #include "ui/convert/converter_window.h"
 #include "ui/editor/clock_editor.h"
-#include "ui/main/log_on_start.h"
 #include "ui/program/program.h"
 #include "ui/setup/settings_page.h"
 #include "ui/setup/setup_dialog.h"
@@ -72,6 +71,7 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
             return std::make_unique<testing::FakeNotificationArea>(true,
                                                                    TrayHostStyle::ClickActivates);
         };
+        options.logOnStart = [this](bool start) { logOnStarts.push_back(start); };
         tray = std::make_unique<Program>(state, clockSetter, options);
         EXPECT_TRUE(tray->start());
         tray->openSetup();
@@ -130,15 +130,8 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
         }
         return -1;
     }
-    std::optional<std::string> RunEntry() {
-        std::string text;
-        if (!RegReadString(registry, RegRoot::CurrentUser, kRunKeyPath, "Horavia", text)) {
-            return std::nullopt;
-        }
-        return text;
-    }
-
     std::unique_ptr<Program> tray;
+    std::vector<bool> logOnStarts;  // what each Close asked of the log-on entry
 };
 
 TEST_F(SetupPanels, PanelsStartAsDesignedAndFitTheDialog) {
@@ -252,7 +245,7 @@ TEST_F(SetupPanels, CloseWithNoChangesRewritesEveryKey) {
     // The clock list first, the preferences after.
     EXPECT_LT(store.IndexOf("W S1Ena"), store.IndexOf("W AlwaysOnTop"));
     for (const auto& [key, value] : before) EXPECT_EQ(store.Value(key), value) << key;
-    EXPECT_EQ(RunEntry(), QuotedProgramPath());
+    EXPECT_EQ(logOnStarts, std::vector<bool>{true});
     EXPECT_TRUE(Main()->isVisible());
 }
 
@@ -277,7 +270,7 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
     EXPECT_FALSE(Main()->isVisible()) << "the main window goes at once";
     EXPECT_EQ(tray->tray().menu()->actions().at(2)->text(), QStringLiteral("S&how"));
     EXPECT_TRUE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_EQ(RunEntry(), QuotedProgramPath());
+    EXPECT_EQ(logOnStarts, std::vector<bool>{true});
     const std::vector<std::pair<std::string, std::string>> stored{{"AlwaysOnTop", "True"},
                                                                   {"ShowWnd", "False"},
                                                                   {"StartUp", "True"},
@@ -293,6 +286,13 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
     EXPECT_TRUE(state.prefs.SingleClick);
     EXPECT_EQ(Control<QLineEdit>(s, "intervalEdit")->text(), QStringLiteral("0"))
         << "the field keeps what was typed";
+
+    // Unticked, the next Close takes the program out of the log-on start.
+    tray->openSetup();
+    Control<QCheckBox>(s, "startUpCheck")->setChecked(false);
+    Click(s, "closeButton");
+    EXPECT_EQ(logOnStarts, (std::vector<bool>{true, false}));
+    EXPECT_EQ(store.Value("StartUp"), "False");
 }
 
 // Picking a clock style takes the default format with it while that holds the other style's

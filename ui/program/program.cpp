@@ -3,7 +3,6 @@
 #include "ui/convert/converter_window.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/main/help_page.h"
-#include "ui/main/log_on_start.h"
 #include "ui/setup/setup_dialog.h"
 
 namespace horavia {
@@ -257,7 +256,7 @@ SetupDialog& Program::ensureSetupDialog() {
         setup_ = std::make_unique<SetupDialog>(state_);
         setup_->setTimeService(&time_);
         // Direct connections: Close's effects and writes keep their order.
-        connect(setup_.get(), &SetupDialog::startUpChosen, this, &Program::registerStartUp);
+        connect(setup_.get(), &SetupDialog::startUpChosen, this, &Program::applyLogOnStart);
         connect(setup_.get(), &SetupDialog::windowChoiceMade, this, &Program::showClockWindow);
         connect(setup_.get(), &SetupDialog::sortOrderChosen, this, &Program::sortZoneLists);
         connect(setup_.get(), &SetupDialog::alwaysOnTopChosen, this, [this](bool onTop) {
@@ -282,8 +281,8 @@ ClockEditor& Program::ensureClockEditor() {
     return *editor_;
 }
 
-void Program::registerStartUp() {
-    RegisterStartUp(state_, QuotedProgramPath());
+void Program::applyLogOnStart() {
+    if (options_.logOnStart) options_.logOnStart(state_.prefs.StartUp);
 }
 
 void Program::sortZoneLists() {

@@ -40,6 +40,10 @@ struct ProgramOptions {
     std::function<QWidget*()> createConverter;
     // A steady clock in milliseconds for telling double clicks on the icon; empty: the real one.
     std::function<qint64()> clickClockMs;
+    // Makes the program start at log-on (true) or no longer (false), as the setup dialog's Close
+    // applies "Load on startup"; empty: nothing is written. The program's start passes this
+    // platform's operation.
+    std::function<void(bool start)> logOnStart;
 };
 
 class Program : public QObject {
@@ -113,7 +117,7 @@ class Program : public QObject {
     SetupDialog& ensureSetupDialog();
     ClockEditor& ensureClockEditor();
     bool bringOpenWindowForward();
-    void registerStartUp();
+    void applyLogOnStart();
     void sortZoneLists();
 
     AppState& state_;
