@@ -28,7 +28,9 @@ using namespace horavia;
 
 class NoClockSetter : public SystemClockSetter {
   public:
-    ClockSetResult SetTime(Instant, ClockSetPrompt) override { return ClockSetResult::Failed; }
+    void SetTime(Instant, ClockSetPrompt, SetHandler done) override {
+        done(ClockSetResult::Failed);
+    }
 };
 
 // The measured program has no icon to keep up to date.
@@ -90,7 +92,9 @@ int main(int argc, char** argv) {
         out << name << ' ' << wallMs << ' ' << cpuMs << '\n' << Qt::flush;
     };
     Stopwatch watch;
-    if (!tray.start()) return 1;
+    bool running = false;
+    tray.start([&running](bool runs) { running = runs; });
+    if (!running) return 1;
     QCoreApplication::processEvents();  // the first paint
     report("start", watch.WallMs(), watch.CpuMsSince());
 

@@ -21,10 +21,9 @@ namespace {
 
 constexpr double kOneSecond = 1.0 / 86400;
 
-class SilentMessages : public MessageBoxPort {
-  public:
-    using MessageBoxPort::Show;
-    MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
+class SilentMessages : public ImmediateMessageBoxes {
+  protected:
+    MsgAnswer AnswerNow(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
         return MsgAnswer::Ok;
     }
 };

@@ -9,11 +9,10 @@
 
 namespace {
 
-class NoMessages : public horavia::MessageBoxPort {
+class NoMessages : public horavia::ImmediateMessageBoxes {
   public:
-    using horavia::MessageBoxPort::Show;
-    horavia::MsgAnswer Show(const horavia::MessageLines&, const std::string&, horavia::MsgButtons,
-                            horavia::MsgIcon) override {
+    horavia::MsgAnswer AnswerNow(const horavia::MessageLines&, const std::string&,
+                                 horavia::MsgButtons, horavia::MsgIcon) override {
         return horavia::MsgAnswer::Ok;
     }
 };

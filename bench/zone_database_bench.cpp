@@ -54,10 +54,9 @@ void BM_BuildEnumerateReadAll(benchmark::State& state) {
 BENCHMARK(BM_BuildEnumerateReadAll)->Unit(benchmark::kMillisecond);
 
 // The catalogue loads tell nothing in a benchmark.
-struct SilentMessages : horavia::MessageBoxPort {
-    using horavia::MessageBoxPort::Show;
-    horavia::MsgAnswer Show(const horavia::MessageLines&, const std::string&, horavia::MsgButtons,
-                            horavia::MsgIcon) override {
+struct SilentMessages : horavia::ImmediateMessageBoxes {
+    horavia::MsgAnswer AnswerNow(const horavia::MessageLines&, const std::string&,
+                                 horavia::MsgButtons, horavia::MsgIcon) override {
         return horavia::MsgAnswer::Ok;
     }
 };

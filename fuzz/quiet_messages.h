@@ -8,10 +8,9 @@
 
 namespace horavia {
 
-class QuietMessages : public MessageBoxPort {
-  public:
-    using MessageBoxPort::Show;
-    MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
+class QuietMessages : public ImmediateMessageBoxes {
+  protected:
+    MsgAnswer AnswerNow(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
         return MsgAnswer::Ok;
     }
 };

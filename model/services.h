@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "model/day_count.h"
 #include "model/instant.h"
@@ -18,18 +20,53 @@ enum class MsgButtons { Ok, YesNo };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
 enum class MsgAnswer { Ok, Yes, No };
 
-// A modal message box: text, title, buttons and icon in, the answer out. The text comes as
-// messages that the box turns into the user's language; the title is the program's name, which
-// is not translated.
+using MsgAnswered = std::function<void(MsgAnswer)>;
+
+// Message boxes: text, title, buttons and icon in, the answer out through a callback once the
+// box has closed. Nothing waits for a box: the caller returns at once, and what follows the
+// answer runs in `answered`. Boxes open one at a time, in the order they were asked for, so
+// that the user reads them in that order. The text comes as messages that the box turns into
+// the user's language; the title is the program's name, which is not translated.
 class MessageBoxPort {
   public:
     virtual ~MessageBoxPort() = default;
-    virtual MsgAnswer Show(const MessageLines& text, const std::string& title, MsgButtons buttons,
-                           MsgIcon icon) = 0;
-    MsgAnswer Show(const Message& text, const std::string& title, MsgButtons buttons,
-                   MsgIcon icon) {
-        return Show(MessageLines{text}, title, buttons, icon);
+    // A question (or a notice whose closing the caller waits for). A question closed without
+    // an answer counts as No; `answered` may be empty.
+    virtual void Ask(const MessageLines& text, const std::string& title, MsgButtons buttons,
+                     MsgIcon icon, MsgAnswered answered) = 0;
+    // Runs `then` once every box open or waiting now has closed; at once when there is none.
+    virtual void AfterOpenBoxes(std::function<void()> then) = 0;
+
+    void Ask(const Message& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
+             MsgAnswered answered) {
+        Ask(MessageLines{text}, title, buttons, icon, std::move(answered));
     }
+    // A notice with an OK button that nobody waits for.
+    void Tell(const MessageLines& text, const std::string& title, MsgIcon icon) {
+        Ask(text, title, MsgButtons::Ok, icon, {});
+    }
+    void Tell(const Message& text, const std::string& title, MsgIcon icon) {
+        Tell(MessageLines{text}, title, icon);
+    }
+};
+
+// Boxes answered as soon as they are asked for, with nobody to wait for: messages written
+// somewhere else (standard error), or a test's fake. None is ever left open.
+class ImmediateMessageBoxes : public MessageBoxPort {
+  public:
+    using MessageBoxPort::Ask;
+    void Ask(const MessageLines& text, const std::string& title, MsgButtons buttons, MsgIcon icon,
+             MsgAnswered answered) override {
+        const MsgAnswer answer = AnswerNow(text, title, buttons, icon);
+        if (answered) answered(answer);
+    }
+    void AfterOpenBoxes(std::function<void()> then) override {
+        if (then) then();
+    }
+
+  protected:
+    virtual MsgAnswer AnswerNow(const MessageLines& text, const std::string& title,
+                                MsgButtons buttons, MsgIcon icon) = 0;
 };
 
 // The computer's own zone at the current instant: UTC = local + bias (minutes).

@@ -27,9 +27,9 @@ void SettingReaders::Report(const char* reader, const std::string& app, const st
     if (!told_.insert(ToLowerAscii(app + '\n' + section + '\n' + key)).second) return;
     std::string quoted(Utf8Prefix(raw, kMaxQuotedBytes));
     if (quoted.size() < raw.size()) quoted += "\u2026";
-    messages_.Show(
+    messages_.Tell(
         Message{MessageId::SettingUnreadable, {reader, app, section, key, defaultText, quoted}},
-        kAppTitle, MsgButtons::Ok, MsgIcon::None);
+        kAppTitle, MsgIcon::None);
 }
 
 std::optional<bool> SettingReaders::GetSettingBool(const std::string& app,

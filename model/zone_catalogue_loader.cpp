@@ -91,7 +91,7 @@ bool LoadZoneCatalogue(ZoneCatalogue& catalogue, ZoneSource& source, int year,
     catalogue = ZoneCatalogue{};
     ZoneEntries entries = source.Entries(year);
     if (entries.zones.empty()) {
-        messages.Show(Message{MessageId::NoZones}, kAppTitle, MsgButtons::Ok, MsgIcon::Critical);
+        messages.Tell(Message{MessageId::NoZones}, kAppTitle, MsgIcon::Critical);
         return false;
     }
     const std::size_t count = entries.zones.size();

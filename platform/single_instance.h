@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace horavia {
@@ -25,9 +26,10 @@ class SingleInstance : public QObject {
     explicit SingleInstance(const QString& settingsFolder, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Claims this user's instance for these settings, or hands over to the run that holds it,
-    // waiting at most timeoutMs for its answer.
-    InstanceClaim Claim(int timeoutMs = 1000);
+    // Claims this user's instance for these settings, or hands over to the run that holds it.
+    // `decided` gets the outcome: at once when no other run is to be asked, else once that run
+    // has answered, through the event loop, within timeoutMs (no answer: Alone).
+    void Claim(std::function<void(InstanceClaim)> decided, int timeoutMs = 1000);
 
   signals:
     // A later start asked this run to come forward.

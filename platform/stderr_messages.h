@@ -9,16 +9,16 @@
 
 namespace horavia {
 
-class StderrMessages : public MessageBoxPort {
+class StderrMessages : public ImmediateMessageBoxes {
   public:
     using Renderer = std::function<std::string(const MessageLines&)>;
     // text: the messages in the user's language. Without it (a build without the translated
     // texts) each message is written as its number and arguments.
     explicit StderrMessages(Renderer text = {}) : text_(std::move(text)) {}
 
-    using MessageBoxPort::Show;
-    MsgAnswer Show(const MessageLines& text, const std::string& title, MsgButtons buttons,
-                   MsgIcon) override {
+  protected:
+    MsgAnswer AnswerNow(const MessageLines& text, const std::string& title, MsgButtons buttons,
+                        MsgIcon) override {
         std::fprintf(stderr, "%s: %s\n", title.c_str(),
                      (text_ ? text_(text) : Plain(text)).c_str());
         return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Ok;

@@ -1,6 +1,8 @@
 // Setting the computer's clock.
 #pragma once
 
+#include <functional>
+
 #include "model/instant.h"
 
 namespace horavia {
@@ -19,10 +21,13 @@ enum class ClockSetPrompt { Never, Allowed };
 
 class SystemClockSetter {
   public:
+    using SetHandler = std::function<void(ClockSetResult)>;
     virtual ~SystemClockSetter() = default;
-    // Sets the computer's clock to a UTC instant. No zone is involved: the instant is the same
-    // whatever offset the computer's zone has, before or after a change of it.
-    virtual ClockSetResult SetTime(Instant utc, ClockSetPrompt prompt) = 0;
+    // Sets the computer's clock to a UTC instant and returns without waiting: done gets the
+    // result once the system has answered (at once where it answers at once; a password dialog
+    // may keep it waiting). No zone is involved: the instant is the same whatever offset the
+    // computer's zone has, before or after a change of it.
+    virtual void SetTime(Instant utc, ClockSetPrompt prompt, SetHandler done) = 0;
 };
 
 }  // namespace horavia

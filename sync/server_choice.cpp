@@ -97,17 +97,20 @@ MessageLines ProposalText(const ServerResult& result) {
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
                          MessageBoxPort& messages, std::function<void()> done) {
     const auto report = [server, &clock, &messages, done](const TimeAnswer& answer) {
+        // done follows once the report has been read.
+        const MsgAnswered read = [done](MsgAnswer) {
+            if (done) done();
+        };
         if (!answer.answered) {
-            messages.Show(UnansweredText(answer, ConnectionFailedText(answer)), kAppTitle,
-                          MsgButtons::Ok, MsgIcon::Exclamation);
+            messages.Ask(UnansweredText(answer, ConnectionFailedText(answer)), kAppTitle,
+                         MsgButtons::Ok, MsgIcon::Exclamation, read);
         } else {
             const ServerDifference diff =
                 MeasureServerDifference(server, answer.serverUtc, clock.NowUtc());
             MessageLines text = ServerTestText(server, answer.lRespons, diff);
             Append(text, AnswerDetails(answer));
-            messages.Show(text, kAppTitle, MsgButtons::Ok, MsgIcon::Information);
+            messages.Ask(text, kAppTitle, MsgButtons::Ok, MsgIcon::Information, read);
         }
-        if (done) done();
     };
     if (!query.StartQuery(server, report)) report(TimeAnswer{});
 }

@@ -57,7 +57,7 @@ MessageLines ProposalText(const ServerResult& result);
 // The Test button: queries `server` once and reports its name, response time and difference
 // (information icon; for NTP also whether it was authenticated, the offset and the delay), or
 // why it gave no time: "Connection failed!" when it did not answer (exclamation icon; with the
-// reason when known); then calls done.
+// reason when known); calls done once the report has closed.
 void TestServerAndReport(const std::string& server, TimeQueryPort& query, ClockSource& clock,
                          MessageBoxPort& messages, std::function<void()> done);
 

@@ -97,8 +97,9 @@ bool TimeSynchroniser::ReadAnswer(const TimeAnswer& answer, Reading& reading) {
 }
 
 void TimeSynchroniser::SyncTime(const std::string& sServer, SyncHandler done, SyncRequest request) {
-    // The wait and the question box keep the event loop running; a tick or a menu command
-    // arriving meanwhile must not start a second query or a second question.
+    // The waits for the server, the user's answer and the system keep the event loop running;
+    // a tick or a menu command arriving meanwhile must not start a second query or a second
+    // question.
     if (IsRunning()) {
         done(SyncOutcome::Skipped);
         return;
@@ -139,10 +140,12 @@ void TimeSynchroniser::OnFirstAnswer(const TimeAnswer& answer) {
         question.push_back({MessageId::EmptyLine});
         Append(question, first_.details);
     }
-    const MsgAnswer reply =
-        messages_.Show(question, kAppTitle, MsgButtons::YesNo, MsgIcon::Question);
-    if (reply != MsgAnswer::Yes) return End(SyncOutcome::Declined);
+    messages_.Ask(question, kAppTitle, MsgButtons::YesNo, MsgIcon::Question,
+                  WhileAlive([this](MsgAnswer reply) { OnReply(reply); }));
+}
 
+void TimeSynchroniser::OnReply(MsgAnswer reply) {
+    if (reply != MsgAnswer::Yes) return End(SyncOutcome::Declined);
     // The user may have taken a while to answer: ask the server again.
     if (!Ask(SyncStage::QueryingAgain)) End(SyncOutcome::SecondQueryFailed);
 }
@@ -153,18 +156,19 @@ void TimeSynchroniser::OnSecondAnswer(const TimeAnswer& answer) {
     Reading second;
     if (!ReadAnswer(answer, second)) return EndWithoutTime(answer, SyncOutcome::SecondQueryFailed);
     if (!DifferencesAgree(first_.server - first_.clock, second.server - second.clock)) {
-        messages_.Show(AnswerDisagreedText(first_.found, second.found), kAppTitle, MsgButtons::Ok,
-                       MsgIcon::Exclamation);
-        return End(SyncOutcome::AnswerDisagreed);
+        messages_.Ask(AnswerDisagreedText(first_.found, second.found), kAppTitle, MsgButtons::Ok,
+                      MsgIcon::Exclamation,
+                      WhileAlive([this](MsgAnswer) { End(SyncOutcome::AnswerDisagreed); }));
+        return;
     }
     SetAndEnd(second, true);
 }
 
 void TimeSynchroniser::EndWithoutTime(const TimeAnswer& answer, SyncOutcome outcome) {
-    if (request_ == SyncRequest::User) {
-        messages_.Show(SyncFailureText(answer), kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
-    }
-    End(outcome);
+    if (request_ != SyncRequest::User) return End(outcome);
+    // Over once the user has read why.
+    messages_.Ask(SyncFailureText(answer), kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation,
+                  WhileAlive([this, outcome](MsgAnswer) { End(outcome); }));
 }
 
 void TimeSynchroniser::SetAndEnd(const Reading& reading, bool confirmed) {
@@ -174,9 +178,13 @@ void TimeSynchroniser::SetAndEnd(const Reading& reading, bool confirmed) {
     const ClockSetPrompt prompt = confirmed || request_ == SyncRequest::User
                                       ? ClockSetPrompt::Allowed
                                       : ClockSetPrompt::Never;
-    const bool set = SetClockTime(reading.server, prompt, reading.found, reading.details);
-    if (set && !confirmed) unasked_.Record(reading.server - reading.clock, reading.server);
-    End(set ? SyncOutcome::ClockSet : SyncOutcome::SetRefused);
+    const std::chrono::milliseconds correction = reading.server - reading.clock;
+    const Instant server = reading.server;
+    SetClockTime(server, prompt, reading.found, reading.details,
+                 [this, confirmed, correction, server](bool set) {
+                     if (set && !confirmed) unasked_.Record(correction, server);
+                     End(set ? SyncOutcome::ClockSet : SyncOutcome::SetRefused);
+                 });
 }
 
 void TimeSynchroniser::End(SyncOutcome outcome) {
@@ -186,18 +194,20 @@ void TimeSynchroniser::End(SyncOutcome outcome) {
     if (done) done(outcome);
 }
 
-bool TimeSynchroniser::SetClockTime(Instant utc, ClockSetPrompt prompt,
+void TimeSynchroniser::SetClockTime(Instant utc, ClockSetPrompt prompt,
                                     const std::optional<ServerDifference>& found,
-                                    const MessageLines& details) {
-    const ClockSetResult result = setter_.SetTime(utc, prompt);
-    if (result == ClockSetResult::Set) return true;
-    const ServerDifference difference =
-        found ? *found : MeasureServerDifference({}, utc, clock_.NowUtc());
-    MessageLines told{DifferenceLine(difference)};
-    Append(told, details);
-    const SetClockMessage message = SetClockFailureMessage(result, told);
-    messages_.Show(message.text, kAppTitle, MsgButtons::Ok, message.icon);
-    return false;
+                                    const MessageLines& details, std::function<void(bool)> done) {
+    const auto answered = [this, utc, found, details, done](ClockSetResult result) {
+        if (result == ClockSetResult::Set) return done(true);
+        const ServerDifference difference =
+            found ? *found : MeasureServerDifference({}, utc, clock_.NowUtc());
+        MessageLines told{DifferenceLine(difference)};
+        Append(told, details);
+        const SetClockMessage message = SetClockFailureMessage(result, told);
+        messages_.Ask(message.text, kAppTitle, MsgButtons::Ok, message.icon,
+                      WhileAlive([done](MsgAnswer) { done(false); }));
+    };
+    setter_.SetTime(utc, prompt, WhileAlive(answered));
 }
 
 }  // namespace horavia

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -64,7 +65,9 @@ using SyncHandler = std::function<void(SyncOutcome)>;
 
 // A synchronisation's steps: it queries, asks the user when the clock is more than a minute
 // off (or when the corrections made without asking in the last day would add up to more than
-// kUnaskedBudget), queries again after a Yes, and sets the clock.
+// kUnaskedBudget), queries again after a Yes, and sets the clock. Each step waits for its
+// answer (the server's, the user's, the system's) through the event loop, never in a loop of
+// its own.
 enum class SyncStage { Idle, Querying, Asking, QueryingAgain, Setting };
 
 class TimeSynchroniser {
@@ -82,10 +85,11 @@ class TimeSynchroniser {
 
     // Sets the computer's clock to a UTC instant (the server's time); on refusal tells the
     // user why, with the difference found when the server answered (without one: utc minus
-    // the clock now, in seconds) and the answer's details (AnswerDetails), and returns false.
-    bool SetClockTime(Instant utc, ClockSetPrompt prompt,
-                      const std::optional<ServerDifference>& found = {},
-                      const MessageLines& details = {});
+    // the clock now, in seconds) and the answer's details (AnswerDetails). done gets whether
+    // the clock was set, once the system has answered and a refusal's message has closed.
+    void SetClockTime(Instant utc, ClockSetPrompt prompt,
+                      const std::optional<ServerDifference>& found, const MessageLines& details,
+                      std::function<void(bool set)> done);
 
     bool IsRunning() const { return stage_ != SyncStage::Idle; }
     SyncStage Stage() const { return stage_; }
@@ -105,12 +109,20 @@ class TimeSynchroniser {
     // Queries the server; false when the query did not start.
     bool Ask(SyncStage stage);
     void OnFirstAnswer(const TimeAnswer& answer);
+    void OnReply(MsgAnswer reply);
     void OnSecondAnswer(const TimeAnswer& answer);
     // A query brought no time: told when the user asked, then the end.
     void EndWithoutTime(const TimeAnswer& answer, SyncOutcome outcome);
     // Sets the clock to the reading and ends; a setting the user did not confirm is recorded.
     void SetAndEnd(const Reading& reading, bool confirmed);
     void End(SyncOutcome outcome);
+    // `next` for a callback that may come after this synchroniser is gone: it then does nothing.
+    template <class Next>
+    auto WhileAlive(Next next) const {
+        return [alive = std::weak_ptr<const bool>(alive_), next = std::move(next)](auto... args) {
+            if (!alive.expired()) next(args...);
+        };
+    }
 
     TimeQueryPort& query_;
     SystemClockSetter& setter_;
@@ -122,6 +134,7 @@ class TimeSynchroniser {
     SyncRequest request_ = SyncRequest::Automatic;
     Reading first_;
     SyncHandler done_;
+    std::shared_ptr<const bool> alive_ = std::make_shared<const bool>(true);
 };
 
 }  // namespace horavia

@@ -11,6 +11,7 @@
 #include <QDBusMessage>
 #include <QDir>
 
+#include "platform/linux/async_dbus_call.h"
 #include "platform/linux/instance_bus_object.h"
 #include "platform/single_instance.h"
 
@@ -55,30 +56,38 @@ class SingleInstance::Channel {
         QDBusConnection::disconnectFromBus(connectionName_);
     }
 
-    InstanceClaim Claim(SingleInstance& owner, int timeoutMs) {
+    void Claim(SingleInstance& owner, const std::function<void(InstanceClaim)>& decided,
+               int timeoutMs) {
         QDBusConnectionInterface* names = bus_.isConnected() ? bus_.interface() : nullptr;
-        if (names == nullptr) return InstanceClaim::Alone;
+        if (names == nullptr) return decided(InstanceClaim::Alone);
         if (!bus_.registerObject(QString::fromLatin1(kObjectPath), &owner,
                                  QDBusConnection::ExportAdaptors)) {
-            return InstanceClaim::Alone;
+            return decided(InstanceClaim::Alone);
         }
+        // The bus itself answers these two at once.
         const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> claimed =
             names->registerService(busName_, QDBusConnectionInterface::DontQueueService,
                                    QDBusConnectionInterface::DontAllowReplacement);
         if (claimed.isValid() && claimed.value() == QDBusConnectionInterface::ServiceRegistered) {
-            return InstanceClaim::Claimed;
+            return decided(InstanceClaim::Claimed);
         }
         // Taken: only a run of this very user is asked; anything else is left alone.
         const QDBusReply<uint> holder = names->serviceUid(busName_);
-        if (!holder.isValid() || holder.value() != ::geteuid()) return InstanceClaim::Alone;
+        if (!holder.isValid() || holder.value() != ::geteuid()) {
+            return decided(InstanceClaim::Alone);
+        }
         QDBusMessage activate = QDBusMessage::createMethodCall(
             busName_, QString::fromLatin1(kObjectPath), QString::fromLatin1(kInterface),
             QStringLiteral("Activate"));
         activate << QVariantMap{};
-        // The desktop's events are handled while waiting, as always in the program.
-        const QDBusMessage answer = bus_.call(activate, QDBus::BlockWithGui, timeoutMs);
-        return answer.type() == QDBusMessage::ReplyMessage ? InstanceClaim::HandedOver
-                                                           : InstanceClaim::Alone;
+        // The running program may be slow to answer: its answer comes through the event loop.
+        CallAsync(
+            bus_, activate, timeoutMs,
+            [decided](const QDBusMessage& answer) {
+                decided(answer.type() == QDBusMessage::ReplyMessage ? InstanceClaim::HandedOver
+                                                                    : InstanceClaim::Alone);
+            },
+            &owner);
     }
 
   private:
@@ -92,8 +101,8 @@ SingleInstance::SingleInstance(const QString& settingsFolder, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-InstanceClaim SingleInstance::Claim(int timeoutMs) {
-    return channel_->Claim(*this, timeoutMs);
+void SingleInstance::Claim(std::function<void(InstanceClaim)> decided, int timeoutMs) {
+    channel_->Claim(*this, decided, timeoutMs);
 }
 
 }  // namespace horavia

@@ -4,11 +4,11 @@
 #include <time.h>
 
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusReply>
 #include <limits>
 #include <utility>
+
+#include "platform/linux/async_dbus_call.h"
 
 namespace horavia {
 
@@ -16,16 +16,33 @@ namespace {
 
 const QString kTimedatedName = QStringLiteral("org.freedesktop.timedate1");
 
+// The bus itself says which names it has, within its own default deadline.
+constexpr int kBusTimeoutMs = -1;
+
+QDBusMessage BusCall(const QString& method) {
+    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                          QStringLiteral("/org/freedesktop/DBus"),
+                                          QStringLiteral("org.freedesktop.DBus"), method);
+}
+
 // Whether timedated runs on the bus or the bus can start it. The bus itself is asked, rather
 // than an error name read, as bus implementations differ in those; an answer that is not
 // clear counts as yes, so that the clock is then not set directly.
-bool TimedatedMayBeOnBus(const QDBusConnection& bus) {
-    QDBusConnectionInterface* names = bus.interface();
-    if (names == nullptr) return true;
-    const QDBusReply<bool> running = names->isServiceRegistered(kTimedatedName);
-    if (!running.isValid() || running.value()) return true;
-    const QDBusReply<QStringList> startable = names->activatableServiceNames();
-    return !startable.isValid() || startable.value().contains(kTimedatedName);
+void AskWhetherTimedatedMayBeOnBus(const QDBusConnection& bus, std::function<void(bool)> told) {
+    QDBusMessage running = BusCall(QStringLiteral("NameHasOwner"));
+    running << kTimedatedName;
+    CallAsync(bus, running, kBusTimeoutMs, [bus, told](const QDBusMessage& reply) {
+        const QVariantList args = reply.arguments();
+        if (reply.type() != QDBusMessage::ReplyMessage || args.isEmpty() || args[0].toBool()) {
+            return told(true);
+        }
+        CallAsync(bus, BusCall(QStringLiteral("ListActivatableNames")), kBusTimeoutMs,
+                  [told](const QDBusMessage& names) {
+                      const QVariantList found = names.arguments();
+                      told(names.type() != QDBusMessage::ReplyMessage || found.isEmpty() ||
+                           found[0].toStringList().contains(kTimedatedName));
+                  });
+    });
 }
 
 }  // namespace
@@ -37,24 +54,28 @@ std::optional<std::int64_t> UnixMicrosecondsOf(Instant utc) {
 }
 
 LinuxSystemClockSetter::LinuxSystemClockSetter()
-    : LinuxSystemClockSetter([](std::int64_t usecUtc,
-                                ClockSetPrompt prompt) { return SetViaTimedated(usecUtc, prompt); },
-                             &SetViaClockSettime) {}
+    : LinuxSystemClockSetter(
+          [](std::int64_t usecUtc, ClockSetPrompt prompt, ServiceAnswer answered) {
+              SetViaTimedated(usecUtc, prompt, std::move(answered));
+          },
+          &SetViaClockSettime) {}
 
 LinuxSystemClockSetter::LinuxSystemClockSetter(ServiceBackend timedated, Backend clockSettime)
     : timedated_(std::move(timedated)), clockSettime_(std::move(clockSettime)) {}
 
-ClockSetResult LinuxSystemClockSetter::SetTime(Instant utc, ClockSetPrompt prompt) {
+void LinuxSystemClockSetter::SetTime(Instant utc, ClockSetPrompt prompt, SetHandler done) {
     const std::optional<std::int64_t> usec = UnixMicrosecondsOf(utc);
-    if (!usec) return ClockSetResult::Failed;
+    if (!usec) return done(ClockSetResult::Failed);
     const std::int64_t usecUtc = *usec;
     // Whatever timedated says stands: a refusal, its own synchronisation or its silence are
     // not overruled behind its back.
-    if (const std::optional<ClockSetResult> viaTimedated =
-            timedated_ ? timedated_(usecUtc, prompt) : std::nullopt) {
-        return *viaTimedated;
-    }
-    return clockSettime_ ? clockSettime_(usecUtc) : ClockSetResult::Failed;
+    const auto direct = [clockSettime = clockSettime_, usecUtc,
+                         done](std::optional<ClockSetResult> viaTimedated) {
+        if (viaTimedated) return done(*viaTimedated);
+        done(clockSettime ? clockSettime(usecUtc) : ClockSetResult::Failed);
+    };
+    if (!timedated_) return direct(std::nullopt);
+    timedated_(usecUtc, prompt, direct);
 }
 
 ClockSetResult LinuxSystemClockSetter::ResultOfTimedatedError(const std::string& errorName) {
@@ -75,23 +96,25 @@ ClockSetResult LinuxSystemClockSetter::ResultOfTimedatedError(const std::string&
     return ClockSetResult::Failed;
 }
 
-std::optional<ClockSetResult> LinuxSystemClockSetter::SetViaTimedated(std::int64_t usecUtc,
-                                                                      ClockSetPrompt prompt,
-                                                                      int timeoutMs) {
-    QDBusConnection bus = QDBusConnection::systemBus();
+void LinuxSystemClockSetter::SetViaTimedated(std::int64_t usecUtc, ClockSetPrompt prompt,
+                                             ServiceAnswer answered, int timeoutMs) {
+    const QDBusConnection bus = QDBusConnection::systemBus();
     // Without a system bus there is no timedated either.
-    if (!bus.isConnected()) return std::nullopt;
-    if (!TimedatedMayBeOnBus(bus)) return std::nullopt;
-    QDBusMessage call = QDBusMessage::createMethodCall(kTimedatedName, "/org/freedesktop/timedate1",
-                                                       "org.freedesktop.timedate1", "SetTime");
-    // usec_utc, relative, interactive: polkit raises a password dialog only for a setting the
-    // user asked for; unasked, a missing right is a refusal.
-    const bool interactive = prompt == ClockSetPrompt::Allowed;
-    call << static_cast<qlonglong>(usecUtc) << false << interactive;
-    call.setInteractiveAuthorizationAllowed(interactive);
-    const QDBusMessage reply = bus.call(call, QDBus::BlockWithGui, timeoutMs);
-    if (reply.type() == QDBusMessage::ReplyMessage) return ClockSetResult::Set;
-    return ResultOfTimedatedError(reply.errorName().toStdString());
+    if (!bus.isConnected()) return answered(std::nullopt);
+    AskWhetherTimedatedMayBeOnBus(bus, [bus, usecUtc, prompt, answered, timeoutMs](bool mayBe) {
+        if (!mayBe) return answered(std::nullopt);
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            kTimedatedName, "/org/freedesktop/timedate1", "org.freedesktop.timedate1", "SetTime");
+        // usec_utc, relative, interactive: polkit raises a password dialog only for a setting
+        // the user asked for; unasked, a missing right is a refusal.
+        const bool interactive = prompt == ClockSetPrompt::Allowed;
+        call << static_cast<qlonglong>(usecUtc) << false << interactive;
+        call.setInteractiveAuthorizationAllowed(interactive);
+        CallAsync(bus, call, timeoutMs, [answered](const QDBusMessage& reply) {
+            if (reply.type() == QDBusMessage::ReplyMessage) return answered(ClockSetResult::Set);
+            answered(ResultOfTimedatedError(reply.errorName().toStdString()));
+        });
+    });
 }
 
 ClockSetResult LinuxSystemClockSetter::SetViaClockSettime(std::int64_t usecUtc) {

@@ -26,23 +26,25 @@ class LinuxSystemClockSetter : public SystemClockSetter {
   public:
     // Setting the clock to a UTC instant directly, and how it went.
     using Backend = std::function<ClockSetResult(std::int64_t usecUtc)>;
+    // The date-time service's answer, or nothing when the system has no such service.
+    using ServiceAnswer = std::function<void(std::optional<ClockSetResult>)>;
     // Asking the system's date-time service to set it, letting it ask the user for the right
-    // or not: its answer, or nothing when the system has no such service.
+    // or not, without waiting for its answer.
     using ServiceBackend =
-        std::function<std::optional<ClockSetResult>(std::int64_t usecUtc, ClockSetPrompt prompt)>;
+        std::function<void(std::int64_t usecUtc, ClockSetPrompt prompt, ServiceAnswer answered)>;
 
     LinuxSystemClockSetter();
     // Tests pass their own backends: the real ones would change this machine's clock.
     LinuxSystemClockSetter(ServiceBackend timedated, Backend clockSettime);
 
-    ClockSetResult SetTime(Instant utc, ClockSetPrompt prompt) override;
+    void SetTime(Instant utc, ClockSetPrompt prompt, SetHandler done) override;
 
     // timedated's SetTime on the system bus (DBUS_SYSTEM_BUS_ADDRESS may name another bus),
-    // interactive only when the prompt is allowed, waiting at most timeoutMs. Nothing when
-    // there is no system bus, or no timedated on it that runs or that the bus could start.
-    static std::optional<ClockSetResult> SetViaTimedated(std::int64_t usecUtc,
-                                                         ClockSetPrompt prompt,
-                                                         int timeoutMs = kTimedatedTimeoutMs);
+    // interactive only when the prompt is allowed; the answer comes through the event loop,
+    // no answer within timeoutMs counting as NoAnswer. Nothing when there is no system bus,
+    // or no timedated on it that runs or that the bus could start.
+    static void SetViaTimedated(std::int64_t usecUtc, ClockSetPrompt prompt, ServiceAnswer answered,
+                                int timeoutMs = kTimedatedTimeoutMs);
     static ClockSetResult SetViaClockSettime(std::int64_t usecUtc);
     // What a D-Bus error from timedated (or polkit on its behalf, or the bus) means.
     static ClockSetResult ResultOfTimedatedError(const std::string& errorName);

@@ -70,8 +70,8 @@ SingleInstance::SingleInstance(const QString& settingsFolder, QObject* parent)
 
 SingleInstance::~SingleInstance() = default;
 
-InstanceClaim SingleInstance::Claim(int timeoutMs) {
-    return channel_->Claim(timeoutMs);
+void SingleInstance::Claim(std::function<void(InstanceClaim)> decided, int timeoutMs) {
+    decided(channel_->Claim(timeoutMs));
 }
 
 }  // namespace horavia

@@ -45,10 +45,10 @@ WinSystemClockSetter::WinSystemClockSetter() : WinSystemClockSetter(&SetViaSetSy
 
 WinSystemClockSetter::WinSystemClockSetter(Backend setUtc) : setUtc_(std::move(setUtc)) {}
 
-ClockSetResult WinSystemClockSetter::SetTime(Instant utc, ClockSetPrompt) {
+void WinSystemClockSetter::SetTime(Instant utc, ClockSetPrompt, SetHandler done) {
     const std::optional<SYSTEMTIME> st = SystemTimeFromUtc(utc);
-    if (!st || !setUtc_) return ClockSetResult::Failed;
-    return setUtc_(*st);
+    const ClockSetResult result = st && setUtc_ ? setUtc_(*st) : ClockSetResult::Failed;
+    if (done) done(result);
 }
 
 ClockSetResult WinSystemClockSetter::SetViaSetSystemTime(const SYSTEMTIME& utc) {

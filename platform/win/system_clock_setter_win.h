@@ -24,8 +24,9 @@ class WinSystemClockSetter : public SystemClockSetter {
     // Tests pass their own backend: the real one would change this machine's clock.
     explicit WinSystemClockSetter(Backend setUtc);
 
-    // Windows asks for no right at the moment of setting: the prompt changes nothing.
-    ClockSetResult SetTime(Instant utc, ClockSetPrompt prompt) override;
+    // Windows asks for no right at the moment of setting: the prompt changes nothing, and the
+    // result comes at once.
+    void SetTime(Instant utc, ClockSetPrompt prompt, SetHandler done) override;
 
     // SetSystemTime, after enabling the right to change the clock that an administrator's
     // token holds but has switched off. A user without that right is told so apart.

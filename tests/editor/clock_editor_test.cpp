@@ -74,7 +74,7 @@ TEST_F(ClockEditorTest, EditRewritesTheSameTextsAndTickingActiveGivesX) {
 
     EXPECT_FALSE(editor->prepareClock(1));  // an empty slot has no row
     EXPECT_FALSE(editor->prepareClock(3));
-    EXPECT_EQ(editor->editClock(1), QDialog::Rejected);
+    EXPECT_FALSE(editor->editClock(1));
     EXPECT_FALSE(editor->isVisible()) << "nothing to edit: not shown";
     // Still slot 0 is the one being edited.
     PressOk();
@@ -118,14 +118,18 @@ TEST_F(ClockEditorTest, OkStoresNothingWithoutAZoneOrWithABlankLabel) {
 }
 
 TEST_F(ClockEditorTest, EnterRunsOkOnlyWhenItIsAvailable) {
-    QTimer::singleShot(0, editor.get(), [this] {
-        EXPECT_TRUE(editor->isModal());
-        QTest::keyClick(LabelEdit(), Qt::Key_Return);
-        EXPECT_TRUE(editor->isVisible());
-        ChooseZone(kBeta);
-        QTest::keyClick(LabelEdit(), Qt::Key_Return);
-    });
-    EXPECT_EQ(editor->editNewClock(), QDialog::Accepted);
+    QSignalSpy finished(editor.get(), &QDialog::finished);
+    editor->editNewClock();  // opens and returns: nothing waits for the editor
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->windowModality(), Qt::ApplicationModal);
+    QTest::keyClick(LabelEdit(), Qt::Key_Return);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_TRUE(finished.isEmpty());
+    ChooseZone(kBeta);
+    QTest::keyClick(LabelEdit(), Qt::Key_Return);
+    EXPECT_FALSE(editor->isVisible());
+    ASSERT_EQ(finished.size(), 1);
+    EXPECT_EQ(finished[0][0].toInt(), QDialog::Accepted);
     EXPECT_EQ(state.clocks[1].Zone, kBeta);
 }
 

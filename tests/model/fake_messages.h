@@ -1,4 +1,4 @@
-// A message box that records what it was asked to show and gives a set answer.
+// A message box that records what it was asked to show and gives a set answer at once.
 #pragma once
 
 #include <functional>
@@ -9,7 +9,7 @@
 
 namespace horavia::testing {
 
-class RecordingMessages : public MessageBoxPort {
+class RecordingMessages : public ImmediateMessageBoxes {
   public:
     struct Shown {
         MessageLines message;
@@ -25,17 +25,18 @@ class RecordingMessages : public MessageBoxPort {
         return render;
     }
 
-    using MessageBoxPort::Show;
-    MsgAnswer Show(const MessageLines& message, const std::string& title, MsgButtons buttons,
-                   MsgIcon icon) override {
-        const std::string text = Renderer() ? Renderer()(message) : std::string();
-        shown.push_back({message, text, title, buttons, icon});
-        if (onShow) onShow(text);  // what happens while the box waits
-        return buttons == MsgButtons::YesNo ? answer : MsgAnswer::Ok;
-    }
     std::vector<Shown> shown;
     MsgAnswer answer = MsgAnswer::Yes;
     std::function<void(const std::string&)> onShow;
+
+  protected:
+    MsgAnswer AnswerNow(const MessageLines& message, const std::string& title, MsgButtons buttons,
+                        MsgIcon icon) override {
+        const std::string text = Renderer() ? Renderer()(message) : std::string();
+        shown.push_back({message, text, title, buttons, icon});
+        if (onShow) onShow(text);  // what happens while the box is open
+        return buttons == MsgButtons::YesNo ? answer : MsgAnswer::Ok;
+    }
 };
 
 }  // namespace horavia::testing

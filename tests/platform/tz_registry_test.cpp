@@ -219,9 +219,8 @@ TEST_F(ZoneDatabase, RecordsOfYearsAfterTheTablesEndFollowTheFooterRule) {
 }
 
 TEST_F(ZoneDatabase, EveryZoneHasAHistoryAndTheConverterReachesEveryYear) {
-    struct NoMessages : MessageBoxPort {
-        using MessageBoxPort::Show;
-        MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
+    struct NoMessages : ImmediateMessageBoxes {
+        MsgAnswer AnswerNow(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
             return MsgAnswer::Ok;
         }
     } messages;

@@ -14,10 +14,9 @@
 namespace horavia {
 namespace {
 
-struct NoMessages : MessageBoxPort {
+struct NoMessages : ImmediateMessageBoxes {
     int shown = 0;
-    using MessageBoxPort::Show;
-    MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
+    MsgAnswer AnswerNow(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
         ++shown;
         return MsgAnswer::Ok;
     }

@@ -57,9 +57,8 @@ TEST(ZoneAgreement, EveryZoneMatchesTheTzDatabaseForThreeComputerZones) {
     ASSERT_FALSE(tableText.isEmpty());
     TzZoneSource source(
         std::string_view(tableText.constData(), static_cast<std::size_t>(tableText.size())));
-    struct NoMessages : MessageBoxPort {
-        using MessageBoxPort::Show;
-        MsgAnswer Show(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
+    struct NoMessages : ImmediateMessageBoxes {
+        MsgAnswer AnswerNow(const MessageLines&, const std::string&, MsgButtons, MsgIcon) override {
             return MsgAnswer::Ok;
         }
     } messages;

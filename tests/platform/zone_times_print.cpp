@@ -27,10 +27,9 @@
 
 namespace {
 
-struct SilentMessages : horavia::MessageBoxPort {
-    using horavia::MessageBoxPort::Show;
-    horavia::MsgAnswer Show(const horavia::MessageLines& text, const std::string&,
-                            horavia::MsgButtons, horavia::MsgIcon) override {
+struct SilentMessages : horavia::ImmediateMessageBoxes {
+    horavia::MsgAnswer AnswerNow(const horavia::MessageLines& text, const std::string&,
+                                 horavia::MsgButtons, horavia::MsgIcon) override {
         for (const horavia::Message& m : text)
             std::cerr << "message " << static_cast<int>(m.id) << '\n';
         return horavia::MsgAnswer::Ok;

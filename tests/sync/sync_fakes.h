@@ -78,16 +78,32 @@ inline void RunUntil(const std::function<bool()>& done, qint64 guardMs = 5000) {
     }
 }
 
+// Answers at once, or, held, once the test says (as a password dialog would keep it waiting).
 class FakeClockSetter : public SystemClockSetter {
   public:
     ClockSetResult result = ClockSetResult::Set;
+    bool held = false;
     std::vector<Instant> calls;
     std::vector<ClockSetPrompt> prompts;
-    ClockSetResult SetTime(Instant utc, ClockSetPrompt prompt) override {
+    void SetTime(Instant utc, ClockSetPrompt prompt, SetHandler done) override {
         calls.push_back(utc);
         prompts.push_back(prompt);
-        return result;
+        if (held) {
+            waiting_.push_back(std::move(done));
+        } else {
+            done(result);
+        }
     }
+    bool IsWaiting() const { return !waiting_.empty(); }
+    // The system answers the oldest call still waiting.
+    void Answer(ClockSetResult answer) {
+        SetHandler done = std::move(waiting_.front());
+        waiting_.pop_front();
+        done(answer);
+    }
+
+  private:
+    std::deque<SetHandler> waiting_;
 };
 
 struct ShownMessage {
@@ -98,19 +114,47 @@ struct ShownMessage {
     MsgIcon icon;
 };
 
+// Answers each box at once with `answer` (OK for a notice), or, held, keeps it open until the
+// test closes it, as the user does from the event loop.
 class FakeMessageBox : public MessageBoxPort {
   public:
     MsgAnswer answer = MsgAnswer::Yes;
+    bool held = false;
     std::vector<ShownMessage> shown;
-    std::function<void()> whileOpen;  // runs while the box is "open"
+    std::function<void()> whileOpen;  // runs while the box is "open", before its answer
 
-    using MessageBoxPort::Show;
-    MsgAnswer Show(const MessageLines& message, const std::string& title, MsgButtons buttons,
-                   MsgIcon icon) override {
+    using MessageBoxPort::Ask;
+    void Ask(const MessageLines& message, const std::string& title, MsgButtons buttons,
+             MsgIcon icon, MsgAnswered answered) override {
         shown.push_back({MessageUtf8(message), message, title, buttons, icon});
         if (whileOpen) whileOpen();
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : answer;
+        open_.push_back({buttons, std::move(answered)});
+        if (!held) Close(answer);
     }
+    void AfterOpenBoxes(std::function<void()> then) override {
+        if (open_.empty()) return then();
+        afterBoxes_.push_back(std::move(then));
+    }
+    bool IsOpen() const { return !open_.empty(); }
+    // Closes the oldest open box: a question with `reply`, a notice with OK.
+    void Close(MsgAnswer reply) {
+        Open closed = std::move(open_.front());
+        open_.pop_front();
+        if (closed.answered)
+            closed.answered(closed.buttons == MsgButtons::Ok ? MsgAnswer::Ok : reply);
+        if (!open_.empty()) return;
+        std::vector<std::function<void()>> after;
+        after.swap(afterBoxes_);
+        for (const auto& then : after) then();
+    }
+
+  private:
+    struct Open {
+        MsgButtons buttons;
+        MsgAnswered answered;
+    };
+    std::deque<Open> open_;
+    std::vector<std::function<void()>> afterBoxes_;
 };
 
 }  // namespace horavia::test

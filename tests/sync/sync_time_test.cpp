@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "answer_wait.h"
 #include "sync_fakes.h"
@@ -408,6 +409,40 @@ TEST(SyncTime, NoSecondSynchronisationWhileOneWaits) {
     EXPECT_EQ(f.Sync("s"), SyncOutcome::QueryFailed);
     f.query.answers = {AnswerAhead(1)};
     EXPECT_EQ(f.Sync("s"), SyncOutcome::ClockSet);
+}
+
+// The question and the system's answer are awaited through the event loop: the synchroniser
+// stays busy until each comes, and a refusal ends the run only once its message has closed.
+TEST(SyncTime, WaitsForTheAnswerAndTheSystemWithoutBlocking) {
+    Fixture f;
+    f.query.answers = {AnswerAhead(600), AnswerAhead(600)};
+    f.setter.held = true;
+    f.box.held = true;
+    std::optional<SyncOutcome> outcome;
+    f.sync.SyncTime("s", [&outcome](SyncOutcome o) { outcome = o; });
+    test::RunUntil([&f] { return f.box.IsOpen(); });
+    ASSERT_TRUE(f.box.IsOpen());
+    std::vector<SyncOutcome> meanwhile;
+    const auto another = [&] {
+        f.sync.SyncTime("s", [&meanwhile](SyncOutcome o) { meanwhile.push_back(o); });
+    };
+    another();
+    EXPECT_EQ(f.sync.Stage(), SyncStage::Asking);
+    f.box.Close(MsgAnswer::Yes);
+    test::RunUntil([&f] { return f.setter.IsWaiting(); });
+    ASSERT_TRUE(f.setter.IsWaiting());
+    EXPECT_EQ(f.sync.Stage(), SyncStage::Setting);
+    another();
+
+    f.setter.Answer(ClockSetResult::NotAuthorised);
+    ASSERT_TRUE(f.box.IsOpen());
+    EXPECT_EQ(f.box.shown.back().icon, MsgIcon::Exclamation);
+    another();
+    EXPECT_FALSE(outcome) << "over once the refusal has been read";
+    f.box.Close(MsgAnswer::Ok);
+    EXPECT_EQ(outcome, SyncOutcome::SetRefused);
+    EXPECT_EQ(meanwhile, std::vector<SyncOutcome>(3, SyncOutcome::Skipped));
+    EXPECT_EQ(f.query.servers.size(), 2u);
 }
 
 TEST(SyncTime, FarOffClockNeitherOverflowsNorFails) {

@@ -31,13 +31,21 @@ using DirectRecorder = Recorder<ClockSetResult>;
 struct ServiceRecorder : Recorder<std::optional<ClockSetResult>> {
     std::vector<ClockSetPrompt> prompts;
     LinuxSystemClockSetter::ServiceBackend Backend() {
-        return [this](std::int64_t usec, ClockSetPrompt prompt) {
+        return [this](std::int64_t usec, ClockSetPrompt prompt,
+                      const LinuxSystemClockSetter::ServiceAnswer& answered) {
             calls.push_back(usec);
             prompts.push_back(prompt);
-            return result;
+            answered(result);
         };
     }
 };
+
+// The result the setter hands on; these backends answer at once.
+std::optional<ClockSetResult> SetTime(SystemClockSetter& setter, Instant utc) {
+    std::optional<ClockSetResult> result;
+    setter.SetTime(utc, ClockSetPrompt::Allowed, [&result](ClockSetResult r) { result = r; });
+    return result;
+}
 
 constexpr std::int64_t kNoonMs = 20000LL * 86'400'000 + 43'200'000;  // 2024-10-04 12:00 UTC
 const Instant kNoon = InstantFromUnixMs(kNoonMs);
@@ -50,7 +58,7 @@ TEST(SystemClockSetter, SetsTheInstantInMicrosecondsSince1970) {
     timedated.result = ClockSetResult::Set;
     DirectRecorder settime;
     LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
-    EXPECT_EQ(setter.SetTime(kNoon, ClockSetPrompt::Allowed), ClockSetResult::Set);
+    EXPECT_EQ(SetTime(setter, kNoon), ClockSetResult::Set);
     EXPECT_EQ(timedated.calls, std::vector<std::int64_t>{kNoonMs * 1000});
     EXPECT_TRUE(settime.calls.empty()) << "timedated accepted: no second way";
 }
@@ -109,8 +117,7 @@ TEST(SystemClockSetter, TimedatedDecidesWhereThereIsOneElseTheDirectWay) {
         DirectRecorder settime;
         settime.result = c.settime;
         LinuxSystemClockSetter setter(timedated.Backend(), settime.Backend());
-        EXPECT_EQ(setter.SetTime(kNoon, ClockSetPrompt::Allowed), c.expected)
-            << "case " << &c - cases;
+        EXPECT_EQ(SetTime(setter, kNoon), c.expected) << "case " << &c - cases;
         EXPECT_EQ(timedated.calls.size(), 1u);
         EXPECT_EQ(settime.calls.size(), c.settimeTried ? 1u : 0u);
         if (c.settimeTried) {
@@ -149,8 +156,7 @@ TEST(SystemClockSetter, ImpossibleTimesAreRefusedWithoutTouchingTheClock) {
     for (std::int64_t impossibleMs :
          {std::numeric_limits<std::int64_t>::max(), std::numeric_limits<std::int64_t>::min(),
           std::int64_t{-1} /* before the system clock's epoch */}) {
-        EXPECT_EQ(setter.SetTime(InstantFromUnixMs(impossibleMs), ClockSetPrompt::Allowed),
-                  ClockSetResult::Failed)
+        EXPECT_EQ(SetTime(setter, InstantFromUnixMs(impossibleMs)), ClockSetResult::Failed)
             << impossibleMs;
     }
     EXPECT_TRUE(timedated.calls.empty());

@@ -73,9 +73,10 @@ class TimedatedTest : public ::testing::Test {
         }
     }
     Direct direct;
-    LinuxSystemClockSetter setter{[](std::int64_t usec, ClockSetPrompt prompt) {
-                                      return LinuxSystemClockSetter::SetViaTimedated(
-                                          usec, prompt, kCallTimeoutMs);
+    LinuxSystemClockSetter setter{[](std::int64_t usec, ClockSetPrompt prompt,
+                                     LinuxSystemClockSetter::ServiceAnswer answered) {
+                                      LinuxSystemClockSetter::SetViaTimedated(
+                                          usec, prompt, std::move(answered), kCallTimeoutMs);
                                   },
                                   [this](std::int64_t usec) { return direct.Set(usec); }};
     test::FakeTimeQuery query;
@@ -85,6 +86,15 @@ class TimedatedTest : public ::testing::Test {
     TimeSynchroniser sync{query, setter, box, clock, store};
 
     SyncOutcome Sync(const std::string& server) { return test::AwaitSync(sync, server); }
+    // The setter's result, which comes through the event loop.
+    std::optional<ClockSetResult> SetTime() {
+        std::optional<ClockSetResult> result;
+        setter.SetTime(clock.NowUtc(), ClockSetPrompt::Allowed,
+                       [&result](ClockSetResult r) { result = r; });
+        EXPECT_FALSE(result) << "answered without waiting for the bus";
+        test::RunUntil([&result] { return result.has_value(); });
+        return result;
+    }
 };
 
 TEST_F(TimedatedTest, AutomaticSynchronisationOnIsSaidInPlainWords) {
@@ -145,7 +155,18 @@ TEST_F(TimedatedTest, SilenceIsSaidAndNotOverruled) {
     ASSERT_TRUE(Timedated::Registered());
     query.answers = {AnswerAhead(45'000)};
 
-    EXPECT_EQ(Sync("time.example"), SyncOutcome::SetRefused);
+    // The synchroniser waits for timedated through the event loop, still busy: a second
+    // request meanwhile is refused, and the answer's deadline ends the wait.
+    std::optional<SyncOutcome> outcome;
+    sync.SyncTime("time.example", [&outcome](SyncOutcome o) { outcome = o; });
+    test::RunUntil([this] { return sync.Stage() == SyncStage::Setting; });
+    ASSERT_EQ(sync.Stage(), SyncStage::Setting);
+    std::optional<SyncOutcome> second;
+    sync.SyncTime("time.example", [&second](SyncOutcome o) { second = o; });
+    EXPECT_EQ(second, SyncOutcome::Skipped);
+    EXPECT_FALSE(outcome);
+    test::RunUntil([&outcome] { return outcome.has_value(); });
+    EXPECT_EQ(outcome, SyncOutcome::SetRefused);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(
         box.shown[0].text,
@@ -160,7 +181,7 @@ TEST_F(TimedatedTest, AcceptedOrAbsent) {
     {
         Timedated timedated(QStringLiteral("accept"));
         ASSERT_TRUE(Timedated::Registered());
-        EXPECT_EQ(setter.SetTime(clock.NowUtc(), ClockSetPrompt::Allowed), ClockSetResult::Set);
+        EXPECT_EQ(SetTime(), ClockSetResult::Set);
         EXPECT_EQ(direct.calls, 0);
     }
     QElapsedTimer wall;
@@ -169,8 +190,7 @@ TEST_F(TimedatedTest, AcceptedOrAbsent) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     // No timedated on the bus: the direct way decides.
-    EXPECT_EQ(setter.SetTime(clock.NowUtc(), ClockSetPrompt::Allowed),
-              ClockSetResult::NotAuthorised);
+    EXPECT_EQ(SetTime(), ClockSetResult::NotAuthorised);
     EXPECT_EQ(direct.calls, 1);
 }
 

@@ -21,9 +21,9 @@ const Instant kStart = InstantFromUnixMs(1'765'000'000'000);  // 2025-12-06 05:4
 class MovingSetter : public SystemClockSetter {
   public:
     explicit MovingSetter(FixedClock& clock) : clock_(clock) {}
-    ClockSetResult SetTime(Instant utc, ClockSetPrompt) override {
+    void SetTime(Instant utc, ClockSetPrompt, SetHandler done) override {
         clock_.SetUtc(utc);
-        return ClockSetResult::Set;
+        done(ClockSetResult::Set);
     }
 
   private:

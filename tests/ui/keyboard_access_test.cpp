@@ -90,15 +90,17 @@ class KeyboardAndReaders : public ::testing::Test, public testing::TestServices 
                                                                    TrayHostStyle::ClickActivates);
         };
         program = std::make_unique<Program>(state, clockSetter, options);
-        ASSERT_TRUE(program->start());
+        bool running = false;
+        program->start([&running](bool runs) { running = runs; });
+        ASSERT_TRUE(running);
         program->openSetup();
     }
     SetupDialog& Setup() const { return *program->setupDialog(); }
     // The editor, made by a first New that is cancelled at once.
     ClockEditor& Editor() const {
         if (program->clockEditor() == nullptr) {
-            QTimer::singleShot(0, [this] { program->clockEditor()->reject(); });
             testing::Click(Setup(), "newButton");
+            program->clockEditor()->reject();
         }
         return *program->clockEditor();
     }
@@ -202,13 +204,12 @@ TEST_F(KeyboardAndReaders, SpaceTurnsTheSelectedClockOnAndOffEnterEditsIt) {
     list->topLevelItem(0)->setCheckState(1, Qt::Unchecked);
     EXPECT_FALSE(state.clocks[0].Enabled);
 
-    QString edited;
-    QTimer::singleShot(0, [&] {
-        edited = program->clockEditor()->findChild<QLineEdit*>(QStringLiteral("labelEdit"))->text();
-        program->clockEditor()->reject();
-    });
     QTest::keyClick(list, Qt::Key_Return);
-    EXPECT_EQ(edited, QStringLiteral("Tokyo"));
+    ASSERT_NE(program->clockEditor(), nullptr);
+    EXPECT_TRUE(program->clockEditor()->isVisible());
+    EXPECT_EQ(program->clockEditor()->findChild<QLineEdit*>(QStringLiteral("labelEdit"))->text(),
+              QStringLiteral("Tokyo"));
+    program->clockEditor()->reject();
 }
 
 }  // namespace

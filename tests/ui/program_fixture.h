@@ -45,7 +45,7 @@ class ProgramTest : public ::testing::Test, public TestServices {
         QObject::connect(program.get(), &Program::ended, [this] { ++ended; });
         QObject::connect(&program->ticker(), &SecondTicker::tick,
                          [this] { tips.push_back(program->tray().tip().toStdString()); });
-        loaded = program->start();
+        program->start([this](bool running) { loaded = running; });
         // As on a desktop: the icon follows the clock window's first paint.
         EXPECT_TRUE(QTest::qWaitFor([this] { return !program->isStartIconPending(); }, 2000));
         return *program;
@@ -87,20 +87,15 @@ class ProgramTest : public ::testing::Test, public TestServices {
         clock.Set(clock.NowLocal() + seconds / 86400.0);
         return program->ticker().tickIfNewSecond();
     }
-    // Opens the clock editor from the setup dialog's New (made for its first use, shown
+    // Opens the clock editor from the setup dialog's New (made for its first use, opened
     // modally), runs `checks` while it is open, then cancels it.
     void WhileTheEditorIsOpen(const std::function<void()>& checks) {
         program->openSetup();
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            ASSERT_NE(program->clockEditor(), nullptr);
-            EXPECT_TRUE(program->clockEditor()->isVisible());
-            checks();
-            ran = true;
-            program->clockEditor()->reject();
-        });
         Click(*program->setupDialog(), "newButton");
-        EXPECT_TRUE(ran);
+        ASSERT_NE(program->clockEditor(), nullptr);
+        EXPECT_TRUE(program->clockEditor()->isVisible());
+        checks();
+        program->clockEditor()->reject();
     }
     ClockWindow* Main() const { return program->clockWindow(); }
     bool MainVisible() const { return Main() != nullptr && Main()->isVisible(); }

@@ -585,7 +585,9 @@ TEST(ProgramSettingsFile, AFailedSaveIsToldOnceAndTheProgramGoesOnAndTriesAgain)
         return std::make_unique<testing::FakeNotificationArea>(true, TrayHostStyle::ClickActivates);
     };
     Program ti(state, s.clockSetter, options);
-    ASSERT_TRUE(ti.start());  // a first start: its defaults cannot be written
+    bool running = false;
+    ti.start([&running](bool runs) { running = runs; });
+    ASSERT_TRUE(running);  // a first start: its defaults cannot be written
 
     ASSERT_EQ(s.messages.shown.size(), 1u);
     const auto& told = s.messages.shown[0];

@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFontDatabase>
+#include <QFontDialog>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -73,7 +75,9 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
         };
         options.logOnStart = [this](bool start) { logOnStarts.push_back(start); };
         tray = std::make_unique<Program>(state, clockSetter, options);
-        EXPECT_TRUE(tray->start());
+        bool running = false;
+        tray->start([&running](bool runs) { running = runs; });
+        EXPECT_TRUE(running);
         tray->openSetup();
         tray->setupDialog()->hide();
         store.log.clear();
@@ -97,8 +101,8 @@ class SetupPanels : public ::testing::Test, public testing::TestServices {
     // The clock editor, made by a first New (cancelled) where it does not exist yet.
     ClockEditor& Editor() const {
         if (tray->clockEditor() == nullptr) {
-            QTimer::singleShot(0, [this] { tray->clockEditor()->reject(); });
             Click(Setup(), "newButton");
+            tray->clockEditor()->reject();
         }
         return *tray->clockEditor();
     }
@@ -341,9 +345,9 @@ TEST_F(SetupPanels, FontChooserAppliesAtOnceAndCloseStores) {
     SetupDialog& s = Start();
     std::vector<QFont> presets;
     std::optional<QFont> answer;
-    s.setFontChooser([&](const QFont& preset, QWidget*) {
+    s.setFontChooser([&](const QFont& preset, QWidget*, const SettingsPage::FontChosen& chosen) {
         presets.push_back(preset);
-        return answer;
+        chosen(answer);
     });
     const QFont mainFont = Main()->font();
 
@@ -382,6 +386,34 @@ TEST_F(SetupPanels, FontChooserAppliesAtOnceAndCloseStores) {
     }
 }
 
+// The real font dialog opens and returns at once; its choice applies when it closes with OK.
+TEST_F(SetupPanels, TheFontDialogOpensWithoutWaitingAndAppliesItsChoice) {
+    SetupDialog& s = Start();
+    s.show();
+    const QString family = QFontDatabase::families().value(0);
+    ASSERT_FALSE(family.isEmpty());
+    for (const bool ok : {false, true}) {
+        Click(s, "fontButton");
+        QPointer<QFontDialog> dialog = s.findChild<QFontDialog*>();
+        ASSERT_FALSE(dialog.isNull());
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(dialog->windowModality(), Qt::ApplicationModal);
+        QFont font(family);
+        font.setPointSize(14);
+        dialog->setCurrentFont(font);
+        if (ok) {
+            dialog->accept();
+        } else {
+            dialog->reject();
+        }
+        ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.isNull(); }, 5000))
+            << "the dialog goes once closed";
+        EXPECT_EQ(state.prefs.FontName, ok ? family.toStdString() : "MS Sans Serif") << ok;
+        EXPECT_EQ(state.prefs.FontSize, ok ? 14 : 10) << ok;
+    }
+    EXPECT_EQ(Control<QLabel>(s, "fontSample")->text(), family + QStringLiteral(" 14 pts"));
+}
+
 TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     StoreClocks({"Zulu|0|True", "Tokyo|Tokyo Standard Time|False"});
     SetupDialog& s = Start();
@@ -389,18 +421,14 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     const int tokyo = ZoneNamed("Osaka, Tokyo");
 
     // New: the editor opens modally with a fresh clock; OK appends an unselected row.
-    bool editorWasOpen = false;
-    QTimer::singleShot(0, [&] {
-        editorWasOpen = Editor().isVisible() && Editor().isModal();
-        EXPECT_EQ(EditorLabel()->text(), QStringLiteral("(no name)"));
-        EXPECT_EQ(state.clocks.size(), 2u) << "a new clock, stored only by OK";
-        EditorLabel()->setText(QStringLiteral("Osaka"));
-        EditorZones()->setCurrentIndex(EditorZones()->findData(tokyo));
-        EditorPart<QPushButton>("okButton")->click();
-    });
     SelectClockRow(s, 0);
     Control<QPushButton>(s, "newButton")->click();
-    EXPECT_TRUE(editorWasOpen);
+    EXPECT_TRUE(Editor().isVisible() && Editor().isModal());
+    EXPECT_EQ(EditorLabel()->text(), QStringLiteral("(no name)"));
+    EXPECT_EQ(state.clocks.size(), 2u) << "a new clock, stored only by OK";
+    EditorLabel()->setText(QStringLiteral("Osaka"));
+    EditorZones()->setCurrentIndex(EditorZones()->findData(tokyo));
+    EditorPart<QPushButton>("okButton")->click();
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(s.rowKeys(), (std::vector<std::string>{"K0000", "K0001", "K0002"}));
     EXPECT_EQ(state.clocks[2].Label, "Osaka");
@@ -408,29 +436,24 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     EXPECT_EQ(SelectedClockRow(s), 0);
 
     // Edit: the selected clock's fields; OK writes them back.
-    editorWasOpen = false;
-    QTimer::singleShot(0, [&] {
-        editorWasOpen = Editor().isVisible();
-        EXPECT_EQ(EditorLabel()->text(), QStringLiteral("Tokyo"));
-        EXPECT_FALSE(EditorPart<QCheckBox>("enabledCheck")->isChecked());
-        EXPECT_EQ(EditorZones()->currentData().toInt(), tokyo);
-        EditorPart<QCheckBox>("enabledCheck")->setChecked(true);
-        EditorPart<QPushButton>("okButton")->click();
-    });
     SelectClockRow(s, 1);
     Control<QPushButton>(s, "editButton")->click();
-    EXPECT_TRUE(editorWasOpen);
+    EXPECT_TRUE(Editor().isVisible());
+    EXPECT_EQ(EditorLabel()->text(), QStringLiteral("Tokyo"));
+    EXPECT_FALSE(EditorPart<QCheckBox>("enabledCheck")->isChecked());
+    EXPECT_EQ(EditorZones()->currentData().toInt(), tokyo);
+    EditorPart<QCheckBox>("enabledCheck")->setChecked(true);
+    EditorPart<QPushButton>("okButton")->click();
+    EXPECT_FALSE(Editor().isVisible());
     EXPECT_TRUE(state.clocks[1].Enabled);
     EXPECT_EQ(ClockList(s)->topLevelItem(1)->checkState(1), Qt::Checked);
 
     // A double click edits too.
-    editorWasOpen = false;
-    QTimer::singleShot(0, [&] {
-        editorWasOpen = Editor().isVisible() && EditorLabel()->text() == "Osaka";
-        EditorPart<QPushButton>("cancelButton")->click();
-    });
     DoubleClickClockRow(s, 2);
-    EXPECT_TRUE(editorWasOpen);
+    EXPECT_TRUE(Editor().isVisible());
+    EXPECT_EQ(EditorLabel()->text(), QStringLiteral("Osaka"));
+    EditorPart<QPushButton>("cancelButton")->click();
+    EXPECT_FALSE(Editor().isVisible());
 
     // With no row selected Edit opens nothing.
     ClockList(s)->clearSelection();

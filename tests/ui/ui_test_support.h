@@ -54,9 +54,9 @@ class RecordingStore : public MemorySettingsStore {
 
 class RecordingClockSetter : public SystemClockSetter {
   public:
-    ClockSetResult SetTime(Instant utc, ClockSetPrompt) override {
+    void SetTime(Instant utc, ClockSetPrompt, SetHandler done) override {
         calls.push_back(utc);
-        return ClockSetResult::Set;
+        done(ClockSetResult::Set);
     }
     std::vector<Instant> calls;
 };

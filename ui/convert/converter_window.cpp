@@ -173,9 +173,9 @@ void ConverterWindow::swapZones() {
     const int found = fromZoneCombo_->findData(zoneOf(toZoneCombo_));
     if (found >= 0) fromZoneCombo_->setCurrentIndex(found);
     if (zoneOf(fromZoneCombo_) != zoneOf(toZoneCombo_)) {
-        messages_.Show(
+        messages_.Tell(
             Message{MessageId::CannotConvertFrom, {toZoneCombo_->currentText().toStdString()}},
-            kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+            kAppTitle, MsgIcon::Exclamation);
         return;
     }
     const int back = toZoneCombo_->findData(source);

@@ -161,14 +161,22 @@ bool ClockEditor::prepareClock(int slot) {
     return true;
 }
 
-int ClockEditor::editNewClock() {
+void ClockEditor::editNewClock() {
     prepareNewClock();
-    return exec();
+    openModally();
 }
 
-int ClockEditor::editClock(int slot) {
-    if (!prepareClock(slot)) return QDialog::Rejected;
-    return exec();
+bool ClockEditor::editClock(int slot) {
+    if (!prepareClock(slot)) return false;
+    openModally();
+    return true;
+}
+
+void ClockEditor::openModally() {
+    // Application-modal, as set at construction: open() would make it modal to its parent
+    // only, and the editor has none, so it would block nothing.
+    setResult(0);
+    show();
 }
 
 void ClockEditor::sortZoneList() {

@@ -1,6 +1,6 @@
 // The clock editor: one clock's label, format, on/off state and zone, the zone chosen from a
-// sorted list or by clicking the world map. Shown modally for a new clock or for one of the
-// list; OK stores the clock in the clock list, Cancel discards.
+// sorted list or by clicking the world map. Opened modally for a new clock or for one of the
+// list, without waiting for it; OK stores the clock in the clock list, Cancel discards.
 #pragma once
 
 #include <QDialog>
@@ -38,12 +38,12 @@ class ClockEditor : public QDialog {
                          PlaceFinder* places = nullptr);
     ~ClockEditor() override;
 
-    // A fresh clock, stored in the lowest free slot once OK is pressed; then shown modally.
-    // The dialog's result (Accepted after OK).
-    int editNewClock();
-    // The fields of the clock in `slot`, shown modally; Rejected, without showing, when the
+    // A fresh clock, stored in the lowest free slot once OK is pressed; then opened modally.
+    // Returns at once; finished tells the dialog's result (Accepted after OK).
+    void editNewClock();
+    // The fields of the clock in `slot`, opened modally; false, without opening, when the
     // slot holds no clock.
-    int editClock(int slot);
+    bool editClock(int slot);
     // The same preparations without showing.
     void prepareNewClock();
     bool prepareClock(int slot);
@@ -76,6 +76,7 @@ class ClockEditor : public QDialog {
     void takePlace(const horavia::PlaceMatch& place);
 
   private:
+    void openModally();
     void createControls();
     void placeControls();
     void fillZoneList();

@@ -51,15 +51,15 @@ bool OpenHelpWith(MessageBoxPort& messages, const QString& folder,
                   const std::function<bool(const QUrl&)>& openUrl) {
     const QString path = WriteHelpPage(folder);
     if (path.isEmpty()) {
-        messages.Show(
+        messages.Tell(
             Message{MessageId::HelpNotWritten, {QDir::toNativeSeparators(folder).toStdString()}},
-            kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+            kAppTitle, MsgIcon::Exclamation);
         return false;
     }
     if (openUrl(ContentsUrlOf(path))) return true;
-    messages.Show(
+    messages.Tell(
         Message{MessageId::NoBrowserForHelp, {QDir::toNativeSeparators(path).toStdString()}},
-        kAppTitle, MsgButtons::Ok, MsgIcon::Exclamation);
+        kAppTitle, MsgIcon::Exclamation);
     return false;
 }
 

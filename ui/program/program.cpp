@@ -51,23 +51,31 @@ Program::~Program() {
     delete clockWindow_.data();
 }
 
-bool Program::start() {
+void Program::start(std::function<void(bool)> started) {
+    MessageBoxPort& messages = state_.services.messages;
     // A settings file that cannot be read or written is told once; the program goes on.
-    state_.services.settings.SetProblemHandler([this](const SettingsProblem& problem) {
-        state_.services.messages.Show(SettingsProblemText(problem), kAppTitle, MsgButtons::Ok,
-                                      MsgIcon::Exclamation);
+    state_.services.settings.SetProblemHandler([&messages](const SettingsProblem& problem) {
+        messages.Tell(SettingsProblemText(problem), kAppTitle, MsgIcon::Exclamation);
     });
     starting_ = true;
+    bool loaded = false;
     {
         // What a first start or a migration writes reaches the file in one write.
         SettingsBatch batch(state_.services.settings);
         state_.LoadSettings();
-        if (!state_.LoadCatalogue()) return false;
+        loaded = state_.LoadCatalogue();
     }
-    if (state_.clockListOverLimit) {
-        state_.services.messages.Show(ClockLimitText(), kAppTitle, MsgButtons::Ok,
-                                      MsgIcon::Exclamation);
+    if (loaded && state_.clockListOverLimit) {
+        messages.Tell(ClockLimitText(), kAppTitle, MsgIcon::Exclamation);
     }
+    // The windows, the icon and a start-up question come after what the start-up told.
+    messages.AfterOpenBoxes([this, loaded, started = std::move(started)] {
+        const bool running = loaded && finishStart();
+        if (started) started(running);
+    });
+}
+
+bool Program::finishStart() {
     starting_ = false;
     if (endRequested_) {
         saveAndClose();

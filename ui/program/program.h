@@ -53,14 +53,16 @@ class Program : public QObject {
     Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions options = {});
     ~Program() override;
 
-    // Settings, catalogue and clocks, the tray icon, the clock window when it is to show, the
-    // ticker and the start-up synchronisation. False when the program is to end: no zone
-    // database, or asked to end while starting.
-    bool start();
+    // Reads settings, catalogue and clocks, then, once the message boxes this raised have
+    // closed, adds the tray icon, shows the clock window when it is to show and starts the
+    // ticker and the start-up synchronisation. Returns at once; `started` is told whether the
+    // program runs on (at once when no box was open): false when it is to end, for want of a
+    // zone database or because it was asked to end while starting.
+    void start(std::function<void(bool running)> started);
     // Saves the clock list and the preferences, closes every window and removes the icon;
     // runs once, however the program is asked to end, whatever windows are open. Asked while
-    // the program starts (a message box of the start-up is open), the settings are read to the
-    // end first, so that what is saved is what was stored.
+    // a message box of the start-up is open, the settings have been read to the end already,
+    // so that what is saved is what was stored.
     void shutDown();
     bool hasEnded() const { return ended_; }
 
@@ -106,6 +108,8 @@ class Program : public QObject {
     void showClockWindow(bool show);
 
   private:
+    // The start after the start-up's message boxes; false when the program is to end.
+    bool finishStart();
     void tick();
     // The notification-area icon asked for at start, unless the program has ended since.
     void addStartIcon();

@@ -3,6 +3,7 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -209,11 +210,13 @@ void ClockListPage::editSelectedClock() {
 void ClockListPage::deleteSelectedClock() {
     const int slot = selectedSlot();
     if (slot < 0) return;
-    if (state_.services.messages.Show(Message{MessageId::DeleteClockQuestion}, kAppTitle,
-                                      MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes) {
-        return;
-    }
-    state_.book.Delete(slot);
+    state_.services.messages.Ask(Message{MessageId::DeleteClockQuestion}, kAppTitle,
+                                 MsgButtons::YesNo, MsgIcon::Question,
+                                 [page = QPointer<ClockListPage>(this), slot](MsgAnswer answer) {
+                                     if (page && answer == MsgAnswer::Yes) {
+                                         page->state_.book.Delete(slot);
+                                     }
+                                 });
 }
 
 bool ClockListPage::eventFilter(QObject* watched, QEvent* event) {

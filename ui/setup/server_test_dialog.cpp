@@ -72,18 +72,26 @@ void ServerTestDialog::measureNext() {
 }
 
 void ServerTestDialog::finish(bool stopped) {
-    if (!stopped) {
-        if (const auto best = ChooseServer(results_)) {
-            const ServerResult& chosen = results_[*best];
-            if (messages_.Show(ProposalText(chosen), kAppTitle, MsgButtons::YesNo, MsgIcon::None) ==
-                MsgAnswer::Yes) {
-                chosen_ = chosen.Server;
-            }
-        } else {
-            messages_.Show(Message{MessageId::NoActiveServers}, kAppTitle, MsgButtons::Ok,
-                           MsgIcon::Exclamation);
-        }
+    if (stopped) return endRun();
+    // The window closes once the proposal is answered, or the notice read.
+    const QPointer<ServerTestDialog> self(this);
+    if (const auto best = ChooseServer(results_)) {
+        const ServerResult& chosen = results_[*best];
+        messages_.Ask(ProposalText(chosen), kAppTitle, MsgButtons::YesNo, MsgIcon::None,
+                      [self, server = chosen.Server](MsgAnswer answer) {
+                          if (!self) return;  // the window went with its owner meanwhile
+                          if (answer == MsgAnswer::Yes) self->chosen_ = server;
+                          self->endRun();
+                      });
+    } else {
+        messages_.Ask(Message{MessageId::NoActiveServers}, kAppTitle, MsgButtons::Ok,
+                      MsgIcon::Exclamation, [self](MsgAnswer) {
+                          if (self) self->endRun();
+                      });
     }
+}
+
+void ServerTestDialog::endRun() {
     close();
     emit testsFinished();
 }

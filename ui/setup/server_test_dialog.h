@@ -47,8 +47,10 @@ class ServerTestDialog : public QDialog {
     // Tests host into results_[slot], then goes on with the run.
     void measure(const std::string& host, std::size_t slot);
     void measureNext();
-    // Proposes the best server unless the run was stopped, and closes.
+    // Proposes the best server unless the run was stopped; closes once that is answered.
     void finish(bool stopped);
+    // Closes the window; the run is over.
+    void endRun();
 
     QListWidget* progressList_;
     QPushButton* cancelButton_;

@@ -6,6 +6,7 @@
 #include <QFontDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -49,11 +50,19 @@ QString FontSampleText(const std::string& name, std::int32_t points) {
         .arg(QString::fromStdString(name));
 }
 
-std::optional<QFont> SettingsPage::chooseWithFontDialog(const QFont& preset, QWidget* parent) {
-    bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, preset, parent);
-    if (!ok) return std::nullopt;
-    return chosen;
+void SettingsPage::chooseWithFontDialog(const QFont& preset, QWidget* parent, FontChosen chosen) {
+    auto* dialog = new QFontDialog(preset, parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Blocking every window of the program, as the font dialog always has; open() would block
+    // only its parent.
+    dialog->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(dialog, &QDialog::finished, dialog,
+                     [dialog, chosen = std::move(chosen)](int result) {
+                         if (!chosen) return;
+                         if (result != QDialog::Accepted) return chosen(std::nullopt);
+                         chosen(dialog->selectedFont());
+                     });
+    dialog->show();
 }
 
 SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits limits)
@@ -174,17 +183,22 @@ bool SettingsPage::amPm() const {
 }
 
 void SettingsPage::chooseFont() {
+    if (!fontChooser_) return;
     QFont preset(QString::fromStdString(prefs_.FontName));
     if (prefs_.FontSize > 0) preset.setPointSize(prefs_.FontSize);
-    const std::optional<QFont> chosen =
-        fontChooser_ ? fontChooser_(preset, window()) : std::nullopt;
-    if (!chosen) return;
+    fontChooser_(preset, window(),
+                 [page = QPointer<SettingsPage>(this)](std::optional<QFont> chosen) {
+                     // The page may have gone with the setup dialog meanwhile.
+                     if (page && chosen) page->takeFont(*chosen);
+                 });
+}
 
-    prefs_.FontName = chosen->family().toStdString();
+void SettingsPage::takeFont(const QFont& chosen) {
+    prefs_.FontName = chosen.family().toStdString();
     // Whole points, halves to the even neighbour; a font given in pixels keeps the old size.
-    if (chosen->pointSizeF() > 0) {
+    if (chosen.pointSizeF() > 0) {
         prefs_.FontSize =
-            MaxOf<std::int32_t>(1, RoundToInt32(chosen->pointSizeF()).value_or(prefs_.FontSize));
+            MaxOf<std::int32_t>(1, RoundToInt32(chosen.pointSizeF()).value_or(prefs_.FontSize));
     }
     emit fontChosen(QString::fromStdString(prefs_.FontName), prefs_.FontSize);
     showFontSample(prefs_.FontName, prefs_.FontSize);

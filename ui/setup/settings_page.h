@@ -40,8 +40,11 @@ class SettingsPage : public QWidget {
     Q_OBJECT
 
   public:
-    // The font dialog: preset to a font, the chosen font out, empty when cancelled.
-    using FontChooser = std::function<std::optional<QFont>(const QFont& preset, QWidget* parent)>;
+    // The chosen font once the font dialog has closed; empty when it was cancelled.
+    using FontChosen = std::function<void(std::optional<QFont> font)>;
+    // The font dialog: opened preset to a font, returning at once; `chosen` follows.
+    using FontChooser =
+        std::function<void(const QFont& preset, QWidget* parent, FontChosen chosen)>;
 
     // limits: whether "Always on top" can have an effect here; where not, a note says so.
     explicit SettingsPage(Preferences& prefs, QWidget* parent = nullptr,
@@ -66,11 +69,13 @@ class SettingsPage : public QWidget {
     void clockStyleChosen(bool amPm);
 
   private slots:
-    // Cancelled, nothing changes.
+    // Opens the font dialog; cancelled, nothing changes.
     void chooseFont();
 
   private:
-    static std::optional<QFont> chooseWithFontDialog(const QFont& preset, QWidget* parent);
+    static void chooseWithFontDialog(const QFont& preset, QWidget* parent, FontChosen chosen);
+    // Stores the chosen font in FontName and FontSize and shows it.
+    void takeFont(const QFont& chosen);
     void showFontSample(const std::string& name, std::int32_t points);
 
     Preferences& prefs_;
