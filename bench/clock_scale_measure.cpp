@@ -13,7 +13,7 @@
 #include <ctime>
 #include <vector>
 
-#include "platform/linux/tz_registry.h"
+#include "model/registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
@@ -74,13 +74,13 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
 
     QtSettingsStore settings(QString::fromLocal8Bit(argv[1]));
-    std::unique_ptr<TzRegistry> registry = MakeUserTzRegistry();
+    MemoryRegistry registry;  // not read: the zones come from the zone source
     std::unique_ptr<TzZoneSource> zones = MakeSystemTzZoneSource();
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock systemClock;
     FixedClock clock(systemClock.NowLocal());  // moved on by a second per tick
-    AppState state(Services{settings, *registry, messages, localZone, clock, zones.get()},
+    AppState state(Services{settings, registry, messages, localZone, clock, zones.get()},
                    LocaleFromQt());
     NoClockSetter clockSetter;
     ProgramOptions options;

@@ -6,8 +6,7 @@
 
 #include "model/text_helpers.h"
 #include "model/zone_catalogue_loader.h"
-#include "platform/linux/tz_registry.h"
-#include "platform/linux/tzi_record.h"
+#include "platform/linux/utc_offset_prefix.h"
 #include "tz/zone_year.h"
 
 // Resources of a static library must be registered by name, outside any namespace.
@@ -31,7 +30,7 @@ TzZoneSource::TzZoneSource(std::string_view tableText, const std::string& zoneFo
         zones_.push_back(
             {std::move(row), std::make_shared<const ZoneTimeline>(std::move(*timeline))});
     }
-    // Registry keys list in case-insensitive name order.
+    // Zones list in case-insensitive key order, as Windows lists its zone keys.
     std::stable_sort(zones_.begin(), zones_.end(), [](const Zone& a, const Zone& b) {
         return ToLowerAscii(a.row.key) < ToLowerAscii(b.row.key);
     });
@@ -40,20 +39,23 @@ TzZoneSource::TzZoneSource(std::string_view tableText, const std::string& zoneFo
 ZoneEntries TzZoneSource::Entries(int year) {
     ZoneEntries result;
     if (zones_.empty()) return result;
-    result.keyPath = kTimeZonesKeyPath;
+    result.keyPath = kZoneKeyPathNt;
     result.zones.reserve(zones_.size());
     for (const Zone& zone : zones_) {
-        // The lowest offset of the year is its standard time, as the display prefix shows it.
-        const std::int32_t bias = -(ComputeZoneYear(*zone.timeline, year).standardOffset / 60);
+        // The lowest offset of the year is its standard time, which the display prefix shows;
+        // both keep whole minutes.
+        const std::int32_t standardOffset =
+            ComputeZoneYear(*zone.timeline, year).standardOffset / 60 * 60;
         ZoneEntry entry;
         entry.key = zone.row.key;
         const bool universal = zone.row.ianaId.rfind("Etc/", 0) == 0;
-        SplitDisplay(DisplayPrefix(bias, universal) + zone.row.display, entry.prefix, entry.name);
+        SplitDisplay(UtcOffsetPrefix(standardOffset, universal) + zone.row.display, entry.prefix,
+                     entry.name);
         entry.stdName = zone.row.stdName;
         entry.dltName = zone.row.dltName;
         entry.mapId1 = zone.row.mapId1;
         entry.mapId2 = zone.row.mapId2;
-        entry.standardOffset = -bias * 60;
+        entry.standardOffset = standardOffset;
         entry.rules = zone.timeline;
         result.zones.push_back(std::move(entry));
     }

@@ -22,9 +22,8 @@ class TzZoneSource : public ZoneSource {
     explicit TzZoneSource(std::string_view tableText,
                           const std::string& zoneFolder = kSystemZoneFolder);
 
-    // The zones in case-insensitive key order under the registry's time-zone key, as the
-    // registry would list them; the display prefix "(UTC+hh:mm) " follows the standard offset
-    // of `year`.
+    // The zones in case-insensitive key order; the display prefix "(UTC+hh:mm) " follows the
+    // standard offset of `year`.
     ZoneEntries Entries(int year) override;
 
     // Table lines left out: malformed, a repeated key, or an IANA zone the system lacks.

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <cstdio>
 
+#include "model/registry.h"
 #include "model/zone_model.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
@@ -27,12 +27,12 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     using namespace horavia;
     MemorySettingsStore settings;
-    auto registry = MakeUserTzRegistry();
+    MemoryRegistry registry;  // not read: the zones come from the zone source
     auto zones = MakeSystemTzZoneSource();
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
-    AppState app(Services{settings, *registry, messages, localZone, clock, zones.get()},
+    AppState app(Services{settings, registry, messages, localZone, clock, zones.get()},
                  LocaleFromQt());
     if (!app.LoadCatalogue()) return 1;
 

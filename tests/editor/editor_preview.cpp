@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <cstdio>
 
+#include "model/registry.h"
 #include "model/zone_model.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
@@ -18,13 +18,13 @@
 int main(int argc, char** argv) {
     using namespace horavia;
     QApplication app(argc, argv);
-    std::unique_ptr<TzRegistry> registry = MakeUserTzRegistry();
+    MemoryRegistry registry;  // not read: the zones come from the zone source
     std::unique_ptr<TzZoneSource> zones = MakeSystemTzZoneSource();
     MemorySettingsStore store;
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
-    AppState state{Services{store, *registry, messages, localZone, clock, zones.get()},
+    AppState state{Services{store, registry, messages, localZone, clock, zones.get()},
                    LocaleFromQt()};
 
     ClockEditor editor(state);

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "model/registry.h"
 #include "model/zone_model.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/place_finder.h"
 #include "tests/model/fake_messages.h"
@@ -44,13 +44,13 @@ class PlaceSearchEditor : public ::testing::Test {
                    : std::string();
     }
 
-    std::unique_ptr<TzRegistry> registry = MakeUserTzRegistry();
+    MemoryRegistry registry;  // not read: the zones come from the zone source
     std::unique_ptr<TzZoneSource> zones = MakeSystemTzZoneSource();
     MemorySettingsStore store;
     testing::RecordingMessages messages;
     FixedLocalZone localZone;
     FixedClock clock{FromCivil(2026, 7, 1, 12)};
-    AppState state{Services{store, *registry, messages, localZone, clock, zones.get()},
+    AppState state{Services{store, registry, messages, localZone, clock, zones.get()},
                    EnglishUnitedStates()};
     PlaceFinder places;
     std::unique_ptr<ClockEditor> editor;

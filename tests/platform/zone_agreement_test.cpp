@@ -12,7 +12,6 @@
 
 #include "model/zone_catalogue_loader.h"
 #include "model/zone_time.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/linux/zone_table.h"
 

@@ -1,40 +1,28 @@
-// The pieces of a zone's registry record: the table rows, the zone files, the binary record
-// and its rules.
+// The pieces a catalogue zone is made from: the table rows, the zone files, the display prefix
+// and the zone's year.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "platform/linux/tzi_record.h"
+#include "clock_changes.h"
+#include "platform/linux/utc_offset_prefix.h"
 #include "platform/linux/zone_file.h"
 #include "platform/linux/zone_table.h"
-#include "tzi_reader.h"
+#include "tz/zone_year.h"
 
 namespace horavia {
 namespace {
 
-using testing::UnpackTzi;
+using testing::ExpectOnRule;
+
+constexpr std::int32_t kHour = 3600;
 
 ZoneTimeline Zone(const char* ianaId) {
     auto timeline = LoadZoneTimeline(ianaId);
     EXPECT_TRUE(timeline.has_value()) << ianaId;
     return timeline ? *timeline : *LoadZoneTimeline("Etc/UTC");
-}
-
-// The registry's record of the zone's year.
-TziRecord YearRecord(const char* ianaId, int year) {
-    return TziOfZoneYear(ComputeZoneYear(Zone(ianaId), year));
-}
-
-SystemTime Rule(int month, int dayOfWeek, int week, int hour, int minute = 0) {
-    SystemTime t;
-    t.month = static_cast<std::uint16_t>(month);
-    t.dayOfWeek = static_cast<std::uint16_t>(dayOfWeek);
-    t.week = static_cast<std::uint16_t>(week);
-    t.hour = static_cast<std::uint16_t>(hour);
-    t.minute = static_cast<std::uint16_t>(minute);
-    return t;
 }
 
 TEST(ZoneTable, ReadsRowsAndSkipsMalformedLines) {
@@ -102,102 +90,73 @@ TEST(ZoneFile, AFileLongerThanItsReadsIsReadWholeAndOneOverAMegabyteIsRefused) {
     fs::remove_all(folder);
 }
 
-TEST(TziRecord, PacksLittleEndianInTheRegistryLayout) {
-    TziRecord record;
-    record.bias = -60;
-    record.daylightBias = -60;
-    record.standardDate = Rule(10, 0, 5, 3);
-    record.daylightDate = Rule(3, 0, 5, 2);
-    const std::string bytes = PackTzi(record);
-    ASSERT_EQ(bytes.size(), kTziBytes);
-    EXPECT_EQ(bytes.substr(0, 4), std::string("\xC4\xFF\xFF\xFF", 4));
-    EXPECT_EQ(bytes.substr(4, 4), std::string(4, '\0'));
-    EXPECT_EQ(bytes.substr(8, 4), std::string("\xC4\xFF\xFF\xFF", 4));
-    // Standard date: year 0, month 10, Sunday, week 5, 03:00:00.000.
-    EXPECT_EQ(bytes.substr(12, 16), std::string("\0\0\x0A\0\0\0\x05\0\x03\0\0\0\0\0\0\0", 16));
-    EXPECT_EQ(bytes[30], '\x03');  // daylight month
-    EXPECT_EQ(bytes[36], '\x02');  // daylight hour
-
-    const TziRecord back = UnpackTzi(bytes);
-    EXPECT_EQ(back.bias, -60);
-    EXPECT_EQ(back.daylightBias, -60);
-    EXPECT_EQ(back.standardDate, record.standardDate);
-    EXPECT_EQ(back.daylightDate, record.daylightDate);
-}
-
-TEST(TziRecord, NamesTheWeekOfTheMonth) {
-    // 2026: March 8 is the second Sunday, March 29 the last, November 1 the first.
-    EXPECT_EQ(RuleForMoment(2026, 3, 8, 2, 0, 0, 0), Rule(3, 0, 2, 2));
-    EXPECT_EQ(RuleForMoment(2026, 3, 29, 2, 0, 0, 0), Rule(3, 0, 5, 2));
-    EXPECT_EQ(RuleForMoment(2026, 11, 1, 2, 0, 0, 0), Rule(11, 0, 1, 2));
-    // March 22 is the fourth Sunday but not the last; March 25 (Wednesday) is the last one.
-    EXPECT_EQ(RuleForMoment(2026, 3, 22, 0, 0, 0, 0).week, 4);
-    EXPECT_EQ(RuleForMoment(2026, 3, 25, 0, 0, 0, 0).week, 5);
-    EXPECT_EQ(RuleForMoment(2026, 3, 25, 0, 0, 0, 0).dayOfWeek, 3);
-    // February of a common year: day 22 is already within the last seven days.
-    EXPECT_EQ(RuleForMoment(2026, 2, 21, 0, 0, 0, 0).week, 3);
-    EXPECT_EQ(RuleForMoment(2026, 2, 22, 0, 0, 0, 0).week, 5);
-    EXPECT_EQ(RuleForMoment(2028, 2, 22, 0, 0, 0, 0).week, 4);
-    const SystemTime t = RuleForMoment(2026, 12, 31, 23, 59, 59, 999);
-    EXPECT_EQ(t.second, 59);
-    EXPECT_EQ(t.milliseconds, 999);
-}
-
-TEST(TziRecord, DisplayPrefixFollowsTheOffset) {
-    EXPECT_EQ(DisplayPrefix(0, true), "(UTC) ");
-    EXPECT_EQ(DisplayPrefix(0, false), "(UTC+00:00) ");
-    EXPECT_EQ(DisplayPrefix(660, true), "(UTC-11:00) ");
-    EXPECT_EQ(DisplayPrefix(480, false), "(UTC-08:00) ");
-    EXPECT_EQ(DisplayPrefix(210, false), "(UTC-03:30) ");
-    EXPECT_EQ(DisplayPrefix(-330, false), "(UTC+05:30) ");
-    EXPECT_EQ(DisplayPrefix(-345, false), "(UTC+05:45) ");
-    EXPECT_EQ(DisplayPrefix(-840, false), "(UTC+14:00) ");
+TEST(UtcOffsetPrefix, FollowsTheOffsetInWholeMinutes) {
+    const struct {
+        std::int32_t offset;
+        bool universal;
+        const char* prefix;
+    } rows[] = {
+        {0, true, "(UTC) "},
+        {0, false, "(UTC+00:00) "},
+        {-11 * kHour, true, "(UTC-11:00) "},
+        {-8 * kHour, false, "(UTC-08:00) "},
+        {-3 * kHour - 1800, false, "(UTC-03:30) "},
+        {5 * kHour + 1800, false, "(UTC+05:30) "},
+        {5 * kHour + 2700, false, "(UTC+05:45) "},
+        {14 * kHour, false, "(UTC+14:00) "},
+        // Seconds beyond the minute are dropped (Amsterdam and Monrovia kept such offsets).
+        {1172, false, "(UTC+00:19) "},
+        {-2670, false, "(UTC-00:44) "},
+        {59, true, "(UTC) "},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(UtcOffsetPrefix(row.offset, row.universal), row.prefix) << row.offset;
+    }
 }
 
 TEST(ZoneYear, NegativeDaylightSavingIsReadAsWinterStandard) {
     // The tz database keeps Irish summer time as standard and winter as "negative" daylight
-    // saving; the registry view is winter standard, summer daylight.
-    const ZoneYear dublinYear = ComputeZoneYear(Zone("Europe/Dublin"), 2026);
-    EXPECT_EQ(dublinYear.daylightPeriods, 1);
-    const TziRecord dublin = TziOfZoneYear(dublinYear);
-    EXPECT_EQ(dublin.bias, 0);
-    EXPECT_EQ(dublin.daylightBias, -60);
-    EXPECT_EQ(dublin.daylightDate, Rule(3, 0, 5, 1));
-    EXPECT_EQ(dublin.standardDate, Rule(10, 0, 5, 2));
+    // saving; the catalogue's view is winter standard, summer daylight.
+    const ZoneYear dublin = ComputeZoneYear(Zone("Europe/Dublin"), 2026);
+    EXPECT_EQ(dublin.daylightPeriods, 1);
+    EXPECT_EQ(dublin.standardOffset, 0);
+    EXPECT_EQ(dublin.daylightOffset, kHour);
+    ExpectOnRule(dublin.daylightStarts, 2026, {3, 0, 5, 1});
+    ExpectOnRule(dublin.daylightEnds, 2026, {10, 0, 5, 2});
 }
 
 TEST(ZoneYear, ChangesAtMidnightAndHalfHourDaylightSaving) {
     // Lord Howe moves by half an hour; its changes are at 2:00 local standard time.
-    const TziRecord lordHowe = YearRecord("Australia/Lord_Howe", 2026);
-    EXPECT_EQ(lordHowe.bias, -630);
-    EXPECT_EQ(lordHowe.daylightBias, -30);
-    EXPECT_EQ(lordHowe.daylightDate, Rule(10, 0, 1, 2));
-    EXPECT_EQ(lordHowe.standardDate, Rule(4, 0, 1, 2));
+    const ZoneYear lordHowe = ComputeZoneYear(Zone("Australia/Lord_Howe"), 2026);
+    EXPECT_EQ(lordHowe.standardOffset, 10 * kHour + 1800);
+    EXPECT_EQ(lordHowe.daylightOffset, 11 * kHour);
+    ExpectOnRule(lordHowe.daylightStarts, 2026, {10, 0, 1, 2});
+    ExpectOnRule(lordHowe.daylightEnds, 2026, {4, 0, 1, 2});
     // Chile changes at 24:00 on Saturday, which the clock reads as 00:00 on Sunday.
-    const TziRecord santiago = YearRecord("America/Santiago", 2026);
-    EXPECT_EQ(santiago.bias, 240);
-    EXPECT_EQ(santiago.daylightDate.dayOfWeek, 0);
-    EXPECT_EQ(santiago.daylightDate.hour, 0);
-    EXPECT_EQ(santiago.daylightDate.month, 9);
+    const ZoneYear santiago = ComputeZoneYear(Zone("America/Santiago"), 2026);
+    EXPECT_EQ(santiago.standardOffset, -4 * kHour);
+    ExpectOnRule(santiago.daylightStarts, 2026, {9, 0, 1, 0});
 }
 
 TEST(ZoneYear, AZoneThatChangedItsOffsetForGoodKeepsOnePeriodCutByTheYear) {
     // Greenland moved from -3 to -2 in March 2023 and had no other change that year.
-    const ZoneYear nuukYear = ComputeZoneYear(Zone("America/Nuuk"), 2023);
-    EXPECT_EQ(nuukYear.daylightPeriods, 1);
-    const TziRecord nuuk = TziOfZoneYear(nuukYear);
-    EXPECT_EQ(nuuk.bias, 180);
-    EXPECT_EQ(nuuk.daylightBias, -60);
-    EXPECT_EQ(nuuk.daylightDate.month, 3);
-    EXPECT_EQ(nuuk.standardDate, RuleForMoment(2023, 12, 31, 23, 59, 59, 999));
+    const ZoneYear nuuk = ComputeZoneYear(Zone("America/Nuuk"), 2023);
+    EXPECT_EQ(nuuk.daylightPeriods, 1);
+    EXPECT_EQ(nuuk.standardOffset, -3 * kHour);
+    EXPECT_EQ(nuuk.daylightOffset, -2 * kHour);
+    EXPECT_EQ(nuuk.daylightStarts.month, 3);
+    const WallClockTime end = nuuk.daylightEnds;
+    EXPECT_EQ((std::vector<int>{end.year, end.month, end.day, end.hour, end.minute, end.second,
+                                end.millisecond}),
+              (std::vector<int>{2023, 12, 31, 23, 59, 59, 999}));
 }
 
-TEST(ZoneYear, AZoneWithoutChangesGivesAnEmptyRecordAndAnUnknownZoneNone) {
+TEST(ZoneYear, AZoneWithoutChangesHasNoDaylightTimeAndAnUnknownZoneNone) {
     const ZoneYear utc = ComputeZoneYear(Zone("Etc/UTC"), 2026);
     EXPECT_EQ(utc.daylightPeriods, 0);
-    EXPECT_EQ(PackTzi(TziOfZoneYear(utc)), std::string(kTziBytes, '\0'));
+    EXPECT_EQ(utc.standardOffset, 0);
+    EXPECT_EQ(utc.daylightOffset, 0);
     EXPECT_FALSE(LoadZoneTimeline("No/Such_Zone").has_value());
 }
-
 }  // namespace
 }  // namespace horavia

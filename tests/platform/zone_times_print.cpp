@@ -21,7 +21,6 @@
 #include "model/format_zone_time.h"
 #include "model/time_conversion.h"
 #include "model/zone_catalogue_loader.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/system_time.h"
 

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <memory>
 
+#include "model/registry.h"
 #include "model/zone_model.h"
-#include "platform/linux/tz_registry.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
@@ -69,14 +69,14 @@ int main(int argc, char** argv) {
         font.setPointSize(QString::fromLocal8Bit(argv[2]).toInt());
         QApplication::setFont(font);
     }
-    std::unique_ptr<TzRegistry> registry = MakeUserTzRegistry();
+    MemoryRegistry registry;  // not read: the zones come from the zone source
     std::unique_ptr<TzZoneSource> zones = MakeSystemTzZoneSource();
     MemorySettingsStore store;
     StoreClocks(store);
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
-    AppState state{Services{store, *registry, messages, localZone, clock, zones.get()},
+    AppState state{Services{store, registry, messages, localZone, clock, zones.get()},
                    LocaleFromQt()};
     state.LoadSettings();
     if (!state.LoadCatalogue()) return 1;
