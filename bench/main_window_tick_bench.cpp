@@ -80,7 +80,7 @@ struct Loaded {
     MemorySettingsStore store;
     MemoryRegistry registry;
     SilentMessages messages;
-    FixedLocalZone localZone{{0, false}};
+    FixedLocalZone localZone;
     FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0)};
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
     std::unique_ptr<ClockWindow> window;

@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static FixedZones* const zones = new FixedZones;
     MemoryRegistry registry;  // not read: the zones come from the source
     QuietMessages messages;
-    FixedLocalZone localZone({-60, false});
+    FixedLocalZone localZone(3600);
     FixedClock clock(46364.5, -60);
     AppState state(Services{store, registry, messages, localZone, clock, zones},
                    EnglishUnitedStates());

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 #include "model/day_count.h"
@@ -37,11 +36,5 @@ struct LocalTimeLookup {
     Instant pre;
     Instant post;
 };
-
-// The lookup from the zone's bias at any instant (UTC = local + bias minutes). Assumes at most
-// one change of offset within a day either side of the wall time, which holds for every zone.
-// Empty when the count is not finite or out of range.
-std::optional<LocalTimeLookup> LookUpLocalTime(DayCount local,
-                                               const std::function<std::int32_t(Instant)>& biasAt);
 
 }  // namespace horavia

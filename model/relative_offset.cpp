@@ -23,7 +23,8 @@ std::string HoursAndMinutes(std::int32_t minutes) {
 }  // namespace
 
 std::string RelativeOffsetText(const ZoneCatalogue& catalogue, int zone, Instant t,
-                               std::int32_t localBias) {
+                               const ZoneRules& computerZone) {
+    const std::int32_t localBias = BiasOn(&computerZone, t);
     std::int32_t zoneOffset = 0;  // UTC's
     if (catalogue.IsRegistryZone(zone)) {
         zoneOffset = ZoneOffsetAt(catalogue.zones[static_cast<std::size_t>(zone)], t);

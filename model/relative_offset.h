@@ -11,10 +11,10 @@
 namespace horavia {
 
 // The zone's time minus the computer's at the instant t: "+9 h", "−3 h 30", "±0", followed by
-// " tomorrow" or " yesterday" when the zone's date is not the computer's. localBias is the
-// computer's (UTC = local + bias minutes). Empty for the pseudo-zones other than UTC, which
+// " tomorrow" or " yesterday" when the zone's date is not the computer's (its zone given as a
+// timeline). Empty for the pseudo-zones other than UTC, which
 // keep no time of day of their own, and for an unknown zone.
 std::string RelativeOffsetText(const ZoneCatalogue& catalogue, int zone, Instant t,
-                               std::int32_t localBias);
+                               const ZoneRules& computerZone);
 
 }  // namespace horavia

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -11,6 +12,8 @@
 #include "model/day_count.h"
 #include "model/instant.h"
 #include "model/message.h"
+#include "model/zone_time.h"
+#include "tz/zone_rules.h"
 
 namespace horavia {
 
@@ -69,21 +72,18 @@ class ImmediateMessageBoxes : public MessageBoxPort {
                                 MsgButtons buttons, MsgIcon icon) = 0;
 };
 
-// The computer's own zone at the current instant: UTC = local + bias (minutes).
-struct LocalZoneState {
-    std::int32_t bias = 0;
-    bool isDst = false;
-};
-
+// The computer's own zone as a timeline. Asking again follows a change of the computer's zone
+// (the user chose another one); between such changes the same timeline answers for any
+// instant, past or future.
 class LocalZoneSource {
   public:
     virtual ~LocalZoneSource() = default;
-    virtual LocalZoneState Query() = 0;
-    // The zone's state at any instant, past or future, as its rules have it.
-    virtual LocalZoneState QueryAt(Instant t) = 0;
-    // A local wall time (a local day count, as stored) read back as instants.
+    virtual std::shared_ptr<const ZoneRules> Rules() = 0;
+    // The computer's clock reading at an instant, and a reading (a local day count, as
+    // stored) read back as instants.
+    DayCount ReadingAt(Instant t) { return ReadingOn(Rules().get(), t); }
     std::optional<LocalTimeLookup> LookUp(DayCount local) {
-        return LookUpLocalTime(local, [this](Instant t) { return QueryAt(t).bias; });
+        return LookUpReadingOn(Rules().get(), local);
     }
 };
 
@@ -110,15 +110,17 @@ class FixedClock : public ClockSource {
     std::int32_t bias_;
 };
 
+// A computer zone that keeps one offset (seconds east of Greenwich).
 class FixedLocalZone : public LocalZoneSource {
   public:
-    explicit FixedLocalZone(LocalZoneState state = {}) : state_(state) {}
-    LocalZoneState Query() override { return state_; }
-    LocalZoneState QueryAt(Instant) override { return state_; }
-    void Set(LocalZoneState state) { state_ = state; }
+    explicit FixedLocalZone(std::int32_t offset = 0, bool isDst = false) { Set(offset, isDst); }
+    std::shared_ptr<const ZoneRules> Rules() override { return rules_; }
+    void Set(std::int32_t offset, bool isDst = false) {
+        rules_ = std::make_shared<const FixedOffsetZone>(offset, isDst);
+    }
 
   private:
-    LocalZoneState state_;
+    std::shared_ptr<const ZoneRules> rules_;
 };
 
 }  // namespace horavia

@@ -15,9 +15,7 @@ AppState::AppState(Services s, LocaleInfo l)
               locale.groupSeparator.empty() ? ',' : locale.groupSeparator[0]) {}
 
 void AppState::RefreshLocalZone() {
-    const LocalZoneState state = services.localZone.Query();
-    LocalBias = state.bias;
-    LocalIsDst = state.isDst;
+    if (auto rules = services.localZone.Rules()) computerZone = std::move(rules);
 }
 
 void AppState::LoadSettings() {
@@ -55,7 +53,7 @@ std::string AppState::ZoneTimeText(int clockIndex, bool full, Instant t,
     std::string format(
         full ? Utf8Prefix(clock.Format.empty() ? prefs.DefaultFormat : clock.Format, formatLimit)
              : std::string_view(kShortFormat));
-    return FormatZoneTimeAt(catalogue, clock.Zone, t, LocalDayCountAt(t, LocalBias), format,
+    return FormatZoneTimeAt(catalogue, clock.Zone, t, ReadingOn(computerZone.get(), t), format,
                             locale);
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "model/clock_book.h"
@@ -51,10 +52,10 @@ class AppState {
     // More clocks are stored than are read: the stored list is never written over.
     bool clockListOverLimit = false;
     Preferences prefs;
-    std::int32_t LocalBias = 0;
-    bool LocalIsDst = false;
+    // The computer's own zone, as last read.
+    std::shared_ptr<const ZoneRules> computerZone = std::make_shared<const FixedOffsetZone>(0);
 
-    // Re-reads the computer's own zone state.
+    // Re-reads the computer's own zone (it follows the user's choice of another zone).
     void RefreshLocalZone();
 
     void LoadSettings();

@@ -15,13 +15,9 @@ std::int64_t SecondsOf(Instant t) {
 
 }  // namespace
 
-ZoneState ZoneStateAt(const ZoneInfo& zone, Instant t) {
-    if (!zone.rules) return {};
-    return zone.rules->StateAt(SecondsOf(t));
-}
-
-bool IsDaylightTime(const ZoneInfo& zone, Instant t) {
-    return ZoneStateAt(zone, t).isDst;
+ZoneState StateOn(const ZoneRules* rules, Instant t) {
+    if (!rules) return {};
+    return rules->StateAt(SecondsOf(t));
 }
 
 std::int32_t BiasOfOffset(std::int32_t offsetSeconds) {
@@ -29,26 +25,26 @@ std::int32_t BiasOfOffset(std::int32_t offsetSeconds) {
     return static_cast<std::int32_t>(std::lround(minutes));
 }
 
-std::int32_t ZoneOffsetAt(const ZoneInfo& zone, Instant t) {
-    return BiasOfOffset(ZoneStateAt(zone, t).offset);
+std::int32_t BiasOn(const ZoneRules* rules, Instant t) {
+    return BiasOfOffset(StateOn(rules, t).offset);
 }
 
-DayCount ZoneReadingAt(const ZoneInfo& zone, Instant t) {
-    return LocalDayCountAt(t, ZoneOffsetAt(zone, t));
+DayCount ReadingOn(const ZoneRules* rules, Instant t) {
+    return LocalDayCountAt(t, BiasOn(rules, t));
 }
 
-std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount reading) {
+std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, DayCount reading) {
     if (!std::isfinite(reading) || std::fabs(reading) > 7'000'000.0) return std::nullopt;
     const std::int64_t wallMs = UnixMsFromDayCount(reading);
     const std::int64_t wall = wallMs / 1000 - (wallMs % 1000 < 0 ? 1 : 0);
     const std::int64_t fraction = wallMs - wall * 1000;
     if (std::llabs(wall) > kSecondsRange) return std::nullopt;
     using Kind = LocalTimeLookup::Kind;
-    if (!zone.rules) {
+    if (!rules) {
         const Instant at = InstantFromUnixMs(wallMs);
         return LocalTimeLookup{Kind::Unique, at, at};
     }
-    const CivilLookup found = zone.rules->LookUp(wall);
+    const CivilLookup found = rules->LookUp(wall);
     // The reading is taken with the offset in whole minutes, as the zone's clock shows it, so
     // that a reading leads back to the instant that shows it (local mean time included).
     const auto instant = [&](std::int64_t seconds) {
@@ -60,6 +56,26 @@ std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount rea
                       : found.kind == CivilLookup::Kind::Skipped ? Kind::Skipped
                                                                  : Kind::Repeated;
     return LocalTimeLookup{kind, instant(found.pre), instant(found.post)};
+}
+
+ZoneState ZoneStateAt(const ZoneInfo& zone, Instant t) {
+    return StateOn(zone.rules.get(), t);
+}
+
+bool IsDaylightTime(const ZoneInfo& zone, Instant t) {
+    return ZoneStateAt(zone, t).isDst;
+}
+
+std::int32_t ZoneOffsetAt(const ZoneInfo& zone, Instant t) {
+    return BiasOn(zone.rules.get(), t);
+}
+
+DayCount ZoneReadingAt(const ZoneInfo& zone, Instant t) {
+    return ReadingOn(zone.rules.get(), t);
+}
+
+std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount reading) {
+    return LookUpReadingOn(zone.rules.get(), reading);
 }
 
 }  // namespace horavia

@@ -12,8 +12,15 @@
 
 namespace horavia {
 
-// The offset, daylight flag and abbreviation in force in the zone at the instant. From the
-// instant of a change on, the new offset applies, as the tz database says.
+// What a zone's timeline says at an instant, and where a reading of its clock lies; without a
+// timeline, UTC. From the instant of a change on, the new offset applies, as the tz database
+// says. A reading (a day count) is taken with the offset in whole minutes.
+ZoneState StateOn(const ZoneRules* rules, Instant t);
+std::int32_t BiasOn(const ZoneRules* rules, Instant t);
+DayCount ReadingOn(const ZoneRules* rules, Instant t);
+std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, DayCount reading);
+
+// The offset, daylight flag and abbreviation in force in the catalogue zone at the instant.
 ZoneState ZoneStateAt(const ZoneInfo& zone, Instant t);
 bool IsDaylightTime(const ZoneInfo& zone, Instant t);
 

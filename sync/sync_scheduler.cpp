@@ -65,7 +65,7 @@ bool UpdateTime(bool STInt, std::int32_t STIntNum, std::int32_t STIntType, DayCo
     if (!IsSyncDueNow(STInt, STIntNum, STIntType, STLast, clock, zone)) return false;
     syncTime([&STLast, &clock, &zone, &store] {
         const Instant done = clock.NowUtc();
-        STLast = LocalDayCountAt(done, zone.QueryAt(done).bias);
+        STLast = zone.ReadingAt(done);
         store.Save("STLast", DayCountSettingText(STLast));
     });
     return true;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace horavia {
@@ -55,6 +56,18 @@ class ZoneRules {
     // Where the wall-clock reading lies. Offsets stay under a day, so every instant that shows
     // the reading lies within a day of it.
     CivilLookup LookUp(std::int64_t wallSeconds) const;
+};
+
+// A zone that keeps one offset for ever.
+class FixedOffsetZone : public ZoneRules {
+  public:
+    explicit FixedOffsetZone(std::int32_t offset, bool isDst = false, std::string abbreviation = {})
+        : state_{offset, isDst, std::move(abbreviation)} {}
+    ZoneState StateAt(std::int64_t) const override { return state_; }
+    std::optional<OffsetChange> NextChange(std::int64_t) const override { return std::nullopt; }
+
+  private:
+    ZoneState state_;
 };
 
 }  // namespace horavia

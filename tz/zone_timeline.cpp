@@ -1,6 +1,7 @@
 #include "tz/zone_timeline.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace horavia {
@@ -14,6 +15,16 @@ std::optional<ZoneTimeline> ZoneTimeline::FromTzif(std::string_view bytes) {
         if (!timeline.rule_) return std::nullopt;
     }
     timeline.data_ = std::move(*data);
+    return timeline;
+}
+
+std::optional<ZoneTimeline> ZoneTimeline::FromRule(std::string_view ruleText) {
+    ZoneTimeline timeline;
+    timeline.rule_ = ParsePosixTzRule(ruleText);
+    if (!timeline.rule_) return std::nullopt;
+    timeline.data_.types.push_back(
+        {timeline.rule_->standardOffset, false, timeline.rule_->standardName});
+    timeline.data_.footer = std::string(ruleText);
     return timeline;
 }
 

@@ -18,6 +18,8 @@ class ZoneTimeline : public ZoneRules {
   public:
     // Nothing when the data is malformed or its footer is not a rule string.
     static std::optional<ZoneTimeline> FromTzif(std::string_view bytes);
+    // A zone given by a rule string alone ("CET-1CEST,M3.5.0,M10.5.0/3"), as TZ may name one.
+    static std::optional<ZoneTimeline> FromRule(std::string_view ruleText);
 
     ZoneState StateAt(std::int64_t utcSeconds) const override;
     std::optional<OffsetChange> NextChange(std::int64_t after) const override;

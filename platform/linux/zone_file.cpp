@@ -25,7 +25,11 @@ bool IsPlainZoneId(const std::string& id) {
 
 std::optional<ZoneTimeline> LoadZoneTimeline(const std::string& ianaId, const std::string& folder) {
     if (!IsPlainZoneId(ianaId)) return std::nullopt;
-    std::ifstream file(folder + '/' + ianaId, std::ios::binary);
+    return LoadZoneFile(folder + '/' + ianaId);
+}
+
+std::optional<ZoneTimeline> LoadZoneFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
     if (!file) return std::nullopt;
     // Read as it comes: a zone file is a few kilobytes, and every start reads all of them.
     std::string bytes;

@@ -14,5 +14,7 @@ inline constexpr char kSystemZoneFolder[] = "/usr/share/zoneinfo";
 // name, or the file is missing or malformed.
 std::optional<ZoneTimeline> LoadZoneTimeline(const std::string& ianaId,
                                              const std::string& folder = kSystemZoneFolder);
+// The zone file at a path.
+std::optional<ZoneTimeline> LoadZoneFile(const std::string& path);
 
 }  // namespace horavia

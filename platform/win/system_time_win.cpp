@@ -1,6 +1,13 @@
 #include <windows.h>
 
+#include <map>
+
+#include "model/registry_zone_source.h"
+#include "model/yearly_rule_zone.h"
+#include "model/zone_catalogue_loader.h"
 #include "platform/system_time.h"
+#include "platform/win/wide_text.h"
+#include "platform/win/win_registry.h"
 
 namespace horavia {
 namespace {
@@ -15,40 +22,42 @@ std::int64_t FileTimeMs(const FILETIME& f) {
 
 }  // namespace
 
-LocalZoneState SystemLocalZone::Query() {
-    TIME_ZONE_INFORMATION info{};
-    const DWORD result = GetTimeZoneInformation(&info);
-    LocalZoneState state;
-    // Anything but "daylight" (unknown, standard, or the failure value) counts as standard.
-    state.isDst = result == TIME_ZONE_ID_DAYLIGHT;
-    state.bias = static_cast<std::int32_t>(info.Bias) +
-                 static_cast<std::int32_t>(state.isDst ? info.DaylightBias : info.StandardBias);
-    return state;
-}
-
-LocalZoneState SystemLocalZone::QueryAt(Instant t) {
-    const std::int64_t fileMs = UnixMsOf(t) + kUnixEpochFileTimeMs;
-    const auto ticks = static_cast<ULONGLONG>(fileMs) * 10'000;
-    FILETIME utcFile{static_cast<DWORD>(ticks & 0xFFFFFFFFu), static_cast<DWORD>(ticks >> 32)};
-    SYSTEMTIME utc{};
-    SYSTEMTIME local{};
-    FILETIME localFile{};
-    // Before 1601 (or past the system's range) the rules of today are the best there are.
-    if (fileMs < 0 || !FileTimeToSystemTime(&utcFile, &utc) ||
-        !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local) ||
-        !SystemTimeToFileTime(&local, &localFile)) {
-        return Query();
+std::shared_ptr<const ZoneRules> SystemLocalZone::Rules() {
+    DYNAMIC_TIME_ZONE_INFORMATION info{};
+    GetDynamicTimeZoneInformation(&info);
+    std::string source(reinterpret_cast<const char*>(&info), sizeof info);
+    if (rules_ && source == source_) return rules_;
+    source_ = std::move(source);
+    const std::string standardName = Utf8FromWide(info.StandardName);
+    const std::string daylightName = Utf8FromWide(info.DaylightName);
+    // The zone's own registry records, read as the catalogue reads every zone's, so that the
+    // computer's zone and a clock of the same zone always agree.
+    const std::string key = Utf8FromWide(info.TimeZoneKeyName);
+    if (!key.empty() && !info.DynamicDaylightTimeDisabled) {
+        WinRegistry registry;
+        for (const char* keyPath : {kZoneKeyPathNt, kZoneKeyPath}) {
+            const std::string path = std::string(keyPath) + "\\" + key;
+            std::string tzi;
+            if (RegReadString(registry, RegRoot::LocalMachine, path, "TZI", tzi) && !tzi.empty()) {
+                rules_ = RegistryZoneRules(registry, path, standardName, daylightName);
+                return rules_;
+            }
+        }
     }
-    LocalZoneState state;
-    state.bias = static_cast<std::int32_t>((FileTimeMs(utcFile) - FileTimeMs(localFile)) / 60'000);
-    // Daylight time is the year's daylight offset, where the year has one that differs.
-    TIME_ZONE_INFORMATION info{};
-    if (GetTimeZoneInformationForYear(utc.wYear, nullptr, &info)) {
-        const auto daylight = static_cast<std::int32_t>(info.Bias + info.DaylightBias);
-        state.isDst = info.DaylightDate.wMonth != 0 && info.DaylightBias != info.StandardBias &&
-                      state.bias == daylight;
-    }
-    return state;
+    // Otherwise the one record the system gives.
+    const auto rule = [](const SYSTEMTIME& t) {
+        return TransitionRule{t.wMonth, t.wDayOfWeek, t.wDay, t.wHour, t.wMinute, t.wSecond};
+    };
+    ZoneYearRecord record;
+    record.bias = static_cast<std::int32_t>(info.Bias + info.StandardBias);
+    record.dltBias = info.DaylightDate.wMonth == 0
+                         ? record.bias
+                         : static_cast<std::int32_t>(info.Bias + info.DaylightBias);
+    record.stdRule = rule(info.StandardDate);
+    record.dltRule = rule(info.DaylightDate);
+    rules_ = std::make_shared<const YearlyRuleZone>(record, std::map<int, ZoneYearRecord>{},
+                                                    standardName, daylightName);
+    return rules_;
 }
 
 Instant SystemClock::NowUtc() {

@@ -117,7 +117,7 @@ class EditorTest : public ::testing::Test {
     MemoryRegistry registry;
     MemorySettingsStore store;
     RecordingMessages messages;
-    FixedLocalZone localZone{{-60, false}};
+    FixedLocalZone localZone{3600};
     FixedClock clock{FromCivil(2026, 7, 1, 12, 0, 0), -60};
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};
     RecordingRows rows{state.book, state.catalogue};

@@ -22,7 +22,8 @@ class RelativeOffset : public ::testing::Test {
     std::string Text(const std::string& zone, Instant t, std::int32_t localBias) const {
         for (std::size_t i = 0; i < catalogue.zones.size(); ++i) {
             if (catalogue.zones[i].StdName == zone) {
-                return RelativeOffsetText(catalogue, static_cast<int>(i), t, localBias);
+                return RelativeOffsetText(catalogue, static_cast<int>(i), t,
+                                          FixedOffsetZone(-localBias * 60));
             }
         }
         ADD_FAILURE() << zone;
@@ -47,11 +48,11 @@ TEST_F(RelativeOffset, HoursMinutesAndTheDayAcrossTheDateLine) {
     EXPECT_EQ(Text("Honolulu", t, -540), "\u221219 h yesterday");
     EXPECT_EQ(Text("Newfoundland", t, -540), "\u221212 h 30");
     // UTC has an offset; the other scales keep no time of day and show nothing.
-    EXPECT_EQ(RelativeOffsetText(catalogue, kZoneUtc, t, -540), "\u22129 h");
+    EXPECT_EQ(RelativeOffsetText(catalogue, kZoneUtc, t, FixedOffsetZone(9 * 3600)), "\u22129 h");
     for (int zone :
          std::initializer_list<int>{kZoneJulianLong, kZoneStardate, kZonePopulation, kZoneMars,
                                     kZoneUnix, kZoneSwatch, kZoneEmpty, kZoneUnknown, -1, 100000}) {
-        EXPECT_EQ(RelativeOffsetText(catalogue, zone, t, 0), "") << zone;
+        EXPECT_EQ(RelativeOffsetText(catalogue, zone, t, FixedOffsetZone(0)), "") << zone;
     }
 }
 

@@ -28,14 +28,14 @@ class Model : public ::testing::Test {
     MemoryRegistry reg;
     MemorySettingsStore store;
     testing::RecordingMessages messages;
-    FixedLocalZone localZone{{-60, false}};
+    FixedLocalZone localZone{3600};
     FixedClock clock{FromCivil(2026, 7, 1, 12, 30, 15), -60};  // local, UTC+1
     AppState state{Services{store, reg, messages, localZone, clock}, EnglishUnitedStates()};
 };
 
 TEST_F(Model, StartUpLoadsDefaultsAndTheComputersZone) {
     Load();
-    EXPECT_EQ(state.LocalBias, -60);
+    EXPECT_EQ(state.computerZone->OffsetAt(0), 3600);
     EXPECT_EQ(state.clocks.size(), 2u);
     const Instant now = clock.NowUtc();
     EXPECT_EQ(state.ZoneTimeText(0, true, now), "11:30:15");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <limits>
 #include <optional>
 #include <string>
@@ -71,17 +72,46 @@ TEST_F(Berlin, LookUpTellsUniqueSkippedAndRepeatedWallTimes) {
 }
 
 TEST_F(Berlin, ZoneAtAnInstantAndNowAgree) {
-    const LocalZoneState summer = zone.QueryAt(InstantFromUnixMs(1792889999999));
-    EXPECT_EQ(summer.bias, -120);
+    const auto rules = zone.Rules();
+    const ZoneState summer = StateOn(rules.get(), InstantFromUnixMs(1792889999999));
+    EXPECT_EQ(summer.offset, 7200);
     EXPECT_TRUE(summer.isDst);
-    const LocalZoneState winter = zone.QueryAt(InstantFromUnixMs(1792890000000));
-    EXPECT_EQ(winter.bias, -60);
+    const ZoneState winter = StateOn(rules.get(), InstantFromUnixMs(1792890000000));
+    EXPECT_EQ(winter.offset, 3600);
     EXPECT_FALSE(winter.isDst);
 
     SystemClock clock;
     const Instant utc = clock.NowUtc();
     const DayCount local = clock.NowLocal();
-    EXPECT_NEAR(local, LocalDayCountAt(utc, zone.QueryAt(utc).bias), 2.0 / 86400.0);
+    EXPECT_NEAR(local, zone.ReadingAt(utc), 2.0 / 86400.0);
+}
+
+// The computer's zone follows TZ as the C library reads it (file, zone id, rule string, or
+// UTC for anything else), and a change of TZ is followed at the next question.
+TEST_F(Berlin, EveryFormOfTzGivesTheZoneTheCLibraryGives) {
+    const char* forms[] = {"Europe/Berlin",
+                           ":America/New_York",
+                           "/usr/share/zoneinfo/Asia/Tokyo",
+                           "EST5EDT,M3.2.0,M11.1.0",
+                           "<+0530>-5:30",
+                           "",
+                           "Not/AZone",
+                           "../etc"};
+    const std::int64_t instants[] = {
+        100'000'000, 0, 1'774'745'999, 1'774'746'000, 1'792'889'999, 1'792'890'000, 4'102'444'800};
+    for (const char* tz : forms) {
+        setenv("TZ", tz, 1);
+        tzset();
+        const auto rules = zone.Rules();
+        for (const std::int64_t t : instants) {
+            const std::time_t seconds = t;
+            std::tm tm{};
+            localtime_r(&seconds, &tm);
+            const ZoneState state = StateOn(rules.get(), InstantFromUnixMs(t * 1000));
+            EXPECT_EQ(state.offset, tm.tm_gmtoff) << tz << " at " << t;
+            EXPECT_EQ(state.isDst, tm.tm_isdst > 0) << tz << " at " << t;
+        }
+    }
 }
 
 }  // namespace

@@ -67,14 +67,14 @@ TEST(SystemClockSetter, SetsTheInstantInMicrosecondsSince1970) {
 // clock: the clock is still set to exactly the server's instant, not an hour beside it.
 TEST(SystemClockSetter, ChangeOfTheZoneDuringTheQuestionLeavesTheServersInstant) {
     constexpr std::int32_t kSummerBias = -120;
-    FixedLocalZone zone(LocalZoneState{kSummerBias, true});
+    FixedLocalZone zone(-kSummerBias * 60, true);
     FixedClock clock(LocalDayCountAt(kNoon, kSummerBias), kSummerBias);
     test::FakeTimeQuery query;
     const std::int64_t serverMs = kNoonMs + 600'000;  // ten minutes ahead
     query.answers = {InstantFromUnixMs(serverMs), InstantFromUnixMs(serverMs + 5'000)};
     test::FakeMessageBox box;
     box.whileOpen = [&] {
-        zone.Set(LocalZoneState{-60, false});
+        zone.Set(3600, false);
         clock.SetUtc(InstantFromUnixMs(kNoonMs + 5'000));
     };
     ServiceRecorder timedated;

@@ -107,7 +107,7 @@ struct TestServices {
     MemoryRegistry registry;
     RecordingStore store;
     RecordingMessages messages;
-    FixedLocalZone localZone{{-60, false}};
+    FixedLocalZone localZone{3600};
     FixedClock clock{kNow, -60};
     RecordingClockSetter clockSetter;
     AppState state{Services{store, registry, messages, localZone, clock}, EnglishUnitedStates()};

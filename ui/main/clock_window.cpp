@@ -97,7 +97,7 @@ ClockPaintLayout ClockWindow::computeLayout() const {
         if (state_.prefs.ShowOffset) {
             const int zone = state_.clocks[static_cast<std::size_t>(clocks[i])].Zone;
             const std::string offset =
-                RelativeOffsetText(state_.catalogue, zone, now, state_.LocalBias);
+                RelativeOffsetText(state_.catalogue, zone, now, *state_.computerZone);
             if (!offset.empty()) time += "  " + offset;
         }
         rows[i].time = ShownText(time, desktopWidth);
