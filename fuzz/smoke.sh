@@ -17,5 +17,8 @@ if [ -d "$seeds" ]; then
 else
     set -- "$work/corpus"
 fi
-"$fuzzer" -max_total_time="$seconds" -max_len=512 -print_final_stats=1 \
+# libFuzzer's own exit code for a finding is 77, which CTest would read as "skipped": a
+# finding must fail the run.
+"$fuzzer" -max_total_time="$seconds" -max_len=512 -print_final_stats=1 -error_exitcode=1 \
+    -timeout_exitcode=1 \
     -artifact_prefix="${FUZZ_ARTIFACTS:-$PWD}/" "$@"

@@ -79,20 +79,23 @@ std::optional<OffsetChange> YearlyRuleZone::NextChange(std::int64_t after) const
     const int first = YearOf(after) - 1;
     int last = first + 3;
     if (!years_.empty()) last = std::max(last, years_.rbegin()->first + 1);
+    // A rule's date may roll into another year (a month beyond December), so the candidates
+    // of all the years are taken in the order of time, not year by year.
+    std::vector<std::int64_t> candidates;
     for (int year = first; year <= last; ++year) {
         const ZoneYearRecord& r = RecordOf(year);
-        std::vector<std::int64_t> candidates{YearStartReading(year) + record_.bias * 60LL};
+        candidates.push_back(YearStartReading(year) + record_.bias * 60LL);
         if (r.dltBias != r.bias) {
             candidates.push_back(TransitionReading(year, r.dltRule) + r.bias * 60LL);
             candidates.push_back(TransitionReading(year, r.stdRule) + r.dltBias * 60LL);
         }
-        std::sort(candidates.begin(), candidates.end());
-        for (const std::int64_t at : candidates) {
-            if (at <= after) continue;
-            const std::int32_t before = OffsetAt(at - 1);
-            const std::int32_t now = OffsetAt(at);
-            if (before != now) return OffsetChange{at, before, now};
-        }
+    }
+    std::sort(candidates.begin(), candidates.end());
+    for (const std::int64_t at : candidates) {
+        if (at <= after) continue;
+        const std::int32_t before = OffsetAt(at - 1);
+        const std::int32_t now = OffsetAt(at);
+        if (before != now) return OffsetChange{at, before, now};
     }
     return std::nullopt;
 }

@@ -103,6 +103,32 @@ TEST(ZoneTime, SecondsOfLocalMeanTimeRoundToWholeMinutesOfBias) {
     EXPECT_EQ(BiasOfOffset(-16068), 268);  // -4:27:48
 }
 
+// A registry record may name a month beyond December: its date rolls into a later year. The
+// changes found are still every change of the offset, in order (checked hour by hour).
+TEST(ZoneTime, ChangesOfRulesWhoseDatesRollIntoLaterYears) {
+    const TransitionRule rolling{255, 0, 5, 3, 0, 0};
+    for (const ZoneInfo& zone :
+         {ZoneFromTzi(MakeTzi(-60, -60, rolling, testing::kEuDlt)),
+          ZoneFromTzi(MakeTzi(-60, -60, testing::kEuStd, {14, 0, 1, 2, 0, 0}))}) {
+        const std::int64_t from = 0;
+        const std::int64_t to = 6 * 365 * 86'400LL;
+        std::vector<std::int64_t> scanned;
+        for (std::int64_t t = from + 1800; t < to; t += 1800) {
+            if (zone.rules->OffsetAt(t) != zone.rules->OffsetAt(t - 1800)) {
+                std::int64_t at = t - 1800;
+                while (zone.rules->OffsetAt(at) == zone.rules->OffsetAt(t - 1800)) ++at;
+                scanned.push_back(at);
+            }
+        }
+        std::vector<std::int64_t> found;
+        for (const OffsetChange& change : zone.rules->ChangesBetween(from, to)) {
+            found.push_back(change.at);
+        }
+        EXPECT_FALSE(scanned.empty());
+        EXPECT_EQ(found, scanned);
+    }
+}
+
 TEST(ZoneTime, PseudoZonesKeepUtc) {
     ZoneCatalogue cat;
     cat.zones.resize(10);
