@@ -3,44 +3,23 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "tz/civil_days.h"
+
 namespace horavia {
 namespace {
-
-// Howard Hinnant's days_from_civil, counted from 1970-01-01, then shifted to 1899-12-30.
-std::int64_t DaysFrom1970(std::int64_t y, int m, int d) {
-    y -= m <= 2 ? 1 : 0;
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t mp = (m + 9) % 12;
-    const std::int64_t doy = (153 * mp + 2) / 5 + d - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
 
 constexpr std::int64_t kEpochOffset = 25569;  // days from 1899-12-30 to 1970-01-01
 
 }  // namespace
 
+// The calendar is the zone rules' own, shifted to count from 1899-12-30.
 std::int64_t DaysFromCivil(int year, int month, int day) {
-    // Months outside 1..12 roll into neighbouring years, as a date serial would.
-    std::int64_t y = year;
-    std::int64_t m0 = static_cast<std::int64_t>(month) - 1;
-    y += m0 >= 0 ? m0 / 12 : -((11 - m0) / 12);
-    m0 = ((m0 % 12) + 12) % 12;
-    return DaysFrom1970(y, static_cast<int>(m0 + 1), 1) + (day - 1) + kEpochOffset;
+    return DaysSince1970(year, month, day) + kEpochOffset;
 }
 
 CivilDate CivilFromDays(std::int64_t days) {
-    const std::int64_t z = days - kEpochOffset + 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const std::int64_t doe = z - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const std::int64_t d = doy - (153 * mp + 2) / 5 + 1;
-    const std::int64_t m = mp < 10 ? mp + 3 : mp - 9;
-    const std::int64_t y = yoe + era * 400 + (m <= 2 ? 1 : 0);
-    return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
+    const YearMonthDay date = DateOfDaysSince1970(days - kEpochOffset);
+    return {date.year, date.month, date.day};
 }
 
 int WeekdayOfDays(std::int64_t days) {
@@ -50,7 +29,7 @@ int WeekdayOfDays(std::int64_t days) {
 }
 
 bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return IsGregorianLeapYear(year);
 }
 
 int DaysInMonth(int year, int month) {
