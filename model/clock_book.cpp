@@ -113,21 +113,15 @@ bool ClockBook::Move(int slot, int step) {
 }
 
 int ClockBook::Subscribe(Listener listener) {
-    const int id = nextListener_++;
-    listeners_.emplace(id, std::move(listener));
-    return id;
+    return listeners_.Subscribe(std::move(listener));
 }
 
 void ClockBook::Unsubscribe(int id) {
-    listeners_.erase(id);
+    listeners_.Unsubscribe(id);
 }
 
 void ClockBook::Announce(const ClockChange& change) {
-    // A listener may unsubscribe (a window closing) while the change is told.
-    const std::map<int, Listener> listeners = listeners_;
-    for (const auto& [id, listener] : listeners) {
-        if (listeners_.count(id) != 0) listener(change);
-    }
+    listeners_.Announce(change);
 }
 
 }  // namespace horavia

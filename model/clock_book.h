@@ -2,12 +2,11 @@
 // announced to the listeners, so that windows show the list without owning any of it.
 #pragma once
 
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "model/clock_list.h"
+#include "model/listener_list.h"
 
 namespace horavia {
 
@@ -27,7 +26,7 @@ struct ClockChange {
 
 class ClockBook {
   public:
-    using Listener = std::function<void(const ClockChange&)>;
+    using Listener = ListenerList<ClockChange>::Listener;
 
     explicit ClockBook(ClockList& clocks) : clocks_(clocks) {}
     ClockBook(const ClockBook&) = delete;
@@ -69,8 +68,7 @@ class ClockBook {
 
     ClockList& clocks_;
     std::vector<int> order_;
-    std::map<int, Listener> listeners_;
-    int nextListener_ = 0;
+    ListenerList<ClockChange> listeners_;
 };
 
 }  // namespace horavia
