@@ -72,7 +72,7 @@ struct Loaded {
         state.LoadSettings();
         state.LoadCatalogue();
         window = std::make_unique<ClockWindow>(state);
-        window->applyFont(state.prefs.FontName, state.prefs.FontSize);
+        window->applyFont(state.preferences.Values().FontName, state.preferences.Values().FontSize);
         window->show();
         window->refresh();
     }

@@ -140,10 +140,8 @@ void SavePreferences(const Preferences& prefs, SettingsStore& store) {
     }
 }
 
-void SavePreference(const Preferences& prefs, SettingsStore& store, bool Preferences::*field) {
-    for (const PreferenceField& f : PreferenceTable()) {
-        if (f.boolField == field) SaveField(prefs, store, f);
-    }
+void SavePreference(const Preferences& prefs, SettingsStore& store, const PreferenceField& field) {
+    SaveField(prefs, store, field);
 }
 
 WindowPlace LoadWindowPlace(SettingReaders& readers, double twipsPerPixel) {

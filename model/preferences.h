@@ -78,8 +78,8 @@ void LoadPreferences(Preferences& prefs, SettingReaders& readers);
 
 // Writes every preference but STLast in table order.
 void SavePreferences(const Preferences& prefs, SettingsStore& store);
-// Writes one preference as SavePreferences would (ShowWnd is stored the moment it changes).
-void SavePreference(const Preferences& prefs, SettingsStore& store, bool Preferences::*field);
+// Writes one preference as SavePreferences would (STLast is not written).
+void SavePreference(const Preferences& prefs, SettingsStore& store, const PreferenceField& field);
 
 // The main window's place: its frame's top-left corner and its outer size, in pixels. Stored
 // under the Wnd* keys in twips (1/1440 inch), converted here and nowhere else with the screen's

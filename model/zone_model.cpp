@@ -20,11 +20,11 @@ void AppState::RefreshLocalZone() {
 
 void AppState::LoadSettings() {
     SettingsBatch batch(services.settings);
-    LoadPreferences(prefs, readers);
+    preferences.Load(readers);
 }
 
 void AppState::SaveSettings() {
-    SavePreferences(prefs, services.settings);
+    preferences.SaveAll();
 }
 
 bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
@@ -39,7 +39,7 @@ bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
     if (sortList) {
         sortList();
     } else {
-        SortZoneOrder(catalogue, prefs.SortBy);
+        SortZoneOrder(catalogue, preferences.Values().SortBy);
     }
     clockListOverLimit = LoadClockList(clocks, catalogue, readers);
     book.Reset();
@@ -51,7 +51,8 @@ std::string AppState::ZoneTimeText(int clockIndex, bool full, Instant t,
     if (clockIndex < 0 || static_cast<std::size_t>(clockIndex) >= clocks.size()) return {};
     const ClockEntry& clock = clocks[static_cast<std::size_t>(clockIndex)];
     std::string format(
-        full ? Utf8Prefix(clock.Format.empty() ? prefs.DefaultFormat : clock.Format, formatLimit)
+        full ? Utf8Prefix(clock.Format.empty() ? preferences.Values().DefaultFormat : clock.Format,
+                          formatLimit)
              : std::string_view(kShortFormat));
     return FormatZoneTimeAt(catalogue, clock.Zone, t, ReadingOn(computerZone.get(), t), format,
                             locale);

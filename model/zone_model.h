@@ -12,7 +12,7 @@
 #include "model/clock_list.h"
 #include "model/day_count.h"
 #include "model/locale_info.h"
-#include "model/preferences.h"
+#include "model/preference_book.h"
 #include "model/registry.h"
 #include "model/services.h"
 #include "model/setting_readers.h"
@@ -51,7 +51,8 @@ class AppState {
     ClockBook book{clocks};
     // More clocks are stored than are read: the stored list is never written over.
     bool clockListOverLimit = false;
-    Preferences prefs;
+    // The preferences, changed only through their owner, which stores and announces.
+    PreferenceBook preferences{services.settings};
     // The computer's own zone, as last read.
     std::shared_ptr<const ZoneRules> computerZone = std::make_shared<const FixedOffsetZone>(0);
 

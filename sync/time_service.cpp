@@ -18,9 +18,19 @@ TimeService::TimeService(AppState& state, SystemClockSetter& clockSetter,
       makeQuery_(std::move(makeQuery)),
       setup_{UtcClockOf(state.services.clock), &pacer_, ports, timing},
       synchroniser_(announcedQuery_, clockSetter, state.services.messages, state.services.clock,
-                    state.services.settings) {}
+                    state.services.settings) {
+    // A new interval takes effect at once: a synchronisation it makes due starts now.
+    preferencesSubscription_ = state_.preferences.Subscribe([this](const PreferenceChange& change) {
+        if (change.Touches(&Preferences::STInt) || change.Touches(&Preferences::STIntNum) ||
+            change.Touches(&Preferences::STIntType)) {
+            RequestUpdateTime();
+        }
+    });
+}
 
-TimeService::~TimeService() = default;
+TimeService::~TimeService() {
+    state_.preferences.Unsubscribe(preferencesSubscription_);
+}
 
 ServerQueryPort& TimeService::ServerQuery() {
     if (!query_ && makeQuery_) query_ = makeQuery_(setup_);
@@ -62,7 +72,7 @@ bool TimeService::StartSync(SyncRequest request, std::function<void()> afterward
     if (synchroniser_.IsRunning()) return false;
     BeginBusy();
     synchroniser_.SyncTime(
-        state_.prefs.STServer,
+        state_.preferences.Values().STServer,
         [this, afterwards = std::move(afterwards)](SyncOutcome outcome) {
             EndBusy();
             if (afterwards) afterwards();
@@ -74,9 +84,9 @@ bool TimeService::StartSync(SyncRequest request, std::function<void()> afterward
 
 bool TimeService::UpdateTime() {
     if (IsBusy()) return false;
-    Preferences& p = state_.prefs;
+    const Preferences& p = state_.preferences.Values();
     return horavia::UpdateTime(
-        p.STInt, p.STIntNum, p.STIntType, p.STLast,
+        p.STInt, p.STIntNum, p.STIntType, state_.preferences.LastSync(),
         [this](std::function<void()> finished) {
             StartSync(SyncRequest::Automatic, std::move(finished));
         },
@@ -85,7 +95,7 @@ bool TimeService::UpdateTime() {
 
 void TimeService::RequestUpdateTime() {
     // Most ticks find nothing due: they post nothing.
-    const Preferences& p = state_.prefs;
+    const Preferences& p = state_.preferences.Values();
     if (updatePending_ || IsBusy() ||
         !IsSyncDueNow(p.STInt, p.STIntNum, p.STIntType, p.STLast, state_.services.clock,
                       state_.services.localZone)) {

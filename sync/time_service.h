@@ -86,6 +86,7 @@ class TimeService : public QObject {
     AnnouncedQuery announcedQuery_{*this};
     TimeSynchroniser synchroniser_;
     int busyDepth_ = 0;
+    int preferencesSubscription_ = -1;
     bool updatePending_ = false;  // an UpdateTime is posted and has not run yet
 };
 

@@ -75,7 +75,8 @@ TEST_F(WorldMap, ArrowKeysStepThroughTheZoneListAndTheNameSaysTheZone) {
 }
 
 TEST_F(WorldMap, ClicksReadTheTopAndBottomRowsAndPreferTheEarlierZone) {
-    state.prefs.SortBy = 3;  // Delta is listed before Beta; the catalogue order still wins
+    state.preferences.Set(&Preferences::SortBy,
+                          3);  // Delta is listed before Beta; the catalogue order still wins
     editor->sortZoneList();
     editor->show();
     const auto click = [&](Qt::MouseButton button, int x, int y) {

@@ -9,7 +9,7 @@ using Names = std::vector<std::string>;
 class ZoneList : public EditorTest {
   protected:
     Names SortedBy(int order) {
-        state.prefs.SortBy = order;
+        state.preferences.Set(&Preferences::SortBy, order);
         editor->sortZoneList();
         Names names;
         const QComboBox* list = ZoneCombo();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_messages.h"
-#include "model/preferences.h"
+#include "model/preference_book.h"
 #include "model/setting_readers.h"
 
 namespace horavia {
@@ -170,10 +170,8 @@ TEST_F(Settings, SaveWritesEveryPreferenceButSTLastAndRoundTrips) {
 }
 
 TEST_F(Settings, OnePreferenceAndTheWindowPlaceAreWrittenAsTheTableWritesThem) {
-    Preferences prefs;
-    prefs.ShowWnd = false;
-    prefs.AlwaysOnTop = true;
-    SavePreference(prefs, store, &Preferences::ShowWnd);
+    PreferenceBook prefs(store);
+    prefs.Set(&Preferences::ShowWnd, false);
     EXPECT_EQ(store.SavedKeys(), (std::vector<std::string>{"ShowWnd"}));
     EXPECT_EQ(store.Get("ShowWnd", ""), "False");
 

@@ -132,8 +132,8 @@ TEST_F(DialogTranslation, SetupDialogTabsTablesAndQuestion) {
     auto* sample = Control<QLabel>(setup, "fontSample");
     ASSERT_NE(sample, nullptr);
     EXPECT_EQ(sample->text(), QStringLiteral("horavia::SettingsPage|%1 %2 pts")
-                                  .arg(QString::fromStdString(state.prefs.FontName))
-                                  .arg(state.prefs.FontSize));
+                                  .arg(QString::fromStdString(state.preferences.Values().FontName))
+                                  .arg(state.preferences.Values().FontSize));
 
     const QStringList data = QStringList{"h", "hh", "nn", "ss", "AM/PM", "d", "ddd"} + ZoneNames() +
                              QStringList{sample->text()};

@@ -38,7 +38,7 @@ class MainWindow : public ::testing::Test, public testing::TestServices {
         QObject::connect(window, &ClockWindow::menuRequested,
                          [this](const QPoint& at) { menuRequests.push_back(at); });
         window->restorePlace();
-        window->setVisible(state.prefs.ShowWnd);
+        window->setVisible(state.preferences.Values().ShowWnd);
         return *window;
     }
     double Tpp() const { return TwipsPerPixel(window.data()); }
@@ -274,8 +274,8 @@ TEST_F(MainWindow, AnyFontSizeAndManyClocksStayOnTheDesktop) {
     StoreClocks(clocks);
     store.Save("FontSize", "2147483647");
     ClockWindow& w = Open();
-    EXPECT_EQ(state.prefs.FontSize, 512);  // the largest size the font dialog offers
-    w.applyFont(state.prefs.FontName, state.prefs.FontSize);
+    EXPECT_EQ(state.preferences.Values().FontSize, 512);  // the largest size the font dialog offers
+    w.applyFont(state.preferences.Values().FontName, state.preferences.Values().FontSize);
     EXPECT_EQ(w.font().pointSize(), 512);
     const QRect desktop = QGuiApplication::primaryScreen()->virtualGeometry();
     EXPECT_EQ(w.frameGeometry().width(), desktop.width());

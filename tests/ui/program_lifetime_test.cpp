@@ -33,7 +33,7 @@ TEST_F(ProgramTest, HeartbeatGoesOnWithTheClockWindowClosed) {
     testing::ProcessPending();  // the time service starts the synchronisation the tick asked for
     ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_EQ(server.Accepted(), 1) << "a due synchronisation runs without a window";
-    EXPECT_EQ(state.prefs.STLast, kNow);
+    EXPECT_EQ(state.preferences.Values().STLast, kNow);
     for (int second = 1; second <= 3; ++second) {
         server.SetSeconds(testing::ServerSecondsForNow() + static_cast<std::uint32_t>(second));
         ASSERT_TRUE(NextSecond());

@@ -76,7 +76,7 @@ TEST_F(ProgramTest, StartUpSynchronisationLeavesSTLast) {
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_EQ(clockSetter.calls.size(), 1u);
     EXPECT_EQ(store.IndexOf("W STLast"), -1);
-    EXPECT_EQ(state.prefs.STLast, 46000.5);
+    EXPECT_EQ(state.preferences.Values().STLast, 46000.5);
 }
 
 // A server that answers five minutes ahead, is believed, then forty years ahead: the start-up
@@ -302,7 +302,7 @@ TEST_F(ProgramTest, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
     ASSERT_TRUE(synchronised.wait(5000));
     EXPECT_EQ(server.Accepted(), 1);
     EXPECT_EQ(clockSetter.calls.size(), 1u) << "the clock was right to the minute: set at once";
-    EXPECT_EQ(state.prefs.STLast, kNow);
+    EXPECT_EQ(state.preferences.Values().STLast, kNow);
     EXPECT_NE(store.IndexOf("W STLast"), -1);
 
     // Within the interval: no query. "Sync Now!" queries but leaves STLast alone.
@@ -319,7 +319,7 @@ TEST_F(ProgramTest, DueSynchronisationRunsFromTheTickAndRecordsSTLast) {
     EXPECT_EQ(synchronised[1][0].value<SyncOutcome>(), SyncOutcome::ClockSet);
     EXPECT_EQ(server.Accepted(), 2);
     EXPECT_GE(queryClock.NowMs() - firstAskedMs, kMinimumQueryIntervalMs) << "paced";
-    EXPECT_EQ(state.prefs.STLast, kNow);
+    EXPECT_EQ(state.preferences.Values().STLast, kNow);
     EXPECT_EQ(store.IndexOf("W STLast"), -1);
 }
 
@@ -332,7 +332,7 @@ TEST_F(ProgramTest, FailingServerIsRetriedOnlyAfterAFullInterval) {
     EXPECT_TRUE(Tick());
     testing::ProcessPending();
     ASSERT_TRUE(synchronised.wait(5000));
-    EXPECT_EQ(state.prefs.STLast, kNow) << "recorded although the query failed";
+    EXPECT_EQ(state.preferences.Values().STLast, kNow) << "recorded although the query failed";
     EXPECT_TRUE(messages.shown.empty()) << "a failed query is silent";
     EXPECT_TRUE(clockSetter.calls.empty());
 }
@@ -526,6 +526,29 @@ TEST_F(ProgramTest, SetupTakesTheWindowOutOfTheTopBandOnce) {
     EXPECT_FALSE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     Item("&Setup")->trigger();  // already open: brought forward, no second dialog
     EXPECT_TRUE(ti.setupDialog()->isVisible());
+}
+
+// A preference changed through its owner reaches the window, the icon and the zone lists
+// with no dialog in between; each change is one write, the font none (Close writes it).
+TEST_F(ProgramTest, PreferencesReachTheWindowAndTheIconWithoutSetup) {
+    Start();
+    ASSERT_TRUE(MainVisible());
+    const std::size_t writes = store.Commits();
+    state.preferences.Set(&Preferences::AlwaysOnTop, true);
+    EXPECT_TRUE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(MainVisible());
+    state.preferences.SetFont("Arial", 15);
+    EXPECT_EQ(Main()->font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(Main()->font().pointSize(), 15);
+    state.preferences.Set(&Preferences::SortBy, 3);  // east to west
+    EXPECT_EQ(state.catalogue.zones[static_cast<std::size_t>(state.catalogue.order[0])].Key,
+              "Tokyo Standard Time");
+    state.preferences.Set(&Preferences::SingleClick, true);
+    Activate(QSystemTrayIcon::Trigger);
+    EXPECT_FALSE(MainVisible()) << "one click now hides";
+    EXPECT_EQ(store.Value("ShowWnd"), "False");
+    EXPECT_EQ(store.Commits(), writes + 4);  // on top, sort, single click, the window hidden
+    EXPECT_EQ(store.Value("FontName"), "<none>");
 }
 
 TEST_F(ProgramTest, ShutDownWritesSettingsThenGeometryAndEnds) {

@@ -302,23 +302,20 @@ TEST_F(SetupDialogTest, NewAndEditAskForTheEditorWithTheSelectedClock) {
     EXPECT_TRUE(store.log.empty()) << "asking stores nothing";
 }
 
-// Close tells the program what to apply at the points where the choices are stored, so that
-// its own writes fall inside the one write of the settings file.
-TEST_F(SetupDialogTest, CloseTellsTheProgramBetweenItsWrites) {
+// Close hands every choice to the preferences at once: one write of the settings file, the
+// clocks first, then one announcement of them all, made once the dialog is hidden.
+TEST_F(SetupDialogTest, CloseAppliesEveryChoiceInOneWriteAndOneAnnouncement) {
     Open(kThree);
     std::vector<std::string> told;
-    const auto note = [&](const std::string& what) {
-        told.push_back(what);
-        store.log.push_back("told " + what);
-    };
-    QObject::connect(setup.get(), &SetupDialog::startUpChosen,
-                     [&] { note("startUp " + std::string(state.prefs.StartUp ? "on" : "off")); });
-    QObject::connect(setup.get(), &SetupDialog::windowChoiceMade,
-                     [&](bool show) { note(show ? "show" : "hide"); });
-    QObject::connect(setup.get(), &SetupDialog::sortOrderChosen,
-                     [&] { note("sort " + std::to_string(state.prefs.SortBy)); });
-    QObject::connect(setup.get(), &SetupDialog::alwaysOnTopChosen, [&](bool onTop) {
-        note(std::string(onTop ? "onTop" : "notOnTop") + (setup->isVisible() ? " shown" : ""));
+    const int listener = state.preferences.Subscribe([&](const PreferenceChange& change) {
+        const Preferences& p = state.preferences.Values();
+        told.push_back(std::string(p.StartUp ? "startUp" : "-") + (p.ShowWnd ? " show" : " hide") +
+                       " sort " + std::to_string(p.SortBy) + (p.AlwaysOnTop ? " onTop" : "") +
+                       (setup->isVisible() ? " shown" : ""));
+        EXPECT_TRUE(change.Touches(&Preferences::SingleClick) &&
+                    change.Touches(&Preferences::DefaultFormat))
+            << "unchanged choices are applied again";
+        store.log.push_back("told");
     });
     Control<QCheckBox>(*setup, "startUpCheck")->setChecked(true);
     Control<QCheckBox>(*setup, "showWindowCheck")->setChecked(false);
@@ -327,12 +324,12 @@ TEST_F(SetupDialogTest, CloseTellsTheProgramBetweenItsWrites) {
     setup->show();
     const std::size_t fileWrites = store.Commits();
     Click(*setup, "closeButton");
+    state.preferences.Unsubscribe(listener);
 
-    EXPECT_EQ(told, (std::vector<std::string>{"startUp on", "hide", "sort 2", "onTop"}));
+    EXPECT_EQ(told, (std::vector<std::string>{"startUp hide sort 2 onTop"}));
     EXPECT_EQ(store.Commits(), fileWrites + 1);
-    EXPECT_LT(store.IndexOf("W S2Ena"), store.IndexOf("told startUp on")) << "clocks first";
-    EXPECT_LT(store.IndexOf("told sort 2"), store.IndexOf("W AlwaysOnTop"));
-    EXPECT_LT(store.IndexOf("W DefaultFormat"), store.IndexOf("told onTop"));
+    EXPECT_LT(store.IndexOf("W S2Ena"), store.IndexOf("W AlwaysOnTop")) << "clocks first";
+    EXPECT_LT(store.IndexOf("W DefaultFormat"), store.IndexOf("told")) << "stored, then told";
 }
 
 }  // namespace

@@ -287,7 +287,7 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
                                                                   {"STServer", " my.server "},
                                                                   {"DefaultFormat", "h:nn AM/PM"}};
     for (const auto& [key, value] : stored) EXPECT_EQ(store.Value(key), value) << key;
-    EXPECT_TRUE(state.prefs.SingleClick);
+    EXPECT_TRUE(state.preferences.Values().SingleClick);
     EXPECT_EQ(Control<QLineEdit>(s, "intervalEdit")->text(), QStringLiteral("0"))
         << "the field keeps what was typed";
 
@@ -331,7 +331,7 @@ TEST_F(SetupPanels, ChangedSortReordersTheEditorListNotTheClocks) {
     EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{europe, eastern, tokyo}))
         << "only Close re-sorts";
     Click(s, "closeButton");
-    EXPECT_EQ(state.prefs.SortBy, 3);
+    EXPECT_EQ(state.preferences.Values().SortBy, 3);
     EXPECT_EQ(store.Value("SortBy"), "3");
     // Smallest bias first: Tokyo (-540), Europe (-60), Eastern (300).
     EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{tokyo, europe, eastern}));
@@ -357,7 +357,7 @@ TEST_F(SetupPanels, FontChooserAppliesAtOnceAndCloseStores) {
     EXPECT_EQ(presets[0].pointSize(), 10);
     EXPECT_EQ(Main()->font(), mainFont);
     EXPECT_EQ(Control<QLabel>(s, "fontSample")->text(), QStringLiteral("MS Sans Serif 10 pts"));
-    EXPECT_EQ(state.prefs.FontName, "MS Sans Serif");
+    EXPECT_EQ(state.preferences.Values().FontName, "MS Sans Serif");
 
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSizeF(12);
@@ -382,7 +382,7 @@ TEST_F(SetupPanels, FontChooserAppliesAtOnceAndCloseStores) {
         f.setPointSizeF(size);
         answer = f;
         Click(s, "fontButton");
-        EXPECT_EQ(state.prefs.FontSize, whole) << size;
+        EXPECT_EQ(state.preferences.Values().FontSize, whole) << size;
     }
 }
 
@@ -408,8 +408,9 @@ TEST_F(SetupPanels, TheFontDialogOpensWithoutWaitingAndAppliesItsChoice) {
         }
         ASSERT_TRUE(QTest::qWaitFor([&dialog] { return dialog.isNull(); }, 5000))
             << "the dialog goes once closed";
-        EXPECT_EQ(state.prefs.FontName, ok ? family.toStdString() : "MS Sans Serif") << ok;
-        EXPECT_EQ(state.prefs.FontSize, ok ? 14 : 10) << ok;
+        EXPECT_EQ(state.preferences.Values().FontName, ok ? family.toStdString() : "MS Sans Serif")
+            << ok;
+        EXPECT_EQ(state.preferences.Values().FontSize, ok ? 14 : 10) << ok;
     }
     EXPECT_EQ(Control<QLabel>(s, "fontSample")->text(), family + QStringLiteral(" 14 pts"));
 }
@@ -641,7 +642,7 @@ TEST_F(SetupPanels, ClosingTheMainWindowDuringASynchronisationLetsItFinish) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return clockSetter.calls.size() == 1; }, 5000));
     EXPECT_FALSE(time.IsBusy());
     EXPECT_EQ(server.Accepted(), 1);
-    EXPECT_EQ(state.prefs.STLast, testing::kNow);
+    EXPECT_EQ(state.preferences.Values().STLast, testing::kNow);
     EXPECT_NE(store.IndexOf("W STLast"), -1);
     testing::ProcessPending();
     EXPECT_TRUE(main.isNull());

@@ -180,7 +180,7 @@ void ClockEditor::openModally() {
 }
 
 void ClockEditor::sortZoneList() {
-    SortZoneOrder(state_.catalogue, state_.prefs.SortBy);
+    SortZoneOrder(state_.catalogue, state_.preferences.Values().SortBy);
     {
         // Refilling is not a choice of the user's: the map keeps its colours.
         const QSignalBlocker block(zoneCombo_);

@@ -56,10 +56,24 @@ ClockWindow::ClockWindow(AppState& state, WindowLimits limits)
     InstallAccessibleInterfaces();
     // A clock added, changed, moved or removed shows at once, not at the next tick.
     clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) { refresh(); });
+    preferencesSubscription_ = state_.preferences.Subscribe(
+        [this](const PreferenceChange& change) { followPreferences(change); });
 }
 
 ClockWindow::~ClockWindow() {
     state_.book.Unsubscribe(clockSubscription_);
+    state_.preferences.Unsubscribe(preferencesSubscription_);
+}
+
+void ClockWindow::followPreferences(const PreferenceChange& change) {
+    const Preferences& chosen = state_.preferences.Values();
+    if (change.Touches(&Preferences::FontName) || change.Touches(&Preferences::FontSize)) {
+        applyFont(chosen.FontName, chosen.FontSize);  // a new font lays the clocks out again
+    }
+    if (change.Touches(&Preferences::DefaultFormat) || change.Touches(&Preferences::ShowOffset)) {
+        refresh();
+    }
+    if (change.Touches(&Preferences::AlwaysOnTop)) setAlwaysOnTop(chosen.AlwaysOnTop);
 }
 
 void ClockWindow::restorePlace() {
@@ -73,7 +87,7 @@ void ClockWindow::restorePlace() {
     placement_.PlaceFrameAt(WholePixels(g.topLeft()));
     SetFixedOuterSize(*this, QSize(WholePixels(g.width()), WholePixels(g.height())));
     refresh();
-    setAlwaysOnTop(state_.prefs.AlwaysOnTop);
+    setAlwaysOnTop(state_.preferences.Values().AlwaysOnTop);
 }
 
 ClockPaintLayout ClockWindow::computeLayout() const {
@@ -94,7 +108,7 @@ ClockPaintLayout ClockWindow::computeLayout() const {
     const Instant now = state_.services.clock.NowUtc();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::string time = state_.ZoneTimeText(clocks[i], true, now, kShownFormatBytes);
-        if (state_.prefs.ShowOffset) {
+        if (state_.preferences.Values().ShowOffset) {
             const int zone = state_.clocks[static_cast<std::size_t>(clocks[i])].Zone;
             const std::string offset =
                 RelativeOffsetText(state_.catalogue, zone, now, *state_.computerZone);

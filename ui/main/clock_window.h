@@ -67,6 +67,8 @@ class ClockWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The font, the texts and staying on top follow the preferences wherever they change.
+    void followPreferences(const PreferenceChange& change);
     ClockPaintLayout computeLayout() const;
     void applyLayoutSize();
     // Where a placed text may draw, in pixels.
@@ -84,6 +86,7 @@ class ClockWindow : public QWidget {
     bool closingForShutDown_ = false;
     bool escapePressedHere_ = false;
     int clockSubscription_ = -1;
+    int preferencesSubscription_ = -1;
 };
 
 }  // namespace horavia

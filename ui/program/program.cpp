@@ -27,7 +27,8 @@ Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions
       time_(state, clockSetter, options_.serverQueries, options_.timePorts, options_.queryTiming),
       ticker_(state.services.clock),
       saver_(state),
-      tray_(state.prefs, options_.notificationArea ? options_.notificationArea() : nullptr,
+      tray_(state.preferences.Values(),
+            options_.notificationArea ? options_.notificationArea() : nullptr,
             options_.clickClockMs) {
     connect(&ticker_, &SecondTicker::tick, this, &Program::tick);
     connect(&tray_, &TrayPresenter::setupRequested, this, &Program::openSetup);
@@ -44,9 +45,12 @@ Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions
     connect(&saver_, &ClockListSaver::clockListChanged, this, [this] {
         if (tray_.isIconAdded()) showClocksInTray();
     });
+    preferencesSubscription_ = state_.preferences.Subscribe(
+        [this](const PreferenceChange& change) { followPreferences(change); });
 }
 
 Program::~Program() {
+    state_.preferences.Unsubscribe(preferencesSubscription_);
     state_.services.settings.SetProblemHandler({});
     delete clockWindow_.data();
 }
@@ -82,8 +86,8 @@ bool Program::finishStart() {
         return false;
     }
 
-    tray_.setWindowShown(state_.prefs.ShowWnd);
-    if (state_.prefs.ShowWnd) {
+    tray_.setWindowShown(state_.preferences.Values().ShowWnd);
+    if (state_.preferences.Values().ShowWnd) {
         // The window first, as soon as it can be: the user waits for it, not for the icon.
         ClockWindow& window = ensureClockWindow();
         startIconPending_ = true;
@@ -98,7 +102,7 @@ bool Program::finishStart() {
         if (!tray_.isIconAdded()) showClockWindow(true);
     }
     ticker_.start();
-    if (state_.prefs.STStartUp) time_.SyncTime();
+    if (state_.preferences.Values().STStartUp) time_.SyncTime();
     return !ended_;
 }
 
@@ -168,7 +172,8 @@ ClockWindow& Program::ensureClockWindow() {
         connect(clockWindow_, &ClockWindow::setupRequested, this, &Program::openSetup);
         connect(clockWindow_, &ClockWindow::menuRequested, this,
                 [this](const QPoint& at) { tray_.popUpMenu(at, true, clockWindow_.data()); });
-        clockWindow_->applyFont(state_.prefs.FontName, state_.prefs.FontSize);
+        clockWindow_->applyFont(state_.preferences.Values().FontName,
+                                state_.preferences.Values().FontSize);
         clockWindow_->restorePlace();
         // While the setup dialog is open the window stays out of the top band.
         if (setup_ && setup_->isVisible()) clockWindow_->setAlwaysOnTop(false);
@@ -231,7 +236,7 @@ void Program::openConverter() {
 }
 
 void Program::toggleClockWindow() {
-    showClockWindow(!state_.prefs.ShowWnd);
+    showClockWindow(!state_.preferences.Values().ShowWnd);
 }
 
 void Program::syncNow() {
@@ -247,10 +252,13 @@ void Program::openHelp() {
 }
 
 void Program::showClockWindow(bool show) {
-    state_.prefs.ShowWnd = show;
+    // A change is shown by its announcement; the same choice again is shown here.
+    if (!state_.preferences.Set(&Preferences::ShowWnd, show)) showWindowChoice(show);
+}
+
+void Program::showWindowChoice(bool show) {
     if (setup_) setup_->setShowWindowChecked(show);
     tray_.setWindowShown(show);
-    SavePreference(state_.prefs, state_.services.settings, &Preferences::ShowWnd);
     if (editor_ && editor_->isVisible()) return;
     if (show) {
         ensureClockWindow().show();
@@ -263,18 +271,6 @@ SetupDialog& Program::ensureSetupDialog() {
     if (!setup_) {
         setup_ = std::make_unique<SetupDialog>(state_);
         setup_->setTimeService(&time_);
-        // Direct connections: Close's effects and writes keep their order.
-        connect(setup_.get(), &SetupDialog::startUpChosen, this, &Program::applyLogOnStart);
-        connect(setup_.get(), &SetupDialog::windowChoiceMade, this, &Program::showClockWindow);
-        connect(setup_.get(), &SetupDialog::sortOrderChosen, this, &Program::sortZoneLists);
-        connect(setup_.get(), &SetupDialog::alwaysOnTopChosen, this, [this](bool onTop) {
-            if (clockWindow_) clockWindow_->setAlwaysOnTop(onTop);
-        });
-        connect(setup_.get(), &SetupDialog::fontChosen, this,
-                [this](const QString& name, int points) {
-                    // A clock window made later takes the font from the preferences.
-                    if (clockWindow_) clockWindow_->applyFont(name.toStdString(), points);
-                });
         connect(setup_.get(), &SetupDialog::newClockRequested, this,
                 [this] { ensureClockEditor().editNewClock(); });
         connect(setup_.get(), &SetupDialog::editClockRequested, this,
@@ -289,15 +285,22 @@ ClockEditor& Program::ensureClockEditor() {
     return *editor_;
 }
 
+void Program::followPreferences(const PreferenceChange& change) {
+    const Preferences& chosen = state_.preferences.Values();
+    if (change.Touches(&Preferences::StartUp)) applyLogOnStart();
+    if (change.Touches(&Preferences::ShowWnd)) showWindowChoice(chosen.ShowWnd);
+    if (change.Touches(&Preferences::SortBy)) sortZoneLists();
+}
+
 void Program::applyLogOnStart() {
-    if (options_.logOnStart) options_.logOnStart(state_.prefs.StartUp);
+    if (options_.logOnStart) options_.logOnStart(state_.preferences.Values().StartUp);
 }
 
 void Program::sortZoneLists() {
     if (editor_) {
         editor_->sortZoneList();
     } else {
-        SortZoneOrder(state_.catalogue, state_.prefs.SortBy);
+        SortZoneOrder(state_.catalogue, state_.preferences.Values().SortBy);
     }
 }
 

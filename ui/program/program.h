@@ -102,9 +102,7 @@ class Program : public QObject {
     void toggleClockWindow();
     void syncNow();
     void openHelp();
-    // Records the choice (preference, setup dialog's check box, menu caption, settings file),
-    // then shows or hides the clock window, unless the clock editor is open: the window then
-    // follows the choice the next time. Created anew when it was closed with its close box.
+    // Records the choice in the preferences (stored at once), then shows it.
     void showClockWindow(bool show);
 
   private:
@@ -121,6 +119,12 @@ class Program : public QObject {
     SetupDialog& ensureSetupDialog();
     ClockEditor& ensureClockEditor();
     bool bringOpenWindowForward();
+    // Shows the window choice: the setup dialog's check box, the menu caption, then the clock
+    // window shown or hidden, unless the clock editor is open: the window then follows the
+    // choice the next time. Created anew when it was closed with its close box.
+    void showWindowChoice(bool show);
+    // The log-on entry, the window choice and the zone lists' order follow the preferences.
+    void followPreferences(const PreferenceChange& change);
     void applyLogOnStart();
     void sortZoneLists();
 
@@ -136,6 +140,7 @@ class Program : public QObject {
     std::unique_ptr<ClockEditor> editor_;
     std::unique_ptr<QWidget> converter_;
     QPointer<ClockWindow> clockWindow_;  // deleted by its close box
+    int preferencesSubscription_ = -1;
     bool starting_ = false;
     bool endRequested_ = false;
     bool ended_ = false;

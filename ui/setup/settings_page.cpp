@@ -65,8 +65,8 @@ void SettingsPage::chooseWithFontDialog(const QFont& preset, QWidget* parent, Fo
     dialog->show();
 }
 
-SettingsPage::SettingsPage(Preferences& prefs, QWidget* parent, WindowLimits limits)
-    : QWidget(parent), prefs_(prefs) {
+SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimits limits)
+    : QWidget(parent), fontName_(prefs.FontName), fontSize_(prefs.FontSize) {
     showWindowCheck_ = MakeCheck(tr("Show &window"), "showWindowCheck", prefs.ShowWnd, this);
     startUpCheck_ = MakeCheck(tr("&Load on startup"), "startUpCheck", prefs.StartUp, this);
     alwaysOnTopCheck_ =
@@ -184,8 +184,8 @@ bool SettingsPage::amPm() const {
 
 void SettingsPage::chooseFont() {
     if (!fontChooser_) return;
-    QFont preset(QString::fromStdString(prefs_.FontName));
-    if (prefs_.FontSize > 0) preset.setPointSize(prefs_.FontSize);
+    QFont preset(QString::fromStdString(fontName_));
+    if (fontSize_ > 0) preset.setPointSize(fontSize_);
     fontChooser_(preset, window(),
                  [page = QPointer<SettingsPage>(this)](std::optional<QFont> chosen) {
                      // The page may have gone with the setup dialog meanwhile.
@@ -194,14 +194,13 @@ void SettingsPage::chooseFont() {
 }
 
 void SettingsPage::takeFont(const QFont& chosen) {
-    prefs_.FontName = chosen.family().toStdString();
+    fontName_ = chosen.family().toStdString();
     // Whole points, halves to the even neighbour; a font given in pixels keeps the old size.
     if (chosen.pointSizeF() > 0) {
-        prefs_.FontSize =
-            MaxOf<std::int32_t>(1, RoundToInt32(chosen.pointSizeF()).value_or(prefs_.FontSize));
+        fontSize_ = MaxOf<std::int32_t>(1, RoundToInt32(chosen.pointSizeF()).value_or(fontSize_));
     }
-    emit fontChosen(QString::fromStdString(prefs_.FontName), prefs_.FontSize);
-    showFontSample(prefs_.FontName, prefs_.FontSize);
+    emit fontChosen(QString::fromStdString(fontName_), fontSize_);
+    showFontSample(fontName_, fontSize_);
 }
 
 }  // namespace horavia

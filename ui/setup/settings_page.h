@@ -47,7 +47,7 @@ class SettingsPage : public QWidget {
         std::function<void(const QFont& preset, QWidget* parent, FontChosen chosen)>;
 
     // limits: whether "Always on top" can have an effect here; where not, a note says so.
-    explicit SettingsPage(Preferences& prefs, QWidget* parent = nullptr,
+    explicit SettingsPage(const Preferences& prefs, QWidget* parent = nullptr,
                           WindowLimits limits = CurrentWindowLimits());
 
     void setFontChooser(FontChooser chooser) { fontChooser_ = std::move(chooser); }
@@ -63,7 +63,7 @@ class SettingsPage : public QWidget {
     bool amPm() const;
 
   signals:
-    // A font was chosen and stored in FontName and FontSize.
+    // A font was chosen in the font dialog (the face, whole points).
     void fontChosen(const QString& name, int points);
     // The user picked "AM/PM" (true) or "24 h" (false).
     void clockStyleChosen(bool amPm);
@@ -74,11 +74,12 @@ class SettingsPage : public QWidget {
 
   private:
     static void chooseWithFontDialog(const QFont& preset, QWidget* parent, FontChosen chosen);
-    // Stores the chosen font in FontName and FontSize and shows it.
+    // Takes the chosen font, tells it and shows it.
     void takeFont(const QFont& chosen);
     void showFontSample(const std::string& name, std::int32_t points);
 
-    Preferences& prefs_;
+    std::string fontName_;
+    std::int32_t fontSize_;
     FontChooser fontChooser_ = &SettingsPage::chooseWithFontDialog;
     QCheckBox* showWindowCheck_;
     QCheckBox* startUpCheck_;

@@ -33,9 +33,9 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     tabs_->setUsesScrollButtons(false);
     tabs_->setElideMode(Qt::ElideNone);
     clockListPage_ = new ClockListPage(state_, tabs_);
-    settingsPage_ = new SettingsPage(state_.prefs, tabs_);
+    settingsPage_ = new SettingsPage(state_.preferences.Values(), tabs_);
     timeSyncPage_ = new TimeSyncPage(state_, tabs_);
-    defaultFormatPage_ = new DefaultFormatPage(state_.prefs, tabs_);
+    defaultFormatPage_ = new DefaultFormatPage(state_.preferences.Values(), tabs_);
     tabs_->addTab(clockListPage_, tr("&Timezones"));
     tabs_->addTab(settingsPage_, tr("&Settings"));
     tabs_->addTab(timeSyncPage_, tr("TimeS&ync"));
@@ -44,7 +44,11 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
             &SetupDialog::newClockRequested);
     connect(clockListPage_, &ClockListPage::editClockRequested, this,
             &SetupDialog::editClockRequested);
-    connect(settingsPage_, &SettingsPage::fontChosen, this, &SetupDialog::fontChosen);
+    // The chosen font shows at once; Close writes it with the other choices.
+    connect(settingsPage_, &SettingsPage::fontChosen, this,
+            [this](const QString& name, int points) {
+                state_.preferences.SetFont(name.toStdString(), points);
+            });
     connect(settingsPage_, &SettingsPage::clockStyleChosen, defaultFormatPage_,
             &DefaultFormatPage::followClockStyle);
 
@@ -104,26 +108,23 @@ void SetupDialog::reject() {
 }
 
 void SetupDialog::saveAndHide() {
-    Preferences& p = state_.prefs;
-    SettingsBatch batch(state_.services.settings);  // one write of the settings file
+    Preferences chosen = state_.preferences.Values();
+    chosen.AlwaysOnTop = settingsPage_->alwaysOnTop();
+    chosen.StartUp = settingsPage_->startUp();
+    chosen.ShowWnd = settingsPage_->showWindow();
+    chosen.SingleClick = settingsPage_->singleClick();
+    chosen.SortBy = settingsPage_->sortOrder();
+    chosen.AMPM = settingsPage_->amPm();
+    chosen.ShowOffset = settingsPage_->showOffset();
+    timeSyncPage_->storeInto(chosen);
+    chosen.DefaultFormat = defaultFormatPage_->defaultFormat();
 
+    SettingsBatch batch(state_.services.settings);  // one write of the settings file
     state_.SaveClockList();
-    p.AlwaysOnTop = settingsPage_->alwaysOnTop();
-    p.StartUp = settingsPage_->startUp();
-    emit startUpChosen();
-    p.ShowWnd = settingsPage_->showWindow();
-    emit windowChoiceMade(p.ShowWnd);
-    p.SingleClick = settingsPage_->singleClick();
-    p.SortBy = settingsPage_->sortOrder();
-    emit sortOrderChosen();
-    p.AMPM = settingsPage_->amPm();
-    p.ShowOffset = settingsPage_->showOffset();
-    timeSyncPage_->storeInto(p);
-    p.DefaultFormat = defaultFormatPage_->defaultFormat();
-    state_.SaveSettings();
+    // Hidden first: the program took the clock window out of the top band while the dialog
+    // showed, and the choices apply to the desktop as it is without it.
     hide();
-    // The Setup command took the main window out of the top band while the dialog was open.
-    emit alwaysOnTopChosen(p.AlwaysOnTop);
+    state_.preferences.Apply(chosen);
 }
 
 void SetupDialog::openHelp() {

@@ -46,15 +46,6 @@ class SetupDialog : public QDialog {
     std::vector<std::string> rowKeys() const;
 
   signals:
-    // Emitted by Close, in this order, after the choice is stored in the preferences:
-    // StartUp (the log-on entry is to follow it), ShowWnd, SortBy (the clock editor's zone
-    // list is to be re-sorted), and once the dialog is hidden AlwaysOnTop.
-    void startUpChosen();
-    void windowChoiceMade(bool show);
-    void sortOrderChosen();
-    void alwaysOnTopChosen(bool onTop);
-    // Choose on the font: the main window takes the font at once; only Close stores it.
-    void fontChosen(const QString& name, int points);
     // New, Edit or a double click on a clock: the clock editor is to open.
     void newClockRequested();
     void editClockRequested(int slot);

@@ -30,7 +30,7 @@ bool Ticked(const QCheckBox* box) {
 }  // namespace
 
 TimeSyncPage::TimeSyncPage(AppState& state, QWidget* parent) : QWidget(parent), state_(state) {
-    const Preferences& prefs = state.prefs;
+    const Preferences& prefs = state.preferences.Values();
     auto* note = new QLabel(tr(kSyncNote), this);
     note->setWordWrap(true);
 
