@@ -601,24 +601,12 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+42"/>
-        <source>Name</source>
-        <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Timezone</source>
-        <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
-        <translation>Zeitzone</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
         <source>Clocks</source>
         <translation>Uhren</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -641,12 +629,6 @@ Die Hilfe befindet sich in dieser Datei:
         <location line="+1"/>
         <source>Move down</source>
         <translation>Nach unten</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Active</source>
-        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation>Aktiv</translation>
     </message>
 </context>
 <context>

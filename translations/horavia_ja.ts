@@ -595,24 +595,12 @@ The help is in this file:
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+42"/>
-        <source>Name</source>
-        <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
-        <translation>名前</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Timezone</source>
-        <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
-        <translation>タイムゾーン</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
         <source>Clocks</source>
         <translation>時計</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>&amp;New</source>
         <translation>新規(&amp;N)</translation>
     </message>
@@ -635,12 +623,6 @@ The help is in this file:
         <location line="+1"/>
         <source>Move down</source>
         <translation>下へ移動</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Active</source>
-        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation>有効</translation>
     </message>
 </context>
 <context>
