@@ -43,8 +43,7 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
     clockList_->setAllColumnsShowFocus(true);
     clockList_->setEditTriggers(QAbstractItemView::EditKeyPressed |
                                 QAbstractItemView::SelectedClicked);
-    // The model judges a rename itself: it refuses a blank name.
-    clockList_->setItemDelegate(new LabelEditDelegate({}, kMarkColumn, clockList_));
+    clockList_->setItemDelegate(new LabelEditDelegate(kMarkColumn, clockList_));
     clockList_->setAccessibleName(tr("Clocks"));
     connect(clockList_, &QTreeView::doubleClicked, this, &ClockListPage::editSelectedClock);
     // The view has followed each change of the rows before the selection does.
