@@ -578,26 +578,35 @@ Die Hilfe befindet sich in dieser Datei:
     </message>
 </context>
 <context>
-    <name>horavia::ClockListPage</name>
+    <name>horavia::ClockListModel</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+41"/>
+        <location filename="../ui/setup/clock_list_model.cpp" line="+47"/>
+        <source>Active</source>
+        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
+        <translation>Aktiv</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Name</source>
         <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
         <translation>Name</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Timezone</source>
         <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
         <translation>Zeitzone</translation>
     </message>
+</context>
+<context>
+    <name>horavia::ClockListPage</name>
     <message>
-        <location line="+14"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
         <source>Clocks</source>
         <translation>Uhren</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>&amp;New</source>
         <translation>&amp;Neu</translation>
     </message>
@@ -620,12 +629,6 @@ Die Hilfe befindet sich in dieser Datei:
         <location line="+1"/>
         <source>Move down</source>
         <translation>Nach unten</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Active</source>
-        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation>Aktiv</translation>
     </message>
 </context>
 <context>

@@ -580,26 +580,35 @@ La ayuda está en este archivo:
     </message>
 </context>
 <context>
-    <name>horavia::ClockListPage</name>
+    <name>horavia::ClockListModel</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+41"/>
+        <location filename="../ui/setup/clock_list_model.cpp" line="+47"/>
+        <source>Active</source>
+        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
+        <translation>Activo</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Name</source>
         <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
         <translation>Nombre</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Timezone</source>
         <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
         <translation>Zona horaria</translation>
     </message>
+</context>
+<context>
+    <name>horavia::ClockListPage</name>
     <message>
-        <location line="+14"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
         <source>Clocks</source>
         <translation>Relojes</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>&amp;New</source>
         <translation>&amp;Nuevo</translation>
     </message>
@@ -622,12 +631,6 @@ La ayuda está en este archivo:
         <location line="+1"/>
         <source>Move down</source>
         <translation>Bajar</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Active</source>
-        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation>Activo</translation>
     </message>
 </context>
 <context>

@@ -579,26 +579,35 @@ A ajuda está neste arquivo:
     </message>
 </context>
 <context>
-    <name>horavia::ClockListPage</name>
+    <name>horavia::ClockListModel</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+41"/>
+        <location filename="../ui/setup/clock_list_model.cpp" line="+47"/>
+        <source>Active</source>
+        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
+        <translation>Ativo</translation>
+    </message>
+    <message>
+        <location line="+18"/>
         <source>Name</source>
         <extracomment>Column of the clock list: the clock&apos;s label.</extracomment>
         <translation>Nome</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+5"/>
         <source>Timezone</source>
         <extracomment>Column of the clock list: the clock&apos;s time zone.</extracomment>
         <translation>Fuso horário</translation>
     </message>
+</context>
+<context>
+    <name>horavia::ClockListPage</name>
     <message>
-        <location line="+14"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
         <source>Clocks</source>
         <translation>Relógios</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+16"/>
         <source>&amp;New</source>
         <translation>&amp;Novo</translation>
     </message>
@@ -621,12 +630,6 @@ A ajuda está neste arquivo:
         <location line="+1"/>
         <source>Move down</source>
         <translation>Mover para baixo</translation>
-    </message>
-    <message>
-        <location line="+62"/>
-        <source>Active</source>
-        <extracomment>The clock list&apos;s check box, read out by what it switches: the clock is on.</extracomment>
-        <translation>Ativo</translation>
     </message>
 </context>
 <context>

@@ -15,7 +15,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "platform/qt_settings_store.h"
 #include "setup_controls.h"
@@ -126,8 +126,11 @@ TEST_F(DialogTranslation, SetupDialogTabsTablesAndQuestion) {
     EXPECT_EQ(servers->itemText(2), "time.nist.gov") << "server names stay as they are";
     auto* list = testing::ClockList(setup);
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->headerItem()->text(2), "horavia::ClockListPage|Timezone");
-    EXPECT_EQ(list->topLevelItem(0)->text(0), "Tokyo") << "the user's label stays";
+    EXPECT_EQ(list->model()->headerData(2, Qt::Horizontal).toString(),
+              "horavia::ClockListModel|Timezone");
+    EXPECT_EQ(testing::ClockCell(setup, 0, 1).data(Qt::AccessibleTextRole).toString(),
+              "horavia::ClockListModel|Active");
+    EXPECT_EQ(testing::ClockCell(setup, 0).data().toString(), "Tokyo") << "the user's label stays";
     // The font sample: the size through the plural form, the font's name as it is.
     auto* sample = Control<QLabel>(setup, "fontSample");
     ASSERT_NE(sample, nullptr);

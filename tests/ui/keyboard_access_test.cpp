@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <map>
 
 #include "fake_notification_area.h"
@@ -189,19 +190,22 @@ TEST_F(KeyboardAndReaders, ShiftF10AndTheMenuKeyOpenTheMenuAtTheWindow) {
 TEST_F(KeyboardAndReaders, SpaceTurnsTheSelectedClockOnAndOffEnterEditsIt) {
     Start({"Zulu|0|True", "Tokyo|Tokyo Standard Time|False"});
     SetupDialog& setup = Setup();
-    QTreeWidget* list = ClockList(setup);
+    QTreeView* list = ClockList(setup);
+    const auto mark = [&](int row) {
+        return testing::ClockCell(setup, row, 1).data(Qt::CheckStateRole).toInt();
+    };
     list->setFocus();
     SelectClockRow(setup, 1);
     QTest::keyClick(list, Qt::Key_Space);
     EXPECT_TRUE(state.clocks[1].Enabled);
-    EXPECT_EQ(list->topLevelItem(1)->checkState(1), Qt::Checked);
+    EXPECT_EQ(mark(1), Qt::Checked);
     EXPECT_EQ(program->clockWindow()->rowCount(), 2) << "the main window follows";
     QTest::keyClick(list, Qt::Key_Space);
     EXPECT_FALSE(state.clocks[1].Enabled);
-    EXPECT_EQ(list->topLevelItem(1)->checkState(1), Qt::Unchecked);
+    EXPECT_EQ(mark(1), Qt::Unchecked);
 
     // Ticking the box is the same as Space.
-    list->topLevelItem(0)->setCheckState(1, Qt::Unchecked);
+    list->model()->setData(testing::ClockCell(setup, 0, 1), Qt::Unchecked, Qt::CheckStateRole);
     EXPECT_FALSE(state.clocks[0].Enabled);
 
     QTest::keyClick(list, Qt::Key_Return);

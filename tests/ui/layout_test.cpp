@@ -18,7 +18,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include "tests/sync/utc_at.h"
 #include "translations/program_translations.h"

@@ -235,8 +235,8 @@ TEST_F(ProgramTest, TheClockListOutlivesTheWindowsAndTheTipFollowsIt) {
     testing::SelectClockRow(*ti.setupDialog(), 1);
     testing::Click(*ti.setupDialog(), "upButton");
     EXPECT_EQ(ti.tray().tip().left(8), QStringLiteral("Swatch: ")) << "told at once, no tick";
-    QTreeWidget* list = testing::ClockList(*ti.setupDialog());
-    list->editItem(list->topLevelItem(0), 0);  // renamed in place
+    QTreeView* list = testing::ClockList(*ti.setupDialog());
+    list->edit(testing::ClockCell(*ti.setupDialog(), 0));  // renamed in place
     auto* nameEditor = list->viewport()->findChild<QLineEdit*>();
     ASSERT_NE(nameEditor, nullptr);
     nameEditor->setText(QStringLiteral("Beat"));

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QItemSelectionModel>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QWidget>
 
 namespace horavia::testing {
@@ -25,21 +26,26 @@ inline void Click(const QWidget& parent, const char* name) {
     }
 }
 
-inline QTreeWidget* ClockList(const QWidget& dialog) {
-    return Control<QTreeWidget>(dialog, "clockList");
+inline QTreeView* ClockList(const QWidget& dialog) {
+    return Control<QTreeView>(dialog, "clockList");
+}
+
+// The index of row `position`, column `column` of the clock list.
+inline QModelIndex ClockCell(const QWidget& dialog, int position, int column = 0) {
+    const QTreeView* list = ClockList(dialog);
+    return list->model()->index(position, column);
 }
 
 // Makes row `position` of the clock list the selected one, as a click on it would.
 inline void SelectClockRow(const QWidget& dialog, int position) {
-    QTreeWidget* list = ClockList(dialog);
-    list->setCurrentItem(list->topLevelItem(position));
+    ClockList(dialog)->setCurrentIndex(ClockCell(dialog, position));
 }
 
 // A double click on row `position` of the clock list, as the mouse sends it: a click, then
 // the double click and its release. The dialog must be shown.
 inline void DoubleClickClockRow(const QWidget& dialog, int position) {
-    QTreeWidget* list = ClockList(dialog);
-    const QPoint at = list->visualItemRect(list->topLevelItem(position)).center();
+    QTreeView* list = ClockList(dialog);
+    const QPoint at = list->visualRect(ClockCell(dialog, position)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
@@ -47,9 +53,8 @@ inline void DoubleClickClockRow(const QWidget& dialog, int position) {
 
 // The selected row's position in the clock list, -1 when none.
 inline int SelectedClockRow(const QWidget& dialog) {
-    const QTreeWidget* list = ClockList(dialog);
-    const QList<QTreeWidgetItem*> selected = list->selectedItems();
-    return selected.isEmpty() ? -1 : list->indexOfTopLevelItem(selected.first());
+    const QModelIndexList selected = ClockList(dialog)->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 }  // namespace horavia::testing

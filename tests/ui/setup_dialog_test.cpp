@@ -23,6 +23,7 @@ namespace horavia {
 namespace {
 
 using testing::Click;
+using testing::ClockCell;
 using testing::ClockList;
 using testing::Control;
 using testing::DoubleClickClockRow;
@@ -47,11 +48,11 @@ class SetupDialogTest : public ::testing::Test, public testing::TestServices {
         return shown;
     }
     QString Cell(int row, int column) const {
-        return ClockList(*setup)->topLevelItem(row)->text(column);
+        return ClockCell(*setup, row, column).data().toString();
     }
     // The row's on/off check box.
     bool Marked(int row) const {
-        return ClockList(*setup)->topLevelItem(row)->checkState(1) == Qt::Checked;
+        return ClockCell(*setup, row, 1).data(Qt::CheckStateRole).toInt() == Qt::Checked;
     }
     std::string Label(int slot) const { return state.clocks[static_cast<std::size_t>(slot)].Label; }
 
@@ -74,12 +75,14 @@ TEST_F(SetupDialogTest, FrameTabsAndColumns) {
     const QStringList tabs{"&Timezones", "&Settings", "TimeS&ync", "Default &Format"};
     for (int i = 0; i < 4; ++i) EXPECT_EQ(tabStrip->tabText(i), tabs[i]);
     EXPECT_EQ(tabStrip->currentIndex(), 0);
-    QTreeWidget* list = ClockList(*setup);
+    QTreeView* list = ClockList(*setup);
     ASSERT_NE(list, nullptr);
-    const QTreeWidgetItem* header = list->headerItem();
-    EXPECT_EQ(header->text(0), QStringLiteral("Name"));
-    EXPECT_EQ(header->text(1), QString());
-    EXPECT_EQ(header->text(2), QStringLiteral("Timezone"));
+    const auto header = [&](int column) {
+        return list->model()->headerData(column, Qt::Horizontal).toString();
+    };
+    EXPECT_EQ(header(0), QStringLiteral("Name"));
+    EXPECT_EQ(header(1), QString());
+    EXPECT_EQ(header(2), QStringLiteral("Timezone"));
     EXPECT_EQ(list->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(Caption("newButton"), QStringLiteral("&New"));
     EXPECT_EQ(Caption("editButton"), QStringLiteral("&Edit"));
@@ -109,7 +112,7 @@ TEST_F(SetupDialogTest, TextsTooLongForTheirColumnShowWholeInATooltip) {
     const std::string longName(60, 'N');
     Open({longName + "|Tokyo Standard Time|True", "Zulu|0|True"});
     setup->show();
-    QTreeWidget* list = ClockList(*setup);
+    QTreeView* list = ClockList(*setup);
     const auto tipAt = [&](int row, int column) {
         QToolTip::hideText();  // hidden a moment later
         EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }, 2000));
@@ -221,10 +224,9 @@ TEST_F(SetupDialogTest, RenameRefusesBlanksAndKeepsSurroundingBlanks) {
 
     // In the list itself: the typed text reaches row and clock only when accepted.
     setup->show();
-    QTreeWidget* list = ClockList(*setup);
-    QTreeWidgetItem* row = list->topLevelItem(1);
+    QTreeView* list = ClockList(*setup);
     auto rename = [&](const QString& text) {
-        list->editItem(row, 0);
+        list->edit(ClockCell(*setup, 1, 0));
         auto* editor = list->viewport()->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr);
         editor->setText(text);
@@ -232,14 +234,14 @@ TEST_F(SetupDialogTest, RenameRefusesBlanksAndKeepsSurroundingBlanks) {
         testing::ProcessPending();  // the list commits the text, then the editor goes
     };
     rename(QStringLiteral("   "));
-    EXPECT_EQ(row->text(0), QStringLiteral("Tokyo"));
+    EXPECT_EQ(Cell(1, 0), QStringLiteral("Tokyo"));
     EXPECT_EQ(Label(1), "Tokyo");
     rename(QStringLiteral(" Osaka "));
-    EXPECT_EQ(row->text(0), QStringLiteral(" Osaka "));
+    EXPECT_EQ(Cell(1, 0), QStringLiteral(" Osaka "));
     EXPECT_EQ(Label(1), " Osaka ");
 
     // Only the name can be edited in place.
-    list->editItem(row, 2);
+    list->edit(ClockCell(*setup, 1, 2));
     EXPECT_EQ(list->viewport()->findChild<QLineEdit*>(), nullptr);
 }
 

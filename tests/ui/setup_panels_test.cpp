@@ -447,7 +447,7 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     EditorPart<QPushButton>("okButton")->click();
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_TRUE(state.clocks[1].Enabled);
-    EXPECT_EQ(ClockList(s)->topLevelItem(1)->checkState(1), Qt::Checked);
+    EXPECT_EQ(testing::ClockCell(s, 1, 1).data(Qt::CheckStateRole).toInt(), Qt::Checked);
 
     // A double click edits too.
     DoubleClickClockRow(s, 2);

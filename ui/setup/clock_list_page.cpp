@@ -5,14 +5,12 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <algorithm>
 
-#include "model/text_helpers.h"
-#include "platform/qt_utf8.h"
 #include "ui/main/program_icon.h"
+#include "ui/setup/clock_list_model.h"
 #include "ui/setup/command_button.h"
 #include "ui/setup/label_edit_delegate.h"
 
@@ -20,29 +18,22 @@ namespace horavia {
 
 namespace {
 
-constexpr int kKeyRole = Qt::UserRole;  // a row's ClockKey
-constexpr int kMarkColumn = 1;          // a check box, on for a clock that is on
+constexpr int kMarkColumn = ClockListModel::kMarkColumn;
 
 // Compiled in at 1x, 1.5x, 2x and 3x of 16 pixels: sharp at any usual scale.
 QIcon MoveIcon(const char* name) {
     return CompiledIcon(QLatin1String(name));
 }
 
-std::string KeyOf(const QTreeWidgetItem* row) {
-    return row->data(0, kKeyRole).toString().toStdString();
-}
-
 }  // namespace
 
 ClockListPage::ClockListPage(AppState& state, QWidget* parent)
-    : QWidget(parent), state_(state), clockList_(new QTreeWidget(this)) {
+    : QWidget(parent),
+      state_(state),
+      clockModel_(new ClockListModel(state.book, state.catalogue, this)),
+      clockList_(new QTreeView(this)) {
     clockList_->setObjectName(QStringLiteral("clockList"));
-    clockList_->setColumnCount(3);
-    //: Column of the clock list: the clock's label.
-    const QString nameHeader = tr("Name");
-    //: Column of the clock list: the clock's time zone.
-    const QString zoneHeader = tr("Timezone");
-    clockList_->setHeaderLabels({nameHeader, QString(), zoneHeader});
+    clockList_->setModel(clockModel_);
     clockList_->setRootIsDecorated(false);
     clockList_->setUniformRowHeights(true);
     // The on/off column is as narrow as its mark; it may clip the mark but never elide it.
@@ -52,17 +43,21 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
     clockList_->setAllColumnsShowFocus(true);
     clockList_->setEditTriggers(QAbstractItemView::EditKeyPressed |
                                 QAbstractItemView::SelectedClicked);
-    clockList_->setItemDelegate(new LabelEditDelegate(
-        [this](const QModelIndex&, const QString& text) { return renameSelectedClock(text); },
-        kMarkColumn, clockList_));
+    clockList_->setItemDelegate(new LabelEditDelegate(kMarkColumn, clockList_));
     clockList_->setAccessibleName(tr("Clocks"));
-    connect(clockList_, &QTreeWidget::itemDoubleClicked, this, &ClockListPage::editSelectedClock);
-    // A click on a row's check box turns its clock on or off.
-    connect(clockList_, &QTreeWidget::itemChanged, this, [this](QTreeWidgetItem* row, int column) {
-        if (column != kMarkColumn) return;
-        const int slot = state_.book.SlotAt(clockList_->indexOfTopLevelItem(row));
-        if (slot >= 0) state_.book.Enable(slot, row->checkState(kMarkColumn) == Qt::Checked);
+    connect(clockList_, &QTreeView::doubleClicked, this, &ClockListPage::editSelectedClock);
+    // The view has followed each change of the rows before the selection does.
+    connect(clockModel_, &QAbstractItemModel::modelReset, this, [this] { selectRow(0); });
+    connect(clockModel_, &QAbstractItemModel::rowsInserted, this, [this] {
+        // A new row comes last and is not selected, unless it is the only one.
+        if (clockModel_->rowCount() == 1) selectRow(0);
     });
+    connect(clockModel_, &QAbstractItemModel::rowsRemoved, this,
+            [this](const QModelIndex&, int first) { selectRow(first); });
+    connect(clockModel_, &QAbstractItemModel::rowsMoved, this,
+            [this](const QModelIndex&, int start, int, const QModelIndex&, int before) {
+                selectRow(before > start ? before - 1 : before);
+            });
     clockList_->installEventFilter(this);
 
     newButton_ = MakeCommandButton(tr("&New"), "newButton", this);
@@ -94,13 +89,7 @@ ClockListPage::ClockListPage(AppState& state, QWidget* parent)
     grid->addWidget(upButton_, 1, 4);
     grid->addWidget(downButton_, 1, 5);
 
-    fillList();
-    clockSubscription_ =
-        state_.book.Subscribe([this](const ClockChange& change) { showClockChange(change); });
-}
-
-ClockListPage::~ClockListPage() {
-    state_.book.Unsubscribe(clockSubscription_);
+    selectRow(0);
 }
 
 void ClockListPage::fitColumns() {
@@ -120,82 +109,28 @@ void ClockListPage::fitColumns() {
     clockList_->setColumnWidth(2, std::max(1, rest - name));
 }
 
-void ClockListPage::writeRow(QTreeWidgetItem* row, int slot) const {
-    const ClockEntry* clock = state_.book.Clock(slot);
-    if (clock == nullptr) return;
-    // Writing the row is not the user turning the clock on or off.
-    const QSignalBlocker block(clockList_);
-    row->setText(0, Utf8(clock->Label));
-    row->setCheckState(kMarkColumn, clock->Enabled ? Qt::Checked : Qt::Unchecked);
-    row->setText(2, Utf8(ZoneDisplayText(state_.catalogue, clock->Zone)));
-}
-
-QTreeWidgetItem* ClockListPage::makeRow(int slot) const {
-    auto* row = new QTreeWidgetItem;
-    row->setData(0, kKeyRole, Utf8(ClockKey(slot)));
-    row->setFlags(row->flags() | Qt::ItemIsEditable | Qt::ItemIsUserCheckable);
-    //: The clock list's check box, read out by what it switches: the clock is on.
-    row->setData(kMarkColumn, Qt::AccessibleTextRole, tr("Active"));
-    writeRow(row, slot);
-    return row;
-}
-
-void ClockListPage::fillList() {
-    clockList_->clear();
-    QList<QTreeWidgetItem*> rows;
-    for (int slot : state_.book.Order()) rows.append(makeRow(slot));
-    clockList_->addTopLevelItems(rows);  // one insertion for the whole list
-    selectRow(0);
-}
-
-void ClockListPage::showClockChange(const ClockChange& change) {
-    switch (change.kind) {
-        case ClockChange::Kind::Reset:
-            fillList();
-            break;
-        case ClockChange::Kind::Added:
-            // The new row comes last and is not selected: the rows only grow.
-            clockList_->addTopLevelItem(makeRow(change.slot));
-            if (clockList_->topLevelItemCount() == 1) selectRow(0);
-            break;
-        case ClockChange::Kind::Changed:
-            if (QTreeWidgetItem* row = clockList_->topLevelItem(change.position)) {
-                writeRow(row, change.slot);
-            }
-            break;
-        case ClockChange::Kind::Removed:
-            delete clockList_->takeTopLevelItem(change.position);
-            selectRow(change.position);
-            break;
-        case ClockChange::Kind::Moved:
-            // The row is rebuilt from its clock at the new place.
-            delete clockList_->takeTopLevelItem(change.position);
-            clockList_->insertTopLevelItem(change.target, makeRow(change.slot));
-            selectRow(change.target);
-            break;
-    }
-}
-
 std::vector<std::string> ClockListPage::rowKeys() const {
-    const int count = clockList_->topLevelItemCount();
+    const int count = clockModel_->rowCount();
     std::vector<std::string> keys;
     keys.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) keys.push_back(KeyOf(clockList_->topLevelItem(i)));
+    for (int i = 0; i < count; ++i) {
+        keys.push_back(
+            clockModel_->index(i, 0).data(ClockListModel::kKeyRole).toString().toStdString());
+    }
     return keys;
 }
 
 int ClockListPage::selectedRow() const {
-    const QList<QTreeWidgetItem*> selected = clockList_->selectedItems();
-    if (selected.isEmpty()) return -1;
-    return clockList_->indexOfTopLevelItem(selected.first());
+    const QModelIndexList selected = clockList_->selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
 }
 
 void ClockListPage::selectRow(int position) {
-    const int count = clockList_->topLevelItemCount();
+    const int count = clockModel_->rowCount();
     if (count == 0) return;
-    QTreeWidgetItem* row = clockList_->topLevelItem(std::clamp(position, 0, count - 1));
-    clockList_->setCurrentItem(row);
-    row->setSelected(true);
+    clockList_->selectionModel()->setCurrentIndex(
+        clockModel_->index(std::clamp(position, 0, count - 1), 0),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 int ClockListPage::selectedSlot() const {
@@ -261,15 +196,6 @@ void ClockListPage::moveSelectedUp() {
 
 void ClockListPage::moveSelectedDown() {
     moveSelectedRow(+1);
-}
-
-bool ClockListPage::renameSelectedClock(const QString& name) {
-    const std::string text = name.toStdString();
-    if (Trim(text).empty()) return false;
-    const int slot = selectedSlot();
-    if (slot < 0) return false;
-    state_.book.Rename(slot, text);
-    return true;
 }
 
 }  // namespace horavia

@@ -1,7 +1,7 @@
 // The setup dialog's first tab: the program's clocks in display order, each row keyed by its
 // clock's ClockKey, with the commands that add, edit, delete, move and rename them. Delete,
-// the moves and renames change the program's clock list at once; the list follows every
-// change of it, wherever it is made.
+// the moves and renames change the program's clock list at once; the list shows it through a
+// ClockListModel, so it follows every change of it, wherever it is made.
 #pragma once
 
 #include <QWidget>
@@ -12,10 +12,11 @@
 #include "model/zone_model.h"
 
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace horavia {
+
+class ClockListModel;
 
 // The columns start in this ratio (name, on/off mark, zone).
 inline constexpr std::array<int, 3> kColumnRatio{1764, 123, 3678};
@@ -25,7 +26,6 @@ class ClockListPage : public QWidget {
 
   public:
     explicit ClockListPage(AppState& state, QWidget* parent = nullptr);
-    ~ClockListPage() override;
 
     // The keys of the rows, top to bottom.
     std::vector<std::string> rowKeys() const;
@@ -50,13 +50,6 @@ class ClockListPage : public QWidget {
     void moveSelectedDown();
 
   private:
-    // An in-place rename has finished: a blank name is refused, any other is kept as typed,
-    // surrounding blanks included. False when refused.
-    bool renameSelectedClock(const QString& name);
-    QTreeWidgetItem* makeRow(int slot) const;
-    void writeRow(QTreeWidgetItem* row, int slot) const;
-    void fillList();
-    void showClockChange(const ClockChange& change);
     // The selected row's position (0 = first), -1 when none.
     int selectedRow() const;
     void selectRow(int position);
@@ -65,13 +58,13 @@ class ClockListPage : public QWidget {
     void moveSelectedRow(int step);
 
     AppState& state_;
-    QTreeWidget* clockList_;
+    ClockListModel* clockModel_;
+    QTreeView* clockList_;
     QPushButton* newButton_;
     QPushButton* editButton_;
     QPushButton* deleteButton_;
     QPushButton* upButton_;
     QPushButton* downButton_;
-    int clockSubscription_ = -1;
 };
 
 }  // namespace horavia

@@ -2,14 +2,12 @@
 
 #include <QAbstractItemView>
 #include <QHelpEvent>
-#include <QLineEdit>
 #include <QToolTip>
-#include <utility>
 
 namespace horavia {
 
-LabelEditDelegate::LabelEditDelegate(Judge judge, int markColumn, QObject* parent)
-    : QStyledItemDelegate(parent), judge_(std::move(judge)), markColumn_(markColumn) {}
+LabelEditDelegate::LabelEditDelegate(int markColumn, QObject* parent)
+    : QStyledItemDelegate(parent), markColumn_(markColumn) {}
 
 void LabelEditDelegate::initStyleOption(QStyleOptionViewItem* option,
                                         const QModelIndex& index) const {
@@ -36,14 +34,6 @@ QWidget* LabelEditDelegate::createEditor(QWidget* parent, const QStyleOptionView
                                          const QModelIndex& index) const {
     if (index.column() != 0) return nullptr;
     return QStyledItemDelegate::createEditor(parent, option, index);
-}
-
-void LabelEditDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                     const QModelIndex& index) const {
-    const auto* line = qobject_cast<QLineEdit*>(editor);
-    if (line == nullptr) return;
-    if (judge_ && !judge_(index, line->text())) return;
-    model->setData(index, line->text(), Qt::EditRole);
 }
 
 }  // namespace horavia
