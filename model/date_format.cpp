@@ -375,8 +375,14 @@ constexpr int kLastYear = 9999;
 std::optional<std::string> FormatDateTime(DayCount value, const std::string& pattern,
                                           const LocaleInfo& locale) {
     const std::optional<CivilTime> civil = ToCivil(value);
-    if (!civil || civil->year < kFirstYear || civil->year > kLastYear) return std::nullopt;
-    const Fields fields = MakeFields(*civil);
+    if (!civil) return std::nullopt;
+    return FormatDateTime(*civil, pattern, locale);
+}
+
+std::optional<std::string> FormatDateTime(const CivilTime& value, const std::string& pattern,
+                                          const LocaleInfo& locale) {
+    if (value.year < kFirstYear || value.year > kLastYear) return std::nullopt;
+    const Fields fields = MakeFields(value);
     std::string out;
     if (pattern.size() > out.capacity()) out.reserve(pattern.size() + pattern.size() / 2);
     FormatInto(pattern.empty() ? std::string_view("c") : std::string_view(pattern), fields, locale,

@@ -25,6 +25,9 @@ namespace horavia {
 // The value written with the pattern; empty when the value cannot be written (not finite or
 // its year outside 100..9999). An empty pattern writes the general date ("c"). The second
 // shown is the one that has begun: times are never rounded up to the next second.
+std::optional<std::string> FormatDateTime(const CivilTime& value, const std::string& pattern,
+                                          const LocaleInfo& locale);
+// A day count, as the serial scales and the converter give it.
 std::optional<std::string> FormatDateTime(DayCount value, const std::string& pattern,
                                           const LocaleInfo& locale);
 

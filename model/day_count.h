@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "tz/civil_days.h"
+
 namespace horavia {
 
 using DayCount = double;
@@ -15,16 +17,6 @@ struct CivilDate {
     int year = 1899;
     int month = 12;
     int day = 30;
-};
-
-struct CivilTime {
-    int year = 1899;
-    int month = 12;
-    int day = 30;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    int millisecond = 0;
 };
 
 // Whole days from 1899-12-30 to the given proleptic Gregorian date (negative before it).

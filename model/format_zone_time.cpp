@@ -24,7 +24,9 @@ std::string FormatZoneTimeAt(const ZoneCatalogue& catalogue, int zone, Instant t
     if (IsPseudoValueZone(zone)) {
         return PseudoZoneTime(zone, LocalDayCountAt(t, 0), localTime, format, locale);
     }
-    return FormatDateTime(ZoneReadingAt(info, t), format, locale).value_or(kInvalidFormat);
+    const std::optional<CivilTime> reading = ZoneCivilTimeAt(info, t);
+    if (!reading) return kInvalidFormat;
+    return FormatDateTime(*reading, format, locale).value_or(kInvalidFormat);
 }
 
 }  // namespace horavia

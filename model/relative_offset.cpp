@@ -1,6 +1,6 @@
 #include "model/relative_offset.h"
 
-#include <cmath>
+#include <tuple>
 
 #include "model/zone_time.h"
 
@@ -24,18 +24,19 @@ std::string HoursAndMinutes(std::int32_t minutes) {
 
 std::string RelativeOffsetText(const ZoneCatalogue& catalogue, int zone, Instant t,
                                const ZoneRules& computerZone) {
-    const std::int32_t localBias = BiasOn(&computerZone, t);
+    const std::int32_t localOffset = ShownOffsetOn(&computerZone, t);
     std::int32_t zoneOffset = 0;  // UTC's
     if (catalogue.IsRegistryZone(zone)) {
         zoneOffset = ZoneOffsetAt(catalogue.zones[static_cast<std::size_t>(zone)], t);
     } else if (zone != kZoneUtc || !catalogue.IsValidIndex(zone)) {
         return {};
     }
-    std::string text = HoursAndMinutes(localBias - zoneOffset);
-    const double zoneDay = std::floor(LocalDayCountAt(t, zoneOffset));
-    const double localDay = std::floor(LocalDayCountAt(t, localBias));
-    if (zoneDay > localDay) text += " tomorrow";
-    if (zoneDay < localDay) text += " yesterday";
+    std::string text = HoursAndMinutes((zoneOffset - localOffset) / 60);
+    const CivilTime there = CivilTimeAt(UnixMsOf(t), zoneOffset);
+    const CivilTime here = CivilTimeAt(UnixMsOf(t), localOffset);
+    const auto day = [](const CivilTime& c) { return std::tie(c.year, c.month, c.day); };
+    if (day(there) > day(here)) text += " tomorrow";
+    if (day(there) < day(here)) text += " yesterday";
     return text;
 }
 

@@ -20,17 +20,21 @@ ZoneState StateOn(const ZoneRules* rules, Instant t) {
     return rules->StateAt(SecondsOf(t));
 }
 
-std::int32_t BiasOfOffset(std::int32_t offsetSeconds) {
-    const double minutes = -offsetSeconds / 60.0;
-    return static_cast<std::int32_t>(std::lround(minutes));
+std::int32_t WholeMinuteOffset(std::int32_t offsetSeconds) {
+    return static_cast<std::int32_t>(std::lround(offsetSeconds / 60.0)) * 60;
 }
 
-std::int32_t BiasOn(const ZoneRules* rules, Instant t) {
-    return BiasOfOffset(StateOn(rules, t).offset);
+std::int32_t ShownOffsetOn(const ZoneRules* rules, Instant t) {
+    return WholeMinuteOffset(StateOn(rules, t).offset);
 }
 
 DayCount ReadingOn(const ZoneRules* rules, Instant t) {
-    return LocalDayCountAt(t, BiasOn(rules, t));
+    return LocalDayCountAt(t, -ShownOffsetOn(rules, t) / 60);
+}
+
+std::optional<CivilTime> CivilTimeOn(const ZoneRules* rules, Instant t) {
+    if (!IsCalendarInstant(t)) return std::nullopt;
+    return CivilTimeAt(UnixMsOf(t), ShownOffsetOn(rules, t));
 }
 
 std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, DayCount reading) {
@@ -49,7 +53,7 @@ std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, DayCount 
     // that a reading leads back to the instant that shows it (local mean time included).
     const auto instant = [&](std::int64_t seconds) {
         const std::int64_t minuteOffset =
-            -std::int64_t{BiasOfOffset(static_cast<std::int32_t>(wall - seconds))} * 60;
+            WholeMinuteOffset(static_cast<std::int32_t>(wall - seconds));
         return InstantFromUnixMs((wall - minuteOffset) * 1000 + fraction);
     };
     const Kind kind = found.kind == CivilLookup::Kind::Unique    ? Kind::Unique
@@ -67,11 +71,15 @@ bool IsDaylightTime(const ZoneInfo& zone, Instant t) {
 }
 
 std::int32_t ZoneOffsetAt(const ZoneInfo& zone, Instant t) {
-    return BiasOn(zone.rules.get(), t);
+    return ShownOffsetOn(zone.rules.get(), t);
 }
 
 DayCount ZoneReadingAt(const ZoneInfo& zone, Instant t) {
     return ReadingOn(zone.rules.get(), t);
+}
+
+std::optional<CivilTime> ZoneCivilTimeAt(const ZoneInfo& zone, Instant t) {
+    return CivilTimeOn(zone.rules.get(), t);
 }
 
 std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount reading) {

@@ -16,7 +16,10 @@ namespace horavia {
 // timeline, UTC. From the instant of a change on, the new offset applies, as the tz database
 // says. A reading (a day count) is taken with the offset in whole minutes.
 ZoneState StateOn(const ZoneRules* rules, Instant t);
-std::int32_t BiasOn(const ZoneRules* rules, Instant t);
+// The offset a clock reading is taken with: seconds east of UTC in whole minutes (the seconds
+// of an old local mean time round to the nearest minute, away from zero at a half).
+std::int32_t ShownOffsetOn(const ZoneRules* rules, Instant t);
+std::int32_t WholeMinuteOffset(std::int32_t offsetSeconds);
 DayCount ReadingOn(const ZoneRules* rules, Instant t);
 std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, DayCount reading);
 
@@ -24,13 +27,14 @@ std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, DayCount 
 ZoneState ZoneStateAt(const ZoneInfo& zone, Instant t);
 bool IsDaylightTime(const ZoneInfo& zone, Instant t);
 
-// The offset in force as a bias in whole minutes (UTC = zone time + bias); the seconds of an
-// old local mean time round to the nearest minute.
+// The offset the zone's clock shows with at the instant (ShownOffsetOn).
 std::int32_t ZoneOffsetAt(const ZoneInfo& zone, Instant t);
-std::int32_t BiasOfOffset(std::int32_t offsetSeconds);
 
 // The zone's clock reading at the instant, as a day count.
 DayCount ZoneReadingAt(const ZoneInfo& zone, Instant t);
+// The same reading as a civil time; empty beyond the calendar's range.
+std::optional<CivilTime> CivilTimeOn(const ZoneRules* rules, Instant t);
+std::optional<CivilTime> ZoneCivilTimeAt(const ZoneInfo& zone, Instant t);
 
 // A clock reading of the zone (its wall time as a day count) placed on the time line: unique,
 // skipped or repeated, with the instants around it. Empty when the reading is not finite or

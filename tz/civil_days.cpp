@@ -31,6 +31,21 @@ YearMonthDay DateOfDaysSince1970(std::int64_t days) {
     return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
 }
 
+CivilTime CivilTimeAt(std::int64_t unixMs, std::int64_t offsetSeconds) {
+    constexpr std::int64_t kMsPerDay = 86'400'000;
+    const std::int64_t wall = unixMs + offsetSeconds * 1000;
+    const std::int64_t days = wall >= 0 ? wall / kMsPerDay : (wall - kMsPerDay + 1) / kMsPerDay;
+    const std::int64_t ms = wall - days * kMsPerDay;
+    const YearMonthDay date = DateOfDaysSince1970(days);
+    return {date.year,
+            date.month,
+            date.day,
+            static_cast<int>(ms / 3'600'000),
+            static_cast<int>(ms / 60'000 % 60),
+            static_cast<int>(ms / 1000 % 60),
+            static_cast<int>(ms % 1000)};
+}
+
 bool IsGregorianLeapYear(int year) {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }

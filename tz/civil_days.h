@@ -12,8 +12,8 @@ struct YearMonthDay {
     int day = 1;
 };
 
-// A date and time as a zone's clock shows it.
-struct WallClockTime {
+// A date and time as a clock shows it, in no zone.
+struct CivilTime {
     int year = 1970;
     int month = 1;
     int day = 1;
@@ -27,6 +27,10 @@ struct WallClockTime {
 // neighbouring years, so that "the month after December" needs no special case.
 std::int64_t DaysSince1970(int year, int month, int day);
 YearMonthDay DateOfDaysSince1970(std::int64_t days);
+
+// The one place where an instant (milliseconds since 1970-01-01 00:00 UTC) becomes a clock
+// reading: the civil time it is under an offset (seconds east of UTC).
+CivilTime CivilTimeAt(std::int64_t unixMs, std::int64_t offsetSeconds);
 
 bool IsGregorianLeapYear(int year);
 

@@ -63,19 +63,8 @@ std::vector<Run> DaylightRuns(const std::vector<Segment>& segments, std::int32_t
 }
 
 // A clock reading in seconds since 1970-01-01 00:00 as a civil date and time.
-WallClockTime ReadingAsCivil(std::int64_t reading) {
-    const std::int64_t days =
-        reading >= 0 ? reading / kSecondsPerDay : (reading - kSecondsPerDay + 1) / kSecondsPerDay;
-    const auto secondOfDay = static_cast<int>(reading - days * kSecondsPerDay);
-    const YearMonthDay date = DateOfDaysSince1970(days);
-    WallClockTime t;
-    t.year = date.year;
-    t.month = date.month;
-    t.day = date.day;
-    t.hour = secondOfDay / 3600;
-    t.minute = secondOfDay / 60 % 60;
-    t.second = secondOfDay % 60;
-    return t;
+CivilTime ReadingAsCivil(std::int64_t reading) {
+    return CivilTimeAt(reading * 1000, 0);
 }
 
 }  // namespace
@@ -101,11 +90,11 @@ ZoneYear ComputeZoneYear(const ZoneTimeline& zone, int year) {
     }
     const Segment& first = segments[main.first];
     result.daylightStarts = main.first == 0
-                                ? WallClockTime{year, 1, 1, 0, 0, 0, 0}
+                                ? CivilTime{year, 1, 1, 0, 0, 0, 0}
                                 : ReadingAsCivil(first.start + segments[main.first - 1].offset);
     const Segment& last = segments[main.last];
     result.daylightEnds = main.last + 1 == segments.size()
-                              ? WallClockTime{year, 12, 31, 23, 59, 59, 999}
+                              ? CivilTime{year, 12, 31, 23, 59, 59, 999}
                               : ReadingAsCivil(last.end + last.offset);
     return result;
 }

@@ -19,8 +19,8 @@ struct ZoneYear {
     // in standard time, the end in daylight time. A period cut by the start or the end of the
     // year (a zone that changed its offset for good) begins at 1 January 00:00 or ends at
     // 31 December 23:59:59.999. Meaningful only when there is a daylight period.
-    WallClockTime daylightStarts;
-    WallClockTime daylightEnds;
+    CivilTime daylightStarts;
+    CivilTime daylightEnds;
 };
 
 // Reads the zone's offsets over the given calendar year of its own clock. The lower offset of

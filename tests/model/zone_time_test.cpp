@@ -36,7 +36,7 @@ TEST(ZoneTime, LocalToUtcToZoneTime) {
 TEST(ZoneTime, NorthernChangesAtTheZonesOwnClockReading) {
     const ZoneInfo ny = ZoneFromTzi(MakeTzi(300, -60, kUsStd, kUsDlt));
     EXPECT_EQ(ny.standardOffset, -5 * 3600);
-    EXPECT_EQ(ZoneOffsetAt(ny, Utc(2026, 7, 1)), 240);
+    EXPECT_EQ(ZoneOffsetAt(ny, Utc(2026, 7, 1)), -4 * 3600);
     // 2026-03-08 02:00 EST is 07:00 UTC: daylight from that very instant on.
     const Instant spring = Utc(2026, 3, 8, 7);
     EXPECT_TRUE(IsDaylightTime(ny, spring));
@@ -93,14 +93,14 @@ TEST(ZoneTime, ResultDoesNotDependOnTheComputersZone) {
 
 TEST(ZoneTime, NoDaylightWhenOffsetsAreEqual) {
     ZoneInfo zone = ZoneFromTzi(MakeTzi(300, 0, kUsStd, kUsDlt));
-    EXPECT_EQ(ZoneOffsetAt(zone, Utc(2026, 7, 1)), 300);
+    EXPECT_EQ(ZoneOffsetAt(zone, Utc(2026, 7, 1)), -5 * 3600);
     EXPECT_FALSE(IsDaylightTime(zone, Utc(2026, 7, 1)));
 }
 
 TEST(ZoneTime, SecondsOfLocalMeanTimeRoundToWholeMinutesOfBias) {
-    EXPECT_EQ(BiasOfOffset(561), -9);  // Paris, +0:09:21
-    EXPECT_EQ(BiasOfOffset(-561), 9);
-    EXPECT_EQ(BiasOfOffset(-16068), 268);  // -4:27:48
+    EXPECT_EQ(WholeMinuteOffset(561), 540);  // Paris, +0:09:21
+    EXPECT_EQ(WholeMinuteOffset(-561), -540);
+    EXPECT_EQ(WholeMinuteOffset(-16068), -16080);  // -4:27:48
 }
 
 // A registry record may name a month beyond December: its date rolls into a later year. The

@@ -13,11 +13,11 @@
 namespace horavia::testing {
 
 struct ClockChange {
-    WallClockTime reading;  // the clock just before the change
-    std::int32_t by = 0;    // seconds the clock moves
+    CivilTime reading;    // the clock just before the change
+    std::int32_t by = 0;  // seconds the clock moves
 };
 
-inline WallClockTime ReadingOf(std::int64_t wallSeconds) {
+inline CivilTime ReadingOf(std::int64_t wallSeconds) {
     constexpr std::int64_t kDay = 86400;
     const std::int64_t days = (wallSeconds >= 0 ? wallSeconds : wallSeconds - kDay + 1) / kDay;
     const auto second = static_cast<int>(wallSeconds - days * kDay);
@@ -43,7 +43,7 @@ struct YearlyRule {
     int hour = 0;
 };
 
-inline void ExpectOnRule(const WallClockTime& t, int year, const YearlyRule& rule) {
+inline void ExpectOnRule(const CivilTime& t, int year, const YearlyRule& rule) {
     EXPECT_EQ(t.year, year);
     EXPECT_EQ(DaysSince1970(t.year, t.month, t.day),
               NthWeekdaySince1970(year, rule.month, rule.weekday, rule.week))

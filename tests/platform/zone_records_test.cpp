@@ -145,7 +145,7 @@ TEST(ZoneYear, AZoneThatChangedItsOffsetForGoodKeepsOnePeriodCutByTheYear) {
     EXPECT_EQ(nuuk.standardOffset, -3 * kHour);
     EXPECT_EQ(nuuk.daylightOffset, -2 * kHour);
     EXPECT_EQ(nuuk.daylightStarts.month, 3);
-    const WallClockTime end = nuuk.daylightEnds;
+    const CivilTime end = nuuk.daylightEnds;
     EXPECT_EQ((std::vector<int>{end.year, end.month, end.day, end.hour, end.minute, end.second,
                                 end.millisecond}),
               (std::vector<int>{2023, 12, 31, 23, 59, 59, 999}));

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace horavia {
 namespace {
 
@@ -60,6 +62,32 @@ TEST(CivilDays, NthWeekdayOfTheMonth) {
         EXPECT_EQ(date.year, c.year);
         EXPECT_EQ(date.month, c.expectedMonth) << c.month << " " << c.n;
         EXPECT_EQ(date.day, c.expectedDay) << c.month << " " << c.n;
+    }
+}
+
+// Instants either side of midnight and of a change, far dates, and offsets with seconds,
+// checked against Python's datetime.
+TEST(CivilDays, CivilTimeOfAnInstantUnderAnOffset) {
+    struct Case {
+        std::int64_t unixMs;
+        std::int64_t offset;
+        CivilTime civil;
+    };
+    for (const Case& c : {
+             Case{0, 0, {1970, 1, 1, 0, 0, 0, 0}},
+             Case{-1, 0, {1969, 12, 31, 23, 59, 59, 999}},
+             Case{-86'400'001, 3600, {1969, 12, 31, 0, 59, 59, 999}},
+             Case{1'774'746'000'000, 7200, {2026, 3, 29, 3, 0, 0, 0}},
+             Case{1'774'745'999'999, 3600, {2026, 3, 29, 1, 59, 59, 999}},
+             Case{-62'135'596'800'000, 0, {1, 1, 1, 0, 0, 0, 0}},
+             Case{253'402'300'799'999, -43200, {9999, 12, 31, 11, 59, 59, 999}},
+             Case{1'700'000'000'123, -34218, {2023, 11, 14, 12, 43, 2, 123}},
+         }) {
+        const CivilTime t = CivilTimeAt(c.unixMs, c.offset);
+        EXPECT_EQ(std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond),
+                  std::tie(c.civil.year, c.civil.month, c.civil.day, c.civil.hour, c.civil.minute,
+                           c.civil.second, c.civil.millisecond))
+            << c.unixMs << " " << c.offset;
     }
 }
 

@@ -20,7 +20,7 @@ ZoneYear RuleYear(std::int32_t offset, const char* rule, int year) {
     return zone ? ComputeZoneYear(*zone, year) : ZoneYear{};
 }
 
-void ExpectReading(const WallClockTime& t, int year, int month, int day, int hour, int minute = 0) {
+void ExpectReading(const CivilTime& t, int year, int month, int day, int hour, int minute = 0) {
     EXPECT_EQ(t.year, year);
     EXPECT_EQ(t.month, month);
     EXPECT_EQ(t.day, day);

@@ -36,7 +36,7 @@ TEST(LocalZone, BiasAndDaylightFlagAreThoseTheSystemAppliesNow) {
     SystemLocalZone zone;
     SystemClock clock;
     const ZoneState state = StateOn(zone.Rules().get(), clock.NowUtc());
-    const std::int32_t bias = BiasOfOffset(state.offset);
+    const std::int32_t bias = -WholeMinuteOffset(state.offset) / 60;
     EXPECT_EQ(bias, static_cast<std::int32_t>(std::lround(MinutesBetween(utc, local))));
     if (const char* standard = std::getenv("HORAVIA_EXPECT_STANDARD_BIAS")) {
         EXPECT_EQ(state.isDst, bias != std::atoi(standard)) << bias;
