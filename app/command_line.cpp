@@ -159,7 +159,7 @@ QString UsageText() {
 
 void PrintClocks(AppState& state, QTextStream& out) {
     for (int index : state.EnabledClocksInOrder()) {
-        const ClockEntry& clock = state.clocks[static_cast<std::size_t>(index)];
+        const ClockEntry& clock = state.Clocks()[static_cast<std::size_t>(index)];
         const std::string text = state.ZoneTimeText(index, true, state.services.clock.NowUtc());
         out << OneLine(QString::fromStdString(clock.Label)) << '\t'
             << OneLine(QString::fromStdString(text)) << '\n';

@@ -72,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                    EnglishUnitedStates());
     state.LoadSettings();
     if (!state.LoadCatalogue()) return 0;
-    for (std::size_t n = 0; n < state.clocks.size() && n < 64; ++n) {
+    for (std::size_t n = 0; n < state.Clocks().size() && n < 64; ++n) {
         state.ZoneTimeText(static_cast<int>(n), true, clock.NowUtc());
     }
     state.TipText();

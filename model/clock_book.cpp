@@ -45,6 +45,11 @@ void ClockBook::Reset() {
     Announce({ClockChange::Kind::Reset});
 }
 
+void ClockBook::Replace(const ClockList& clocks) {
+    clocks_ = clocks;
+    Reset();
+}
+
 int ClockBook::Add(const ClockEntry& clock) {
     if (Trim(clock.Label).empty()) return -1;
     std::size_t n = 0;

@@ -46,6 +46,8 @@ class ClockBook {
 
     // One row per non-empty slot, in slot order (after the clocks were loaded or replaced).
     void Reset();
+    // The whole list anew, rows as Reset makes them.
+    void Replace(const ClockList& clocks);
     // Stores a new clock in the first empty slot (or a new one at the end) and appends its row.
     // Returns the slot; -1 for a blank label, which never makes a row.
     int Add(const ClockEntry& clock);

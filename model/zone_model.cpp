@@ -41,15 +41,15 @@ bool AppState::LoadCatalogue(const std::function<void()>& sortList) {
     } else {
         SortZoneOrder(catalogue, preferences.Values().SortBy);
     }
-    clockListOverLimit = LoadClockList(clocks, catalogue, readers);
+    clockListOverLimit = LoadClockList(clocks_, catalogue, readers);
     book.Reset();
     return true;
 }
 
 std::string AppState::ZoneTimeText(int clockIndex, bool full, Instant t,
                                    std::size_t formatLimit) const {
-    if (clockIndex < 0 || static_cast<std::size_t>(clockIndex) >= clocks.size()) return {};
-    const ClockEntry& clock = clocks[static_cast<std::size_t>(clockIndex)];
+    if (clockIndex < 0 || static_cast<std::size_t>(clockIndex) >= clocks_.size()) return {};
+    const ClockEntry& clock = clocks_[static_cast<std::size_t>(clockIndex)];
     std::string format(
         full ? Utf8Prefix(clock.Format.empty() ? preferences.Values().DefaultFormat : clock.Format,
                           formatLimit)
@@ -69,7 +69,7 @@ std::string AppState::TipText() {
         if (!text.empty()) text += " - ";
         // A label of kTipBudget characters or more ends the tip whatever follows, so no more
         // of it is needed (a character takes at most four bytes).
-        text += Utf8Prefix(clocks[static_cast<std::size_t>(index)].Label, 4 * kTipBudget);
+        text += Utf8Prefix(clocks_[static_cast<std::size_t>(index)].Label, 4 * kTipBudget);
         text += ": " + ZoneTimeText(index, false, services.clock.NowUtc());
         if (TextLength(text) < kTipBudget) {
             accepted = text;
@@ -83,7 +83,7 @@ std::string AppState::TipText() {
 
 void AppState::SaveClockList() {
     if (clockListOverLimit) return;
-    horavia::SaveClockList(services.settings, clocks, catalogue, book.RowKeys());
+    horavia::SaveClockList(services.settings, clocks_, catalogue, book.RowKeys());
 }
 
 std::size_t TextLength(const std::string& utf8) {

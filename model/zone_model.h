@@ -46,9 +46,15 @@ class AppState {
     SettingReaders readers;
 
     ZoneCatalogue catalogue;
-    ClockList clocks;
-    // The clocks in display order and what the user does to them; the windows show it.
-    ClockBook book{clocks};
+
+  private:
+    ClockList clocks_;
+
+  public:
+    // The clocks in display order and what the user does to them; the windows show it. The
+    // clocks change only through it, so that every change is announced.
+    ClockBook book{clocks_};
+    const ClockList& Clocks() const { return clocks_; }
     // More clocks are stored than are read: the stored list is never written over.
     bool clockListOverLimit = false;
     // The preferences, changed only through their owner, which stores and announces.

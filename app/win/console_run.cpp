@@ -38,7 +38,7 @@ bool ConsoleRun::Load() {
 void WriteClockLines(AppState& state, std::ostream& out) {
     const Instant now = state.services.clock.NowUtc();
     for (int index : state.EnabledClocksInOrder()) {
-        const ClockEntry& clock = state.clocks[static_cast<std::size_t>(index)];
+        const ClockEntry& clock = state.Clocks()[static_cast<std::size_t>(index)];
         out << clock.Label << '\t' << state.ZoneTimeText(index, true, now) << '\n';
     }
 }

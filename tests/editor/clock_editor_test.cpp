@@ -33,9 +33,9 @@ TEST_F(ClockEditorTest, NewFillsTheLowestEmptySlotThenGrowsTheList) {
     ChooseZone(kDelta);
     PressOk();
     EXPECT_EQ(StoredSlots(stored), (std::vector<int>{1}));
-    ASSERT_EQ(state.clocks.size(), 3u);
-    EXPECT_EQ(state.clocks[1].Zone, kDelta);
-    EXPECT_TRUE(state.clocks[1].Enabled);
+    ASSERT_EQ(state.Clocks().size(), 3u);
+    EXPECT_EQ(state.Clocks()[1].Zone, kDelta);
+    EXPECT_TRUE(state.Clocks()[1].Enabled);
     // Appended last, once, with everything the editor holds: a new clock, not slot 2 edited.
     EXPECT_EQ(rows.calls, (Texts{"added K0001|Paris|X|(UTC+01:00) Middle Europe"}));
     EXPECT_EQ(rows.RowKeys(), (Texts{"K0000", "K0002", "K0001"}));
@@ -46,9 +46,9 @@ TEST_F(ClockEditorTest, NewFillsTheLowestEmptySlotThenGrowsTheList) {
     EnabledCheck()->setChecked(false);
     QTest::keyClicks(FormatEdit(), QStringLiteral("hh:nn"));
     PressOk();
-    ASSERT_EQ(state.clocks.size(), 4u);
-    EXPECT_EQ(state.clocks[3].Format, "hh:nn");
-    EXPECT_FALSE(state.clocks[3].Enabled);
+    ASSERT_EQ(state.Clocks().size(), 4u);
+    EXPECT_EQ(state.Clocks()[3].Format, "hh:nn");
+    EXPECT_FALSE(state.Clocks()[3].Enabled);
     EXPECT_EQ(rows.calls.back(), "added K0003|(no name)||(UTC) Greenwich");
     EXPECT_EQ(rows.RowKeys().back(), "K0003");
     EXPECT_EQ(StoredSlots(stored), (std::vector<int>{1, 3}));
@@ -61,9 +61,9 @@ TEST_F(ClockEditorTest, EditRewritesTheSameTextsAndTickingActiveGivesX) {
     EXPECT_FALSE(EnabledCheck()->isChecked());
     PressOk();
     EXPECT_EQ(rows.calls, (Texts{"changed K0000| Tokyo ||(UTC+13:00) Zulu Islands"}));
-    EXPECT_EQ(state.clocks[0].Label, " Tokyo ");  // as typed, blanks kept
-    EXPECT_EQ(state.clocks[0].Format, "hh:nn");
-    EXPECT_EQ(state.clocks[0].Zone, kAlpha);
+    EXPECT_EQ(state.Clocks()[0].Label, " Tokyo ");  // as typed, blanks kept
+    EXPECT_EQ(state.Clocks()[0].Format, "hh:nn");
+    EXPECT_EQ(state.Clocks()[0].Zone, kAlpha);
 
     ASSERT_TRUE(editor->prepareClock(0));
     EnabledCheck()->setChecked(true);
@@ -83,7 +83,9 @@ TEST_F(ClockEditorTest, EditRewritesTheSameTextsAndTickingActiveGivesX) {
 }
 
 TEST_F(ClockEditorTest, AZoneMissingFromTheListKeepsThePreviousChoice) {
-    state.clocks[2].Zone = kZoneEmpty;  // never offered in the list
+    ClockEntry berlin = state.Clocks()[2];
+    berlin.Zone = kZoneEmpty;  // never offered in the list
+    state.book.Edit(2, berlin);
     ASSERT_TRUE(editor->prepareClock(0));
     ASSERT_TRUE(editor->prepareClock(2));
     EXPECT_EQ(SelectedZone(), kAlpha);
@@ -94,7 +96,7 @@ TEST_F(ClockEditorTest, AZoneMissingFromTheListKeepsThePreviousChoice) {
 }
 
 TEST_F(ClockEditorTest, OkStoresNothingWithoutAZoneOrWithABlankLabel) {
-    const ClockList before = state.clocks;
+    const ClockList before = state.Clocks();
     editor->show();
     editor->prepareNewClock();
     EXPECT_FALSE(OkButton()->isEnabled());
@@ -108,8 +110,8 @@ TEST_F(ClockEditorTest, OkStoresNothingWithoutAZoneOrWithABlankLabel) {
         QTest::keyClick(LabelEdit(), Qt::Key_Return);
     }
     EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(state.clocks.size(), before.size());
-    EXPECT_EQ(state.clocks[2].Label, "Berlin");
+    EXPECT_EQ(state.Clocks().size(), before.size());
+    EXPECT_EQ(state.Clocks()[2].Label, "Berlin");
     EXPECT_TRUE(rows.calls.empty());
 
     LabelEdit()->setText(QStringLiteral(" x "));
@@ -130,11 +132,11 @@ TEST_F(ClockEditorTest, EnterRunsOkOnlyWhenItIsAvailable) {
     EXPECT_FALSE(editor->isVisible());
     ASSERT_EQ(finished.size(), 1);
     EXPECT_EQ(finished[0][0].toInt(), QDialog::Accepted);
-    EXPECT_EQ(state.clocks[1].Zone, kBeta);
+    EXPECT_EQ(state.Clocks()[1].Zone, kBeta);
 }
 
 TEST_F(ClockEditorTest, CancelEscapeAndTheCloseBoxDiscardEveryChange) {
-    const ClockEntry before = state.clocks[2];
+    const ClockEntry before = state.Clocks()[2];
     const auto change = [this] {
         ASSERT_TRUE(editor->prepareClock(2));
         editor->show();
@@ -153,7 +155,7 @@ TEST_F(ClockEditorTest, CancelEscapeAndTheCloseBoxDiscardEveryChange) {
     editor->close();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(editor->result(), QDialog::Rejected);
-    const ClockEntry& after = state.clocks[2];
+    const ClockEntry& after = state.Clocks()[2];
     EXPECT_EQ(std::tie(after.Label, after.Format, after.Zone, after.Enabled),
               std::tie(before.Label, before.Format, before.Zone, before.Enabled));
     EXPECT_TRUE(rows.calls.empty());

@@ -60,8 +60,7 @@ class EditorTest : public ::testing::Test {
         state.LoadSettings();
         ASSERT_TRUE(state.LoadCatalogue([this] { editor->sortZoneList(); }));
         // Slots: 0 " Tokyo " (disabled, own format), 1 empty, 2 "Berlin".
-        state.clocks = {{" Tokyo ", "hh:nn", kAlpha, false}, {}, {"Berlin", "", kDelta, true}};
-        state.book.Reset();
+        state.book.Replace({{" Tokyo ", "hh:nn", kAlpha, false}, {}, {"Berlin", "", kDelta, true}});
         rows.Start();
     }
 

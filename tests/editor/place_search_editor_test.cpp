@@ -83,9 +83,9 @@ TEST_F(PlaceSearchEditor, TypeDownEnterOkMakesTheClock) {
     EXPECT_NEAR(map->marker()->y(), (84 - 47.37) * 184 / 144, 1.0);
 
     QTest::mouseClick(Part<QPushButton>(*editor, "okButton"), Qt::LeftButton);
-    ASSERT_EQ(state.clocks.size(), 3u);  // two default clocks and the new one
-    EXPECT_EQ(state.clocks.back().Label, "Zürich");
-    EXPECT_EQ(state.catalogue.zones[static_cast<std::size_t>(state.clocks.back().Zone)].StdName,
+    ASSERT_EQ(state.Clocks().size(), 3u);  // two default clocks and the new one
+    EXPECT_EQ(state.Clocks().back().Label, "Zürich");
+    EXPECT_EQ(state.catalogue.zones[static_cast<std::size_t>(state.Clocks().back().Zone)].StdName,
               "W. Europe Standard Time");
 }
 

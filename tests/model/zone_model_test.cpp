@@ -36,7 +36,7 @@ class Model : public ::testing::Test {
 TEST_F(Model, StartUpLoadsDefaultsAndTheComputersZone) {
     Load();
     EXPECT_EQ(state.computerZone->OffsetAt(0), 3600);
-    EXPECT_EQ(state.clocks.size(), 2u);
+    EXPECT_EQ(state.Clocks().size(), 2u);
     const Instant now = clock.NowUtc();
     EXPECT_EQ(state.ZoneTimeText(0, true, now), "11:30:15");
     EXPECT_EQ(state.ZoneTimeText(0, false, now), "11:30");
@@ -100,7 +100,7 @@ TEST_F(Model, EveryKeyWithAnyValueLoadsAndKeepsTheOtherKeys) {
             ASSERT_TRUE(app.LoadCatalogue()) << key << "=" << bad.substr(0, 9);
             LoadWindowPlace(app.readers, 15);
             LoadWindowPlace(app.readers, 15);  // the window made anew reads its place again
-            ASSERT_LE(app.clocks.size(), 2u) << key << "=" << bad.substr(0, 9);
+            ASSERT_LE(app.Clocks().size(), 2u) << key << "=" << bad.substr(0, 9);
             app.SaveSettings();
             app.SaveClockList();
             EXPECT_LE(told.shown.size(), 1u) << key << "=" << bad.substr(0, 9);
@@ -136,9 +136,9 @@ TEST_F(Model, TipKeepsUnderItsBudget) {
     EXPECT_EQ(tip, std::string(43, 'a') + ": 11:30 - " + std::string(43, 'b') + ": 11:30 - ...");
     EXPECT_LT(tip.size(), 128u);
 
-    state.clocks[0].Label = std::string(115, 'x');  // 115 + ": hh:nn" = 122 characters
+    state.book.Rename(0, std::string(115, 'x'));  // 115 + ": hh:nn" = 122 characters
     EXPECT_EQ(state.TipText(), " - ...");
-    for (auto& c : state.clocks) c.Enabled = false;
+    for (int slot : state.book.Order()) state.book.Enable(slot, false);
     EXPECT_EQ(state.TipText(), "Horavia");
 }
 

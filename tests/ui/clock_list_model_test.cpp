@@ -132,8 +132,8 @@ TEST_F(ClockListModelTest, RenamesRefusingBlanksAndTurnsClocksOnAndOff) {
         const Edit& edit = edits[n];
         EXPECT_EQ(model.setData(model.index(1, edit.column), edit.value, edit.role), edit.accepted)
             << "edit " << n;
-        EXPECT_EQ(state.clocks[1].Label, edit.label) << "edit " << n;
-        EXPECT_EQ(state.clocks[1].Enabled, edit.on) << "edit " << n;
+        EXPECT_EQ(state.Clocks()[1].Label, edit.label) << "edit " << n;
+        EXPECT_EQ(state.Clocks()[1].Enabled, edit.on) << "edit " << n;
     }
 }
 

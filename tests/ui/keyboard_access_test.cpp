@@ -197,16 +197,16 @@ TEST_F(KeyboardAndReaders, SpaceTurnsTheSelectedClockOnAndOffEnterEditsIt) {
     list->setFocus();
     SelectClockRow(setup, 1);
     QTest::keyClick(list, Qt::Key_Space);
-    EXPECT_TRUE(state.clocks[1].Enabled);
+    EXPECT_TRUE(state.Clocks()[1].Enabled);
     EXPECT_EQ(mark(1), Qt::Checked);
     EXPECT_EQ(program->clockWindow()->rowCount(), 2) << "the main window follows";
     QTest::keyClick(list, Qt::Key_Space);
-    EXPECT_FALSE(state.clocks[1].Enabled);
+    EXPECT_FALSE(state.Clocks()[1].Enabled);
     EXPECT_EQ(mark(1), Qt::Unchecked);
 
     // Ticking the box is the same as Space.
     list->model()->setData(testing::ClockCell(setup, 0, 1), Qt::Unchecked, Qt::CheckStateRole);
-    EXPECT_FALSE(state.clocks[0].Enabled);
+    EXPECT_FALSE(state.Clocks()[0].Enabled);
 
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_NE(program->clockEditor(), nullptr);

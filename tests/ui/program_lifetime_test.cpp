@@ -124,7 +124,7 @@ TEST_F(ProgramTest, AnUnknownStoredZoneIsWrittenBackByteForByte) {
     EXPECT_EQ(store.Value("S1Dis"), "Whitehorse");
     EXPECT_EQ(store.Value("S1Zon"), unknown);
     EXPECT_EQ(store.Value("S1Fmt"), " hh:nn ;x ");
-    EXPECT_EQ(state.clocks[1].Zone, kZoneUnknown) << "shown as unknown meanwhile";
+    EXPECT_EQ(state.Clocks()[1].Zone, kZoneUnknown) << "shown as unknown meanwhile";
 }
 
 // Asked to end while a start-up message box waits (a damaged value is being told): the box

@@ -276,12 +276,12 @@ TEST_F(ProgramTest, TipOfLongClocks) {
     EXPECT_EQ(tips.back(),
               std::string(43, 'a') + ": 11:30 - " + std::string(43, 'b') + ": 11:30 - ...");
 
-    state.clocks[0].Label = std::string(115, 'x');  // 122 characters with ": hh:nn"
+    state.book.Rename(0, std::string(115, 'x'));  // 122 characters with ": hh:nn"
     clock.Set(kNow + 1.0 / 86400);
     Tick();
     EXPECT_EQ(tips.back(), " - ...");
 
-    for (auto& c : state.clocks) c.Enabled = false;
+    for (int slot : state.book.Order()) state.book.Enable(slot, false);
     clock.Set(kNow + 2.0 / 86400);
     Tick();
     EXPECT_EQ(tips.back(), "Horavia");

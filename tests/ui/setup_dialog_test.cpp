@@ -54,7 +54,9 @@ class SetupDialogTest : public ::testing::Test, public testing::TestServices {
     bool Marked(int row) const {
         return ClockCell(*setup, row, 1).data(Qt::CheckStateRole).toInt() == Qt::Checked;
     }
-    std::string Label(int slot) const { return state.clocks[static_cast<std::size_t>(slot)].Label; }
+    std::string Label(int slot) const {
+        return state.Clocks()[static_cast<std::size_t>(slot)].Label;
+    }
 
     QString Caption(const char* button) const {
         return Control<QPushButton>(*setup, button)->text();
@@ -158,7 +160,7 @@ TEST_F(SetupDialogTest, DeleteAsksThenFreesTheSlotForTheNextNewClock) {
     Click(*setup, "deleteButton");
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0000", "K0002"}));
     EXPECT_EQ(Label(1), "");
-    EXPECT_FALSE(state.clocks[1].Enabled);
+    EXPECT_FALSE(state.Clocks()[1].Enabled);
     EXPECT_TRUE(store.log.empty()) << "nothing is stored before Close";
 
     // The clock editor's next new clock takes slot 1 and its row goes last.
@@ -188,7 +190,7 @@ TEST_F(SetupDialogTest, UpAndDownMoveRowsNotSlots) {
     SelectClockRow(*setup, 2);
     Click(*setup, "upButton");
     EXPECT_EQ(Keys(), (std::vector<std::string>{"K0001", "K0002", "K0000"}));
-    EXPECT_EQ(state.clocks[0].Label, "Zulu") << "the clock list keeps its slots";
+    EXPECT_EQ(state.Clocks()[0].Label, "Zulu") << "the clock list keeps its slots";
     EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{2, 0})) << "display order";
 
     // Close stores the clocks in row order.

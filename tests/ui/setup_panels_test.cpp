@@ -337,7 +337,7 @@ TEST_F(SetupPanels, ChangedSortReordersTheEditorListNotTheClocks) {
     EXPECT_EQ(EditorRegistryZones(), (std::vector<int>{tokyo, europe, eastern}));
     EXPECT_EQ(EditorZones()->currentIndex(), -1) << "no selection after the re-sort";
     EXPECT_EQ(s.rowKeys(), keys);
-    EXPECT_EQ(state.clocks[1].Label, "Tokyo");
+    EXPECT_EQ(state.Clocks()[1].Label, "Tokyo");
     EXPECT_EQ(state.EnabledClocksInOrder(), (std::vector<int>{0, 1, 2}));
 }
 
@@ -426,14 +426,14 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     Control<QPushButton>(s, "newButton")->click();
     EXPECT_TRUE(Editor().isVisible() && Editor().isModal());
     EXPECT_EQ(EditorLabel()->text(), QStringLiteral("(no name)"));
-    EXPECT_EQ(state.clocks.size(), 2u) << "a new clock, stored only by OK";
+    EXPECT_EQ(state.Clocks().size(), 2u) << "a new clock, stored only by OK";
     EditorLabel()->setText(QStringLiteral("Osaka"));
     EditorZones()->setCurrentIndex(EditorZones()->findData(tokyo));
     EditorPart<QPushButton>("okButton")->click();
     EXPECT_FALSE(Editor().isVisible());
     EXPECT_EQ(s.rowKeys(), (std::vector<std::string>{"K0000", "K0001", "K0002"}));
-    EXPECT_EQ(state.clocks[2].Label, "Osaka");
-    EXPECT_EQ(state.clocks[2].Zone, tokyo);
+    EXPECT_EQ(state.Clocks()[2].Label, "Osaka");
+    EXPECT_EQ(state.Clocks()[2].Zone, tokyo);
     EXPECT_EQ(SelectedClockRow(s), 0);
 
     // Edit: the selected clock's fields; OK writes them back.
@@ -446,7 +446,7 @@ TEST_F(SetupPanels, NewEditAndDoubleClickOpenTheEditor) {
     EditorPart<QCheckBox>("enabledCheck")->setChecked(true);
     EditorPart<QPushButton>("okButton")->click();
     EXPECT_FALSE(Editor().isVisible());
-    EXPECT_TRUE(state.clocks[1].Enabled);
+    EXPECT_TRUE(state.Clocks()[1].Enabled);
     EXPECT_EQ(testing::ClockCell(s, 1, 1).data(Qt::CheckStateRole).toInt(), Qt::Checked);
 
     // A double click edits too.

@@ -70,7 +70,7 @@ TEST_F(ProgramTest, AHostWithoutTipsShowsTheClocksAtTheTopOfTheMenu) {
     EXPECT_EQ(Menu().actions()[0]->text(), QStringLiteral("Zulu: 11:31")) << "kept up to date";
 
     // A clock whose label holds an ampersand shows it, with no mnemonic made of it.
-    state.clocks[static_cast<std::size_t>(state.EnabledClocksInOrder()[0])].Label = "R&D";
+    state.book.Rename(state.EnabledClocksInOrder()[0], "R&D");
     ASSERT_TRUE(NextSecond());
     EXPECT_EQ(Menu().actions()[0]->text(), QStringLiteral("R&&D: 11:31"));
 

@@ -103,13 +103,13 @@ ClockPaintLayout ClockWindow::computeLayout() const {
     rows.reserve(clocks.size());
     for (int index : clocks) {
         rows.push_back(
-            {ShownText(state_.clocks[static_cast<std::size_t>(index)].Label, desktopWidth), {}});
+            {ShownText(state_.Clocks()[static_cast<std::size_t>(index)].Label, desktopWidth), {}});
     }
     const Instant now = state_.services.clock.NowUtc();
     for (std::size_t i = 0; i < rows.size(); ++i) {
         std::string time = state_.ZoneTimeText(clocks[i], true, now, kShownFormatBytes);
         if (state_.preferences.Values().ShowOffset) {
-            const int zone = state_.clocks[static_cast<std::size_t>(clocks[i])].Zone;
+            const int zone = state_.Clocks()[static_cast<std::size_t>(clocks[i])].Zone;
             const std::string offset =
                 RelativeOffsetText(state_.catalogue, zone, now, *state_.computerZone);
             if (!offset.empty()) time += "  " + offset;

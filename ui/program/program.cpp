@@ -158,7 +158,7 @@ void Program::showClockLinesInTray() {
     std::vector<std::string> lines;
     const Instant now = state_.services.clock.NowUtc();
     for (int index : state_.EnabledClocksInOrder()) {
-        lines.push_back(state_.clocks[static_cast<std::size_t>(index)].Label + ": " +
+        lines.push_back(state_.Clocks()[static_cast<std::size_t>(index)].Label + ": " +
                         state_.ZoneTimeText(index, false, now));
     }
     tray_.setClockLines(lines);
