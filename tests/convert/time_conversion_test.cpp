@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "convert_zones.h"
 #include "model/zone_catalogue_loader.h"
 #include "tests/model/fake_messages.h"
@@ -76,6 +79,24 @@ TEST_F(Conversion, ReadingsAroundTheChangesOfTheClock) {
     // Both sides of the conversion: the skipped 02:30 EST is 07:30 UTC.
     EXPECT_EQ(Convert("US Eastern", kZoneUtc, CivilTime{2026, 3, 8, 2, 30}), "07:30");
     EXPECT_EQ(Convert("US Eastern", kZoneUtc, CivilTime{2026, 11, 1, 1, 30}), "05:30");
+}
+
+// Typed text is read on the date of "now" (never its time of day), long ago as well.
+TEST_F(Conversion, TypedTextsFromNewYork) {
+    const CivilTime now{2026, 3, 8, 16, 45};
+    for (const auto& [text, utc] : std::vector<std::pair<const char*, const char*>>{
+             {"", "05:00"},
+             {"9", "13:00"},
+             {"2:30", "07:30"},  // skipped on this day: standard time
+             {"3:30", "07:30"},
+             {"12/31/1969 11:00 PM", "04:00"},
+             {"12/29/1899 6:00 AM", "11:00"},
+             {"abc", "Invalid Format!!"}}) {
+        EXPECT_EQ(ConvertTypedTime(catalogue, Zone("US Eastern"), kZoneUtc, text,
+                                   EnglishUnitedStates(), now),
+                  utc)
+            << '"' << text << '"';
+    }
 }
 
 }  // namespace

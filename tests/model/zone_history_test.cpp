@@ -183,6 +183,8 @@ TEST(ZoneHistoryTime, ReadingsAreTakenWithTheOffsetOfTheirMoment) {
              {"twice: the earlier", {2040, 11, 4, 1, 30}, 120},
              {"after", {2040, 11, 4, 2, 30}, 180},
              {"another year keeps one offset", {2045, 7, 1, 12}, 180},
+             {"before 1970", {1969, 12, 31, 23, 59, 59, 500}, 180},
+             {"before 1899-12-30", {1899, 12, 29, 6, 0, 0, 250}, 180},
          }) {
         EXPECT_EQ(InstantOfReading(zone.info, c.local), InstantOfLocal(FromCivil(c.local), c.bias))
             << c.what;
