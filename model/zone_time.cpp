@@ -41,13 +41,10 @@ std::optional<CivilTime> CivilTimeOn(const ZoneRules* rules, Instant t) {
 
 std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, const CivilTime& reading) {
     if (reading.year < kFirstYear || reading.year > kLastYear) return std::nullopt;
-    const std::int64_t wallMs =
-        (((DaysSince1970(reading.year, reading.month, reading.day) * 24 + reading.hour) * 60 +
-          reading.minute) *
-             60 +
-         reading.second) *
-            1000 +
-        reading.millisecond;
+    const std::int64_t wallSeconds =
+        DaysSince1970(reading.year, reading.month, reading.day) * 86'400 +
+        std::int64_t{reading.hour} * 3600 + std::int64_t{reading.minute} * 60 + reading.second;
+    const std::int64_t wallMs = wallSeconds * 1000 + reading.millisecond;
     const std::int64_t wall = wallMs / 1000 - (wallMs % 1000 < 0 ? 1 : 0);
     const std::int64_t fraction = wallMs - wall * 1000;
     if (std::llabs(wall) > kSecondsRange) return std::nullopt;
