@@ -103,7 +103,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const DayCount reading = ZoneReadingAt(zone, *utc);
             if (!std::isfinite(reading)) Fail();
             // The reading leads back to the instant: once, or as one of two passes.
-            const auto lookup = LookUpZoneTime(zone, reading);
+            const auto civil = ZoneCivilTimeAt(zone, *utc);
+            if (!civil) Fail();
+            const auto lookup = LookUpZoneTime(zone, *civil);
             if (std::abs(ZoneStateAt(zone, *utc).offset) >= 86'400 || !lookup) continue;
             const auto near = [&](Instant t) { return std::chrono::abs(t - *utc).count() <= 1; };
             if (lookup->kind == LocalTimeLookup::Kind::Skipped) Fail();

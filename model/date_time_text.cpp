@@ -2,9 +2,9 @@
 
 #include <array>
 #include <cctype>
-#include <cmath>
 #include <vector>
 
+#include "model/day_count.h"
 #include "model/text_helpers.h"
 
 namespace horavia {
@@ -305,18 +305,14 @@ bool TakeDateTimeSeparator(Scanner& in) {
 
 }  // namespace
 
-std::optional<DayCount> ParseDateTimeText(const std::string& text, const LocaleInfo& locale,
-                                          DayCount today) {
+std::optional<CivilTime> ParseDateTimeText(const std::string& text, const LocaleInfo& locale,
+                                           const CivilTime& today) {
     const std::string trimmed = Trim(text);
-    if (trimmed.empty() || !std::isfinite(today)) return std::nullopt;
-    const std::optional<CivilTime> now = ToCivil(today);
-    if (!now) return std::nullopt;
-    const Date todayDate{now->year, now->month, now->day};
-    const int thisYear = now->year;
-    // Through the day count's own convention: before 1899-12-30 the time of day is counted
-    // away from zero, as the whole days are.
+    if (trimmed.empty()) return std::nullopt;
+    const Date todayDate{today.year, today.month, today.day};
+    const int thisYear = today.year;
     auto at = [](const Date& d, int seconds) {
-        return FromCivil(d.year, d.month, d.day, 0, 0, seconds);
+        return CivilTime{d.year, d.month, d.day, seconds / 3600, seconds / 60 % 60, seconds % 60};
     };
 
     Scanner in(trimmed);

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "model/day_count.h"
 #include "model/locale_info.h"
+#include "tz/civil_days.h"
 
 namespace horavia {
 
@@ -17,10 +17,10 @@ namespace horavia {
 //                   separator between the fields); a month name, the locale's or English,
 //                   with the day before or after it ("15 Jan 2026", "Jan 15, 2026", "15 Jan")
 //   a date and a time, separated by blanks or an ISO "T": "2026-07-01T14:30", "7/1/2026 2:30 PM"
-// A time alone falls on `today` (its whole-day part); a date alone is that day at 00:00.
+// A time alone falls on `today`'s date; a date alone is that day at 00:00.
 // Two-digit years 00..29 are 2000..2029, 30..99 are 1930..1999. Empty when the text is not
 // one of these or names a day or time that does not exist.
-std::optional<DayCount> ParseDateTimeText(const std::string& text, const LocaleInfo& locale,
-                                          DayCount today);
+std::optional<CivilTime> ParseDateTimeText(const std::string& text, const LocaleInfo& locale,
+                                           const CivilTime& today);
 
 }  // namespace horavia

@@ -2,6 +2,7 @@
 // implementation in the platform layer and an in-memory fake for tests.
 #pragma once
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -83,7 +84,9 @@ class LocalZoneSource {
     // stored) read back as instants.
     DayCount ReadingAt(Instant t) { return ReadingOn(Rules().get(), t); }
     std::optional<LocalTimeLookup> LookUp(DayCount local) {
-        return LookUpReadingOn(Rules().get(), local);
+        // Through whole milliseconds on the time line, as the count was stored.
+        if (!std::isfinite(local) || std::fabs(local) > 7'000'000.0) return std::nullopt;
+        return LookUpReadingOn(Rules().get(), CivilTimeAt(UnixMsFromDayCount(local), 0));
     }
 };
 

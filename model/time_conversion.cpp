@@ -1,8 +1,7 @@
 #include "model/time_conversion.h"
 
-#include <cmath>
-
 #include "model/date_time_text.h"
+#include "model/day_count.h"
 #include "model/format_zone_time.h"
 #include "model/text_helpers.h"
 #include "model/zone_time.h"
@@ -23,9 +22,16 @@ std::optional<int> HourAlone(std::string_view text) {
     return hour;
 }
 
+// A source that is not a registry zone reads its clock as UTC, as a zone without rules does.
+std::optional<Instant> UtcInstantOf(const CivilTime& local) {
+    const std::optional<LocalTimeLookup> lookup = LookUpReadingOn(nullptr, local);
+    if (!lookup) return std::nullopt;
+    return lookup->pre;
+}
+
 }  // namespace
 
-std::optional<Instant> InstantOfReading(const ZoneInfo& zone, DayCount local) {
+std::optional<Instant> InstantOfReading(const ZoneInfo& zone, const CivilTime& local) {
     const std::optional<LocalTimeLookup> lookup = LookUpZoneTime(zone, local);
     if (!lookup) return std::nullopt;
     // pre reads the wall time with the offset before the change: the first pass of a repeated
@@ -33,28 +39,33 @@ std::optional<Instant> InstantOfReading(const ZoneInfo& zone, DayCount local) {
     return lookup->pre;
 }
 
-std::optional<DayCount> SourceMoment(const std::string& text, const LocaleInfo& locale,
-                                     DayCount nowLocal) {
-    const DayCount today = std::isfinite(nowLocal) ? std::floor(nowLocal) : 0.0;
+std::optional<CivilTime> SourceMoment(const std::string& text, const LocaleInfo& locale,
+                                      const CivilTime& now) {
+    CivilTime today{now.year, now.month, now.day};
     const std::string_view trimmed = TrimBlanks(text);
     if (trimmed.empty()) return today;
-    if (const auto hour = HourAlone(trimmed)) return today + *hour / 24.0;
+    if (const auto hour = HourAlone(trimmed)) {
+        today.hour = *hour;
+        return today;
+    }
     return ParseDateTimeText(std::string(trimmed), locale, today);
 }
 
-std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to, DayCount local,
-                            const LocaleInfo& locale) {
+std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to,
+                            const CivilTime& local, const LocaleInfo& locale) {
     const std::optional<Instant> moment =
         catalogue.IsRegistryZone(from)
             ? InstantOfReading(catalogue.zones[static_cast<std::size_t>(from)], local)
-            : InstantOfLocal(local, 0);
+            : UtcInstantOf(local);
     if (!moment) return kInvalidFormat;
-    return FormatZoneTimeAt(catalogue, to, *moment, local, kConvertFormat, locale);
+    // The population scale counts by a local clock, as a day count.
+    return FormatZoneTimeAt(catalogue, to, *moment, FromCivil(local), kConvertFormat, locale);
 }
 
 std::string ConvertTypedTime(const ZoneCatalogue& catalogue, int from, int to,
-                             const std::string& text, const LocaleInfo& locale, DayCount nowLocal) {
-    const std::optional<DayCount> moment = SourceMoment(text, locale, nowLocal);
+                             const std::string& text, const LocaleInfo& locale,
+                             const CivilTime& now) {
+    const std::optional<CivilTime> moment = SourceMoment(text, locale, now);
     if (!moment) return kInvalidFormat;
     return ConvertZoneTime(catalogue, from, to, *moment, locale);
 }

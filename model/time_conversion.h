@@ -5,10 +5,10 @@
 #include <optional>
 #include <string>
 
-#include "model/day_count.h"
 #include "model/instant.h"
 #include "model/locale_info.h"
 #include "model/zone_catalogue.h"
+#include "tz/civil_days.h"
 
 namespace horavia {
 
@@ -17,24 +17,25 @@ inline constexpr const char* kConvertFormat = "hh:nn";
 // The instant a zone's clock reading `local` stands for. A reading that occurs twice (when the
 // clocks go back) is taken as the earlier one, on daylight time; a reading skipped when the
 // clocks go forward is taken with the offset before the change, standard time. Empty when the
-// reading is not finite or out of range.
-std::optional<Instant> InstantOfReading(const ZoneInfo& zone, DayCount local);
+// reading is out of range.
+std::optional<Instant> InstantOfReading(const ZoneInfo& zone, const CivilTime& local);
 
 // The moment the source text stands for: what ParseDateTimeText reads, with a time alone on
 // today's date; an hour alone ("9", "21") is that hour today; empty text is 00:00 of today.
 // Empty when the text cannot be read: it never silently counts as midnight.
-std::optional<DayCount> SourceMoment(const std::string& text, const LocaleInfo& locale,
-                                     DayCount nowLocal);
+std::optional<CivilTime> SourceMoment(const std::string& text, const LocaleInfo& locale,
+                                      const CivilTime& now);
 
 // The reading `local` of registry zone `from`, written as zone `to` shows that moment with
 // "hh:nn". Pseudo-zone targets give their own scales. A source that is not a registry zone
 // counts as UTC; an unknown target, or a reading with no instant, gives "Invalid Format!!".
-std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to, DayCount local,
-                            const LocaleInfo& locale);
+std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to,
+                            const CivilTime& local, const LocaleInfo& locale);
 
 // The converter's result for the typed text: ConvertZoneTime of its SourceMoment, or
 // "Invalid Format!!" when the text cannot be read.
 std::string ConvertTypedTime(const ZoneCatalogue& catalogue, int from, int to,
-                             const std::string& text, const LocaleInfo& locale, DayCount nowLocal);
+                             const std::string& text, const LocaleInfo& locale,
+                             const CivilTime& now);
 
 }  // namespace horavia

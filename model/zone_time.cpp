@@ -7,6 +7,8 @@ namespace horavia {
 namespace {
 
 constexpr std::int64_t kSecondsRange = 7'000'000LL * 86'400;  // the calendar's range
+constexpr int kFirstYear = -9999;
+constexpr int kLastYear = 19999;
 
 std::int64_t SecondsOf(Instant t) {
     const std::int64_t ms = UnixMsOf(t);
@@ -37,9 +39,12 @@ std::optional<CivilTime> CivilTimeOn(const ZoneRules* rules, Instant t) {
     return CivilTimeAt(UnixMsOf(t), ShownOffsetOn(rules, t));
 }
 
-std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, DayCount reading) {
-    if (!std::isfinite(reading) || std::fabs(reading) > 7'000'000.0) return std::nullopt;
-    const std::int64_t wallMs = UnixMsFromDayCount(reading);
+std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, const CivilTime& reading) {
+    if (reading.year < kFirstYear || reading.year > kLastYear) return std::nullopt;
+    const std::int64_t wallSeconds =
+        DaysSince1970(reading.year, reading.month, reading.day) * 86'400 +
+        std::int64_t{reading.hour} * 3600 + std::int64_t{reading.minute} * 60 + reading.second;
+    const std::int64_t wallMs = wallSeconds * 1000 + reading.millisecond;
     const std::int64_t wall = wallMs / 1000 - (wallMs % 1000 < 0 ? 1 : 0);
     const std::int64_t fraction = wallMs - wall * 1000;
     if (std::llabs(wall) > kSecondsRange) return std::nullopt;
@@ -82,7 +87,7 @@ std::optional<CivilTime> ZoneCivilTimeAt(const ZoneInfo& zone, Instant t) {
     return CivilTimeOn(zone.rules.get(), t);
 }
 
-std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount reading) {
+std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, const CivilTime& reading) {
     return LookUpReadingOn(zone.rules.get(), reading);
 }
 

@@ -14,14 +14,14 @@ namespace horavia {
 
 // What a zone's timeline says at an instant, and where a reading of its clock lies; without a
 // timeline, UTC. From the instant of a change on, the new offset applies, as the tz database
-// says. A reading (a day count) is taken with the offset in whole minutes.
+// says. A reading is taken with the offset in whole minutes.
 ZoneState StateOn(const ZoneRules* rules, Instant t);
 // The offset a clock reading is taken with: seconds east of UTC in whole minutes (the seconds
 // of an old local mean time round to the nearest minute, away from zero at a half).
 std::int32_t ShownOffsetOn(const ZoneRules* rules, Instant t);
 std::int32_t WholeMinuteOffset(std::int32_t offsetSeconds);
 DayCount ReadingOn(const ZoneRules* rules, Instant t);
-std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, DayCount reading);
+std::optional<LocalTimeLookup> LookUpReadingOn(const ZoneRules* rules, const CivilTime& reading);
 
 // The offset, daylight flag and abbreviation in force in the catalogue zone at the instant.
 ZoneState ZoneStateAt(const ZoneInfo& zone, Instant t);
@@ -36,9 +36,9 @@ DayCount ZoneReadingAt(const ZoneInfo& zone, Instant t);
 std::optional<CivilTime> CivilTimeOn(const ZoneRules* rules, Instant t);
 std::optional<CivilTime> ZoneCivilTimeAt(const ZoneInfo& zone, Instant t);
 
-// A clock reading of the zone (its wall time as a day count) placed on the time line: unique,
-// skipped or repeated, with the instants around it. Empty when the reading is not finite or
-// out of range.
-std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, DayCount reading);
+// A clock reading of the zone (its wall time) placed on the time line: unique, skipped or
+// repeated, with the instants around it. Empty when the reading's year lies beyond
+// -9999..19999.
+std::optional<LocalTimeLookup> LookUpZoneTime(const ZoneInfo& zone, const CivilTime& reading);
 
 }  // namespace horavia

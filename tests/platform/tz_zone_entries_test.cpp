@@ -231,15 +231,14 @@ TEST_F(ZoneDatabase, EveryZoneHasATimelineAndTheConverterReachesEveryYear) {
     ASSERT_TRUE(LoadZoneCatalogue(catalogue, source_, year_, messages));
     const int first = kFirstRegistryZone;
     const int last = first + catalogue.registryZoneCount - 1;
-    const std::vector<DayCount> times{FromCivil(100, 1, 1, 0, 10),    FromCivil(100, 6, 1, 12),
-                                      FromCivil(1000, 3, 1, 2, 30),   FromCivil(1969, 12, 31, 23),
-                                      FromCivil(2038, 1, 19, 3, 14),  FromCivil(5000, 7, 1, 12),
-                                      FromCivil(9999, 12, 31, 23, 59)};
+    const std::vector<CivilTime> times{
+        {100, 1, 1, 0, 10},   {100, 6, 1, 12},  {1000, 3, 1, 2, 30},   {1969, 12, 31, 23},
+        {2038, 1, 19, 3, 14}, {5000, 7, 1, 12}, {9999, 12, 31, 23, 59}};
     for (int from = first; from <= last; ++from) {
         EXPECT_TRUE(catalogue.zones[static_cast<std::size_t>(from)].rules)
             << catalogue.zones[static_cast<std::size_t>(from)].StdName;
         const int to = from == last ? first : from + 1;
-        for (DayCount t : times) {
+        for (const CivilTime& t : times) {
             const std::string text = ConvertZoneTime(catalogue, from, to, t, EnglishUnitedStates());
             const bool isTime = text.size() == 5 && text[2] == ':';
             EXPECT_TRUE(isTime || text == "Invalid Format!!") << text;
@@ -256,15 +255,14 @@ TEST_F(ZoneDatabase, EveryZoneHasATimelineAndTheConverterReachesEveryYear) {
     const struct {
         int from;
         int to;
-        DayCount t;
+        CivilTime t;
         const char* text;
     } cases[] = {
-        {paris, kZoneUtc, FromCivil(100, 1, 1, 0, 10), "00:01"},
-        {paris, kZoneUtc, FromCivil(1850, 6, 1, 12), "11:51"},
-        {paris, kZoneUtc, FromCivil(5000, 7, 1, 12), "10:00"},
-        {paris, zone("Dateline Standard Time"), FromCivil(100, 1, 1, 0, 10), "Invalid Format!!"},
-        {paris, zone("Line Islands Standard Time"), FromCivil(9999, 12, 31, 23),
-         "Invalid Format!!"},
+        {paris, kZoneUtc, {100, 1, 1, 0, 10}, "00:01"},
+        {paris, kZoneUtc, {1850, 6, 1, 12}, "11:51"},
+        {paris, kZoneUtc, {5000, 7, 1, 12}, "10:00"},
+        {paris, zone("Dateline Standard Time"), {100, 1, 1, 0, 10}, "Invalid Format!!"},
+        {paris, zone("Line Islands Standard Time"), {9999, 12, 31, 23}, "Invalid Format!!"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(ConvertZoneTime(catalogue, c.from, c.to, c.t, EnglishUnitedStates()), c.text);

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
                 continue;
             }
             std::cout << ConvertZoneTime(catalogue, from->second, to->second,
-                                         FromCivil(y, mo, d, h, mi), locale)
+                                         CivilTime{y, mo, d, h, mi}, locale)
                       << '\n';
             continue;
         }

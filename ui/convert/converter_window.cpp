@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "model/clock_list.h"
+#include "model/day_count.h"
 #include "model/time_conversion.h"
 #include "platform/place_finder.h"
 #include "platform/qt_utf8.h"
@@ -163,9 +164,10 @@ int ConverterWindow::zoneOf(const QComboBox* combo) {
 }
 
 void ConverterWindow::updateResult() {
-    toTimeEdit_->setText(QString::fromStdString(ConvertTypedTime(
-        app_.catalogue, zoneOf(fromZoneCombo_), zoneOf(toZoneCombo_),
-        fromTimeEdit_->text().toStdString(), app_.locale, app_.services.clock.NowLocal())));
+    toTimeEdit_->setText(QString::fromStdString(
+        ConvertTypedTime(app_.catalogue, zoneOf(fromZoneCombo_), zoneOf(toZoneCombo_),
+                         fromTimeEdit_->text().toStdString(), app_.locale,
+                         ToCivil(app_.services.clock.NowLocal()).value_or(CivilTime{}))));
 }
 
 void ConverterWindow::swapZones() {
