@@ -48,9 +48,12 @@ std::int64_t DayOfNthWeekday(int year, int month, int weekday, int n) {
 
 std::optional<CivilTime> ToCivil(DayCount value) {
     if (!std::isfinite(value) || std::fabs(value) > 7'000'000.0) return std::nullopt;
-    const auto ms = static_cast<std::int64_t>(std::llround(value * static_cast<double>(kMsPerDay)));
-    const std::int64_t days = ms / kMsPerDay;  // truncates toward zero
-    const std::int64_t time = std::llabs(ms % kMsPerDay);
+    // Rounded on the straight time line: a time of day that rounds up to midnight carries
+    // into the next day, before 1899-12-30 as after it.
+    const auto ms =
+        static_cast<std::int64_t>(std::llround(LinearDays(value) * static_cast<double>(kMsPerDay)));
+    const std::int64_t days = ms >= 0 ? ms / kMsPerDay : (ms - kMsPerDay + 1) / kMsPerDay;
+    const std::int64_t time = ms - days * kMsPerDay;
     const CivilDate date = CivilFromDays(days);
     CivilTime t;
     t.year = date.year;

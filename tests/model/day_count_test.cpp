@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace horavia {
 namespace {
 
@@ -71,6 +73,19 @@ TEST(DayCount, NegativeCountsKeepTheDateAndTimeConvention) {
     EXPECT_EQ(t->day, 29);
     EXPECT_EQ(t->hour, 6);
     EXPECT_DOUBLE_EQ(FromCivil(1899, 12, 29, 6), -1.25);
+    // A time of day that rounds to midnight carries into the next day on either side of 0.
+    struct Case {
+        DayCount value;
+        int month, day, hour;
+    };
+    for (const Case& c : {Case{-1.9999999999, 12, 30, 0}, Case{-2.0000000001, 12, 28, 0},
+                          Case{0.9999999999, 12, 31, 0}, Case{-0.5, 12, 30, 12}}) {
+        const auto r = ToCivil(c.value);
+        ASSERT_TRUE(r);
+        EXPECT_EQ((std::vector<int>{r->month, r->day, r->hour, r->minute, r->millisecond}),
+                  (std::vector<int>{c.month, c.day, c.hour, 0, 0}))
+            << c.value;
+    }
 }
 
 TEST(DayCount, UnrepresentableValuesGiveNothing) {
