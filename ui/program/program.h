@@ -40,9 +40,9 @@ struct ProgramOptions {
     std::function<QWidget*()> createConverter;
     // A steady clock in milliseconds for telling double clicks on the icon; empty: the real one.
     std::function<qint64()> clickClockMs;
-    // Makes the program start at log-on (true) or no longer (false), as the setup dialog's Close
-    // applies "Load on startup"; empty: nothing is written. The program's start passes this
-    // platform's operation.
+    // Makes the program start at log-on (true) or no longer (false), whenever "Load on startup"
+    // is set in the preferences (each setup dialog's Close sets it); empty: nothing is written.
+    // The program's start passes this platform's operation.
     std::function<void(bool start)> logOnStart;
 };
 

@@ -1,7 +1,7 @@
 // The setup dialog: the program's clocks in display order on its first tab, the preferences on
 // the others. It shows the program's state as it is when created and follows the clock list
-// from then on; Close stores everything and tells the program, through the signals below,
-// what it has to apply.
+// from then on; Close saves the clock list and hands every choice to the preferences' owner,
+// which stores them and announces them to whoever applies them.
 #pragma once
 
 #include <QDialog>
@@ -60,7 +60,8 @@ class SetupDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private slots:
-    // Close: saves the clock list and every preference, applies them and hides the dialog.
+    // Close: saves the clock list, hides the dialog and hands every choice to the preferences,
+    // all in one write of the settings file.
     void saveAndHide();
     void openHelp();
 
