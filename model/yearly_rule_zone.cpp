@@ -52,9 +52,7 @@ int YearlyRuleZone::YearOf(std::int64_t utcSeconds) const {
     return CalendarYear(utcSeconds - record_.bias * 60LL);
 }
 
-bool YearlyRuleZone::IsDaylight(std::int64_t utcSeconds) const {
-    const int year = YearOf(utcSeconds);
-    const ZoneYearRecord& r = RecordOf(year);
+bool YearlyRuleZone::IsDaylight(std::int64_t utcSeconds, int year, const ZoneYearRecord& r) const {
     if (r.dltBias == r.bias) return false;
     // Each change is compared with the reading of the clock it is given in: the change to
     // daylight time with the standard reading, the change back with the daylight reading.
@@ -68,8 +66,9 @@ bool YearlyRuleZone::IsDaylight(std::int64_t utcSeconds) const {
 }
 
 ZoneState YearlyRuleZone::StateAt(std::int64_t utcSeconds) const {
-    const ZoneYearRecord& r = RecordOf(YearOf(utcSeconds));
-    if (IsDaylight(utcSeconds)) return {-r.dltBias * 60, true, daylightName_};
+    const int year = YearOf(utcSeconds);
+    const ZoneYearRecord& r = RecordOf(year);
+    if (IsDaylight(utcSeconds, year, r)) return {-r.dltBias * 60, true, daylightName_};
     return {-r.bias * 60, false, standardName_};
 }
 

@@ -49,7 +49,8 @@ class YearlyRuleZone : public ZoneRules {
     const ZoneYearRecord& RecordOf(int year) const;
 
   private:
-    bool IsDaylight(std::int64_t utcSeconds) const;
+    // `year` and `r`: the year whose record governs the instant (YearOf) and its record.
+    bool IsDaylight(std::int64_t utcSeconds, int year, const ZoneYearRecord& r) const;
     // The year whose record governs an instant: the calendar year of the zone's standard
     // reading of it.
     int YearOf(std::int64_t utcSeconds) const;
