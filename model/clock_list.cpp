@@ -28,7 +28,47 @@ std::optional<std::int64_t> ReadClockCount(SettingReaders& readers) {
     return readers.WholeInRange("SZoneNum", "0", 0);
 }
 
+// Working hours are written only for a clock that has them; a clock without them clears what
+// another clock left under its number.
+void SaveWorkingHours(SettingsStore& store, std::size_t n,
+                      const std::optional<WorkingHours>& hours) {
+    for (const auto& [suffix, text] :
+         {std::pair{"Wrk", hours ? WorkingHoursText(*hours) : std::string()},
+          std::pair{"Days", hours ? WorkingDaysText(hours->days) : std::string()}}) {
+        const std::string key = ClockKeyName(n, suffix);
+        if (hours || store.Read(kSettingsApp, kSettingsSection, key)) store.Save(key, text);
+    }
+}
+
+// A damaged value is told once and read as none: the clock itself is kept.
+std::optional<WorkingHours> LoadWorkingHours(SettingReaders& readers, std::size_t n) {
+    SettingsStore& store = readers.Store();
+    const std::string hoursKey = ClockKeyName(n, "Wrk");
+    const std::string hoursText = store.Get(hoursKey, "");
+    if (hoursText.empty()) return std::nullopt;
+    std::optional<WorkingHours> hours = ParseWorkingHours(hoursText);
+    if (!hours) {
+        readers.ReportMalformed(hoursKey, hoursText);
+        return std::nullopt;
+    }
+    const std::string daysKey = ClockKeyName(n, "Days");
+    const std::string daysText = store.Get(daysKey, "");
+    if (daysText.empty()) return hours;
+    if (const std::optional<WeekdaySet> days = ParseWorkingDays(daysText)) {
+        hours->days = *days;
+    } else {
+        readers.ReportMalformed(daysKey, daysText);
+    }
+    return hours;
+}
+
 }  // namespace
+
+std::optional<WorkingHours> ClockWorkingHours(const ClockEntry& clock,
+                                              const std::optional<WorkingHours>& defaults) {
+    if (clock.Zone != kZoneUtc && clock.Zone < kFirstRegistryZone) return std::nullopt;
+    return clock.Hours ? clock.Hours : defaults;
+}
 
 std::vector<std::string> SlotOrderKeys(const ClockList& clocks) {
     std::vector<std::string> keys;
@@ -90,6 +130,7 @@ void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCata
         store.Save(ClockKeyName(i, "Fmt"), c.Format);
         store.Save(ClockKeyName(i, "Zon"), StoredZoneRef(catalogue, c));
         store.Save(ClockKeyName(i, "Ena"), BoolText(c.Enabled));
+        SaveWorkingHours(store, i, c.Hours);
     }
 }
 
@@ -127,6 +168,7 @@ bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingRea
         c.Zone = DecodeZoneRef(catalogue, zone);
         if (c.Zone == kZoneUnknown) c.StoredZone = zone;
         c.Enabled = readers.Bool(ClockKeyName(n, "Ena"), "False");
+        c.Hours = LoadWorkingHours(readers, n);
     }
     if (!overLimit && readers.Whole("SVersion", "1") < 2) {
         SaveClockList(store, clocks, catalogue, SlotOrderKeys(clocks));

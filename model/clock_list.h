@@ -2,11 +2,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "model/message.h"
 #include "model/setting_readers.h"
+#include "model/working_hours.h"
 #include "model/zone_catalogue.h"
 
 namespace horavia {
@@ -20,7 +22,14 @@ struct ClockEntry {
     // version's key, a typo): written back as it was, so that nothing the user stored is lost
     // while the clock shows as unknown. Empty for every other clock.
     std::string StoredZone = {};
+    // When people there are at work; stored only when set (SnWrk, SnDays).
+    std::optional<WorkingHours> Hours = {};
 };
+
+// The working hours a clock is planned with: its own, else the default ones (if any). Only
+// clocks of a zone, or UTC, have working hours.
+std::optional<WorkingHours> ClockWorkingHours(const ClockEntry& clock,
+                                              const std::optional<WorkingHours>& defaults);
 
 using ClockList = std::vector<ClockEntry>;
 

@@ -67,7 +67,11 @@ enum class MessageId {
     HelpNotWritten,     // folder
     NoBrowserForHelp,   // file
 
-    Last = NoBrowserForHelp
+    // Planning.
+    PlannedTimeSkipped,   // time, date, clock's label, reading before the change, after it
+    PlannedTimeRepeated,  // time, date, clock's label, reading before the change, after it
+
+    Last = PlannedTimeRepeated
 };
 
 inline constexpr int kMessageIdCount = static_cast<int>(MessageId::Last) + 1;

@@ -97,6 +97,12 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(last);
         t.push_back(TextField("DefaultFormat", nullptr, &Preferences::DefaultFormat));
         t.push_back(BoolField("ShowOffset", "False", &Preferences::ShowOffset));
+        t.push_back(BoolField("WorkDefault", "False", &Preferences::WorkDefault));
+        t.push_back(TextField("WorkHours", kDefaultWorkingHoursText, &Preferences::WorkHours));
+        t.push_back(TextField("WorkDays", kDefaultWorkingDaysText, &Preferences::WorkDays));
+        t.push_back(IntField("MeetLength", PrefType::Int32, "30", &Preferences::MeetLength));
+        t.back().low = 15;
+        t.back().high = 480;
         return t;
     }();
     return table;
@@ -169,6 +175,13 @@ void SaveWindowPlace(SettingsStore& store, double twipsPerPixel, std::optional<i
     store.Save("WndWidth", twips(width));
     if (top) store.Save("WndTop", twips(*top));
     store.Save("WndHeight", twips(height));
+}
+
+std::optional<WorkingHours> DefaultWorkingHours(const Preferences& prefs) {
+    if (!prefs.WorkDefault) return std::nullopt;
+    WorkingHours hours = ParseWorkingHours(prefs.WorkHours).value_or(WorkingHours{});
+    hours.days = ParseWorkingDays(prefs.WorkDays).value_or(kMondayToFriday);
+    return hours;
 }
 
 }  // namespace horavia

@@ -9,6 +9,7 @@
 
 #include "model/day_count.h"
 #include "model/setting_readers.h"
+#include "model/working_hours.h"
 
 namespace horavia {
 
@@ -41,6 +42,11 @@ struct Preferences {
     DayCount STLast = 0;
     std::string DefaultFormat = kFormat24;
     bool ShowOffset = false;  // each clock's offset and day from the computer's, after its time
+    // Working hours for the clocks that have none of their own, used while WorkDefault is on.
+    bool WorkDefault = false;
+    std::string WorkHours = "09:00-17:00";  // as a clock's working hours are written
+    std::string WorkDays = "12345";
+    std::int32_t MeetLength = 30;  // minutes of a meeting looked for
 };
 
 enum class PrefType { Bool, Int16, Int32, Text, Date };
@@ -75,6 +81,10 @@ const std::vector<PreferenceField>& PreferenceTable();
 // the interval's unit within seconds to weeks, and the sync interval is raised to at least 1 (30
 // with the unit seconds) and at most 255.
 void LoadPreferences(Preferences& prefs, SettingReaders& readers);
+
+// The working hours a clock without its own is given: the preference's while WorkDefault is
+// on (09:00-17:00, Monday to Friday, where its texts are damaged), else none.
+std::optional<WorkingHours> DefaultWorkingHours(const Preferences& prefs);
 
 // Writes every preference but STLast in table order.
 void SavePreferences(const Preferences& prefs, SettingsStore& store);

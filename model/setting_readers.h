@@ -56,6 +56,12 @@ class SettingReaders {
     // The same for a day count, within the calendar's range.
     double StoredDayCount(const std::string& key, const std::string& defaultText);
 
+    // A stored text of the program's own that does not read as what its key holds: told like
+    // the others (once a run), and the caller reads it as unset.
+    void ReportMalformed(const std::string& key, const std::string& raw) {
+        Report("GetSetting", kSettingsApp, kSettingsSection, key, "", raw);
+    }
+
     SettingsStore& Store() { return store_; }
 
     static constexpr std::size_t kMaxToldProblems = 3;

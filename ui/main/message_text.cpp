@@ -188,6 +188,18 @@ QString SourceText(MessageId id, int n) {
                 "Message",
                 "No web browser could be started to show the help.\nThe help is in this "
                 "file:\n%1");
+        case MessageId::PlannedTimeSkipped:
+            //: %1 a time, %2 a date, %3 a clock's label, %4 and %5 the times the clock went
+            //: from and to when it was set forward.
+            return QCoreApplication::translate(
+                "Message", "%1 does not exist on %2 in %3: clocks went from %4 to %5");
+        case MessageId::PlannedTimeRepeated:
+            //: %1 a time, %2 a date, %3 a clock's label, %4 and %5 the times the clock went
+            //: from and to when it was set back.
+            return QCoreApplication::translate(
+                "Message",
+                "%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is "
+                "shown");
     }
     return {};
 }
