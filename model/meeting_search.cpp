@@ -67,7 +67,7 @@ std::optional<MeetingSlot> FindMeetingSlot(const std::vector<MeetingClock>& cloc
     const Instant firstStart = InstantFromUnixMs(firstMs);
     const Instant lastStart = from + within;  // excluded
     // Each clock's stretches over the whole search, with a margin for the nearest ones.
-    const auto margin = std::chrono::days(2);
+    const auto margin = std::chrono::days(8);  // a week: the nearest stretch of any clock
     std::vector<std::vector<WorkPeriod>> periods;
     periods.reserve(clocks.size());
     for (const MeetingClock& c : clocks) {
