@@ -13,6 +13,7 @@
 #include "model/plan_time.h"
 #include "model/zone_model.h"
 #include "platform/place_finder.h"
+#include "platform/platform.h"
 #include "ui/main/message_text.h"
 
 namespace horavia {
@@ -23,6 +24,7 @@ namespace {
 struct NamedZone {
     const ZoneRules* rules = nullptr;  // nullptr: UTC
     std::string label;
+    std::shared_ptr<const ZoneRules> owned = {};  // a tz id's own timeline, when read
 };
 
 // The computer's own zone is named by its tz id, as the system knows it.
@@ -31,13 +33,18 @@ std::string ComputerZoneName() {
     return id.isEmpty() ? std::string("UTC") : id.toStdString();
 }
 
-// The best match for a place or tz id, as --find would list it first.
+// The best match for a place or tz id, as --find would list it first, with its tz id's own
+// timeline (which may differ from the catalogue zone's in years past), else the catalogue
+// zone's.
 std::optional<NamedZone> FindZone(PlaceFinder& finder, const AppState& state, const QString& text) {
     const std::vector<PlaceMatch> matches = finder.Find(text.toStdString(), state.catalogue, 1);
-    if (matches.empty() || !state.catalogue.IsValidIndex(matches.front().zoneIndex)) {
-        return std::nullopt;
-    }
+    if (matches.empty()) return std::nullopt;
     const PlaceMatch& best = matches.front();
+    if (std::shared_ptr<const ZoneRules> own = CreatePlatform()->ZoneRulesOfTzId(best.tzId)) {
+        const ZoneRules* rules = own.get();
+        return NamedZone{rules, best.place, std::move(own)};
+    }
+    if (!state.catalogue.IsValidIndex(best.zoneIndex)) return std::nullopt;
     const ZoneInfo& zone = state.catalogue.zones[static_cast<std::size_t>(best.zoneIndex)];
     if (!zone.rules) return std::nullopt;
     return NamedZone{zone.rules.get(), best.place};

@@ -47,6 +47,8 @@ TEST(PlanEndToEnd, PrintAtATimeShowsEveryClockAtThatInstant) {
         {"15:00", "2026-03-08 19:00:00", "2026-03-09 04:00", "00:45", ""},
         {"15:00 Tokyo", "2026-03-08 06:00:00", "2026-03-08 15:00", "11:45", ""},
         {"2026-10-14 15:00 America/Lima", "2026-10-14 20:00:00", "2026-10-15 05:00", "01:45", ""},
+        // Lima's own timeline: it kept summer time in 1994, Bogota (the zone's) did not.
+        {"1994-02-01 12:00 Lima", "1994-02-01 16:00:00", "1994-02-02 01:00", "21:45", ""},
         {"3 pm São Paulo", "2026-03-08 18:00:00", "2026-03-09 03:00", "23:45", ""},
         // Kiritimati (+14) is on Monday the 9th already: its today, not the computer's.
         {"15:00 Kiritimati", "2026-03-09 01:00:00", "2026-03-09 10:00", "06:45", ""},
