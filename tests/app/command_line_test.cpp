@@ -41,87 +41,34 @@ TEST(CommandLine, HelpWinsAndMistakesAreReported) {
 }
 
 TEST(CommandLine, PlanningOptionsGoWithTheirCommandsAndKeepToTheirRanges) {
-    struct Case {
+    const char* const within = "--within needs a whole number from 1 to 366";
+    const char* const length = "--length needs a whole number from 15 to 1440";
+    const struct {
         QStringList args;
         Command command;
-        const char* at;
-        int within;
-        int length;
-        const char* error;
+        const char* atOrError;  // --at's text, or the error
+        int within = 0;
+        int length = 0;
+    } cases[] = {
+        {{"--print", "--at", "15:00 Tokyo"}, Command::Print, "15:00 Tokyo"},
+        {{"--at", "-05:00", "--tip"}, Command::Tip, "-05:00"},
+        {{"--within", "1", "--meet", "--length", "1440"}, Command::Meet, "", 1, 1440},
+        {{"--meet", "--within", "366", "--length", "15"}, Command::Meet, "", 366, 15},
+        {{"--at", "x", "--version"}, Command::Version, "x"},
+        {{"--meet", "--at", "15:00"}, Command::Error, "--at goes with --print or --tip"},
+        {{"--at", "--print"}, Command::Error, "--at needs a time"},
+        {{"--print", "--length", "30"}, Command::Error, "--within and --length go with --meet"},
+        {{"--meet", "--within", "0"}, Command::Error, within},
+        {{"--meet", "--within", "367"}, Command::Error, within},
+        {{"--meet", "--length", "14"}, Command::Error, length},
+        {{"--meet", "--length", "30m"}, Command::Error, length},
+        {{"--meet", "--length"}, Command::Error, length},
     };
-    const Case cases[] = {
-        {{"--print", "--at", "15:00 Tokyo"}, Command::Print, "15:00 Tokyo", 0, 0, ""},
-        {{"--at", "-05:00", "--tip"}, Command::Tip, "-05:00", 0, 0, ""},
-        {{"--meet"}, Command::Meet, "", 0, 0, ""},
-        {{"--within", "1", "--meet", "--length", "1440"}, Command::Meet, "", 1, 1440, ""},
-        {{"--meet", "--within", "366", "--length", "15"}, Command::Meet, "", 366, 15, ""},
-        {{"--at", "15:00"}, Command::Error, "", 0, 0, "--at goes with --print or --tip"},
-        {{"--meet", "--at", "15:00"}, Command::Error, "", 0, 0, "--at goes with --print or --tip"},
-        {{"--print", "--at"}, Command::Error, "", 0, 0, "--at needs a time"},
-        {{"--at", "--print"}, Command::Error, "", 0, 0, "--at needs a time"},
-        {{"--print", "--within", "3"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "--within and --length go with --meet"},
-        {{"--meet", "--within", "0"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "--within needs a whole number from 1 to 366"},
-        {{"--meet", "--within", "367"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "--within needs a whole number from 1 to 366"},
-        {{"--meet", "--length", "14"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "--length needs a whole number from 15 to 1440"},
-        {{"--meet", "--length", "1441"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "--length needs a whole number from 15 to 1440"},
-        {{"--meet", "--length", "30m"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "--length needs a whole number from 15 to 1440"},
-        {{"--meet", "--length"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "--length needs a whole number from 15 to 1440"},
-        {{"--meet", "--print"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "choose one of --print, --tip, --test-server and --find"},
-        {{"--meet", "--within", "9999", "--help"},
-         Command::Error,
-         "",
-         0,
-         0,
-         "--within needs a whole number from 1 to 366"},
-        {{"--at", "x", "--version"}, Command::Version, "x", 0, 0, ""},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const ParsedCommand parsed = Parse(c.args);
         const std::string args = c.args.join(' ').toStdString();
         EXPECT_EQ(parsed.command, c.command) << args;
-        EXPECT_EQ(parsed.error, c.error) << args;
-        if (c.command == Command::Error) continue;
-        EXPECT_EQ(parsed.at, c.at) << args;
+        EXPECT_EQ(c.command == Command::Error ? parsed.error : parsed.at, c.atOrError) << args;
         EXPECT_EQ(parsed.withinDays, c.within) << args;
         EXPECT_EQ(parsed.lengthMinutes, c.length) << args;
     }
