@@ -133,8 +133,8 @@ TEST_F(ProgramTest, NoZoneDatabaseEndsTheStart) {
 
 TEST_F(ProgramTest, MenuItemsAndShowHideCaptions) {
     Program& ti = Start();
-    EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "&Hide", "Sync Now!", "-", "&Help",
-                                       "-", "E&xit"}));
+    EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "Find a &meeting time", "&Hide",
+                                       "Sync Now!", "-", "&Help", "-", "E&xit"}));
     auto* icon = ti.tray().findChild<QSystemTrayIcon*>(QStringLiteral("trayIcon"));
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(icon->contextMenu(), &Menu())
