@@ -111,8 +111,9 @@ TEST_F(ProgramTest, GermanMenuTabsAndMessages) {
     ProgramTranslations german;
     ASSERT_EQ(german.install({QStringLiteral("de")}).language, QStringLiteral("de"));
     Start();
-    EXPECT_EQ(Captions(), (QStringList{"&Einstellungen", "&Umrechnen", "&Verbergen",
-                                       "Jetzt synchronisieren!", "-", "&Hilfe", "-", "&Beenden"}));
+    EXPECT_EQ(Captions(), (QStringList{"&Einstellungen", "&Umrechnen", "Besprechungs&termin finden",
+                                       "&Verbergen", "Jetzt synchronisieren!", "-", "&Hilfe", "-",
+                                       "&Beenden"}));
     Item("&Einstellungen")->trigger();
     ASSERT_NE(program->setupDialog(), nullptr);
     auto* tabs = program->setupDialog()->findChild<QTabWidget*>(QStringLiteral("tabs"));
