@@ -445,6 +445,16 @@ The help is in this file:
 المساعدة موجودة في هذا الملف:
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 غير موجود في %2 في %3: انتقلت الساعات من %4 إلى %5</translation>
+    </message>
+    <message>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 يتكرر مرتين في %2 في %3 (أُرجعت الساعات من %4 إلى %5): يُعرض الأول</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>

@@ -414,6 +414,16 @@ The help is in this file:
 Die Hilfe befindet sich in dieser Datei:
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 gibt es am %2 in %3 nicht: Die Uhren sprangen von %4 auf %5</translation>
+    </message>
+    <message>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 kommt am %2 in %3 zweimal vor (die Uhren wurden von %4 auf %5 zurückgestellt): Das erste Mal wird gezeigt</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>

@@ -416,6 +416,16 @@ The help is in this file:
 La ayuda está en este archivo:
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 no existe el %2 en %3: los relojes pasaron de %4 a %5</translation>
+    </message>
+    <message>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 ocurre dos veces el %2 en %3 (los relojes retrocedieron de %4 a %5): se muestra la primera</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>

@@ -418,6 +418,16 @@ The help is in this file:
 L&apos;aide se trouve dans ce fichier&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 n’existe pas le %2 à %3 : les horloges sont passées de %4 à %5</translation>
+    </message>
+    <message>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 se produit deux fois le %2 à %3 (les horloges sont revenues de %4 à %5) : la première est affichée</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>

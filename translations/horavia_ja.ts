@@ -408,6 +408,16 @@ The help is in this file:
 ヘルプは次のファイルにあります:
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%2 の %3 に %1 は存在しません: 時計は %4 から %5 に進められました</translation>
+    </message>
+    <message>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%2 の %3 では %1 が2回あります (時計は %4 から %5 に戻されました): 1回目を表示しています</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>

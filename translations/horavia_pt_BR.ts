@@ -415,6 +415,16 @@ The help is in this file:
 A ajuda está neste arquivo:
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 não existe em %2 em %3: os relógios passaram de %4 para %5</translation>
+    </message>
+    <message>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 acontece duas vezes em %2 em %3 (os relógios voltaram de %4 para %5): a primeira é mostrada</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>

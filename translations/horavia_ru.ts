@@ -424,6 +424,16 @@ The help is in this file:
 Справка находится в этом файле:
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 не существует %2 в %3: часы перевели с %4 на %5</translation>
+    </message>
+    <message>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 наступает дважды %2 в %3 (часы перевели назад с %4 на %5): показано первое</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>

@@ -405,6 +405,16 @@ The help is in this file:
 帮助位于此文件中：
 %1</translation>
     </message>
+    <message>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%2 在 %3 不存在 %1：时钟从 %4 调到了 %5</translation>
+    </message>
+    <message>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%2 在 %3 的 %1 出现两次（时钟从 %4 调回到 %5）：显示第一次</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>
