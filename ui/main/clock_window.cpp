@@ -7,8 +7,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QScreen>
-#include <QStyleOptionFocusRect>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -414,10 +414,11 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
     }
     // The row a typed time is for, once the user chose one or while planning.
     if ((currentRowShown_ || planned_) && currentRow_ < static_cast<int>(shown_.size())) {
-        QStyleOptionFocusRect frame;
-        frame.initFrom(this);
-        frame.rect = rowRect(currentRow_).adjusted(1, 0, -1, 0);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+        // Drawn here, not by the style: styles draw a focus frame only after keyboard use
+        // they saw themselves, and this frame marks a row, not the focused widget.
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rowRect(currentRow_).adjusted(1, 0, -2, -1));
     }
     if (!painted_) {
         painted_ = true;

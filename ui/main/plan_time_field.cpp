@@ -29,6 +29,8 @@ PlanTimeField::PlanTimeField(QWidget* parent, const QString& label, const QStrin
     layout->addWidget(edit_);
     layout->addWidget(refusal_);
     layout->addWidget(buttons);
+    // Room for a date and a time, and for a reason to wrap onto a few lines below them.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 40);
     edit_->setFocus();
     edit_->deselect();
     edit_->setCursorPosition(static_cast<int>(start.size()));
@@ -45,6 +47,7 @@ void PlanTimeField::setText(const QString& text) {
 void PlanTimeField::refuse(const QString& why) {
     refusal_->setText(why);
     refusal_->show();
+    adjustSize();  // the reason's lines fit below the field
     edit_->setFocus();
     edit_->selectAll();
 }
