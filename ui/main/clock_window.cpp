@@ -76,7 +76,11 @@ ClockWindow::ClockWindow(AppState& state, WindowLimits limits)
     setFocusPolicy(Qt::StrongFocus);
     InstallAccessibleInterfaces();
     // A clock added, changed, moved or removed shows at once, not at the next tick.
-    clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) { refresh(); });
+    // A field open for a time on a clock that changed is closed: it may be for another clock now.
+    clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) {
+        if (field_) field_->close();
+        refresh();
+    });
     preferencesSubscription_ = state_.preferences.Subscribe(
         [this](const PreferenceChange& change) { followPreferences(change); });
 }
@@ -342,15 +346,19 @@ void ClockWindow::openPlanField(const QString& start) {
     // The scales that keep no time of day of their own have nothing to type a time into.
     if (!keepsTimeOfDay(clock.Zone)) return;
     if (field_) field_->close();
+    fieldClock_ = row.clock;
     field_ = new PlanTimeField(this, Utf8(clock.Label), start);
     connect(field_, &PlanTimeField::submitted, this, &ClockWindow::takePlanText);
     field_->open();
 }
 
 void ClockWindow::takePlanText(const QString& text) {
-    if (!field_ || shown_.empty()) return;
-    const ShownRow& row = shown_[static_cast<std::size_t>(currentRow_)];
-    const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(row.clock)];
+    // The clock the field was opened for, unless it has gone from the list since.
+    if (!field_ || fieldClock_ < 0 ||
+        static_cast<std::size_t>(fieldClock_) >= state_.Clocks().size()) {
+        return;
+    }
+    const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(fieldClock_)];
     const ZoneRules* rules = rulesOf(clock.Zone);
     const std::optional<CivilTime> today =
         CivilTimeOn(rules, shownInstant(state_.services.clock.NowUtc()));

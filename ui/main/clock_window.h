@@ -131,6 +131,7 @@ class ClockWindow : public QWidget {
     bool currentRowShown_ = false;  // once Up or Down chose a row
     int wheelRemainder_ = 0;        // a touchpad's part of a notch
     QPointer<PlanTimeField> field_;
+    int fieldClock_ = 0;  // the clock the open field's time is for
     int clockSubscription_ = -1;
     int preferencesSubscription_ = -1;
 };
