@@ -199,7 +199,7 @@ found, the settings could not be read or saved, no clock with working hours for 
 </translation>
     </message>
     <message>
-        <location filename="../app/at_time.cpp" line="+66"/>
+        <location filename="../app/at_time.cpp" line="+73"/>
         <source>--at: &quot;%1&quot; is not a time</source>
         <extracomment>A usage error: the time given to --at does not read as a time; %1 is what was typed.</extracomment>
         <translation>--at: «%1» — это не время</translation>
@@ -573,6 +573,119 @@ The help is in this file:
     </message>
 </context>
 <context>
+    <name>Planning</name>
+    <message numerus="yes">
+        <location filename="../ui/main/plan_texts.cpp" line="+20"/>
+        <source>%n d</source>
+        <extracomment>Days, abbreviated as in &quot;2 d 3 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%n д</numerusform>
+            <numerusform>%n д</numerusform>
+            <numerusform>%n д</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n h</source>
+        <extracomment>Hours, abbreviated as in &quot;5 h 15 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%n ч</numerusform>
+            <numerusform>%n ч</numerusform>
+            <numerusform>%n ч</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n min</source>
+        <extracomment>Minutes, abbreviated as in &quot;5 h 15 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%n мин</numerusform>
+            <numerusform>%n мин</numerusform>
+            <numerusform>%n мин</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>now</source>
+        <extracomment>The planned instant is less than a minute away from the present.</extracomment>
+        <translation>сейчас</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 from now</source>
+        <extracomment>%1 a duration such as &quot;5 h 15 min&quot;.</extracomment>
+        <translation>через %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 ago</source>
+        <translation>%1 назад</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ddd d MMM</source>
+        <extracomment>The planned date as Qt&apos;s QDate::toString writes it: short weekday, day, short month (&quot;Tue 14 Oct&quot;). Reorder the fields as your language writes a short date.</extracomment>
+        <translation>ddd, d MMM</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2 — Home: back to now</source>
+        <extracomment>The planning line: %1 the planned date, %2 how far it is from now (&quot;5 h 15 min from now&quot;).</extracomment>
+        <translation>%1, %2 — Home: вернуться к текущему времени</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Planning:</source>
+        <extracomment>The label of the line that shows the planned instant below the clocks.</extracomment>
+        <translation>Планирование:</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>at work</source>
+        <extracomment>A clock&apos;s people are within their working hours.</extracomment>
+        <translation>рабочее время</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>off work</source>
+        <extracomment>A clock&apos;s people are outside their working hours, but it is not night there.</extracomment>
+        <translation>нерабочее время</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>night</source>
+        <extracomment>It is night (23:00 to 07:00) at the clock and people are not at work.</extracomment>
+        <translation>ночь</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1: %2, %3 before working hours</source>
+        <translation>%1: %2, за %3 до начала рабочего дня</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2, %3 after working hours</source>
+        <extracomment>%1 a clock&apos;s label, %2 its time then, %3 a duration (&quot;1 h 30 min&quot;): the meeting would end that long after the clock&apos;s working hours.</extracomment>
+        <translation>%1: %2, через %3 после конца рабочего дня</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Everyone is at work</source>
+        <extracomment>A meeting time was found within every clock&apos;s working hours.</extracomment>
+        <translation>У всех рабочее время</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No clock has working hours: set them in a clock&apos;s editor, or turn on default working hours in Setup.</source>
+        <translation>Ни у одних часов не задано рабочее время: задайте его в редакторе часов или включите рабочее время по умолчанию в настройке.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Type a time, such as 15:00 or 3 pm, or a date and time.</source>
+        <translation>Введите время, например 15:00 или 3 pm, либо дату и время.</translation>
+    </message>
+</context>
+<context>
     <name>PosixFileSystem</name>
     <message>
         <location filename="../platform/linux/posix_file_system.cpp" line="+94"/>
@@ -791,7 +904,13 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+160"/>
+        <location filename="../ui/main/clock_window.cpp" line="+224"/>
+        <source>%1, %2, %3</source>
+        <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
+        <translation>%1, %2, %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>
@@ -901,6 +1020,21 @@ The help is in this file:
         <location line="+2"/>
         <source>Find a place</source>
         <translation>Найти место</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::PlanTimeField</name>
+    <message>
+        <location filename="../ui/main/plan_time_field.cpp" line="+14"/>
+        <source>Plan for … in %1</source>
+        <extracomment>The title of the field in which a time is typed for one clock; %1 the clock&apos;s label.</extracomment>
+        <translation>Запланировать на … в %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Time in %1:</source>
+        <extracomment>%1 a clock&apos;s label; the field below takes a time, or a date and time, on that clock.</extracomment>
+        <translation>&amp;Время в %1:</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1295,12 @@ The help is in this file:
         <source>&amp;Convert</source>
         <extracomment>Tray menu: opens the time converter.</extracomment>
         <translation>П&amp;ересчёт времени</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Find a &amp;meeting time</source>
+        <extracomment>Tray menu: shows the clock window at the next time that suits every clock&apos;s working hours.</extracomment>
+        <translation>Найти время &amp;встречи</translation>
     </message>
     <message>
         <location line="+3"/>

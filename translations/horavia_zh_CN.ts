@@ -195,7 +195,7 @@ found, the settings could not be read or saved, no clock with working hours for 
 </translation>
     </message>
     <message>
-        <location filename="../app/at_time.cpp" line="+66"/>
+        <location filename="../app/at_time.cpp" line="+73"/>
         <source>--at: &quot;%1&quot; is not a time</source>
         <extracomment>A usage error: the time given to --at does not read as a time; %1 is what was typed.</extracomment>
         <translation>--at：“%1”不是时间</translation>
@@ -553,6 +553,113 @@ The help is in this file:
     </message>
 </context>
 <context>
+    <name>Planning</name>
+    <message numerus="yes">
+        <location filename="../ui/main/plan_texts.cpp" line="+20"/>
+        <source>%n d</source>
+        <extracomment>Days, abbreviated as in &quot;2 d 3 h&quot;.</extracomment>
+        <translation>
+            <numerusform>%n天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+2"/>
+        <source>%n h</source>
+        <extracomment>Hours, abbreviated as in &quot;5 h 15 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%n小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>%n min</source>
+        <extracomment>Minutes, abbreviated as in &quot;5 h 15 min&quot;.</extracomment>
+        <translation>
+            <numerusform>%n分钟</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>now</source>
+        <extracomment>The planned instant is less than a minute away from the present.</extracomment>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 from now</source>
+        <extracomment>%1 a duration such as &quot;5 h 15 min&quot;.</extracomment>
+        <translation>%1后</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 ago</source>
+        <translation>%1前</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>ddd d MMM</source>
+        <extracomment>The planned date as Qt&apos;s QDate::toString writes it: short weekday, day, short month (&quot;Tue 14 Oct&quot;). Reorder the fields as your language writes a short date.</extracomment>
+        <translation>M月d日 ddd</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2 — Home: back to now</source>
+        <extracomment>The planning line: %1 the planned date, %2 how far it is from now (&quot;5 h 15 min from now&quot;).</extracomment>
+        <translation>%1，%2 — Home：回到现在</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Planning:</source>
+        <extracomment>The label of the line that shows the planned instant below the clocks.</extracomment>
+        <translation>计划：</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>at work</source>
+        <extracomment>A clock&apos;s people are within their working hours.</extracomment>
+        <translation>工作中</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>off work</source>
+        <extracomment>A clock&apos;s people are outside their working hours, but it is not night there.</extracomment>
+        <translation>下班</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>night</source>
+        <extracomment>It is night (23:00 to 07:00) at the clock and people are not at work.</extracomment>
+        <translation>夜间</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1: %2, %3 before working hours</source>
+        <translation>%1：%2，早于工作时间%3</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2, %3 after working hours</source>
+        <extracomment>%1 a clock&apos;s label, %2 its time then, %3 a duration (&quot;1 h 30 min&quot;): the meeting would end that long after the clock&apos;s working hours.</extracomment>
+        <translation>%1：%2，晚于工作时间%3</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Everyone is at work</source>
+        <extracomment>A meeting time was found within every clock&apos;s working hours.</extracomment>
+        <translation>所有人都在工作时间内</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>No clock has working hours: set them in a clock&apos;s editor, or turn on default working hours in Setup.</source>
+        <translation>没有时钟设置了工作时间：请在时钟编辑器中设置，或在设置中打开默认工作时间。</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Type a time, such as 15:00 or 3 pm, or a date and time.</source>
+        <translation>请输入时间（如 15:00 或 3 pm），或日期和时间。</translation>
+    </message>
+</context>
+<context>
     <name>PosixFileSystem</name>
     <message>
         <location filename="../platform/linux/posix_file_system.cpp" line="+94"/>
@@ -771,7 +878,13 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+160"/>
+        <location filename="../ui/main/clock_window.cpp" line="+224"/>
+        <source>%1, %2, %3</source>
+        <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
+        <translation>%1，%2，%3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1，%2</translation>
@@ -881,6 +994,21 @@ The help is in this file:
         <location line="+2"/>
         <source>Find a place</source>
         <translation>查找地点</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::PlanTimeField</name>
+    <message>
+        <location filename="../ui/main/plan_time_field.cpp" line="+14"/>
+        <source>Plan for … in %1</source>
+        <extracomment>The title of the field in which a time is typed for one clock; %1 the clock&apos;s label.</extracomment>
+        <translation>为 %1 计划时间…</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Time in %1:</source>
+        <extracomment>%1 a clock&apos;s label; the field below takes a time, or a date and time, on that clock.</extracomment>
+        <translation>%1 的时间(&amp;T)：</translation>
     </message>
 </context>
 <context>
@@ -1139,6 +1267,12 @@ The help is in this file:
         <source>&amp;Convert</source>
         <extracomment>Tray menu: opens the time converter.</extracomment>
         <translation>时间转换(&amp;C)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Find a &amp;meeting time</source>
+        <extracomment>Tray menu: shows the clock window at the next time that suits every clock&apos;s working hours.</extracomment>
+        <translation>查找会议时间(&amp;M)</translation>
     </message>
     <message>
         <location line="+3"/>

@@ -240,7 +240,7 @@ click_item() {
   dbus-send --session --print-reply --dest="$SERVICE" "$MENU" com.canonical.dbusmenu.Event \
     "int32:$(item_id "$1")" string:clicked variant:int32:0 uint32:0 >/dev/null
 }
-EXPECTED="_Setup|_Convert|_Hide|Sync Now!|-|_Help|-|E_xit"
+EXPECTED="_Setup|_Convert|Find a _meeting time|_Hide|Sync Now!|-|_Help|-|E_xit"
 [ "$(captions)" = "$EXPECTED" ] || fail "menu over D-Bus: $(captions), expected $EXPECTED"
 echo "menu over D-Bus: $(captions)"
 

@@ -16,6 +16,7 @@
 
 #include "failing_file_system.h"
 #include "fake_time_server.h"
+#include "model/plan_time.h"
 #include "platform/qt_settings_store.h"
 #include "program_fixture.h"
 #include "setup_controls.h"
@@ -111,8 +112,9 @@ TEST_F(ProgramTest, GermanMenuTabsAndMessages) {
     ProgramTranslations german;
     ASSERT_EQ(german.install({QStringLiteral("de")}).language, QStringLiteral("de"));
     Start();
-    EXPECT_EQ(Captions(), (QStringList{"&Einstellungen", "&Umrechnen", "&Verbergen",
-                                       "Jetzt synchronisieren!", "-", "&Hilfe", "-", "&Beenden"}));
+    EXPECT_EQ(Captions(), (QStringList{"&Einstellungen", "&Umrechnen", "Besprechungs&termin finden",
+                                       "&Verbergen", "Jetzt synchronisieren!", "-", "&Hilfe", "-",
+                                       "&Beenden"}));
     Item("&Einstellungen")->trigger();
     ASSERT_NE(program->setupDialog(), nullptr);
     auto* tabs = program->setupDialog()->findChild<QTabWidget*>(QStringLiteral("tabs"));
@@ -133,8 +135,8 @@ TEST_F(ProgramTest, NoZoneDatabaseEndsTheStart) {
 
 TEST_F(ProgramTest, MenuItemsAndShowHideCaptions) {
     Program& ti = Start();
-    EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "&Hide", "Sync Now!", "-", "&Help",
-                                       "-", "E&xit"}));
+    EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "Find a &meeting time", "&Hide",
+                                       "Sync Now!", "-", "&Help", "-", "E&xit"}));
     auto* icon = ti.tray().findChild<QSystemTrayIcon*>(QStringLiteral("trayIcon"));
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(icon->contextMenu(), &Menu())
@@ -194,6 +196,20 @@ TEST_F(ProgramTest, StartsHiddenAndShowsOnlyWhenAsked) {
     EXPECT_TRUE(NextSecond());
     EXPECT_EQ(tips.back(), "Zulu: 11:30 - Swatch: @521") << "the tip goes on without a window";
     EXPECT_EQ(ShowItem()->text(), QStringLiteral("S&how"));
+}
+
+// The menu's meeting search shows the hidden window at the time found; the tip keeps to now.
+TEST_F(ProgramTest, FindAMeetingTimeShowsTheWindowThere) {
+    store.Save("ShowWnd", "False");
+    store.Save("WorkDefault", "True");
+    Start();
+    Item("Find a &meeting time")->trigger();
+    ASSERT_NE(Main(), nullptr);
+    EXPECT_TRUE(Main()->isVisible());
+    ASSERT_TRUE(Main()->plannedInstant());
+    EXPECT_EQ(IsoUtcText(*Main()->plannedInstant()), "2026-07-01T11:45:00Z");
+    EXPECT_TRUE(NextSecond());
+    EXPECT_EQ(tips.back(), "Zulu: 11:30 - Swatch: @521");
 }
 
 TEST_F(ProgramTest, WithoutANotificationAreaTheWindowIsTheWayIn) {

@@ -272,7 +272,7 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
 
     Click(s, "closeButton");
     EXPECT_FALSE(Main()->isVisible()) << "the main window goes at once";
-    EXPECT_EQ(tray->tray().menu()->actions().at(2)->text(), QStringLiteral("S&how"));
+    EXPECT_EQ(tray->tray().menu()->actions().at(3)->text(), QStringLiteral("S&how"));
     EXPECT_TRUE(Main()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_EQ(logOnStarts, std::vector<bool>{true});
     const std::vector<std::pair<std::string, std::string>> stored{{"AlwaysOnTop", "True"},

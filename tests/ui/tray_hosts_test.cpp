@@ -51,13 +51,13 @@ TEST_F(ProgramTest, TheIconComesWhenANotificationAreaAppearsAndTheWindowStays) {
 TEST_F(ProgramTest, AHostWithoutTipsShowsTheClocksAtTheTopOfTheMenu) {
     trayHost = TrayHostStyle::MenuOnClick;
     Program& ti = Start();
-    const QStringList withClocks{"Zulu: 11:30", "Swatch: @521", "-", "&Setup", "&Convert",
-                                 "&Hide",       "Sync Now!",    "-", "&Help",  "-",
-                                 "E&xit"};
+    const QStringList withClocks{
+        "Zulu: 11:30", "Swatch: @521", "-", "&Setup", "&Convert", "Find a &meeting time",
+        "&Hide",       "Sync Now!",    "-", "&Help",  "-",        "E&xit"};
     EXPECT_EQ(Captions(), withClocks) << "from the start, before the first tick";
     area->takeOver(TrayHostStyle::ClickActivates);  // a panel that shows tips
-    EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "&Hide", "Sync Now!", "-", "&Help",
-                                       "-", "E&xit"}));
+    EXPECT_EQ(Captions(), (QStringList{"&Setup", "&Convert", "Find a &meeting time", "&Hide",
+                                       "Sync Now!", "-", "&Help", "-", "E&xit"}));
     area->takeOver(TrayHostStyle::MenuOnClick);
     EXPECT_EQ(Captions(), withClocks);
     const QList<QAction*> actions = Menu().actions();

@@ -1,18 +1,26 @@
 #include "ui/main/clock_window.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QScreen>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
+#include "model/date_time_text.h"
+#include "model/meeting_search.h"
 #include "model/relative_offset.h"
 #include "platform/qt_utf8.h"
 #include "ui/main/accessibility.h"
+#include "ui/main/message_text.h"
+#include "ui/main/plan_texts.h"
+#include "ui/main/plan_time_field.h"
 #include "ui/main/program_icon.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/main/twips.h"
@@ -42,6 +50,19 @@ QRect WorkAreaAt(QPoint topLeft) {
     return screen != nullptr ? screen->availableGeometry() : VirtualDesktop();
 }
 
+// Planning goes back to now by itself after this long without a planning input.
+constexpr auto kPlanIdle = std::chrono::minutes(5);
+constexpr int kWheelNotch = 120;  // angleDelta's eighths of a degree in one notch
+
+// The first quarter hour (UTC) at or after t.
+Instant QuarterAtOrAfter(Instant t) {
+    const auto quarter = std::chrono::duration_cast<std::chrono::milliseconds>(kMeetingGrid);
+    const auto since = t.time_since_epoch();
+    auto floor = since - (since % quarter + quarter) % quarter;
+    if (floor < since) floor += quarter;
+    return Instant(floor);
+}
+
 }  // namespace
 
 ClockWindow::ClockWindow(AppState& state, WindowLimits limits)
@@ -55,7 +76,11 @@ ClockWindow::ClockWindow(AppState& state, WindowLimits limits)
     setFocusPolicy(Qt::StrongFocus);
     InstallAccessibleInterfaces();
     // A clock added, changed, moved or removed shows at once, not at the next tick.
-    clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) { refresh(); });
+    // A field open for a time on a clock that changed is closed: it may be for another clock now.
+    clockSubscription_ = state_.book.Subscribe([this](const ClockChange&) {
+        if (field_) field_->close();
+        refresh();
+    });
     preferencesSubscription_ = state_.preferences.Subscribe(
         [this](const PreferenceChange& change) { followPreferences(change); });
 }
@@ -90,7 +115,7 @@ void ClockWindow::restorePlace() {
     setAlwaysOnTop(state_.preferences.Values().AlwaysOnTop);
 }
 
-ClockPaintLayout ClockWindow::computeLayout() const {
+ClockPaintLayout ClockWindow::computeLayout() {
     // Labels are gathered first and the time read once for all rows, as the rows are drawn.
     // Only what can show on the desktop is measured and drawn, so that a label or format of
     // megabytes costs no more than one as wide as the desktop.
@@ -100,21 +125,52 @@ ClockPaintLayout ClockWindow::computeLayout() const {
     const double lineHeight = shaped_.LineHeight();
     const auto widthOf = [&](const std::string& text) { return shaped_.Width(text); };
     std::vector<ClockRowText> rows;
-    rows.reserve(clocks.size());
+    rows.reserve(clocks.size() + 2);
     for (int index : clocks) {
         rows.push_back(
             {ShownText(state_.Clocks()[static_cast<std::size_t>(index)].Label, desktopWidth), {}});
     }
     const Instant now = state_.services.clock.NowUtc();
+    // Planning left alone goes back to now; so does a note nobody acted on.
+    if ((planned_ || !note_.isEmpty()) && now - lastPlanInput_ >= kPlanIdle) {
+        planned_.reset();
+        note_.clear();
+    }
+    const Instant t = shownInstant(now);
+    const std::optional<WorkingHours> defaults = DefaultWorkingHours(state_.preferences.Values());
+    shown_.clear();
+    shown_.reserve(clocks.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        std::string time = state_.ZoneTimeText(clocks[i], true, now, kShownFormatBytes);
+        const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(clocks[i])];
+        std::string time = state_.ZoneTimeText(clocks[i], true, t, kShownFormatBytes);
         if (state_.preferences.Values().ShowOffset) {
-            const int zone = state_.Clocks()[static_cast<std::size_t>(clocks[i])].Zone;
             const std::string offset =
-                RelativeOffsetText(state_.catalogue, zone, now, *state_.computerZone);
+                RelativeOffsetText(state_.catalogue, clock.Zone, t, *state_.computerZone);
             if (!offset.empty()) time += "  " + offset;
         }
-        rows[i].time = ShownText(time, desktopWidth);
+        time = ShownText(time, desktopWidth);
+        ShownRow row{clocks[i], time, {}};
+        if (planned_ && keepsTimeOfDay(clock.Zone)) {
+            if (const std::optional<WorkingHours> hours = ClockWorkingHours(clock, defaults)) {
+                const WorkState work = WorkStateAt(*hours, rulesOf(clock.Zone), t);
+                row.mark = WorkStateWord(work);
+                time += "  " + WorkStateMark(work).toStdString();
+            }
+        }
+        rows[i].time = time;
+        shown_.push_back(std::move(row));
+    }
+    if (planned_) {
+        rows.push_back(
+            {PlanningLineLabel().toStdString(),
+             ShownText(PlanningLineText(*planned_, now, state_.computerZone.get()).toStdString(),
+                       desktopWidth)});
+    }
+    if (!note_.isEmpty()) rows.push_back({{}, ShownText(note_.toStdString(), desktopWidth)});
+    if (shown_.empty()) {
+        currentRow_ = 0;
+    } else {
+        currentRow_ = std::clamp(currentRow_, 0, static_cast<int>(shown_.size()) - 1);
     }
     return LayOutClockRows(rows, lineHeight, widthOf);
 }
@@ -153,18 +209,181 @@ void ClockWindow::refresh() {
     }
 }
 
+int ClockWindow::rowCount() const {
+    return static_cast<int>(shown_.size()) + (planned_ || !note_.isEmpty() ? 1 : 0);
+}
+
 QString ClockWindow::rowText(int row) const {
-    if (row < 0 || row >= layout_.rows) return {};
+    if (row < 0 || row >= rowCount()) return {};
     const auto at = static_cast<std::size_t>(row);
+    if (at == shown_.size()) return planningText();
+    const QString label = Utf8(layout_.texts[at].text);
+    if (!shown_[at].mark.isEmpty()) {
+        //: A clock row while planning: %1 the clock's label, %2 its time, %3 whether people
+        //: there are at work ("Tokyo, 23:10, night").
+        return tr("%1, %2, %3").arg(label, Utf8(shown_[at].time), shown_[at].mark);
+    }
     //: A clock row as a screen reader reads it: %1 is the clock's label, %2 its time.
-    return tr("%1, %2").arg(Utf8(layout_.texts[at].text),
-                            Utf8(layout_.texts[at + static_cast<std::size_t>(layout_.rows)].text));
+    return tr("%1, %2").arg(label, Utf8(shown_[at].time));
 }
 
 QRect ClockWindow::rowRect(int row) const {
-    if (row < 0 || row >= layout_.rows) return {};
+    if (row < 0 || row >= rowCount()) return {};
     const int top = WholePixels(layout_.texts[static_cast<std::size_t>(row)].y);
-    return QRect(0, top, width(), std::max(1, WholePixels(layout_.lineHeight)));
+    // The planning line takes in the note below it.
+    const int lines = row == static_cast<int>(shown_.size()) ? layout_.rows - row : 1;
+    return QRect(0, top, width(), std::max(1, WholePixels(lines * layout_.lineHeight)));
+}
+
+QString ClockWindow::planningText() const {
+    if (!planned_) return note_;
+    const QString line =
+        PlanningLineLabel() + QLatin1Char(' ') +
+        PlanningLineText(*planned_, state_.services.clock.NowUtc(), state_.computerZone.get());
+    return note_.isEmpty() ? line : line + QLatin1Char('\n') + note_;
+}
+
+Instant ClockWindow::shownInstant(Instant now) const {
+    return planned_.value_or(now);
+}
+
+bool ClockWindow::keepsTimeOfDay(int zone) const {
+    return zone == kZoneUtc || state_.catalogue.IsRegistryZone(zone);
+}
+
+const ZoneRules* ClockWindow::rulesOf(int zone) const {
+    return state_.catalogue.IsRegistryZone(zone)
+               ? state_.catalogue.zones[static_cast<std::size_t>(zone)].rules.get()
+               : nullptr;
+}
+
+void ClockWindow::planAt(std::optional<Instant> at, QString note) {
+    planned_ = at;
+    note_ = std::move(note);
+    lastPlanInput_ = state_.services.clock.NowUtc();
+    refresh();
+    update();  // the marks and the current row's frame come and go with planning
+    announcePlanning();
+}
+
+void ClockWindow::stepPlan(PlanStep step) {
+    const Instant from = shownInstant(state_.services.clock.NowUtc());
+    planAt(StepPlanTime(from, step, state_.computerZone.get()));
+}
+
+void ClockWindow::backToNow() {
+    if (!planned_ && note_.isEmpty()) return;
+    planAt(std::nullopt);
+}
+
+void ClockWindow::announcePlanning() {
+    if (!QAccessible::isActive()) return;
+    QAccessibleInterface* self = QAccessible::queryAccessibleInterface(this);
+    QAccessibleInterface* line =
+        self != nullptr ? self->child(static_cast<int>(shown_.size())) : nullptr;
+    if (line == nullptr) return;
+    QAccessibleValueChangeEvent value(line, planningText());
+    QAccessible::updateAccessibility(&value);
+    QAccessibleEvent name(line, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&name);
+}
+
+void ClockWindow::findMeetingTime() {
+    const std::optional<WorkingHours> defaults = DefaultWorkingHours(state_.preferences.Values());
+    std::vector<MeetingClock> clocks;
+    std::vector<int> indices;
+    for (int index : state_.EnabledClocksInOrder()) {
+        const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(index)];
+        if (!keepsTimeOfDay(clock.Zone)) continue;
+        if (const std::optional<WorkingHours> hours = ClockWorkingHours(clock, defaults)) {
+            clocks.push_back({rulesOf(clock.Zone), *hours});
+            indices.push_back(index);
+        }
+    }
+    if (clocks.empty()) {
+        planAt(planned_, NoWorkingHoursText());
+        return;
+    }
+    const Instant now = state_.services.clock.NowUtc();
+    const Instant from = planned_ ? *planned_ + kMeetingGrid : QuarterAtOrAfter(now);
+    const std::optional<MeetingSlot> slot = FindMeetingSlot(
+        clocks, from, std::chrono::minutes(std::max(1, state_.preferences.Values().MeetLength)),
+        kMeetingHorizon);
+    if (!slot) return;
+    QStringList misfits;
+    for (const MeetingShortfall& s : slot->outside) {
+        if (s.by.count() == 0 || s.clock >= indices.size()) continue;
+        const int index = indices[s.clock];
+        misfits << ShortfallText(Utf8(state_.Clocks()[static_cast<std::size_t>(index)].Label),
+                                 Utf8(state_.ZoneTimeText(index, false, slot->start)), s);
+    }
+    planAt(slot->start,
+           misfits.isEmpty() ? EveryoneAtWorkText() : misfits.join(QStringLiteral("; ")));
+}
+
+QString ClockWindow::shownTimesText() const {
+    QStringList lines;
+    for (std::size_t i = 0; i < shown_.size(); ++i) {
+        lines << Utf8(layout_.texts[i].text) + QStringLiteral(": ") + Utf8(shown_[i].time);
+    }
+    lines << Utf8(IsoUtcText(shownInstant(state_.services.clock.NowUtc())));
+    return lines.join(QLatin1Char('\n'));
+}
+
+void ClockWindow::moveCurrentRow(int by) {
+    if (shown_.empty()) return;
+    if (currentRowShown_) {
+        currentRow_ = std::clamp(currentRow_ + by, 0, static_cast<int>(shown_.size()) - 1);
+    }
+    currentRowShown_ = true;  // the first press shows where the current row is
+    update();
+}
+
+void ClockWindow::openPlanField(const QString& start) {
+    if (shown_.empty()) return;
+    const ShownRow& row = shown_[static_cast<std::size_t>(currentRow_)];
+    const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(row.clock)];
+    // The scales that keep no time of day of their own have nothing to type a time into.
+    if (!keepsTimeOfDay(clock.Zone)) return;
+    if (field_) field_->close();
+    fieldClock_ = row.clock;
+    field_ = new PlanTimeField(this, Utf8(clock.Label), start);
+    connect(field_, &PlanTimeField::submitted, this, &ClockWindow::takePlanText);
+    field_->open();
+}
+
+void ClockWindow::takePlanText(const QString& text) {
+    // The clock the field was opened for, unless it has gone from the list since.
+    if (!field_ || fieldClock_ < 0 ||
+        static_cast<std::size_t>(fieldClock_) >= state_.Clocks().size()) {
+        return;
+    }
+    const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(fieldClock_)];
+    const ZoneRules* rules = rulesOf(clock.Zone);
+    const std::optional<CivilTime> today =
+        CivilTimeOn(rules, shownInstant(state_.services.clock.NowUtc()));
+    const std::optional<CivilTime> reading =
+        today ? ParseDateTimeText(text.toStdString(), state_.locale, *today) : std::nullopt;
+    if (!reading) {
+        field_->refuse(UnreadablePlanText());
+        return;
+    }
+    const PlacedReading placed = PlaceReading(rules, *reading);
+    const std::optional<Message> said =
+        PlacedReadingText(placed, *reading, clock.Label, state_.locale);
+    switch (placed.kind) {
+        case PlacedReading::Kind::Unique:
+        case PlacedReading::Kind::Repeated:
+            field_->close();
+            planAt(placed.at, said ? MessageText(*said) : QString());
+            return;
+        case PlacedReading::Kind::Skipped:
+            field_->refuse(said ? MessageText(*said) : UnreadablePlanText());
+            return;
+        case PlacedReading::Kind::OutOfRange:
+            field_->refuse(UnreadablePlanText());
+            return;
+    }
 }
 
 QRect ClockWindow::inkBox(const PlacedText& t) const {
@@ -201,6 +420,14 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
         const double left = mirrored ? width() - t.x - shaped_.Width(t.text) : t.x;
         shaped_.Draw(painter, t.text, QPointF(left, t.y));
     }
+    // The row a typed time is for, once the user chose one or while planning.
+    if ((currentRowShown_ || planned_) && currentRow_ < static_cast<int>(shown_.size())) {
+        // Drawn here, not by the style: styles draw a focus frame only after keyboard use
+        // they saw themselves, and this frame marks a row, not the focused widget.
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rowRect(currentRow_).adjusted(1, 0, -2, -1));
+    }
     if (!painted_) {
         painted_ = true;
         LogFirstPaint();
@@ -217,7 +444,66 @@ void ClockWindow::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ClockWindow::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const bool plain = modifiers == Qt::NoModifier;
+    const bool shift = modifiers == Qt::ShiftModifier;
+    // Escape while planning goes back to now; its release then hides nothing.
+    if (event->key() == Qt::Key_Escape && planned_) {
+        escapePressedHere_ = false;
+        backToNow();
+        return;
+    }
     if (event->key() == Qt::Key_Escape && !event->isAutoRepeat()) escapePressedHere_ = true;
+    if (plain || shift) {
+        switch (event->key()) {
+            case Qt::Key_Right:
+                stepPlan(shift ? PlanStep::HourLater : PlanStep::QuarterLater);
+                return;
+            case Qt::Key_Left:
+                stepPlan(shift ? PlanStep::HourEarlier : PlanStep::QuarterEarlier);
+                return;
+            default:
+                break;
+        }
+    }
+    if (plain) {
+        switch (event->key()) {
+            case Qt::Key_PageDown:
+                stepPlan(PlanStep::DayLater);
+                return;
+            case Qt::Key_PageUp:
+                stepPlan(PlanStep::DayEarlier);
+                return;
+            case Qt::Key_Home:
+                backToNow();
+                return;
+            case Qt::Key_Up:
+                moveCurrentRow(-1);
+                return;
+            case Qt::Key_Down:
+                moveCurrentRow(1);
+                return;
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                openPlanField({});
+                return;
+            default:
+                break;
+        }
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(shownTimesText());
+        return;
+    }
+    if (event->key() == Qt::Key_N && modifiers == Qt::ControlModifier) {
+        findMeetingTime();
+        return;
+    }
+    const QString typed = event->text();
+    if ((plain || shift) && typed.size() == 1 && typed.at(0).isDigit()) {
+        openPlanField(typed);
+        return;
+    }
     // The keyboard's right click opens the menu at the window's first row.
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if ((event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) || shiftF10) {
@@ -236,6 +522,36 @@ void ClockWindow::keyReleaseEvent(QKeyEvent* event) {
     emit hideRequested();
 }
 
+void ClockWindow::wheelEvent(QWheelEvent* event) {
+    // Shift turns a wheel sideways on some systems: either direction counts.
+    const QPoint angle = event->angleDelta();
+    wheelRemainder_ += angle.y() != 0 ? angle.y() : angle.x();
+    const int notches = wheelRemainder_ / kWheelNotch;
+    wheelRemainder_ -= notches * kWheelNotch;
+    const bool hours = (event->modifiers() & Qt::ShiftModifier) != 0;
+    // Up (away from the user) is later, as a spin box counts up.
+    for (int i = 0; i < std::abs(notches); ++i) {
+        if (notches > 0) {
+            stepPlan(hours ? PlanStep::HourLater : PlanStep::QuarterLater);
+        } else {
+            stepPlan(hours ? PlanStep::HourEarlier : PlanStep::QuarterEarlier);
+        }
+    }
+    event->accept();
+}
+
+void ClockWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // A hidden window shows now when it comes back.
+    if (field_) field_->close();
+    wheelRemainder_ = 0;
+    if (planned_ || !note_.isEmpty()) {
+        planned_.reset();
+        note_.clear();
+        refresh();
+    }
+}
+
 void ClockWindow::writeGeometry() {
     const QSize outer = frameGeometry().size();
     // Where the platform cannot tell the position, the stored place is kept as it is.
@@ -248,6 +564,7 @@ void ClockWindow::writeGeometry() {
 
 void ClockWindow::closeEvent(QCloseEvent* event) {
     writeGeometry();
+    if (field_) field_->close();
     // The close box: the window goes (it is deleted) and the choice is recorded as hidden.
     if (!closingForShutDown_) emit hideRequested();
     event->accept();

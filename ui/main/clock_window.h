@@ -3,13 +3,18 @@
 // program what the user asks for; the program decides.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "model/plan_time.h"
 #include "model/zone_model.h"
 #include "ui/main/frame_placement.h"
 #include "ui/main/main_window_layout.h"
+#include "ui/main/plan_time_field.h"
 #include "ui/main/shaped_text_cache.h"
 #include "ui/main/window_limits.h"
 
@@ -36,10 +41,24 @@ class ClockWindow : public QWidget {
     void closeForShutDown();
 
     const ClockPaintLayout& paintLayout() const { return layout_; }
-    // The rows as screen readers read them: "Tokyo, 23:30", and where each is drawn.
-    int rowCount() const { return layout_.rows; }
+    // The rows as screen readers read them: "Tokyo, 23:30" (while planning "Tokyo, 23:30,
+    // night"), then while planning the planning line; and where each is drawn.
+    int rowCount() const;
     QString rowText(int row) const;
     QRect rowRect(int row) const;
+
+    // Planning: every clock shows another instant than now until the user goes back to it.
+    const std::optional<Instant>& plannedInstant() const { return planned_; }
+    void stepPlan(PlanStep step);
+    void backToNow();
+    // The next time that suits every clock with working hours, after the planned one.
+    void findMeetingTime();
+    // The clocks' times as shown, one "label: time" a line, then the instant in UTC.
+    QString shownTimesText() const;
+    // The text of the planning line (and what it adds below), empty while not planning.
+    QString planningText() const;
+    // The field in which a time is typed for the current clock, while it is open.
+    PlanTimeField* planField() const { return field_.data(); }
 
     // Showing lays the clocks out first: a window that fits itself to its texts while the
     // window manager maps it would be placed by its inside, not its frame.
@@ -62,6 +81,8 @@ class ClockWindow : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -69,13 +90,30 @@ class ClockWindow : public QWidget {
   private:
     // The font, the texts and staying on top follow the preferences wherever they change.
     void followPreferences(const PreferenceChange& change);
-    ClockPaintLayout computeLayout() const;
+    ClockPaintLayout computeLayout();
     void applyLayoutSize();
     // Where a placed text may draw, in pixels.
     QRect inkBox(const PlacedText& t) const;
     // Where a text drawn in place of another may look different, in pixels.
     QRect changedBox(const ChangedText& c) const;
     void writeGeometry();
+    // The instant the rows show: the planned one, or now.
+    Instant shownInstant(Instant now) const;
+    // A planning input moves to `at` (or back to now), lays out and tells screen readers.
+    void planAt(std::optional<Instant> at, QString note = {});
+    void announcePlanning();
+    void moveCurrentRow(int by);
+    void openPlanField(const QString& start);
+    void takePlanText(const QString& text);
+    // Whether a time can be typed for the clock: UTC and the real zones keep a time of day.
+    bool keepsTimeOfDay(int zone) const;
+    const ZoneRules* rulesOf(int zone) const;
+
+    struct ShownRow {
+        int clock = 0;
+        std::string time;  // as drawn, without the working-hours mark
+        QString mark;      // the working-hours word while planning, else empty
+    };
 
     AppState& state_;
     const WindowLimits limits_;
@@ -85,6 +123,15 @@ class ClockWindow : public QWidget {
     bool painted_ = false;
     bool closingForShutDown_ = false;
     bool escapePressedHere_ = false;
+    std::vector<ShownRow> shown_;
+    std::optional<Instant> planned_;
+    Instant lastPlanInput_{};
+    QString note_;  // said below the planning line: a repeated time, a meeting's misfits
+    int currentRow_ = 0;
+    bool currentRowShown_ = false;  // once Up or Down chose a row
+    int wheelRemainder_ = 0;        // a touchpad's part of a notch
+    QPointer<PlanTimeField> field_;
+    int fieldClock_ = 0;  // the clock the open field's time is for
     int clockSubscription_ = -1;
     int preferencesSubscription_ = -1;
 };

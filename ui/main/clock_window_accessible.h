@@ -1,7 +1,8 @@
 // The clock window as screen readers see it: a window with one text per shown clock, read as
 // "Tokyo, 23:30". The window is painted, so Qt knows nothing of its rows by itself.
 // The texts are read when asked for: nothing is announced at each tick, which would have a
-// screen reader speak every second.
+// screen reader speak every second. While the user plans, a last text holds the planning
+// line; the window announces it at each planning step.
 #pragma once
 
 #include <QAccessibleWidget>

@@ -33,6 +33,7 @@ Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions
     connect(&ticker_, &SecondTicker::tick, this, &Program::tick);
     connect(&tray_, &TrayPresenter::setupRequested, this, &Program::openSetup);
     connect(&tray_, &TrayPresenter::convertRequested, this, &Program::openConverter);
+    connect(&tray_, &TrayPresenter::meetingRequested, this, &Program::findMeetingTime);
     connect(&tray_, &TrayPresenter::showHideRequested, this, &Program::toggleClockWindow);
     connect(&tray_, &TrayPresenter::syncRequested, this, &Program::syncNow);
     connect(&tray_, &TrayPresenter::helpRequested, this, &Program::openHelp);
@@ -233,6 +234,13 @@ void Program::openConverter() {
     }
     // Shown without waiting for it; the close box only hides it.
     if (converter_) BringToFront(converter_.get());
+}
+
+void Program::findMeetingTime() {
+    showClockWindow(true);
+    ClockWindow& window = ensureClockWindow();
+    window.findMeetingTime();
+    if (window.isVisible()) BringToFront(&window);
 }
 
 void Program::toggleClockWindow() {

@@ -99,6 +99,8 @@ class Program : public QObject {
 
   private slots:
     void openConverter();
+    // Shows the clock window at the next time that suits every clock with working hours.
+    void findMeetingTime();
     void toggleClockWindow();
     void syncNow();
     void openHelp();

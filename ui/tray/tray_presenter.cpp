@@ -59,6 +59,9 @@ TrayPresenter::TrayPresenter(const Preferences& prefs, std::unique_ptr<Notificat
     setupAction_ = menu_.addAction(tr("&Setup"), this, &TrayPresenter::setupRequested);
     //: Tray menu: opens the time converter.
     menu_.addAction(tr("&Convert"), this, &TrayPresenter::convertRequested);
+    //: Tray menu: shows the clock window at the next time that suits every clock's working
+    //: hours.
+    menu_.addAction(tr("Find a &meeting time"), this, &TrayPresenter::meetingRequested);
     showAction_ = menu_.addAction(tr(kMenuShowCaption), this, &TrayPresenter::showHideRequested);
     //: Tray menu: sets the computer's clock from a time server now.
     syncAction_ = menu_.addAction(tr("Sync Now!"), this, &TrayPresenter::syncRequested);

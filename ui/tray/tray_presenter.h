@@ -69,6 +69,7 @@ class TrayPresenter : public QObject {
   signals:
     void setupRequested();
     void convertRequested();
+    void meetingRequested();
     void showHideRequested();
     void syncRequested();
     void helpRequested();
