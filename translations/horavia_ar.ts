@@ -445,6 +445,18 @@ The help is in this file:
 المساعدة موجودة في هذا الملف:
 %1</translation>
     </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>الوقت %1 غير موجود يوم %2 في %3: انتقلت الساعات من %4 إلى %5</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>الوقت %1 يتكرر مرتين يوم %2 في %3 (أُرجعت الساعات من %4 إلى %5): تُعرض المرة الأولى</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>
@@ -587,7 +599,7 @@ The help is in this file:
         <translation>إلغاء (&amp;C)</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+160"/>
         <source>Type a label and choose a zone</source>
         <translation>اكتب تسمية واختر منطقة زمنية</translation>
     </message>
@@ -632,7 +644,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
         <source>Clocks</source>
         <translation>الساعات</translation>
     </message>
@@ -665,7 +677,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+159"/>
+        <location filename="../ui/main/clock_window.cpp" line="+160"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1، %2</translation>
@@ -674,7 +686,7 @@ The help is in this file:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+53"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - تحويل</translation>
     </message>
@@ -793,7 +805,7 @@ The help is in this file:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+48"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -806,7 +818,7 @@ The help is in this file:
         </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Show &amp;window</source>
         <translation>إظهار النافذة (&amp;W)</translation>
     </message>
@@ -892,7 +904,7 @@ The help is in this file:
 <context>
     <name>horavia::SetupDialog</name>
     <message>
-        <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
+        <location filename="../ui/setup/setup_dialog.cpp" line="+31"/>
         <source>Setup pages</source>
         <translation>صفحات الإعداد</translation>
     </message>
@@ -917,7 +929,7 @@ The help is in this file:
         <translation>التنسيق الافتراضي (&amp;F)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>&amp;Close</source>
         <translation>إغلاق (&amp;C)</translation>
     </message>

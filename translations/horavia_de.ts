@@ -414,6 +414,18 @@ The help is in this file:
 Die Hilfe befindet sich in dieser Datei:
 %1</translation>
     </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 gibt es am %2 in %3 nicht: die Uhren sprangen von %4 auf %5</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 kommt am %2 in %3 zweimal vor (die Uhren wurden von %4 auf %5 zurückgestellt): das erste Mal wird gezeigt</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>
@@ -556,7 +568,7 @@ Die Hilfe befindet sich in dieser Datei:
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+160"/>
         <source>Type a label and choose a zone</source>
         <translation>Bezeichnung eingeben und Zone wählen</translation>
     </message>
@@ -601,7 +613,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
         <source>Clocks</source>
         <translation>Uhren</translation>
     </message>
@@ -634,7 +646,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+159"/>
+        <location filename="../ui/main/clock_window.cpp" line="+160"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>
@@ -643,7 +655,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+53"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - Umrechnen</translation>
     </message>
@@ -762,7 +774,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+48"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -771,7 +783,7 @@ Die Hilfe befindet sich in dieser Datei:
         </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Show &amp;window</source>
         <translation>&amp;Fenster anzeigen</translation>
     </message>
@@ -857,7 +869,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::SetupDialog</name>
     <message>
-        <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
+        <location filename="../ui/setup/setup_dialog.cpp" line="+31"/>
         <source>Setup pages</source>
         <translation>Einstellungsseiten</translation>
     </message>
@@ -882,7 +894,7 @@ Die Hilfe befindet sich in dieser Datei:
         <translation>Standard&amp;format</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>

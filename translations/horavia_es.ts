@@ -416,6 +416,18 @@ The help is in this file:
 La ayuda está en este archivo:
 %1</translation>
     </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 no existe el %2 en %3: los relojes pasaron de %4 a %5</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 ocurre dos veces el %2 en %3 (los relojes retrocedieron de %4 a %5): se muestra la primera</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>
@@ -558,7 +570,7 @@ La ayuda está en este archivo:
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+160"/>
         <source>Type a label and choose a zone</source>
         <translation>Escriba una etiqueta y elija una zona</translation>
     </message>
@@ -603,7 +615,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
         <source>Clocks</source>
         <translation>Relojes</translation>
     </message>
@@ -636,7 +648,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+159"/>
+        <location filename="../ui/main/clock_window.cpp" line="+160"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>
@@ -645,7 +657,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+53"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - Convertir</translation>
     </message>
@@ -764,7 +776,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+48"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -773,7 +785,7 @@ La ayuda está en este archivo:
         </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Show &amp;window</source>
         <translation>Mostrar &amp;ventana</translation>
     </message>
@@ -859,7 +871,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::SetupDialog</name>
     <message>
-        <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
+        <location filename="../ui/setup/setup_dialog.cpp" line="+31"/>
         <source>Setup pages</source>
         <translation>Páginas de configuración</translation>
     </message>
@@ -884,7 +896,7 @@ La ayuda está en este archivo:
         <translation>&amp;Formato predeterminado</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>&amp;Close</source>
         <translation>&amp;Cerrar</translation>
     </message>

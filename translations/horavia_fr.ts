@@ -418,6 +418,18 @@ The help is in this file:
 L&apos;aide se trouve dans ce fichier&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 n’existe pas le %2 à %3 : les horloges sont passées de %4 à %5</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 a lieu deux fois le %2 à %3 (les horloges ont reculé de %4 à %5) : la première est affichée</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>
@@ -560,7 +572,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>A&amp;nnuler</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+160"/>
         <source>Type a label and choose a zone</source>
         <translation>Saisissez un libellé et choisissez un fuseau horaire</translation>
     </message>
@@ -605,7 +617,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
         <source>Clocks</source>
         <translation>Horloges</translation>
     </message>
@@ -638,7 +650,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+159"/>
+        <location filename="../ui/main/clock_window.cpp" line="+160"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>
@@ -647,7 +659,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+53"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - Conversion</translation>
     </message>
@@ -766,7 +778,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+48"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -775,7 +787,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Show &amp;window</source>
         <translation>Afficher la fe&amp;nêtre</translation>
     </message>
@@ -861,7 +873,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::SetupDialog</name>
     <message>
-        <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
+        <location filename="../ui/setup/setup_dialog.cpp" line="+31"/>
         <source>Setup pages</source>
         <translation>Pages de configuration</translation>
     </message>
@@ -886,7 +898,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>Format par &amp;défaut</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>&amp;Close</source>
         <translation>F&amp;ermer</translation>
     </message>

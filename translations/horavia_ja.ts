@@ -408,6 +408,18 @@ The help is in this file:
 ヘルプは次のファイルにあります:
 %1</translation>
     </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%2 の %3 には %1 はありません: 時計は %4 から %5 に進みました</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%2 の %3 では %1 が2回あります (時計は %4 から %5 に戻りました): 1回目を表示します</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>
@@ -550,7 +562,7 @@ The help is in this file:
         <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+160"/>
         <source>Type a label and choose a zone</source>
         <translation>ラベルを入力してタイムゾーンを選択してください</translation>
     </message>
@@ -595,7 +607,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
         <source>Clocks</source>
         <translation>時計</translation>
     </message>
@@ -628,7 +640,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+159"/>
+        <location filename="../ui/main/clock_window.cpp" line="+160"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1、%2</translation>
@@ -637,7 +649,7 @@ The help is in this file:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+53"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - 時刻変換</translation>
     </message>
@@ -756,7 +768,7 @@ The help is in this file:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+48"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -764,7 +776,7 @@ The help is in this file:
         </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Show &amp;window</source>
         <translation>ウィンドウを表示(&amp;W)</translation>
     </message>
@@ -850,7 +862,7 @@ The help is in this file:
 <context>
     <name>horavia::SetupDialog</name>
     <message>
-        <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
+        <location filename="../ui/setup/setup_dialog.cpp" line="+31"/>
         <source>Setup pages</source>
         <translation>設定ページ</translation>
     </message>
@@ -875,7 +887,7 @@ The help is in this file:
         <translation>既定の書式(&amp;F)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>&amp;Close</source>
         <translation>閉じる(&amp;C)</translation>
     </message>

@@ -415,6 +415,18 @@ The help is in this file:
 A ajuda está neste arquivo:
 %1</translation>
     </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 does not exist on %2 in %3: clocks went from %4 to %5</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set forward.</extracomment>
+        <translation>%1 não existe em %2 em %3: os relógios passaram de %4 para %5</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 happens twice on %2 in %3 (clocks went back from %4 to %5): the first is shown</source>
+        <extracomment>%1 a time, %2 a date, %3 a clock&apos;s label, %4 and %5 the times the clock went from and to when it was set back.</extracomment>
+        <translation>%1 acontece duas vezes em %2 em %3 (os relógios voltaram de %4 para %5): a primeira é mostrada</translation>
+    </message>
 </context>
 <context>
     <name>PosixFileSystem</name>
@@ -557,7 +569,7 @@ A ajuda está neste arquivo:
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+160"/>
         <source>Type a label and choose a zone</source>
         <translation>Digite um rótulo e escolha um fuso</translation>
     </message>
@@ -602,7 +614,7 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::ClockListPage</name>
     <message>
-        <location filename="../ui/setup/clock_list_page.cpp" line="+48"/>
+        <location filename="../ui/setup/clock_list_page.cpp" line="+47"/>
         <source>Clocks</source>
         <translation>Relógios</translation>
     </message>
@@ -635,7 +647,7 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+159"/>
+        <location filename="../ui/main/clock_window.cpp" line="+160"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
         <translation>%1, %2</translation>
@@ -644,7 +656,7 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+53"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - Converter</translation>
     </message>
@@ -763,7 +775,7 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+48"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -772,7 +784,7 @@ A ajuda está neste arquivo:
         </translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+21"/>
         <source>Show &amp;window</source>
         <translation>Mostrar ja&amp;nela</translation>
     </message>
@@ -858,7 +870,7 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::SetupDialog</name>
     <message>
-        <location filename="../ui/setup/setup_dialog.cpp" line="+32"/>
+        <location filename="../ui/setup/setup_dialog.cpp" line="+31"/>
         <source>Setup pages</source>
         <translation>Páginas de configuração</translation>
     </message>
@@ -883,7 +895,7 @@ A ajuda está neste arquivo:
         <translation>Formato &amp;padrão</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>&amp;Close</source>
         <translation>Fec&amp;har</translation>
     </message>

@@ -146,5 +146,53 @@ TEST_F(Clocks, SaveFollowsRowOrderAndLeavesOldKeys) {
     EXPECT_EQ(clocks.size(), 2u);  // the stale clock 2 keys are not read
 }
 
+TEST_F(Clocks, WorkingHoursAreStoredOnlyWhenSetAndDamagedOnesAreToldAndIgnored) {
+    struct Case {
+        const char* hours;  // S0Wrk as stored; nullptr: absent
+        const char* days;   // S0Days as stored; nullptr: absent
+        std::optional<WorkingHours> read;
+        bool told;
+    };
+    const WorkingHours night{22 * 60, 6 * 60, 0x30};  // Friday and Saturday nights
+    const std::vector<Case> cases{
+        {nullptr, nullptr, std::nullopt, false},
+        {"", "", std::nullopt, false},
+        {"09:00-17:00", nullptr, WorkingHours{}, false},
+        {"22:00-06:00", "56", night, false},
+        {"9-17", "12345", std::nullopt, true},
+        {"09:00-09:00", nullptr, std::nullopt, true},
+        {"09:00-17:00", "1238", WorkingHours{}, true},  // the hours kept, the days as default
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.hours ? c.hours : "absent");
+        MemorySettingsStore fresh;
+        RecordingMessages told;
+        SettingReaders freshReaders{fresh, told};
+        fresh.Save("SZoneNum", "1");
+        fresh.Save("S0Dis", "Lima");
+        fresh.Save("S0Zon", "Zone 100 Standard Time");
+        fresh.Save("SVersion", "2");
+        if (c.hours) fresh.Save("S0Wrk", c.hours);
+        if (c.days) fresh.Save("S0Days", c.days);
+        ClockList read;
+        LoadClockList(read, cat, freshReaders);
+        ASSERT_EQ(read.size(), 1u);  // never dropped
+        EXPECT_EQ(read[0].Hours, c.read);
+        EXPECT_EQ(told.shown.size(), c.told ? 1u : 0u);
+    }
+
+    // Written for a clock that has them; cleared under a number whose clock has none.
+    clocks = {ClockEntry{"Lima", "", 10, true}, ClockEntry{"Oslo", "", 11, true}};
+    clocks[0].Hours = night;
+    SaveClockList(store, clocks, cat, {ClockKey(0), ClockKey(1)});
+    EXPECT_EQ(Get("S0Wrk"), "22:00-06:00");
+    EXPECT_EQ(Get("S0Days"), "56");
+    EXPECT_EQ(Get("S1Wrk"), "<absent>");
+    SaveClockList(store, clocks, cat,
+                  {ClockKey(1), ClockKey(0)});  // moved: the hours go with their clock
+    EXPECT_EQ(Get("S0Wrk"), "");
+    EXPECT_EQ(Get("S1Wrk"), "22:00-06:00");
+}
+
 }  // namespace
 }  // namespace horavia
