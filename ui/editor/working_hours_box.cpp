@@ -1,12 +1,13 @@
 #include "ui/editor/working_hours_box.h"
 
-#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTime>
 #include <QTimeEdit>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace horavia {
@@ -26,8 +27,11 @@ QTime TimeOf(int minutes) {
 QTimeEdit* MakeTimeEdit(const char* name, QWidget* parent) {
     auto* edit = new QTimeEdit(parent);
     edit->setObjectName(QString::fromLatin1(name));
-    // The locale's own way of writing a time of day (12 or 24 hours), to the minute.
-    edit->setDisplayFormat(QLocale().timeFormat(QLocale::ShortFormat));
+    // The locale's own way of writing a time of day (12 or 24 hours), to the minute: some
+    // locales (C among them) write their short times with seconds.
+    QString format = QLocale().timeFormat(QLocale::ShortFormat);
+    format.remove(QRegularExpression(QStringLiteral("[^hHmaAp ]*s+")));
+    edit->setDisplayFormat(format);
     // 23:59 steps on to 00:00, the end of the day.
     edit->setWrapping(true);
     return edit;
@@ -72,18 +76,22 @@ WorkingHoursBox::WorkingHoursBox(const QString& title, QWidget* parent)
     times->addStretch(1);
 
     // The days in the locale's week, from its first day; created in that order, so that Tab
-    // visits them as they are shown.
+    // visits them as they are shown. Toggle buttons: Enter in a dialog stays with its default
+    // button, and seven captions need no keys of their own.
     auto* days = new QHBoxLayout;
+    days->setSpacing(2);
     const QLocale locale;
     const int first = locale.firstDayOfWeek();
     for (int i = 0; i < 7; ++i) {
         const int day = (first - 1 + i) % 7 + 1;  // 1 Monday … 7 Sunday
-        auto* check = new QCheckBox(locale.dayName(day, QLocale::ShortFormat), this);
-        check->setObjectName(QStringLiteral("workDay%1").arg(day));
-        check->setAccessibleName(locale.dayName(day, QLocale::LongFormat));
-        dayChecks_[static_cast<std::size_t>(day - 1)] = check;
-        days->addWidget(check);
-        connect(check, &QCheckBox::toggled, this, &WorkingHoursBox::fieldsChanged);
+        auto* toggle = new QToolButton(this);
+        toggle->setText(locale.dayName(day, QLocale::ShortFormat));
+        toggle->setCheckable(true);
+        toggle->setObjectName(QStringLiteral("workDay%1").arg(day));
+        toggle->setAccessibleName(locale.dayName(day, QLocale::LongFormat));
+        dayButtons_[static_cast<std::size_t>(day - 1)] = toggle;
+        days->addWidget(toggle);
+        connect(toggle, &QToolButton::toggled, this, &WorkingHoursBox::fieldsChanged);
     }
     days->addStretch(1);
 
@@ -113,11 +121,12 @@ WorkingHours WorkingHoursBox::shownHours() const {
     WorkingHours hours;
     hours.from = MinutesOf(fromEdit_->time());
     hours.to = MinutesOf(toEdit_->time());
-    // No field can show 24:00: 00:00 after a later start is the end of the day.
-    if (hours.to == 0 && hours.from > 0) hours.to = kMinutesPerDay;
+    // No field can show 24:00: an end of 00:00 is the end of the day (from 00:00, the whole
+    // day).
+    if (hours.to == 0) hours.to = kMinutesPerDay;
     hours.days = 0;
-    for (std::size_t i = 0; i < dayChecks_.size(); ++i) {
-        if (dayChecks_[i]->isChecked()) hours.days = static_cast<WeekdaySet>(hours.days | 1u << i);
+    for (std::size_t i = 0; i < dayButtons_.size(); ++i) {
+        if (dayButtons_[i]->isChecked()) hours.days = static_cast<WeekdaySet>(hours.days | 1u << i);
     }
     return hours;
 }
@@ -128,9 +137,9 @@ void WorkingHoursBox::setShownHours(const WorkingHours& hours) {
         const QSignalBlocker blockTo(toEdit_);
         fromEdit_->setTime(TimeOf(hours.from));
         toEdit_->setTime(TimeOf(hours.to));
-        for (std::size_t i = 0; i < dayChecks_.size(); ++i) {
-            const QSignalBlocker blockDay(dayChecks_[i]);
-            dayChecks_[i]->setChecked((hours.days >> i & 1u) != 0);
+        for (std::size_t i = 0; i < dayButtons_.size(); ++i) {
+            const QSignalBlocker blockDay(dayButtons_[i]);
+            dayButtons_[i]->setChecked((hours.days >> i & 1u) != 0);
         }
     }
     fieldsChanged();

@@ -1,6 +1,6 @@
 // A clock's working hours as the user enters them: a titled box whose check box turns them on,
 // the start and end times and the days the shift starts on. The end may be at or before the
-// start (an overnight shift); an end of 00:00 after a later start is the end of the day.
+// start (an overnight shift); an end of 00:00 is the end of the day.
 #pragma once
 
 #include <QGroupBox>
@@ -10,9 +10,9 @@
 
 #include "model/working_hours.h"
 
-class QCheckBox;
 class QLabel;
 class QTimeEdit;
+class QToolButton;
 
 namespace horavia {
 
@@ -47,7 +47,7 @@ class WorkingHoursBox : public QGroupBox {
     QLabel* nextDayNote_;
     QLabel* problemNote_;
     // Indexed by ISO weekday - 1 (Monday first), whatever order the locale shows them in.
-    std::array<QCheckBox*, 7> dayChecks_{};
+    std::array<QToolButton*, 7> dayButtons_{};
 };
 
 }  // namespace horavia
