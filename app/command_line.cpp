@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 
 #include <QCoreApplication>
+#include <optional>
 
 #include "app/print_line.h"
 #include "model/zone_model.h"
@@ -23,6 +24,17 @@ constexpr const char* kUnknownOption = QT_TRANSLATE_NOOP("CommandLine", "unknown
 //: A usage error: more than one of these options was given.
 constexpr const char* kOneCommand =
     QT_TRANSLATE_NOOP("CommandLine", "choose one of --print, --tip, --test-server and --find");
+//: A usage error: the option was given without the time to show.
+constexpr const char* kNoTime = QT_TRANSLATE_NOOP("CommandLine", "--at needs a time");
+//: A usage error: --at was given without --print or --tip.
+constexpr const char* kAtAlone =
+    QT_TRANSLATE_NOOP("CommandLine", "--at goes with --print or --tip");
+//: A usage error: --within or --length was given without --meet.
+constexpr const char* kMeetOptionAlone =
+    QT_TRANSLATE_NOOP("CommandLine", "--within and --length go with --meet");
+//: A usage error; %1 is the option, %2 and %3 the least and the most it takes.
+constexpr const char* kNumberOutOfRange =
+    QT_TRANSLATE_NOOP("CommandLine", "%1 needs a whole number from %2 to %3");
 
 // The help, paragraph by paragraph and option by option, so that a translation can wrap its
 // own lines. The options and their arguments are typed as they are.
@@ -43,6 +55,36 @@ constexpr const char* kUsage[] = {
     //: An option in --help: the option as typed, then what it does from column 24 on.
     QT_TRANSLATE_NOOP("CommandLine",
                       "  --tip                print the notification-area tip line; then exit\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on. TIME is
+    //: typed as it is in the help's other lines.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  --at TIME            with --print or --tip: show the clocks at TIME "
+                      "instead of now:\n"
+                      "                       ISO 8601 with Z or an offset "
+                      "(2026-10-14T13:00Z), or a date\n"
+                      "                       and time or a time alone in this computer's "
+                      "zone, or followed\n"
+                      "                       by a place or tz id (\"15:00 Tokyo\", "
+                      "\"3 pm America/Lima\")\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  --meet               print the next meeting time that suits every "
+                      "enabled clock\n"
+                      "                       with working hours: the clocks then, as "
+                      "--print does, and\n"
+                      "                       the start in UTC (ISO 8601); when none suits "
+                      "everybody, the\n"
+                      "                       fairest, and on standard error who is outside "
+                      "working hours\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by "
+                      "default)\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  --length MINUTES     with --meet: the meeting's length (15 to 1440; "
+                      "by default as\n"
+                      "                       set up in the program, 30 minutes)\n"),
     //: An option in --help: the option as typed, then what it does from column 24 on.
     QT_TRANSLATE_NOOP(
         "CommandLine",
@@ -60,6 +102,14 @@ constexpr const char* kUsage[] = {
                       "                       zone; then exit (status 1 when nothing matches)\n"),
     QT_TRANSLATE_NOOP("CommandLine", "  -h, --help           show this help\n"),
     QT_TRANSLATE_NOOP("CommandLine", "  -v, --version        show the version\n"),
+    //: The end of --help: the exit statuses. Options are typed as they are.
+    QT_TRANSLATE_NOOP(
+        "CommandLine",
+        "\nExit status: 0 done; 1 a failure (no zone database, no answer from the server, "
+        "nothing\n"
+        "found, the settings could not be read or saved, no clock with working "
+        "hours for --meet);\n"
+        "2 a usage error, or a time that does not read or does not exist.\n"),
 };
 
 // Qt's standard options, which QApplication takes out of the command line; like Qt, with one
@@ -102,6 +152,18 @@ qsizetype QtOptionLength(const QStringList& arguments, qsizetype i) {
     return 0;
 }
 
+// The whole number after an option, within low..high.
+std::optional<int> NumberIn(const QString& text, int low, int high) {
+    bool ok = false;
+    const int n = text.trimmed().toInt(&ok);
+    if (!ok || n < low || n > high) return std::nullopt;
+    return n;
+}
+
+ParsedCommand UsageError(const QString& error) {
+    return {Command::Error, {}, error};
+}
+
 }  // namespace
 
 ParsedCommand ParseCommandLine(const QStringList& arguments) {
@@ -117,6 +179,26 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
             next = Command::Print;
         } else if (arg == QLatin1String("--tip")) {
             next = Command::Tip;
+        } else if (arg == QLatin1String("--meet")) {
+            next = Command::Meet;
+        } else if (arg == QLatin1String("--at")) {
+            // No time starts with "--": that is the next option.
+            if (i + 1 >= arguments.size() || arguments[i + 1].trimmed().isEmpty() ||
+                arguments[i + 1].startsWith(QLatin1String("--"))) {
+                return UsageError(Translated(kNoTime));
+            }
+            parsed.at = arguments[++i];
+            continue;
+        } else if (arg == QLatin1String("--within") || arg == QLatin1String("--length")) {
+            const bool within = arg == QLatin1String("--within");
+            const int low = within ? 1 : kMinMeetLength;
+            const int high = within ? kMaxMeetWithinDays : kMaxMeetLength;
+            const std::optional<int> n =
+                i + 1 < arguments.size() ? NumberIn(arguments[i + 1], low, high) : std::nullopt;
+            if (!n) return UsageError(Translated(kNumberOutOfRange).arg(arg).arg(low).arg(high));
+            (within ? parsed.withinDays : parsed.lengthMinutes) = *n;
+            ++i;
+            continue;
         } else if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
             next = Command::Help;
         } else if (arg == QLatin1String("--version") || arg == QLatin1String("-v")) {
@@ -148,6 +230,14 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
             parsed.command = next;
         }
     }
+    if (parsed.command == Command::Help || parsed.command == Command::Version) return parsed;
+    if (!parsed.at.isEmpty() && parsed.command != Command::Print &&
+        parsed.command != Command::Tip) {
+        return UsageError(Translated(kAtAlone));
+    }
+    if ((parsed.withinDays != 0 || parsed.lengthMinutes != 0) && parsed.command != Command::Meet) {
+        return UsageError(Translated(kMeetOptionAlone));
+    }
     return parsed;
 }
 
@@ -157,17 +247,17 @@ QString UsageText() {
     return text;
 }
 
-void PrintClocks(AppState& state, QTextStream& out) {
+void PrintClocks(AppState& state, QTextStream& out, Instant t) {
     for (int index : state.EnabledClocksInOrder()) {
         const ClockEntry& clock = state.Clocks()[static_cast<std::size_t>(index)];
-        const std::string text = state.ZoneTimeText(index, true, state.services.clock.NowUtc());
+        const std::string text = state.ZoneTimeText(index, true, t);
         out << OneLine(QString::fromStdString(clock.Label)) << '\t'
             << OneLine(QString::fromStdString(text)) << '\n';
     }
 }
 
-void PrintTip(AppState& state, QTextStream& out) {
-    out << OneLine(QString::fromStdString(state.TipText())) << '\n';
+void PrintTip(AppState& state, QTextStream& out, Instant t) {
+    out << OneLine(QString::fromStdString(state.TipText(t))) << '\n';
 }
 
 }  // namespace horavia

@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include "app/at_time.h"
 #include "app/command_line.h"
 #include "app/find_command.h"
 #include "app/headless_run.h"
+#include "app/meet_command.h"
 #include "app/program_start.h"
 #include "app/time_query_module.h"
 #include "sync/test_server_command.h"
@@ -29,12 +31,24 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out);
     HeadlessRun run;
     if (!run.Load()) return 1;
-    if (parsed.command == Command::Print) {
-        PrintClocks(run.State(), out);
+    if (parsed.command == Command::Meet) {
+        const int code = RunMeetCommand(run.State(), parsed.withinDays, parsed.lengthMinutes, out);
+        out.flush();
+        if (code != 0) return code;
     } else {
-        PrintTip(run.State(), out);
+        Instant at = run.State().services.clock.NowUtc();
+        if (!parsed.at.isEmpty()) {
+            const AtTime named = ResolveAtTime(run.State(), parsed.at);
+            if (!named.at) return named.exitCode;
+            at = *named.at;
+        }
+        if (parsed.command == Command::Print) {
+            PrintClocks(run.State(), out, at);
+        } else {
+            PrintTip(run.State(), out, at);
+        }
+        out.flush();
     }
-    out.flush();
     // The clocks are right, but what had to be saved (a first start, a migration) was not.
     return run.ReportSettingsProblem() ? 1 : 0;
 }
@@ -69,6 +83,7 @@ int main(int argc, char** argv) {
             return 0;
         case Command::Print:
         case Command::Tip:
+        case Command::Meet:
         case Command::TestServer:
         case Command::Find:
             return RunHeadless(argc, argv, parsed);

@@ -63,6 +63,10 @@ std::vector<int> AppState::EnabledClocksInOrder() const {
 }
 
 std::string AppState::TipText() {
+    return TipText(services.clock.NowUtc());
+}
+
+std::string AppState::TipText(Instant t) {
     std::string text;
     std::string accepted;
     for (int index : EnabledClocksInOrder()) {
@@ -70,7 +74,7 @@ std::string AppState::TipText() {
         // A label of kTipBudget characters or more ends the tip whatever follows, so no more
         // of it is needed (a character takes at most four bytes).
         text += Utf8Prefix(clocks_[static_cast<std::size_t>(index)].Label, 4 * kTipBudget);
-        text += ": " + ZoneTimeText(index, false, services.clock.NowUtc());
+        text += ": " + ZoneTimeText(index, false, t);
         if (TextLength(text) < kTipBudget) {
             accepted = text;
         } else {

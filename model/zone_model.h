@@ -83,8 +83,10 @@ class AppState {
     // The enabled clocks in display order, as clock indices.
     std::vector<int> EnabledClocksInOrder() const;
 
-    // The tray tip: "Label: hh:nn" joined with " - ", kept under the budget, or "Horavia".
+    // The tray tip: "Label: hh:nn" joined with " - ", kept under the budget, or "Horavia";
+    // now, or at t.
     std::string TipText();
+    std::string TipText(Instant t);
 
     // Writes the clock list in display order; nothing while more clocks are stored than read.
     void SaveClockList();

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "model/services.h"
 #include "model/zone_source.h"
@@ -23,6 +24,11 @@ class Platform {
 
     // The computer's time zones, for the zone catalogue.
     virtual std::unique_ptr<ZoneSource> CreateZoneSource() = 0;
+
+    // The timeline of a tz id ("America/Lima") as the system's zone database has it; nullptr
+    // where the platform keeps no zones by tz id (Windows: the caller takes the catalogue
+    // zone's).
+    virtual std::shared_ptr<const ZoneRules> ZoneRulesOfTzId(const std::string& tzId) = 0;
 
     // Sets the computer's clock.
     virtual std::unique_ptr<SystemClockSetter> CreateClockSetter() = 0;

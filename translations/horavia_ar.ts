@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+18"/>
+        <location filename="../app/command_line.cpp" line="+19"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
         <translation>يتطلب الخيار --test-server اسم مضيف</translation>
@@ -26,6 +26,30 @@
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
         <translation>اختر خيارًا واحدًا فقط من: --print، --tip، --test-server، --find</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--at needs a time</source>
+        <extracomment>A usage error: the option was given without the time to show.</extracomment>
+        <translation>يحتاج --at إلى وقت</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--at goes with --print or --tip</source>
+        <extracomment>A usage error: --at was given without --print or --tip.</extracomment>
+        <translation>يُستخدم --at مع --print أو --tip فقط</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--within and --length go with --meet</source>
+        <extracomment>A usage error: --within or --length was given without --meet.</extracomment>
+        <translation>يُستخدم --within و--length مع --meet فقط</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <extracomment>A usage error; %1 is the option, %2 and %3 the least and the most it takes.</extracomment>
+        <translation>يحتاج %1 إلى عدد صحيح من %2 إلى %3</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -72,7 +96,53 @@ A world clock: a small window with your clocks, an icon in the notification area
 </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>  --at TIME            with --print or --tip: show the clocks at TIME instead of now:
+                       ISO 8601 with Z or an offset (2026-10-14T13:00Z), or a date
+                       and time or a time alone in this computer&apos;s zone, or followed
+                       by a place or tz id (&quot;15:00 Tokyo&quot;, &quot;3 pm America/Lima&quot;)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on. TIME is typed as it is in the help&apos;s other lines.</extracomment>
+        <translation>  --at TIME            مع --print أو --tip: إظهار الساعات عند TIME بدلًا من الآن:
+                       ISO 8601 مع Z أو فارق (2026-10-14T13:00Z)، أو تاريخ ووقت أو وقت
+                       فقط في منطقة هذا الحاسوب، أو يليهما مكان أو معرّف tz
+                       (&quot;15:00 Tokyo&quot;، &quot;3 pm America/Lima&quot;)
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --meet               print the next meeting time that suits every enabled clock
+                       with working hours: the clocks then, as --print does, and
+                       the start in UTC (ISO 8601); when none suits everybody, the
+                       fairest, and on standard error who is outside working hours
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --meet               إظهار أقرب وقت اجتماع يناسب كل ساعة مفعّلة لها ساعات عمل:
+                       الساعات حينها كما يفعل --print، وبدايته بتوقيت UTC ‏(ISO 8601)؛ وإن
+                       لم يناسب أي وقت الجميع فالأعدل، مع ذكر من هو خارج ساعات العمل في
+                       مخرج الأخطاء
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by default)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --within DAYS        مع --meet: البحث DAYS يومًا إلى الأمام (من 1 إلى 366؛ 14 افتراضيًا)
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>  --length MINUTES     with --meet: the meeting&apos;s length (15 to 1440; by default as
+                       set up in the program, 30 minutes)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --length MINUTES     مع --meet: مدة الاجتماع (من 15 إلى 1440؛ افتراضيًا كما
+                       ضُبطت في البرنامج، 30 دقيقة)
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write
                        ntp:HOST for NTP, UDP port 123); then exit
                        nts:HOST[:PORT] asks over NTP secured by NTS, the key
@@ -111,6 +181,32 @@ A world clock: a small window with your clocks, an icon in the notification area
         <translation>  -v, --version        يعرض رقم الإصدار
 </translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Exit status: 0 done; 1 a failure (no zone database, no answer from the server, nothing
+found, the settings could not be read or saved, no clock with working hours for --meet);
+2 a usage error, or a time that does not read or does not exist.
+</source>
+        <extracomment>The end of --help: the exit statuses. Options are typed as they are.</extracomment>
+        <translation>
+حالة الخروج: 0 تم؛ 1 إخفاق (لا قاعدة بيانات للمناطق، لا رد من الخادم، لم يُعثر على
+شيء، تعذّر قراءة الإعدادات أو حفظها، لا ساعة لها ساعات عمل لـ --meet)؛ 2 خطأ في
+الاستخدام، أو وقت لا يُقرأ أو غير موجود.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/at_time.cpp" line="+66"/>
+        <source>--at: &quot;%1&quot; is not a time</source>
+        <extracomment>A usage error: the time given to --at does not read as a time; %1 is what was typed.</extracomment>
+        <translation>--at: &quot;%1&quot; ليس وقتًا</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>--at: no place or time zone is named in &quot;%1&quot;</source>
+        <extracomment>A usage error: --at TIME held a time followed by something that names no place; %1 is what was typed.</extracomment>
+        <translation>--at: لا يسمّي &quot;%1&quot; مكانًا ولا منطقة زمنية</translation>
+    </message>
 </context>
 <context>
     <name>HeadlessRun</name>
@@ -126,6 +222,45 @@ A world clock: a small window with your clocks, an icon in the notification area
             <numerusform>توجد أكثر من %n ساعة مخزّنة؛ ولا يُقرأ إلا أول %n منها</numerusform>
             <numerusform>توجد أكثر من %n ساعة مخزّنة؛ ولا يُقرأ إلا أول %n منها</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MeetCommand</name>
+    <message>
+        <location filename="../app/meet_command.cpp" line="+24"/>
+        <source>no enabled clock has working hours</source>
+        <extracomment>Written to standard error by --meet.</extracomment>
+        <translation>لا توجد ساعة مفعّلة لها ساعات عمل</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2, %3 before working hours</source>
+        <extracomment>Written to standard error by --meet when the time found suits not everybody: a clock&apos;s label (%1), its time then (%2) and how long before its working hours that is (%3, as in &quot;2 h&quot;).</extracomment>
+        <translation>%1: %2، قبل ساعات العمل بـ %3</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2, %3 after working hours</source>
+        <extracomment>As the line before, for a clock whose working hours are over; %3 is how long after.</extracomment>
+        <translation>%1: %2، بعد ساعات العمل بـ %3</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h %2 min</source>
+        <extracomment>A length of time in hours (%1) and minutes (%2), as in &quot;1 h 30 min&quot;.</extracomment>
+        <translation>%1 س %2 د</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h</source>
+        <extracomment>A length of time in whole hours, as in &quot;2 h&quot;.</extracomment>
+        <translation>%1 س</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 min</source>
+        <extracomment>A length of time in minutes, as in &quot;45 min&quot;.</extracomment>
+        <translation>%1 د</translation>
     </message>
 </context>
 <context>

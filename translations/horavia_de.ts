@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+18"/>
+        <location filename="../app/command_line.cpp" line="+19"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
         <translation>--test-server benötigt einen Hostnamen</translation>
@@ -26,6 +26,30 @@
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
         <translation>nur eine der Optionen --print, --tip, --test-server und --find angeben</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--at needs a time</source>
+        <extracomment>A usage error: the option was given without the time to show.</extracomment>
+        <translation>--at braucht eine Zeit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--at goes with --print or --tip</source>
+        <extracomment>A usage error: --at was given without --print or --tip.</extracomment>
+        <translation>--at geht nur mit --print oder --tip</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--within and --length go with --meet</source>
+        <extracomment>A usage error: --within or --length was given without --meet.</extracomment>
+        <translation>--within und --length gehen nur mit --meet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <extracomment>A usage error; %1 is the option, %2 and %3 the least and the most it takes.</extracomment>
+        <translation>%1 braucht eine ganze Zahl von %2 bis %3</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -73,7 +97,53 @@ Eine Weltuhr: ein kleines Fenster mit Ihren Uhren, ein Symbol im Infobereich.
 </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>  --at TIME            with --print or --tip: show the clocks at TIME instead of now:
+                       ISO 8601 with Z or an offset (2026-10-14T13:00Z), or a date
+                       and time or a time alone in this computer&apos;s zone, or followed
+                       by a place or tz id (&quot;15:00 Tokyo&quot;, &quot;3 pm America/Lima&quot;)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on. TIME is typed as it is in the help&apos;s other lines.</extracomment>
+        <translation>  --at TIME            mit --print oder --tip: die Uhren zur Zeit TIME statt jetzt
+                       zeigen: ISO 8601 mit Z oder Versatz (2026-10-14T13:00Z), oder
+                       Datum und Uhrzeit oder nur Uhrzeit in der Zone dieses Computers,
+                       oder gefolgt von Ort oder tz-ID (&quot;15:00 Tokyo&quot;, &quot;3 pm America/Lima&quot;)
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --meet               print the next meeting time that suits every enabled clock
+                       with working hours: the clocks then, as --print does, and
+                       the start in UTC (ISO 8601); when none suits everybody, the
+                       fairest, and on standard error who is outside working hours
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --meet               den nächsten Termin ausgeben, der jeder eingeschalteten Uhr mit
+                       Arbeitszeiten passt: die Uhren dann, wie --print, und den Beginn
+                       in UTC (ISO 8601); passt keiner allen, den gerechtesten und auf der
+                       Standardfehlerausgabe, wer außerhalb der Arbeitszeit ist
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by default)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --within DAYS        mit --meet: DAYS Tage vorausschauen (1 bis 366; sonst 14)
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>  --length MINUTES     with --meet: the meeting&apos;s length (15 to 1440; by default as
+                       set up in the program, 30 minutes)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --length MINUTES     mit --meet: Dauer des Termins (15 bis 1440; sonst wie im
+                       Programm eingestellt, 30 Minuten)
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write
                        ntp:HOST for NTP, UDP port 123); then exit
                        nts:HOST[:PORT] asks over NTP secured by NTS, the key
@@ -112,6 +182,32 @@ Eine Weltuhr: ein kleines Fenster mit Ihren Uhren, ein Symbol im Infobereich.
         <translation>  -v, --version        die Version anzeigen
 </translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Exit status: 0 done; 1 a failure (no zone database, no answer from the server, nothing
+found, the settings could not be read or saved, no clock with working hours for --meet);
+2 a usage error, or a time that does not read or does not exist.
+</source>
+        <extracomment>The end of --help: the exit statuses. Options are typed as they are.</extracomment>
+        <translation>
+Exit-Status: 0 erledigt; 1 ein Fehler (keine Zonendatenbank, keine Antwort vom Server,
+nichts gefunden, Einstellungen nicht lesbar oder speicherbar, keine Uhr mit Arbeitszeiten
+für --meet); 2 ein Aufruffehler oder eine Zeit, die nicht lesbar ist oder nicht existiert.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/at_time.cpp" line="+66"/>
+        <source>--at: &quot;%1&quot; is not a time</source>
+        <extracomment>A usage error: the time given to --at does not read as a time; %1 is what was typed.</extracomment>
+        <translation>--at: „%1“ ist keine Zeit</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>--at: no place or time zone is named in &quot;%1&quot;</source>
+        <extracomment>A usage error: --at TIME held a time followed by something that names no place; %1 is what was typed.</extracomment>
+        <translation>--at: „%1“ nennt keinen Ort und keine Zeitzone</translation>
+    </message>
 </context>
 <context>
     <name>HeadlessRun</name>
@@ -123,6 +219,45 @@ Eine Weltuhr: ein kleines Fenster mit Ihren Uhren, ein Symbol im Infobereich.
             <numerusform>mehr als %n Uhr gespeichert; nur %n Uhr wird gelesen</numerusform>
             <numerusform>mehr als %n Uhren gespeichert; nur die ersten %n werden gelesen</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MeetCommand</name>
+    <message>
+        <location filename="../app/meet_command.cpp" line="+24"/>
+        <source>no enabled clock has working hours</source>
+        <extracomment>Written to standard error by --meet.</extracomment>
+        <translation>keine eingeschaltete Uhr hat Arbeitszeiten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2, %3 before working hours</source>
+        <extracomment>Written to standard error by --meet when the time found suits not everybody: a clock&apos;s label (%1), its time then (%2) and how long before its working hours that is (%3, as in &quot;2 h&quot;).</extracomment>
+        <translation>%1: %2, %3 vor der Arbeitszeit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2, %3 after working hours</source>
+        <extracomment>As the line before, for a clock whose working hours are over; %3 is how long after.</extracomment>
+        <translation>%1: %2, %3 nach der Arbeitszeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h %2 min</source>
+        <extracomment>A length of time in hours (%1) and minutes (%2), as in &quot;1 h 30 min&quot;.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h</source>
+        <extracomment>A length of time in whole hours, as in &quot;2 h&quot;.</extracomment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 min</source>
+        <extracomment>A length of time in minutes, as in &quot;45 min&quot;.</extracomment>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>

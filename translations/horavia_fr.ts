@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+18"/>
+        <location filename="../app/command_line.cpp" line="+19"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
         <translation>--test-server nécessite un nom d&apos;hôte</translation>
@@ -26,6 +26,30 @@
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
         <translation>choisissez une seule option parmi --print, --tip, --test-server et --find</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--at needs a time</source>
+        <extracomment>A usage error: the option was given without the time to show.</extracomment>
+        <translation>--at demande une heure</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--at goes with --print or --tip</source>
+        <extracomment>A usage error: --at was given without --print or --tip.</extracomment>
+        <translation>--at s’emploie avec --print ou --tip</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--within and --length go with --meet</source>
+        <extracomment>A usage error: --within or --length was given without --meet.</extracomment>
+        <translation>--within et --length s’emploient avec --meet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <extracomment>A usage error; %1 is the option, %2 and %3 the least and the most it takes.</extracomment>
+        <translation>%1 demande un nombre entier de %2 à %3</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -74,7 +98,54 @@ Une horloge mondiale&#xa0;: une petite fenêtre avec vos horloges, une icône da
 </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>  --at TIME            with --print or --tip: show the clocks at TIME instead of now:
+                       ISO 8601 with Z or an offset (2026-10-14T13:00Z), or a date
+                       and time or a time alone in this computer&apos;s zone, or followed
+                       by a place or tz id (&quot;15:00 Tokyo&quot;, &quot;3 pm America/Lima&quot;)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on. TIME is typed as it is in the help&apos;s other lines.</extracomment>
+        <translation>  --at TIME            avec --print ou --tip : montrer les horloges à TIME au lieu de
+                       maintenant : ISO 8601 avec Z ou un décalage (2026-10-14T13:00Z),
+                       ou une date et une heure, ou une heure seule, dans le fuseau de cet
+                       ordinateur, ou suivies d’un lieu ou d’un tz id (&quot;15:00 Tokyo&quot;)
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --meet               print the next meeting time that suits every enabled clock
+                       with working hours: the clocks then, as --print does, and
+                       the start in UTC (ISO 8601); when none suits everybody, the
+                       fairest, and on standard error who is outside working hours
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --meet               afficher la prochaine heure de réunion qui convient à chaque
+                       horloge activée ayant des heures de travail : les horloges à ce
+                       moment, comme --print, et le début en UTC (ISO 8601) ; si aucune ne
+                       convient à tous, la plus équitable, et sur la sortie d’erreur qui
+                       est hors de ses heures de travail
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by default)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --within DAYS        avec --meet : chercher sur DAYS jours (1 à 366 ; 14 par défaut)
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>  --length MINUTES     with --meet: the meeting&apos;s length (15 to 1440; by default as
+                       set up in the program, 30 minutes)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --length MINUTES     avec --meet : la durée de la réunion (15 à 1440 ; par défaut
+                       celle réglée dans le programme, 30 minutes)
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write
                        ntp:HOST for NTP, UDP port 123); then exit
                        nts:HOST[:PORT] asks over NTP secured by NTS, the key
@@ -116,6 +187,32 @@ Une horloge mondiale&#xa0;: une petite fenêtre avec vos horloges, une icône da
         <translation>  -v, --version        affiche la version
 </translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Exit status: 0 done; 1 a failure (no zone database, no answer from the server, nothing
+found, the settings could not be read or saved, no clock with working hours for --meet);
+2 a usage error, or a time that does not read or does not exist.
+</source>
+        <extracomment>The end of --help: the exit statuses. Options are typed as they are.</extracomment>
+        <translation>
+Code de sortie : 0 fait ; 1 un échec (pas de base des fuseaux, pas de réponse du serveur,
+rien trouvé, réglages illisibles ou non enregistrés, aucune horloge avec heures de travail
+pour --meet) ; 2 une erreur d’usage, ou une heure illisible ou qui n’existe pas.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/at_time.cpp" line="+66"/>
+        <source>--at: &quot;%1&quot; is not a time</source>
+        <extracomment>A usage error: the time given to --at does not read as a time; %1 is what was typed.</extracomment>
+        <translation>--at : « %1 » n’est pas une heure</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>--at: no place or time zone is named in &quot;%1&quot;</source>
+        <extracomment>A usage error: --at TIME held a time followed by something that names no place; %1 is what was typed.</extracomment>
+        <translation>--at : « %1 » ne nomme aucun lieu ni fuseau horaire</translation>
+    </message>
 </context>
 <context>
     <name>HeadlessRun</name>
@@ -127,6 +224,45 @@ Une horloge mondiale&#xa0;: une petite fenêtre avec vos horloges, une icône da
             <numerusform>plus de %n horloge est enregistrée&#xa0;; seule %n est lue</numerusform>
             <numerusform>plus de %n horloges sont enregistrées&#xa0;; seules les %n premières sont lues</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MeetCommand</name>
+    <message>
+        <location filename="../app/meet_command.cpp" line="+24"/>
+        <source>no enabled clock has working hours</source>
+        <extracomment>Written to standard error by --meet.</extracomment>
+        <translation>aucune horloge activée n’a d’heures de travail</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2, %3 before working hours</source>
+        <extracomment>Written to standard error by --meet when the time found suits not everybody: a clock&apos;s label (%1), its time then (%2) and how long before its working hours that is (%3, as in &quot;2 h&quot;).</extracomment>
+        <translation>%1 : %2, %3 avant les heures de travail</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2, %3 after working hours</source>
+        <extracomment>As the line before, for a clock whose working hours are over; %3 is how long after.</extracomment>
+        <translation>%1 : %2, %3 après les heures de travail</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h %2 min</source>
+        <extracomment>A length of time in hours (%1) and minutes (%2), as in &quot;1 h 30 min&quot;.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h</source>
+        <extracomment>A length of time in whole hours, as in &quot;2 h&quot;.</extracomment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 min</source>
+        <extracomment>A length of time in minutes, as in &quot;45 min&quot;.</extracomment>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>

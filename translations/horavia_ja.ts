@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+18"/>
+        <location filename="../app/command_line.cpp" line="+19"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
         <translation>--test-server にはホスト名が必要です</translation>
@@ -26,6 +26,30 @@
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
         <translation>--print、--tip、--test-server、--find のうち 1 つだけを指定してください</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--at needs a time</source>
+        <extracomment>A usage error: the option was given without the time to show.</extracomment>
+        <translation>--at には時刻が必要です</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--at goes with --print or --tip</source>
+        <extracomment>A usage error: --at was given without --print or --tip.</extracomment>
+        <translation>--at は --print か --tip と一緒に使います</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--within and --length go with --meet</source>
+        <extracomment>A usage error: --within or --length was given without --meet.</extracomment>
+        <translation>--within と --length は --meet と一緒に使います</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <extracomment>A usage error; %1 is the option, %2 and %3 the least and the most it takes.</extracomment>
+        <translation>%1 には %2 から %3 までの整数が必要です</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -73,7 +97,53 @@ A world clock: a small window with your clocks, an icon in the notification area
 </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>  --at TIME            with --print or --tip: show the clocks at TIME instead of now:
+                       ISO 8601 with Z or an offset (2026-10-14T13:00Z), or a date
+                       and time or a time alone in this computer&apos;s zone, or followed
+                       by a place or tz id (&quot;15:00 Tokyo&quot;, &quot;3 pm America/Lima&quot;)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on. TIME is typed as it is in the help&apos;s other lines.</extracomment>
+        <translation>  --at TIME            --print か --tip と共に: 今ではなく TIME の時計を表示します:
+                       Z かオフセット付きの ISO 8601 (2026-10-14T13:00Z)、このコンピューター
+                       のゾーンの日付と時刻または時刻のみ、またはその後に場所か tz id
+                       (&quot;15:00 Tokyo&quot;、&quot;3 pm America/Lima&quot;)
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --meet               print the next meeting time that suits every enabled clock
+                       with working hours: the clocks then, as --print does, and
+                       the start in UTC (ISO 8601); when none suits everybody, the
+                       fairest, and on standard error who is outside working hours
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --meet               勤務時間のある有効な時計すべてに合う次の会議時刻を表示します:
+                       その時の時計を --print と同じように、そして開始を UTC (ISO 8601) で。
+                       全員に合う時刻がないときは最も公平な時刻を示し、勤務時間外の時計を
+                       標準エラーに書きます
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by default)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --within DAYS        --meet と共に: DAYS 日先まで探します (1～366、既定は 14)
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>  --length MINUTES     with --meet: the meeting&apos;s length (15 to 1440; by default as
+                       set up in the program, 30 minutes)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --length MINUTES     --meet と共に: 会議の長さ (15～1440、既定はプログラムでの
+                       設定、30 分)
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write
                        ntp:HOST for NTP, UDP port 123); then exit
                        nts:HOST[:PORT] asks over NTP secured by NTS, the key
@@ -114,6 +184,32 @@ A world clock: a small window with your clocks, an icon in the notification area
         <translation>  -v, --version        バージョンを表示します
 </translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Exit status: 0 done; 1 a failure (no zone database, no answer from the server, nothing
+found, the settings could not be read or saved, no clock with working hours for --meet);
+2 a usage error, or a time that does not read or does not exist.
+</source>
+        <extracomment>The end of --help: the exit statuses. Options are typed as they are.</extracomment>
+        <translation>
+終了ステータス: 0 完了、1 失敗 (ゾーンデータベースがない、サーバーが応答しない、
+何も見つからない、設定を読めないか保存できない、--meet で勤務時間のある時計がない)、
+2 使い方の誤り、または読めないか存在しない時刻。
+</translation>
+    </message>
+    <message>
+        <location filename="../app/at_time.cpp" line="+66"/>
+        <source>--at: &quot;%1&quot; is not a time</source>
+        <extracomment>A usage error: the time given to --at does not read as a time; %1 is what was typed.</extracomment>
+        <translation>--at: 「%1」は時刻ではありません</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>--at: no place or time zone is named in &quot;%1&quot;</source>
+        <extracomment>A usage error: --at TIME held a time followed by something that names no place; %1 is what was typed.</extracomment>
+        <translation>--at: 「%1」には場所もタイムゾーンも含まれていません</translation>
+    </message>
 </context>
 <context>
     <name>HeadlessRun</name>
@@ -124,6 +220,45 @@ A world clock: a small window with your clocks, an icon in the notification area
         <translation>
             <numerusform>%n 個を超える時計が保存されています。最初の %n 個だけを読み込みます</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MeetCommand</name>
+    <message>
+        <location filename="../app/meet_command.cpp" line="+24"/>
+        <source>no enabled clock has working hours</source>
+        <extracomment>Written to standard error by --meet.</extracomment>
+        <translation>有効な時計のどれにも勤務時間がありません</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2, %3 before working hours</source>
+        <extracomment>Written to standard error by --meet when the time found suits not everybody: a clock&apos;s label (%1), its time then (%2) and how long before its working hours that is (%3, as in &quot;2 h&quot;).</extracomment>
+        <translation>%1: %2、勤務時間の %3 前</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2, %3 after working hours</source>
+        <extracomment>As the line before, for a clock whose working hours are over; %3 is how long after.</extracomment>
+        <translation>%1: %2、勤務時間の %3 後</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h %2 min</source>
+        <extracomment>A length of time in hours (%1) and minutes (%2), as in &quot;1 h 30 min&quot;.</extracomment>
+        <translation>%1 時間 %2 分</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h</source>
+        <extracomment>A length of time in whole hours, as in &quot;2 h&quot;.</extracomment>
+        <translation>%1 時間</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 min</source>
+        <extracomment>A length of time in minutes, as in &quot;45 min&quot;.</extracomment>
+        <translation>%1 分</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../app/command_line.cpp" line="+18"/>
+        <location filename="../app/command_line.cpp" line="+19"/>
         <source>--test-server needs a host name</source>
         <extracomment>A usage error: the option was given without the host to ask.</extracomment>
         <translation>--test-server precisa de um nome de host</translation>
@@ -26,6 +26,30 @@
         <source>choose one of --print, --tip, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
         <translation>escolha apenas uma entre --print, --tip, --test-server e --find</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--at needs a time</source>
+        <extracomment>A usage error: the option was given without the time to show.</extracomment>
+        <translation>--at precisa de um horário</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--at goes with --print or --tip</source>
+        <extracomment>A usage error: --at was given without --print or --tip.</extracomment>
+        <translation>--at só vale com --print ou --tip</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>--within and --length go with --meet</source>
+        <extracomment>A usage error: --within or --length was given without --meet.</extracomment>
+        <translation>--within e --length só valem com --meet</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 needs a whole number from %2 to %3</source>
+        <extracomment>A usage error; %1 is the option, %2 and %3 the least and the most it takes.</extracomment>
+        <translation>%1 precisa de um número inteiro de %2 a %3</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -73,7 +97,53 @@ Um relógio mundial: uma pequena janela com seus relógios e um ícone na área 
 </translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>  --at TIME            with --print or --tip: show the clocks at TIME instead of now:
+                       ISO 8601 with Z or an offset (2026-10-14T13:00Z), or a date
+                       and time or a time alone in this computer&apos;s zone, or followed
+                       by a place or tz id (&quot;15:00 Tokyo&quot;, &quot;3 pm America/Lima&quot;)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on. TIME is typed as it is in the help&apos;s other lines.</extracomment>
+        <translation>  --at TIME            com --print ou --tip: mostrar os relógios no horário TIME em vez
+                       de agora: ISO 8601 com Z ou um deslocamento (2026-10-14T13:00Z),
+                       ou data e hora ou só a hora no fuso deste computador, ou seguidas
+                       de um lugar ou id tz (&quot;15:00 Tokyo&quot;, &quot;3 pm America/Lima&quot;)
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --meet               print the next meeting time that suits every enabled clock
+                       with working hours: the clocks then, as --print does, and
+                       the start in UTC (ISO 8601); when none suits everybody, the
+                       fairest, and on standard error who is outside working hours
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --meet               mostrar o próximo horário de reunião que serve a cada relógio
+                       ativado com horário de trabalho: os relógios então, como --print, e
+                       o início em UTC (ISO 8601); se nenhum serve a todos, o mais justo,
+                       e na saída de erro quem fica fora do horário de trabalho
+</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by default)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --within DAYS        com --meet: procurar DAYS dias à frente (1 a 366; 14 por padrão)
+</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>  --length MINUTES     with --meet: the meeting&apos;s length (15 to 1440; by default as
+                       set up in the program, 30 minutes)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --length MINUTES     com --meet: a duração da reunião (15 a 1440; por padrão a
+                       configurada no programa, 30 minutos)
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
         <source>  --test-server HOST   ask HOST for the time (Time Protocol, TCP port 37; write
                        ntp:HOST for NTP, UDP port 123); then exit
                        nts:HOST[:PORT] asks over NTP secured by NTS, the key
@@ -113,6 +183,32 @@ Um relógio mundial: uma pequena janela com seus relógios e um ícone na área 
         <translation>  -v, --version        mostra a versão
 </translation>
     </message>
+    <message>
+        <location line="+2"/>
+        <source>
+Exit status: 0 done; 1 a failure (no zone database, no answer from the server, nothing
+found, the settings could not be read or saved, no clock with working hours for --meet);
+2 a usage error, or a time that does not read or does not exist.
+</source>
+        <extracomment>The end of --help: the exit statuses. Options are typed as they are.</extracomment>
+        <translation>
+Status de saída: 0 feito; 1 uma falha (sem banco de fusos, sem resposta do servidor,
+nada encontrado, configurações ilegíveis ou não salvas, nenhum relógio com horário de
+trabalho para --meet); 2 um erro de uso, ou um horário ilegível ou inexistente.
+</translation>
+    </message>
+    <message>
+        <location filename="../app/at_time.cpp" line="+66"/>
+        <source>--at: &quot;%1&quot; is not a time</source>
+        <extracomment>A usage error: the time given to --at does not read as a time; %1 is what was typed.</extracomment>
+        <translation>--at: “%1” não é um horário</translation>
+    </message>
+    <message>
+        <location line="+51"/>
+        <source>--at: no place or time zone is named in &quot;%1&quot;</source>
+        <extracomment>A usage error: --at TIME held a time followed by something that names no place; %1 is what was typed.</extracomment>
+        <translation>--at: “%1” não nomeia nenhum lugar nem fuso horário</translation>
+    </message>
 </context>
 <context>
     <name>HeadlessRun</name>
@@ -124,6 +220,45 @@ Um relógio mundial: uma pequena janela com seus relógios e um ícone na área 
             <numerusform>há mais de %n relógio armazenado; apenas o primeiro é lido</numerusform>
             <numerusform>há mais de %n relógios armazenados; apenas os %n primeiros são lidos</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>MeetCommand</name>
+    <message>
+        <location filename="../app/meet_command.cpp" line="+24"/>
+        <source>no enabled clock has working hours</source>
+        <extracomment>Written to standard error by --meet.</extracomment>
+        <translation>nenhum relógio ativado tem horário de trabalho</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: %2, %3 before working hours</source>
+        <extracomment>Written to standard error by --meet when the time found suits not everybody: a clock&apos;s label (%1), its time then (%2) and how long before its working hours that is (%3, as in &quot;2 h&quot;).</extracomment>
+        <translation>%1: %2, %3 antes do horário de trabalho</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: %2, %3 after working hours</source>
+        <extracomment>As the line before, for a clock whose working hours are over; %3 is how long after.</extracomment>
+        <translation>%1: %2, %3 depois do horário de trabalho</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h %2 min</source>
+        <extracomment>A length of time in hours (%1) and minutes (%2), as in &quot;1 h 30 min&quot;.</extracomment>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 h</source>
+        <extracomment>A length of time in whole hours, as in &quot;2 h&quot;.</extracomment>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 min</source>
+        <extracomment>A length of time in minutes, as in &quot;45 min&quot;.</extracomment>
+        <translation>%1 min</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "platform/linux/system_clock_setter.h"
 #include "platform/linux/termination_signals.h"
 #include "platform/linux/tz_zone_source.h"
+#include "platform/linux/zone_file.h"
 #include "platform/platform.h"
 
 namespace horavia {
@@ -34,6 +35,12 @@ class LinuxPlatform final : public Platform {
             [table = ZoneTableResourceText().toStdString()]() -> std::unique_ptr<ZoneSource> {
                 return std::make_unique<TzZoneSource>(table);
             });
+    }
+
+    std::shared_ptr<const ZoneRules> ZoneRulesOfTzId(const std::string& tzId) override {
+        std::optional<ZoneTimeline> timeline = LoadZoneTimeline(tzId);  // a plain id only
+        if (!timeline) return nullptr;
+        return std::make_shared<const ZoneTimeline>(std::move(*timeline));
     }
 
     std::unique_ptr<SystemClockSetter> CreateClockSetter() override {

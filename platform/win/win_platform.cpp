@@ -17,6 +17,11 @@ class WinPlatform final : public Platform {
         return std::make_unique<RegistryZoneSource>(std::make_unique<WinRegistry>());
     }
 
+    // The registry's zones are not named by tz id.
+    std::shared_ptr<const ZoneRules> ZoneRulesOfTzId(const std::string&) override {
+        return nullptr;
+    }
+
     std::unique_ptr<SystemClockSetter> CreateClockSetter() override {
         return std::make_unique<WinSystemClockSetter>();
     }

@@ -40,6 +40,40 @@ TEST(CommandLine, HelpWinsAndMistakesAreReported) {
     EXPECT_TRUE(bad.error.contains("--frobnicate"));
 }
 
+TEST(CommandLine, PlanningOptionsGoWithTheirCommandsAndKeepToTheirRanges) {
+    const char* const within = "--within needs a whole number from 1 to 366";
+    const char* const length = "--length needs a whole number from 15 to 1440";
+    const struct {
+        QStringList args;
+        Command command;
+        const char* atOrError;  // --at's text, or the error
+        int within = 0;
+        int length = 0;
+    } cases[] = {
+        {{"--print", "--at", "15:00 Tokyo"}, Command::Print, "15:00 Tokyo"},
+        {{"--at", "-05:00", "--tip"}, Command::Tip, "-05:00"},
+        {{"--within", "1", "--meet", "--length", "1440"}, Command::Meet, "", 1, 1440},
+        {{"--meet", "--within", "366", "--length", "15"}, Command::Meet, "", 366, 15},
+        {{"--at", "x", "--version"}, Command::Version, "x"},
+        {{"--meet", "--at", "15:00"}, Command::Error, "--at goes with --print or --tip"},
+        {{"--at", "--print"}, Command::Error, "--at needs a time"},
+        {{"--print", "--length", "30"}, Command::Error, "--within and --length go with --meet"},
+        {{"--meet", "--within", "0"}, Command::Error, within},
+        {{"--meet", "--within", "367"}, Command::Error, within},
+        {{"--meet", "--length", "14"}, Command::Error, length},
+        {{"--meet", "--length", "30m"}, Command::Error, length},
+        {{"--meet", "--length"}, Command::Error, length},
+    };
+    for (const auto& c : cases) {
+        const ParsedCommand parsed = Parse(c.args);
+        const std::string args = c.args.join(' ').toStdString();
+        EXPECT_EQ(parsed.command, c.command) << args;
+        EXPECT_EQ(c.command == Command::Error ? parsed.error : parsed.at, c.atOrError) << args;
+        EXPECT_EQ(parsed.withinDays, c.within) << args;
+        EXPECT_EQ(parsed.lengthMinutes, c.length) << args;
+    }
+}
+
 TEST(CommandLine, QtsOwnOptionsArePassedOverWithTheirValues) {
     EXPECT_EQ(Parse({"-style", "Fusion"}).command, Command::StartProgram);
     EXPECT_EQ(Parse({"-style", "Fusion", "--print"}).command, Command::Print);

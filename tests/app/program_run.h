@@ -30,9 +30,10 @@ inline bool CanRunAsNobody() {
 }
 
 // language: the user's language (LANGUAGE); English unless a test asks for another, whatever
-// the language of the one running the tests.
+// the language of the one running the tests. environment: NAME=value pairs set on top.
 inline ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& args,
-                             RunAs user = RunAs::Self, const QString& language = "en") {
+                             RunAs user = RunAs::Self, const QString& language = "en",
+                             const QStringList& environment = {}) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_CONFIG_HOME", config.path());
@@ -40,6 +41,9 @@ inline ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& arg
     env.insert("TZ", "America/New_York");
     env.remove("DISPLAY");
     env.remove("WAYLAND_DISPLAY");
+    for (const QString& pair : environment) {
+        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    }
     p.setProcessEnvironment(env);
     if (user == RunAs::Nobody && ::geteuid() == 0) {
         p.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", "--",

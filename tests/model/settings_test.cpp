@@ -156,17 +156,21 @@ TEST_F(Settings, SaveWritesEveryPreferenceButSTLastAndRoundTrips) {
     p.AlwaysOnTop = true;
     p.FontName = " Odd, \"name\"; #=\\ é ";
     p.STLast = 123.5;
+    p.WorkDefault = true;
+    p.WorkHours = "22:00-06:00";
+    p.WorkDays = "56";
     SavePreferences(p, store);
-    EXPECT_EQ(store.Size(), 15u);
+    EXPECT_EQ(store.Size(), 19u);
     EXPECT_EQ(store.Commits(), 1u) << "one write of the file";
     EXPECT_EQ(store.SavedKeys().front(), "AlwaysOnTop");
-    EXPECT_EQ(store.SavedKeys().back(), "ShowOffset");
+    EXPECT_EQ(store.SavedKeys().back(), "MeetLength");
     EXPECT_FALSE(store.Has("STLast"));
     EXPECT_EQ(store.Get("AlwaysOnTop", ""), "True");
     Preferences q;
     LoadPreferences(q, readers);
     EXPECT_TRUE(q.AlwaysOnTop);
     EXPECT_EQ(q.FontName, p.FontName);
+    EXPECT_EQ(DefaultWorkingHours(q), (WorkingHours{22 * 60, 6 * 60, 0x30}));
 }
 
 TEST_F(Settings, OnePreferenceAndTheWindowPlaceAreWrittenAsTheTableWritesThem) {
