@@ -818,7 +818,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>التسمية (&amp;L)</translation>
@@ -846,7 +846,13 @@ The help is in this file:
         <translation>المنطقة الزمنية</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
+        <source>&amp;Working hours</source>
+        <extracomment>The box of the clock&apos;s working hours, ticked when the clock has its own.</extracomment>
+        <translation>ساعات ال&amp;عمل</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;OK</source>
         <translation>موافق (&amp;O)</translation>
     </message>
@@ -856,12 +862,12 @@ The help is in this file:
         <translation>إلغاء (&amp;C)</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+176"/>
         <source>Type a label and choose a zone</source>
         <translation>اكتب تسمية واختر منطقة زمنية</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+45"/>
         <source>World map</source>
         <translation>خريطة العالم</translation>
     </message>
@@ -872,7 +878,7 @@ The help is in this file:
         <translation>خريطة العالم: %1</translation>
     </message>
     <message>
-        <location filename="../ui/editor/clock_editor.h" line="+28"/>
+        <location filename="../ui/editor/clock_editor.h" line="+29"/>
         <source>(no name)</source>
         <translation>(بلا اسم)</translation>
     </message>
@@ -1083,7 +1089,7 @@ The help is in this file:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+54"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -1096,7 +1102,7 @@ The help is in this file:
         </translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>Show &amp;window</source>
         <translation>إظهار النافذة (&amp;W)</translation>
     </message>
@@ -1154,7 +1160,37 @@ The help is in this file:
         <translation>اختيار</translation>
     </message>
     <message>
-        <location filename="../ui/setup/settings_page.h" line="+26"/>
+        <location line="+7"/>
+        <source>Default wor&amp;king hours for clocks without their own</source>
+        <extracomment>The box of working hours used for every clock that has none of its own.</extracomment>
+        <translation>ساعات العمل ال&amp;افتراضية للساعات التي ليس لها ساعات خاصة</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Meeting length</source>
+        <extracomment>How long a meeting the planner looks for is.</extracomment>
+        <translation>مدة الا&amp;جتماع</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meeting length</source>
+        <translation>مدة الاجتماع</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n min</source>
+        <extracomment>A meeting&apos;s length in minutes.</extracomment>
+        <translation>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقائق</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+            <numerusform>%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/settings_page.h" line="+29"/>
         <source>This desktop does not let programs keep windows on top.</source>
         <translation>لا يسمح سطح المكتب هذا للبرامج بإبقاء النوافذ في المقدمة.</translation>
     </message>
@@ -1360,6 +1396,47 @@ The help is in this file:
         <location line="+2"/>
         <source>&amp;Hide</source>
         <translation>إخفاء (&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::WorkingHoursBox</name>
+    <message>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <source>from</source>
+        <extracomment>Working hours: the time the working day starts.</extracomment>
+        <translation>من</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>to</source>
+        <extracomment>Working hours: the time the working day ends.</extracomment>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Working hours start</source>
+        <translation>بداية ساعات العمل</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working hours end</source>
+        <translation>نهاية ساعات العمل</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>(next day)</source>
+        <extracomment>After the end of working hours that lies at or before their start.</extracomment>
+        <translation>(اليوم التالي)</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Working hours must end at another time than they start.</source>
+        <translation>يجب أن تنتهي ساعات العمل في وقت غير وقت بدايتها.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose at least one working day.</source>
+        <translation>اختر يوم عمل واحدًا على الأقل.</translation>
     </message>
 </context>
 <context>

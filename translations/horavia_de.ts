@@ -775,7 +775,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Bezeichnung</translation>
@@ -803,7 +803,13 @@ Die Hilfe befindet sich in dieser Datei:
         <translation>Zeitzone</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
+        <source>&amp;Working hours</source>
+        <extracomment>The box of the clock&apos;s working hours, ticked when the clock has its own.</extracomment>
+        <translation>Arbeits&amp;zeit</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -813,12 +819,12 @@ Die Hilfe befindet sich in dieser Datei:
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+176"/>
         <source>Type a label and choose a zone</source>
         <translation>Bezeichnung eingeben und Zone wählen</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+45"/>
         <source>World map</source>
         <translation>Weltkarte</translation>
     </message>
@@ -829,7 +835,7 @@ Die Hilfe befindet sich in dieser Datei:
         <translation>Weltkarte: %1</translation>
     </message>
     <message>
-        <location filename="../ui/editor/clock_editor.h" line="+28"/>
+        <location filename="../ui/editor/clock_editor.h" line="+29"/>
         <source>(no name)</source>
         <translation>(ohne Namen)</translation>
     </message>
@@ -1040,7 +1046,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+54"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -1049,7 +1055,7 @@ Die Hilfe befindet sich in dieser Datei:
         </translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>Show &amp;window</source>
         <translation>&amp;Fenster anzeigen</translation>
     </message>
@@ -1107,7 +1113,33 @@ Die Hilfe befindet sich in dieser Datei:
         <translation>Auswählen</translation>
     </message>
     <message>
-        <location filename="../ui/setup/settings_page.h" line="+26"/>
+        <location line="+7"/>
+        <source>Default wor&amp;king hours for clocks without their own</source>
+        <extracomment>The box of working hours used for every clock that has none of its own.</extracomment>
+        <translation>Standard-Arbeits&amp;zeit für Uhren ohne eigene</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Meeting length</source>
+        <extracomment>How long a meeting the planner looks for is.</extracomment>
+        <translation>&amp;Besprechungsdauer</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meeting length</source>
+        <translation>Besprechungsdauer</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n min</source>
+        <extracomment>A meeting&apos;s length in minutes.</extracomment>
+        <translation>
+            <numerusform>%n Min.</numerusform>
+            <numerusform>%n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/settings_page.h" line="+29"/>
         <source>This desktop does not let programs keep windows on top.</source>
         <translation>Diese Arbeitsumgebung erlaubt Programmen nicht, Fenster im Vordergrund zu halten.</translation>
     </message>
@@ -1313,6 +1345,47 @@ Die Hilfe befindet sich in dieser Datei:
         <location line="+2"/>
         <source>&amp;Hide</source>
         <translation>&amp;Verbergen</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::WorkingHoursBox</name>
+    <message>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <source>from</source>
+        <extracomment>Working hours: the time the working day starts.</extracomment>
+        <translation>von</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>to</source>
+        <extracomment>Working hours: the time the working day ends.</extracomment>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Working hours start</source>
+        <translation>Beginn der Arbeitszeit</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working hours end</source>
+        <translation>Ende der Arbeitszeit</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>(next day)</source>
+        <extracomment>After the end of working hours that lies at or before their start.</extracomment>
+        <translation>(nächster Tag)</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Working hours must end at another time than they start.</source>
+        <translation>Die Arbeitszeit muss zu einer anderen Uhrzeit enden, als sie beginnt.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose at least one working day.</source>
+        <translation>Wählen Sie mindestens einen Arbeitstag.</translation>
     </message>
 </context>
 <context>

@@ -777,7 +777,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Etiqueta</translation>
@@ -805,7 +805,13 @@ La ayuda está en este archivo:
         <translation>Zona horaria</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
+        <source>&amp;Working hours</source>
+        <extracomment>The box of the clock&apos;s working hours, ticked when the clock has its own.</extracomment>
+        <translation>&amp;Horario laboral</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
@@ -815,12 +821,12 @@ La ayuda está en este archivo:
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+176"/>
         <source>Type a label and choose a zone</source>
         <translation>Escriba una etiqueta y elija una zona</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+45"/>
         <source>World map</source>
         <translation>Mapa mundial</translation>
     </message>
@@ -831,7 +837,7 @@ La ayuda está en este archivo:
         <translation>Mapa mundial: %1</translation>
     </message>
     <message>
-        <location filename="../ui/editor/clock_editor.h" line="+28"/>
+        <location filename="../ui/editor/clock_editor.h" line="+29"/>
         <source>(no name)</source>
         <translation>(sin nombre)</translation>
     </message>
@@ -1042,7 +1048,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+54"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -1051,7 +1057,7 @@ La ayuda está en este archivo:
         </translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>Show &amp;window</source>
         <translation>Mostrar &amp;ventana</translation>
     </message>
@@ -1109,7 +1115,33 @@ La ayuda está en este archivo:
         <translation>Elegir</translation>
     </message>
     <message>
-        <location filename="../ui/setup/settings_page.h" line="+26"/>
+        <location line="+7"/>
+        <source>Default wor&amp;king hours for clocks without their own</source>
+        <extracomment>The box of working hours used for every clock that has none of its own.</extracomment>
+        <translation>Horario &amp;laboral predeterminado para relojes sin uno propio</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Meeting length</source>
+        <extracomment>How long a meeting the planner looks for is.</extracomment>
+        <translation>Duración de las &amp;reuniones</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meeting length</source>
+        <translation>Duración de las reuniones</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n min</source>
+        <extracomment>A meeting&apos;s length in minutes.</extracomment>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/settings_page.h" line="+29"/>
         <source>This desktop does not let programs keep windows on top.</source>
         <translation>Este escritorio no permite que los programas mantengan ventanas en primer plano.</translation>
     </message>
@@ -1315,6 +1347,47 @@ La ayuda está en este archivo:
         <location line="+2"/>
         <source>&amp;Hide</source>
         <translation>&amp;Ocultar</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::WorkingHoursBox</name>
+    <message>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <source>from</source>
+        <extracomment>Working hours: the time the working day starts.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>to</source>
+        <extracomment>Working hours: the time the working day ends.</extracomment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Working hours start</source>
+        <translation>Inicio del horario laboral</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working hours end</source>
+        <translation>Fin del horario laboral</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>(next day)</source>
+        <extracomment>After the end of working hours that lies at or before their start.</extracomment>
+        <translation>(día siguiente)</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Working hours must end at another time than they start.</source>
+        <translation>El horario laboral debe terminar a una hora distinta de la de inicio.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose at least one working day.</source>
+        <translation>Elija al menos un día laborable.</translation>
     </message>
 </context>
 <context>

@@ -780,7 +780,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Libellé</translation>
@@ -808,7 +808,13 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>Fuseau horaire</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
+        <source>&amp;Working hours</source>
+        <extracomment>The box of the clock&apos;s working hours, ticked when the clock has its own.</extracomment>
+        <translation>&amp;Heures de travail</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -818,12 +824,12 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>A&amp;nnuler</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+176"/>
         <source>Type a label and choose a zone</source>
         <translation>Saisissez un libellé et choisissez un fuseau horaire</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+45"/>
         <source>World map</source>
         <translation>Carte du monde</translation>
     </message>
@@ -834,7 +840,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>Carte du monde&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../ui/editor/clock_editor.h" line="+28"/>
+        <location filename="../ui/editor/clock_editor.h" line="+29"/>
         <source>(no name)</source>
         <translation>(sans nom)</translation>
     </message>
@@ -1045,7 +1051,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+54"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -1054,7 +1060,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         </translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>Show &amp;window</source>
         <translation>Afficher la fe&amp;nêtre</translation>
     </message>
@@ -1112,7 +1118,33 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>Choisir</translation>
     </message>
     <message>
-        <location filename="../ui/setup/settings_page.h" line="+26"/>
+        <location line="+7"/>
+        <source>Default wor&amp;king hours for clocks without their own</source>
+        <extracomment>The box of working hours used for every clock that has none of its own.</extracomment>
+        <translation>Heures de travail par &amp;défaut pour les horloges sans les leurs</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Meeting length</source>
+        <extracomment>How long a meeting the planner looks for is.</extracomment>
+        <translation>Durée des ré&amp;unions</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meeting length</source>
+        <translation>Durée des réunions</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n min</source>
+        <extracomment>A meeting&apos;s length in minutes.</extracomment>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/settings_page.h" line="+29"/>
         <source>This desktop does not let programs keep windows on top.</source>
         <translation>Cet environnement de bureau ne permet pas aux programmes de garder des fenêtres au premier plan.</translation>
     </message>
@@ -1318,6 +1350,47 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <location line="+2"/>
         <source>&amp;Hide</source>
         <translation>&amp;Masquer</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::WorkingHoursBox</name>
+    <message>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <source>from</source>
+        <extracomment>Working hours: the time the working day starts.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>to</source>
+        <extracomment>Working hours: the time the working day ends.</extracomment>
+        <translation>à</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Working hours start</source>
+        <translation>Début des heures de travail</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working hours end</source>
+        <translation>Fin des heures de travail</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>(next day)</source>
+        <extracomment>After the end of working hours that lies at or before their start.</extracomment>
+        <translation>(jour suivant)</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Working hours must end at another time than they start.</source>
+        <translation>Les heures de travail doivent se terminer à une autre heure que celle de leur début.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose at least one working day.</source>
+        <translation>Choisissez au moins un jour de travail.</translation>
     </message>
 </context>
 <context>

@@ -766,7 +766,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+57"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>ラベル(&amp;L)</translation>
@@ -794,7 +794,13 @@ The help is in this file:
         <translation>タイムゾーン</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
+        <source>&amp;Working hours</source>
+        <extracomment>The box of the clock&apos;s working hours, ticked when the clock has its own.</extracomment>
+        <translation>勤務時間(&amp;W)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>&amp;OK</source>
         <translation>OK(&amp;O)</translation>
     </message>
@@ -804,12 +810,12 @@ The help is in this file:
         <translation>キャンセル(&amp;C)</translation>
     </message>
     <message>
-        <location line="+160"/>
+        <location line="+176"/>
         <source>Type a label and choose a zone</source>
         <translation>ラベルを入力してタイムゾーンを選択してください</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location line="+45"/>
         <source>World map</source>
         <translation>世界地図</translation>
     </message>
@@ -820,7 +826,7 @@ The help is in this file:
         <translation>世界地図: %1</translation>
     </message>
     <message>
-        <location filename="../ui/editor/clock_editor.h" line="+28"/>
+        <location filename="../ui/editor/clock_editor.h" line="+29"/>
         <source>(no name)</source>
         <translation>(名前なし)</translation>
     </message>
@@ -1031,7 +1037,7 @@ The help is in this file:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+49"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+54"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -1039,7 +1045,7 @@ The help is in this file:
         </translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location line="+25"/>
         <source>Show &amp;window</source>
         <translation>ウィンドウを表示(&amp;W)</translation>
     </message>
@@ -1097,7 +1103,32 @@ The help is in this file:
         <translation>選択</translation>
     </message>
     <message>
-        <location filename="../ui/setup/settings_page.h" line="+26"/>
+        <location line="+7"/>
+        <source>Default wor&amp;king hours for clocks without their own</source>
+        <extracomment>The box of working hours used for every clock that has none of its own.</extracomment>
+        <translation>独自の勤務時間がない時計の既定の勤務時間(&amp;K)</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>&amp;Meeting length</source>
+        <extracomment>How long a meeting the planner looks for is.</extracomment>
+        <translation>会議の長さ(&amp;M)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Meeting length</source>
+        <translation>会議の長さ</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+8"/>
+        <source>%n min</source>
+        <extracomment>A meeting&apos;s length in minutes.</extracomment>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/settings_page.h" line="+29"/>
         <source>This desktop does not let programs keep windows on top.</source>
         <translation>このデスクトップでは、ウィンドウを常に手前に表示することはできません。</translation>
     </message>
@@ -1303,6 +1334,47 @@ The help is in this file:
         <location line="+2"/>
         <source>&amp;Hide</source>
         <translation>非表示(&amp;H)</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::WorkingHoursBox</name>
+    <message>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <source>from</source>
+        <extracomment>Working hours: the time the working day starts.</extracomment>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>to</source>
+        <extracomment>Working hours: the time the working day ends.</extracomment>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Working hours start</source>
+        <translation>勤務時間の開始</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working hours end</source>
+        <translation>勤務時間の終了</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>(next day)</source>
+        <extracomment>After the end of working hours that lies at or before their start.</extracomment>
+        <translation>(翌日)</translation>
+    </message>
+    <message>
+        <location line="+90"/>
+        <source>Working hours must end at another time than they start.</source>
+        <translation>勤務時間の終了時刻は開始時刻と異なる必要があります。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose at least one working day.</source>
+        <translation>勤務日を1日以上選んでください。</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -103,6 +104,16 @@ class DialogTranslation : public ::testing::Test, public testing::TestServices {
         return names;
     }
 
+    // The days' names, which come from the locale.
+    static QStringList DayNames() {
+        QStringList names;
+        for (int day = 1; day <= 7; ++day) {
+            names << QLocale().dayName(day, QLocale::ShortFormat)
+                  << QLocale().dayName(day, QLocale::LongFormat);
+        }
+        return names;
+    }
+
     MarkingTranslator translator;
 };
 
@@ -139,7 +150,7 @@ TEST_F(DialogTranslation, SetupDialogTabsTablesAndQuestion) {
                                   .arg(state.preferences.Values().FontSize));
 
     const QStringList data = QStringList{"h", "hh", "nn", "ss", "AM/PM", "d", "ddd"} + ZoneNames() +
-                             QStringList{sample->text()};
+                             QStringList{sample->text()} + DayNames();
     EXPECT_EQ(UntranslatedTexts(setup, data), "");
 
     messages.answer = MsgAnswer::No;
@@ -164,7 +175,7 @@ TEST_F(DialogTranslation, ConverterAndEditorCaptions) {
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text(), "horavia::ClockEditor|(no name)");
     // The program's name is no text to translate.
-    EXPECT_EQ(UntranslatedTexts(editor, {"Horavia"}), "");
+    EXPECT_EQ(UntranslatedTexts(editor, QStringList{"Horavia"} + DayNames()), "");
 }
 
 TEST_F(DialogTranslation, SettingsFileReasons) {

@@ -2,6 +2,7 @@
 // the dialogs' layouts, which must show every text whole at any font and scale.
 #include <gtest/gtest.h>
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorSpace>
@@ -337,9 +338,14 @@ void ExpectEverythingFits(const QWidget& window, const std::string& where) {
             EXPECT_GE(w->width(), w->sizeHint().width()) << what;
             EXPECT_GE(w->height(), w->sizeHint().height()) << what;
         } else if (qobject_cast<const QComboBox*>(w) != nullptr ||
-                   qobject_cast<const QGroupBox*>(w) != nullptr) {
+                   qobject_cast<const QGroupBox*>(w) != nullptr ||
+                   qobject_cast<const QAbstractSpinBox*>(w) != nullptr) {
             EXPECT_GE(w->width(), w->minimumSizeHint().width()) << what;
             EXPECT_GE(w->height(), w->minimumSizeHint().height()) << what;
+        } else if (qobject_cast<const QAbstractSpinBox*>(w->parentWidget()) != nullptr) {
+            // A spin box sizes its field to the room inside its frame, less than the field's
+            // own padded hint: its text must fit.
+            EXPECT_GE(w->height(), w->fontMetrics().height()) << what;
         } else if (qobject_cast<const QLineEdit*>(w) != nullptr &&
                    qobject_cast<const QComboBox*>(w->parentWidget()) == nullptr) {
             EXPECT_GE(w->height(), w->minimumSizeHint().height()) << what;

@@ -20,6 +20,7 @@
 #include "platform/qt_utf8.h"
 #include "ui/editor/map_colours.h"
 #include "ui/editor/place_search_box.h"
+#include "ui/editor/working_hours_box.h"
 #include "ui/editor/world_map_view.h"
 #include "ui/main/accessibility.h"
 
@@ -51,7 +52,8 @@ ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture, Pl
 }
 
 void ClockEditor::createControls() {
-    // Created in tab order: (place search,) label, active, format, zone, OK, Cancel; the place
+    // Created in tab order: (place search,) label, active, format, zone, map, working hours, OK,
+    // Cancel; the place
     // search comes first in the layout and in the tab order.
     //: The clock's name, shown above its time.
     labelCaption_ = new QLabel(tr("&Label"), this);
@@ -82,6 +84,9 @@ void ClockEditor::createControls() {
     worldMap_ = new WorldMapView(this);
     worldMap_->setObjectName(QStringLiteral("worldMap"));
     worldMap_->setCursor(Qt::CrossCursor);
+    //: The box of the clock's working hours, ticked when the clock has its own.
+    hoursBox_ = new WorkingHoursBox(tr("&Working hours"), this);
+    hoursBox_->setObjectName(QStringLiteral("workingHoursBox"));
     okButton_ = new QPushButton(tr("&OK"), this);
     okButton_->setObjectName(QStringLiteral("okButton"));
     okButton_->setDefault(true);
@@ -96,14 +101,15 @@ void ClockEditor::createControls() {
     connect(worldMap_, &WorldMapView::pixelPressed, this, &ClockEditor::pickZoneAt);
     connect(worldMap_, &WorldMapView::stepRequested, this, &ClockEditor::stepZone);
     connect(placeSearch_, &PlaceSearchBox::placeChosen, this, &ClockEditor::takePlace);
+    connect(hoursBox_, &WorkingHoursBox::hoursEdited, this, &ClockEditor::updateOkState);
     connect(okButton_, &QPushButton::clicked, this, &ClockEditor::storeClock);
     connect(cancelButton_, &QPushButton::clicked, this, &ClockEditor::reject);
 }
 
 void ClockEditor::placeControls() {
     // Label and format with their captions, the check box and the hint to their right; below,
-    // the zone list, the map and the buttons. The map keeps its picture's size; the rest of the
-    // room goes to the zone list, so a wider editor shows longer zone names.
+    // the zone list, the map, the working hours and the buttons. The map keeps its picture's size;
+    // the rest of the room goes to the zone list, so a wider editor shows longer zone names.
     auto* fields = new QGridLayout;
     fields->setHorizontalSpacing(kMargin);
     fields->addWidget(labelCaption_, 0, 0);
@@ -126,6 +132,7 @@ void ClockEditor::placeControls() {
     layout->addWidget(placeSearch_);
     layout->addWidget(zoneCombo_);
     layout->addWidget(worldMap_, 1, Qt::AlignCenter);
+    layout->addWidget(hoursBox_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
 }
@@ -143,6 +150,7 @@ void ClockEditor::prepareNewClock() {
         enabledCheck_->setChecked(true);
         zoneCombo_->setCurrentIndex(-1);
     }
+    showHours(std::nullopt);  // a new clock starts without working hours
     updateMap();
     updateOkState();
 }
@@ -156,6 +164,7 @@ bool ClockEditor::prepareClock(int slot) {
     formatEdit_->setText(Utf8(clock->Format));
     enabledCheck_->setChecked(clock->Enabled);
     selectZone(clock->Zone);
+    showHours(clock->Hours);
     updateMap();
     updateOkState();
     return true;
@@ -236,16 +245,38 @@ void ClockEditor::selectLabelText() {
         0, std::min<int>(kLabelSelectionLength, static_cast<int>(labelEdit_->text().size())));
 }
 
-bool ClockEditor::canStore() const {
-    if (zoneCombo_->currentIndex() < 0) return false;
-    if (!state_.catalogue.IsValidIndex(zoneCombo_->currentData().toInt())) return false;
-    return !Trim(labelEdit_->text().toStdString()).empty();
+void ClockEditor::showHours(const std::optional<WorkingHours>& own) {
+    if (!own) {
+        Preferences defaults = state_.preferences.Values();
+        defaults.WorkDefault = true;  // their hours, whether or not they are used
+        if (const std::optional<WorkingHours> hours = DefaultWorkingHours(defaults)) {
+            hoursBox_->setShownHours(*hours);
+        }
+    }
+    hoursBox_->setHours(own);
+}
+
+bool ClockEditor::zoneTakesHours() const {
+    if (zoneCombo_->currentIndex() < 0) return true;  // the hours may come before the zone
+    const int zone = zoneCombo_->currentData().toInt();
+    return zone == kZoneUtc || zone >= kFirstRegistryZone;
+}
+
+QString ClockEditor::whyNotStorable() const {
+    if (zoneCombo_->currentIndex() < 0 ||
+        !state_.catalogue.IsValidIndex(zoneCombo_->currentData().toInt()) ||
+        Trim(labelEdit_->text().toStdString()).empty()) {
+        return tr("Type a label and choose a zone");
+    }
+    if (hoursBox_->isEnabled() && hoursBox_->isChecked()) return hoursBox_->problem();
+    return {};
 }
 
 void ClockEditor::updateOkState() {
-    const bool ok = canStore();
-    okButton_->setEnabled(ok);
-    okButton_->setToolTip(ok ? QString() : tr("Type a label and choose a zone"));
+    hoursBox_->setEnabled(zoneTakesHours());
+    const QString why = whyNotStorable();
+    okButton_->setEnabled(why.isEmpty());
+    okButton_->setToolTip(why);
 }
 
 void ClockEditor::storeClock() {
@@ -266,6 +297,7 @@ ClockEntry ClockEditor::enteredClock() const {
     clock.Label = labelEdit_->text().toStdString();
     clock.Format = formatEdit_->text().toStdString();
     clock.Zone = zoneCombo_->currentData().toInt();
+    if (zoneTakesHours()) clock.Hours = hoursBox_->hours();
     return clock;
 }
 

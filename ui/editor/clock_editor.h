@@ -1,6 +1,6 @@
-// The clock editor: one clock's label, format, on/off state and zone, the zone chosen from a
-// sorted list or by clicking the world map. Opened modally for a new clock or for one of the
-// list, without waiting for it; OK stores the clock in the clock list, Cancel discards.
+// The clock editor: one clock's label, format, on/off state, zone and working hours, the zone
+// chosen from a sorted list or by clicking the world map. Opened modally for a new clock or for one
+// of the list, without waiting for it; OK stores the clock in the clock list, Cancel discards.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +22,7 @@ class PlaceFinder;
 class PlaceSearchBox;
 struct PlaceMatch;
 class WorldMapView;
+class WorkingHoursBox;
 
 // A new clock's label until the user names it or takes a place's name.
 inline constexpr const char* kNewClockLabel =
@@ -84,9 +85,16 @@ class ClockEditor : public QDialog {
     // choice as it is.
     void selectZone(int zone);
     void selectLabelText();
-    // OK is offered only when OK can store a valid clock: a zone chosen and a label that is
-    // not blank, so the clock list keeps unique keys.
-    bool canStore() const;
+    // OK is offered only when OK can store a valid clock: a zone chosen, a label that is not
+    // blank, so the clock list keeps unique keys, and working hours, if ticked, that make a
+    // shift. Empty when it can; else why not.
+    QString whyNotStorable() const;
+    bool canStore() const { return whyNotStorable().isEmpty(); }
+    // Only clocks of a zone, and UTC, keep working hours.
+    bool zoneTakesHours() const;
+    // A clock's own working hours; without them, unticked over the preferences' default
+    // hours, ready to be ticked.
+    void showHours(const std::optional<WorkingHours>& own);
     // The clock as the controls show it.
     ClockEntry enteredClock() const;
     void updateOkState();
@@ -107,6 +115,7 @@ class ClockEditor : public QDialog {
     PlaceSearchBox* placeSearch_ = nullptr;
     QComboBox* zoneCombo_ = nullptr;
     WorldMapView* worldMap_ = nullptr;
+    WorkingHoursBox* hoursBox_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
 };

@@ -12,9 +12,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "model/setting_readers.h"
 #include "model/text_helpers.h"
+#include "ui/editor/working_hours_box.h"
 
 namespace horavia {
 
@@ -42,6 +44,9 @@ QLabel* MakeOnTopNote(QWidget* parent) {
     return note;
 }
 
+// The meeting lengths offered, in minutes; a stored other length is offered beside them.
+constexpr std::array<std::int32_t, 2> kMeetLengths{30, 60};
+
 }  // namespace
 
 QString FontSampleText(const std::string& name, std::int32_t points) {
@@ -66,7 +71,11 @@ void SettingsPage::chooseWithFontDialog(const QFont& preset, QWidget* parent, Fo
 }
 
 SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimits limits)
-    : QWidget(parent), fontName_(prefs.FontName), fontSize_(prefs.FontSize) {
+    : QWidget(parent),
+      fontName_(prefs.FontName),
+      workHours_(prefs.WorkHours),
+      workDays_(prefs.WorkDays),
+      fontSize_(prefs.FontSize) {
     showWindowCheck_ = MakeCheck(tr("Show &window"), "showWindowCheck", prefs.ShowWnd, this);
     startUpCheck_ = MakeCheck(tr("&Load on startup"), "startUpCheck", prefs.StartUp, this);
     alwaysOnTopCheck_ =
@@ -109,6 +118,34 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     connect(fontButton_, &QPushButton::clicked, this, &SettingsPage::chooseFont);
     showFontSample(prefs.FontName, prefs.FontSize);
 
+    //: The box of working hours used for every clock that has none of its own.
+    workBox_ = new WorkingHoursBox(tr("Default wor&king hours for clocks without their own"), this);
+    workBox_->setObjectName(QStringLiteral("workDefaultBox"));
+    {
+        Preferences shown = prefs;
+        shown.WorkDefault = true;  // the stored hours show even while they are not used
+        if (const std::optional<WorkingHours> hours = DefaultWorkingHours(shown)) {
+            workBox_->setShownHours(*hours);
+        }
+    }
+    workBox_->setChecked(prefs.WorkDefault);
+    //: How long a meeting the planner looks for is.
+    auto* meetLabel = new QLabel(tr("&Meeting length"), this);
+    meetCombo_ = new QComboBox(this);
+    meetCombo_->setObjectName(QStringLiteral("meetCombo"));
+    meetCombo_->setAccessibleName(tr("Meeting length"));
+    std::vector<std::int32_t> lengths(kMeetLengths.begin(), kMeetLengths.end());
+    if (std::find(lengths.begin(), lengths.end(), prefs.MeetLength) == lengths.end()) {
+        lengths.insert(std::upper_bound(lengths.begin(), lengths.end(), prefs.MeetLength),
+                       prefs.MeetLength);
+    }
+    for (const std::int32_t minutes : lengths) {
+        //: A meeting's length in minutes.
+        meetCombo_->addItem(tr("%n min", nullptr, minutes), minutes);
+    }
+    meetCombo_->setCurrentIndex(meetCombo_->findData(prefs.MeetLength));
+    meetLabel->setBuddy(meetCombo_);
+
     auto* sortRow = new QHBoxLayout;
     sortRow->addWidget(sortLabel);
     sortRow->addWidget(sortCombo_, 1);
@@ -121,6 +158,10 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     fontRow->addWidget(fontTitle);
     fontRow->addWidget(fontSample_, 1);
     fontRow->addWidget(fontButton_);
+    auto* meetRow = new QHBoxLayout;
+    meetRow->addWidget(meetLabel);
+    meetRow->addWidget(meetCombo_);
+    meetRow->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
@@ -138,6 +179,9 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     layout->addLayout(sortRow);
     layout->addWidget(hoursFrame);
     layout->addLayout(fontRow);
+    layout->addSpacing(2);
+    layout->addWidget(workBox_);
+    layout->addLayout(meetRow);
     layout->addStretch(1);
 }
 
@@ -180,6 +224,27 @@ std::int32_t SettingsPage::sortOrder() const {
 
 bool SettingsPage::amPm() const {
     return amPmRadio_->isChecked();
+}
+
+bool SettingsPage::workDefault() const {
+    return workBox_->isChecked();
+}
+
+std::string SettingsPage::workHoursText() const {
+    const WorkingHours shown = workBox_->shownHours();
+    if (shown.from == shown.to) return workHours_;
+    return WorkingHoursText(shown);
+}
+
+std::string SettingsPage::workDaysText() const {
+    const WorkingHours shown = workBox_->shownHours();
+    if (shown.days == 0) return workDays_;
+    return WorkingDaysText(shown.days);
+}
+
+std::int32_t SettingsPage::meetLength() const {
+    const QVariant minutes = meetCombo_->currentData();
+    return minutes.isValid() ? minutes.toInt() : kMeetLengths.front();
 }
 
 void SettingsPage::chooseFont() {

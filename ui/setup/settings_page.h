@@ -1,6 +1,7 @@
 // The setup dialog's "Settings" tab: the main window, the tray icon, the zone-list order,
-// 12/24 hours and the main window's font. It shows the preferences it is created with; the
-// dialog's Close reads the choices back, except the font, which Choose stores at once.
+// 12/24 hours, the main window's font, the default working hours and the meeting length. It shows
+// the preferences it is created with; the dialog's Close reads the choices back, except the font,
+// which Choose stores at once.
 #pragma once
 
 #include <QFont>
@@ -21,6 +22,8 @@ class QPushButton;
 class QRadioButton;
 
 namespace horavia {
+
+class WorkingHoursBox;
 
 // Beside "Always on top" where the desktop ignores it.
 inline constexpr const char* kOnTopUnavailableNote = QT_TRANSLATE_NOOP(
@@ -61,6 +64,12 @@ class SettingsPage : public QWidget {
     bool showOffset() const;
     std::int32_t sortOrder() const;
     bool amPm() const;
+    // The default working hours: whether clocks without their own get them, and the texts
+    // stored for them. A field left without a valid shift keeps the text it had.
+    bool workDefault() const;
+    std::string workHoursText() const;
+    std::string workDaysText() const;
+    std::int32_t meetLength() const;
 
   signals:
     // A font was chosen in the font dialog (the face, whole points).
@@ -79,6 +88,8 @@ class SettingsPage : public QWidget {
     void showFontSample(const std::string& name, std::int32_t points);
 
     std::string fontName_;
+    std::string workHours_;  // as the preferences held them
+    std::string workDays_;
     std::int32_t fontSize_;
     FontChooser fontChooser_ = &SettingsPage::chooseWithFontDialog;
     QCheckBox* showWindowCheck_;
@@ -91,6 +102,8 @@ class SettingsPage : public QWidget {
     QRadioButton* hours24Radio_;
     QLabel* fontSample_;
     QPushButton* fontButton_;
+    WorkingHoursBox* workBox_;
+    QComboBox* meetCombo_;
 };
 
 }  // namespace horavia

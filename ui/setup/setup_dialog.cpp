@@ -116,6 +116,10 @@ void SetupDialog::saveAndHide() {
     chosen.SortBy = settingsPage_->sortOrder();
     chosen.AMPM = settingsPage_->amPm();
     chosen.ShowOffset = settingsPage_->showOffset();
+    chosen.WorkDefault = settingsPage_->workDefault();
+    chosen.WorkHours = settingsPage_->workHoursText();
+    chosen.WorkDays = settingsPage_->workDaysText();
+    chosen.MeetLength = settingsPage_->meetLength();
     timeSyncPage_->storeInto(chosen);
     chosen.DefaultFormat = defaultFormatPage_->defaultFormat();
 
