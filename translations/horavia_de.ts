@@ -1350,7 +1350,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::WorkingHoursBox</name>
     <message>
-        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+51"/>
         <source>from</source>
         <extracomment>Working hours: the time the working day starts.</extracomment>
         <translation>von</translation>

@@ -1355,7 +1355,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::WorkingHoursBox</name>
     <message>
-        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+51"/>
         <source>from</source>
         <extracomment>Working hours: the time the working day starts.</extracomment>
         <translation>de</translation>

@@ -1339,7 +1339,7 @@ The help is in this file:
 <context>
     <name>horavia::WorkingHoursBox</name>
     <message>
-        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+51"/>
         <source>from</source>
         <extracomment>Working hours: the time the working day starts.</extracomment>
         <translation>開始</translation>

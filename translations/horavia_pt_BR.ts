@@ -1351,7 +1351,7 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::WorkingHoursBox</name>
     <message>
-        <location filename="../ui/editor/working_hours_box.cpp" line="+47"/>
+        <location filename="../ui/editor/working_hours_box.cpp" line="+51"/>
         <source>from</source>
         <extracomment>Working hours: the time the working day starts.</extracomment>
         <translation>das</translation>
