@@ -102,9 +102,10 @@ TEST_F(SettingsFileTest, OtherIniReadersSeeTheValuesOfATypicalFileAsWritten) {
     catalogue.zones.resize(kFirstRegistryZone + 1);
     catalogue.registryZoneCount = 1;
     catalogue.zones[kFirstRegistryZone].StdName = "W. Europe Standard Time";
-    const ClockList clocks{{"Zulu", "", 0, true},
-                           {"Tokyo, Japan", "ddd hh:nn", kFirstRegistryZone, false},
-                           {"Zürich (home)", "yyyy-mm-dd", 8, true}};
+    ClockList clocks{{"Zulu", "", 0, true},
+                     {"Tokyo, Japan", "ddd hh:nn", kFirstRegistryZone, false},
+                     {"Zürich (home)", "yyyy-mm-dd", 8, true}};
+    clocks[1].Hours = WorkingHours{22 * 60, 6 * 60, 0x30};
     SaveClockList(store, clocks, catalogue, {"K0000", "K0001", "K0002"});
     store.Save("STLast", "46204.51892361111");
 
@@ -120,7 +121,8 @@ TEST_F(SettingsFileTest, OtherIniReadersSeeTheValuesOfATypicalFileAsWritten) {
     ASSERT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
     const QJsonObject seen = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
     QtSettingsStore reopened{Folder()};
-    ASSERT_EQ(seen.size(), 15 + 1 + 12 + 1);  // preferences, count, three clocks, STLast
+    // Preferences, count, three clocks, one's working hours, STLast.
+    ASSERT_EQ(seen.size(), 19 + 1 + 12 + 2 + 1);
     for (auto it = seen.begin(); it != seen.end(); ++it) {
         const std::string key = it.key().toStdString();
         EXPECT_EQ(it.value().toString().toStdString(), reopened.Get(key, "<absent>")) << key;
