@@ -332,10 +332,10 @@ QString ClockWindow::shownTimesText() const {
 
 void ClockWindow::moveCurrentRow(int by) {
     if (shown_.empty()) return;
-    if (currentRowShown_) {
+    if (currentRowShown_ || planned_) {
         currentRow_ = std::clamp(currentRow_ + by, 0, static_cast<int>(shown_.size()) - 1);
     }
-    currentRowShown_ = true;  // the first press shows where the current row is
+    currentRowShown_ = true;  // a first press shows where the current row is
     update();
 }
 

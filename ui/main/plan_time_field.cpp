@@ -56,6 +56,15 @@ QString PlanTimeField::refusal() const {
     return refusal_->isHidden() ? QString() : refusal_->text();
 }
 
+void PlanTimeField::setVisible(bool visible) {
+    const bool opening = visible && !isVisible();
+    QDialog::setVisible(visible);
+    if (opening && refusal_->isHidden()) {
+        edit_->deselect();
+        edit_->end(false);
+    }
+}
+
 void PlanTimeField::accept() {
     emit submitted(edit_->text());
 }

@@ -25,6 +25,9 @@ class PlanTimeField : public QDialog {
 
     // Enter or OK asks the window to take the text instead of closing the field.
     void accept() override;
+    // A dialog shown focuses its field as if tabbed into, which selects the typed digit: the
+    // next one would replace it.
+    void setVisible(bool visible) override;
 
   signals:
     void submitted(const QString& text);
