@@ -174,6 +174,9 @@ TEST_F(PlanWindow, ATypedTimeRefusesASkippedReadingAndTakesTheFirstPassOfARepeat
     QPointer<PlanTimeField> field = window->planField();
     ASSERT_NE(field, nullptr);
     EXPECT_EQ(field->text(), "2") << "the digit starts the text";
+    ASSERT_NE(field->focusWidget(), nullptr);
+    QTest::keyClick(field->focusWidget(), '0');
+    EXPECT_EQ(field->text(), "20") << "the next digit follows it";
     EXPECT_EQ(field->windowTitle(), QString::fromUtf8("Plan for \u2026 in Berlin"));
 
     const struct {
