@@ -58,6 +58,12 @@ struct ZoneCatalogue {
     bool IsRegistryZone(int index) const {
         return index >= kFirstRegistryZone && IsValidIndex(index);
     }
+    // Whether a clock of the zone shows a time of day: every zone, and UTC.
+    bool ShowsTimeOfDay(int index) const { return index == kZoneUtc || IsRegistryZone(index); }
+    // The zone's timeline; nullptr for the pseudo-zones, which keep UTC.
+    const ZoneRules* RulesOf(int index) const {
+        return IsRegistryZone(index) ? zones[static_cast<std::size_t>(index)].rules.get() : nullptr;
+    }
 };
 
 }  // namespace horavia

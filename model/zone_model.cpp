@@ -62,6 +62,19 @@ std::vector<int> AppState::EnabledClocksInOrder() const {
     return book.EnabledInOrder();
 }
 
+AppState::ClocksAtWork AppState::EnabledClocksAtWork() const {
+    const std::optional<WorkingHours> defaults = DefaultWorkingHours(preferences.Values());
+    ClocksAtWork atWork;
+    for (int index : EnabledClocksInOrder()) {
+        const ClockEntry& clock = clocks_[static_cast<std::size_t>(index)];
+        if (const std::optional<WorkingHours> hours = ClockWorkingHours(clock, defaults)) {
+            atWork.clocks.push_back({catalogue.RulesOf(clock.Zone), *hours});
+            atWork.indices.push_back(index);
+        }
+    }
+    return atWork;
+}
+
 std::string AppState::TipText() {
     return TipText(services.clock.NowUtc());
 }

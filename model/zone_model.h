@@ -12,6 +12,7 @@
 #include "model/clock_list.h"
 #include "model/day_count.h"
 #include "model/locale_info.h"
+#include "model/meeting_search.h"
 #include "model/preference_book.h"
 #include "model/registry.h"
 #include "model/services.h"
@@ -82,6 +83,14 @@ class AppState {
 
     // The enabled clocks in display order, as clock indices.
     std::vector<int> EnabledClocksInOrder() const;
+
+    // The enabled clocks that have working hours (their own or the default ones), in display
+    // order, as the meeting search takes them, with the clock index of each.
+    struct ClocksAtWork {
+        std::vector<MeetingClock> clocks;
+        std::vector<int> indices;
+    };
+    ClocksAtWork EnabledClocksAtWork() const;
 
     // The tray tip: "Label: hh:nn" joined with " - ", kept under the budget, or "Horavia";
     // now, or at t.

@@ -224,40 +224,10 @@ für --meet); 2 ein Aufruffehler oder eine Zeit, die nicht lesbar ist oder nicht
 <context>
     <name>MeetCommand</name>
     <message>
-        <location filename="../app/meet_command.cpp" line="+24"/>
+        <location filename="../app/meet_command.cpp" line="+25"/>
         <source>no enabled clock has working hours</source>
         <extracomment>Written to standard error by --meet.</extracomment>
         <translation>keine eingeschaltete Uhr hat Arbeitszeiten</translation>
-    </message>
-    <message>
-        <location line="+4"/>
-        <source>%1: %2, %3 before working hours</source>
-        <extracomment>Written to standard error by --meet when the time found suits not everybody: a clock&apos;s label (%1), its time then (%2) and how long before its working hours that is (%3, as in &quot;2 h&quot;).</extracomment>
-        <translation>%1: %2, %3 vor der Arbeitszeit</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>%1: %2, %3 after working hours</source>
-        <extracomment>As the line before, for a clock whose working hours are over; %3 is how long after.</extracomment>
-        <translation>%1: %2, %3 nach der Arbeitszeit</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 h %2 min</source>
-        <extracomment>A length of time in hours (%1) and minutes (%2), as in &quot;1 h 30 min&quot;.</extracomment>
-        <translation>%1 h %2 min</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 h</source>
-        <extracomment>A length of time in whole hours, as in &quot;2 h&quot;.</extracomment>
-        <translation>%1 h</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>%1 min</source>
-        <extracomment>A length of time in minutes, as in &quot;45 min&quot;.</extracomment>
-        <translation>%1 min</translation>
     </message>
 </context>
 <context>
@@ -897,7 +867,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+224"/>
+        <location filename="../ui/main/clock_window.cpp" line="+215"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>

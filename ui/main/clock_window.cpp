@@ -54,15 +54,6 @@ QRect WorkAreaAt(QPoint topLeft) {
 constexpr auto kPlanIdle = std::chrono::minutes(5);
 constexpr int kWheelNotch = 120;  // angleDelta's eighths of a degree in one notch
 
-// The first quarter hour (UTC) at or after t.
-Instant QuarterAtOrAfter(Instant t) {
-    const auto quarter = std::chrono::duration_cast<std::chrono::milliseconds>(kMeetingGrid);
-    const auto since = t.time_since_epoch();
-    auto floor = since - (since % quarter + quarter) % quarter;
-    if (floor < since) floor += quarter;
-    return Instant(floor);
-}
-
 }  // namespace
 
 ClockWindow::ClockWindow(AppState& state, WindowLimits limits)
@@ -150,9 +141,9 @@ ClockPaintLayout ClockWindow::computeLayout() {
         }
         time = ShownText(time, desktopWidth);
         ShownRow row{clocks[i], time, {}};
-        if (planned_ && keepsTimeOfDay(clock.Zone)) {
+        if (planned_ && state_.catalogue.ShowsTimeOfDay(clock.Zone)) {
             if (const std::optional<WorkingHours> hours = ClockWorkingHours(clock, defaults)) {
-                const WorkState work = WorkStateAt(*hours, rulesOf(clock.Zone), t);
+                const WorkState work = WorkStateAt(*hours, state_.catalogue.RulesOf(clock.Zone), t);
                 row.mark = WorkStateWord(work);
                 time += "  " + WorkStateMark(work).toStdString();
             }
@@ -247,16 +238,6 @@ Instant ClockWindow::shownInstant(Instant now) const {
     return planned_.value_or(now);
 }
 
-bool ClockWindow::keepsTimeOfDay(int zone) const {
-    return zone == kZoneUtc || state_.catalogue.IsRegistryZone(zone);
-}
-
-const ZoneRules* ClockWindow::rulesOf(int zone) const {
-    return state_.catalogue.IsRegistryZone(zone)
-               ? state_.catalogue.zones[static_cast<std::size_t>(zone)].rules.get()
-               : nullptr;
-}
-
 void ClockWindow::planAt(std::optional<Instant> at, QString note) {
     planned_ = at;
     note_ = std::move(note);
@@ -289,23 +270,16 @@ void ClockWindow::announcePlanning() {
 }
 
 void ClockWindow::findMeetingTime() {
-    const std::optional<WorkingHours> defaults = DefaultWorkingHours(state_.preferences.Values());
-    std::vector<MeetingClock> clocks;
-    std::vector<int> indices;
-    for (int index : state_.EnabledClocksInOrder()) {
-        const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(index)];
-        if (!keepsTimeOfDay(clock.Zone)) continue;
-        if (const std::optional<WorkingHours> hours = ClockWorkingHours(clock, defaults)) {
-            clocks.push_back({rulesOf(clock.Zone), *hours});
-            indices.push_back(index);
-        }
-    }
+    const AppState::ClocksAtWork atWork = state_.EnabledClocksAtWork();
+    const std::vector<MeetingClock>& clocks = atWork.clocks;
+    const std::vector<int>& indices = atWork.indices;
     if (clocks.empty()) {
         planAt(planned_, NoWorkingHoursText());
         return;
     }
     const Instant now = state_.services.clock.NowUtc();
-    const Instant from = planned_ ? *planned_ + kMeetingGrid : QuarterAtOrAfter(now);
+    // The search starts on the first quarter hour from now, or after the slot shown.
+    const Instant from = planned_ ? *planned_ + kMeetingGrid : now;
     const std::optional<MeetingSlot> slot = FindMeetingSlot(
         clocks, from, std::chrono::minutes(std::max(1, state_.preferences.Values().MeetLength)),
         kMeetingHorizon);
@@ -344,7 +318,7 @@ void ClockWindow::openPlanField(const QString& start) {
     const ShownRow& row = shown_[static_cast<std::size_t>(currentRow_)];
     const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(row.clock)];
     // The scales that keep no time of day of their own have nothing to type a time into.
-    if (!keepsTimeOfDay(clock.Zone)) return;
+    if (!state_.catalogue.ShowsTimeOfDay(clock.Zone)) return;
     if (field_) field_->close();
     fieldClock_ = row.clock;
     field_ = new PlanTimeField(this, Utf8(clock.Label), start);
@@ -359,7 +333,7 @@ void ClockWindow::takePlanText(const QString& text) {
         return;
     }
     const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(fieldClock_)];
-    const ZoneRules* rules = rulesOf(clock.Zone);
+    const ZoneRules* rules = state_.catalogue.RulesOf(clock.Zone);
     const std::optional<CivilTime> today =
         CivilTimeOn(rules, shownInstant(state_.services.clock.NowUtc()));
     const std::optional<CivilTime> reading =

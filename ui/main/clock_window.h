@@ -105,9 +105,6 @@ class ClockWindow : public QWidget {
     void moveCurrentRow(int by);
     void openPlanField(const QString& start);
     void takePlanText(const QString& text);
-    // Whether a time can be typed for the clock: UTC and the real zones keep a time of day.
-    bool keepsTimeOfDay(int zone) const;
-    const ZoneRules* rulesOf(int zone) const;
 
     struct ShownRow {
         int clock = 0;
