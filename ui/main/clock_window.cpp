@@ -122,11 +122,6 @@ ClockPaintLayout ClockWindow::computeLayout() {
             {ShownText(state_.Clocks()[static_cast<std::size_t>(index)].Label, desktopWidth), {}});
     }
     const Instant now = state_.services.clock.NowUtc();
-    // Planning left alone goes back to now; so does a note nobody acted on.
-    if ((planned_ || !note_.isEmpty()) && now - lastPlanInput_ >= kPlanIdle) {
-        planned_.reset();
-        note_.clear();
-    }
     const Instant t = shownInstant(now);
     const std::optional<WorkingHours> defaults = DefaultWorkingHours(state_.preferences.Values());
     shown_.clear();
@@ -141,7 +136,7 @@ ClockPaintLayout ClockWindow::computeLayout() {
         }
         time = ShownText(time, desktopWidth);
         ShownRow row{clocks[i], time, {}};
-        if (planned_ && state_.catalogue.ShowsTimeOfDay(clock.Zone)) {
+        if (planned_) {
             if (const std::optional<WorkingHours> hours = ClockWorkingHours(clock, defaults)) {
                 const WorkState work = WorkStateAt(*hours, state_.catalogue.RulesOf(clock.Zone), t);
                 row.mark = WorkStateWord(work);
@@ -182,6 +177,14 @@ void ClockWindow::applyLayoutSize() {
 }
 
 void ClockWindow::refresh() {
+    // Planning left alone goes back to now, and so does a note nobody acted on (as does a
+    // clock set back before the last input).
+    const Instant now = state_.services.clock.NowUtc();
+    if ((planned_ || !note_.isEmpty()) &&
+        (now - lastPlanInput_ >= kPlanIdle || now < lastPlanInput_)) {
+        planned_.reset();
+        note_.clear();
+    }
     const int rowsBefore = layout_.rows;
     ClockPaintLayout next = computeLayout();
     // Most ticks change only the times: their boxes are repainted, and the labels are left.
