@@ -12,6 +12,7 @@
 #include "model/date_time_text.h"
 #include "model/plan_time.h"
 #include "model/zone_model.h"
+#include "model/zone_time.h"
 #include "platform/place_finder.h"
 #include "platform/platform.h"
 #include "ui/main/message_text.h"
@@ -50,10 +51,9 @@ std::optional<NamedZone> FindZone(PlaceFinder& finder, const AppState& state, co
     return NamedZone{zone.rules.get(), best.place};
 }
 
+// The zone's clock now, whose date a time alone falls on.
 CivilTime TodayIn(const ZoneRules* rules, Instant now) {
-    const std::int64_t ms = UnixMsOf(now);
-    const std::int64_t seconds = ms / 1000 - (ms % 1000 < 0 ? 1 : 0);
-    return CivilTimeAt(ms, rules ? rules->OffsetAt(seconds) : 0);
+    return CivilTimeOn(rules, now).value_or(CivilTime{});
 }
 
 void WriteError(const QString& line) {
