@@ -22,8 +22,8 @@ constexpr const char* kNoText = QT_TRANSLATE_NOOP("CommandLine", "--find needs a
 //: A usage error; %1 is what was typed.
 constexpr const char* kUnknownOption = QT_TRANSLATE_NOOP("CommandLine", "unknown option: %1");
 //: A usage error: more than one of these options was given.
-constexpr const char* kOneCommand =
-    QT_TRANSLATE_NOOP("CommandLine", "choose one of --print, --tip, --test-server and --find");
+constexpr const char* kOneCommand = QT_TRANSLATE_NOOP(
+    "CommandLine", "choose one of --print, --tip, --meet, --test-server and --find");
 //: A usage error: the option was given without the time to show.
 constexpr const char* kNoTime = QT_TRANSLATE_NOOP("CommandLine", "--at needs a time");
 //: A usage error: --at was given without --print or --tip.

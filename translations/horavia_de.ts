@@ -22,13 +22,13 @@
         <translation>unbekannte Option: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>choose one of --print, --tip, --test-server and --find</source>
+        <location line="+2"/>
+        <source>choose one of --print, --tip, --meet, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation>nur eine der Optionen --print, --tip, --test-server und --find angeben</translation>
+        <translation>nur eine der Optionen --print, --tip, --meet, --test-server und --find angeben</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--at needs a time</source>
         <extracomment>A usage error: the option was given without the time to show.</extracomment>
         <translation>--at braucht eine Zeit</translation>
@@ -867,7 +867,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+215"/>
+        <location filename="../ui/main/clock_window.cpp" line="+218"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>

@@ -22,13 +22,13 @@
         <translation>opción desconocida: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>choose one of --print, --tip, --test-server and --find</source>
+        <location line="+2"/>
+        <source>choose one of --print, --tip, --meet, --test-server and --find</source>
         <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation>elija solo una de --print, --tip, --test-server y --find</translation>
+        <translation>elija solo una de --print, --tip, --meet, --test-server y --find</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>--at needs a time</source>
         <extracomment>A usage error: the option was given without the time to show.</extracomment>
         <translation>--at necesita una hora</translation>
@@ -869,7 +869,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+215"/>
+        <location filename="../ui/main/clock_window.cpp" line="+218"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>
