@@ -103,6 +103,13 @@ const std::vector<PreferenceField>& PreferenceTable() {
         t.push_back(IntField("MeetLength", PrefType::Int32, "30", &Preferences::MeetLength));
         t.back().low = 15;
         t.back().high = 480;
+        t.push_back(IntField("ChangeDays", PrefType::Int32, "14", &Preferences::ChangeDays));
+        t.back().low = 0;
+        t.back().high = 366;
+        t.push_back(BoolField("ChangeLines", "False", &Preferences::ChangeLines));
+        t.push_back(BoolField("ChangeNotify", "False", &Preferences::ChangeNotify));
+        t.push_back(BoolField("DayNight", "False", &Preferences::DayNight));
+        t.push_back(BoolField("ConvMap", "False", &Preferences::ConvMap));
         return t;
     }();
     return table;

@@ -47,6 +47,13 @@ struct Preferences {
     std::string WorkHours = "09:00-17:00";  // as a clock's working hours are written
     std::string WorkDays = "12345";
     std::int32_t MeetLength = 30;  // minutes of a meeting looked for
+    // How many days ahead a clock's next change of offset is told (0: never), and whether the
+    // window shows it under each clock.
+    std::int32_t ChangeDays = 14;
+    bool ChangeLines = false;
+    bool ChangeNotify = false;  // a desktop notification the day before a clock changes
+    bool DayNight = false;      // day, twilight or night marked on each clock of a zone
+    bool ConvMap = false;       // the converter shows the map with the night side
 };
 
 enum class PrefType { Bool, Int16, Int32, Text, Date };

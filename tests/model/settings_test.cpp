@@ -160,10 +160,10 @@ TEST_F(Settings, SaveWritesEveryPreferenceButSTLastAndRoundTrips) {
     p.WorkHours = "22:00-06:00";
     p.WorkDays = "56";
     SavePreferences(p, store);
-    EXPECT_EQ(store.Size(), 19u);
+    EXPECT_EQ(store.Size(), 24u);
     EXPECT_EQ(store.Commits(), 1u) << "one write of the file";
     EXPECT_EQ(store.SavedKeys().front(), "AlwaysOnTop");
-    EXPECT_EQ(store.SavedKeys().back(), "MeetLength");
+    EXPECT_EQ(store.SavedKeys().back(), "ConvMap");
     EXPECT_FALSE(store.Has("STLast"));
     EXPECT_EQ(store.Get("AlwaysOnTop", ""), "True");
     Preferences q;

@@ -122,7 +122,7 @@ TEST_F(SettingsFileTest, OtherIniReadersSeeTheValuesOfATypicalFileAsWritten) {
     const QJsonObject seen = QJsonDocument::fromJson(p.readAllStandardOutput()).object();
     QtSettingsStore reopened{Folder()};
     // Preferences, count, three clocks, one's working hours, STLast.
-    ASSERT_EQ(seen.size(), 19 + 1 + 12 + 2 + 1);
+    ASSERT_EQ(seen.size(), 24 + 1 + 12 + 2 + 1);
     for (auto it = seen.begin(); it != seen.end(); ++it) {
         const std::string key = it.key().toStdString();
         EXPECT_EQ(it.value().toString().toStdString(), reopened.Get(key, "<absent>")) << key;

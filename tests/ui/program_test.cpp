@@ -578,12 +578,13 @@ TEST_F(ProgramTest, ShutDownWritesSettingsThenGeometryAndEnds) {
     Item("E&xit")->trigger();
     EXPECT_EQ(store.Commits(), writes + 1) << "clocks, preferences and geometry in one write";
     const std::vector<std::string> expected{
-        "SZoneNum",    "S0Dis",     "S0Fmt",     "S0Zon",       "S0Ena",         "S1Dis",
-        "S1Fmt",       "S1Zon",     "S1Ena",     "AlwaysOnTop", "ShowWnd",       "StartUp",
-        "SingleClick", "SortBy",    "AMPM",      "FontName",    "FontSize",      "STStartUp",
-        "STInt",       "STIntNum",  "STIntType", "STServer",    "DefaultFormat", "ShowOffset",
-        "WorkDefault", "WorkHours", "WorkDays",  "MeetLength",  "WndLeft",       "WndWidth",
-        "WndTop",      "WndHeight"};
+        "SZoneNum",     "S0Dis",     "S0Fmt",     "S0Zon",       "S0Ena",         "S1Dis",
+        "S1Fmt",        "S1Zon",     "S1Ena",     "AlwaysOnTop", "ShowWnd",       "StartUp",
+        "SingleClick",  "SortBy",    "AMPM",      "FontName",    "FontSize",      "STStartUp",
+        "STInt",        "STIntNum",  "STIntType", "STServer",    "DefaultFormat", "ShowOffset",
+        "WorkDefault",  "WorkHours", "WorkDays",  "MeetLength",  "ChangeDays",    "ChangeLines",
+        "ChangeNotify", "DayNight",  "ConvMap",   "WndLeft",     "WndWidth",      "WndTop",
+        "WndHeight"};
     EXPECT_EQ(store.Writes(), expected) << "no STLast";
     EXPECT_LT(store.IndexOf("W DefaultFormat"), store.IndexOf("setup closed"));
     EXPECT_LT(store.IndexOf("setup closed"), store.IndexOf("W WndLeft"));
