@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "model/clock_place.h"
 #include "model/message.h"
 #include "model/setting_readers.h"
 #include "model/working_hours.h"
@@ -24,6 +25,9 @@ struct ClockEntry {
     std::string StoredZone = {};
     // When people there are at work; stored only when set (SnWrk, SnDays).
     std::optional<WorkingHours> Hours = {};
+    // Where the clock stands, for its day and night; stored only when set (SnPlc). Without
+    // one, the place that stands for its zone is used (PlaceOfClock).
+    std::optional<ClockPlace> Place = {};
 };
 
 // The working hours a clock is planned with: its own, else the default ones (if any). Only

@@ -17,6 +17,15 @@ QByteArray PlaceTableResourceText() {
     return table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
 }
 
+const PlaceTable& CompiledPlaceTable() {
+    static const PlaceTable table = [] {
+        const QByteArray bytes = PlaceTableResourceText();
+        return ParsePlaceTable(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    }();
+    return table;
+}
+
 PlaceFinder::PlaceFinder() = default;
 PlaceFinder::~PlaceFinder() = default;
 

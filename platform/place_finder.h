@@ -8,12 +8,17 @@
 #include <vector>
 
 #include "model/place_search.h"
+#include "model/place_table.h"
 #include "model/zone_catalogue.h"
 
 namespace horavia {
 
 // The place table's text as compiled into the program.
 QByteArray PlaceTableResourceText();
+
+// The compiled-in place table, parsed on the first call (not at start-up) and kept for the
+// rest of the run; shared by all callers.
+const PlaceTable& CompiledPlaceTable();
 
 // Reads and indexes the table on the first search for something (not for a blank text), not
 // before: start-up never pays for it.
