@@ -62,6 +62,24 @@ std::optional<WorkingHours> LoadWorkingHours(SettingReaders& readers, std::size_
     return hours;
 }
 
+// Like working hours: written only for a clock that has one, and a damaged value is told once
+// and read as none.
+void SavePlace(SettingsStore& store, std::size_t n, const std::optional<ClockPlace>& place) {
+    const std::string key = ClockKeyName(n, "Plc");
+    if (place || store.Read(kSettingsApp, kSettingsSection, key)) {
+        store.Save(key, place ? ClockPlaceText(*place) : std::string());
+    }
+}
+
+std::optional<ClockPlace> LoadPlace(SettingReaders& readers, std::size_t n) {
+    const std::string key = ClockKeyName(n, "Plc");
+    const std::string text = readers.Store().Get(key, "");
+    if (text.empty()) return std::nullopt;
+    std::optional<ClockPlace> place = ParseClockPlace(text);
+    if (!place) readers.ReportMalformed(key, text);
+    return place;
+}
+
 }  // namespace
 
 std::optional<WorkingHours> ClockWorkingHours(const ClockEntry& clock,
@@ -131,6 +149,7 @@ void SaveClockList(SettingsStore& store, const ClockList& clocks, const ZoneCata
         store.Save(ClockKeyName(i, "Zon"), StoredZoneRef(catalogue, c));
         store.Save(ClockKeyName(i, "Ena"), BoolText(c.Enabled));
         SaveWorkingHours(store, i, c.Hours);
+        SavePlace(store, i, c.Place);
     }
 }
 
@@ -169,6 +188,7 @@ bool LoadClockList(ClockList& clocks, const ZoneCatalogue& catalogue, SettingRea
         if (c.Zone == kZoneUnknown) c.StoredZone = zone;
         c.Enabled = readers.Bool(ClockKeyName(n, "Ena"), "False");
         c.Hours = LoadWorkingHours(readers, n);
+        c.Place = LoadPlace(readers, n);
     }
     if (!overLimit && readers.Whole("SVersion", "1") < 2) {
         SaveClockList(store, clocks, catalogue, SlotOrderKeys(clocks));

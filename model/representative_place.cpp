@@ -1,14 +1,65 @@
 #include "model/representative_place.h"
 
-namespace horavia {
+#include <vector>
 
-std::optional<ClockPlace> RepresentativePlace(const PlaceTable&, std::string_view) {
+#include "model/search_text.h"
+#include "model/text_helpers.h"
+
+namespace horavia {
+namespace {
+
+std::size_t At(int index) {
+    return static_cast<std::size_t>(index);
+}
+
+// "Berlin, Germany"; a city-state's name alone ("Singapore").
+ClockPlace PlaceNamed(const PlaceTable& table, const Place& place) {
+    std::string name = place.name;
+    if (place.country >= 0 && At(place.country) < table.countries.size()) {
+        const std::string& country = table.countries[At(place.country)].name;
+        if (!country.empty() && country != place.name) name += ", " + country;
+    }
+    return {std::move(name), place.latitude, place.longitude};
+}
+
+}  // namespace
+
+std::optional<ClockPlace> RepresentativePlace(const PlaceTable& table, std::string_view zoneKey) {
+    const std::string key = ToLowerAscii(std::string(zoneKey));
+    std::vector<bool> ofKey(table.zones.size(), false);
+    int own = -1;
+    for (std::size_t z = 0; z < table.zones.size(); ++z) {
+        if (ToLowerAscii(table.zones[z].zoneKey) != key) continue;
+        ofKey[z] = true;
+        if (table.zones[z].own && own < 0) own = static_cast<int>(z);
+    }
+    std::string city;  // the own tz id's city, "New_York" read as "New York"
+    if (own >= 0) {
+        const std::string& id = table.zones[At(own)].tzId;
+        city = FoldSearchText(std::string_view(id).substr(id.rfind('/') + 1));
+    }
+    // Places come largest first: the first of each kind is the largest.
+    const Place* largestOfOwn = nullptr;
+    const Place* largestOfKey = nullptr;
+    for (const Place& place : table.places) {
+        if (place.zone < 0 || At(place.zone) >= ofKey.size() || !ofKey[At(place.zone)]) continue;
+        if (!largestOfKey) largestOfKey = &place;
+        if (place.zone != own) continue;
+        if (!largestOfOwn) largestOfOwn = &place;
+        if (!city.empty() && FoldSearchText(place.name) == city) return PlaceNamed(table, place);
+    }
+    if (const Place* chosen = largestOfOwn ? largestOfOwn : largestOfKey) {
+        return PlaceNamed(table, *chosen);
+    }
     return std::nullopt;
 }
 
-std::optional<ClockPlace> PlaceOfClock(const ClockEntry& clock, const ZoneCatalogue&,
-                                       const PlaceTable*) {
-    return clock.Place;
+std::optional<ClockPlace> PlaceOfClock(const ClockEntry& clock, const ZoneCatalogue& catalogue,
+                                       const PlaceTable* table) {
+    if (!catalogue.IsRegistryZone(clock.Zone)) return std::nullopt;
+    if (clock.Place) return clock.Place;
+    if (!table) return std::nullopt;
+    return RepresentativePlace(*table, catalogue.zones[At(clock.Zone)].Key);
 }
 
 }  // namespace horavia

@@ -24,8 +24,8 @@ struct SunDay {
 };
 
 // The first rise and the last set of the day (a rise or set is when the sun's upper edge
-// meets the horizon, kSunriseElevation). A day without either is UpAllDay or DownAllDay by
-// the sun's elevation at noon of that day.
+// meets the horizon, kSunriseElevation), to the minute. A day without either is UpAllDay or
+// DownAllDay.
 SunDay SunDayAt(Instant t, double latitude, double longitude, const ZoneRules& zone);
 
 }  // namespace horavia
