@@ -194,5 +194,61 @@ TEST_F(Clocks, WorkingHoursAreStoredOnlyWhenSetAndDamagedOnesAreToldAndIgnored) 
     EXPECT_EQ(Get("S1Wrk"), "22:00-06:00");
 }
 
+TEST_F(Clocks, PlaceIsStoredOnlyWhenSetAndDamagedOnesAreToldAndIgnored) {
+    struct Case {
+        const char* stored;  // S0Plc; nullptr: absent
+        std::optional<ClockPlace> read;
+    };
+    const std::vector<Case> cases{
+        {nullptr, std::nullopt},
+        {"", std::nullopt},
+        {"48.1374 11.5755 Munich, Bavaria, Germany",
+         ClockPlace{"Munich, Bavaria, Germany", 48.1374, 11.5755}},
+        {"-77.85 166.6667 McMurdo  Station", ClockPlace{"McMurdo  Station", -77.85, 166.6667}},
+        {"90 -180 x", ClockPlace{"x", 90, -180}},
+        {"48,1374 11.5755 Munich", std::nullopt},  // a comma
+        {"91 0 North", std::nullopt},
+        {"0 180.5 Date line", std::nullopt},
+        {"1e1 0 Exponent", std::nullopt},
+        {"nan 0 Not a number", std::nullopt},
+        {"48.1 11.5", std::nullopt},   // no name
+        {"48.1 11.5 ", std::nullopt},  // an empty name
+        {"Munich", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "absent");
+        MemorySettingsStore fresh;
+        RecordingMessages told;
+        SettingReaders freshReaders{fresh, told};
+        fresh.Save("SZoneNum", "1");
+        fresh.Save("S0Dis", "Lima");
+        fresh.Save("S0Zon", "Zone 100 Standard Time");
+        fresh.Save("SVersion", "2");
+        if (c.stored) fresh.Save("S0Plc", c.stored);
+        ClockList read;
+        LoadClockList(read, cat, freshReaders);
+        ASSERT_EQ(read.size(), 1u);  // never dropped
+        EXPECT_EQ(read[0].Place, c.read);
+        const bool damaged = c.stored && *c.stored && !c.read;
+        EXPECT_EQ(told.shown.size(), damaged ? 1u : 0u);
+    }
+
+    // Four decimals and a point whatever the locale; written for a clock that has one and
+    // cleared under a number whose clock has none.
+    clocks = {ClockEntry{"Quito", "", 10, true}, ClockEntry{"Oslo", "", 11, true}};
+    clocks[0].Place = ClockPlace{"Quito, Ecuador", -0.1806532, -78.4678};
+    SaveClockList(store, clocks, cat, {ClockKey(0), ClockKey(1)});
+    EXPECT_EQ(Get("S0Plc"), "-0.1807 -78.4678 Quito, Ecuador");
+    EXPECT_EQ(Get("S1Plc"), "<absent>");
+    SaveClockList(store, clocks, cat, {ClockKey(1), ClockKey(0)});
+    EXPECT_EQ(Get("S0Plc"), "");
+    EXPECT_EQ(Get("S1Plc"), "-0.1807 -78.4678 Quito, Ecuador");
+    ClockList back;
+    LoadClockList(back, cat, readers);
+    ASSERT_EQ(back.size(), 2u);
+    EXPECT_FALSE(back[0].Place);
+    EXPECT_EQ(back[1].Place, (ClockPlace{"Quito, Ecuador", -0.1807, -78.4678}));
+}
+
 }  // namespace
 }  // namespace horavia
