@@ -24,7 +24,7 @@ struct UpcomingChange {
 };
 
 // For every enabled clock of a real zone (catalogue.RulesOf(zone) != nullptr), its next change
-// within `days`, soonest first (ties in list order).
+// within `days`, soonest first (ties in list order). Empty slots (no label) are no clocks.
 std::vector<UpcomingChange> UpcomingChanges(const ClockList& clocks, const ZoneCatalogue& catalogue,
                                             Instant from, int days);
 

@@ -14,9 +14,9 @@ namespace horavia {
 // "Clocks go back 1 h on Sun 26 Oct at 03:00 (in 3 days)", "Clocks go forward 30 min on
 // Sun 6 Oct at 02:00 (tomorrow)": the amount is |after - before|; the day and the time are the
 // zone's wall clock just before the change (its old offset), written as PlanDateText writes a
-// day; the distance from `now` counts the zone's calendar days ("(today)", "(tomorrow)",
-// "(in 3 days)"), or hours and minutes when the change is less than a day away and still
-// today ("(in 5 h)", "(in 40 min)").
+// day; the distance from `now` counts the zone's calendar days ("(tomorrow)", "(in 3 days)"),
+// and on the zone's present day tells the hours and minutes left, rounded up ("(in 5 h)",
+// "(in 2 h 30 min)", "(in 40 min)").
 QString ChangeSentence(const OffsetChange& change, Instant now);
 
 // What the change does to the difference from this computer's clock (zone offset − computer
