@@ -34,12 +34,10 @@ QString DistanceText(const OffsetChange& change, Instant now, const ZoneRules& o
     const std::optional<CivilTime> today = CivilTimeOn(&oldOffset, now);
     const std::optional<CivilTime> day = CivilTimeOn(&oldOffset, at);
     if (!today || !day) return {};
-    const std::int64_t days = DayOf(*day) - DayOf(*today);
-    if (days > 1) {
-        //: How many of the zone's calendar days until its clocks change.
-        return QCoreApplication::translate("ChangeTexts", "(in %n days)", nullptr,
-                                           static_cast<int>(days));
-    }
+    // The calendar's range (years -9999..19999) keeps the count well within an int.
+    const int days = static_cast<int>(DayOf(*day) - DayOf(*today));
+    //: How many of the zone's calendar days until its clocks change.
+    if (days > 1) return QCoreApplication::translate("ChangeTexts", "(in %n days)", nullptr, days);
     //: The zone's clocks change on its next calendar day.
     if (days == 1) return QCoreApplication::translate("ChangeTexts", "(tomorrow)");
     // Rounded up, so that a change still ahead never reads as "0 min" away.
@@ -47,11 +45,6 @@ QString DistanceText(const OffsetChange& change, Instant now, const ZoneRules& o
     const std::chrono::minutes left((ms + 59'999) / 60'000);
     //: %1 how long until the zone's clocks change later today ("5 h 15 min", "40 min").
     return QCoreApplication::translate("ChangeTexts", "(in %1)").arg(PlanDurationText(left));
-}
-
-// A difference from the computer's clock is positive when the zone's clock is ahead of it.
-bool IsAhead(std::int32_t difference) {
-    return difference > 0;
 }
 
 }  // namespace
@@ -69,17 +62,18 @@ QString ChangeSentence(const OffsetChange& change, Instant now) {
     const QString time = QLocale().toString(QTime(wall->hour, wall->minute),
                                             QCoreApplication::translate("ChangeTexts", "HH:mm"));
     const QString distance = DistanceText(change, now, oldOffset);
-    return change.after > change.before
-               //: %1 an amount ("1 h", "30 min"), %2 a short date ("Sun 29 Mar"), %3 a time
-               //: ("02:00") on the zone's clock before the change, %4 how far away it is
-               //: ("(in 3 days)", "(tomorrow)", "(in 5 h)"). The zone's offset goes up.
-               ? QCoreApplication::translate("ChangeTexts", "Clocks go forward %1 on %2 at %3 %4")
-                     .arg(amount, day, time, distance)
-               //: %1 an amount ("1 h", "30 min"), %2 a short date ("Sun 26 Oct"), %3 a time
-               //: ("03:00") on the zone's clock before the change, %4 how far away it is
-               //: ("(in 3 days)", "(tomorrow)", "(in 5 h)"). The zone's offset goes down.
-               : QCoreApplication::translate("ChangeTexts", "Clocks go back %1 on %2 at %3 %4")
-                     .arg(amount, day, time, distance);
+    if (change.after > change.before) {
+        //: %1 an amount ("1 h", "30 min"), %2 a short date ("Sun 29 Mar"), %3 a time ("02:00")
+        //: on the zone's clock before the change, %4 how far away it is ("(in 3 days)",
+        //: "(tomorrow)", "(in 5 h)"). The zone's offset goes up.
+        return QCoreApplication::translate("ChangeTexts", "Clocks go forward %1 on %2 at %3 %4")
+            .arg(amount, day, time, distance);
+    }
+    //: %1 an amount ("1 h", "30 min"), %2 a short date ("Sun 26 Oct"), %3 a time ("03:00") on
+    //: the zone's clock before the change, %4 how far away it is ("(in 3 days)", "(tomorrow)",
+    //: "(in 5 h)"). The zone's offset goes down.
+    return QCoreApplication::translate("ChangeTexts", "Clocks go back %1 on %2 at %3 %4")
+        .arg(amount, day, time, distance);
 }
 
 QString ChangeDifferenceText(const OffsetChange& change, const ZoneRules* computerZone) {
@@ -92,51 +86,56 @@ QString ChangeDifferenceText(const OffsetChange& change, const ZoneRules* comput
     if (before == after) return {};
     const QString now = OffsetAmountText(after);
     const QString was = OffsetAmountText(before);
+    const auto text = [](const char* source) {
+        return QCoreApplication::translate("ChangeTexts", source);
+    };
+    // The zone's clock is ahead of the computer's when the difference is positive.
     if (after == 0) {
-        return IsAhead(before)
-                   //: What a change of the zone's clock does to its difference from the
-                   //: computer's clock. %1 a duration ("1 h").
-                   ? QCoreApplication::translate("ChangeTexts",
-                                                 "then the same time as you instead of %1 ahead")
-                         .arg(was)
-                   : QCoreApplication::translate("ChangeTexts",
-                                                 "then the same time as you instead of %1 behind")
-                         .arg(was);
+        //: What a change of the zone's clock does to its difference from the computer's
+        //: clock: %1 a duration ("1 h").
+        if (before > 0)
+            return text(QT_TRANSLATE_NOOP("ChangeTexts",
+                                          "then the same time as you instead of %1 ahead"))
+                .arg(was);
+        //: What a change of the zone's clock does to its difference from the computer's
+        //: clock: %1 a duration ("1 h").
+        return text(QT_TRANSLATE_NOOP("ChangeTexts",
+                                      "then the same time as you instead of %1 behind"))
+            .arg(was);
     }
     if (before == 0) {
-        return IsAhead(after)
-                   //: %1 a duration ("1 h"): the zone's clock will be that far ahead of the
-                   //: computer's, which it now shows the same time as.
-                   ? QCoreApplication::translate("ChangeTexts",
-                                                 "then %1 ahead of you instead of the same time")
-                         .arg(now)
-                   : QCoreApplication::translate("ChangeTexts",
-                                                 "then %1 behind you instead of the same time")
-                         .arg(now);
+        //: %1 a duration ("1 h"): how far the zone's clock will be ahead of the computer's,
+        //: whose time it shows now.
+        if (after > 0)
+            return text(QT_TRANSLATE_NOOP("ChangeTexts",
+                                          "then %1 ahead of you instead of the same time"))
+                .arg(now);
+        //: %1 a duration ("1 h"): how far the zone's clock will be behind the computer's,
+        //: whose time it shows now.
+        return text(QT_TRANSLATE_NOOP("ChangeTexts", "then %1 behind you instead of the same time"))
+            .arg(now);
     }
-    if (IsAhead(after) == IsAhead(before)) {
-        return IsAhead(after)
-                   //: %1 and %2 durations ("5 h", "6 h"): the zone's clock will be %1 ahead of
-                   //: the computer's instead of %2 ahead.
-                   ? QCoreApplication::translate("ChangeTexts",
-                                                 "then %1 ahead of you instead of %2")
-                         .arg(now, was)
-                   //: %1 and %2 durations ("5 h", "6 h"): the zone's clock will be %1 behind
-                   //: the computer's instead of %2 behind.
-                   : QCoreApplication::translate("ChangeTexts", "then %1 behind you instead of %2")
-                         .arg(now, was);
+    if (after > 0 && before > 0) {
+        //: %1 and %2 durations ("5 h", "6 h"): the zone's clock will be %1 ahead of the
+        //: computer's instead of %2 ahead.
+        return text(QT_TRANSLATE_NOOP("ChangeTexts", "then %1 ahead of you instead of %2"))
+            .arg(now, was);
     }
-    return IsAhead(after)
-               //: %1 and %2 durations: the zone's clock will be %1 ahead of the computer's
-               //: instead of %2 behind it.
-               ? QCoreApplication::translate("ChangeTexts",
-                                             "then %1 ahead of you instead of %2 behind")
-                     .arg(now, was)
-               //: %1 and %2 durations: the zone's clock will be %1 behind the computer's
-               //: instead of %2 ahead of it.
-               : QCoreApplication::translate("ChangeTexts",
-                                             "then %1 behind you instead of %2 ahead")
-                     .arg(now, was);
+    if (after < 0 && before < 0) {
+        //: %1 and %2 durations ("5 h", "6 h"): the zone's clock will be %1 behind the
+        //: computer's instead of %2 behind.
+        return text(QT_TRANSLATE_NOOP("ChangeTexts", "then %1 behind you instead of %2"))
+            .arg(now, was);
+    }
+    //: %1 and %2 durations ("30 min"): the zone's clock will be %1 ahead of the computer's
+    //: instead of %2 behind it.
+    if (after > 0)
+        return text(QT_TRANSLATE_NOOP("ChangeTexts", "then %1 ahead of you instead of %2 behind"))
+            .arg(now, was);
+    //: %1 and %2 durations ("30 min"): the zone's clock will be %1 behind the computer's
+    //: instead of %2 ahead of it.
+    return text(QT_TRANSLATE_NOOP("ChangeTexts", "then %1 behind you instead of %2 ahead"))
+        .arg(now, was);
 }
 
 std::string IsoOffsetText(std::int32_t offsetSeconds) {
