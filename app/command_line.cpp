@@ -23,15 +23,17 @@ constexpr const char* kNoText = QT_TRANSLATE_NOOP("CommandLine", "--find needs a
 constexpr const char* kUnknownOption = QT_TRANSLATE_NOOP("CommandLine", "unknown option: %1");
 //: A usage error: more than one of these options was given.
 constexpr const char* kOneCommand = QT_TRANSLATE_NOOP(
-    "CommandLine", "choose one of --print, --tip, --meet, --test-server and --find");
+    "CommandLine", "choose one of --print, --tip, --meet, --changes, --test-server and --find");
 //: A usage error: the option was given without the time to show.
 constexpr const char* kNoTime = QT_TRANSLATE_NOOP("CommandLine", "--at needs a time");
 //: A usage error: --at was given without --print or --tip.
 constexpr const char* kAtAlone =
     QT_TRANSLATE_NOOP("CommandLine", "--at goes with --print or --tip");
-//: A usage error: --within or --length was given without --meet.
-constexpr const char* kMeetOptionAlone =
-    QT_TRANSLATE_NOOP("CommandLine", "--within and --length go with --meet");
+//: A usage error: --within was given without --meet or --changes.
+constexpr const char* kWithinAlone =
+    QT_TRANSLATE_NOOP("CommandLine", "--within goes with --meet or --changes");
+//: A usage error: --length was given without --meet.
+constexpr const char* kLengthAlone = QT_TRANSLATE_NOOP("CommandLine", "--length goes with --meet");
 //: A usage error; %1 is the option, %2 and %3 the least and the most it takes.
 constexpr const char* kNumberOutOfRange =
     QT_TRANSLATE_NOOP("CommandLine", "%1 needs a whole number from %2 to %3");
@@ -78,8 +80,20 @@ constexpr const char* kUsage[] = {
                       "working hours\n"),
     //: An option in --help: the option as typed, then what it does from column 24 on.
     QT_TRANSLATE_NOOP("CommandLine",
-                      "  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by "
-                      "default)\n"),
+                      "  --changes            print when the enabled clocks' offsets change "
+                      "next, soonest\n"
+                      "                       first: label, a tab, the instant in UTC (ISO "
+                      "8601), a tab,\n"
+                      "                       the old offset, a tab, the new one, a tab, the "
+                      "sentence the\n"
+                      "                       window shows; then exit (status 1 when none "
+                      "comes)\n"),
+    //: An option in --help: the option as typed, then what it does from column 24 on.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "  --within DAYS        with --meet or --changes: look DAYS ahead (1 to "
+                      "366; 14 by\n"
+                      "                       default, for --changes as set up in the "
+                      "program)\n"),
     //: An option in --help: the option as typed, then what it does from column 24 on.
     QT_TRANSLATE_NOOP("CommandLine",
                       "  --length MINUTES     with --meet: the meeting's length (15 to 1440; "
@@ -110,6 +124,10 @@ constexpr const char* kUsage[] = {
         "found, the settings could not be read or saved, no clock with working "
         "hours for --meet);\n"
         "2 a usage error, or a time that does not read or does not exist.\n"),
+    //: The end of --help, after the exit statuses. Options are typed as they are.
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "--changes exits with 0 when a change comes within the days, 1 when none "
+                      "does.\n"),
 };
 
 // Qt's standard options, which QApplication takes out of the command line; like Qt, with one
@@ -181,6 +199,8 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
             next = Command::Tip;
         } else if (arg == QLatin1String("--meet")) {
             next = Command::Meet;
+        } else if (arg == QLatin1String("--changes")) {
+            next = Command::Changes;
         } else if (arg == QLatin1String("--at")) {
             // No time starts with "--": that is the next option.
             if (i + 1 >= arguments.size() || arguments[i + 1].trimmed().isEmpty() ||
@@ -235,8 +255,12 @@ ParsedCommand ParseCommandLine(const QStringList& arguments) {
         parsed.command != Command::Tip) {
         return UsageError(Translated(kAtAlone));
     }
-    if ((parsed.withinDays != 0 || parsed.lengthMinutes != 0) && parsed.command != Command::Meet) {
-        return UsageError(Translated(kMeetOptionAlone));
+    if (parsed.withinDays != 0 && parsed.command != Command::Meet &&
+        parsed.command != Command::Changes) {
+        return UsageError(Translated(kWithinAlone));
+    }
+    if (parsed.lengthMinutes != 0 && parsed.command != Command::Meet) {
+        return UsageError(Translated(kLengthAlone));
     }
     return parsed;
 }

@@ -1,5 +1,6 @@
 // The options for scripts and status bars: --print and --tip (at now or --at a time),
-// --meet (with --within and --length), --test-server, --find, --help, --version.
+// --meet (with --within and --length), --changes (with --within), --test-server, --find, --help,
+// --version.
 #pragma once
 
 #include <QString>
@@ -12,7 +13,18 @@ namespace horavia {
 
 class AppState;
 
-enum class Command { StartProgram, Print, Tip, Meet, TestServer, Find, Help, Version, Error };
+enum class Command {
+    StartProgram,
+    Print,
+    Tip,
+    Meet,
+    Changes,
+    TestServer,
+    Find,
+    Help,
+    Version,
+    Error
+};
 
 struct ParsedCommand {
     Command command = Command::StartProgram;
@@ -22,7 +34,7 @@ struct ParsedCommand {
     QString text = {};
     // --at, for --print and --tip; empty: now
     QString at = {};
-    // --meet: days to look ahead and minutes of the meeting; 0: the defaults
+    // --meet and --changes: days to look ahead; --meet: minutes of the meeting; 0: the defaults
     int withinDays = 0;
     int lengthMinutes = 0;
 };

@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 #include "app/at_time.h"
+#include "app/changes_command.h"
 #include "app/command_line.h"
 #include "app/find_command.h"
 #include "app/headless_run.h"
@@ -34,6 +35,9 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     if (parsed.command == Command::Meet) {
         const int code = RunMeetCommand(run.State(), parsed.withinDays, parsed.lengthMinutes, out);
         out.flush();
+        if (code != 0) return code;
+    } else if (parsed.command == Command::Changes) {
+        const int code = RunChangesCommand(run.State(), parsed.withinDays, out);
         if (code != 0) return code;
     } else {
         Instant at = run.State().services.clock.NowUtc();
@@ -84,6 +88,7 @@ int main(int argc, char** argv) {
         case Command::Print:
         case Command::Tip:
         case Command::Meet:
+        case Command::Changes:
         case Command::TestServer:
         case Command::Find:
             return RunHeadless(argc, argv, parsed);

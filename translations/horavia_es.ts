@@ -2,6 +2,96 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ChangeTexts</name>
+    <message numerus="yes">
+        <location filename="../ui/main/change_texts.cpp" line="+40"/>
+        <source>(in %n days)</source>
+        <extracomment>How many of the zone&apos;s calendar days until its clocks change.</extracomment>
+        <translation>
+            <numerusform>(dentro de %n día)</numerusform>
+            <numerusform>(dentro de %n días)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(tomorrow)</source>
+        <extracomment>The zone&apos;s clocks change on its next calendar day.</extracomment>
+        <translation>(mañana)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(in %1)</source>
+        <extracomment>%1 how long until the zone&apos;s clocks change later today (&quot;5 h 15 min&quot;, &quot;40 min&quot;).</extracomment>
+        <translation>(dentro de %1)</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>HH:mm</source>
+        <extracomment>The time of day the zone&apos;s clocks change at, as Qt&apos;s QTime::toString writes it (&quot;03:00&quot;). Use the way your language writes a time on a 24-hour clock.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clocks go forward %1 on %2 at %3 %4</source>
+        <extracomment>%1 an amount (&quot;1 h&quot;, &quot;30 min&quot;), %2 a short date (&quot;Sun 29 Mar&quot;), %3 a time (&quot;02:00&quot;) on the zone&apos;s clock before the change, %4 how far away it is (&quot;(in 3 days)&quot;, &quot;(tomorrow)&quot;, &quot;(in 5 h)&quot;). The zone&apos;s offset goes up.</extracomment>
+        <translation>Los relojes se adelantan %1 el %2 a las %3 %4</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clocks go back %1 on %2 at %3 %4</source>
+        <extracomment>%1 an amount (&quot;1 h&quot;, &quot;30 min&quot;), %2 a short date (&quot;Sun 26 Oct&quot;), %3 a time (&quot;03:00&quot;) on the zone&apos;s clock before the change, %4 how far away it is (&quot;(in 3 days)&quot;, &quot;(tomorrow)&quot;, &quot;(in 5 h)&quot;). The zone&apos;s offset goes down.</extracomment>
+        <translation>Los relojes se atrasan %1 el %2 a las %3 %4</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>then the same time as you instead of %1 ahead</source>
+        <extracomment>What a change of the zone&apos;s clock does to its difference from the computer&apos;s clock: %1 a duration (&quot;1 h&quot;).</extracomment>
+        <translation>entonces la misma hora que usted en vez de %1 más</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>then the same time as you instead of %1 behind</source>
+        <extracomment>What a change of the zone&apos;s clock does to its difference from the computer&apos;s clock: %1 a duration (&quot;1 h&quot;).</extracomment>
+        <translation>entonces la misma hora que usted en vez de %1 menos</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>then %1 ahead of you instead of the same time</source>
+        <extracomment>%1 a duration (&quot;1 h&quot;): how far the zone&apos;s clock will be ahead of the computer&apos;s, whose time it shows now.</extracomment>
+        <translation>entonces %1 por delante de usted en vez de la misma hora</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>then %1 behind you instead of the same time</source>
+        <extracomment>%1 a duration (&quot;1 h&quot;): how far the zone&apos;s clock will be behind the computer&apos;s, whose time it shows now.</extracomment>
+        <translation>entonces %1 por detrás de usted en vez de la misma hora</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>then %1 ahead of you instead of %2</source>
+        <extracomment>%1 and %2 durations (&quot;5 h&quot;, &quot;6 h&quot;): the zone&apos;s clock will be %1 ahead of the computer&apos;s instead of %2 ahead.</extracomment>
+        <translation>entonces %1 por delante de usted en vez de %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>then %1 behind you instead of %2</source>
+        <extracomment>%1 and %2 durations (&quot;5 h&quot;, &quot;6 h&quot;): the zone&apos;s clock will be %1 behind the computer&apos;s instead of %2 behind.</extracomment>
+        <translation>entonces %1 por detrás de usted en vez de %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>then %1 ahead of you instead of %2 behind</source>
+        <extracomment>%1 and %2 durations (&quot;30 min&quot;): the zone&apos;s clock will be %1 ahead of the computer&apos;s instead of %2 behind it.</extracomment>
+        <translation>entonces %1 por delante de usted en vez de %2 por detrás</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>then %1 behind you instead of %2 ahead</source>
+        <extracomment>%1 and %2 durations (&quot;30 min&quot;): the zone&apos;s clock will be %1 behind the computer&apos;s instead of %2 ahead of it.</extracomment>
+        <translation>entonces %1 por detrás de usted en vez de %2 por delante</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <location filename="../app/command_line.cpp" line="+19"/>
@@ -22,13 +112,7 @@
         <translation>opción desconocida: %1</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>choose one of --print, --tip, --meet, --test-server and --find</source>
-        <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation>elija solo una de --print, --tip, --meet, --test-server y --find</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>--at needs a time</source>
         <extracomment>A usage error: the option was given without the time to show.</extracomment>
         <translation>--at necesita una hora</translation>
@@ -40,10 +124,22 @@
         <translation>--at va con --print o --tip</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>--within and --length go with --meet</source>
-        <extracomment>A usage error: --within or --length was given without --meet.</extracomment>
-        <translation>--within y --length van con --meet</translation>
+        <location line="-6"/>
+        <source>choose one of --print, --tip, --meet, --changes, --test-server and --find</source>
+        <extracomment>A usage error: more than one of these options was given.</extracomment>
+        <translation>elija solo una de --print, --tip, --meet, --changes, --test-server y --find</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--within goes with --meet or --changes</source>
+        <extracomment>A usage error: --within was given without --meet or --changes.</extracomment>
+        <translation>--within va con --meet o --changes</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--length goes with --meet</source>
+        <extracomment>A usage error: --length was given without --meet.</extracomment>
+        <translation>--length va con --meet</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -127,14 +223,39 @@ Un reloj mundial: una pequeña ventana con sus relojes y un icono en el área de
     </message>
     <message>
         <location line="+10"/>
-        <source>  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by default)
+        <source>  --changes            print when the enabled clocks&apos; offsets change next, soonest
+                       first: label, a tab, the instant in UTC (ISO 8601), a tab,
+                       the old offset, a tab, the new one, a tab, the sentence the
+                       window shows; then exit (status 1 when none comes)
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation>  --within DAYS        con --meet: buscar DAYS días adelante (1 a 366; 14 por omisión)
+        <translation>  --changes            escribe cuándo cambia el desfase de los relojes activos, el
+                       más próximo primero: etiqueta, un tabulador, el instante en UTC
+                       (ISO 8601), un tabulador, el desfase anterior, un tabulador, el
+                       nuevo, un tabulador, la frase de la ventana; después termina
+                       (estado 1 si no llega ninguno)
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
+        <source>  --within DAYS        with --meet or --changes: look DAYS ahead (1 to 366; 14 by
+                       default, for --changes as set up in the program)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --within DAYS        con --meet o --changes: buscar DAYS días adelante (1 a 366;
+                       14 por omisión, para --changes lo ajustado en el programa)
+</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>--changes exits with 0 when a change comes within the days, 1 when none does.
+</source>
+        <extracomment>The end of --help, after the exit statuses. Options are typed as they are.</extracomment>
+        <translation>--changes termina con 0 si llega un cambio dentro de los días, con 1 si no.
+</translation>
+    </message>
+    <message>
+        <location line="-30"/>
         <source>  --length MINUTES     with --meet: the meeting&apos;s length (15 to 1440; by default as
                        set up in the program, 30 minutes)
 </source>

@@ -2,6 +2,95 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ChangeTexts</name>
+    <message numerus="yes">
+        <location filename="../ui/main/change_texts.cpp" line="+40"/>
+        <source>(in %n days)</source>
+        <extracomment>How many of the zone&apos;s calendar days until its clocks change.</extracomment>
+        <translation>
+            <numerusform>（%n 天后）</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>(tomorrow)</source>
+        <extracomment>The zone&apos;s clocks change on its next calendar day.</extracomment>
+        <translation>（明天）</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>(in %1)</source>
+        <extracomment>%1 how long until the zone&apos;s clocks change later today (&quot;5 h 15 min&quot;, &quot;40 min&quot;).</extracomment>
+        <translation>（%1后）</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>HH:mm</source>
+        <extracomment>The time of day the zone&apos;s clocks change at, as Qt&apos;s QTime::toString writes it (&quot;03:00&quot;). Use the way your language writes a time on a 24-hour clock.</extracomment>
+        <translation>HH:mm</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clocks go forward %1 on %2 at %3 %4</source>
+        <extracomment>%1 an amount (&quot;1 h&quot;, &quot;30 min&quot;), %2 a short date (&quot;Sun 29 Mar&quot;), %3 a time (&quot;02:00&quot;) on the zone&apos;s clock before the change, %4 how far away it is (&quot;(in 3 days)&quot;, &quot;(tomorrow)&quot;, &quot;(in 5 h)&quot;). The zone&apos;s offset goes up.</extracomment>
+        <translation>时钟将于 %2 %3 拨快 %1 %4</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Clocks go back %1 on %2 at %3 %4</source>
+        <extracomment>%1 an amount (&quot;1 h&quot;, &quot;30 min&quot;), %2 a short date (&quot;Sun 26 Oct&quot;), %3 a time (&quot;03:00&quot;) on the zone&apos;s clock before the change, %4 how far away it is (&quot;(in 3 days)&quot;, &quot;(tomorrow)&quot;, &quot;(in 5 h)&quot;). The zone&apos;s offset goes down.</extracomment>
+        <translation>时钟将于 %2 %3 拨慢 %1 %4</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>then the same time as you instead of %1 ahead</source>
+        <extracomment>What a change of the zone&apos;s clock does to its difference from the computer&apos;s clock: %1 a duration (&quot;1 h&quot;).</extracomment>
+        <translation>之后与您时间相同，而不是快 %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>then the same time as you instead of %1 behind</source>
+        <extracomment>What a change of the zone&apos;s clock does to its difference from the computer&apos;s clock: %1 a duration (&quot;1 h&quot;).</extracomment>
+        <translation>之后与您时间相同，而不是慢 %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>then %1 ahead of you instead of the same time</source>
+        <extracomment>%1 a duration (&quot;1 h&quot;): how far the zone&apos;s clock will be ahead of the computer&apos;s, whose time it shows now.</extracomment>
+        <translation>之后比您快 %1，而不是时间相同</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>then %1 behind you instead of the same time</source>
+        <extracomment>%1 a duration (&quot;1 h&quot;): how far the zone&apos;s clock will be behind the computer&apos;s, whose time it shows now.</extracomment>
+        <translation>之后比您慢 %1，而不是时间相同</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>then %1 ahead of you instead of %2</source>
+        <extracomment>%1 and %2 durations (&quot;5 h&quot;, &quot;6 h&quot;): the zone&apos;s clock will be %1 ahead of the computer&apos;s instead of %2 ahead.</extracomment>
+        <translation>之后比您快 %1，而不是 %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>then %1 behind you instead of %2</source>
+        <extracomment>%1 and %2 durations (&quot;5 h&quot;, &quot;6 h&quot;): the zone&apos;s clock will be %1 behind the computer&apos;s instead of %2 behind.</extracomment>
+        <translation>之后比您慢 %1，而不是 %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>then %1 ahead of you instead of %2 behind</source>
+        <extracomment>%1 and %2 durations (&quot;30 min&quot;): the zone&apos;s clock will be %1 ahead of the computer&apos;s instead of %2 behind it.</extracomment>
+        <translation>之后比您快 %1，而不是慢 %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>then %1 behind you instead of %2 ahead</source>
+        <extracomment>%1 and %2 durations (&quot;30 min&quot;): the zone&apos;s clock will be %1 behind the computer&apos;s instead of %2 ahead of it.</extracomment>
+        <translation>之后比您慢 %1，而不是快 %2</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <location filename="../app/command_line.cpp" line="+19"/>
@@ -22,13 +111,7 @@
         <translation>未知选项：%1</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>choose one of --print, --tip, --meet, --test-server and --find</source>
-        <extracomment>A usage error: more than one of these options was given.</extracomment>
-        <translation>--print、--tip、--meet、--test-server 和 --find 只能选择其一</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location line="+5"/>
         <source>--at needs a time</source>
         <extracomment>A usage error: the option was given without the time to show.</extracomment>
         <translation>--at 需要一个时间</translation>
@@ -40,10 +123,22 @@
         <translation>--at 只能与 --print 或 --tip 一起使用</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>--within and --length go with --meet</source>
-        <extracomment>A usage error: --within or --length was given without --meet.</extracomment>
-        <translation>--within 和 --length 只能与 --meet 一起使用</translation>
+        <location line="-6"/>
+        <source>choose one of --print, --tip, --meet, --changes, --test-server and --find</source>
+        <extracomment>A usage error: more than one of these options was given.</extracomment>
+        <translation>只能选择 --print、--tip、--meet、--changes、--test-server 和 --find 中的一个</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>--within goes with --meet or --changes</source>
+        <extracomment>A usage error: --within was given without --meet or --changes.</extracomment>
+        <translation>--within 只能与 --meet 或 --changes 一起使用</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>--length goes with --meet</source>
+        <extracomment>A usage error: --length was given without --meet.</extracomment>
+        <translation>--length 只能与 --meet 一起使用</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -124,14 +219,38 @@ A world clock: a small window with your clocks, an icon in the notification area
     </message>
     <message>
         <location line="+10"/>
-        <source>  --within DAYS        with --meet: look DAYS ahead (1 to 366; 14 by default)
+        <source>  --changes            print when the enabled clocks&apos; offsets change next, soonest
+                       first: label, a tab, the instant in UTC (ISO 8601), a tab,
+                       the old offset, a tab, the new one, a tab, the sentence the
+                       window shows; then exit (status 1 when none comes)
 </source>
         <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
-        <translation>  --within DAYS        与 --meet 一起：向后查找 DAYS 天（1 到 366；默认 14）
+        <translation>  --changes            输出已启用时钟的 UTC 偏移下一次变化的时间，最近的在前：
+                       标签、制表符、UTC 时刻（ISO 8601）、制表符、原偏移、
+                       制表符、新偏移、制表符、窗口中的句子；然后退出
+                       （没有变化时状态码为 1）
 </translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+10"/>
+        <source>  --within DAYS        with --meet or --changes: look DAYS ahead (1 to 366; 14 by
+                       default, for --changes as set up in the program)
+</source>
+        <extracomment>An option in --help: the option as typed, then what it does from column 24 on.</extracomment>
+        <translation>  --within DAYS        与 --meet 或 --changes 一起：向后查找 DAYS 天（1 到 366；
+                       默认 14，--changes 按程序中的设置）
+</translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>--changes exits with 0 when a change comes within the days, 1 when none does.
+</source>
+        <extracomment>The end of --help, after the exit statuses. Options are typed as they are.</extracomment>
+        <translation>--changes 在期限内有变化时以 0 退出，没有时以 1 退出。
+</translation>
+    </message>
+    <message>
+        <location line="-30"/>
         <source>  --length MINUTES     with --meet: the meeting&apos;s length (15 to 1440; by default as
                        set up in the program, 30 minutes)
 </source>

@@ -14,6 +14,7 @@ TEST(CommandLine, RecognisesEachOption) {
     EXPECT_EQ(Parse({}).command, Command::StartProgram);
     EXPECT_EQ(Parse({"--print"}).command, Command::Print);
     EXPECT_EQ(Parse({"--tip"}).command, Command::Tip);
+    EXPECT_EQ(Parse({"--changes"}).command, Command::Changes);
     EXPECT_EQ(Parse({"--help"}).command, Command::Help);
     EXPECT_EQ(Parse({"-v"}).command, Command::Version);
     const ParsedCommand test = Parse({"--test-server", "time.example"});
@@ -57,7 +58,15 @@ TEST(CommandLine, PlanningOptionsGoWithTheirCommandsAndKeepToTheirRanges) {
         {{"--at", "x", "--version"}, Command::Version, "x"},
         {{"--meet", "--at", "15:00"}, Command::Error, "--at goes with --print or --tip"},
         {{"--at", "--print"}, Command::Error, "--at needs a time"},
-        {{"--print", "--length", "30"}, Command::Error, "--within and --length go with --meet"},
+        {{"--print", "--length", "30"}, Command::Error, "--length goes with --meet"},
+        {{"--changes", "--within", "7"}, Command::Changes, "", 7},
+        {{"--within", "366", "--changes"}, Command::Changes, "", 366},
+        {{"--changes", "--length", "30"}, Command::Error, "--length goes with --meet"},
+        {{"--tip", "--within", "3"}, Command::Error, "--within goes with --meet or --changes"},
+        {{"--changes", "--within", "367"}, Command::Error, within},
+        {{"--changes", "--meet"},
+         Command::Error,
+         "choose one of --print, --tip, --meet, --changes, --test-server and --find"},
         {{"--meet", "--within", "0"}, Command::Error, within},
         {{"--meet", "--within", "367"}, Command::Error, within},
         {{"--meet", "--length", "14"}, Command::Error, length},
