@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "model/representative_place.h"
 #include "model/zone_catalogue_loader.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/place_finder.h"
@@ -142,6 +143,46 @@ TEST(PlaceFinder, ReadsTheTableOnTheFirstSearchOnly) {
     EXPECT_FALSE(finder.IsLoaded());
     EXPECT_TRUE(finder.Find("berlin", empty).empty());  // no zones to show
     EXPECT_TRUE(finder.IsLoaded());
+}
+
+// The place a zone's day and night are told for, from the compiled table.
+TEST_F(PlaceTableTest, EachZoneHasARepresentativePlace) {
+    const struct {
+        const char* zoneKey;
+        const char* place;  // nullptr: none
+    } cases[] = {
+        {"W. Europe Standard Time", "Berlin, Germany"},  // not the larger Rome
+        {"Tokyo Standard Time", "Tokyo, Japan"},
+        {"India Standard Time", "Kolkata, India"},  // named like the tz id, not Mumbai
+        {"eastern standard time", "New York City, United States"},
+        {"Singapore Standard Time", "Singapore"},
+        {"UTC", nullptr},  // no land keeps it
+        {"Nowhere Standard Time", nullptr},
+    };
+    const PlaceTable& table = CompiledPlaceTable();
+    EXPECT_EQ(&table, &CompiledPlaceTable());  // parsed once
+    for (const auto& c : cases) {
+        const std::optional<ClockPlace> place = RepresentativePlace(table, c.zoneKey);
+        EXPECT_EQ(place ? place->name : "<none>", c.place ? c.place : "<none>") << c.zoneKey;
+    }
+    // Every catalogue zone with places has one, and a clock's own place comes first.
+    int withPlace = 0;
+    for (std::size_t k = kFirstRegistryZone; k < catalogue_->zones.size(); ++k) {
+        withPlace += RepresentativePlace(table, catalogue_->zones[k].Key).has_value();
+    }
+    EXPECT_EQ(withPlace, catalogue_->registryZoneCount - 1);  // all but "UTC"
+    int tokyo = -1;
+    for (std::size_t k = kFirstRegistryZone; k < catalogue_->zones.size(); ++k) {
+        if (catalogue_->zones[k].Key == "Tokyo Standard Time") tokyo = static_cast<int>(k);
+    }
+    ASSERT_GE(tokyo, 0);
+    ClockEntry clock{"Osaka", "", tokyo, true};
+    EXPECT_EQ(PlaceOfClock(clock, *catalogue_, &table)->name, "Tokyo, Japan");
+    EXPECT_FALSE(PlaceOfClock(clock, *catalogue_, nullptr));
+    clock.Place = ClockPlace{"Osaka, Japan", 34.69, 135.5};
+    EXPECT_EQ(PlaceOfClock(clock, *catalogue_, nullptr), clock.Place);
+    clock.Zone = kZoneUtc;  // the pseudo-zones have no place, not even their own
+    EXPECT_FALSE(PlaceOfClock(clock, *catalogue_, &table));
 }
 
 }  // namespace
