@@ -910,9 +910,78 @@ The help is in this file:
     </message>
 </context>
 <context>
+    <name>SunAtClock</name>
+    <message>
+        <location filename="../ui/main/sun_texts.cpp" line="+11"/>
+        <source>day</source>
+        <extracomment>The sun is above the horizon at a clock&apos;s place.</extracomment>
+        <translation>نهار</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>civil twilight</source>
+        <extracomment>The sun is up to 6 degrees below the horizon: still light outside.</extracomment>
+        <translation>شفق مدني</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nautical twilight</source>
+        <extracomment>The sun is 6 to 12 degrees below the horizon: dusk or dawn.</extracomment>
+        <translation>شفق بحري</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>astronomical twilight</source>
+        <extracomment>The sun is 12 to 18 degrees below the horizon: almost dark.</extracomment>
+        <translation>شفق فلكي</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>night</source>
+        <extracomment>The sun is more than 18 degrees below the horizon at a clock&apos;s place.</extracomment>
+        <translation>ليل</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1: sun up all day</source>
+        <extracomment>A clock&apos;s tooltip in polar summer: %1 is the clock&apos;s place.</extracomment>
+        <translation>%1: الشمس لا تغيب طوال اليوم</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: sun down all day</source>
+        <extracomment>A clock&apos;s tooltip in polar winter: %1 is the clock&apos;s place.</extracomment>
+        <translation>%1: الشمس لا تشرق طوال اليوم</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: sunrise %2, sunset %3</source>
+        <extracomment>A clock&apos;s tooltip: %1 the clock&apos;s place, %2 and %3 the times of that day&apos;s sunrise and sunset on the clock.</extracomment>
+        <translation>%1: الشروق %2، الغروب %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: sunrise %2, no sunset today</source>
+        <extracomment>A clock&apos;s tooltip on a day the sun rises and stays up: %1 the place, %2 the time.</extracomment>
+        <translation>%1: الشروق %2، لا غروب اليوم</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: no sunrise today, sunset %2</source>
+        <extracomment>A clock&apos;s tooltip on a day the sun sets and stays down: %1 the place, %2 the time.</extracomment>
+        <translation>%1: لا شروق اليوم، الغروب %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: no sunrise or sunset today</source>
+        <extracomment>A clock&apos;s tooltip when neither sunrise nor sunset is known: %1 is the place.</extracomment>
+        <translation>%1: لا شروق ولا غروب اليوم</translation>
+    </message>
+</context>
+<context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>التسمية (&amp;L)</translation>
@@ -956,12 +1025,18 @@ The help is in this file:
         <translation>إلغاء (&amp;C)</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location line="+194"/>
         <source>Type a label and choose a zone</source>
         <translation>اكتب تسمية واختر منطقة زمنية</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+40"/>
+        <source>Place: %1</source>
+        <extracomment>Under the place search: the place the clock keeps (for its sunrise and sunset).</extracomment>
+        <translation>المكان: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>World map</source>
         <translation>خريطة العالم</translation>
     </message>
@@ -1034,7 +1109,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+218"/>
+        <location filename="../ui/main/clock_window.cpp" line="+232"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1، %2، %3</translation>
@@ -1043,6 +1118,13 @@ The help is in this file:
         <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
+        <translation>%1، %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2</source>
+        <comment>row and sun</comment>
+        <extracomment>A clock row as a screen reader reads it, then the sun at the clock: %1 the row (&quot;Tokyo, 23:10&quot;), %2 the word for day, twilight or night there.</extracomment>
         <translation>%1، %2</translation>
     </message>
 </context>
@@ -1221,7 +1303,13 @@ The help is in this file:
         <translation>إظهار فرق كل ساعة عن وقت هذا الحاسوب (&amp;O)</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>Show day and ni&amp;ght at each clock</source>
+        <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
+        <translation>إظهار النهار والليل عند كل ساعة (&amp;G)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Sort timezones &amp;by</source>
         <translation>فرز المناطق الزمنية حسب (&amp;B)</translation>
     </message>

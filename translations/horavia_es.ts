@@ -866,9 +866,78 @@ La ayuda está en este archivo:
     </message>
 </context>
 <context>
+    <name>SunAtClock</name>
+    <message>
+        <location filename="../ui/main/sun_texts.cpp" line="+11"/>
+        <source>day</source>
+        <extracomment>The sun is above the horizon at a clock&apos;s place.</extracomment>
+        <translation>día</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>civil twilight</source>
+        <extracomment>The sun is up to 6 degrees below the horizon: still light outside.</extracomment>
+        <translation>crepúsculo civil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nautical twilight</source>
+        <extracomment>The sun is 6 to 12 degrees below the horizon: dusk or dawn.</extracomment>
+        <translation>crepúsculo náutico</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>astronomical twilight</source>
+        <extracomment>The sun is 12 to 18 degrees below the horizon: almost dark.</extracomment>
+        <translation>crepúsculo astronómico</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>night</source>
+        <extracomment>The sun is more than 18 degrees below the horizon at a clock&apos;s place.</extracomment>
+        <translation>noche</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1: sun up all day</source>
+        <extracomment>A clock&apos;s tooltip in polar summer: %1 is the clock&apos;s place.</extracomment>
+        <translation>%1: el sol no se pone en todo el día</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: sun down all day</source>
+        <extracomment>A clock&apos;s tooltip in polar winter: %1 is the clock&apos;s place.</extracomment>
+        <translation>%1: el sol no sale en todo el día</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: sunrise %2, sunset %3</source>
+        <extracomment>A clock&apos;s tooltip: %1 the clock&apos;s place, %2 and %3 the times of that day&apos;s sunrise and sunset on the clock.</extracomment>
+        <translation>%1: salida del sol %2, puesta del sol %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: sunrise %2, no sunset today</source>
+        <extracomment>A clock&apos;s tooltip on a day the sun rises and stays up: %1 the place, %2 the time.</extracomment>
+        <translation>%1: salida del sol %2, hoy no se pone</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: no sunrise today, sunset %2</source>
+        <extracomment>A clock&apos;s tooltip on a day the sun sets and stays down: %1 the place, %2 the time.</extracomment>
+        <translation>%1: hoy no sale el sol, puesta del sol %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: no sunrise or sunset today</source>
+        <extracomment>A clock&apos;s tooltip when neither sunrise nor sunset is known: %1 is the place.</extracomment>
+        <translation>%1: hoy el sol ni sale ni se pone</translation>
+    </message>
+</context>
+<context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Etiqueta</translation>
@@ -912,12 +981,18 @@ La ayuda está en este archivo:
         <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location line="+194"/>
         <source>Type a label and choose a zone</source>
         <translation>Escriba una etiqueta y elija una zona</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+40"/>
+        <source>Place: %1</source>
+        <extracomment>Under the place search: the place the clock keeps (for its sunrise and sunset).</extracomment>
+        <translation>Lugar: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>World map</source>
         <translation>Mapa mundial</translation>
     </message>
@@ -990,7 +1065,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+218"/>
+        <location filename="../ui/main/clock_window.cpp" line="+232"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>
@@ -999,6 +1074,13 @@ La ayuda está en este archivo:
         <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2</source>
+        <comment>row and sun</comment>
+        <extracomment>A clock row as a screen reader reads it, then the sun at the clock: %1 the row (&quot;Tokyo, 23:10&quot;), %2 the word for day, twilight or night there.</extracomment>
         <translation>%1, %2</translation>
     </message>
 </context>
@@ -1173,7 +1255,13 @@ La ayuda está en este archivo:
         <translation>Mostrar la &amp;diferencia de cada reloj con la hora de este equipo</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>Show day and ni&amp;ght at each clock</source>
+        <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
+        <translation>Mostrar día y &amp;noche en cada reloj</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Sort timezones &amp;by</source>
         <translation>&amp;Ordenar zonas horarias por</translation>
     </message>

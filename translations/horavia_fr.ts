@@ -869,9 +869,78 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
     </message>
 </context>
 <context>
+    <name>SunAtClock</name>
+    <message>
+        <location filename="../ui/main/sun_texts.cpp" line="+11"/>
+        <source>day</source>
+        <extracomment>The sun is above the horizon at a clock&apos;s place.</extracomment>
+        <translation>jour</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>civil twilight</source>
+        <extracomment>The sun is up to 6 degrees below the horizon: still light outside.</extracomment>
+        <translation>crépuscule civil</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nautical twilight</source>
+        <extracomment>The sun is 6 to 12 degrees below the horizon: dusk or dawn.</extracomment>
+        <translation>crépuscule nautique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>astronomical twilight</source>
+        <extracomment>The sun is 12 to 18 degrees below the horizon: almost dark.</extracomment>
+        <translation>crépuscule astronomique</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>night</source>
+        <extracomment>The sun is more than 18 degrees below the horizon at a clock&apos;s place.</extracomment>
+        <translation>nuit</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1: sun up all day</source>
+        <extracomment>A clock&apos;s tooltip in polar summer: %1 is the clock&apos;s place.</extracomment>
+        <translation>%1 : le soleil ne se couche pas de la journée</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: sun down all day</source>
+        <extracomment>A clock&apos;s tooltip in polar winter: %1 is the clock&apos;s place.</extracomment>
+        <translation>%1 : le soleil ne se lève pas de la journée</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: sunrise %2, sunset %3</source>
+        <extracomment>A clock&apos;s tooltip: %1 the clock&apos;s place, %2 and %3 the times of that day&apos;s sunrise and sunset on the clock.</extracomment>
+        <translation>%1 : lever du soleil %2, coucher du soleil %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: sunrise %2, no sunset today</source>
+        <extracomment>A clock&apos;s tooltip on a day the sun rises and stays up: %1 the place, %2 the time.</extracomment>
+        <translation>%1 : lever du soleil %2, pas de coucher aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: no sunrise today, sunset %2</source>
+        <extracomment>A clock&apos;s tooltip on a day the sun sets and stays down: %1 the place, %2 the time.</extracomment>
+        <translation>%1 : pas de lever aujourd&apos;hui, coucher du soleil %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: no sunrise or sunset today</source>
+        <extracomment>A clock&apos;s tooltip when neither sunrise nor sunset is known: %1 is the place.</extracomment>
+        <translation>%1 : ni lever ni coucher du soleil aujourd&apos;hui</translation>
+    </message>
+</context>
+<context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Libellé</translation>
@@ -915,12 +984,18 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>A&amp;nnuler</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location line="+194"/>
         <source>Type a label and choose a zone</source>
         <translation>Saisissez un libellé et choisissez un fuseau horaire</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+40"/>
+        <source>Place: %1</source>
+        <extracomment>Under the place search: the place the clock keeps (for its sunrise and sunset).</extracomment>
+        <translation>Lieu : %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>World map</source>
         <translation>Carte du monde</translation>
     </message>
@@ -993,7 +1068,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+218"/>
+        <location filename="../ui/main/clock_window.cpp" line="+232"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>
@@ -1002,6 +1077,13 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2</source>
+        <comment>row and sun</comment>
+        <extracomment>A clock row as a screen reader reads it, then the sun at the clock: %1 the row (&quot;Tokyo, 23:10&quot;), %2 the word for day, twilight or night there.</extracomment>
         <translation>%1, %2</translation>
     </message>
 </context>
@@ -1176,7 +1258,13 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <translation>Afficher le décala&amp;ge de chaque horloge par rapport à l&apos;heure de cet ordinateur</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>Show day and ni&amp;ght at each clock</source>
+        <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
+        <translation>Afficher le &amp;jour et la nuit de chaque horloge</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Sort timezones &amp;by</source>
         <translation>T&amp;rier les fuseaux horaires par</translation>
     </message>

@@ -878,9 +878,78 @@ The help is in this file:
     </message>
 </context>
 <context>
+    <name>SunAtClock</name>
+    <message>
+        <location filename="../ui/main/sun_texts.cpp" line="+11"/>
+        <source>day</source>
+        <extracomment>The sun is above the horizon at a clock&apos;s place.</extracomment>
+        <translation>день</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>civil twilight</source>
+        <extracomment>The sun is up to 6 degrees below the horizon: still light outside.</extracomment>
+        <translation>гражданские сумерки</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>nautical twilight</source>
+        <extracomment>The sun is 6 to 12 degrees below the horizon: dusk or dawn.</extracomment>
+        <translation>навигационные сумерки</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>astronomical twilight</source>
+        <extracomment>The sun is 12 to 18 degrees below the horizon: almost dark.</extracomment>
+        <translation>астрономические сумерки</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>night</source>
+        <extracomment>The sun is more than 18 degrees below the horizon at a clock&apos;s place.</extracomment>
+        <translation>ночь</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>%1: sun up all day</source>
+        <extracomment>A clock&apos;s tooltip in polar summer: %1 is the clock&apos;s place.</extracomment>
+        <translation>%1: солнце не заходит весь день</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1: sun down all day</source>
+        <extracomment>A clock&apos;s tooltip in polar winter: %1 is the clock&apos;s place.</extracomment>
+        <translation>%1: солнце не восходит весь день</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1: sunrise %2, sunset %3</source>
+        <extracomment>A clock&apos;s tooltip: %1 the clock&apos;s place, %2 and %3 the times of that day&apos;s sunrise and sunset on the clock.</extracomment>
+        <translation>%1: восход %2, заход %3</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: sunrise %2, no sunset today</source>
+        <extracomment>A clock&apos;s tooltip on a day the sun rises and stays up: %1 the place, %2 the time.</extracomment>
+        <translation>%1: восход %2, сегодня без захода</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1: no sunrise today, sunset %2</source>
+        <extracomment>A clock&apos;s tooltip on a day the sun sets and stays down: %1 the place, %2 the time.</extracomment>
+        <translation>%1: сегодня без восхода, заход %2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1: no sunrise or sunset today</source>
+        <extracomment>A clock&apos;s tooltip when neither sunrise nor sunset is known: %1 is the place.</extracomment>
+        <translation>%1: сегодня ни восхода, ни захода</translation>
+    </message>
+</context>
+<context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+59"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Название</translation>
@@ -924,12 +993,18 @@ The help is in this file:
         <translation>О&amp;тмена</translation>
     </message>
     <message>
-        <location line="+176"/>
+        <location line="+194"/>
         <source>Type a label and choose a zone</source>
         <translation>Введите название и выберите пояс</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+40"/>
+        <source>Place: %1</source>
+        <extracomment>Under the place search: the place the clock keeps (for its sunrise and sunset).</extracomment>
+        <translation>Место: %1</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>World map</source>
         <translation>Карта мира</translation>
     </message>
@@ -1002,7 +1077,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+218"/>
+        <location filename="../ui/main/clock_window.cpp" line="+232"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>
@@ -1011,6 +1086,13 @@ The help is in this file:
         <location line="+3"/>
         <source>%1, %2</source>
         <extracomment>A clock row as a screen reader reads it: %1 is the clock&apos;s label, %2 its time.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1, %2</source>
+        <comment>row and sun</comment>
+        <extracomment>A clock row as a screen reader reads it, then the sun at the clock: %1 the row (&quot;Tokyo, 23:10&quot;), %2 the word for day, twilight or night there.</extracomment>
         <translation>%1, %2</translation>
     </message>
 </context>
@@ -1186,7 +1268,13 @@ The help is in this file:
         <translation>Показывать для каждых часов &amp;разницу со временем этого компьютера</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
+        <source>Show day and ni&amp;ght at each clock</source>
+        <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
+        <translation>Показывать день и &amp;ночь у каждых часов</translation>
+    </message>
+    <message>
+        <location line="+2"/>
         <source>Sort timezones &amp;by</source>
         <translation>&amp;Сортировка часовых поясов</translation>
     </message>

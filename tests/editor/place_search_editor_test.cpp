@@ -5,6 +5,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -103,6 +104,47 @@ TEST_F(PlaceSearchEditor, EnterTakesTheFirstPlaceAndKeepsATypedLabel) {
     auto* list = Part<QComboBox>(*editor, "zoneCombo");
     list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
     EXPECT_FALSE(Part<WorldMapView>(*editor, "worldMap")->marker());
+}
+
+TEST_F(PlaceSearchEditor, TheChosenPlaceIsStoredWithTheClockUntilAnotherZoneIsChosen) {
+    auto* note = Part<QLabel>(*editor, "placeNote");
+    auto* list = Part<QComboBox>(*editor, "zoneCombo");
+    auto* ok = Part<QPushButton>(*editor, "okButton");
+    ASSERT_TRUE(editor->prepareClock(0));
+    EXPECT_TRUE(note->isHidden()) << "the default clock has no place";
+    auto* search = Part<PlaceSearchBox>(*editor, "placeSearch");
+    QTest::keyClicks(search, QStringLiteral("munich"));
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(note->text(), QStringLiteral("Place: Munich, Bavaria, Germany"));
+    EXPECT_FALSE(note->isHidden());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    const auto placeOf = [](const AppState& s) { return s.Clocks()[0].Place; };
+    ASSERT_TRUE(placeOf(state));
+    EXPECT_EQ(placeOf(state)->name, "Munich, Bavaria, Germany");
+    EXPECT_NEAR(placeOf(state)->latitude, 48.14, 0.01);
+    EXPECT_NEAR(placeOf(state)->longitude, 11.58, 0.01);
+
+    // Written with the clock list and read back as it was.
+    state.SaveClockList();
+    const std::string stored = store.Get("S0Plc", "");
+    EXPECT_TRUE(stored.ends_with(" Munich, Bavaria, Germany")) << stored;
+    AppState reread{Services{store, registry, messages, localZone, clock, zones.get()},
+                    EnglishUnitedStates()};
+    reread.LoadSettings();
+    ASSERT_TRUE(reread.LoadCatalogue());
+    ASSERT_TRUE(placeOf(reread));
+    EXPECT_EQ(placeOf(reread)->name, "Munich, Bavaria, Germany");
+
+    // Opened again, the editor shows the place; another zone from the list clears it.
+    ASSERT_TRUE(editor->prepareClock(0));
+    EXPECT_EQ(note->text(), QStringLiteral("Place: Munich, Bavaria, Germany"));
+    EXPECT_FALSE(note->isHidden());
+    list->setCurrentIndex(list->currentIndex() == 0 ? 1 : 0);
+    EXPECT_TRUE(note->isHidden());
+    QTest::mouseClick(ok, Qt::LeftButton);
+    EXPECT_FALSE(placeOf(state));
+    state.SaveClockList();
+    EXPECT_EQ(store.Get("S0Plc", ""), "") << "a clock without a place leaves none";
 }
 
 TEST_F(PlaceSearchEditor, ConverterPickersFindPlacesToo) {

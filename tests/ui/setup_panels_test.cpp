@@ -260,6 +260,7 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
     Control<QCheckBox>(s, "startUpCheck")->setChecked(true);
     Control<QCheckBox>(s, "singleClickCheck")
         ->setCheckState(Qt::PartiallyChecked);  // any state but unticked
+    Control<QCheckBox>(s, "dayNightCheck")->setChecked(true);
     Control<QCheckBox>(s, "syncAtStartCheck")->setChecked(true);
     Control<QCheckBox>(s, "syncIntervalCheck")->setChecked(true);
     Control<QRadioButton>(s, "amPmRadio")->setChecked(true);
@@ -285,7 +286,8 @@ TEST_F(SetupPanels, CloseTakesTheControlsAndAppliesThem) {
                                                                   {"STIntNum", "30"},
                                                                   {"STIntType", "0"},
                                                                   {"STServer", " my.server "},
-                                                                  {"DefaultFormat", "h:nn AM/PM"}};
+                                                                  {"DefaultFormat", "h:nn AM/PM"},
+                                                                  {"DayNight", "True"}};
     for (const auto& [key, value] : stored) EXPECT_EQ(store.Value(key), value) << key;
     EXPECT_TRUE(state.preferences.Values().SingleClick);
     EXPECT_EQ(Control<QLineEdit>(s, "intervalEdit")->text(), QStringLiteral("0"))

@@ -44,6 +44,10 @@ ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture, Pl
     }
     placeSearch_ = new PlaceSearchBox(state_.catalogue, *places, this);
     placeSearch_->setObjectName(QStringLiteral("placeSearch"));
+    placeNote_ = new QLabel(this);
+    placeNote_->setObjectName(QStringLiteral("placeNote"));
+    placeNote_->setMinimumWidth(1);  // a long name is cut, never widens the editor
+    placeNote_->hide();
     createControls();
     placeControls();
     worldMap_->setPicture(mapPicture.isNull() ? LoadWorldMapPicture() : std::move(mapPicture));
@@ -130,6 +134,7 @@ void ClockEditor::placeControls() {
     layout->setSpacing(kMargin);
     layout->addLayout(fields);
     layout->addWidget(placeSearch_);
+    layout->addWidget(placeNote_);
     layout->addWidget(zoneCombo_);
     layout->addWidget(worldMap_, 1, Qt::AlignCenter);
     layout->addWidget(hoursBox_);
@@ -151,6 +156,8 @@ void ClockEditor::prepareNewClock() {
         zoneCombo_->setCurrentIndex(-1);
     }
     showHours(std::nullopt);  // a new clock starts without working hours
+    markedZone_ = -1;
+    keepPlace(std::nullopt);
     updateMap();
     updateOkState();
 }
@@ -164,6 +171,13 @@ bool ClockEditor::prepareClock(int slot) {
     formatEdit_->setText(Utf8(clock->Format));
     enabledCheck_->setChecked(clock->Enabled);
     selectZone(clock->Zone);
+    // The stored place stays with its zone, as a place just found would.
+    markedZone_ = clock->Place ? clock->Zone : -1;
+    keepPlace(clock->Place);
+    if (clock->Place) {
+        worldMap_->setMarker(MapPointOf(clock->Place->latitude, clock->Place->longitude,
+                                        worldMap_->picture().size()));
+    }
     showHours(clock->Hours);
     updateMap();
     updateOkState();
@@ -225,6 +239,13 @@ void ClockEditor::takePlace(const PlaceMatch& place) {
     }
     markedZone_ = place.zoneIndex;
     selectZone(place.zoneIndex);
+    // A place is kept only with its zone, and only where it has a position.
+    if (place.hasLocation && zoneCombo_->currentData().toInt() == place.zoneIndex &&
+        zoneCombo_->currentIndex() >= 0) {
+        keepPlace(ClockPlace{place.place, place.latitude, place.longitude});
+    } else {
+        keepPlace(std::nullopt);
+    }
     worldMap_->setMarker(
         place.hasLocation ? MapPointOf(place.latitude, place.longitude, worldMap_->picture().size())
                           : std::nullopt);
@@ -235,6 +256,7 @@ void ClockEditor::zoneChosen() {
     if (zoneCombo_->currentData().toInt() != markedZone_ || zoneCombo_->currentIndex() < 0) {
         markedZone_ = -1;
         worldMap_->setMarker(std::nullopt);
+        keepPlace(std::nullopt);  // another zone: the place no longer lies in it
     }
     updateMap();
     updateOkState();
@@ -298,7 +320,18 @@ ClockEntry ClockEditor::enteredClock() const {
     clock.Format = formatEdit_->text().toStdString();
     clock.Zone = zoneCombo_->currentData().toInt();
     if (zoneTakesHours()) clock.Hours = hoursBox_->hours();
+    clock.Place = place_;
     return clock;
+}
+
+void ClockEditor::keepPlace(std::optional<ClockPlace> place) {
+    place_ = std::move(place);
+    if (place_) {
+        //: Under the place search: the place the clock keeps (for its sunrise and sunset).
+        placeNote_->setText(tr("Place: %1").arg(Utf8(place_->name)));
+        placeNote_->setToolTip(placeNote_->text());
+    }
+    placeNote_->setVisible(place_.has_value());
 }
 
 void ClockEditor::reject() {

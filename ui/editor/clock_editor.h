@@ -98,6 +98,8 @@ class ClockEditor : public QDialog {
     // The clock as the controls show it.
     ClockEntry enteredClock() const;
     void updateOkState();
+    // Keeps the place found for the chosen zone (or none) and says so under the search field.
+    void keepPlace(std::optional<ClockPlace> place);
 
     AppState& state_;
     // The slot being edited; -1 while a new clock is made.
@@ -105,6 +107,8 @@ class ClockEditor : public QDialog {
     std::optional<int> mapZone_;
     std::unique_ptr<PlaceFinder> ownPlaces_;
     int markedZone_ = -1;  // the zone of the place marked on the map
+    // The clock's place: the one found in the place search while its zone stays chosen.
+    std::optional<ClockPlace> place_;
 
     QLabel* labelCaption_ = nullptr;
     QLineEdit* labelEdit_ = nullptr;
@@ -113,6 +117,7 @@ class ClockEditor : public QDialog {
     QLineEdit* formatEdit_ = nullptr;
     QLabel* formatHint_ = nullptr;
     PlaceSearchBox* placeSearch_ = nullptr;
+    QLabel* placeNote_ = nullptr;
     QComboBox* zoneCombo_ = nullptr;
     WorldMapView* worldMap_ = nullptr;
     WorkingHoursBox* hoursBox_ = nullptr;

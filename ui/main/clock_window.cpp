@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QScreen>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
@@ -22,6 +23,7 @@
 #include "ui/main/plan_texts.h"
 #include "ui/main/plan_time_field.h"
 #include "ui/main/program_icon.h"
+#include "ui/main/sun_texts.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/main/twips.h"
 
@@ -86,7 +88,9 @@ void ClockWindow::followPreferences(const PreferenceChange& change) {
     if (change.Touches(&Preferences::FontName) || change.Touches(&Preferences::FontSize)) {
         applyFont(chosen.FontName, chosen.FontSize);  // a new font lays the clocks out again
     }
-    if (change.Touches(&Preferences::DefaultFormat) || change.Touches(&Preferences::ShowOffset)) {
+    if (change.Touches(&Preferences::DefaultFormat) || change.Touches(&Preferences::ShowOffset) ||
+        change.Touches(&Preferences::DayNight)) {
+        if (!chosen.DayNight) sun_.Clear();
         refresh();
     }
     if (change.Touches(&Preferences::AlwaysOnTop)) setAlwaysOnTop(chosen.AlwaysOnTop);
@@ -124,6 +128,11 @@ ClockPaintLayout ClockWindow::computeLayout() {
     const Instant now = state_.services.clock.NowUtc();
     const Instant t = shownInstant(now);
     const std::optional<WorkingHours> defaults = DefaultWorkingHours(state_.preferences.Values());
+    const std::vector<std::optional<SunState>> noSun;
+    const std::vector<std::optional<SunState>>& sun =
+        state_.preferences.Values().DayNight
+            ? sun_.StatesAt(state_.Clocks(), clocks, state_.catalogue, t)
+            : noSun;
     shown_.clear();
     shown_.reserve(clocks.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -135,13 +144,17 @@ ClockPaintLayout ClockWindow::computeLayout() {
             if (!offset.empty()) time += "  " + offset;
         }
         time = ShownText(time, desktopWidth);
-        ShownRow row{clocks[i], time, {}};
+        ShownRow row{clocks[i], time, {}, {}};
         if (planned_) {
             if (const std::optional<WorkingHours> hours = ClockWorkingHours(clock, defaults)) {
                 const WorkState work = WorkStateAt(*hours, state_.catalogue.RulesOf(clock.Zone), t);
                 row.mark = WorkStateWord(work);
                 time += "  " + WorkStateMark(work).toStdString();
             }
+        }
+        if (i < sun.size() && sun[i]) {
+            row.sun = SunStateWord(*sun[i]);
+            time += (row.mark.isEmpty() ? "  " : " \u00B7 ") + SunStateMark(*sun[i]).toStdString();
         }
         rows[i].time = time;
         shown_.push_back(std::move(row));
@@ -212,13 +225,35 @@ QString ClockWindow::rowText(int row) const {
     const auto at = static_cast<std::size_t>(row);
     if (at == shown_.size()) return planningText();
     const QString label = Utf8(layout_.texts[at].text);
+    QString text;
     if (!shown_[at].mark.isEmpty()) {
         //: A clock row while planning: %1 the clock's label, %2 its time, %3 whether people
         //: there are at work ("Tokyo, 23:10, night").
-        return tr("%1, %2, %3").arg(label, Utf8(shown_[at].time), shown_[at].mark);
+        text = tr("%1, %2, %3").arg(label, Utf8(shown_[at].time), shown_[at].mark);
+    } else {
+        //: A clock row as a screen reader reads it: %1 is the clock's label, %2 its time.
+        text = tr("%1, %2").arg(label, Utf8(shown_[at].time));
     }
-    //: A clock row as a screen reader reads it: %1 is the clock's label, %2 its time.
-    return tr("%1, %2").arg(label, Utf8(shown_[at].time));
+    if (shown_[at].sun.isEmpty()) return text;
+    //: A clock row as a screen reader reads it, then the sun at the clock: %1 the row
+    //: ("Tokyo, 23:10"), %2 the word for day, twilight or night there.
+    return tr("%1, %2", "row and sun").arg(text, shown_[at].sun);
+}
+
+QString ClockWindow::rowToolTip(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= shown_.size()) return {};
+    const int index = shown_[static_cast<std::size_t>(row)].clock;
+    const std::optional<ClockPlace>* place = sun_.PlaceOf(index);
+    if (shown_[static_cast<std::size_t>(row)].sun.isEmpty() || place == nullptr || !*place) {
+        return {};
+    }
+    const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(index)];
+    const ZoneRules* rules = state_.catalogue.RulesOf(clock.Zone);
+    if (rules == nullptr) return {};
+    const Instant t = shownInstant(state_.services.clock.NowUtc());
+    const SunDay day = SunDayAt(t, (*place)->latitude, (*place)->longitude, *rules);
+    return SunDayText(Utf8((*place)->name), day,
+                      [&](Instant at) { return Utf8(state_.ZoneTimeText(index, false, at)); });
 }
 
 QRect ClockWindow::rowRect(int row) const {
@@ -382,6 +417,22 @@ QRect ClockWindow::changedBox(const ChangedText& c) const {
     changed.x += same;
     changed.width = std::max(0.0, changed.width - same);
     return inkBox(changed);
+}
+
+bool ClockWindow::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    // Each row has its own tooltip: the sun's day at the clock under the mouse.
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (int row = 0; row < static_cast<int>(shown_.size()); ++row) {
+        if (!rowRect(row).contains(help->pos())) continue;
+        if (const QString text = rowToolTip(row); !text.isEmpty()) {
+            QToolTip::showText(help->globalPos(), text, this, rowRect(row));
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 void ClockWindow::paintEvent(QPaintEvent* event) {

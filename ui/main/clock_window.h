@@ -16,6 +16,7 @@
 #include "ui/main/main_window_layout.h"
 #include "ui/main/plan_time_field.h"
 #include "ui/main/shaped_text_cache.h"
+#include "ui/main/sun_marks.h"
 #include "ui/main/window_limits.h"
 
 namespace horavia {
@@ -46,6 +47,9 @@ class ClockWindow : public QWidget {
     int rowCount() const;
     QString rowText(int row) const;
     QRect rowRect(int row) const;
+    // While day and night are shown: the row's sunrise and sunset at the clock's place on the
+    // day shown; else empty.
+    QString rowToolTip(int row) const;
 
     // Planning: every clock shows another instant than now until the user goes back to it.
     const std::optional<Instant>& plannedInstant() const { return planned_; }
@@ -76,6 +80,7 @@ class ClockWindow : public QWidget {
     void firstPainted();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
@@ -110,6 +115,7 @@ class ClockWindow : public QWidget {
         int clock = 0;
         std::string time;  // as drawn, without the working-hours mark
         QString mark;      // the working-hours word while planning, else empty
+        QString sun;       // the sun's state while day and night are shown, else empty
     };
 
     AppState& state_;
@@ -129,6 +135,7 @@ class ClockWindow : public QWidget {
     int wheelRemainder_ = 0;        // a touchpad's part of a notch
     QPointer<PlanTimeField> field_;
     int fieldClock_ = 0;  // the clock the open field's time is for
+    SunMarks sun_;
     int clockSubscription_ = -1;
     int preferencesSubscription_ = -1;
 };

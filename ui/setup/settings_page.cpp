@@ -84,6 +84,9 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
                                   "singleClickCheck", prefs.SingleClick, this);
     showOffsetCheck_ = MakeCheck(tr("Show each clock's &offset from this computer's time"),
                                  "showOffsetCheck", prefs.ShowOffset, this);
+    //: Marks each clock with day, twilight or night at its place.
+    dayNightCheck_ =
+        MakeCheck(tr("Show day and ni&ght at each clock"), "dayNightCheck", prefs.DayNight, this);
 
     auto* sortLabel = new QLabel(tr("Sort timezones &by"), this);
     sortCombo_ = new QComboBox(this);
@@ -167,7 +170,7 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     layout->setContentsMargins(8, 4, 8, 4);
     layout->setSpacing(2);
     for (QCheckBox* box : {showWindowCheck_, startUpCheck_, alwaysOnTopCheck_, singleClickCheck_,
-                           showOffsetCheck_}) {
+                           showOffsetCheck_, dayNightCheck_}) {
         layout->addWidget(box);
     }
     // The choice is still stored where it has no effect: the same settings may serve another
@@ -204,6 +207,10 @@ bool SettingsPage::showWindow() const {
 
 bool SettingsPage::showOffset() const {
     return Ticked(showOffsetCheck_);
+}
+
+bool SettingsPage::dayNight() const {
+    return Ticked(dayNightCheck_);
 }
 
 bool SettingsPage::startUp() const {

@@ -62,6 +62,7 @@ class SettingsPage : public QWidget {
     bool alwaysOnTop() const;
     bool singleClick() const;
     bool showOffset() const;
+    bool dayNight() const;
     std::int32_t sortOrder() const;
     bool amPm() const;
     // The default working hours: whether clocks without their own get them, and the texts
@@ -97,6 +98,7 @@ class SettingsPage : public QWidget {
     QCheckBox* alwaysOnTopCheck_;
     QCheckBox* singleClickCheck_;
     QCheckBox* showOffsetCheck_;
+    QCheckBox* dayNightCheck_;
     QComboBox* sortCombo_;
     QRadioButton* amPmRadio_;
     QRadioButton* hours24Radio_;

@@ -116,6 +116,7 @@ void SetupDialog::saveAndHide() {
     chosen.SortBy = settingsPage_->sortOrder();
     chosen.AMPM = settingsPage_->amPm();
     chosen.ShowOffset = settingsPage_->showOffset();
+    chosen.DayNight = settingsPage_->dayNight();
     chosen.WorkDefault = settingsPage_->workDefault();
     chosen.WorkHours = settingsPage_->workHoursText();
     chosen.WorkDays = settingsPage_->workDaysText();
