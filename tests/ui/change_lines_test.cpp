@@ -19,7 +19,6 @@
 namespace horavia {
 namespace {
 
-using namespace std::chrono_literals;
 using testing::ProgramTest;
 
 Instant Utc(int month, int day, int hour, int minute = 0) {
@@ -140,37 +139,48 @@ TEST_F(ProgramTest, TheTrayMenuCarriesEachClocksChangeWhereTheHostShowsNoTips) {
         << "0 days: no change told";
 }
 
-TEST_F(ProgramTest, TheDayBeforeAChangeOneMessageNamesTheClocksOnce) {
+TEST_F(ProgramTest, AChangeIsToldOnceADayAheadWhereChosenAndAnIconCanShowIt) {
+    const struct {
+        const char* what;
+        bool notify;
+        bool tray;
+        Instant start;
+        std::vector<int> later;  // seconds from one tick to the next
+        std::vector<int> told;   // messages after each tick
+    } cases[] = {
+        {"a day and two minutes ahead",
+         true,
+         true,
+         Utc(10, 24, 0, 58),
+         {1, 121, 3601, 86401},
+         {0, 1, 1, 1}},
+        {"less than a day away at start-up", true, true, Utc(10, 24, 12), {1}, {1}},
+        {"not chosen", false, true, Utc(10, 24, 12), {1, 61}, {0, 0}},
+        {"no notification area", true, false, Utc(10, 24, 12), {1, 61}, {0, 0}},
+    };
     std::vector<std::string> clocks = kClocks;
     clocks.push_back("Paris|W. Europe Standard Time|True");
-    StoreClocks(clocks);
-    store.Save("ChangeNotify", "True");
-    clock.SetUtc(Utc(10, 24, 0, 58));  // a day and two minutes before Berlin's change
-    Program& ti = Start();
-    QSignalSpy told(&ti.tray(), &TrayPresenter::messageShown);
-    ASSERT_TRUE(NextSecond());
-    EXPECT_EQ(told.count(), 0) << "more than a day ahead";
-    ASSERT_TRUE(NextSecond(121));
-    ASSERT_EQ(told.count(), 1);
-    EXPECT_EQ(told[0][0].toString(), QStringLiteral("Horavia"));
-    EXPECT_EQ(told[0][1].toString(),
-              QLocale().createSeparatedList({QStringLiteral("Berlin"), QStringLiteral("Paris")}) +
-                  QStringLiteral(": ") +
-                  ChangeSentence(kBerlinBack, state.services.clock.NowUtc()));
-    ASSERT_TRUE(NextSecond(3601));
-    ASSERT_TRUE(NextSecond(86401));
-    EXPECT_EQ(told.count(), 1) << "told once, and not again as it passes";
-}
-
-TEST_F(ProgramTest, AChangeLessThanADayAwayIsToldAtStartUpUnlessTheChoiceIsOff) {
-    for (const bool notify : {true, false}) {
-        StoreClocks(kClocks);
-        store.Save("ChangeNotify", notify ? "True" : "False");
-        clock.SetUtc(Utc(10, 24, 12));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StoreClocks(clocks);
+        store.Save("ChangeNotify", c.notify ? "True" : "False");
+        trayAvailable = c.tray;
+        clock.SetUtc(c.start);
         Program& ti = Start();
         QSignalSpy told(&ti.tray(), &TrayPresenter::messageShown);
-        ASSERT_TRUE(NextSecond());
-        EXPECT_EQ(told.count(), notify ? 1 : 0);
+        std::vector<int> counts;
+        for (const int seconds : c.later) {
+            EXPECT_TRUE(NextSecond(seconds));
+            const bool toldNow = told.count() > (counts.empty() ? 0 : counts.back());
+            counts.push_back(static_cast<int>(told.count()));
+            if (!toldNow) continue;
+            EXPECT_EQ(told.last()[0].toString(), QStringLiteral("Horavia"));
+            EXPECT_EQ(told.last()[1].toString(),
+                      QLocale().createSeparatedList({"Berlin", "Paris"}) + ": " +
+                          ChangeSentence(kBerlinBack, state.services.clock.NowUtc()))
+                << "one message for the clocks that change together";
+        }
+        EXPECT_EQ(counts, c.told);
         ti.shutDown();
         program.reset();
     }
