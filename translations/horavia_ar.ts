@@ -1329,9 +1329,15 @@ The help is in this file:
         <source>Tell changes up to, days ahead</source>
         <translation>الإخبار بالتغييرات قبلها بعدد من الأيام</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source> day ahead</source>
+        <extracomment>After the spin box&apos;s 1: &quot;Tell changes up to 1 day ahead&quot;.</extracomment>
+        <translation> يوم واحد</translation>
+    </message>
     <message numerus="yes">
         <location line="+3"/>
-        <source> day(s) ahead</source>
+        <source> days ahead</source>
         <extracomment>After the spin box&apos;s number: &quot;Tell changes up to 14 days ahead&quot;.</extracomment>
         <translation>
             <numerusform> يوم</numerusform>
@@ -1343,7 +1349,7 @@ The help is in this file:
         </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Tell me the day before a clock chan&amp;ges</source>
         <translation>تنبيهي في اليوم السابق لتغيير الساعة (&amp;G)</translation>
     </message>

@@ -1275,9 +1275,15 @@ Die Hilfe befindet sich in dieser Datei:
         <source>Tell changes up to, days ahead</source>
         <translation>Umstellungen melden bis, Tage im Voraus</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source> day ahead</source>
+        <extracomment>After the spin box&apos;s 1: &quot;Tell changes up to 1 day ahead&quot;.</extracomment>
+        <translation> Tag im Voraus</translation>
+    </message>
     <message numerus="yes">
         <location line="+3"/>
-        <source> day(s) ahead</source>
+        <source> days ahead</source>
         <extracomment>After the spin box&apos;s number: &quot;Tell changes up to 14 days ahead&quot;.</extracomment>
         <translation>
             <numerusform> Tag im Voraus</numerusform>
@@ -1285,7 +1291,7 @@ Die Hilfe befindet sich in dieser Datei:
         </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Tell me the day before a clock chan&amp;ges</source>
         <translation>Am &amp;Tag vor einer Zeitumstellung benachrichtigen</translation>
     </message>

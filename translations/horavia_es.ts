@@ -1277,9 +1277,15 @@ La ayuda está en este archivo:
         <source>Tell changes up to, days ahead</source>
         <translation>Avisar de los cambios hasta, días de antelación</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source> day ahead</source>
+        <extracomment>After the spin box&apos;s 1: &quot;Tell changes up to 1 day ahead&quot;.</extracomment>
+        <translation> día de antelación</translation>
+    </message>
     <message numerus="yes">
         <location line="+3"/>
-        <source> day(s) ahead</source>
+        <source> days ahead</source>
         <extracomment>After the spin box&apos;s number: &quot;Tell changes up to 14 days ahead&quot;.</extracomment>
         <translation>
             <numerusform> día de antelación</numerusform>
@@ -1287,7 +1293,7 @@ La ayuda está en este archivo:
         </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Tell me the day before a clock chan&amp;ges</source>
         <translation>Avisarme el día an&amp;tes de un cambio de hora</translation>
     </message>

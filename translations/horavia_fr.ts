@@ -1280,9 +1280,15 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <source>Tell changes up to, days ahead</source>
         <translation>Annoncer les changements jusqu&apos;à, jours à l&apos;avance</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source> day ahead</source>
+        <extracomment>After the spin box&apos;s 1: &quot;Tell changes up to 1 day ahead&quot;.</extracomment>
+        <translation> jour à l&apos;avance</translation>
+    </message>
     <message numerus="yes">
         <location line="+3"/>
-        <source> day(s) ahead</source>
+        <source> days ahead</source>
         <extracomment>After the spin box&apos;s number: &quot;Tell changes up to 14 days ahead&quot;.</extracomment>
         <translation>
             <numerusform> jour à l&apos;avance</numerusform>
@@ -1290,7 +1296,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Tell me the day before a clock chan&amp;ges</source>
         <translation>M&apos;a&amp;vertir la veille d&apos;un changement d&apos;heure</translation>
     </message>

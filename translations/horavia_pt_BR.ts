@@ -1276,9 +1276,15 @@ A ajuda está neste arquivo:
         <source>Tell changes up to, days ahead</source>
         <translation>Avisar mudanças com até, dias de antecedência</translation>
     </message>
+    <message>
+        <location line="+5"/>
+        <source> day ahead</source>
+        <extracomment>After the spin box&apos;s 1: &quot;Tell changes up to 1 day ahead&quot;.</extracomment>
+        <translation> dia de antecedência</translation>
+    </message>
     <message numerus="yes">
         <location line="+3"/>
-        <source> day(s) ahead</source>
+        <source> days ahead</source>
         <extracomment>After the spin box&apos;s number: &quot;Tell changes up to 14 days ahead&quot;.</extracomment>
         <translation>
             <numerusform> dia de antecedência</numerusform>
@@ -1286,7 +1292,7 @@ A ajuda está neste arquivo:
         </translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Tell me the day before a clock chan&amp;ges</source>
         <translation>Avisar-me na &amp;véspera de uma mudança de horário</translation>
     </message>

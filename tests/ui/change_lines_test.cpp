@@ -198,7 +198,10 @@ TEST(ChangeSettings, SetupCloseStoresTheChangeChoices) {
     EXPECT_EQ(days->value(), 14);
     days->setValue(0);
     EXPECT_EQ(days->text(), QStringLiteral("never"));
+    days->setValue(1);
+    EXPECT_EQ(days->text(), QStringLiteral("1 day ahead"));
     days->setValue(30);
+    EXPECT_EQ(days->text(), QStringLiteral("30 days ahead"));
     lines->setChecked(true);
     notify->setChecked(true);
     setup.show();

@@ -158,8 +158,14 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     changeDaysSpin_->setSpecialValueText(tr("never"));
     changeDaysSpin_->setAccessibleName(tr("Tell changes up to, days ahead"));
     const auto showDays = [this](int days) {
-        //: After the spin box's number: "Tell changes up to 14 days ahead".
-        changeDaysSpin_->setSuffix(tr(" day(s) ahead", nullptr, days));
+        // English reads "1 day" without a translation; the counted text serves every other number.
+        if (days == 1) {
+            //: After the spin box's 1: "Tell changes up to 1 day ahead".
+            changeDaysSpin_->setSuffix(tr(" day ahead"));
+        } else {
+            //: After the spin box's number: "Tell changes up to 14 days ahead".
+            changeDaysSpin_->setSuffix(tr(" days ahead", nullptr, days));
+        }
     };
     connect(changeDaysSpin_, &QSpinBox::valueChanged, this, showDays);
     changeDaysSpin_->setValue(std::clamp<std::int32_t>(prefs.ChangeDays, 0, 366));
