@@ -918,6 +918,30 @@ The help is in this file:
     </message>
 </context>
 <context>
+    <name>horavia::ChangeLines</name>
+    <message>
+        <location filename="../ui/main/change_lines.cpp" line="+17"/>
+        <source>%1; %2</source>
+        <extracomment>A text followed by more about it: a change&apos;s sentence and what it does to the difference from this computer, or a clock row and its next change.</extracomment>
+        <translation>%1；%2</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>This computer: %1</source>
+        <extracomment>The clock window&apos;s top line: this computer&apos;s own next change of offset, %1 its sentence (&quot;Clocks go back 1 h on Sun 26 Oct at 03:00 (in 3 days)&quot;).</extracomment>
+        <translation>本计算机：%1</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::ChangeNotifier</name>
+    <message>
+        <location filename="../ui/program/change_notifier.cpp" line="+47"/>
+        <source>%1: %2</source>
+        <extracomment>A notification a day before clocks change: %1 the clocks&apos; labels (&quot;London, Dublin and Lisbon&quot;), %2 the change (&quot;Clocks go back 1 h on Sun 26 Oct at 02:00 (tomorrow)&quot;).</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
     <name>horavia::ClockEditor</name>
     <message>
         <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
@@ -1048,7 +1072,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+232"/>
+        <location filename="../ui/main/clock_window.cpp" line="+271"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1，%2，%3</translation>
@@ -1204,7 +1228,7 @@ The help is in this file:
 <context>
     <name>horavia::SettingsPage</name>
     <message numerus="yes">
-        <location filename="../ui/setup/settings_page.cpp" line="+54"/>
+        <location filename="../ui/setup/settings_page.cpp" line="+55"/>
         <source>%1 %n pts</source>
         <extracomment>The font sample: %1 is the font&apos;s name, %n its size in points.</extracomment>
         <translation>
@@ -1301,7 +1325,48 @@ The help is in this file:
         </translation>
     </message>
     <message>
-        <location filename="../ui/setup/settings_page.h" line="+29"/>
+        <location line="+5"/>
+        <source>Show clock changes ahead &amp;under the clocks in the window</source>
+        <translation>在窗口中各时钟下方显示即将到来的时钟调整(&amp;U)</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Tell changes up to</source>
+        <extracomment>Before a spin box of days: &quot;Tell changes up to [14 days] ahead&quot;.</extracomment>
+        <translation>提前告知调整</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>never</source>
+        <extracomment>The number of days ahead set to 0: no change is told.</extracomment>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Tell changes up to, days ahead</source>
+        <translation>提前告知调整的天数</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source> day ahead</source>
+        <extracomment>After the spin box&apos;s 1: &quot;Tell changes up to 1 day ahead&quot;.</extracomment>
+        <translation> 天内</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source> days ahead</source>
+        <extracomment>After the spin box&apos;s number: &quot;Tell changes up to 14 days ahead&quot;.</extracomment>
+        <translation>
+            <numerusform> 天内</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Tell me the day before a clock chan&amp;ges</source>
+        <translation>在时钟调整前一天通知我(&amp;G)</translation>
+    </message>
+    <message>
+        <location filename="../ui/setup/settings_page.h" line="+31"/>
         <source>This desktop does not let programs keep windows on top.</source>
         <translation>此桌面不允许程序将窗口保持在最前。</translation>
     </message>

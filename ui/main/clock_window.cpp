@@ -20,6 +20,7 @@
 #include "platform/qt_utf8.h"
 #include "ui/main/accessibility.h"
 #include "ui/main/message_text.h"
+#include "ui/main/note_line_layout.h"
 #include "ui/main/plan_texts.h"
 #include "ui/main/plan_time_field.h"
 #include "ui/main/program_icon.h"
@@ -55,6 +56,8 @@ QRect WorkAreaAt(QPoint topLeft) {
 // Planning goes back to now by itself after this long without a planning input.
 constexpr auto kPlanIdle = std::chrono::minutes(5);
 constexpr int kWheelNotch = 120;  // angleDelta's eighths of a degree in one notch
+// The change lines' font against the window's: smaller than the rows, still easily read.
+constexpr double kChangeLineScale = 0.85;
 
 }  // namespace
 
@@ -89,7 +92,8 @@ void ClockWindow::followPreferences(const PreferenceChange& change) {
         applyFont(chosen.FontName, chosen.FontSize);  // a new font lays the clocks out again
     }
     if (change.Touches(&Preferences::DefaultFormat) || change.Touches(&Preferences::ShowOffset) ||
-        change.Touches(&Preferences::DayNight)) {
+        change.Touches(&Preferences::DayNight) || change.Touches(&Preferences::ChangeLines) ||
+        change.Touches(&Preferences::ChangeDays)) {
         if (!chosen.DayNight) sun_.Clear();
         refresh();
     }
@@ -171,7 +175,35 @@ ClockPaintLayout ClockWindow::computeLayout() {
     } else {
         currentRow_ = std::clamp(currentRow_, 0, static_cast<int>(shown_.size()) - 1);
     }
-    return LayOutClockRows(rows, lineHeight, widthOf);
+    ClockPaintLayout layout = LayOutClockRows(rows, lineHeight, widthOf);
+    addChangeLines(layout, t, desktopWidth);
+    return layout;
+}
+
+void ClockWindow::addChangeLines(ClockPaintLayout& layout, Instant shown, int desktopWidth) {
+    changeLines_.clear();
+    computerChange_.clear();
+    const Preferences& chosen = state_.preferences.Values();
+    if (!chosen.ChangeLines || chosen.ChangeDays <= 0) return;
+    const ChangeLines& lines = changes_.At(state_, shown, chosen.ChangeDays);
+    std::vector<std::string> under;
+    under.reserve(shown_.size());
+    for (const ShownRow& row : shown_) {
+        const auto clock = static_cast<std::size_t>(row.clock);
+        changeLines_.push_back(clock < lines.clocks.size() ? lines.clocks[clock] : QString());
+        under.push_back(ShownText(changeLines_.back().toStdString(), desktopWidth));
+    }
+    computerChange_ = lines.computer;
+    QFont small = font();
+    if (small.pointSizeF() > 0) {
+        small.setPointSizeF(small.pointSizeF() * kChangeLineScale);
+    } else {
+        small.setPixelSize(std::max(1, WholePixels(small.pixelSize() * kChangeLineScale)));
+    }
+    smallShaped_.Prepare(small, isRightToLeft());
+    AddNoteLines(layout, ShownText(computerChange_.toStdString(), desktopWidth), under,
+                 smallShaped_.LineHeight(),
+                 [this](const std::string& text) { return smallShaped_.Width(text); });
 }
 
 void ClockWindow::applyLayoutSize() {
@@ -199,6 +231,7 @@ void ClockWindow::refresh() {
         note_.clear();
     }
     const int rowsBefore = layout_.rows;
+    const int childrenBefore = rowCount();
     ClockPaintLayout next = computeLayout();
     // Most ticks change only the times: their boxes are repainted, and the labels are left.
     const std::optional<std::vector<ChangedText>> changed = ChangedTexts(layout_, next);
@@ -210,18 +243,24 @@ void ClockWindow::refresh() {
         update();
     }
     // Screen readers hear of rows coming and going; a time that moves on is read when asked.
-    if (layout_.rows != rowsBefore && QAccessible::isActive()) {
+    if ((layout_.rows != rowsBefore || rowCount() != childrenBefore) && QAccessible::isActive()) {
         QAccessibleEvent reorder(this, QAccessible::ObjectReorder);
         QAccessible::updateAccessibility(&reorder);
     }
 }
 
 int ClockWindow::rowCount() const {
+    return computerLineRow() + (computerChange_.isEmpty() ? 0 : 1);
+}
+
+int ClockWindow::computerLineRow() const {
+    // After the planning line, so that the rows keep their numbers as the line comes and goes.
     return static_cast<int>(shown_.size()) + (planned_ || !note_.isEmpty() ? 1 : 0);
 }
 
 QString ClockWindow::rowText(int row) const {
     if (row < 0 || row >= rowCount()) return {};
+    if (row == computerLineRow()) return computerChange_;
     const auto at = static_cast<std::size_t>(row);
     if (at == shown_.size()) return planningText();
     const QString label = Utf8(layout_.texts[at].text);
@@ -234,10 +273,15 @@ QString ClockWindow::rowText(int row) const {
         //: A clock row as a screen reader reads it: %1 is the clock's label, %2 its time.
         text = tr("%1, %2").arg(label, Utf8(shown_[at].time));
     }
-    if (shown_[at].sun.isEmpty()) return text;
-    //: A clock row as a screen reader reads it, then the sun at the clock: %1 the row
-    //: ("Tokyo, 23:10"), %2 the word for day, twilight or night there.
-    return tr("%1, %2", "row and sun").arg(text, shown_[at].sun);
+    if (!shown_[at].sun.isEmpty()) {
+        //: A clock row as a screen reader reads it, then the sun at the clock: %1 the row
+        //: ("Tokyo, 23:10"), %2 the word for day, twilight or night there.
+        text = tr("%1, %2", "row and sun").arg(text, shown_[at].sun);
+    }
+    if (at < changeLines_.size() && !changeLines_[at].isEmpty()) {
+        text = JoinedChangeText(text, changeLines_[at]);
+    }
+    return text;
 }
 
 QString ClockWindow::rowToolTip(int row) const {
@@ -258,10 +302,16 @@ QString ClockWindow::rowToolTip(int row) const {
 
 QRect ClockWindow::rowRect(int row) const {
     if (row < 0 || row >= rowCount()) return {};
-    const int top = WholePixels(layout_.texts[static_cast<std::size_t>(row)].y);
-    // The planning line takes in the note below it.
-    const int lines = row == static_cast<int>(shown_.size()) ? layout_.rows - row : 1;
-    return QRect(0, top, width(), std::max(1, WholePixels(lines * layout_.lineHeight)));
+    if (row == computerLineRow()) {
+        return QRect(0, WholePixels(kClockMargin), width(),
+                     std::max(1, WholePixels(layout_.noteHeight)));
+    }
+    const int top = WholePixels(RowTop(layout_, row));
+    // The planning line takes in the note below it; a clock's row its change line.
+    const double height = row == static_cast<int>(shown_.size())
+                              ? (layout_.rows - row) * layout_.lineHeight
+                              : RowHeight(layout_, row);
+    return QRect(0, top, width(), std::max(1, WholePixels(height)));
 }
 
 QString ClockWindow::planningText() const {
@@ -296,7 +346,7 @@ void ClockWindow::backToNow() {
 }
 
 void ClockWindow::announcePlanning() {
-    if (!QAccessible::isActive()) return;
+    if (!QAccessible::isActive() || (!planned_ && note_.isEmpty())) return;
     QAccessibleInterface* self = QAccessible::queryAccessibleInterface(this);
     QAccessibleInterface* line =
         self != nullptr ? self->child(static_cast<int>(shown_.size())) : nullptr;
@@ -447,6 +497,13 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
         if (!exposed.intersects(inkBox(t))) continue;
         const double left = mirrored ? width() - t.x - shaped_.Width(t.text) : t.x;
         shaped_.Draw(painter, t.text, QPointF(left, t.y));
+    }
+    for (const PlacedText& t : layout_.notes) {
+        const double left = mirrored ? width() - t.x - t.width : t.x;
+        const QRectF box(left - layout_.noteHeight / 4, t.y, t.width + layout_.noteHeight / 2,
+                         layout_.noteHeight + 2);
+        if (!exposed.intersects(box.toAlignedRect())) continue;
+        smallShaped_.Draw(painter, t.text, QPointF(left, t.y));
     }
     // The row a typed time is for, once the user chose one or while planning.
     if ((currentRowShown_ || planned_) && currentRow_ < static_cast<int>(shown_.size())) {

@@ -12,6 +12,7 @@
 
 #include "model/plan_time.h"
 #include "model/zone_model.h"
+#include "ui/main/change_lines.h"
 #include "ui/main/frame_placement.h"
 #include "ui/main/main_window_layout.h"
 #include "ui/main/plan_time_field.h"
@@ -43,8 +44,11 @@ class ClockWindow : public QWidget {
 
     const ClockPaintLayout& paintLayout() const { return layout_; }
     // The rows as screen readers read them: "Tokyo, 23:30" (while planning "Tokyo, 23:30,
-    // night"), then while planning the planning line; and where each is drawn.
+    // night"; with its change line after it), then while planning the planning line, then
+    // this computer's change line where it shows; and where each is drawn.
     int rowCount() const;
+    // The accessible row of this computer's change line (when it shows).
+    int computerLineRow() const;
     QString rowText(int row) const;
     QRect rowRect(int row) const;
     // While day and night are shown: the row's sunrise and sunset at the clock's place on the
@@ -96,6 +100,8 @@ class ClockWindow : public QWidget {
     // The font, the texts and staying on top follow the preferences wherever they change.
     void followPreferences(const PreferenceChange& change);
     ClockPaintLayout computeLayout();
+    // The clocks' next changes under their rows, and the computer's above them, while chosen.
+    void addChangeLines(ClockPaintLayout& layout, Instant shown, int desktopWidth);
     void applyLayoutSize();
     // Where a placed text may draw, in pixels.
     QRect inkBox(const PlacedText& t) const;
@@ -123,6 +129,10 @@ class ClockWindow : public QWidget {
     FramePlacement placement_{*this, limits_.positionsKnown};
     ClockPaintLayout layout_;
     mutable ShapedTextCache shaped_;
+    mutable ShapedTextCache smallShaped_;  // the change lines' smaller font
+    ChangeLineCache changes_;
+    std::vector<QString> changeLines_;  // by shown row; empty where none shows
+    QString computerChange_;            // the top line, empty where none shows
     bool painted_ = false;
     bool closingForShutDown_ = false;
     bool escapePressedHere_ = false;

@@ -39,7 +39,7 @@ ClockPaintLayout LayOutClockRows(const std::vector<ClockRowText>& rows, double l
 std::optional<std::vector<ChangedText>> ChangedTexts(const ClockPaintLayout& before,
                                                      const ClockPaintLayout& after) {
     if (before.rows != after.rows || before.lineHeight != after.lineHeight ||
-        before.texts.size() != after.texts.size()) {
+        before.texts.size() != after.texts.size() || before.notes != after.notes) {
         return std::nullopt;
     }
     std::vector<ChangedText> changed;

@@ -42,6 +42,9 @@ struct ClockPaintLayout {
     double outerWidth = 0;          // the whole window, frame included
     double clientHeight = 0;        // the drawing area: a margin above the first row and below
                                     // the last
+    // Smaller lines under some rows (a clock's next change), drawn in a smaller font.
+    std::vector<PlacedText> notes;
+    double noteHeight = 0;
 };
 
 // The part of a text the window can show on a desktop this many pixels wide: as many

@@ -146,6 +146,12 @@ void Program::tick() {
     state_.RefreshLocalZone();
     if (clockWindow_ && clockWindow_->isVisible()) clockWindow_->refresh();
     showClocksInTray();
+    if (state_.preferences.Values().ChangeNotify) {
+        changeNotifier_.check(state_, state_.services.clock.NowUtc(),
+                              [this](const QString& title, const QString& text) {
+                                  return tray_.showMessage(title, text);
+                              });
+    }
     time_.RequestUpdateTime();
 }
 
@@ -158,9 +164,16 @@ void Program::showClockLinesInTray() {
     if (!tray_.showsClockLines()) return;
     std::vector<std::string> lines;
     const Instant now = state_.services.clock.NowUtc();
+    // Each clock's next change within the chosen days follows its line, greyed as well.
+    const ChangeLines& changes =
+        trayChanges_.At(state_, now, state_.preferences.Values().ChangeDays);
     for (int index : state_.EnabledClocksInOrder()) {
-        lines.push_back(state_.Clocks()[static_cast<std::size_t>(index)].Label + ": " +
+        const auto clock = static_cast<std::size_t>(index);
+        lines.push_back(state_.Clocks()[clock].Label + ": " +
                         state_.ZoneTimeText(index, false, now));
+        if (clock < changes.clocks.size() && !changes.clocks[clock].isEmpty()) {
+            lines.push_back(changes.clocks[clock].toStdString());
+        }
     }
     tray_.setClockLines(lines);
 }
@@ -298,6 +311,8 @@ void Program::followPreferences(const PreferenceChange& change) {
     if (change.Touches(&Preferences::StartUp)) applyLogOnStart();
     if (change.Touches(&Preferences::ShowWnd)) showWindowChoice(chosen.ShowWnd);
     if (change.Touches(&Preferences::SortBy)) sortZoneLists();
+    if (change.Touches(&Preferences::ChangeNotify)) changeNotifier_.again();
+    if (change.Touches(&Preferences::ChangeDays)) showClockLinesInTray();
 }
 
 void Program::applyLogOnStart() {

@@ -16,7 +16,9 @@
 #include "sync/query_clock.h"
 #include "sync/time_query_port.h"
 #include "sync/time_service.h"
+#include "ui/main/change_lines.h"
 #include "ui/main/clock_window.h"
+#include "ui/program/change_notifier.h"
 #include "ui/program/clock_list_saver.h"
 #include "ui/program/second_ticker.h"
 #include "ui/tray/tray_presenter.h"
@@ -136,6 +138,8 @@ class Program : public QObject {
     SecondTicker ticker_;
     ClockListSaver saver_;
     TrayPresenter tray_;
+    ChangeLineCache trayChanges_;  // the clocks' next changes in the menu's lines
+    ChangeNotifier changeNotifier_;
     std::unique_ptr<SetupDialog> setup_;
     // Shared by the editor and the converter: the place table is read once, on the first search.
     PlaceFinder places_;

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -149,6 +150,33 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     meetCombo_->setCurrentIndex(meetCombo_->findData(prefs.MeetLength));
     meetLabel->setBuddy(meetCombo_);
 
+    changeLinesCheck_ = MakeCheck(tr("Show clock changes ahead &under the clocks in the window"),
+                                  "changeLinesCheck", prefs.ChangeLines, this);
+    //: Before a spin box of days: "Tell changes up to [14 days] ahead".
+    auto* changeDaysLabel = new QLabel(tr("Tell changes up to"), this);
+    changeDaysSpin_ = new QSpinBox(this);
+    changeDaysSpin_->setObjectName(QStringLiteral("changeDaysSpin"));
+    changeDaysSpin_->setRange(0, 366);
+    //: The number of days ahead set to 0: no change is told.
+    changeDaysSpin_->setSpecialValueText(tr("never"));
+    changeDaysSpin_->setAccessibleName(tr("Tell changes up to, days ahead"));
+    const auto showDays = [this](int days) {
+        // English reads "1 day" without a translation; the counted text serves every other number.
+        if (days == 1) {
+            //: After the spin box's 1: "Tell changes up to 1 day ahead".
+            changeDaysSpin_->setSuffix(tr(" day ahead"));
+        } else {
+            //: After the spin box's number: "Tell changes up to 14 days ahead".
+            changeDaysSpin_->setSuffix(tr(" days ahead", nullptr, days));
+        }
+    };
+    connect(changeDaysSpin_, &QSpinBox::valueChanged, this, showDays);
+    changeDaysSpin_->setValue(std::clamp<std::int32_t>(prefs.ChangeDays, 0, 366));
+    showDays(changeDaysSpin_->value());
+    changeDaysLabel->setBuddy(changeDaysSpin_);
+    changeNotifyCheck_ = MakeCheck(tr("Tell me the day before a clock chan&ges"),
+                                   "changeNotifyCheck", prefs.ChangeNotify, this);
+
     auto* sortRow = new QHBoxLayout;
     sortRow->addWidget(sortLabel);
     sortRow->addWidget(sortCombo_, 1);
@@ -165,6 +193,10 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     meetRow->addWidget(meetLabel);
     meetRow->addWidget(meetCombo_);
     meetRow->addStretch(1);
+    auto* changeDaysRow = new QHBoxLayout;
+    changeDaysRow->addWidget(changeDaysLabel);
+    changeDaysRow->addWidget(changeDaysSpin_);
+    changeDaysRow->addStretch(1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(8, 4, 8, 4);
@@ -185,6 +217,9 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     layout->addSpacing(2);
     layout->addWidget(workBox_);
     layout->addLayout(meetRow);
+    layout->addWidget(changeLinesCheck_);
+    layout->addLayout(changeDaysRow);
+    layout->addWidget(changeNotifyCheck_);
     layout->addStretch(1);
 }
 
@@ -252,6 +287,18 @@ std::string SettingsPage::workDaysText() const {
 std::int32_t SettingsPage::meetLength() const {
     const QVariant minutes = meetCombo_->currentData();
     return minutes.isValid() ? minutes.toInt() : kMeetLengths.front();
+}
+
+bool SettingsPage::changeLines() const {
+    return Ticked(changeLinesCheck_);
+}
+
+std::int32_t SettingsPage::changeDays() const {
+    return changeDaysSpin_->value();
+}
+
+bool SettingsPage::changeNotify() const {
+    return Ticked(changeNotifyCheck_);
 }
 
 void SettingsPage::chooseFont() {

@@ -1,5 +1,6 @@
 // The setup dialog's "Settings" tab: the main window, the tray icon, the zone-list order,
-// 12/24 hours, the main window's font, the default working hours and the meeting length. It shows
+// 12/24 hours, the main window's font, the default working hours, the meeting length and
+// what is told of the clocks' coming changes. It shows
 // the preferences it is created with; the dialog's Close reads the choices back, except the font,
 // which Choose stores at once.
 #pragma once
@@ -20,6 +21,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QSpinBox;
 
 namespace horavia {
 
@@ -71,6 +73,10 @@ class SettingsPage : public QWidget {
     std::string workHoursText() const;
     std::string workDaysText() const;
     std::int32_t meetLength() const;
+    // The clocks' coming changes: lines in the window, how many days ahead, the notification.
+    bool changeLines() const;
+    std::int32_t changeDays() const;
+    bool changeNotify() const;
 
   signals:
     // A font was chosen in the font dialog (the face, whole points).
@@ -106,6 +112,9 @@ class SettingsPage : public QWidget {
     QPushButton* fontButton_;
     WorkingHoursBox* workBox_;
     QComboBox* meetCombo_;
+    QCheckBox* changeLinesCheck_;
+    QSpinBox* changeDaysSpin_;
+    QCheckBox* changeNotifyCheck_;
 };
 
 }  // namespace horavia

@@ -121,6 +121,9 @@ void SetupDialog::saveAndHide() {
     chosen.WorkHours = settingsPage_->workHoursText();
     chosen.WorkDays = settingsPage_->workDaysText();
     chosen.MeetLength = settingsPage_->meetLength();
+    chosen.ChangeLines = settingsPage_->changeLines();
+    chosen.ChangeDays = settingsPage_->changeDays();
+    chosen.ChangeNotify = settingsPage_->changeNotify();
     timeSyncPage_->storeInto(chosen);
     chosen.DefaultFormat = defaultFormatPage_->defaultFormat();
 

@@ -121,6 +121,13 @@ bool TrayPresenter::showsClockLines() const {
     return icon_ != nullptr && hostStyle_ == TrayHostStyle::MenuOnClick;
 }
 
+bool TrayPresenter::showMessage(const QString& title, const QString& text) {
+    if (!icon_) return false;
+    icon_->showMessage(title, text, QSystemTrayIcon::Information);
+    emit messageShown(title, text);
+    return true;
+}
+
 void TrayPresenter::updateClockLines() {
     const std::size_t count = showsClockLines() ? clockLines_.size() : 0;
     // The lines, then a separator: one action more than lines, or none at all.

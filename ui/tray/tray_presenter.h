@@ -50,6 +50,8 @@ class TrayPresenter : public QObject {
     // menu's first lines, greyed.
     void setClockLines(const std::vector<std::string>& lines);
     bool showsClockLines() const;
+    // A desktop notification from the icon; false where there is no icon to show it.
+    bool showMessage(const QString& title, const QString& text);
     // While a synchronisation or a server test runs the icon is greyed and "Sync Now!" is
     // unavailable: the sign that something happens, and no second one can start.
     void setSynchronising(bool running);
@@ -79,6 +81,8 @@ class TrayPresenter : public QObject {
     // The icon is in a notification area now: at once, when one appeared, or when another
     // host took it over.
     void iconAdded();
+    // A notification was handed to the notification area.
+    void messageShown(const QString& title, const QString& text);
 
   private:
     void createIcon();
