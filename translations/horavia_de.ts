@@ -1278,7 +1278,7 @@ Die Hilfe befindet sich in dieser Datei:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show day and ni&amp;ght at each clock</source>
+        <source>Show &amp;day and night at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Ta&amp;g und Nacht bei jeder Uhr anzeigen</translation>
     </message>

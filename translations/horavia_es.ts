@@ -1280,7 +1280,7 @@ La ayuda está en este archivo:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show day and ni&amp;ght at each clock</source>
+        <source>Show &amp;day and night at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Mostrar día y &amp;noche en cada reloj</translation>
     </message>

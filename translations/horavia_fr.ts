@@ -1283,7 +1283,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show day and ni&amp;ght at each clock</source>
+        <source>Show &amp;day and night at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Afficher le &amp;jour et la nuit de chaque horloge</translation>
     </message>

@@ -1266,7 +1266,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show day and ni&amp;ght at each clock</source>
+        <source>Show &amp;day and night at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>各時計に昼と夜を表示(&amp;G)</translation>
     </message>

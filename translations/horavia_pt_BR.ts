@@ -1279,7 +1279,7 @@ A ajuda está neste arquivo:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show day and ni&amp;ght at each clock</source>
+        <source>Show &amp;day and night at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Mo&amp;strar dia e noite em cada relógio</translation>
     </message>

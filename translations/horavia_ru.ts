@@ -1293,7 +1293,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show day and ni&amp;ght at each clock</source>
+        <source>Show &amp;day and night at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Показывать день и &amp;ночь у каждых часов</translation>
     </message>

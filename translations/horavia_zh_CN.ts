@@ -1262,7 +1262,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show day and ni&amp;ght at each clock</source>
+        <source>Show &amp;day and night at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>在每个时钟上显示白天和黑夜(&amp;G)</translation>
     </message>
