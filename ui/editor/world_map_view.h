@@ -10,7 +10,12 @@
 #include <QPointF>
 #include <optional>
 
+#include "model/services.h"
+#include "ui/editor/night_shade.h"
+
 namespace horavia {
+
+class MinuteTicker;
 
 // The map compiled into the program: 356 x 184, 8 bits per pixel, pixel values are area
 // numbers. A null picture when the resource cannot be read.
@@ -34,6 +39,12 @@ class WorldMapView : public QFrame {
     // A dot marking a place (picture pixels), or none.
     void setMarker(std::optional<QPointF> at);
     std::optional<QPointF> marker() const { return marker_; }
+    // Shades the night side as it is now on `clock`, drawn again at each new minute while the
+    // map is shown; no clock, no shading.
+    void setNightClock(ClockSource* clock);
+    // The instant the night side is shaded at; empty when it is not shaded.
+    std::optional<Instant> nightInstant() const { return night_; }
+    bool followsMinutes() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -48,14 +59,22 @@ class WorldMapView : public QFrame {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
+    void shadeNow();
+
     // The coloured picture at `ratio` device pixels per logical pixel, made when first needed.
     const QImage& scaledPicture(qreal ratio);
 
     QImage picture_;
     QImage scaled_;
     std::optional<QPointF> marker_;
+    ClockSource* nightClock_ = nullptr;
+    MinuteTicker* minuteTicker_ = nullptr;
+    std::optional<Instant> night_;
+    NightShadeCache shade_;
 };
 
 }  // namespace horavia
