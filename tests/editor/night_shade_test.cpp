@@ -133,23 +133,5 @@ TEST(NightShade, TwilightDarkensStepByStepAndNightKeepsTheColoursApart) {
     }
 }
 
-TEST(NightShade, DenserScreensGetAPixelOfShadeEachAndTheSameEdge) {
-    const SunPosition sun = SunAt(kMarchEquinox);
-    const QImage single = NightShade(kMap, sun);
-    const QImage dense = NightShade(kMap * 2, sun);
-    ASSERT_EQ(dense.size(), kMap * 2);
-    // Away from the sunset edge the two agree; at it, the dense shade draws a finer line.
-    int differing = 0;
-    for (int y = 0; y < kMap.height(); ++y) {
-        for (int x = 0; x < kMap.width(); ++x) {
-            const int a = qAlpha(single.pixel(x, y));
-            const int b = qAlpha(dense.pixel(2 * x, 2 * y));
-            if (std::abs(a - b) > kNightShadeAlpha / 4) ++differing;
-        }
-    }
-    EXPECT_LT(differing, 2 * kMap.height()) << "only along the edge";
-    EXPECT_TRUE(NightShade(QSize(0, 10), sun).isNull());
-}
-
 }  // namespace
 }  // namespace horavia

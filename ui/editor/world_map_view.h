@@ -1,7 +1,8 @@
 // The world map in the clock editor: an indexed picture inside a sunken border, one picture
 // pixel to a logical pixel. On a screen with more device pixels than logical ones the colours
 // are scaled up smoothly, so coasts are not staircased; presses are still reported in picture
-// pixels, 0,0 at the inner top-left corner.
+// pixels, 0,0 at the inner top-left corner. The night side is laid over the colours; clicks
+// still read the area from the picture.
 #pragma once
 
 #include <QFrame>
