@@ -51,12 +51,16 @@ std::optional<CivilTime> SourceMoment(const std::string& text, const LocaleInfo&
     return ParseDateTimeText(std::string(trimmed), locale, today);
 }
 
+std::optional<Instant> SourceInstant(const ZoneCatalogue& catalogue, int from,
+                                     const CivilTime& local) {
+    return catalogue.IsRegistryZone(from)
+               ? InstantOfReading(catalogue.zones[static_cast<std::size_t>(from)], local)
+               : UtcInstantOf(local);
+}
+
 std::string ConvertZoneTime(const ZoneCatalogue& catalogue, int from, int to,
                             const CivilTime& local, const LocaleInfo& locale) {
-    const std::optional<Instant> moment =
-        catalogue.IsRegistryZone(from)
-            ? InstantOfReading(catalogue.zones[static_cast<std::size_t>(from)], local)
-            : UtcInstantOf(local);
+    const std::optional<Instant> moment = SourceInstant(catalogue, from, local);
     if (!moment) return kInvalidFormat;
     // The population scale counts by a local clock, as a day count.
     return FormatZoneTimeAt(catalogue, to, *moment, FromCivil(local), kConvertFormat, locale);

@@ -26,6 +26,11 @@ std::optional<Instant> InstantOfReading(const ZoneInfo& zone, const CivilTime& l
 std::optional<CivilTime> SourceMoment(const std::string& text, const LocaleInfo& locale,
                                       const CivilTime& now);
 
+// The instant zone `from`'s reading `local` stands for, as the converter reads it: a source
+// that is not a registry zone counts as UTC. Empty when the reading has no instant.
+std::optional<Instant> SourceInstant(const ZoneCatalogue& catalogue, int from,
+                                     const CivilTime& local);
+
 // The reading `local` of registry zone `from`, written as zone `to` shows that moment with
 // "hh:nn". Pseudo-zone targets give their own scales. A source that is not a registry zone
 // counts as UTC; an unknown target, or a reading with no instant, gives "Invalid Format!!".

@@ -959,7 +959,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+64"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Bezeichnung</translation>
@@ -1109,12 +1109,18 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+59"/>
+        <source>Show &amp;map</source>
+        <extracomment>Shows the world map, with the night side, below the converted times.</extracomment>
+        <translation>&amp;Karte zeigen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - Umrechnen</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
         <translation>&amp;Von</translation>
@@ -1197,6 +1203,14 @@ Die Hilfe befindet sich in dieser Datei:
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
         <translation>Wochentag (Mo-So)</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::MapStrip</name>
+    <message>
+        <location filename="../ui/convert/map_strip.cpp" line="+35"/>
+        <source>World map</source>
+        <translation>Weltkarte</translation>
     </message>
 </context>
 <context>
@@ -1636,7 +1650,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::WorldMapView</name>
     <message>
-        <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
+        <location filename="../ui/editor/world_map_view.cpp" line="+45"/>
         <source>World map</source>
         <translation>Weltkarte</translation>
     </message>

@@ -961,7 +961,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+64"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Etiqueta</translation>
@@ -1111,12 +1111,18 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+59"/>
+        <source>Show &amp;map</source>
+        <extracomment>Shows the world map, with the night side, below the converted times.</extracomment>
+        <translation>Mostrar &amp;mapa</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - Convertir</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
         <translation>&amp;De</translation>
@@ -1199,6 +1205,14 @@ La ayuda está en este archivo:
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
         <translation>Día de la semana (lun-dom)</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::MapStrip</name>
+    <message>
+        <location filename="../ui/convert/map_strip.cpp" line="+35"/>
+        <source>World map</source>
+        <translation>Mapa mundial</translation>
     </message>
 </context>
 <context>
@@ -1638,7 +1652,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::WorldMapView</name>
     <message>
-        <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
+        <location filename="../ui/editor/world_map_view.cpp" line="+45"/>
         <source>World map</source>
         <translation>Mapa mundial</translation>
     </message>

@@ -964,7 +964,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+64"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Libellé</translation>
@@ -1114,12 +1114,18 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+59"/>
+        <source>Show &amp;map</source>
+        <extracomment>Shows the world map, with the night side, below the converted times.</extracomment>
+        <translation>Afficher la &amp;carte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - Conversion</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
         <translation>&amp;De</translation>
@@ -1202,6 +1208,14 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
         <translation>Jour de la semaine (lun.-dim.)</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::MapStrip</name>
+    <message>
+        <location filename="../ui/convert/map_strip.cpp" line="+35"/>
+        <source>World map</source>
+        <translation>Carte du monde</translation>
     </message>
 </context>
 <context>
@@ -1641,7 +1655,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::WorldMapView</name>
     <message>
-        <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
+        <location filename="../ui/editor/world_map_view.cpp" line="+45"/>
         <source>World map</source>
         <translation>Carte du monde</translation>
     </message>

@@ -960,7 +960,7 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+64"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Rótulo</translation>
@@ -1110,12 +1110,18 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+59"/>
+        <source>Show &amp;map</source>
+        <extracomment>Shows the world map, with the night side, below the converted times.</extracomment>
+        <translation>Mostrar &amp;mapa</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - Converter</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
         <translation>&amp;De</translation>
@@ -1198,6 +1204,14 @@ A ajuda está neste arquivo:
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
         <translation>Dia da semana (seg-dom)</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::MapStrip</name>
+    <message>
+        <location filename="../ui/convert/map_strip.cpp" line="+35"/>
+        <source>World map</source>
+        <translation>Mapa-múndi</translation>
     </message>
 </context>
 <context>
@@ -1637,7 +1651,7 @@ A ajuda está neste arquivo:
 <context>
     <name>horavia::WorldMapView</name>
     <message>
-        <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
+        <location filename="../ui/editor/world_map_view.cpp" line="+45"/>
         <source>World map</source>
         <translation>Mapa-múndi</translation>
     </message>

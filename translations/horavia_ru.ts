@@ -973,7 +973,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockEditor</name>
     <message>
-        <location filename="../ui/editor/clock_editor.cpp" line="+63"/>
+        <location filename="../ui/editor/clock_editor.cpp" line="+64"/>
         <source>&amp;Label</source>
         <extracomment>The clock&apos;s name, shown above its time.</extracomment>
         <translation>&amp;Название</translation>
@@ -1123,12 +1123,18 @@ The help is in this file:
 <context>
     <name>horavia::ConverterWindow</name>
     <message>
-        <location filename="../ui/convert/converter_window.cpp" line="+54"/>
+        <location filename="../ui/convert/converter_window.cpp" line="+59"/>
+        <source>Show &amp;map</source>
+        <extracomment>Shows the world map, with the night side, below the converted times.</extracomment>
+        <translation>Показать &amp;карту</translation>
+    </message>
+    <message>
+        <location line="+3"/>
         <source>Horavia - Convert</source>
         <translation>Horavia - пересчёт времени</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+16"/>
         <source>&amp;From</source>
         <extracomment>The zone a time is converted from.</extracomment>
         <translation>&amp;Из</translation>
@@ -1211,6 +1217,14 @@ The help is in this file:
         <location line="+1"/>
         <source>Day of the week (Mon-Sun)</source>
         <translation>День недели (Пн-Вс)</translation>
+    </message>
+</context>
+<context>
+    <name>horavia::MapStrip</name>
+    <message>
+        <location filename="../ui/convert/map_strip.cpp" line="+35"/>
+        <source>World map</source>
+        <translation>Карта мира</translation>
     </message>
 </context>
 <context>
@@ -1653,7 +1667,7 @@ The help is in this file:
 <context>
     <name>horavia::WorldMapView</name>
     <message>
-        <location filename="../ui/editor/world_map_view.cpp" line="+43"/>
+        <location filename="../ui/editor/world_map_view.cpp" line="+45"/>
         <source>World map</source>
         <translation>Карта мира</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -13,6 +14,8 @@
 
 #include "convert_zones.h"
 #include "tests/model/fake_messages.h"
+#include "ui/convert/map_strip.h"
+#include "ui/editor/map_colours.h"
 
 namespace horavia {
 namespace {
@@ -191,6 +194,51 @@ TEST_F(Converter, EnteringATextBoxSelectsItsText) {
     QApplication::sendEvent(FromTime(), &focusIn);
     QApplication::processEvents();  // selected again after the click
     EXPECT_EQ(FromTime()->selectedText(), "2026-07-01 12:00");
+}
+
+TEST_F(Converter, MapStripFollowsThePreferenceAndShowsTheConvertersMoment) {
+    auto* strip = Part<MapStrip>("mapStrip");
+    auto* check = Part<QCheckBox>("mapCheck");
+    EXPECT_TRUE(strip->isHidden()) << "off by default";
+    check->click();
+    EXPECT_TRUE(app->preferences.Values().ConvMap) << "the tick is the preference";
+    EXPECT_FALSE(strip->isHidden());
+    app->preferences.Set(&Preferences::ConvMap, false);  // changed elsewhere: followed here
+    EXPECT_TRUE(strip->isHidden());
+    EXPECT_FALSE(check->isChecked());
+    app->preferences.Set(&Preferences::ConvMap, true);
+    EXPECT_TRUE(check->isChecked());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(strip->picture().size(), QSize(356, 184));
+    EXPECT_GT(strip->height(), 0);
+    EXPECT_EQ(strip->mapRect().size(), QSizeF(356, 184)) << "the map's own size, no larger";
+
+    const int east = Zone("Plain East");
+    const int west = Zone("Plain West");
+    app->catalogue.zones[static_cast<std::size_t>(east)].MapId1 = 5;
+    app->catalogue.zones[static_cast<std::size_t>(east)].MapId2 = 6;
+    app->catalogue.zones[static_cast<std::size_t>(west)].MapId1 = 9;
+    struct Case {
+        int from;
+        int to;
+        const char* typed;
+        std::int64_t nightUnixSeconds;  // 0: the clock's now
+    };
+    for (const Case& c : {Case{east, west, "12:00", 1'768'474'800},  // 2026-01-15 11:00 UTC
+                          Case{west, east, "12:00", 1'768'496'400},  // 17:00 UTC
+                          Case{east, west, "no time", 0}}) {
+        Pick(c.from, c.to);
+        Type(QString::fromLatin1(c.typed));
+        const Instant expected =
+            c.nightUnixSeconds != 0 ? InstantFromUnixMs(c.nightUnixSeconds * 1000) : clock.NowUtc();
+        EXPECT_EQ(strip->night(), expected) << c.typed;
+        // Both zones lit as the editor lights one.
+        const QVector<QRgb> colours = strip->picture().colorTable();
+        EXPECT_EQ(colours.value(5), kSelectedMainArea) << c.typed;
+        EXPECT_EQ(colours.value(6), kSelectedSeaArea) << c.typed;
+        EXPECT_EQ(colours.value(9), kSelectedMainArea) << c.typed;
+        EXPECT_EQ(colours.value(10), kOtherArea) << c.typed;
+    }
 }
 
 }  // namespace

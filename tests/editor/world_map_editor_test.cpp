@@ -1,9 +1,12 @@
 // The map in the editor: colours by colour table for the chosen zone, and zone choice by click.
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QSet>
 #include <QTest>
 
 #include "tests/editor/editor_fixture.h"
 #include "ui/editor/map_colours.h"
+#include "ui/editor/night_shade.h"
 
 namespace horavia::testing {
 namespace {
@@ -130,6 +133,7 @@ TEST_F(WorldMap, DrawnPixelForPixelAt1xAndSmoothlyOnDenserScreens) {
     ChooseZone(compiled, kAlpha);
     compiled.show();
     auto* map = Part<WorldMapView>(compiled, "worldMap");
+    map->setNightClock(nullptr);  // the area colours alone; the night side is checked below
     const QImage& picture = map->picture();
     ASSERT_EQ(map->contentsRect().size(), picture.size()) << "one picture pixel a logical pixel";
     const QImage shot =
@@ -160,6 +164,52 @@ TEST_F(WorldMap, DrawnPixelForPixelAt1xAndSmoothlyOnDenserScreens) {
     const auto pictureColours = colours(picture.convertToFormat(QImage::Format_RGB32));
     EXPECT_LE(pictureColours, 4);
     EXPECT_GE(colours(shot), 4 * pictureColours) << pictureColours;
+}
+
+// Also run at 2x: the shade covers the same places on the denser screen.
+TEST_F(WorldMap, TheNightSideIsShadedAtNowAndMovesWithEachMinuteWhileShown) {
+    ClockEditor compiled(state);
+    auto* map = Part<WorldMapView>(compiled, "worldMap");
+    EXPECT_EQ(map->nightInstant(), clock.NowUtc());
+    EXPECT_FALSE(map->followsMinutes()) << "no timer while hidden";
+
+    // 50 ms before a new minute: the map follows the clock into it.
+    clock.SetUtc(clock.NowUtc() + std::chrono::minutes(5) - std::chrono::milliseconds(50));
+    const Instant early = clock.NowUtc();
+    compiled.show();
+    EXPECT_TRUE(map->followsMinutes());
+    EXPECT_EQ(map->nightInstant(), early) << "shaded afresh on showing";
+    clock.SetUtc(early + std::chrono::milliseconds(70));
+    const Instant next = clock.NowUtc();
+    QDeadlineTimer deadline(5000);
+    while (map->nightInstant() != next && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    EXPECT_EQ(map->nightInstant(), next);
+
+    // At 11:05 UTC in July the sun stands over about 16°W: the antipode is dark, the sun's own
+    // longitude untouched.
+    const QImage shot =
+        map->grab(map->contentsRect()).toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = map->devicePixelRatioF();
+    const SunPosition sun = SunAt(next);
+    const auto shotAt = [&](double longitude) {
+        const QPointF at = *MapPointOf(0.0, longitude, map->picture().size());
+        return QColor(shot.pixel((at * ratio).toPoint()));
+    };
+    const auto pictureAt = [&](double longitude) {
+        return QColor(
+            map->picture().pixel(MapPointOf(0.0, longitude, map->picture().size())->toPoint()));
+    };
+    const double midnight = sun.subsolarLongitude + (sun.subsolarLongitude < 0 ? 180.0 : -180.0);
+    EXPECT_LT(shotAt(midnight).value(), pictureAt(midnight).value() * 3 / 4);
+    EXPECT_GT(shotAt(midnight).value(), pictureAt(midnight).value() / 4) << "still readable";
+    if (ratio == 1.0) {
+        EXPECT_EQ(shotAt(sun.subsolarLongitude), pictureAt(sun.subsolarLongitude));
+    }
+
+    compiled.hide();
+    EXPECT_FALSE(map->followsMinutes());
 }
 
 }  // namespace

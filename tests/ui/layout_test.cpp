@@ -438,6 +438,28 @@ TEST_P(DialogFit, ServerTestEditorAndConverterShowEveryTextWhole) {
     test.close();
 }
 
+// With its map strip the converter still fits a 1280 x 800 screen, its frame included.
+TEST_P(DialogFit, ConverterWithItsMapFitsTheScreen) {
+    const AppFontSize size(GetParam());
+    state.preferences.Set(&Preferences::ConvMap, true);
+    ConverterWindow converter(state, messages);
+    converter.show();
+    QCoreApplication::processEvents();
+    const std::string where = Where("converter with its map");
+    ExpectEverythingFits(converter, where);
+    const auto* strip = converter.findChild<QWidget*>(QStringLiteral("mapStrip"));
+    ASSERT_NE(strip, nullptr);
+    EXPECT_TRUE(strip->isVisible()) << where;
+    EXPECT_GT(strip->height(), 0) << where;
+    EXPECT_LE(strip->height(), 184) << where;
+    const QSizeF onScreen =
+        QSizeF(converter.frameGeometry().size()) * converter.devicePixelRatioF();
+    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        EXPECT_LE(onScreen.width(), 1280) << where;
+        EXPECT_LE(onScreen.height(), 800 - 40) << where << ": room for a panel";
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Points, DialogFit, ::testing::Values(8, 10, 12, 14),
                          [](const auto& info) { return std::to_string(info.param) + "pt"; });
 

@@ -1,6 +1,7 @@
 #include "ui/convert/converter_window.h"
 
 #include <QAbstractItemView>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -16,8 +17,11 @@
 #include "model/time_conversion.h"
 #include "platform/place_finder.h"
 #include "platform/qt_utf8.h"
+#include "ui/convert/map_strip.h"
 #include "ui/convert/swap_picture.h"
+#include "ui/editor/minute_ticker.h"
 #include "ui/editor/place_search_box.h"
+#include "ui/editor/world_map_view.h"
 #include "ui/main/accessibility.h"
 
 namespace horavia {
@@ -50,7 +54,11 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
       fromTimeEdit_(new QLineEdit(QStringLiteral("00:00"), this)),
       equalsLabel_(new QLabel(QStringLiteral("="), this)),
       fromPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)),
-      toPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)) {
+      toPlaceSearch_(new PlaceSearchBox(app.catalogue, FinderOf(places, ownPlaces_), this)),
+      //: Shows the world map, with the night side, below the converted times.
+      mapCheck_(new QCheckBox(tr("Show &map"), this)),
+      mapStrip_(new MapStrip(this)),
+      minuteTicker_(new MinuteTicker(app.services.clock, this)) {
     setWindowTitle(tr("Horavia - Convert"));
     InstallAccessibleInterfaces();
     swapButton_->setObjectName(QStringLiteral("swapButton"));
@@ -61,6 +69,8 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     equalsLabel_->setObjectName(QStringLiteral("equalsLabel"));
     fromPlaceSearch_->setObjectName(QStringLiteral("fromPlaceSearch"));
     toPlaceSearch_->setObjectName(QStringLiteral("toPlaceSearch"));
+    mapCheck_->setObjectName(QStringLiteral("mapCheck"));
+    mapStrip_->setObjectName(QStringLiteral("mapStrip"));
 
     toTimeEdit_->setReadOnly(true);  // the result: output only
     // What each control is for, as a screen reader says it; the captions give the keys.
@@ -102,8 +112,10 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     grid->addWidget(toZoneCombo_, 4, 1);
     grid->addWidget(toTimeEdit_, 4, 2);
     grid->addWidget(swapButton_, 0, 3, 5, 1, Qt::AlignCenter);
+    grid->addWidget(mapCheck_, 5, 1);
+    grid->addWidget(mapStrip_, 6, 0, 1, 4, Qt::AlignHCenter);
     grid->setColumnStretch(1, 1);
-    grid->setRowStretch(5, 1);
+    grid->setRowStretch(7, 1);
     // At least as large as the font needs; wider shows longer zone names.
     grid->setSizeConstraint(QLayout::SetMinimumSize);
 
@@ -121,11 +133,74 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
             [this](const PlaceMatch& place) { selectZone(toZoneCombo_, place.zoneIndex); });
     fromTimeEdit_->installEventFilter(this);
     toTimeEdit_->installEventFilter(this);
+
+    // The map's choice is a preference: ticked here, it is stored and announced, and the strip
+    // follows the announcement wherever the change was made.
+    connect(mapCheck_, &QCheckBox::toggled, this,
+            [this](bool on) { app_.preferences.Set(&Preferences::ConvMap, on); });
+    preferencesSubscription_ = app_.preferences.Subscribe([this](const PreferenceChange& change) {
+        if (change.Touches(&Preferences::ConvMap)) followMapPreference();
+    });
+    connect(minuteTicker_, &MinuteTicker::minuteBegan, this, &ConverterWindow::updateMap);
+    followMapPreference();
+}
+
+void ConverterWindow::followMapPreference() {
+    const bool on = app_.preferences.Values().ConvMap;
+    {
+        const QSignalBlocker block(mapCheck_);
+        mapCheck_->setChecked(on);
+    }
+    if (on && mapStrip_->picture().isNull()) {
+        mapStrip_->setPicture(LoadWorldMapPicture());
+        if (mapStrip_->picture().isNull())
+            qWarning("Horavia: the world map picture could not be read");
+    }
+    const bool wasShown = !mapStrip_->isHidden();
+    mapStrip_->setVisible(on);
+    if (on) {
+        updateMap();
+        if (isVisible()) {
+            minuteTicker_->start();
+            // The window grows to show the map at its own size, not just its smallest.
+            layout()->activate();
+            resize(width(), std::max(height(), sizeHint().height()));
+        }
+    } else {
+        minuteTicker_->stop();
+        // Without the strip the window gives its height back.
+        if (wasShown && isVisible()) {
+            layout()->activate();
+            resize(width(), minimumSizeHint().height());
+        }
+    }
+}
+
+void ConverterWindow::updateMap() {
+    if (mapStrip_->isHidden()) return;
+    const int from = zoneOf(fromZoneCombo_);
+    mapStrip_->setColourTable(MapColourTableForTwo(app_.catalogue, from, zoneOf(toZoneCombo_)));
+    // The moment the source time stands for; now while the typed time does not read.
+    const CivilTime now = ToCivil(app_.services.clock.NowLocal()).value_or(CivilTime{});
+    std::optional<Instant> moment;
+    if (const auto reading = SourceMoment(fromTimeEdit_->text().toStdString(), app_.locale, now)) {
+        moment = SourceInstant(app_.catalogue, from, *reading);
+    }
+    mapStrip_->setNight(moment.value_or(app_.services.clock.NowUtc()));
 }
 
 void ConverterWindow::showEvent(QShowEvent* event) {
     if (!listsFilled_) fillZoneLists();
     QWidget::showEvent(event);
+    if (!mapStrip_->isHidden()) {
+        updateMap();  // "now" moved while the window was away
+        minuteTicker_->start();
+    }
+}
+
+void ConverterWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    minuteTicker_->stop();
 }
 
 void ConverterWindow::fillZoneLists() {
@@ -151,7 +226,9 @@ void ConverterWindow::fillZoneLists() {
     toZoneCombo_->setCurrentIndex(toZoneCombo_->count() > 0 ? 0 : -1);
 }
 
-ConverterWindow::~ConverterWindow() = default;
+ConverterWindow::~ConverterWindow() {
+    app_.preferences.Unsubscribe(preferencesSubscription_);
+}
 
 void ConverterWindow::selectZone(QComboBox* combo, int zone) {
     const int row = combo->findData(zone);
@@ -168,6 +245,7 @@ void ConverterWindow::updateResult() {
         ConvertTypedTime(app_.catalogue, zoneOf(fromZoneCombo_), zoneOf(toZoneCombo_),
                          fromTimeEdit_->text().toStdString(), app_.locale,
                          ToCivil(app_.services.clock.NowLocal()).value_or(CivilTime{}))));
+    updateMap();
 }
 
 void ConverterWindow::swapZones() {

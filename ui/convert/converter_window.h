@@ -7,6 +7,7 @@
 #include "model/services.h"
 #include "model/zone_model.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -14,6 +15,8 @@ class QLineEdit;
 namespace horavia {
 
 class PlaceFinder;
+class MapStrip;
+class MinuteTicker;
 class PlaceSearchBox;
 class SwapPicture;
 
@@ -33,6 +36,7 @@ class ConverterWindow : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -40,6 +44,9 @@ class ConverterWindow : public QWidget {
   private slots:
     void updateResult();
     void swapZones();
+    // The map strip at the converter's moment, with both zones highlighted; nothing while the
+    // strip is hidden.
+    void updateMap();
 
   private:
     // Fills both lists from the zone order; once, on the first showing.
@@ -48,6 +55,8 @@ class ConverterWindow : public QWidget {
     // Chooses catalogue zone `zone` in `combo` when the list offers it.
     static void selectZone(QComboBox* combo, int zone);
     static void selectAllText(QLineEdit* box);
+    // Shows or hides the map strip as the ConvMap preference says.
+    void followMapPreference();
 
     AppState& app_;
     MessageBoxPort& messages_;
@@ -63,6 +72,10 @@ class ConverterWindow : public QWidget {
     QLabel* equalsLabel_;
     PlaceSearchBox* fromPlaceSearch_;
     PlaceSearchBox* toPlaceSearch_;
+    QCheckBox* mapCheck_;
+    MapStrip* mapStrip_;
+    MinuteTicker* minuteTicker_;
+    int preferencesSubscription_ = -1;
 };
 
 }  // namespace horavia

@@ -52,6 +52,7 @@ ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture, Pl
     placeControls();
     worldMap_->setPicture(mapPicture.isNull() ? LoadWorldMapPicture() : std::move(mapPicture));
     if (worldMap_->picture().isNull()) qWarning("Horavia: the world map picture could not be read");
+    worldMap_->setNightClock(&state_.services.clock);  // the night side as it is now
     sortZoneList();
 }
 

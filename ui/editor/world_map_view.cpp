@@ -9,6 +9,8 @@
 #include <cmath>
 #include <utility>
 
+#include "ui/editor/minute_ticker.h"
+
 // The resource initialiser must be called from outside any namespace.
 static void InitMapResources() {
     Q_INIT_RESOURCE(resources);
@@ -63,6 +65,40 @@ void WorldMapView::setMarker(std::optional<QPointF> at) {
     update();
 }
 
+void WorldMapView::setNightClock(ClockSource* clock) {
+    delete minuteTicker_;
+    minuteTicker_ = nullptr;
+    nightClock_ = clock;
+    if (nightClock_ != nullptr) {
+        minuteTicker_ = new MinuteTicker(*nightClock_, this);
+        connect(minuteTicker_, &MinuteTicker::minuteBegan, this, &WorldMapView::shadeNow);
+        if (isVisible()) minuteTicker_->start();
+    }
+    shadeNow();
+}
+
+bool WorldMapView::followsMinutes() const {
+    return minuteTicker_ != nullptr && minuteTicker_->isActive();
+}
+
+void WorldMapView::shadeNow() {
+    night_ = nightClock_ != nullptr ? std::optional<Instant>(nightClock_->NowUtc()) : std::nullopt;
+    update();
+}
+
+void WorldMapView::showEvent(QShowEvent* event) {
+    QFrame::showEvent(event);
+    if (minuteTicker_ == nullptr) return;
+    // The night side moved while nobody saw it.
+    shadeNow();
+    minuteTicker_->start();
+}
+
+void WorldMapView::hideEvent(QHideEvent* event) {
+    QFrame::hideEvent(event);
+    if (minuteTicker_ != nullptr) minuteTicker_->stop();
+}
+
 QSize WorldMapView::sizeHint() const {
     const int border = 2 * frameWidth();
     return picture_.size() + QSize(border, border);
@@ -98,6 +134,8 @@ void WorldMapView::paintEvent(QPaintEvent* event) {
         painter.drawImage(QRectF(contentsRect().topLeft(), QSizeF(picture_.size())),
                           scaledPicture(ratio));
     }
+    if (night_)
+        shade_.draw(painter, QRectF(contentsRect().topLeft(), QSizeF(picture_.size())), *night_);
     if (marker_) {
         // A dark ring round a bright dot reads on land, sea and the chosen zone's colour alike.
         painter.setRenderHint(QPainter::Antialiasing);

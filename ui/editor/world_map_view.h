@@ -1,7 +1,8 @@
 // The world map in the clock editor: an indexed picture inside a sunken border, one picture
 // pixel to a logical pixel. On a screen with more device pixels than logical ones the colours
 // are scaled up smoothly, so coasts are not staircased; presses are still reported in picture
-// pixels, 0,0 at the inner top-left corner.
+// pixels, 0,0 at the inner top-left corner. The night side is laid over the colours; clicks
+// still read the area from the picture.
 #pragma once
 
 #include <QFrame>
@@ -10,7 +11,12 @@
 #include <QPointF>
 #include <optional>
 
+#include "model/services.h"
+#include "ui/editor/night_shade.h"
+
 namespace horavia {
+
+class MinuteTicker;
 
 // The map compiled into the program: 356 x 184, 8 bits per pixel, pixel values are area
 // numbers. A null picture when the resource cannot be read.
@@ -34,6 +40,12 @@ class WorldMapView : public QFrame {
     // A dot marking a place (picture pixels), or none.
     void setMarker(std::optional<QPointF> at);
     std::optional<QPointF> marker() const { return marker_; }
+    // Shades the night side as it is now on `clock`, drawn again at each new minute while the
+    // map is shown; no clock, no shading.
+    void setNightClock(ClockSource* clock);
+    // The instant the night side is shaded at; empty when it is not shaded.
+    std::optional<Instant> nightInstant() const { return night_; }
+    bool followsMinutes() const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -48,14 +60,22 @@ class WorldMapView : public QFrame {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
+    void shadeNow();
+
     // The coloured picture at `ratio` device pixels per logical pixel, made when first needed.
     const QImage& scaledPicture(qreal ratio);
 
     QImage picture_;
     QImage scaled_;
     std::optional<QPointF> marker_;
+    ClockSource* nightClock_ = nullptr;
+    MinuteTicker* minuteTicker_ = nullptr;
+    std::optional<Instant> night_;
+    NightShadeCache shade_;
 };
 
 }  // namespace horavia
