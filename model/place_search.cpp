@@ -117,9 +117,12 @@ struct PlaceSearch::Candidate {
     std::string areaLabel;
 };
 
-PlaceSearch::PlaceSearch(PlaceTable table) : table_(std::move(table)) {
+PlaceSearch::PlaceSearch(PlaceTable table)
+    : PlaceSearch(std::make_shared<const PlaceTable>(std::move(table))) {}
+
+PlaceSearch::PlaceSearch(std::shared_ptr<const PlaceTable> table) : table_(std::move(table)) {
     auto index = std::make_unique<Index>();
-    const PlaceTable& t = table_;
+    const PlaceTable& t = *table_;
     const std::size_t countryCount = t.countries.size();
 
     for (std::size_t k = 0; k < t.places.size(); ++k) {
@@ -199,7 +202,7 @@ std::vector<PlaceMatch> PlaceSearch::Find(std::string_view text, const ZoneCatal
                                           std::size_t limit) const {
     const std::string query = FoldSearchText(text);
     if (query.empty() || limit == 0) return {};
-    const PlaceTable& t = table_;
+    const PlaceTable& t = *table_;
     const Index& index = *index_;
     const std::size_t countryCount = t.countries.size();
 
@@ -287,10 +290,10 @@ std::vector<PlaceMatch> PlaceSearch::Find(std::string_view text, const ZoneCatal
 PlaceMatch PlaceSearch::Materialise(Candidate& c, const ZoneCatalogue& catalogue) const {
     PlaceMatch m;
     if (c.place >= 0) {
-        const Place& p = table_.places[At(c.place)];
+        const Place& p = table_->places[At(c.place)];
         m.place = c.areaText.empty() ? PlaceText(p) : std::move(c.areaText);
         m.label = c.areaLabel.empty() ? p.name : std::move(c.areaLabel);
-        m.tzId = table_.zones[At(p.zone)].tzId;
+        m.tzId = table_->zones[At(p.zone)].tzId;
         m.hasLocation = true;
         m.latitude = p.latitude;
         m.longitude = p.longitude;
@@ -309,11 +312,11 @@ std::string PlaceSearch::PlaceText(const Place& place) const {
     std::string result = place.name;
     std::string_view last = place.name;
     if (place.region >= 0) {
-        const std::string& region = table_.regions[At(place.region)].name;
+        const std::string& region = table_->regions[At(place.region)].name;
         if (region != last) result += ", " + region;
         last = region;
     }
-    const std::string& country = table_.countries[At(place.country)].name;
+    const std::string& country = table_->countries[At(place.country)].name;
     if (country != last && country != place.name) result += ", " + country;
     return result;
 }

@@ -53,6 +53,8 @@ class PlaceSearch {
     static constexpr std::size_t kDefaultLimit = 20;
 
     explicit PlaceSearch(PlaceTable table);
+    // Searches a table that others read too (the program's one copy of the compiled table).
+    explicit PlaceSearch(std::shared_ptr<const PlaceTable> table);
     ~PlaceSearch();
     PlaceSearch(const PlaceSearch&) = delete;
     PlaceSearch& operator=(const PlaceSearch&) = delete;
@@ -63,7 +65,7 @@ class PlaceSearch {
     std::vector<PlaceMatch> Find(std::string_view text, const ZoneCatalogue& catalogue,
                                  std::size_t limit = kDefaultLimit) const;
 
-    const PlaceTable& Table() const { return table_; }
+    const PlaceTable& Table() const { return *table_; }
 
   private:
     struct Index;
@@ -71,7 +73,7 @@ class PlaceSearch {
     PlaceMatch Materialise(Candidate& candidate, const ZoneCatalogue& catalogue) const;
     std::string PlaceText(const Place& place) const;
 
-    PlaceTable table_;
+    std::shared_ptr<const PlaceTable> table_;
     std::unique_ptr<const Index> index_;
 };
 

@@ -17,13 +17,18 @@ QByteArray PlaceTableResourceText() {
     return table.open(QIODevice::ReadOnly) ? table.readAll() : QByteArray();
 }
 
-const PlaceTable& CompiledPlaceTable() {
-    static const PlaceTable table = [] {
+// One parsed copy for the whole run: place search and the clocks' places share it.
+static std::shared_ptr<const PlaceTable> SharedCompiledPlaceTable() {
+    static const std::shared_ptr<const PlaceTable> table = [] {
         const QByteArray bytes = PlaceTableResourceText();
-        return ParsePlaceTable(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return std::make_shared<const PlaceTable>(ParsePlaceTable(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
     }();
     return table;
+}
+
+const PlaceTable& CompiledPlaceTable() {
+    return *SharedCompiledPlaceTable();
 }
 
 PlaceFinder::PlaceFinder() = default;
@@ -32,11 +37,7 @@ PlaceFinder::~PlaceFinder() = default;
 std::vector<PlaceMatch> PlaceFinder::Find(std::string_view text, const ZoneCatalogue& catalogue,
                                           std::size_t limit) {
     if (FoldSearchText(text).empty()) return {};
-    if (!search_) {
-        const QByteArray bytes = PlaceTableResourceText();
-        search_ = std::make_unique<PlaceSearch>(ParsePlaceTable(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
-    }
+    if (!search_) search_ = std::make_unique<PlaceSearch>(SharedCompiledPlaceTable());
     return search_->Find(text, catalogue, limit);
 }
 

@@ -1342,7 +1342,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show &amp;day and night at each clock</source>
+        <source>Show day and ni&amp;ght at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>إظهار النهار والليل عند كل ساعة (&amp;G)</translation>
     </message>
@@ -1452,7 +1452,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+7"/>
-        <source>Tell me the day before a clock chan&amp;ges</source>
+        <source>Tell me the day before a clock&apos;s ne&amp;xt change</source>
         <translation>تنبيهي في اليوم السابق لتغيير الساعة (&amp;G)</translation>
     </message>
     <message>

@@ -1292,7 +1292,7 @@ Die Hilfe befindet sich in dieser Datei:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show &amp;day and night at each clock</source>
+        <source>Show day and ni&amp;ght at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Ta&amp;g und Nacht bei jeder Uhr anzeigen</translation>
     </message>
@@ -1394,7 +1394,7 @@ Die Hilfe befindet sich in dieser Datei:
     </message>
     <message>
         <location line="+7"/>
-        <source>Tell me the day before a clock chan&amp;ges</source>
+        <source>Tell me the day before a clock&apos;s ne&amp;xt change</source>
         <translation>Am &amp;Tag vor einer Zeitumstellung benachrichtigen</translation>
     </message>
     <message>

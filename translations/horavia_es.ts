@@ -1294,7 +1294,7 @@ La ayuda está en este archivo:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show &amp;day and night at each clock</source>
+        <source>Show day and ni&amp;ght at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Mostrar día y &amp;noche en cada reloj</translation>
     </message>
@@ -1396,7 +1396,7 @@ La ayuda está en este archivo:
     </message>
     <message>
         <location line="+7"/>
-        <source>Tell me the day before a clock chan&amp;ges</source>
+        <source>Tell me the day before a clock&apos;s ne&amp;xt change</source>
         <translation>Avisarme el día an&amp;tes de un cambio de hora</translation>
     </message>
     <message>

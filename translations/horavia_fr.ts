@@ -1297,7 +1297,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show &amp;day and night at each clock</source>
+        <source>Show day and ni&amp;ght at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Afficher le &amp;jour et la nuit de chaque horloge</translation>
     </message>
@@ -1399,7 +1399,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
     </message>
     <message>
         <location line="+7"/>
-        <source>Tell me the day before a clock chan&amp;ges</source>
+        <source>Tell me the day before a clock&apos;s ne&amp;xt change</source>
         <translation>M&apos;a&amp;vertir la veille d&apos;un changement d&apos;heure</translation>
     </message>
     <message>

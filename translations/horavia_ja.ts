@@ -1280,7 +1280,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show &amp;day and night at each clock</source>
+        <source>Show day and ni&amp;ght at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>各時計に昼と夜を表示(&amp;G)</translation>
     </message>
@@ -1380,7 +1380,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+7"/>
-        <source>Tell me the day before a clock chan&amp;ges</source>
+        <source>Tell me the day before a clock&apos;s ne&amp;xt change</source>
         <translation>時刻が変わる前日に通知(&amp;G)</translation>
     </message>
     <message>

@@ -1293,7 +1293,7 @@ A ajuda está neste arquivo:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show &amp;day and night at each clock</source>
+        <source>Show day and ni&amp;ght at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Mo&amp;strar dia e noite em cada relógio</translation>
     </message>
@@ -1395,7 +1395,7 @@ A ajuda está neste arquivo:
     </message>
     <message>
         <location line="+7"/>
-        <source>Tell me the day before a clock chan&amp;ges</source>
+        <source>Tell me the day before a clock&apos;s ne&amp;xt change</source>
         <translation>Avisar-me na &amp;véspera de uma mudança de horário</translation>
     </message>
     <message>

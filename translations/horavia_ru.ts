@@ -1307,7 +1307,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show &amp;day and night at each clock</source>
+        <source>Show day and ni&amp;ght at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>Показывать день и &amp;ночь у каждых часов</translation>
     </message>
@@ -1411,7 +1411,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+7"/>
-        <source>Tell me the day before a clock chan&amp;ges</source>
+        <source>Tell me the day before a clock&apos;s ne&amp;xt change</source>
         <translation>Напоминать &amp;накануне перехода часов</translation>
     </message>
     <message>

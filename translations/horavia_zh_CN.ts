@@ -1276,7 +1276,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+4"/>
-        <source>Show &amp;day and night at each clock</source>
+        <source>Show day and ni&amp;ght at each clock</source>
         <extracomment>Marks each clock with day, twilight or night at its place.</extracomment>
         <translation>在每个时钟上显示白天和黑夜(&amp;G)</translation>
     </message>
@@ -1376,7 +1376,7 @@ The help is in this file:
     </message>
     <message>
         <location line="+7"/>
-        <source>Tell me the day before a clock chan&amp;ges</source>
+        <source>Tell me the day before a clock&apos;s ne&amp;xt change</source>
         <translation>在时钟调整前一天通知我(&amp;G)</translation>
     </message>
     <message>

@@ -87,7 +87,7 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
                                  "showOffsetCheck", prefs.ShowOffset, this);
     //: Marks each clock with day, twilight or night at its place.
     dayNightCheck_ =
-        MakeCheck(tr("Show &day and night at each clock"), "dayNightCheck", prefs.DayNight, this);
+        MakeCheck(tr("Show day and ni&ght at each clock"), "dayNightCheck", prefs.DayNight, this);
 
     auto* sortLabel = new QLabel(tr("Sort timezones &by"), this);
     sortCombo_ = new QComboBox(this);
@@ -174,7 +174,7 @@ SettingsPage::SettingsPage(const Preferences& prefs, QWidget* parent, WindowLimi
     changeDaysSpin_->setValue(std::clamp<std::int32_t>(prefs.ChangeDays, 0, 366));
     showDays(changeDaysSpin_->value());
     changeDaysLabel->setBuddy(changeDaysSpin_);
-    changeNotifyCheck_ = MakeCheck(tr("Tell me the day before a clock chan&ges"),
+    changeNotifyCheck_ = MakeCheck(tr("Tell me the day before a clock's ne&xt change"),
                                    "changeNotifyCheck", prefs.ChangeNotify, this);
 
     auto* sortRow = new QHBoxLayout;
