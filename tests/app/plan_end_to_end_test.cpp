@@ -12,20 +12,11 @@ namespace {
 
 using horavia::testing::ProgramRun;
 using horavia::testing::RootLine;
-using horavia::testing::RunAs;
-using horavia::testing::RunHoravia;
 using horavia::testing::WriteIni;
 
 ProgramRun RunFrozen(const QTemporaryDir& config, const QStringList& args) {
-    // Under AddressSanitizer the preloaded clock comes before the sanitizer's runtime, which
-    // it would refuse; its other options stay as the run set them.
-    const QString sanitizer = qEnvironmentVariable("ASAN_OPTIONS");
-    const QStringList frozenClock = {
-        "LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
-        "FAKETIME=@2026-03-08 07:00:00 x0.000001", "TZ=America/New_York",
-        "ASAN_OPTIONS=" + sanitizer + (sanitizer.isEmpty() ? "" : ":") +
-            "verify_asan_link_order=0"};
-    return RunHoravia(config, args, RunAs::Self, "en", frozenClock);
+    return horavia::testing::RunHoraviaFrozen(config, args, "2026-03-08 07:00:00",
+                                              "America/New_York");
 }
 
 // UTC, Tokyo with a date, Kathmandu (+05:45).

@@ -62,6 +62,20 @@ inline ProgramRun RunHoravia(const QTemporaryDir& config, const QStringList& arg
 }
 
 // The line a run as root starts its standard error with; nothing for any other user.
+// Runs the program on a clock frozen at `localTime` in zone `tz` (faketime reads the time
+// there). Under AddressSanitizer the preloaded clock comes before the sanitizer's runtime, which
+// it would refuse; the sanitizer's other options stay as the run set them.
+inline ProgramRun RunHoraviaFrozen(const QTemporaryDir& config, const QStringList& args,
+                                   const QString& localTime, const QString& tz) {
+    const QString sanitizer = qEnvironmentVariable("ASAN_OPTIONS");
+    const QStringList frozenClock = {
+        "LD_PRELOAD=/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1",
+        "FAKETIME=@" + localTime + " x0.000001", "TZ=" + tz,
+        "ASAN_OPTIONS=" + sanitizer + (sanitizer.isEmpty() ? "" : ":") +
+            "verify_asan_link_order=0"};
+    return RunHoravia(config, args, RunAs::Self, "en", frozenClock);
+}
+
 inline QString RootLine() {
     return ::geteuid() == 0 ? QStringLiteral(
                                   "horavia: running as root: symbolic links to the settings are "
