@@ -11,21 +11,12 @@
 #include <string>
 
 #include "model/plan_time.h"
+#include "tests/model/system_zone.h"
 #include "tz/zone_timeline.h"
 
 namespace {
 
 using horavia::PlanStep;
-
-const horavia::ZoneTimeline* Zone(const std::string& id) {
-    static std::map<std::string, horavia::ZoneTimeline> zones;
-    if (const auto found = zones.find(id); found != zones.end()) return &found->second;
-    std::ifstream in("/usr/share/zoneinfo/" + id, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    auto timeline = horavia::ZoneTimeline::FromTzif(bytes);
-    if (!timeline) return nullptr;
-    return &zones.emplace(id, std::move(*timeline)).first->second;
-}
 
 }  // namespace
 
@@ -41,7 +32,7 @@ int main() {
         std::string what;
         std::string id;
         in >> what >> id;
-        const horavia::ZoneTimeline* zone = Zone(id);
+        const horavia::ZoneTimeline* zone = horavia::testing::SystemZone(id);
         if (zone == nullptr) {
             std::cout << "no-zone\n";
             continue;

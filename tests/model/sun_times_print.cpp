@@ -14,21 +14,12 @@
 #include <string>
 
 #include "model/sun_times.h"
+#include "tests/model/system_zone.h"
 #include "tz/zone_timeline.h"
 
 namespace {
 
 using horavia::Instant;
-
-const horavia::ZoneTimeline* Zone(const std::string& id) {
-    static std::map<std::string, horavia::ZoneTimeline> zones;
-    if (const auto found = zones.find(id); found != zones.end()) return &found->second;
-    std::ifstream in("/usr/share/zoneinfo/" + id, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    auto timeline = horavia::ZoneTimeline::FromTzif(bytes);
-    if (!timeline) return nullptr;
-    return &zones.emplace(id, std::move(*timeline)).first->second;
-}
 
 std::string SecondsText(const std::optional<Instant>& t) {
     return t ? std::to_string(horavia::UnixMsOf(*t) / 1000) : "-";
@@ -43,7 +34,7 @@ int main() {
         std::string what;
         in >> what;
         if (what == "time") {
-            const horavia::ZoneTimeline* zone = Zone("Europe/Berlin");
+            const horavia::ZoneTimeline* zone = horavia::testing::SystemZone("Europe/Berlin");
             const auto begin = std::chrono::steady_clock::now();
             constexpr int kCalls = 1000;
             for (int i = 0; i < kCalls; ++i) {
@@ -68,7 +59,7 @@ int main() {
             std::cout << static_cast<int>(horavia::SunStateAt(t, latitude, longitude)) << std::endl;
             continue;
         }
-        const horavia::ZoneTimeline* zone = Zone(id);
+        const horavia::ZoneTimeline* zone = horavia::testing::SystemZone(id);
         if (zone == nullptr) {
             std::cout << "no-zone" << std::endl;
             continue;

@@ -13,17 +13,12 @@
 
 #include "model/offset_changes.h"
 #include "model/plan_time.h"
-#include "tz/zone_timeline.h"
+#include "tests/model/system_zone.h"
 
 namespace horavia {
 namespace {
 
-std::shared_ptr<const ZoneRules> Zone(const std::string& id) {
-    std::ifstream in("/usr/share/zoneinfo/" + id, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
-    std::optional<ZoneTimeline> zone = ZoneTimeline::FromTzif(bytes);
-    return zone ? std::make_shared<ZoneTimeline>(std::move(*zone)) : nullptr;
-}
+using testing::SystemZone;
 
 Instant At(const char* iso) {
     return ParseIsoInstant(iso).value();
@@ -67,7 +62,7 @@ TEST_F(ChangeTexts, SentenceTellsTheAmountTheOldWallClockAndHowFarAway) {
          "Clocks go back 1 h on Sun 30 Oct at 02:00 (tomorrow)"},
     };
     for (const auto& c : cases) {
-        const std::shared_ptr<const ZoneRules> zone = Zone(c.zone);
+        const ZoneRules* zone = SystemZone(c.zone);
         ASSERT_TRUE(zone) << c.zone;
         const std::optional<OffsetChange> change = NextChangeWithin(*zone, At(c.now), 14);
         ASSERT_TRUE(change) << c.zone << ' ' << c.now;
@@ -103,12 +98,12 @@ TEST_F(ChangeTexts, DifferenceFromTheComputerIsToldOnlyWhenItChanges) {
          "then 2 h behind you instead of 1 h"},
     };
     for (const auto& c : cases) {
-        const std::shared_ptr<const ZoneRules> zone = Zone(c.zone);
-        const std::shared_ptr<const ZoneRules> computer = *c.computer ? Zone(c.computer) : nullptr;
+        const ZoneRules* zone = SystemZone(c.zone);
+        const ZoneRules* computer = *c.computer ? SystemZone(c.computer) : nullptr;
         ASSERT_TRUE(zone && (computer || !*c.computer)) << c.zone << ' ' << c.computer;
         const std::optional<OffsetChange> change = NextChangeWithin(*zone, At(c.from), 30);
         ASSERT_TRUE(change) << c.zone << ' ' << c.from;
-        EXPECT_EQ(ChangeDifferenceText(*change, computer.get()).toStdString(), c.text)
+        EXPECT_EQ(ChangeDifferenceText(*change, computer).toStdString(), c.text)
             << c.zone << " for " << (*c.computer ? c.computer : "UTC");
     }
     // Across the computer's own offset: from half an hour behind to half an hour ahead.
