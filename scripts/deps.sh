@@ -13,7 +13,8 @@ TEST_PACKAGES=(clang-14 libclang-rt-14-dev libgtest-dev libbenchmark-dev
           dpkg-dev file lintian appstream desktop-file-utils
           openbox lxqt-panel xfce4-panel xfwm4 weston
           g++-mingw-w64-x86-64-posix wine wine64
-          python3 locales-all at-spi2-core python3-pyatspi python3-ephem)
+          python3 locales-all at-spi2-core python3-pyatspi python3-ephem
+          fonts-wqy-microhei)
 PACKAGES=("${RUN_PACKAGES[@]}")
 [ "${1:-}" = "--run" ] || PACKAGES+=("${TEST_PACKAGES[@]}")
 missing=()
