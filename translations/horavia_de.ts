@@ -811,6 +811,54 @@ Die Hilfe befindet sich in dieser Datei:
     </message>
 </context>
 <context>
+    <name>RelativeOffset</name>
+    <message>
+        <location filename="../ui/main/relative_offset_text.cpp" line="+13"/>
+        <source>±0</source>
+        <extracomment>The marker after a clock&apos;s time when its zone&apos;s time is the computer&apos;s.</extracomment>
+        <translation>±0</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>−%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours behind the computer&apos;s (&quot;−3 h&quot;, with a true minus sign). Keep it short.</extracomment>
+        <translation>
+            <numerusform>−%n Std.</numerusform>
+            <numerusform>−%n Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>+%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours ahead of the computer&apos;s (&quot;+9 h&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>+%n Std.</numerusform>
+            <numerusform>+%n Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1 %n</source>
+        <extracomment>The hours of the marker followed by the minutes beyond them: %1 is the signed hours (&quot;−3 h&quot;), %n the minutes (English &quot;−3 h 30&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>%1 %n Min.</numerusform>
+            <numerusform>%1 %n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 tomorrow</source>
+        <extracomment>The marker when the clock&apos;s date is already the computer&apos;s tomorrow: %1 is the difference (&quot;+9 h tomorrow&quot;).</extracomment>
+        <translation>%1 morgen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 yesterday</source>
+        <extracomment>The marker when the clock&apos;s date is still the computer&apos;s yesterday: %1 is the difference (&quot;−3 h yesterday&quot;).</extracomment>
+        <translation>%1 gestern</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <location filename="../platform/settings_file.cpp" line="+136"/>
@@ -1087,7 +1135,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+271"/>
+        <location filename="../ui/main/clock_window.cpp" line="+273"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>
