@@ -20,6 +20,7 @@
 
 #include "app/command_line.h"
 #include "model/clock_place.h"
+#include "platform/loadable_part.h"
 #include "program_fixture.h"
 #include "ui/main/help_page.h"
 #include "ui/main/message_text.h"
@@ -305,6 +306,25 @@ TEST_F(PseudoTranslation, MessagesAndMessageBoxes) {
     for (int id = 0; id < kMessageIdCount; ++id) {
         const Message message{static_cast<MessageId>(id), std::vector<std::string>(8, "7"), 2};
         Check(QStringLiteral("message %1").arg(id), MessageText(message), {});
+    }
+    // The reasons the time queries give, around the parts that are not the program's (a host,
+    // the TLS library's words).
+    const struct {
+        MessageId id;
+        std::string reason;
+        QString data;
+    } reasons[] = {
+        {MessageId::TimeQueriesNotLoaded, kPartMissing, {}},
+        {MessageId::TimeQueriesNotLoaded, "its path is not absolute", {}},
+        {MessageId::NtsKeyExchangeFailed, "could not connect to nts.example.org",
+         "nts.example.org"},
+        {MessageId::NtsKeyExchangeFailed, "the secure connection failed (unexpected eof)",
+         "unexpected eof"},
+        {MessageId::NtsKeyExchangeFailed, "the server sent more than 64 key-exchange records", {}},
+        {MessageId::NtsKeyExchangeFailed, "the server does not offer AES-SIV-CMAC-256", {}},
+    };
+    for (const auto& r : reasons) {
+        Check(QString::fromStdString(r.reason), MessageText(Message{r.id, {r.reason}}), {r.data});
     }
     // A box as the program opens it, with Qt's buttons.
     QtMessageBoxes boxes;
