@@ -360,7 +360,7 @@ found, the settings could not be read or saved, no clock with working hours for 
 <context>
     <name>Message</name>
     <message>
-        <location filename="../ui/main/message_text.cpp" line="+17"/>
+        <location filename="../ui/main/message_text.cpp" line="+19"/>
         <source>No timezone information found !</source>
         <translation>لم يُعثر على معلومات المناطق الزمنية!</translation>
     </message>
@@ -857,6 +857,259 @@ The help is in this file:
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <location filename="../ui/main/reason_text.cpp" line="+15"/>
+        <source>the file is missing</source>
+        <translation>الملف غير موجود</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is empty</source>
+        <translation>الملف فارغ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is truncated</source>
+        <translation>الملف مبتور</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is damaged</source>
+        <translation>الملف تالف</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is a folder</source>
+        <translation>إنه مجلد</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a shared library</source>
+        <translation>ليس مكتبة مشتركة</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is built for another kind of computer</source>
+        <translation>مبني لنوع آخر من الحواسيب</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its path is not absolute</source>
+        <translation>مساره ليس مطلقًا</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the system could not load it</source>
+        <translation>تعذر على النظام تحميله</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not a loadable part for this program (interface %1, needs %2)</source>
+        <extracomment>%1 the interface the file offers, %2 the one the program needs (technical names).</extracomment>
+        <translation>ليس جزءًا قابلًا للتحميل لهذا البرنامج (الواجهة %1، والمطلوب %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>could not connect to %1</source>
+        <extracomment>%1 the time server&apos;s name.</extracomment>
+        <translation>تعذر الاتصال بـ %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library failed: %1</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>فشلت مكتبة TLS: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library could not export the keys (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>تعذر على مكتبة TLS تصدير المفاتيح (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the secure connection failed (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>فشل الاتصال الآمن (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server&apos;s certificate was refused (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>رُفضت شهادة الخادم (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server closed the connection before the key exchange was over</source>
+        <translation>أغلق الخادم الاتصال قبل انتهاء تبادل المفاتيح</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server does not offer NTS key establishment</source>
+        <translation>لا يوفر الخادم إنشاء مفاتيح NTS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server did not recognise a critical record</source>
+        <translation>لم يتعرف الخادم على سجل حرج</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server called the request bad</source>
+        <translation>عدّ الخادم الطلب غير صالح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server had an internal error</source>
+        <translation>حدث خطأ داخلي في الخادم</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server reported error %1</source>
+        <extracomment>%1 the error&apos;s number.</extracomment>
+        <translation>أبلغ الخادم عن الخطأ %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server reported an error</source>
+        <translation>أبلغ الخادم عن خطأ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent a warning</source>
+        <translation>أرسل الخادم تحذيرًا</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 key-exchange records</source>
+        <extracomment>%1 the most records the program reads.</extracomment>
+        <translation>أرسل الخادم أكثر من %1 من سجلات تبادل المفاتيح</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 KiB of key-exchange records</source>
+        <extracomment>%1 the most kibibytes the program reads.</extracomment>
+        <translation>أرسل الخادم أكثر من %1 كيلوبايت من سجلات تبادل المفاتيح</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no time protocol</source>
+        <translation>لا يوفر الخادم أي بروتوكول للوقت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no cipher</source>
+        <translation>لا يوفر الخادم أي تشفير</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent no cookies</source>
+        <translation>لم يرسل الخادم أي ملفات تعريف ارتباط</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer NTPv4</source>
+        <translation>لا يوفر الخادم NTPv4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer AES-SIV-CMAC-256</source>
+        <translation>لا يوفر الخادم AES-SIV-CMAC-256</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent a cookie larger than %1 bytes</source>
+        <extracomment>%1 the largest cookie the program takes, in bytes.</extracomment>
+        <translation>أرسل الخادم ملف تعريف ارتباط أكبر من %1 بايت</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named no NTP server</source>
+        <translation>لم يحدد الخادم أي خادم NTP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP server</source>
+        <translation>حدد الخادم خادم NTP غير مقروء</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP port</source>
+        <translation>حدد الخادم منفذ NTP غير مقروء</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent an unknown critical record</source>
+        <translation>أرسل الخادم سجلًا حرجًا غير معروف</translation>
+    </message>
+</context>
+<context>
+    <name>RelativeOffset</name>
+    <message>
+        <location filename="../ui/main/relative_offset_text.cpp" line="+13"/>
+        <source>±0</source>
+        <extracomment>The marker after a clock&apos;s time when its zone&apos;s time is the computer&apos;s.</extracomment>
+        <translation>±0</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>−%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours behind the computer&apos;s (&quot;−3 h&quot;, with a true minus sign). Keep it short.</extracomment>
+        <translation>
+            <numerusform>−%n ساعة</numerusform>
+            <numerusform>−%n ساعة</numerusform>
+            <numerusform>−%n ساعتان</numerusform>
+            <numerusform>−%n ساعات</numerusform>
+            <numerusform>−%n ساعة</numerusform>
+            <numerusform>−%n ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>+%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours ahead of the computer&apos;s (&quot;+9 h&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>+%n ساعة</numerusform>
+            <numerusform>+%n ساعة</numerusform>
+            <numerusform>+%n ساعتان</numerusform>
+            <numerusform>+%n ساعات</numerusform>
+            <numerusform>+%n ساعة</numerusform>
+            <numerusform>+%n ساعة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1 %n</source>
+        <extracomment>The hours of the marker followed by the minutes beyond them: %1 is the signed hours (&quot;−3 h&quot;), %n the minutes (English &quot;−3 h 30&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>%1 و%n دقيقة</numerusform>
+            <numerusform>%1 و%n دقيقة</numerusform>
+            <numerusform>%1 و%n دقيقتان</numerusform>
+            <numerusform>%1 و%n دقائق</numerusform>
+            <numerusform>%1 و%n دقيقة</numerusform>
+            <numerusform>%1 و%n دقيقة</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 tomorrow</source>
+        <extracomment>The marker when the clock&apos;s date is already the computer&apos;s tomorrow: %1 is the difference (&quot;+9 h tomorrow&quot;).</extracomment>
+        <translation>%1 غدًا</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 yesterday</source>
+        <extracomment>The marker when the clock&apos;s date is still the computer&apos;s yesterday: %1 is the difference (&quot;−3 h yesterday&quot;).</extracomment>
+        <translation>%1 أمس</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <location filename="../platform/settings_file.cpp" line="+136"/>
@@ -1133,7 +1386,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+271"/>
+        <location filename="../ui/main/clock_window.cpp" line="+273"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1، %2، %3</translation>

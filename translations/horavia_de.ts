@@ -354,7 +354,7 @@ für --meet); 2 ein Aufruffehler oder eine Zeit, die nicht lesbar ist oder nicht
 <context>
     <name>Message</name>
     <message>
-        <location filename="../ui/main/message_text.cpp" line="+17"/>
+        <location filename="../ui/main/message_text.cpp" line="+19"/>
         <source>No timezone information found !</source>
         <translation>Keine Zeitzoneninformationen gefunden!</translation>
     </message>
@@ -811,6 +811,247 @@ Die Hilfe befindet sich in dieser Datei:
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <location filename="../ui/main/reason_text.cpp" line="+15"/>
+        <source>the file is missing</source>
+        <translation>die Datei fehlt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is truncated</source>
+        <translation>die Datei ist unvollständig</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is damaged</source>
+        <translation>die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a shared library</source>
+        <translation>es ist keine gemeinsam genutzte Bibliothek</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is built for another kind of computer</source>
+        <translation>es ist für eine andere Art von Computer erstellt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its path is not absolute</source>
+        <translation>sein Pfad ist nicht absolut</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the system could not load it</source>
+        <translation>das System konnte es nicht laden</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not a loadable part for this program (interface %1, needs %2)</source>
+        <extracomment>%1 the interface the file offers, %2 the one the program needs (technical names).</extracomment>
+        <translation>es ist kein ladbarer Teil für dieses Programm (Schnittstelle %1, benötigt %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>could not connect to %1</source>
+        <extracomment>%1 the time server&apos;s name.</extracomment>
+        <translation>keine Verbindung zu %1 möglich</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library failed: %1</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>die TLS-Bibliothek ist gescheitert: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library could not export the keys (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>die TLS-Bibliothek konnte die Schlüssel nicht exportieren (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the secure connection failed (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>die sichere Verbindung ist gescheitert (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server&apos;s certificate was refused (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>das Zertifikat des Servers wurde abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server closed the connection before the key exchange was over</source>
+        <translation>der Server hat die Verbindung vor dem Ende des Schlüsselaustauschs geschlossen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server does not offer NTS key establishment</source>
+        <translation>der Server bietet keinen NTS-Schlüsselaustausch an</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server did not recognise a critical record</source>
+        <translation>der Server hat einen kritischen Datensatz nicht erkannt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server called the request bad</source>
+        <translation>der Server hat die Anfrage als fehlerhaft bezeichnet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server had an internal error</source>
+        <translation>der Server hatte einen internen Fehler</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server reported error %1</source>
+        <extracomment>%1 the error&apos;s number.</extracomment>
+        <translation>der Server hat Fehler %1 gemeldet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server reported an error</source>
+        <translation>der Server hat einen Fehler gemeldet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent a warning</source>
+        <translation>der Server hat eine Warnung gesendet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 key-exchange records</source>
+        <extracomment>%1 the most records the program reads.</extracomment>
+        <translation>der Server hat mehr als %1 Schlüsselaustausch-Datensätze gesendet</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 KiB of key-exchange records</source>
+        <extracomment>%1 the most kibibytes the program reads.</extracomment>
+        <translation>der Server hat mehr als %1 KiB Schlüsselaustausch-Datensätze gesendet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no time protocol</source>
+        <translation>der Server bietet kein Zeitprotokoll an</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no cipher</source>
+        <translation>der Server bietet kein Verschlüsselungsverfahren an</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent no cookies</source>
+        <translation>der Server hat keine Cookies gesendet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer NTPv4</source>
+        <translation>der Server bietet kein NTPv4 an</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer AES-SIV-CMAC-256</source>
+        <translation>der Server bietet kein AES-SIV-CMAC-256 an</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent a cookie larger than %1 bytes</source>
+        <extracomment>%1 the largest cookie the program takes, in bytes.</extracomment>
+        <translation>der Server hat ein Cookie größer als %1 Byte gesendet</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named no NTP server</source>
+        <translation>der Server hat keinen NTP-Server genannt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP server</source>
+        <translation>der Server hat einen unlesbaren NTP-Server genannt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP port</source>
+        <translation>der Server hat einen unlesbaren NTP-Port genannt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent an unknown critical record</source>
+        <translation>der Server hat einen unbekannten kritischen Datensatz gesendet</translation>
+    </message>
+</context>
+<context>
+    <name>RelativeOffset</name>
+    <message>
+        <location filename="../ui/main/relative_offset_text.cpp" line="+13"/>
+        <source>±0</source>
+        <extracomment>The marker after a clock&apos;s time when its zone&apos;s time is the computer&apos;s.</extracomment>
+        <translation>±0</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>−%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours behind the computer&apos;s (&quot;−3 h&quot;, with a true minus sign). Keep it short.</extracomment>
+        <translation>
+            <numerusform>−%n Std.</numerusform>
+            <numerusform>−%n Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>+%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours ahead of the computer&apos;s (&quot;+9 h&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>+%n Std.</numerusform>
+            <numerusform>+%n Std.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1 %n</source>
+        <extracomment>The hours of the marker followed by the minutes beyond them: %1 is the signed hours (&quot;−3 h&quot;), %n the minutes (English &quot;−3 h 30&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>%1 %n Min.</numerusform>
+            <numerusform>%1 %n Min.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 tomorrow</source>
+        <extracomment>The marker when the clock&apos;s date is already the computer&apos;s tomorrow: %1 is the difference (&quot;+9 h tomorrow&quot;).</extracomment>
+        <translation>%1 morgen</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 yesterday</source>
+        <extracomment>The marker when the clock&apos;s date is still the computer&apos;s yesterday: %1 is the difference (&quot;−3 h yesterday&quot;).</extracomment>
+        <translation>%1 gestern</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <location filename="../platform/settings_file.cpp" line="+136"/>
@@ -1087,7 +1328,7 @@ Die Hilfe befindet sich in dieser Datei:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+271"/>
+        <location filename="../ui/main/clock_window.cpp" line="+273"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>

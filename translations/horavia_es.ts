@@ -356,7 +356,7 @@ nada encontrado, ajustes ilegibles o no guardados, ningún reloj con horario lab
 <context>
     <name>Message</name>
     <message>
-        <location filename="../ui/main/message_text.cpp" line="+17"/>
+        <location filename="../ui/main/message_text.cpp" line="+19"/>
         <source>No timezone information found !</source>
         <translation>¡No se encontró información de zonas horarias!</translation>
     </message>
@@ -813,6 +813,247 @@ La ayuda está en este archivo:
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <location filename="../ui/main/reason_text.cpp" line="+15"/>
+        <source>the file is missing</source>
+        <translation>falta el archivo</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is truncated</source>
+        <translation>el archivo está truncado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is damaged</source>
+        <translation>el archivo está dañado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a shared library</source>
+        <translation>no es una biblioteca compartida</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is built for another kind of computer</source>
+        <translation>está compilado para otro tipo de ordenador</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its path is not absolute</source>
+        <translation>su ruta no es absoluta</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the system could not load it</source>
+        <translation>el sistema no pudo cargarlo</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not a loadable part for this program (interface %1, needs %2)</source>
+        <extracomment>%1 the interface the file offers, %2 the one the program needs (technical names).</extracomment>
+        <translation>no es un módulo cargable para este programa (interfaz %1, se necesita %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>could not connect to %1</source>
+        <extracomment>%1 the time server&apos;s name.</extracomment>
+        <translation>no se pudo conectar con %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library failed: %1</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>la biblioteca TLS falló: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library could not export the keys (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>la biblioteca TLS no pudo exportar las claves (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the secure connection failed (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>la conexión segura falló (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server&apos;s certificate was refused (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>se rechazó el certificado del servidor (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server closed the connection before the key exchange was over</source>
+        <translation>el servidor cerró la conexión antes de terminar el intercambio de claves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server does not offer NTS key establishment</source>
+        <translation>el servidor no ofrece el establecimiento de claves NTS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server did not recognise a critical record</source>
+        <translation>el servidor no reconoció un registro crítico</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server called the request bad</source>
+        <translation>el servidor consideró incorrecta la solicitud</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server had an internal error</source>
+        <translation>el servidor tuvo un error interno</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server reported error %1</source>
+        <extracomment>%1 the error&apos;s number.</extracomment>
+        <translation>el servidor informó del error %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server reported an error</source>
+        <translation>el servidor informó de un error</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent a warning</source>
+        <translation>el servidor envió una advertencia</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 key-exchange records</source>
+        <extracomment>%1 the most records the program reads.</extracomment>
+        <translation>el servidor envió más de %1 registros de intercambio de claves</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 KiB of key-exchange records</source>
+        <extracomment>%1 the most kibibytes the program reads.</extracomment>
+        <translation>el servidor envió más de %1 KiB de registros de intercambio de claves</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no time protocol</source>
+        <translation>el servidor no ofrece ningún protocolo de hora</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no cipher</source>
+        <translation>el servidor no ofrece ningún cifrado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent no cookies</source>
+        <translation>el servidor no envió ninguna cookie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer NTPv4</source>
+        <translation>el servidor no ofrece NTPv4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer AES-SIV-CMAC-256</source>
+        <translation>el servidor no ofrece AES-SIV-CMAC-256</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent a cookie larger than %1 bytes</source>
+        <extracomment>%1 the largest cookie the program takes, in bytes.</extracomment>
+        <translation>el servidor envió una cookie de más de %1 bytes</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named no NTP server</source>
+        <translation>el servidor no indicó ningún servidor NTP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP server</source>
+        <translation>el servidor indicó un servidor NTP ilegible</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP port</source>
+        <translation>el servidor indicó un puerto NTP ilegible</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent an unknown critical record</source>
+        <translation>el servidor envió un registro crítico desconocido</translation>
+    </message>
+</context>
+<context>
+    <name>RelativeOffset</name>
+    <message>
+        <location filename="../ui/main/relative_offset_text.cpp" line="+13"/>
+        <source>±0</source>
+        <extracomment>The marker after a clock&apos;s time when its zone&apos;s time is the computer&apos;s.</extracomment>
+        <translation>±0</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>−%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours behind the computer&apos;s (&quot;−3 h&quot;, with a true minus sign). Keep it short.</extracomment>
+        <translation>
+            <numerusform>−%n h</numerusform>
+            <numerusform>−%n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>+%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours ahead of the computer&apos;s (&quot;+9 h&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>+%n h</numerusform>
+            <numerusform>+%n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1 %n</source>
+        <extracomment>The hours of the marker followed by the minutes beyond them: %1 is the signed hours (&quot;−3 h&quot;), %n the minutes (English &quot;−3 h 30&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>%1 %n min</numerusform>
+            <numerusform>%1 %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 tomorrow</source>
+        <extracomment>The marker when the clock&apos;s date is already the computer&apos;s tomorrow: %1 is the difference (&quot;+9 h tomorrow&quot;).</extracomment>
+        <translation>%1 mañana</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 yesterday</source>
+        <extracomment>The marker when the clock&apos;s date is still the computer&apos;s yesterday: %1 is the difference (&quot;−3 h yesterday&quot;).</extracomment>
+        <translation>%1 ayer</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <location filename="../platform/settings_file.cpp" line="+136"/>
@@ -1089,7 +1330,7 @@ La ayuda está en este archivo:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+271"/>
+        <location filename="../ui/main/clock_window.cpp" line="+273"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>

@@ -359,7 +359,7 @@ pour --meet) ; 2 une erreur d’usage, ou une heure illisible ou qui n’existe 
 <context>
     <name>Message</name>
     <message>
-        <location filename="../ui/main/message_text.cpp" line="+17"/>
+        <location filename="../ui/main/message_text.cpp" line="+19"/>
         <source>No timezone information found !</source>
         <translation>Aucune information de fuseau horaire trouvée&#xa0;!</translation>
     </message>
@@ -816,6 +816,247 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <location filename="../ui/main/reason_text.cpp" line="+15"/>
+        <source>the file is missing</source>
+        <translation>le fichier est absent</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is truncated</source>
+        <translation>le fichier est tronqué</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is damaged</source>
+        <translation>le fichier est endommagé</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is a folder</source>
+        <translation>c’est un dossier</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a shared library</source>
+        <translation>ce n’est pas une bibliothèque partagée</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is built for another kind of computer</source>
+        <translation>il est conçu pour un autre type d’ordinateur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its path is not absolute</source>
+        <translation>son chemin n’est pas absolu</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the system could not load it</source>
+        <translation>le système n’a pas pu le charger</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not a loadable part for this program (interface %1, needs %2)</source>
+        <extracomment>%1 the interface the file offers, %2 the one the program needs (technical names).</extracomment>
+        <translation>ce n’est pas un module chargeable pour ce programme (interface %1, il faut %2)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>could not connect to %1</source>
+        <extracomment>%1 the time server&apos;s name.</extracomment>
+        <translation>connexion impossible à %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library failed: %1</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>la bibliothèque TLS a échoué : %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library could not export the keys (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>la bibliothèque TLS n’a pas pu exporter les clés (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the secure connection failed (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>la connexion sécurisée a échoué (%1)</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server&apos;s certificate was refused (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>le certificat du serveur a été refusé (%1)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server closed the connection before the key exchange was over</source>
+        <translation>le serveur a fermé la connexion avant la fin de l’échange de clés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server does not offer NTS key establishment</source>
+        <translation>le serveur ne propose pas l’établissement de clés NTS</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server did not recognise a critical record</source>
+        <translation>le serveur n’a pas reconnu un enregistrement critique</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server called the request bad</source>
+        <translation>le serveur a jugé la requête incorrecte</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server had an internal error</source>
+        <translation>le serveur a eu une erreur interne</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server reported error %1</source>
+        <extracomment>%1 the error&apos;s number.</extracomment>
+        <translation>le serveur a signalé l’erreur %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server reported an error</source>
+        <translation>le serveur a signalé une erreur</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent a warning</source>
+        <translation>le serveur a envoyé un avertissement</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 key-exchange records</source>
+        <extracomment>%1 the most records the program reads.</extracomment>
+        <translation>le serveur a envoyé plus de %1 enregistrements d’échange de clés</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 KiB of key-exchange records</source>
+        <extracomment>%1 the most kibibytes the program reads.</extracomment>
+        <translation>le serveur a envoyé plus de %1 Kio d’enregistrements d’échange de clés</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no time protocol</source>
+        <translation>le serveur ne propose aucun protocole horaire</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no cipher</source>
+        <translation>le serveur ne propose aucun chiffrement</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent no cookies</source>
+        <translation>le serveur n’a envoyé aucun cookie</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer NTPv4</source>
+        <translation>le serveur ne propose pas NTPv4</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer AES-SIV-CMAC-256</source>
+        <translation>le serveur ne propose pas AES-SIV-CMAC-256</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent a cookie larger than %1 bytes</source>
+        <extracomment>%1 the largest cookie the program takes, in bytes.</extracomment>
+        <translation>le serveur a envoyé un cookie de plus de %1 octets</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named no NTP server</source>
+        <translation>le serveur n’a indiqué aucun serveur NTP</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP server</source>
+        <translation>le serveur a indiqué un serveur NTP illisible</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP port</source>
+        <translation>le serveur a indiqué un port NTP illisible</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent an unknown critical record</source>
+        <translation>le serveur a envoyé un enregistrement critique inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>RelativeOffset</name>
+    <message>
+        <location filename="../ui/main/relative_offset_text.cpp" line="+13"/>
+        <source>±0</source>
+        <extracomment>The marker after a clock&apos;s time when its zone&apos;s time is the computer&apos;s.</extracomment>
+        <translation>±0</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>−%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours behind the computer&apos;s (&quot;−3 h&quot;, with a true minus sign). Keep it short.</extracomment>
+        <translation>
+            <numerusform>−%n h</numerusform>
+            <numerusform>−%n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>+%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours ahead of the computer&apos;s (&quot;+9 h&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>+%n h</numerusform>
+            <numerusform>+%n h</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1 %n</source>
+        <extracomment>The hours of the marker followed by the minutes beyond them: %1 is the signed hours (&quot;−3 h&quot;), %n the minutes (English &quot;−3 h 30&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>%1 %n min</numerusform>
+            <numerusform>%1 %n min</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 tomorrow</source>
+        <extracomment>The marker when the clock&apos;s date is already the computer&apos;s tomorrow: %1 is the difference (&quot;+9 h tomorrow&quot;).</extracomment>
+        <translation>%1 demain</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 yesterday</source>
+        <extracomment>The marker when the clock&apos;s date is still the computer&apos;s yesterday: %1 is the difference (&quot;−3 h yesterday&quot;).</extracomment>
+        <translation>%1 hier</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <location filename="../platform/settings_file.cpp" line="+136"/>
@@ -1092,7 +1333,7 @@ L&apos;aide se trouve dans ce fichier&#xa0;:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+271"/>
+        <location filename="../ui/main/clock_window.cpp" line="+273"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1, %2, %3</translation>

@@ -353,7 +353,7 @@ found, the settings could not be read or saved, no clock with working hours for 
 <context>
     <name>Message</name>
     <message>
-        <location filename="../ui/main/message_text.cpp" line="+17"/>
+        <location filename="../ui/main/message_text.cpp" line="+19"/>
         <source>No timezone information found !</source>
         <translation>タイムゾーン情報が見つかりません。</translation>
     </message>
@@ -800,6 +800,244 @@ The help is in this file:
     </message>
 </context>
 <context>
+    <name>Reason</name>
+    <message>
+        <location filename="../ui/main/reason_text.cpp" line="+15"/>
+        <source>the file is missing</source>
+        <translation>ファイルがありません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is truncated</source>
+        <translation>ファイルが途中で切れています</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the file is damaged</source>
+        <translation>ファイルが壊れています</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is not a shared library</source>
+        <translation>共有ライブラリではありません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>it is built for another kind of computer</source>
+        <translation>別の種類のコンピューター用に作られています</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>its path is not absolute</source>
+        <translation>パスが絶対パスではありません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the system could not load it</source>
+        <translation>システムが読み込めませんでした</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>it is not a loadable part for this program (interface %1, needs %2)</source>
+        <extracomment>%1 the interface the file offers, %2 the one the program needs (technical names).</extracomment>
+        <translation>このプログラム用の読み込み可能な部品ではありません（インターフェース %1、必要なのは %2）</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>could not connect to %1</source>
+        <extracomment>%1 the time server&apos;s name.</extracomment>
+        <translation>%1 に接続できませんでした</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library failed: %1</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>TLS ライブラリでエラーが発生しました: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the TLS library could not export the keys (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>TLS ライブラリが鍵を書き出せませんでした（%1）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the secure connection failed (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>安全な接続に失敗しました（%1）</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server&apos;s certificate was refused (%1)</source>
+        <extracomment>%1 the TLS library&apos;s own reason, in English.</extracomment>
+        <translation>サーバーの証明書が拒否されました（%1）</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server closed the connection before the key exchange was over</source>
+        <translation>鍵交換が終わる前にサーバーが接続を閉じました</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server does not offer NTS key establishment</source>
+        <translation>サーバーは NTS 鍵確立を提供していません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server did not recognise a critical record</source>
+        <translation>サーバーが重要なレコードを認識しませんでした</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server called the request bad</source>
+        <translation>サーバーが要求を不正と判断しました</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server had an internal error</source>
+        <translation>サーバーで内部エラーが発生しました</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server reported error %1</source>
+        <extracomment>%1 the error&apos;s number.</extracomment>
+        <translation>サーバーがエラー %1 を報告しました</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server reported an error</source>
+        <translation>サーバーがエラーを報告しました</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent a warning</source>
+        <translation>サーバーが警告を送ってきました</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 key-exchange records</source>
+        <extracomment>%1 the most records the program reads.</extracomment>
+        <translation>サーバーが %1 件を超える鍵交換レコードを送ってきました</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent more than %1 KiB of key-exchange records</source>
+        <extracomment>%1 the most kibibytes the program reads.</extracomment>
+        <translation>サーバーが %1 KiB を超える鍵交換レコードを送ってきました</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no time protocol</source>
+        <translation>サーバーは時刻プロトコルを提供していません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server offered no cipher</source>
+        <translation>サーバーは暗号方式を提供していません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent no cookies</source>
+        <translation>サーバーがクッキーを送ってきませんでした</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer NTPv4</source>
+        <translation>サーバーは NTPv4 を提供していません</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server does not offer AES-SIV-CMAC-256</source>
+        <translation>サーバーは AES-SIV-CMAC-256 を提供していません</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>the server sent a cookie larger than %1 bytes</source>
+        <extracomment>%1 the largest cookie the program takes, in bytes.</extracomment>
+        <translation>サーバーが %1 バイトより大きいクッキーを送ってきました</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named no NTP server</source>
+        <translation>サーバーが NTP サーバーを示しませんでした</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP server</source>
+        <translation>サーバーが読み取れない NTP サーバーを示しました</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server named an unreadable NTP port</source>
+        <translation>サーバーが読み取れない NTP ポートを示しました</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the server sent an unknown critical record</source>
+        <translation>サーバーが未知の重要なレコードを送ってきました</translation>
+    </message>
+</context>
+<context>
+    <name>RelativeOffset</name>
+    <message>
+        <location filename="../ui/main/relative_offset_text.cpp" line="+13"/>
+        <source>±0</source>
+        <extracomment>The marker after a clock&apos;s time when its zone&apos;s time is the computer&apos;s.</extracomment>
+        <translation>±0</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+12"/>
+        <source>−%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours behind the computer&apos;s (&quot;−3 h&quot;, with a true minus sign). Keep it short.</extracomment>
+        <translation>
+            <numerusform>−%n時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+3"/>
+        <source>+%n h</source>
+        <extracomment>A clock&apos;s zone is %n whole hours ahead of the computer&apos;s (&quot;+9 h&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>+%n時間</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <location line="+6"/>
+        <source>%1 %n</source>
+        <extracomment>The hours of the marker followed by the minutes beyond them: %1 is the signed hours (&quot;−3 h&quot;), %n the minutes (English &quot;−3 h 30&quot;). Keep it short.</extracomment>
+        <translation>
+            <numerusform>%1%n分</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>%1 tomorrow</source>
+        <extracomment>The marker when the clock&apos;s date is already the computer&apos;s tomorrow: %1 is the difference (&quot;+9 h tomorrow&quot;).</extracomment>
+        <translation>%1 明日</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>%1 yesterday</source>
+        <extracomment>The marker when the clock&apos;s date is still the computer&apos;s yesterday: %1 is the difference (&quot;−3 h yesterday&quot;).</extracomment>
+        <translation>%1 昨日</translation>
+    </message>
+</context>
+<context>
     <name>SettingsFile</name>
     <message>
         <location filename="../platform/settings_file.cpp" line="+136"/>
@@ -1076,7 +1314,7 @@ The help is in this file:
 <context>
     <name>horavia::ClockWindow</name>
     <message>
-        <location filename="../ui/main/clock_window.cpp" line="+271"/>
+        <location filename="../ui/main/clock_window.cpp" line="+273"/>
         <source>%1, %2, %3</source>
         <extracomment>A clock row while planning: %1 the clock&apos;s label, %2 its time, %3 whether people there are at work (&quot;Tokyo, 23:10, night&quot;).</extracomment>
         <translation>%1、%2、%3</translation>

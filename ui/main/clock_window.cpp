@@ -24,6 +24,7 @@
 #include "ui/main/plan_texts.h"
 #include "ui/main/plan_time_field.h"
 #include "ui/main/program_icon.h"
+#include "ui/main/relative_offset_text.h"
 #include "ui/main/sun_texts.h"
 #include "ui/main/tick_schedule.h"
 #include "ui/main/twips.h"
@@ -143,9 +144,10 @@ ClockPaintLayout ClockWindow::computeLayout() {
         const ClockEntry& clock = state_.Clocks()[static_cast<std::size_t>(clocks[i])];
         std::string time = state_.ZoneTimeText(clocks[i], true, t, kShownFormatBytes);
         if (state_.preferences.Values().ShowOffset) {
-            const std::string offset =
-                RelativeOffsetText(state_.catalogue, clock.Zone, t, *state_.computerZone);
-            if (!offset.empty()) time += "  " + offset;
+            if (const std::optional<RelativeOffset> offset =
+                    RelativeOffsetAt(state_.catalogue, clock.Zone, t, *state_.computerZone)) {
+                time += "  " + RelativeOffsetText(*offset).toStdString();
+            }
         }
         time = ShownText(time, desktopWidth);
         ShownRow row{clocks[i], time, {}, {}};

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <climits>
 
+#include "ui/main/reason_text.h"
+
 namespace horavia {
 
 namespace {
@@ -234,6 +236,13 @@ QString MessageText(const Message& message) {
     const int n = message.count
                       ? static_cast<int>(std::clamp<std::int64_t>(*message.count, INT_MIN, INT_MAX))
                       : -1;
+    const bool givesReason = message.id == MessageId::NtsKeyExchangeFailed ||
+                             message.id == MessageId::TimeQueriesNotLoaded;
+    if (givesReason && !message.args.empty()) {
+        std::vector<std::string> args = message.args;
+        args[0] = ReasonText(args[0]).toStdString();
+        return FillArguments(SourceText(message.id, n), args);
+    }
     return FillArguments(SourceText(message.id, n), message.args);
 }
 
