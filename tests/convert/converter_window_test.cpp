@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <memory>
 
@@ -185,6 +186,36 @@ TEST_F(Converter, EscapeHidesAndTheSwapIsAButtonForKeysAndReaders) {
     EXPECT_FALSE(window->isVisible()) << "Escape puts the window away";
     window->show();
     EXPECT_EQ(FromTime()->text(), "12:00") << "as the close box does, nothing is lost";
+}
+
+TEST_F(Converter, OpensOnTheTimeAndTabReadsTheWindowTopToBottom) {
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), FromTime());
+    // The source line, the target line, the swap beside them, the result, the map's box.
+    const QStringList order = {"toPlaceSearch", "toZoneCombo",     "swapButton",    "toTimeEdit",
+                               "mapCheck",      "fromPlaceSearch", "fromZoneCombo", "fromTimeEdit"};
+    QStringList forward;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(forward, order);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), FromZone()) << "Shift+Tab walks back";
+
+    // Enter is nobody's default here: not on the swap, nor in the time field.
+    for (auto* button : window->findChildren<QPushButton*>()) {
+        EXPECT_FALSE(button->autoDefault() || button->isDefault())
+            << button->objectName().toStdString();
+    }
+    Pick(Zone("Plain East"), Zone("US Eastern"));
+    for (QWidget* at : {Part<QWidget>("swapButton"), static_cast<QWidget*>(FromTime())}) {
+        at->setFocus();
+        QTest::keyClick(at, Qt::Key_Return);
+        EXPECT_EQ(Selected(FromZone()), Zone("Plain East")) << at->objectName().toStdString();
+    }
+    EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(Converter, EnteringATextBoxSelectsItsText) {

@@ -195,5 +195,26 @@ TEST_F(ClockEditorTest, FieldsSitInOrderAndTheLabelSelectsOnFocus) {
     EXPECT_EQ(LabelEdit()->selectedText(), QStringLiteral("(no name)"));
 }
 
+TEST_F(ClockEditorTest, AClockOpensOnItsLabelAndTabFollowsTheScreen) {
+    ASSERT_TRUE(editor->editClock(2));
+    QApplication::setActiveWindow(editor.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    EXPECT_EQ(QApplication::focusWidget(), LabelEdit());
+    // Top to bottom: the fields, the place search below them, the zone, the map, the hours
+    // (unticked, so only their box), the buttons, and round again.
+    const QStringList order = {"enabledCheck", "formatEdit",   "placeSearch",
+                               "zoneCombo",    "worldMap",     "workingHoursBox",
+                               "okButton",     "cancelButton", "labelEdit"};
+    QStringList forward;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        forward << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(forward, order);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), CancelButton()) << "Shift+Tab walks back";
+    editor->reject();
+}
+
 }  // namespace
 }  // namespace horavia::testing

@@ -90,6 +90,39 @@ TEST_F(PlaceSearchEditor, TypeDownEnterOkMakesTheClock) {
               "W. Europe Standard Time");
 }
 
+TEST_F(PlaceSearchEditor, EnterTakesAPlaceOnlyAndTheNextEnterPressesOk) {
+    const struct {
+        const char* how;
+        int downs;  // Down presses before Enter; none: Enter in the field takes the first
+    } cases[] = {{"Enter in the field", 0}, {"Down, Down, Enter in the list", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.how);
+        editor->prepareNewClock();
+        editor->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+        auto* search = Part<PlaceSearchBox>(*editor, "placeSearch");
+        QTest::keyClicks(search, QStringLiteral("zurich"));
+        ASSERT_GE(search->matches().size(), 2u);
+        const PlaceMatch expected =
+            search->matches()[c.downs == 0 ? 0 : static_cast<std::size_t>(c.downs - 1)];
+        QWidget* keys = search;
+        for (int i = 0; i < c.downs; ++i) {
+            QTest::keyClick(keys, Qt::Key_Down);
+            keys = search->resultList();  // the first Down moves into the list
+        }
+        QTest::keyClick(keys, Qt::Key_Return);
+        EXPECT_TRUE(editor->isVisible()) << "the first Enter only takes the place";
+        EXPECT_FALSE(search->resultList()->isVisible());
+        EXPECT_EQ(Part<QComboBox>(*editor, "zoneCombo")->currentData().toInt(), expected.zoneIndex);
+
+        QTest::keyClick(search, Qt::Key_Return);
+        EXPECT_FALSE(editor->isVisible());
+        EXPECT_EQ(editor->result(), QDialog::Accepted);
+        EXPECT_EQ(state.Clocks().back().Zone, expected.zoneIndex);
+        EXPECT_EQ(state.Clocks().back().Label, expected.label);
+    }
+}
+
 TEST_F(PlaceSearchEditor, EnterTakesTheFirstPlaceAndKeepsATypedLabel) {
     ASSERT_TRUE(editor->prepareClock(0));
     auto* label = Part<QLineEdit>(*editor, "labelEdit");

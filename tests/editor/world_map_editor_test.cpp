@@ -1,4 +1,5 @@
 // The map in the editor: colours by colour table for the chosen zone, and zone choice by click.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QSet>
@@ -164,6 +165,37 @@ TEST_F(WorldMap, DrawnPixelForPixelAt1xAndSmoothlyOnDenserScreens) {
     const auto pictureColours = colours(picture.convertToFormat(QImage::Format_RGB32));
     EXPECT_LE(pictureColours, 4);
     EXPECT_GE(colours(shot), 4 * pictureColours) << pictureColours;
+}
+
+// Also run at 2x: the ring is as wide as the border on the denser screen too.
+TEST_F(WorldMap, TabGivesTheMapFocusAndItsBorderTheHighlightColour) {
+    ASSERT_TRUE(editor->editClock(2));
+    QApplication::setActiveWindow(editor.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
+    WorldMapView* map = MapView();
+    const QRgb highlight = map->palette().color(QPalette::Highlight).rgb();
+    // The middle of each side of the border, in the grab's device pixels.
+    const auto borderInHighlight = [&] {
+        const QImage shot = map->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int edge = static_cast<int>(map->devicePixelRatioF());  // inside a 2-pixel border
+        const QPoint sides[] = {{shot.width() / 2, edge},
+                                {shot.width() / 2, shot.height() - 1 - edge},
+                                {edge, shot.height() / 2},
+                                {shot.width() - 1 - edge, shot.height() / 2}};
+        int lit = 0;
+        for (const QPoint& at : sides) lit += shot.pixel(at) == highlight ? 1 : 0;
+        return lit;
+    };
+    ZoneCombo()->setCurrentIndex(0);
+    ZoneCombo()->setFocus();
+    EXPECT_EQ(borderInHighlight(), 0) << "no ring without focus";
+    QTest::keyClick(ZoneCombo(), Qt::Key_Tab);
+    ASSERT_TRUE(map->hasFocus()) << "reached by Tab";
+    EXPECT_EQ(borderInHighlight(), 4);
+    // Its arrow keys still choose zones.
+    QTest::keyClick(map, Qt::Key_Right);
+    EXPECT_EQ(ZoneCombo()->currentIndex(), 1);
+    editor->reject();
 }
 
 // Also run at 2x: the shade covers the same places on the denser screen.

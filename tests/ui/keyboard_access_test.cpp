@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -21,6 +22,7 @@
 #include "ui/convert/converter_window.h"
 #include "ui/editor/clock_editor.h"
 #include "ui/main/clock_window.h"
+#include "ui/main/context_menu.h"
 #include "ui/program/program.h"
 #include "ui/setup/setup_dialog.h"
 #include "ui_test_support.h"
@@ -170,10 +172,13 @@ TEST_F(KeyboardAndReaders, TheClockWindowReadsAsOneTextPerEnabledClock) {
     EXPECT_EQ(face->child(1)->text(QAccessible::Name), QStringLiteral("Off, 11:30:15"));
 }
 
-TEST_F(KeyboardAndReaders, ShiftF10AndTheMenuKeyOpenTheMenuAtTheWindow) {
+TEST_F(KeyboardAndReaders, ShiftF10AndTheMenuKeyOpenTheMenuAtTheWindowOnItsFirstItem) {
     Start({"Zulu|0|True"});
     ClockWindow* window = program->clockWindow();
     QMenu* menu = program->tray().menu();
+    QAction* first = menu->actions().value(0);
+    ASSERT_NE(first, nullptr);
+    ASSERT_EQ(first->text(), QStringLiteral("&Setup"));
     for (const auto& [key, modifiers] :
          {std::pair{Qt::Key_F10, Qt::ShiftModifier}, std::pair{Qt::Key_Menu, Qt::NoModifier}}) {
         menu->hide();
@@ -181,10 +186,33 @@ TEST_F(KeyboardAndReaders, ShiftF10AndTheMenuKeyOpenTheMenuAtTheWindow) {
         EXPECT_TRUE(menu->isVisible()) << key;
         EXPECT_TRUE(window->frameGeometry().adjusted(-2, -2, 2, 2).contains(menu->pos()))
             << "opened at the window";
+        EXPECT_EQ(menu->activeAction(), first) << key;
     }
+    // Return triggers the highlighted item.
+    QSignalSpy triggered(first, &QAction::triggered);
+    QTest::keyClick(menu, Qt::Key_Return);
+    EXPECT_EQ(triggered.count(), 1);
+    // A right click opens the menu with nothing highlighted, as before.
+    menu->hide();
+    QTest::mouseClick(window, Qt::RightButton, {}, QPoint(4, 4));
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_EQ(menu->activeAction(), nullptr);
     menu->hide();
     QTest::keyClick(window, Qt::Key_F10);
     EXPECT_FALSE(menu->isVisible()) << "F10 alone is not the menu key";
+}
+
+TEST(KeyboardMenu, TheFirstItemToHighlightIsTheFirstThatCanBeTriggered) {
+    QMenu menu;
+    menu.addAction(QStringLiteral("line"))->setEnabled(false);
+    menu.addSeparator();
+    menu.addAction(QStringLiteral("hidden"))->setVisible(false);
+    QAction* first = menu.addAction(QStringLiteral("first"));
+    menu.addAction(QStringLiteral("second"));
+    EXPECT_EQ(FirstEnabledAction(menu), first);
+    first->setEnabled(false);
+    EXPECT_EQ(FirstEnabledAction(menu)->text(), QStringLiteral("second"));
+    EXPECT_EQ(FirstEnabledAction(QMenu()), nullptr);
 }
 
 TEST_F(KeyboardAndReaders, SpaceTurnsTheSelectedClockOnAndOffEnterEditsIt) {

@@ -23,6 +23,7 @@
 #include "ui/editor/place_search_box.h"
 #include "ui/editor/world_map_view.h"
 #include "ui/main/accessibility.h"
+#include "ui/main/tab_order.h"
 
 namespace horavia {
 
@@ -133,6 +134,11 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
             [this](const PlaceMatch& place) { selectZone(toZoneCombo_, place.zoneIndex); });
     fromTimeEdit_->installEventFilter(this);
     toTimeEdit_->installEventFilter(this);
+    // Tab reads the window as the eye does: the source line, the target line, the swap beside
+    // them, then the result and the map's box. It opens on the time to convert.
+    ChainTabOrder({fromPlaceSearch_, fromZoneCombo_, fromTimeEdit_, toPlaceSearch_, toZoneCombo_,
+                   swapButton_, toTimeEdit_, mapCheck_});
+    fromTimeEdit_->setFocus();
 
     // The map's choice is a preference: ticked here, it is stored and announced, and the strip
     // follows the announcement wherever the change was made.

@@ -23,6 +23,7 @@
 #include "ui/editor/working_hours_box.h"
 #include "ui/editor/world_map_view.h"
 #include "ui/main/accessibility.h"
+#include "ui/main/tab_order.h"
 
 namespace horavia {
 
@@ -57,9 +58,8 @@ ClockEditor::ClockEditor(AppState& state, QWidget* parent, QImage mapPicture, Pl
 }
 
 void ClockEditor::createControls() {
-    // Created in tab order: (place search,) label, active, format, zone, map, working hours, OK,
-    // Cancel; the place
-    // search comes first in the layout and in the tab order.
+    // Created in tab order: label, active, format, zone, map, working hours, OK, Cancel; the
+    // place search, made earlier, joins the order in placeControls().
     //: The clock's name, shown above its time.
     labelCaption_ = new QLabel(tr("&Label"), this);
     labelCaption_->setObjectName(QStringLiteral("labelCaption"));
@@ -141,6 +141,8 @@ void ClockEditor::placeControls() {
     layout->addWidget(hoursBox_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // Tab follows the screen: the place search between the format and the zone list.
+    ChainTabOrder({labelEdit_, enabledCheck_, formatEdit_, placeSearch_, zoneCombo_, worldMap_});
 }
 
 ClockEditor::~ClockEditor() = default;
@@ -168,6 +170,7 @@ bool ClockEditor::prepareClock(int slot) {
     if (clock == nullptr || clock->Label.empty()) return false;  // an empty slot has no row
     editSlot_ = slot;
     placeSearch_->clear();
+    labelEdit_->setFocus();  // a clock of the list is most often renamed
     labelEdit_->setText(Utf8(clock->Label));
     formatEdit_->setText(Utf8(clock->Format));
     enabledCheck_->setChecked(clock->Enabled);

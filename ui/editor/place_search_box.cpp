@@ -34,6 +34,7 @@ QWidget* PlaceSearchBox::resultList() const {
 }
 
 void PlaceSearchBox::search(const QString& text) {
+    placeTaken_ = false;
     matches_ = finder_.Find(text.toStdString(), catalogue_);
     QStringList lines;
     for (const PlaceMatch& m : matches_) lines << Utf8(m.place + "  \u2014  " + m.zoneDisplay);
@@ -50,6 +51,7 @@ void PlaceSearchBox::choose(int row) {
     const PlaceMatch chosen = matches_[static_cast<std::size_t>(row)];
     completer_->popup()->hide();
     setText(Utf8(chosen.place));
+    placeTaken_ = true;
     emit placeChosen(chosen);
 }
 
@@ -61,10 +63,18 @@ void PlaceSearchBox::keyPressEvent(QKeyEvent* event) {
         completer_->popup()->setCurrentIndex(model_->index(0));
         return;
     }
-    // Enter takes the first place found; with none, the dialog's default button acts.
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) && !matches_.empty()) {
-        choose(0);
-        return;
+    // Enter takes the place highlighted in the list, else the first place found; with none,
+    // or once a place is taken, the window's default button acts.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        const QModelIndex highlighted = completer_->popup()->currentIndex();
+        if (completer_->popup()->isVisible() && highlighted.isValid()) {
+            choose(highlighted.row());
+            return;
+        }
+        if (!matches_.empty() && !placeTaken_) {
+            choose(0);
+            return;
+        }
     }
     QLineEdit::keyPressEvent(event);
 }

@@ -1,5 +1,7 @@
 // A search field for places: type a city, country or zone and the places found drop down
-// below it; Down moves into them, Enter takes the one chosen (in the field, the first).
+// below it; Down moves into them, Enter takes the one chosen (in the field, the first). Once a
+// place is taken, Enter is the window's again (a dialog's default button) until the text is
+// edited.
 #pragma once
 
 #include <QLineEdit>
@@ -40,6 +42,7 @@ class PlaceSearchBox : public QLineEdit {
     const ZoneCatalogue& catalogue_;
     PlaceFinder& finder_;
     std::vector<PlaceMatch> matches_;
+    bool placeTaken_ = false;  // the text shows a place taken, not a search being typed
     QStringListModel* model_;
     QCompleter* completer_;
 };

@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 #include <cmath>
 #include <utility>
 
@@ -122,8 +120,18 @@ const QImage& WorldMapView::scaledPicture(qreal ratio) {
 
 void WorldMapView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (picture_.isNull()) return;
     QPainter painter(this);
+    // With the keyboard's focus the border is drawn in the highlight colour, as wide as the
+    // border itself: the style's dotted focus frame shows only after keyboard use the style
+    // saw, and would hide the map's edge.
+    if (hasFocus() && frameWidth() > 0) {
+        const qreal width = frameWidth();
+        painter.setPen(QPen(palette().color(QPalette::Highlight), width, Qt::SolidLine,
+                            Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(width / 2, width / 2, -width / 2, -width / 2));
+    }
+    if (picture_.isNull()) return;
     painter.setClipRect(contentsRect());
     // One device pixel per picture pixel would shrink the map on high-resolution screens;
     // the picture is drawn at its size in logical pixels.
@@ -142,12 +150,6 @@ void WorldMapView::paintEvent(QPaintEvent* event) {
         painter.setPen(QPen(Qt::black, 1.5));
         painter.setBrush(QColor(255, 220, 0));
         painter.drawEllipse(QPointF(contentsRect().topLeft()) + *marker_, 3.5, 3.5);
-    }
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = contentsRect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
     }
 }
 

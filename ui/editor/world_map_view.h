@@ -2,7 +2,8 @@
 // pixel to a logical pixel. On a screen with more device pixels than logical ones the colours
 // are scaled up smoothly, so coasts are not staircased; presses are still reported in picture
 // pixels, 0,0 at the inner top-left corner. The night side is laid over the colours; clicks
-// still read the area from the picture.
+// still read the area from the picture. With the keyboard's focus (Tab or a click) the border is
+// drawn in the palette's highlight colour.
 #pragma once
 
 #include <QFrame>

@@ -523,7 +523,9 @@ void ClockWindow::paintEvent(QPaintEvent* event) {
 }
 
 void ClockWindow::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::RightButton) emit menuRequested(event->globalPosition().toPoint());
+    if (event->button() == Qt::RightButton) {
+        emit menuRequested(event->globalPosition().toPoint(), QContextMenuEvent::Mouse);
+    }
 }
 
 void ClockWindow::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -595,7 +597,7 @@ void ClockWindow::keyPressEvent(QKeyEvent* event) {
     const bool shiftF10 = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
     if ((event->key() == Qt::Key_Menu && event->modifiers() == Qt::NoModifier) || shiftF10) {
         const int margin = WholePixels(kClockMargin);
-        emit menuRequested(mapToGlobal(QPoint(margin, margin)));
+        emit menuRequested(mapToGlobal(QPoint(margin, margin)), QContextMenuEvent::Keyboard);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -3,6 +3,7 @@
 // program what the user asks for; the program decides.
 #pragma once
 
+#include <QContextMenuEvent>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
@@ -78,8 +79,8 @@ class ClockWindow : public QWidget {
     // A double click: the setup dialog.
     void setupRequested();
     // A right click, Shift+F10 or the Menu key: the program's menu at this screen position,
-    // "&Setup" its default item.
-    void menuRequested(const QPoint& globalPos);
+    // "&Setup" its default item; `reason` says whether the keyboard asked for it.
+    void menuRequested(const QPoint& globalPos, QContextMenuEvent::Reason reason);
     // The window's first paint is done (once per window).
     void firstPainted();
 

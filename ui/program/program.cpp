@@ -185,7 +185,9 @@ ClockWindow& Program::ensureClockWindow() {
                 [this] { showClockWindow(false); });
         connect(clockWindow_, &ClockWindow::setupRequested, this, &Program::openSetup);
         connect(clockWindow_, &ClockWindow::menuRequested, this,
-                [this](const QPoint& at) { tray_.popUpMenu(at, true, clockWindow_.data()); });
+                [this](const QPoint& at, QContextMenuEvent::Reason reason) {
+                    tray_.popUpMenu(at, true, clockWindow_.data(), reason);
+                });
         clockWindow_->applyFont(state_.preferences.Values().FontName,
                                 state_.preferences.Values().FontSize);
         clockWindow_->restorePlace();

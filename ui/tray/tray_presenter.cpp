@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "platform/qt_utf8.h"
+#include "ui/main/context_menu.h"
 #include "ui/main/program_icon.h"
 
 namespace horavia {
@@ -165,13 +166,14 @@ void TrayPresenter::setWindowShown(bool shown) {
     showAction_->setText(tr(shown ? kMenuHideCaption : kMenuShowCaption));
 }
 
-void TrayPresenter::popUpMenu(const QPoint& globalPos, bool setupAsDefault, QWidget* over) {
+void TrayPresenter::popUpMenu(const QPoint& globalPos, bool setupAsDefault, QWidget* over,
+                              QContextMenuEvent::Reason reason) {
     menu_.setDefaultAction(setupAsDefault ? setupAction_ : nullptr);
     // Without a parent window a Wayland compositor places the menu as it likes.
     menu_.winId();  // the menu's native window, to take the parent
     menu_.windowHandle()->setTransientParent(over != nullptr ? over->window()->windowHandle()
                                                              : nullptr);
-    menu_.popup(globalPos);
+    PopUpContextMenu(menu_, globalPos, reason);
 }
 
 bool TrayPresenter::isIconAdded() const {

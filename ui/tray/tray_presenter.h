@@ -4,6 +4,7 @@
 // and the icon is added as soon as one appears.
 #pragma once
 
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QObject>
@@ -60,7 +61,9 @@ class TrayPresenter : public QObject {
     // Pops the menu up at a screen position, "&Setup" marked as the default item or not.
     // over: the window clicked, if any; where a window's place cannot be known (Wayland) the
     // compositor places the menu relative to it, so the position is read in its coordinates.
-    void popUpMenu(const QPoint& globalPos, bool setupAsDefault, QWidget* over = nullptr);
+    // Opened from the keyboard, the menu starts on its first enabled item.
+    void popUpMenu(const QPoint& globalPos, bool setupAsDefault, QWidget* over = nullptr,
+                   QContextMenuEvent::Reason reason = QContextMenuEvent::Mouse);
 
     bool isIconAdded() const;
     QString tip() const;
