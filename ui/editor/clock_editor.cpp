@@ -23,6 +23,7 @@
 #include "ui/editor/working_hours_box.h"
 #include "ui/editor/world_map_view.h"
 #include "ui/main/accessibility.h"
+#include "ui/main/scrolling_page.h"
 
 namespace horavia {
 
@@ -130,17 +131,26 @@ void ClockEditor::placeControls() {
     buttons->addWidget(okButton_);
     buttons->addWidget(cancelButton_);
 
+    // Everything but the buttons scrolls where the screen is too low for the editor.
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("editorFields"));
+    auto* inner = new QVBoxLayout(content);
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->setSpacing(kMargin);
+    inner->addLayout(fields);
+    inner->addWidget(placeSearch_);
+    inner->addWidget(placeNote_);
+    inner->addWidget(zoneCombo_);
+    inner->addWidget(worldMap_, 1, Qt::AlignCenter);
+    inner->addWidget(hoursBox_);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(kMargin);
-    layout->addLayout(fields);
-    layout->addWidget(placeSearch_);
-    layout->addWidget(placeNote_);
-    layout->addWidget(zoneCombo_);
-    layout->addWidget(worldMap_, 1, Qt::AlignCenter);
-    layout->addWidget(hoursBox_);
+    layout->addWidget(new ScrollingPage(content), 1);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    new WorkAreaFit(*this);
 }
 
 ClockEditor::~ClockEditor() = default;
