@@ -493,6 +493,11 @@ TEST_P(DialogFit, EveryWindowOpensInsideItsScreen) {
                 << frame.y() << " " << frame.width() << "x" << frame.height();
             ExpectEverythingFits(*window, where);
         }
+        if (window == &editor) {  // the map at its own size, scrolled to where it must
+            const auto* map = editor.findChild<QWidget*>(QStringLiteral("worldMap"));
+            ASSERT_NE(map, nullptr);
+            EXPECT_EQ(map->size(), map->sizeHint()) << where;
+        }
         window->hide();
     }
 }

@@ -12,7 +12,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 #include "model/text_helpers.h"
@@ -131,7 +130,12 @@ void ClockEditor::placeControls() {
     buttons->addWidget(okButton_);
     buttons->addWidget(cancelButton_);
 
-    // Everything but the buttons scrolls where the screen is too low for the editor.
+    // Everything but the buttons scrolls where the screen is too low for the editor. Moving the
+    // controls into the scrolling page would reorder the focus chain: it is kept as it was.
+    QWidgetList focusOrder;  // the tab stops (a spin box's field follows its box)
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->focusProxy() == nullptr) focusOrder << w;
+    }
     auto* content = new QWidget;
     content->setObjectName(QStringLiteral("editorFields"));
     auto* inner = new QVBoxLayout(content);
@@ -150,6 +154,9 @@ void ClockEditor::placeControls() {
     layout->addWidget(new ScrollingPage(content), 1);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    for (qsizetype i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
     new WorkAreaFit(*this);
 }
 

@@ -31,6 +31,7 @@ ScrollingPage::ScrollingPage(QWidget* content, QWidget* parent) : QScrollArea(pa
     // The keyboard goes to the controls; the page scrolls to the one that takes the focus.
     setFocusPolicy(Qt::NoFocus);
     setWidget(content);
+    content->installEventFilter(this);
     setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
 }
@@ -51,6 +52,16 @@ QSize ScrollingPage::minimumSizeHint() const {
     const int lowest = std::min(least.height(), kLeastLines * fontMetrics().lineSpacing());
     return {least.width() + verticalScrollBar()->sizeHint().width(),
             std::max(lowest, least.height() - shortfall_)};
+}
+
+bool ScrollingPage::eventFilter(QObject* watched, QEvent* event) {
+    // The content's needs changed (a picture came, a control was shown): the window lays the
+    // page out again, and the content gets at least its least size, also while hidden.
+    if (watched == widget() && event->type() == QEvent::LayoutRequest) {
+        updateGeometry();
+        QCoreApplication::postEvent(this, new QEvent(QEvent::LayoutRequest));
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
 
 void ScrollingPage::setShortfall(int pixels) {

@@ -21,6 +21,9 @@ class ScrollingPage : public QScrollArea {
     void setShortfall(int pixels);
     int shortfall() const { return shortfall_; }
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     int shortfall_ = 0;
 };
