@@ -46,16 +46,27 @@ void TimeService::EndBusy() {
     if (--busyDepth_ == 0) emit busyChanged(false);
 }
 
+void TimeService::SetQueryRunning(bool running) {
+    if (running == queryRunning_) return;
+    queryRunning_ = running;
+    emit queryRunningChanged(running);
+}
+
 bool TimeService::AnnouncedQuery::StartQuery(const std::string& sServer, AnswerHandler done) {
     // A call while another query waits is refused by the query itself, without a wait.
     ServerQueryPort& query = service_.ServerQuery();
     if (query.IsWaiting()) return false;
     service_.BeginBusy();
+    service_.SetQueryRunning(true);
     const bool started = query.StartQuery(sServer, [this, done](const TimeAnswer& answer) {
+        service_.SetQueryRunning(false);  // over before its outcome is told
         service_.EndBusy();
         done(answer);
     });
-    if (!started) service_.EndBusy();
+    if (!started) {
+        service_.SetQueryRunning(false);
+        service_.EndBusy();
+    }
     return started;
 }
 

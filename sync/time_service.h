@@ -50,10 +50,15 @@ class TimeService : public QObject {
     // True while a synchronisation runs (waiting for its server or for the user's answer) or
     // a query waits for its server.
     bool IsBusy() const { return busyDepth_ > 0; }
+    // True only while a query waits for its server: not while the user reads what came of it.
+    bool IsQueryRunning() const { return queryRunning_; }
 
   signals:
     // Announced when the service becomes busy and when it is free again.
     void busyChanged(bool busy);
+    // Announced when a query starts waiting for its server and when it ends (answered, failed,
+    // timed out or cancelled), before anything is told of its outcome.
+    void queryRunningChanged(bool running);
     // A synchronisation is over.
     void synchronised(horavia::SyncOutcome outcome);
 
@@ -74,6 +79,7 @@ class TimeService : public QObject {
     // first begins and when the last ends.
     void BeginBusy();
     void EndBusy();
+    void SetQueryRunning(bool running);
 
     // The query, made on first use; one that always fails when none can be made.
     ServerQueryPort& ServerQuery();
@@ -86,6 +92,7 @@ class TimeService : public QObject {
     AnnouncedQuery announcedQuery_{*this};
     TimeSynchroniser synchroniser_;
     int busyDepth_ = 0;
+    bool queryRunning_ = false;
     int preferencesSubscription_ = -1;
     bool updatePending_ = false;  // an UpdateTime is posted and has not run yet
 };

@@ -10,7 +10,9 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <cstdlib>
 #include <memory>
 
 #include "convert_zones.h"
@@ -270,6 +272,34 @@ TEST_F(Converter, MapStripFollowsThePreferenceAndShowsTheConvertersMoment) {
         EXPECT_EQ(colours.value(9), kSelectedMainArea) << c.typed;
         EXPECT_EQ(colours.value(10), kOtherArea) << c.typed;
     }
+}
+
+// Where the work area is too narrow for the rows side by side, each time goes below its zone
+// list and the window fits the area; with room again they are side by side.
+TEST_F(Converter, RowsStackWhereTheWorkAreaIsTooNarrowForThemSideBySide) {
+    QScreen* screen = window->screen();
+    ASSERT_NE(screen, nullptr);
+    const QRect whole = screen->availableGeometry();
+    const auto sideBySide = [&] {
+        return std::abs(FromTime()->geometry().center().y() - FromZone()->geometry().center().y()) <
+               FromZone()->height();
+    };
+    ASSERT_LT(window->frameGeometry().width() + 16, whole.width()) << "room at the start";
+    EXPECT_TRUE(sideBySide());
+    const QRect narrow(whole.topLeft(),
+                       QSize(window->frameGeometry().width() - 40, whole.height()));
+    emit screen->availableGeometryChanged(narrow);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(sideBySide());
+    EXPECT_GT(FromTime()->y(), FromZone()->y()) << "the time below its zone list";
+    EXPECT_LE(window->frameGeometry().width(), narrow.width());
+    const QWidget* swap = Part<QWidget>("swapButton");
+    EXPECT_TRUE(
+        window->rect().contains(QRect(swap->mapTo(window.get(), QPoint(0, 0)), swap->size())))
+        << "the swap button inside the window";
+    emit screen->availableGeometryChanged(whole);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(sideBySide());
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -387,8 +388,11 @@ class DialogFit : public ::testing::TestWithParam<int>, public testing::TestServ
   protected:
     void SetUp() override { PrepareClocksToFit(*this); }
     std::string Where(const char* dialog) const {
+        const QScreen* screen = QGuiApplication::primaryScreen();
         return std::string(dialog) + " at " + std::to_string(GetParam()) + " pt, scale " +
-               qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toStdString();
+               QString::number(screen->devicePixelRatio()).toStdString() + " on " +
+               std::to_string(screen->availableGeometry().width()) + "x" +
+               std::to_string(screen->availableGeometry().height());
     }
 };
 
@@ -454,9 +458,47 @@ TEST_P(DialogFit, ConverterWithItsMapFitsTheScreen) {
     EXPECT_LE(strip->height(), 184) << where;
     const QSizeF onScreen =
         QSizeF(converter.frameGeometry().size()) * converter.devicePixelRatioF();
-    if (!qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+    if (converter.devicePixelRatioF() == 1.0) {  // scaled screens: EveryWindowOpensInside...
         EXPECT_LE(onScreen.width(), 1280) << where;
         EXPECT_LE(onScreen.height(), 800 - 40) << where << ": room for a panel";
+    }
+}
+
+// Every window, as it opens and at its least size, lies inside the screen's work area, frame
+// included (the converter with and without its map); its texts still show whole.
+TEST_P(DialogFit, EveryWindowOpensInsideItsScreen) {
+    const AppFontSize size(GetParam());
+    const QRect workArea = QGuiApplication::primaryScreen()->availableGeometry();
+    SetupDialog setup(state);
+    ClockEditor editor(state);
+    ASSERT_TRUE(editor.prepareClock(0));
+    FirstAnswersQuery query;
+    ServerTestDialog test(query, clock, messages);
+    ConverterWindow converter(state, messages);
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&setup, &editor, &test, &converter, &converter}) {
+        if (window == &converter && converter.isVisible()) {
+            converter.hide();
+            state.preferences.Set(&Preferences::ConvMap, true);
+        }
+        window->show();
+        QCoreApplication::processEvents();
+        const std::string where = Where(window->metaObject()->className());
+        for (bool least : {false, true}) {
+            if (least) window->resize(window->minimumSize());
+            QCoreApplication::processEvents();
+            const QRect frame = window->frameGeometry();
+            EXPECT_TRUE(workArea.contains(frame))
+                << where << (least ? " at its least size" : "") << ": frame " << frame.x() << ","
+                << frame.y() << " " << frame.width() << "x" << frame.height();
+            ExpectEverythingFits(*window, where);
+        }
+        if (window == &editor) {  // the map at its own size, scrolled to where it must
+            const auto* map = editor.findChild<QWidget*>(QStringLiteral("worldMap"));
+            ASSERT_NE(map, nullptr);
+            EXPECT_EQ(map->size(), map->sizeHint()) << where;
+        }
+        window->hide();
     }
 }
 

@@ -13,6 +13,7 @@
 
 #include "ui/main/clock_window.h"
 #include "ui/main/twips.h"
+#include "ui/main/work_area_follower.h"
 #include "ui_test_support.h"
 
 namespace horavia {
@@ -332,6 +333,84 @@ TEST(FramePlacement, WherePositionsAreUnknownNothingIsMadeUp) {
     EXPECT_EQ(placement.FramePosition(), std::nullopt);
     EXPECT_FALSE(placement.IsPlacing());
     EXPECT_EQ(window.pos(), QPoint(10, 20)) << "not moved either";
+    window.hide();
+}
+
+TEST(WorkAreaFollower, PlaceInANewWorkArea) {
+    struct Case {
+        const char* name;
+        QRect frame;
+        QRect workArea;
+        bool programPlace, leftStored, topStored;
+        std::optional<QPoint> expected;
+    };
+    const QRect belowTopPanel(0, 27, 1280, 800 - 27);
+    const Case cases[]{
+        {"a first start before the top panel",
+         {7, 7, 200, 60},
+         belowTopPanel,
+         true,
+         false,
+         false,
+         QPoint(7, 27)},
+        {"a left panel", {7, 7, 200, 60}, {48, 0, 1232, 800}, true, false, false, QPoint(48, 7)},
+        {"a bottom panel",
+         {0, 760, 200, 60},
+         {0, 0, 1280, 768},
+         true,
+         false,
+         false,
+         QPoint(0, 708)},
+        {"already inside", {100, 100, 200, 60}, belowTopPanel, true, false, false, std::nullopt},
+        {"moved by the user", {7, 7, 200, 60}, belowTopPanel, false, false, false, std::nullopt},
+        {"a stored top is the user's",
+         {7, 7, 200, 60},
+         belowTopPanel,
+         true,
+         false,
+         true,
+         std::nullopt},
+        {"taller than the area: the title bar shows",
+         {0, 0, 200, 900},
+         belowTopPanel,
+         true,
+         false,
+         false,
+         QPoint(0, 27)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(
+            PlaceInNewWorkArea(c.frame, c.workArea, c.programPlace, c.leftStored, c.topStored),
+            c.expected)
+            << c.name;
+    }
+}
+
+// The wiring: the screen announces its new work area, the window the program placed moves into
+// it; once the user has moved the window it stays.
+TEST(WorkAreaFollower, MovesOnlyTheProgramsPlace) {
+    QWidget window(nullptr, Qt::Tool);
+    window.resize(120, 40);
+    FramePlacement placement(window, true, 20, 20);
+    WorkAreaFollower follower(window, placement);
+    follower.setStoredAxes(false, false);
+    QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect whole = screen->availableGeometry();
+    placement.PlaceFrameAt(whole.topLeft());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !placement.IsPlacing(); }, 2000));
+
+    emit screen->availableGeometryChanged(whole.adjusted(0, 27, 0, 0));
+    // a panel at the top
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !placement.IsPlacing(); }, 2000));
+    EXPECT_EQ(window.frameGeometry().topLeft(), whole.topLeft() + QPoint(0, 27));
+    EXPECT_TRUE(placement.StandsWhereProgramPut());
+
+    window.move(whole.topLeft() + QPoint(200, 10));  // dragged, over where the panel will be
+    EXPECT_FALSE(placement.StandsWhereProgramPut());
+    emit screen->availableGeometryChanged(whole.adjusted(0, 40, 0, 0));
+    EXPECT_EQ(placement.FramePosition(), whole.topLeft() + QPoint(200, 10));
+    emit screen->availableGeometryChanged(whole);
     window.hide();
 }
 

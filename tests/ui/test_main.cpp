@@ -21,7 +21,10 @@ void QuietOffscreen(QtMsgType type, const QMessageLogContext& context, const QSt
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Offscreen always; a run may give it options (a screen configuration file).
+    if (!qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("offscreen:"))) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
     qInstallMessageHandler(QuietOffscreen);
     QApplication app(argc, argv);
     // Recorded messages are compared as the user reads them.

@@ -127,5 +127,35 @@ TEST_F(ProgramTest, SyncNowIsGreyedWithTheIconWhileASynchronisationRuns) {
               "The time server did not answer.\nThe computer's clock was not changed.");
 }
 
+// The icon greys for the query only: the failure is told with the icon itself again, while
+// "Sync Now!" stays unavailable until the user has read it.
+TEST_F(ProgramTest, TheIconIsItselfAgainWhileAFailedQueryIsTold) {
+    Program& ti = Start();  // nothing listens on the port: the query on 127.0.0.1 fails
+    auto* icon = ti.tray().findChild<QSystemTrayIcon*>(QStringLiteral("trayIcon"));
+    ASSERT_NE(icon, nullptr);
+    const QImage normal = Drawn(ProgramIcon());
+    const QImage greyed = ProgramIcon().pixmap(QSize(22, 22), QIcon::Disabled).toImage();
+    QSignalSpy running(&ti.timeService(), &TimeService::queryRunningChanged);
+    QSignalSpy synchronised(&ti.timeService(), &TimeService::synchronised);
+    bool told = false;
+    messages.onShow = [&](const std::string&) {
+        told = true;
+        EXPECT_FALSE(ti.timeService().IsQueryRunning());
+        EXPECT_EQ(Drawn(icon->icon()), normal) << "not greyed while the failure is read";
+        EXPECT_TRUE(ti.timeService().IsBusy()) << "the user's answer still belongs to the run";
+        EXPECT_FALSE(Item("Sync Now!")->isEnabled()) << "no second synchronisation meanwhile";
+    };
+    Item("Sync Now!")->trigger();
+    EXPECT_TRUE(ti.timeService().IsQueryRunning());
+    EXPECT_EQ(Drawn(icon->icon()), greyed) << "greyed from the query's start";
+    ASSERT_TRUE(synchronised.wait(5000));
+    EXPECT_TRUE(told);
+    ASSERT_EQ(running.size(), 2);
+    EXPECT_TRUE(running[0][0].toBool());
+    EXPECT_FALSE(running[1][0].toBool());
+    EXPECT_TRUE(Item("Sync Now!")->isEnabled());
+    EXPECT_EQ(Drawn(icon->icon()), normal);
+}
+
 }  // namespace
 }  // namespace horavia

@@ -4,11 +4,13 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <algorithm>
 
@@ -23,6 +25,8 @@
 #include "ui/editor/place_search_box.h"
 #include "ui/editor/world_map_view.h"
 #include "ui/main/accessibility.h"
+#include "ui/main/screen_watch.h"
+#include "ui/main/scrolling_page.h"
 #include "ui/main/tab_order.h"
 
 namespace horavia {
@@ -30,6 +34,8 @@ namespace horavia {
 namespace {
 
 constexpr int kSelectionLength = 255;
+// Room left for a window manager's frame (both borders) until the real one is known.
+constexpr int kFrameAllowance = 16;
 
 }  // namespace
 
@@ -91,7 +97,7 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     toPlaceSearch_->setAccessibleName(tr("Find a place to convert to"));
     swapButton_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_S));
     for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
-        combo->setMinimumContentsLength(44);
+        combo->setMinimumContentsLength(kZoneListChars);
         combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     }
     const int timeWidth =
@@ -100,25 +106,16 @@ ConverterWindow::ConverterWindow(AppState& app, MessageBoxPort& messages, QWidge
     toTimeEdit_->setMinimumWidth(timeWidth + 12);
     equalsLabel_->setAlignment(Qt::AlignCenter);
 
-    // Source on top, "=" between, target below, each zone list with its place search above
-    // it; the swap picture beside both lines.
-    auto* grid = new QGridLayout(this);
-    grid->addWidget(fromPlaceSearch_, 0, 1);
-    grid->addWidget(fromCaption, 1, 0);
-    grid->addWidget(fromZoneCombo_, 1, 1);
-    grid->addWidget(fromTimeEdit_, 1, 2);
-    grid->addWidget(equalsLabel_, 2, 2);
-    grid->addWidget(toPlaceSearch_, 3, 1);
-    grid->addWidget(toCaption, 4, 0);
-    grid->addWidget(toZoneCombo_, 4, 1);
-    grid->addWidget(toTimeEdit_, 4, 2);
-    grid->addWidget(swapButton_, 0, 3, 5, 1, Qt::AlignCenter);
-    grid->addWidget(mapCheck_, 5, 1);
-    grid->addWidget(mapStrip_, 6, 0, 1, 4, Qt::AlignHCenter);
-    grid->setColumnStretch(1, 1);
-    grid->setRowStretch(7, 1);
-    // At least as large as the font needs; wider shows longer zone names.
-    grid->setSizeConstraint(QLayout::SetMinimumSize);
+    rows_ = {fromPlaceSearch_, fromCaption,    fromZoneCombo_, fromTimeEdit_,
+             equalsLabel_,     toPlaceSearch_, toCaption,      toZoneCombo_,
+             toTimeEdit_,      swapButton_,    mapCheck_,      mapStrip_};
+    ArrangeConverterRows(*new QGridLayout(this), rows_, false);
+    // A window moved to a narrower screen, or a screen made narrower, stacks its rows.
+    connect(new ScreenWatch(*this), &ScreenWatch::workAreaChanged, this,
+            [this](const QRect& workArea) {
+                fitRowsToScreen(workArea);
+                if (isVisible()) FitInsideWorkArea(*this, workArea);
+            });
 
     // A zone name too long for its list is read whole in the tooltip.
     for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
@@ -197,10 +194,45 @@ void ConverterWindow::updateMap() {
 
 void ConverterWindow::showEvent(QShowEvent* event) {
     if (!listsFilled_) fillZoneLists();
+    if (const QScreen* shownOn = screen()) {
+        fitRowsToScreen(shownOn->availableGeometry());
+        FitInsideWorkArea(*this, shownOn->availableGeometry());
+    }
     QWidget::showEvent(event);
     if (!mapStrip_->isHidden()) {
         updateMap();  // "now" moved while the window was away
         minuteTicker_->start();
+    }
+}
+
+void ConverterWindow::fitRowsToScreen(const QRect& workArea) {
+    // Before the window manager has framed the window its frame is not known yet.
+    const int frame = std::max(frameGeometry().width() - width(), kFrameAllowance);
+    setZoneListChars(kZoneListChars);  // measured at their full width
+    const bool stack = ConverterRowsStack(
+        SideBySideWidth(*static_cast<QGridLayout*>(layout()), rows_), frame, workArea.width());
+    if (stack != rowsStacked_) {
+        rowsStacked_ = stack;
+        delete layout();  // the controls stay, and go into the new arrangement
+        ArrangeConverterRows(*new QGridLayout(this), rows_, stack);
+    }
+    if (!stack) return;
+    layout()->activate();
+    const int excess = minimumSizeHint().width() + frame - workArea.width();
+    setZoneListChars(StackedZoneListChars(
+        excess, fromZoneCombo_->fontMetrics().horizontalAdvance(QLatin1Char('x'))));
+    layout()->activate();
+    // Stacked, the window gives back the width it no longer needs.
+    resize(std::max(minimumWidth(), std::min(width(), workArea.width() - frame)), height());
+}
+
+void ConverterWindow::setZoneListChars(int chars) {
+    for (QComboBox* combo : {fromZoneCombo_, toZoneCombo_}) {
+        if (combo->minimumContentsLength() == chars) continue;
+        combo->setMinimumContentsLength(chars);
+        // Qt keeps the least size it measured for the old length until the style changes.
+        QEvent styleChange(QEvent::StyleChange);
+        QCoreApplication::sendEvent(combo, &styleChange);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "model/services.h"
 #include "model/zone_model.h"
+#include "ui/convert/converter_rows.h"
 
 class QCheckBox;
 class QComboBox;
@@ -47,6 +48,10 @@ class ConverterWindow : public QWidget {
     // The map strip at the converter's moment, with both zones highlighted; nothing while the
     // strip is hidden.
     void updateMap();
+    // Stacks the rows where they do not fit side by side in the work area, or puts them side
+    // by side again where they do.
+    void fitRowsToScreen(const QRect& workArea);
+    void setZoneListChars(int chars);
 
   private:
     // Fills both lists from the zone order; once, on the first showing.
@@ -75,6 +80,8 @@ class ConverterWindow : public QWidget {
     QCheckBox* mapCheck_;
     MapStrip* mapStrip_;
     MinuteTicker* minuteTicker_;
+    ConverterControls rows_{};
+    bool rowsStacked_ = false;
     int preferencesSubscription_ = -1;
 };
 

@@ -12,7 +12,6 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <utility>
 
 #include "model/text_helpers.h"
@@ -23,6 +22,7 @@
 #include "ui/editor/working_hours_box.h"
 #include "ui/editor/world_map_view.h"
 #include "ui/main/accessibility.h"
+#include "ui/main/scrolling_page.h"
 #include "ui/main/tab_order.h"
 
 namespace horavia {
@@ -130,19 +130,36 @@ void ClockEditor::placeControls() {
     buttons->addWidget(okButton_);
     buttons->addWidget(cancelButton_);
 
+    // Everything but the buttons scrolls where the screen is too low for the editor. Moving the
+    // controls into the scrolling page would reorder the focus chain: it is kept as it was.
+    QWidgetList focusOrder;  // the tab stops (a spin box's field follows its box)
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) != 0 && w->focusProxy() == nullptr) focusOrder << w;
+    }
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("editorFields"));
+    auto* inner = new QVBoxLayout(content);
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->setSpacing(kMargin);
+    inner->addLayout(fields);
+    inner->addWidget(placeSearch_);
+    inner->addWidget(placeNote_);
+    inner->addWidget(zoneCombo_);
+    inner->addWidget(worldMap_, 1, Qt::AlignCenter);
+    inner->addWidget(hoursBox_);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
     layout->setSpacing(kMargin);
-    layout->addLayout(fields);
-    layout->addWidget(placeSearch_);
-    layout->addWidget(placeNote_);
-    layout->addWidget(zoneCombo_);
-    layout->addWidget(worldMap_, 1, Qt::AlignCenter);
-    layout->addWidget(hoursBox_);
+    layout->addWidget(new ScrollingPage(content), 1);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    for (qsizetype i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
     // Tab follows the screen: the place search between the format and the zone list.
     ChainTabOrder({labelEdit_, enabledCheck_, formatEdit_, placeSearch_, zoneCombo_, worldMap_});
+    new WorkAreaFit(*this);
 }
 
 ClockEditor::~ClockEditor() = default;

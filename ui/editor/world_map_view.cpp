@@ -48,6 +48,7 @@ void WorldMapView::setPicture(QImage picture) {
     if (picture.format() != QImage::Format_Indexed8) picture = QImage();
     picture_ = std::move(picture);
     scaled_ = QImage();
+    updateGeometry();  // the view is as large as its picture
     update();
 }
 

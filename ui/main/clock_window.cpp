@@ -110,6 +110,7 @@ void ClockWindow::restorePlace() {
                                      stored.topStored);
     }
     placement_.PlaceFrameAt(WholePixels(g.topLeft()));
+    workAreaFollower_.setStoredAxes(stored.leftStored, stored.topStored);
     SetFixedOuterSize(*this, QSize(WholePixels(g.width()), WholePixels(g.height())));
     refresh();
     setAlwaysOnTop(state_.preferences.Values().AlwaysOnTop);

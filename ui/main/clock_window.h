@@ -20,6 +20,7 @@
 #include "ui/main/shaped_text_cache.h"
 #include "ui/main/sun_marks.h"
 #include "ui/main/window_limits.h"
+#include "ui/main/work_area_follower.h"
 
 namespace horavia {
 
@@ -128,6 +129,7 @@ class ClockWindow : public QWidget {
     AppState& state_;
     const WindowLimits limits_;
     FramePlacement placement_{*this, limits_.positionsKnown};
+    WorkAreaFollower workAreaFollower_{*this, placement_};
     ClockPaintLayout layout_;
     mutable ShapedTextCache shaped_;
     mutable ShapedTextCache smallShaped_;  // the change lines' smaller font

@@ -28,10 +28,12 @@ FramePlacement::FramePlacement(QWidget& window, bool positionsKnown, int frameWa
 void FramePlacement::PlaceFrameAt(QPoint frameTopLeft) {
     if (!positionsKnown_) return;
     place_ = frameTopLeft;
+    userMoved_ = false;
+    // Placing before the move: the move of a shown window is the program's, not the user's.
+    if (window_.isVisible()) StartPlacing();
     // Before the native window exists Qt takes this as the frame's place; afterwards it moves
     // the inside by the frame it knows.
     window_.move(place_);
-    if (window_.isVisible()) StartPlacing();
 }
 
 std::optional<QPoint> FramePlacement::FramePosition() const {
@@ -94,6 +96,7 @@ bool FramePlacement::eventFilter(QObject* watched, QEvent* event) {
                 CheckPlace();
             } else if (event->type() == QEvent::Move) {
                 place_ = window_.frameGeometry().topLeft();  // the user dragged the window
+                userMoved_ = true;
             }
             break;
         case QEvent::Hide:

@@ -43,6 +43,9 @@ class FramePlacement : public QObject {
     // True from a show until the frame has stayed at its place for a while (or the wait for
     // a frame has ended).
     bool IsPlacing() const { return placing_; }
+    // True while the frame stands where the program last put it (or where the window manager
+    // put it instead): false once the user has moved the window.
+    bool StandsWhereProgramPut() const { return positionsKnown_ && !userMoved_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +63,7 @@ class FramePlacement : public QObject {
     QPoint place_;
     bool placing_ = false;
     bool seenInPlace_ = false;
+    bool userMoved_ = false;
     int corrections_ = 0;
     QTimer wait_;  // ends the wait for a frame that never comes (no window manager)
 };

@@ -40,6 +40,7 @@ Program::Program(AppState& state, SystemClockSetter& clockSetter, ProgramOptions
     connect(&tray_, &TrayPresenter::exitRequested, this, &Program::shutDown);
     connect(&tray_, &TrayPresenter::foregroundRequested, this, &Program::bringOpenWindowForward);
     connect(&time_, &TimeService::busyChanged, &tray_, &TrayPresenter::setSynchronising);
+    connect(&time_, &TimeService::queryRunningChanged, &tray_, &TrayPresenter::setQueryRunning);
     // A host that shows no tips shows the clocks in the menu from the first moment.
     connect(&tray_, &TrayPresenter::iconAdded, this, &Program::showClockLinesInTray);
     // The tip shows a changed clock at once, not at the next tick.

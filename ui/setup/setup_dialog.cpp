@@ -9,6 +9,7 @@
 
 #include "ui/main/accessibility.h"
 #include "ui/main/help_page.h"
+#include "ui/main/scrolling_page.h"
 #include "ui/setup/clock_list_page.h"
 #include "ui/setup/command_button.h"
 #include "ui/setup/default_format_page.h"
@@ -36,10 +37,10 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     settingsPage_ = new SettingsPage(state_.preferences.Values(), tabs_);
     timeSyncPage_ = new TimeSyncPage(state_, tabs_);
     defaultFormatPage_ = new DefaultFormatPage(state_.preferences.Values(), tabs_);
-    tabs_->addTab(clockListPage_, tr("&Timezones"));
-    tabs_->addTab(settingsPage_, tr("&Settings"));
-    tabs_->addTab(timeSyncPage_, tr("TimeS&ync"));
-    tabs_->addTab(defaultFormatPage_, tr("Default &Format"));
+    tabs_->addTab(new ScrollingPage(clockListPage_), tr("&Timezones"));
+    tabs_->addTab(new ScrollingPage(settingsPage_), tr("&Settings"));
+    tabs_->addTab(new ScrollingPage(timeSyncPage_), tr("TimeS&ync"));
+    tabs_->addTab(new ScrollingPage(defaultFormatPage_), tr("Default &Format"));
     connect(clockListPage_, &ClockListPage::newClockRequested, this,
             &SetupDialog::newClockRequested);
     connect(clockListPage_, &ClockListPage::editClockRequested, this,
@@ -68,6 +69,8 @@ SetupDialog::SetupDialog(AppState& state, QWidget* parent)
     layout->addLayout(buttons);
     // The layout's minimum is the dialog's: every caption fits at any font and scale.
     layout->setSizeConstraint(QLayout::SetMinimumSize);
+    // On a low screen the pages scroll, and the dialog stays inside the screen.
+    new WorkAreaFit(*this);
 }
 
 QSize SetupDialog::startingSize() const {
@@ -99,6 +102,7 @@ void SetupDialog::showEvent(QShowEvent* event) {
     if (!firstShowDone_) {
         firstShowDone_ = true;
         resize(startingSize());
+        FitInsideItsWorkArea(*this);
         clockListPage_->fitColumns();
     }
 }

@@ -152,14 +152,17 @@ void TrayPresenter::updateClockLines() {
 }
 
 void TrayPresenter::setSynchronising(bool running) {
-    if (running == synchronising_) return;
-    synchronising_ = running;
     syncAction_->setEnabled(!running);
+}
+
+void TrayPresenter::setQueryRunning(bool running) {
+    if (running == queryRunning_) return;
+    queryRunning_ = running;
     if (icon_) icon_->setIcon(currentIcon());
 }
 
 QIcon TrayPresenter::currentIcon() const {
-    return synchronising_ ? Greyed(ProgramIcon()) : ProgramIcon();
+    return queryRunning_ ? Greyed(ProgramIcon()) : ProgramIcon();
 }
 
 void TrayPresenter::setWindowShown(bool shown) {

@@ -53,9 +53,12 @@ class TrayPresenter : public QObject {
     bool showsClockLines() const;
     // A desktop notification from the icon; false where there is no icon to show it.
     bool showMessage(const QString& title, const QString& text);
-    // While a synchronisation or a server test runs the icon is greyed and "Sync Now!" is
-    // unavailable: the sign that something happens, and no second one can start.
+    // While a synchronisation or a server test runs (its questions and messages included)
+    // "Sync Now!" is unavailable: no second one can start.
     void setSynchronising(bool running);
+    // While a time query waits for its server the icon is greyed: the sign that something
+    // happens. Once the query is over the icon is itself again, also while its outcome is told.
+    void setQueryRunning(bool running);
     // The Show/Hide item's caption follows whether the clock window is to show.
     void setWindowShown(bool shown);
     // Pops the menu up at a screen position, "&Setup" marked as the default item or not.
@@ -107,7 +110,7 @@ class TrayPresenter : public QObject {
     std::vector<QAction*> clockLineActions_;  // above a separator, before "&Setup"
     QString tip_;
     bool iconWanted_ = false;  // added and not removed, though maybe waiting for an area
-    bool synchronising_ = false;
+    bool queryRunning_ = false;
     std::unique_ptr<QSystemTrayIcon> icon_;
 };
 
