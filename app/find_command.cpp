@@ -4,6 +4,7 @@
 
 #include "app/print_line.h"
 #include "model/zone_catalogue_loader.h"
+#include "platform/localized_zone_names.h"
 #include "platform/place_finder.h"
 #include "platform/platform.h"
 #include "platform/stderr_messages.h"
@@ -11,13 +12,15 @@
 
 namespace horavia {
 
-int RunFindCommand(const QString& text, QTextStream& out) {
+int RunFindCommand(const QString& text, QTextStream& out, const QString& language) {
     const std::unique_ptr<Platform> platform = CreatePlatform();
     const std::unique_ptr<ZoneSource> zones = platform->CreateZoneSource();
+    if (!zones) return 2;
+    LocalizedZoneSource localized(*zones, CompiledLocalizedZoneNames(language));
     StderrMessages messages{MessageUtf8};
     ZoneCatalogue catalogue;
     // The display texts carry this year's offsets, as the program shows them.
-    if (!zones || !LoadZoneCatalogue(catalogue, *zones, QDate::currentDate().year(), messages)) {
+    if (!LoadZoneCatalogue(catalogue, localized, QDate::currentDate().year(), messages)) {
         return 2;
     }
     PlaceFinder finder;

@@ -23,13 +23,13 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     QCoreApplication app(argc, argv);
     // The messages in the user's language; the clocks' texts are not translated texts.
     ProgramTranslations translations;
-    translations.install(UserLanguages());
+    const LoadedTranslations language = translations.install(UserLanguages());
     QTextStream out(stdout);
     if (parsed.command == Command::TestServer)
         return RunTestServerCommand(
             parsed.host, {}, out, [](const MessageLines& text) { return MessageText(text); },
             ServerQueriesFromModule());
-    if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out);
+    if (parsed.command == Command::Find) return RunFindCommand(parsed.text, out, language.language);
     HeadlessRun run;
     if (!run.Load()) return 1;
     if (parsed.command == Command::Meet) {

@@ -6,6 +6,7 @@
 #include "app/root_notice.h"
 #include "app/time_query_module.h"
 #include "platform/font_preload.h"
+#include "platform/localized_zone_names.h"
 #include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
@@ -67,7 +68,13 @@ int StartProgram(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
     // Before the first window or message; an Arabic translation also turns the windows around.
     ProgramTranslations translations;
-    translations.install(UserLanguages());
+    const LoadedTranslations language = translations.install(UserLanguages());
+    // The zones' display texts in the same language (read once; English keeps the source's).
+    std::unique_ptr<LocalizedZoneSource> localizedZones;
+    if (zones) {
+        localizedZones = std::make_unique<LocalizedZoneSource>(
+            *zones, CompiledLocalizedZoneNames(language.language));
+    }
     IdentifyProgram();
     TellIfRunningAsRoot(*platform);
 
@@ -93,7 +100,7 @@ int StartProgram(int argc, char** argv) {
     instance.Claim([&](InstanceClaim claim) {
         if (endedBeforeStart) return;  // asked to end while the running one was asked
         if (claim == InstanceClaim::HandedOver) return ExitWhenRunning(0);
-        running = std::make_unique<RunningProgram>(*platform, zones.get(), settings);
+        running = std::make_unique<RunningProgram>(*platform, localizedZones.get(), settings);
         Program& program = running->program;
         QtMessageBoxes& messages = running->messages;
         messages.SetTopmostWindow([&program] { return program.topmostWindow(); });

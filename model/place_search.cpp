@@ -260,8 +260,9 @@ std::vector<PlaceMatch> PlaceSearch::Find(std::string_view text, const ZoneCatal
     }
     for (std::size_t k = kFirstRegistryZone; k < catalogue.zones.size(); ++k) {
         const ZoneInfo& info = catalogue.zones[k];
-        const Tier tier = std::min(BestTier(FoldSearchText(info.Name), query, true),
-                                   BestTier(FoldSearchText(info.Key), query, true));
+        const Tier tier = std::min({BestTier(FoldSearchText(info.Name), query, true),
+                                    BestTier(FoldSearchText(info.EnglishName), query, true),
+                                    BestTier(FoldSearchText(info.Key), query, true)});
         const auto stands = index.keyPlace.find(ToLowerAscii(info.Key));
         if (tier == kNoMatch || stands == index.keyPlace.end()) continue;
         addPlaceOrZone(tier, 3, stands->second.first, stands->second.second);

@@ -15,6 +15,8 @@ struct ZoneInfo {
     std::string Key;  // the zone's key name, e.g. "Romance Standard Time"; empty for pseudo-zones
     std::string Prefix;
     std::string Name;
+    // Name in English where Name is in the user-interface language; else empty.
+    std::string EnglishName;
     std::string StdName;
     std::string DltName;
     std::int32_t MapId1 = -1;

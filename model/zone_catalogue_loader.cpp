@@ -105,6 +105,7 @@ bool LoadZoneCatalogue(ZoneCatalogue& catalogue, ZoneSource& source, int year,
         zone.Key = std::move(entry.key);
         zone.Prefix = std::move(entry.prefix);
         zone.Name = std::move(entry.name);
+        zone.EnglishName = std::move(entry.englishName);
         zone.StdName = std::move(entry.stdName);
         zone.DltName = std::move(entry.dltName);
         zone.MapId1 = entry.mapId1;

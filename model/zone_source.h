@@ -17,6 +17,8 @@ struct ZoneEntry {
     std::string key;     // the zone's key name, e.g. "Romance Standard Time"
     std::string prefix;  // the display text up to and with the character after its ")"
     std::string name;    // the rest of the display text
+    // The rest of the display text in English where `name` is in another language; else empty.
+    std::string englishName;
     std::string stdName;
     std::string dltName;
     std::int32_t mapId1 = -1;
