@@ -11,6 +11,7 @@
 #include "app/meet_command.h"
 #include "app/program_start.h"
 #include "app/time_query_module.h"
+#include "platform/place_finder.h"
 #include "sync/test_server_command.h"
 #include "translations/program_translations.h"
 #include "ui/main/message_text.h"
@@ -23,7 +24,7 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     QCoreApplication app(argc, argv);
     // The messages in the user's language; the clocks' texts are not translated texts.
     ProgramTranslations translations;
-    translations.install(UserLanguages());
+    SetPlaceNamesLanguage(translations.install(UserLanguages()).language);
     QTextStream out(stdout);
     if (parsed.command == Command::TestServer)
         return RunTestServerCommand(

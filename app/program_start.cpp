@@ -6,6 +6,7 @@
 #include "app/root_notice.h"
 #include "app/time_query_module.h"
 #include "platform/font_preload.h"
+#include "platform/place_finder.h"
 #include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
@@ -67,7 +68,7 @@ int StartProgram(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);  // the program lives in the tray
     // Before the first window or message; an Arabic translation also turns the windows around.
     ProgramTranslations translations;
-    translations.install(UserLanguages());
+    SetPlaceNamesLanguage(translations.install(UserLanguages()).language);
     IdentifyProgram();
     TellIfRunningAsRoot(*platform);
 
