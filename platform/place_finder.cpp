@@ -70,6 +70,10 @@ static std::shared_ptr<const PlaceNames> SharedCompiledPlaceNames(const QString&
     return byLanguage.emplace(language, names).first->second;
 }
 
+const PlaceNames* CompiledPlaceNames() {
+    return SharedCompiledPlaceNames(ProgramLanguage()).get();
+}
+
 PlaceFinder::PlaceFinder() = default;
 PlaceFinder::PlaceFinder(const QString& language) : language_(language) {}
 PlaceFinder::~PlaceFinder() = default;

@@ -26,6 +26,10 @@ const PlaceTable& CompiledPlaceTable();
 // English and for a language without them.
 QByteArray PlaceNamesResourceText(const QString& language);
 
+// The compiled-in place names of the program's language (SetPlaceNamesLanguage) over
+// CompiledPlaceTable, read on the first call; nullptr for English and a language without them.
+const PlaceNames* CompiledPlaceNames();
+
 // The language of the translation the program runs in (empty: English), set at start-up: the
 // place names of that language alone are read, on the first search.
 void SetPlaceNamesLanguage(const QString& language);

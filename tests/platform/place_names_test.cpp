@@ -2,6 +2,7 @@
 // their language and sees the place, its region and its country named in that language.
 #include <gtest/gtest.h>
 
+#include "model/representative_place.h"
 #include "model/zone_catalogue_loader.h"
 #include "platform/linux/tz_zone_source.h"
 #include "platform/place_finder.h"
@@ -74,6 +75,27 @@ TEST(LocalPlaceNames, DistrictsComeLast) {
     const auto kreis = finder.Find("Zürich (Kreis 3)", Catalogue());
     ASSERT_FALSE(kreis.empty());  // nothing else matches: the district itself
     EXPECT_EQ(kreis[0].place.rfind("Zürich (Kreis 3)", 0), 0u) << kreis[0].place;
+}
+
+// The place a zone's day and night are told for, named in the language.
+TEST(LocalPlaceNames, RepresentativePlacesInTheLanguage) {
+    const struct {
+        const char* language;
+        const char* zoneKey;
+        const char* place;
+    } cases[] = {
+        {"de", "W. Europe Standard Time", "Berlin, Deutschland"},
+        {"ja", "Tokyo Standard Time", "東京, 日本"},
+        {"ru", "China Standard Time", "Шанхай, Китай"},
+        {"", "China Standard Time", "Shanghai, China"},
+    };
+    for (const auto& c : cases) {
+        const QByteArray text = PlaceNamesResourceText(QString::fromUtf8(c.language));
+        const PlaceNames names = ParsePlaceNames(text.toStdString(), CompiledPlaceTable());
+        const auto place =
+            RepresentativePlace(CompiledPlaceTable(), c.zoneKey, text.isEmpty() ? nullptr : &names);
+        EXPECT_EQ(place ? place->name : "<none>", c.place) << c.language << " " << c.zoneKey;
+    }
 }
 
 // Every language's names read whole against the table they were written with.
