@@ -11,6 +11,7 @@
 #include "app/meet_command.h"
 #include "app/program_start.h"
 #include "app/time_query_module.h"
+#include "platform/place_finder.h"
 #include "sync/test_server_command.h"
 #include "translations/program_translations.h"
 #include "ui/main/message_text.h"
@@ -24,6 +25,7 @@ int RunHeadless(int argc, char** argv, const ParsedCommand& parsed) {
     // The messages in the user's language; the clocks' texts are not translated texts.
     ProgramTranslations translations;
     const LoadedTranslations language = translations.install(UserLanguages());
+    SetPlaceNamesLanguage(language.language);
     QTextStream out(stdout);
     if (parsed.command == Command::TestServer)
         return RunTestServerCommand(

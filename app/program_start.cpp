@@ -7,6 +7,7 @@
 #include "app/time_query_module.h"
 #include "platform/font_preload.h"
 #include "platform/localized_zone_names.h"
+#include "platform/place_finder.h"
 #include "platform/platform.h"
 #include "platform/qt_locale.h"
 #include "platform/qt_settings_store.h"
@@ -75,6 +76,7 @@ int StartProgram(int argc, char** argv) {
         localizedZones = std::make_unique<LocalizedZoneSource>(
             *zones, CompiledLocalizedZoneNames(language.language));
     }
+    SetPlaceNamesLanguage(language.language);
     IdentifyProgram();
     TellIfRunningAsRoot(*platform);
 

@@ -1,4 +1,5 @@
-// Place search: the first search's cost of reading and indexing the compiled-in table, and
+// Place search: the first search's cost of reading and indexing the compiled-in table (alone
+// and with a language's place names), and
 // the time of one search once it is loaded, for texts that match little, much or nothing.
 #include <benchmark/benchmark.h>
 
@@ -38,6 +39,24 @@ void BM_LoadTable(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadTable)->Unit(benchmark::kMillisecond);
+
+// The same with the place names of a language laid over the table: read, parse and index them too.
+void BM_LoadTableWithNames(benchmark::State& state, const char* language) {
+    for (auto _ : state) {
+        const QByteArray bytes = horavia::PlaceTableResourceText();
+        auto table = std::make_shared<const horavia::PlaceTable>(horavia::ParsePlaceTable(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+        const QByteArray names = horavia::PlaceNamesResourceText(QString::fromUtf8(language));
+        horavia::PlaceSearch search(
+            table, std::make_shared<const horavia::PlaceNames>(horavia::ParsePlaceNames(
+                       std::string_view(names.constData(), static_cast<std::size_t>(names.size())),
+                       *table)));
+        benchmark::DoNotOptimize(search.Table().places.size());
+    }
+}
+BENCHMARK_CAPTURE(BM_LoadTableWithNames, de, "de")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadTableWithNames, ru, "ru")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LoadTableWithNames, ja, "ja")->Unit(benchmark::kMillisecond);
 
 // The first search in a fresh finder, loading included.
 void BM_FirstSearch(benchmark::State& state) {

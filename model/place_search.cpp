@@ -45,17 +45,27 @@ Tier BestTier(std::string_view name, std::string_view query, bool ownName) {
 // find() over the buffer looks at them all.
 class NameIndex {
   public:
-    void Add(int owner, std::string_view name, bool ownName) {
-        const std::string folded = FoldSearchText(name);
+    // `spelling` is what a match by this name shows (nullptr: the owner's usual name); it must
+    // outlive the index.
+    void Add(int owner, std::string_view name, bool ownName,
+             const std::string* spelling = nullptr) {
+        const std::string folded = FoldSearchTextInAnyCase(name);
         if (folded.empty()) return;
-        names_.push_back({static_cast<std::uint32_t>(text_.size()), owner, ownName});
+        names_.push_back({static_cast<std::uint32_t>(text_.size()), owner, ownName, spelling});
         text_ += folded;
         text_ += '\n';
     }
 
+    struct Hit {
+        int owner;
+        Tier tier;
+        const std::string* spelling;  // of the best name (the first added of equal ones)
+    };
+
     // The best tier of each owner's names for a folded query, in order of first hit.
-    std::vector<std::pair<int, Tier>> Match(std::string_view query, std::size_t owners) const {
+    std::vector<Hit> Match(std::string_view query, std::size_t owners) const {
         std::vector<Tier> best(owners, kNoMatch);
+        std::vector<const std::string*> spelling(owners, nullptr);
         std::vector<int> found;
         std::size_t at = 0;
         while ((at = text_.find(query, at)) != std::string::npos) {
@@ -68,12 +78,16 @@ class NameIndex {
             const Tier tier = BestTier(folded, query, name.ownName);
             Tier& ownerBest = best[static_cast<std::size_t>(name.owner)];
             if (ownerBest == kNoMatch) found.push_back(name.owner);
+            if (tier < ownerBest) spelling[static_cast<std::size_t>(name.owner)] = name.spelling;
             ownerBest = std::min(ownerBest, tier);
             at = end + 1;  // the name's other hits were looked at above
         }
-        std::vector<std::pair<int, Tier>> result;
+        std::vector<Hit> result;
         result.reserve(found.size());
-        for (int owner : found) result.emplace_back(owner, best[static_cast<std::size_t>(owner)]);
+        for (int owner : found) {
+            const auto k = static_cast<std::size_t>(owner);
+            result.push_back({owner, best[k], spelling[k]});
+        }
         return result;
     }
 
@@ -82,6 +96,7 @@ class NameIndex {
         std::uint32_t start;
         int owner;
         bool ownName;
+        const std::string* spelling;
     };
     std::string text_;
     std::vector<Name> names_;
@@ -115,23 +130,37 @@ struct PlaceSearch::Candidate {
     const PlaceZone* zone = nullptr;  // the tz id shown when there is no place
     std::string areaText;             // for an area: its text and label
     std::string areaLabel;
+    const std::string* spelling = nullptr;  // the place's name that matched, when not its own
+    bool district = false;                  // a district matched by its name: ranked last
 };
 
 PlaceSearch::PlaceSearch(PlaceTable table)
     : PlaceSearch(std::make_shared<const PlaceTable>(std::move(table))) {}
 
-PlaceSearch::PlaceSearch(std::shared_ptr<const PlaceTable> table) : table_(std::move(table)) {
+PlaceSearch::PlaceSearch(std::shared_ptr<const PlaceTable> table,
+                         std::shared_ptr<const PlaceNames> names)
+    : table_(std::move(table)), names_(std::move(names)) {
     auto index = std::make_unique<Index>();
     const PlaceTable& t = *table_;
     const std::size_t countryCount = t.countries.size();
 
+    // The names in the user's language rank like the place's own name and come first, so
+    // that of equally good names theirs is shown.
+    std::size_t next = 0;
     for (std::size_t k = 0; k < t.places.size(); ++k) {
         const int owner = static_cast<int>(k);
+        if (names_ && next < names_->places.size() && names_->places[next].place == owner) {
+            const LocalPlaceName& local = names_->places[next++];
+            if (!local.shown.empty()) index->places.Add(owner, local.shown, true, &local.shown);
+            for (const std::string& name : local.names) index->places.Add(owner, name, true, &name);
+        }
         index->places.Add(owner, t.places[k].name, true);
         for (const std::string& name : t.places[k].alternates)
-            index->places.Add(owner, name, false);
+            index->places.Add(owner, name, false, &name);
     }
     for (std::size_t c = 0; c < countryCount; ++c) {
+        if (const std::string* local = LocalCountry(static_cast<int>(c)))
+            index->areas.Add(static_cast<int>(c), *local, true);
         index->areas.Add(static_cast<int>(c), t.countries[c].name, true);
         for (const std::string& alias : t.countries[c].aliases) {
             index->areas.Add(static_cast<int>(c), alias, false);
@@ -139,6 +168,8 @@ PlaceSearch::PlaceSearch(std::shared_ptr<const PlaceTable> table) : table_(std::
     }
     // A region's name ranks as another name: a city of that name comes first.
     for (std::size_t r = 0; r < t.regions.size(); ++r) {
+        if (const std::string* local = LocalRegion(static_cast<int>(r)))
+            index->areas.Add(static_cast<int>(countryCount + r), *local, false);
         index->areas.Add(static_cast<int>(countryCount + r), t.regions[r].name, false);
     }
     for (std::size_t z = 0; z < t.zones.size(); ++z) {
@@ -156,7 +187,7 @@ PlaceSearch::PlaceSearch(std::shared_ptr<const PlaceTable> table) : table_(std::
     std::vector<std::string> tzCity(t.zones.size());
     for (std::size_t z = 0; z < t.zones.size(); ++z) {
         const std::string& id = t.zones[z].tzId;
-        tzCity[z] = FoldSearchText(std::string_view(id).substr(id.rfind('/') + 1));
+        tzCity[z] = FoldSearchTextInAnyCase(std::string_view(id).substr(id.rfind('/') + 1));
     }
     index->areaZones.resize(countryCount + t.regions.size());
     index->tzPlace.assign(t.zones.size(), -1);
@@ -175,9 +206,10 @@ PlaceSearch::PlaceSearch(std::shared_ptr<const PlaceTable> table) : table_(std::
         addTo(At(place.country));
         if (place.region >= 0) addTo(countryCount + At(place.region));
         const std::size_t z = At(place.zone);
-        if (!namedLikeTz[z] && (index->tzPlace[z] < 0 || FoldSearchText(place.name) == tzCity[z])) {
+        if (!namedLikeTz[z] &&
+            (index->tzPlace[z] < 0 || FoldSearchTextInAnyCase(place.name) == tzCity[z])) {
             index->tzPlace[z] = k;
-            namedLikeTz[z] = FoldSearchText(place.name) == tzCity[z];
+            namedLikeTz[z] = FoldSearchTextInAnyCase(place.name) == tzCity[z];
         }
     }
     // A zone's display text stands for the place of its own tz id, else its largest place.
@@ -200,7 +232,7 @@ PlaceSearch::~PlaceSearch() = default;
 
 std::vector<PlaceMatch> PlaceSearch::Find(std::string_view text, const ZoneCatalogue& catalogue,
                                           std::size_t limit) const {
-    const std::string query = FoldSearchText(text);
+    const std::string query = FoldSearchTextInAnyCase(text);
     if (query.empty() || limit == 0) return {};
     const PlaceTable& t = *table_;
     const Index& index = *index_;
@@ -234,10 +266,15 @@ std::vector<PlaceMatch> PlaceSearch::Find(std::string_view text, const ZoneCatal
         }
     };
 
-    for (const auto& [place, tier] : index.places.Match(query, t.places.size())) {
+    for (const auto& [place, tier, spelling] : index.places.Match(query, t.places.size())) {
         add(tier, population(place), 0, place, place, zoneOf(place));
+        if (candidates.empty() || candidates.back().owner != place) continue;
+        candidates.back().spelling = names_ ? spelling : nullptr;
+        candidates.back().district = t.places[At(place)].district;
     }
-    for (const auto& [area, tier] : index.areas.Match(query, index.areaZones.size())) {
+    for (const NameIndex::Hit& hit : index.areas.Match(query, index.areaZones.size())) {
+        const int area = hit.owner;
+        const Tier tier = hit.tier;
         const auto& zones = index.areaZones[At(area)];
         if (zones.size() > 1) {
             // An area with several zones: its largest city in each.
@@ -248,21 +285,24 @@ std::vector<PlaceMatch> PlaceSearch::Find(std::string_view text, const ZoneCatal
             const bool isCountry = At(area) < countryCount;
             const PlaceRegion* region = isCountry ? nullptr : &t.regions[At(area) - countryCount];
             const PlaceCountry& country = t.countries[isCountry ? At(area) : At(region->country)];
-            std::string name = isCountry ? country.name : region->name;
-            std::string areaText = name == country.name ? name : name + ", " + country.name;
+            const std::string& countryName =
+                CountryName(isCountry ? At(area) : At(region->country));
+            std::string name = isCountry ? countryName : RegionName(At(area) - countryCount);
+            std::string areaText = name == countryName ? name : name + ", " + countryName;
             const int place = zones.front().second;
             add(tier, isCountry ? country.population : population(place), 1, -1 - area, place,
                 zoneOf(place), std::move(areaText), std::move(name));
         }
     }
-    for (const auto& [zone, tier] : index.tzIds.Match(query, t.zones.size())) {
-        addPlaceOrZone(tier, 2, index.tzPlace[At(zone)], zone);
+    for (const NameIndex::Hit& hit : index.tzIds.Match(query, t.zones.size())) {
+        addPlaceOrZone(hit.tier, 2, index.tzPlace[At(hit.owner)], hit.owner);
     }
     for (std::size_t k = kFirstRegistryZone; k < catalogue.zones.size(); ++k) {
         const ZoneInfo& info = catalogue.zones[k];
-        const Tier tier = std::min({BestTier(FoldSearchText(info.Name), query, true),
-                                    BestTier(FoldSearchText(info.EnglishName), query, true),
-                                    BestTier(FoldSearchText(info.Key), query, true)});
+        const Tier tier =
+            std::min({BestTier(FoldSearchTextInAnyCase(info.Name), query, true),
+                      BestTier(FoldSearchTextInAnyCase(info.EnglishName), query, true),
+                      BestTier(FoldSearchTextInAnyCase(info.Key), query, true)});
         const auto stands = index.keyPlace.find(ToLowerAscii(info.Key));
         if (tier == kNoMatch || stands == index.keyPlace.end()) continue;
         addPlaceOrZone(tier, 3, stands->second.first, stands->second.second);
@@ -270,6 +310,7 @@ std::vector<PlaceMatch> PlaceSearch::Find(std::string_view text, const ZoneCatal
 
     std::stable_sort(candidates.begin(), candidates.end(),
                      [](const Candidate& a, const Candidate& b) {
+                         if (a.district != b.district) return b.district;
                          if (a.tier != b.tier) return a.tier < b.tier;
                          if (a.population != b.population) return a.population > b.population;
                          return a.kind < b.kind;
@@ -292,8 +333,9 @@ PlaceMatch PlaceSearch::Materialise(Candidate& c, const ZoneCatalogue& catalogue
     PlaceMatch m;
     if (c.place >= 0) {
         const Place& p = table_->places[At(c.place)];
-        m.place = c.areaText.empty() ? PlaceText(p) : std::move(c.areaText);
-        m.label = c.areaLabel.empty() ? p.name : std::move(c.areaLabel);
+        const std::string& city = CityName(c.place, c.spelling);
+        m.place = c.areaText.empty() ? PlaceText(p, city) : std::move(c.areaText);
+        m.label = c.areaLabel.empty() ? city : std::move(c.areaLabel);
         m.tzId = table_->zones[At(p.zone)].tzId;
         m.hasLocation = true;
         m.latitude = p.latitude;
@@ -309,17 +351,48 @@ PlaceMatch PlaceSearch::Materialise(Candidate& c, const ZoneCatalogue& catalogue
     return m;
 }
 
-std::string PlaceSearch::PlaceText(const Place& place) const {
-    std::string result = place.name;
-    std::string_view last = place.name;
+std::string PlaceSearch::PlaceText(const Place& place, const std::string& city) const {
+    std::string result = city;
+    std::string_view last = city;
     if (place.region >= 0) {
-        const std::string& region = table_->regions[At(place.region)].name;
+        const std::string& region = RegionName(At(place.region));
         if (region != last) result += ", " + region;
         last = region;
     }
-    const std::string& country = table_->countries[At(place.country)].name;
-    if (country != last && country != place.name) result += ", " + country;
+    const std::string& country = CountryName(At(place.country));
+    if (country != last && country != city) result += ", " + country;
     return result;
+}
+
+const std::string* PlaceSearch::LocalCountry(int country) const {
+    if (!names_ || At(country) >= names_->countries.size()) return nullptr;
+    const std::string& name = names_->countries[At(country)];
+    return name.empty() ? nullptr : &name;
+}
+
+const std::string* PlaceSearch::LocalRegion(int region) const {
+    if (!names_ || At(region) >= names_->regions.size()) return nullptr;
+    const std::string& name = names_->regions[At(region)];
+    return name.empty() ? nullptr : &name;
+}
+
+const std::string& PlaceSearch::CountryName(std::size_t country) const {
+    const std::string* local = LocalCountry(static_cast<int>(country));
+    return local ? *local : table_->countries[country].name;
+}
+
+const std::string& PlaceSearch::RegionName(std::size_t region) const {
+    const std::string* local = LocalRegion(static_cast<int>(region));
+    return local ? *local : table_->regions[region].name;
+}
+
+const std::string& PlaceSearch::CityName(int place, const std::string* matched) const {
+    if (matched) return *matched;
+    if (names_) {
+        const LocalPlaceName* local = names_->Of(place);
+        if (local && !local->shown.empty()) return local->shown;
+    }
+    return table_->places[At(place)].name;
 }
 
 }  // namespace horavia

@@ -6,6 +6,7 @@
 // (an old or foreign name, a country's alias, a region's name) equal to it, then a name
 // starting with it, then a later word starting with it, then a name merely holding it; within
 // each, larger places first. A zone's key name ("Pacific Standard Time") counts as its name.
+// A district of a larger place ("Zürich (Kreis 3)") matched by its name comes after all else.
 //
 // A country or region whose places all lie in one zone gives one result, the area itself;
 // one with several gives, for each of its zones, its largest city in that zone. A tz id gives
@@ -26,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/place_names.h"
 #include "model/place_table.h"
 #include "model/zone_catalogue.h"
 
@@ -53,8 +55,12 @@ class PlaceSearch {
     static constexpr std::size_t kDefaultLimit = 20;
 
     explicit PlaceSearch(PlaceTable table);
-    // Searches a table that others read too (the program's one copy of the compiled table).
-    explicit PlaceSearch(std::shared_ptr<const PlaceTable> table);
+    // Searches a table that others read too (the program's one copy of the compiled table),
+    // with its names in the user's language when `names` is given: those are searched like the
+    // places' own names, and results show the city by the name that matched when that is not
+    // its own, else by its name in the language, with region and country in the language.
+    explicit PlaceSearch(std::shared_ptr<const PlaceTable> table,
+                         std::shared_ptr<const PlaceNames> names = nullptr);
     ~PlaceSearch();
     PlaceSearch(const PlaceSearch&) = delete;
     PlaceSearch& operator=(const PlaceSearch&) = delete;
@@ -71,9 +77,15 @@ class PlaceSearch {
     struct Index;
     struct Candidate;
     PlaceMatch Materialise(Candidate& candidate, const ZoneCatalogue& catalogue) const;
-    std::string PlaceText(const Place& place) const;
+    std::string PlaceText(const Place& place, const std::string& city) const;
+    const std::string* LocalCountry(int country) const;
+    const std::string* LocalRegion(int region) const;
+    const std::string& CountryName(std::size_t country) const;
+    const std::string& RegionName(std::size_t region) const;
+    const std::string& CityName(int place, const std::string* matched) const;
 
     std::shared_ptr<const PlaceTable> table_;
+    std::shared_ptr<const PlaceNames> names_;
     std::unique_ptr<const Index> index_;
 };
 

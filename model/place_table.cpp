@@ -46,7 +46,7 @@ class Parser {
         if (f[0] == "C" && f.size() == 5) return Country(f);
         if (f[0] == "R" && f.size() == 4) return Region(f);
         if (f[0] == "Z" && f.size() == 4) return Zone(f);
-        if (f[0] == "P" && f.size() == 9) return PlaceLine(f);
+        if (f[0] == "P" && (f.size() == 9 || f.size() == 10)) return PlaceLine(f);
         return false;
     }
 
@@ -64,7 +64,7 @@ class Parser {
         const auto country = countries_.find(f[1]);
         if (country == countries_.end() || f[2].empty() || f[3].empty()) return false;
         regions_[{country->second, std::string(f[2])}] = static_cast<int>(table_.regions.size());
-        table_.regions.push_back({country->second, std::string(f[3])});
+        table_.regions.push_back({country->second, std::string(f[3]), std::string(f[2])});
         return true;
     }
 
@@ -87,7 +87,7 @@ class Parser {
         const auto region = regions_.find({country->second, std::string(f[4])});
         table_.places.push_back({std::string(f[1]), NameList(f[2]), country->second,
                                  region == regions_.end() ? -1 : region->second, *latitude,
-                                 *longitude, *population, *zone});
+                                 *longitude, *population, *zone, f.size() == 10 && f[9] == "PPLX"});
         return true;
     }
 

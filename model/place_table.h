@@ -19,6 +19,7 @@ struct PlaceCountry {
 struct PlaceRegion {
     int country = 0;   // index into PlaceTable::countries
     std::string name;  // "Bavaria"
+    std::string code;  // GeoNames' code within the country, "02"
 };
 
 // A tz id and the Windows zone (the catalogue's key name) it belongs to.
@@ -36,7 +37,8 @@ struct Place {
     float latitude = 0;                   // degrees north
     float longitude = 0;                  // degrees east
     std::int64_t population = 0;
-    int zone = 0;  // index into PlaceTable::zones
+    int zone = 0;           // index into PlaceTable::zones
+    bool district = false;  // a section of a larger place ("Zürich (Kreis 3)")
 };
 
 struct PlaceTable {
@@ -52,7 +54,8 @@ struct PlaceTable {
 //   R country-code region-code name          a region
 //   Z tz-id zone-key own                     zone k, counted from 0 in the order of the Z lines;
 //                                            own is 1 for the zone's own tz id, else 0
-//   P name alternates country region latitude longitude population zone-k
+//   P name alternates country region latitude longitude population zone-k [PPLX]
+// where a tenth field "PPLX" (GeoNames' feature code) marks a district of a larger place.
 // A line of another kind or field count, a place or region whose country has no C line before
 // it, a zone number without its Z line, or numbers that do not read are skipped; an unknown
 // region code leaves the place without a region.

@@ -64,6 +64,19 @@ const char* FoldLatin(char32_t c) {
     return FoldIn(kLatinFold1E00, kLatinFoldFirst1E00, c);
 }
 
+// A Cyrillic capital's small letter ("П" -> "п", "Ё" -> "е"), else 0.
+char32_t LowerCyrillic(char32_t c) {
+    if (c == 0x0401 || c == 0x0451) return 0x0435;  // Ё and ё are written Е and е as often
+    if (c >= 0x0410 && c <= 0x042F) return c + 0x20;
+    if (c >= 0x0400 && c <= 0x040F) return c + 0x50;
+    return 0;
+}
+
+// A character of U+0080..U+07FF in UTF-8.
+std::string TwoByteUtf8(char32_t c) {
+    return {static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))};
+}
+
 }  // namespace
 
 std::string FoldSearchText(std::string_view text) {
@@ -102,6 +115,23 @@ std::string FoldSearchText(std::string_view text) {
         } else {
             append(original);
         }
+    }
+    return out;
+}
+
+std::string FoldSearchTextInAnyCase(std::string_view text) {
+    const std::string folded = FoldSearchText(text);
+    std::string out;
+    out.reserve(folded.size());
+    for (std::size_t at = 0; at < folded.size();) {
+        const Decoded d = DecodeAt(folded, at);
+        const char32_t lower = d.code == kNotUtf8 ? 0 : LowerCyrillic(d.code);
+        if (lower) {
+            out += TwoByteUtf8(lower);
+        } else {
+            out += folded.substr(at, d.length);
+        }
+        at += d.length;
     }
     return out;
 }

@@ -13,4 +13,8 @@ namespace horavia {
 // "america denver"). Characters of other scripts, and bytes that are not UTF-8, are kept.
 std::string FoldSearchText(std::string_view text);
 
+// FoldSearchText, and Cyrillic letters in lower case too ("Пекин" -> "пекин"): how place search
+// compares names, now that it knows names in other scripts.
+std::string FoldSearchTextInAnyCase(std::string_view text);
+
 }  // namespace horavia

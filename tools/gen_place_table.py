@@ -24,6 +24,10 @@ Table (UTF-8, tab-separated, '#' lines are comments):
                                                        for the zone's own tz id (CLDR's
                                                        territory 001), else 0
   P  name  alternate,alternate...  country  region  latitude  longitude  population  zone k
+     [PPLX]                                           PPLX: a district of a larger place
+
+It writes resources/place_names_XX.tsv beside it, the places' names in each language the
+program is translated into (tools/place_names.py).
 
 Usage: tools/gen_place_table.py [--geonames DIR] [--cldr DIR] [--zoneinfo DIR] [--out FILE]
 """
@@ -37,6 +41,7 @@ import xml.etree.ElementTree as ET
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from text_fold import fold, is_latin  # noqa: E402
+from place_names import write_place_names  # noqa: E402
 
 DEFAULT_GEONAMES = "/usr/share/libtimezonemap/ui"
 DEFAULT_CLDR = "/usr/share/unicode/cldr"
@@ -72,6 +77,9 @@ HAND_PICKED = [
     ("Baker Island", "UM", 0.19, -176.48, "Etc/GMT+12"),
     ("Howland Island", "UM", 0.81, -176.62, "Etc/GMT+12"),
 ]
+
+# GeoNames' feature code of a section of a populated place ("Zürich (Kreis 3)").
+DISTRICT = "PPLX"
 
 CODE_RE = re.compile(r"^[A-Z0-9]{2,4}$")
 
@@ -176,7 +184,13 @@ def kept_alternates(name, ascii_name, alternates):
             continue
         if CODE_RE.match(alt) or not alt[0].isupper():
             continue  # airport codes, machine transliterations
-        candidates.setdefault(fold(alt), alt)
+        # Of spellings that search alike, the one with its diacritics ("München", not
+        # "Munchen"): it is the one shown when a user's language finds the place by it.
+        folded = fold(alt)
+        if sum(not c.isascii() for c in alt) > sum(not c.isascii() for c in
+                                                   candidates.get(folded, alt)):
+            candidates[folded] = alt
+        candidates.setdefault(folded, alt)
     own = fold(name)
     names = [own] + list(candidates)
 
@@ -234,7 +248,7 @@ def main():
     regions = {}
     for f in read_tsv(os.path.join(opts.geonames, "admin1Codes.txt")):
         if f[1].strip():
-            regions[f[0]] = f[1]
+            regions[f[0]] = [f[1], f[2]]
 
     zones = {}  # (tz id, key) -> index
     places = []
@@ -255,7 +269,8 @@ def main():
         seen_tz.add(system_tz)
         alts = [] if opts.no_alternates else kept_alternates(name, ascii_name, alternates)
         places.append([name, alts, country, region if f"{country}.{region}" in regions else "",
-                       float(f[4]), float(f[5]), int(f[14] or 0), (system_tz, key)])
+                       float(f[4]), float(f[5]), int(f[14] or 0), (system_tz, key),
+                       alternates.split(","), f[7]])
 
     # zone.tab's locations for tz ids that no city stands for, then the hand-picked places.
     for tz, (country, lat, lon) in sorted(tznames.tab.items()):
@@ -265,12 +280,12 @@ def main():
         if key is None:
             continue
         name = tz.rsplit("/", 1)[-1].replace("_", " ")
-        places.append([name, [], country, "", lat, lon, 0, (tz, key)])
+        places.append([name, [], country, "", lat, lon, 0, (tz, key), [], ""])
     covered = {p[7][1] for p in places}
     for name, country, lat, lon, tz in HAND_PICKED:
         key = golden[tz]
         if key not in covered:
-            places.append([name, [], country, "", lat, lon, 0, (tz, key)])
+            places.append([name, [], country, "", lat, lon, 0, (tz, key), [], ""])
     missing = sorted(set(golden.values()) - {p[7][1] for p in places})
     if missing:
         notes.append("Windows zones without any place: " + ", ".join(missing))
@@ -305,27 +320,33 @@ def main():
         " unicode-cldr-core).",
         "# C code name population aliases | R country region name |",
         "# Z tz-id zone-key own (1: the zone's own tz id) |",
-        "# P name alternates country region latitude longitude population zone",
+        "# P name alternates country region latitude longitude population zone [PPLX: a district]",
     ]
     for code in used_countries:
         c = countries[code]
         aliases = ",".join(COUNTRY_ALIASES.get(code, []))
         out.append(f"C\t{code}\t{c['name']}\t{c['population']}\t{aliases}")
     for country, region in used_regions:
-        out.append(f"R\t{country}\t{region}\t{regions[country + '.' + region]}")
+        out.append(f"R\t{country}\t{region}\t{regions[country + '.' + region][0]}")
     for tz, key in zone_pairs:
         out.append(f"Z\t{tz}\t{key}\t{1 if (tz, key) in golden_pairs else 0}")
-    for name, alts, country, region, lat, lon, population, zone in places:
+    for name, alts, country, region, lat, lon, population, zone, _, feature in places:
         out.append("\t".join([clean(name), ",".join(clean(a) for a in alts), country, region,
                               f"{lat:.2f}", f"{lon:.2f}", str(population), str(zones[zone])]))
-        out[-1] = "P\t" + out[-1]
+        out[-1] = "P\t" + out[-1] + ("\t" + DISTRICT if feature == DISTRICT else "")
     text = "\n".join(out) + "\n"
-    if any(len(line.split("\t")) not in (4, 5, 9) for line in out if not line.startswith("#")):
+    if any(len(line.split("\t")) not in (4, 5, 9, 10) for line in out if not line.startswith("#")):
         sys.exit("a field holds a tab")
     with open(opts.out, "w", encoding="utf-8", newline="\n") as f:
         f.write(text)
     for note in notes:
         print(note, file=sys.stderr)
+    sizes, mapped = write_place_names(os.path.dirname(opts.out), places, countries, regions,
+                                      used_countries, used_regions, opts.cldr, opts.geonames,
+                                      tznames)
+    print(f"{mapped} of {len(used_regions)} regions matched to CLDR subdivisions; names per "
+          "language: " + ", ".join(f"{k} {v} bytes" for k, v in sizes.items()) +
+          f" ({sum(sizes.values())} in all)", file=sys.stderr)
     print(f"{len(places)} places, {len(zone_pairs)} tz ids, {len(used_countries)} countries, "
           f"{len(used_regions)} regions: {len(text.encode())} bytes to {opts.out}",
           file=sys.stderr)

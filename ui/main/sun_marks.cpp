@@ -18,7 +18,10 @@ std::int64_t MinuteOf(Instant t) {
 }  // namespace
 
 SunMarks::SunMarks(TableSource table) : table_(std::move(table)) {
-    if (!table_) table_ = []() -> const PlaceTable& { return CompiledPlaceTable(); };
+    if (!table_) {
+        table_ = []() -> const PlaceTable& { return CompiledPlaceTable(); };
+        compiledTable_ = true;
+    }
 }
 
 bool SunMarks::SameKeys(const std::vector<ClockKey>& a, const std::vector<ClockKey>& b) {
@@ -46,7 +49,8 @@ const std::vector<std::optional<SunState>>& SunMarks::StatesAt(const ClockList& 
             if (!catalogue.ShowsTimeOfDay(clock.Zone)) {
                 places_.emplace_back();
             } else {
-                places_.push_back(PlaceOfClock(clock, catalogue, &table_()));
+                places_.push_back(PlaceOfClock(clock, catalogue, &table_(),
+                                               compiledTable_ ? CompiledPlaceNames() : nullptr));
             }
         }
         keys_ = std::move(keys);

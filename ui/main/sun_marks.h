@@ -44,6 +44,7 @@ class SunMarks {
     static bool SameKeys(const std::vector<ClockKey>& a, const std::vector<ClockKey>& b);
 
     TableSource table_;
+    bool compiledTable_ = false;  // the compiled-in table: its names in the program's language too
     std::vector<ClockKey> keys_;
     std::vector<std::optional<ClockPlace>> places_;
     std::vector<std::optional<SunState>> states_;
