@@ -360,7 +360,7 @@ clock_editor() { program_window; }  # titled Horavia, like the clock window, whi
 wait_for 5 clock_editor || fail "New opened no clock editor"
 xdotool windowactivate --sync "$(clock_editor | head -n1)" 2>/dev/null
 xdotool key alt+l ctrl+a && xdotool type "Office clock"
-xdotool key Tab Tab Tab End  # the last zone of the list
+xdotool key Tab Tab Tab Tab End  # past the place search: the last zone of the list
 shot clock-editor
 xdotool key alt+o
 editor_closed() { ! clock_editor; }
