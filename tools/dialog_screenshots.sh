@@ -32,8 +32,9 @@ PIDS+=($!)
 for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$WORK/display")"
 mkdir -m 700 "$WORK/runtime"
-export XDG_RUNTIME_DIR="$WORK/runtime" HOME="$WORK" LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb
-# LANGUAGE=ar (or another translated language) shows the dialogs translated.
+export XDG_RUNTIME_DIR="$WORK/runtime" HOME="$WORK" LC_ALL=${SHOT_LOCALE:-C.UTF-8} QT_QPA_PLATFORM=xcb
+# LANGUAGE=ar (or another translated language) shows the dialogs translated; SHOT_LOCALE=ar_EG.UTF-8
+# gives them the matching locale (day names, digits).
 openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
 PIDS+=($!)
 sleep 1

@@ -13,6 +13,8 @@
 #include "model/registry.h"
 #include "model/zone_model.h"
 #include "platform/linux/tz_zone_source.h"
+#include "platform/localized_zone_names.h"
+#include "platform/place_finder.h"
 #include "platform/qt_locale.h"
 #include "platform/stderr_messages.h"
 #include "platform/system_time.h"
@@ -62,7 +64,8 @@ void StoreClocks(SettingsStore& store) {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ProgramTranslations translations;  // LANGUAGE=ar shows the dialogs in Arabic
-    translations.install(UserLanguages());
+    const LoadedTranslations language = translations.install(UserLanguages());
+    SetPlaceNamesLanguage(language.language);
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("setup");
     if (argc > 2) {
         QFont font = QApplication::font();
@@ -70,14 +73,16 @@ int main(int argc, char** argv) {
         QApplication::setFont(font);
     }
     MemoryRegistry registry;  // not read: the zones come from the zone source
-    std::unique_ptr<TzZoneSource> zones = MakeSystemTzZoneSource();
+    std::unique_ptr<TzZoneSource> systemZones = MakeSystemTzZoneSource();
+    // The zones' texts in the same language, as the program shows them.
+    LocalizedZoneSource localizedZones(*systemZones, CompiledLocalizedZoneNames(language.language));
+    ZoneSource* zones = &localizedZones;
     MemorySettingsStore store;
     StoreClocks(store);
     StderrMessages messages;
     SystemLocalZone localZone;
     SystemClock clock;
-    AppState state{Services{store, registry, messages, localZone, clock, zones.get()},
-                   LocaleFromQt()};
+    AppState state{Services{store, registry, messages, localZone, clock, zones}, LocaleFromQt()};
     state.LoadSettings();
     if (!state.LoadCatalogue()) return 1;
 
